@@ -1,0 +1,94 @@
+#include "platform/rtl/SysUtils.h"
+
+#include <algorithm>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace {
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Decimal values must fit a signed 32-bit integer; hexadecimal ones may use all
+// 32 bits ("$FFFFFFFF" is -1), as the class library allows.
+bool ParseInteger(const std::string& text, int32_t& result) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  const bool hex = i < text.size() && text[i] == '$';
+  if (hex) ++i;
+  if (i == text.size()) return false;
+  const int base = hex ? 16 : 10;
+  const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  uint64_t magnitude = 0;
+  for (; i < text.size(); ++i) {
+    const int digit = HexDigitValue(text[i]);
+    if (digit < 0 || digit >= base) return false;
+    magnitude = magnitude * base + static_cast<uint64_t>(digit);
+    if (magnitude > limit) return false;
+  }
+  const uint32_t bits = static_cast<uint32_t>(magnitude);
+  result = static_cast<int32_t>(negative ? 0u - bits : bits);
+  return true;
+}
+
+bool IsTrimmed(unsigned char c) { return c <= ' '; }
+
+}  // namespace
+
+bool TryStrToInt(const std::string& text, int32_t& value) {
+  int32_t parsed = 0;
+  if (!ParseInteger(text, parsed)) return false;
+  value = parsed;
+  return true;
+}
+
+int32_t StrToInt(const std::string& text) {
+  int32_t value = 0;
+  if (!ParseInteger(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
+  return value;
+}
+
+int32_t StrToIntDef(const std::string& text, int32_t defaultValue) {
+  int32_t value = 0;
+  return ParseInteger(text, value) ? value : defaultValue;
+}
+
+std::string IntToStr(int64_t value) { return std::to_string(value); }
+
+std::string IntToHex(uint64_t value, int digits) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string text;
+  do {
+    text.insert(text.begin(), kDigits[value & 0xF]);
+    value >>= 4;
+  } while (value != 0);
+  if (static_cast<int>(text.size()) < digits) text.insert(0, digits - text.size(), '0');
+  return text;
+}
+
+std::string Trim(const std::string& text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && IsTrimmed(text[first])) ++first;
+  while (last > first && IsTrimmed(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+std::string UpperCase(const std::string& text) {
+  std::string upper = text;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : static_cast<char>(c);
+  });
+  return upper;
+}
+
+bool SameText(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
