@@ -1,0 +1,40 @@
+#pragma once
+// TIdUDPClient: a UDP client that keeps one socket from request to request and
+// waits for an answer in slices, letting the anti-freeze process window
+// messages between them.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/net/UdpSocket.h"
+
+class TIdUDPClient {
+ public:
+  TIdUDPClient();
+  virtual ~TIdUDPClient();
+
+  const std::string& Host() const { return FHost; }
+  void SetHost(const std::string& host) { FHost = host; }
+  uint16_t Port() const { return FPort; }
+  void SetPort(uint16_t port) { FPort = port; }
+  uint32_t ReceiveTimeout() const { return FReceiveTimeout; }
+  void SetReceiveTimeout(uint32_t ms) { FReceiveTimeout = ms; }
+  bool BroadcastEnabled() const { return FBroadcastEnabled; }
+  void SetBroadcastEnabled(bool enabled);
+
+  // One datagram to host and port (ESocketError on failure).
+  void Send(const std::string& host, uint16_t port, const std::string& datagram);
+  // Waits at most timeoutMs for one datagram; "" with an empty peer when none came.
+  std::string ReceiveString(uint32_t timeoutMs, TPeer& peer);
+  // Drops what is already queued on the socket (a reply that came too late).
+  void DiscardPending();
+
+ private:
+  TUdpSocket& Socket();
+
+  std::string FHost;
+  uint16_t FPort = 0;
+  uint32_t FReceiveTimeout = 0;
+  bool FBroadcastEnabled = false;
+  std::unique_ptr<TUdpSocket> FSocket;
+};

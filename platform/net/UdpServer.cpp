@@ -1,0 +1,187 @@
+#include "platform/net/UdpServer.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+
+constexpr uint32_t kListenSliceMs = 1000;
+// A burst of datagrams must survive while the GUI thread is busy elsewhere;
+// the default buffer holds only a few hundred small ones.
+constexpr int kReceiveBufferOctets = 4 * 1024 * 1024;
+constexpr UINT kHandOffMessage = WM_USER + 1;
+constexpr char kHandOffWindowClass[] = "NeplUdpServerHandOff";
+
+// What the listener hands to the GUI thread: a datagram, or the failure that
+// ended listening.
+struct THandOff {
+  std::string Datagram;
+  TPeer Peer;
+  std::exception_ptr Error;
+};
+
+[[noreturn]] void RaiseLastSystemError() {
+  const DWORD code = GetLastError();
+  char* text = nullptr;
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = length == 0 ? "System error " + IntToStr(code) : Trim(std::string(text, length));
+  LocalFree(text);
+  throw EOSError(message);
+}
+
+struct TWindowDestroyer {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
+using TWindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, TWindowDestroyer>;
+
+struct THandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using TKernelHandle = std::unique_ptr<void, THandleCloser>;
+
+// Waits for `thread` to end while still answering messages other threads send
+// to this one, so a listener blocked in a hand-off can finish it.
+void WaitServicingSentMessages(HANDLE thread) {
+  HANDLE handles[] = {thread};
+  while (MsgWaitForMultipleObjects(1, handles, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+}  // namespace
+
+// Exists while the server is active: the bound socket, the hidden window that
+// receives hand-offs on the activating thread, and the listener thread.
+class TIdUDPServer::TListener {
+ public:
+  TListener(TIdUDPServer& server, uint16_t port) : FServer(server) {
+    FSocket.SetReceiveBufferSize(kReceiveBufferOctets);
+    FSocket.Bind("", port);
+    FWindow.reset(CreateWindowExA(0, HandOffWindowClass(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr));
+    if (!FWindow) RaiseLastSystemError();
+    FThread.reset(CreateThread(nullptr, 0, &TListener::ThreadMain, this, 0, nullptr));
+    if (!FThread) RaiseLastSystemError();
+  }
+
+  // The listener notices the stop flag after its current wait slice (cut
+  // short by a datagram to itself) or hand-off; a hand-off that arrives now is
+  // answered without running the handler. When the handler itself stops the
+  // server, its hand-off is answered first, or the listener would wait for it.
+  ~TListener() {
+    FStopping = true;
+    if (FServer.FDelivering) ReplyMessage(0);
+    WakeListener();
+    WaitServicingSentMessages(FThread.get());
+  }
+
+ private:
+  static const char* HandOffWindowClass() {
+    static const ATOM registered = [] {
+      WNDCLASSA windowClass{};
+      windowClass.lpfnWndProc = &TListener::WindowProc;
+      windowClass.hInstance = GetModuleHandleA(nullptr);
+      windowClass.lpszClassName = kHandOffWindowClass;
+      return RegisterClassA(&windowClass);
+    }();
+    if (registered == 0) RaiseLastSystemError();
+    return kHandOffWindowClass;
+  }
+
+  static DWORD WINAPI ThreadMain(void* listener) {
+    static_cast<TListener*>(listener)->Listen();
+    return 0;
+  }
+
+  // Listener thread.
+  void Listen() {
+    try {
+      while (!FStopping) {
+        if (!FSocket.WaitReadable(kListenSliceMs)) continue;
+        THandOff handOff;
+        handOff.Datagram = FSocket.ReceiveFrom(handOff.Peer);
+        HandToGuiThread(handOff);
+      }
+    } catch (const std::exception&) {
+      THandOff failure;
+      failure.Error = std::current_exception();
+      HandToGuiThread(failure);
+    }
+  }
+
+  void HandToGuiThread(const THandOff& handOff) {
+    if (FStopping) return;
+    SendMessageA(FWindow.get(), kHandOffMessage, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&handOff));
+  }
+
+  void WakeListener() {
+    try {
+      TUdpSocket waker;
+      waker.SendTo("127.0.0.1", FSocket.LocalPort(), "");
+    } catch (const std::exception&) {
+      // Then the listener sees the stop flag when its wait slice ends.
+    }
+  }
+
+  // GUI thread. The hand-off is copied first: a handler that stops the server
+  // releases the listener, which owns the original, and ends this object.
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kHandOffMessage) return DefWindowProcA(window, message, wParam, lParam);
+    const TListener& listener = *reinterpret_cast<const TListener*>(wParam);
+    if (listener.FStopping) return 0;
+    const THandOff handOff = *reinterpret_cast<const THandOff*>(lParam);
+    Deliver(listener.FServer, handOff);
+    return 0;
+  }
+
+  // Nothing may leave a window procedure: what the handler raises goes to the
+  // exception hook, and the listener goes on.
+  static void Deliver(TIdUDPServer& server, const THandOff& handOff) {
+    const bool outerDelivering = server.FDelivering;
+    server.FDelivering = true;
+    try {
+      if (handOff.Error) std::rethrow_exception(handOff.Error);
+      if (server.FOnUDPRead) server.FOnUDPRead(handOff.Datagram, handOff.Peer);
+    } catch (const std::exception& error) {
+      Report(server, error);
+    } catch (...) {
+    }
+    server.FDelivering = outerDelivering;
+  }
+
+  static void Report(TIdUDPServer& server, const std::exception& error) {
+    if (!server.FOnException) return;
+    try {
+      server.FOnException(error);
+    } catch (...) {
+    }
+  }
+
+  TIdUDPServer& FServer;
+  TUdpSocket FSocket;
+  TWindowHandle FWindow;
+  TKernelHandle FThread;
+  std::atomic<bool> FStopping{false};
+};
+
+TIdUDPServer::TIdUDPServer() = default;
+
+TIdUDPServer::~TIdUDPServer() { SetActive(false); }
+
+void TIdUDPServer::SetActive(bool active) {
+  if (active == Active()) return;
+  if (active) {
+    FListener = std::make_unique<TListener>(*this, FDefaultPort);
+  } else {
+    FListener.reset();
+  }
+}

@@ -1,0 +1,154 @@
+#pragma once
+// The simulated device agent, started for one test and stopped when the test
+// ends (also when it fails). Natively it is the native build's agent; in the
+// Windows build under Wine it is nepl-agent.exe, started through Wine's own
+// process creation. The agent's path comes from the build as NEPL_AGENT_PATH.
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/support/TemporaryFolder.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+class AgentProcess {
+ public:
+  // Starts the agent with `arguments` and a ready file of its own, and waits
+  // until every device's socket is bound.
+  explicit AgentProcess(const std::vector<std::string>& arguments) {
+    std::vector<std::string> all = arguments;
+    all.push_back("--ready-file");
+    all.push_back(FFolder.File("ready"));
+    Start(all);
+    try {
+      WaitUntilReady();
+    } catch (...) {
+      Stop();
+      throw;
+    }
+  }
+  ~AgentProcess() { Stop(); }
+  AgentProcess(const AgentProcess&) = delete;
+  AgentProcess& operator=(const AgentProcess&) = delete;
+
+  // The port device `device` (0 = the first on the command line) listens on.
+  uint16_t Port(size_t device = 0) const { return FPorts.at(device); }
+  // What the agent has logged so far.
+  std::string Log() const { return FFolder.Read("log"); }
+
+ private:
+  static constexpr auto kReadyTimeout = std::chrono::seconds(15);
+  static constexpr auto kPollInterval = std::chrono::milliseconds(10);
+
+  static std::string AgentPath() {
+    std::string path = NEPL_AGENT_PATH;
+#ifdef _WIN32
+    // Wine shows the Unix file system as drive Z:.
+    if (!path.empty() && path[0] == '/') {
+      for (char& c : path) c = c == '/' ? '\\' : c;
+      path = "Z:" + path;
+    }
+#endif
+    return path;
+  }
+
+  void WaitUntilReady() {
+    const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
+    while (!std::filesystem::exists(FFolder.File("ready"))) {
+      if (!Running()) throw std::runtime_error("the agent ended before it was ready:\n" + Log());
+      if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the agent is not ready:\n" + Log());
+      std::this_thread::sleep_for(kPollInterval);
+    }
+    std::istringstream lines(FFolder.Read("ready"));
+    size_t number = 0;
+    std::string address;
+    unsigned port = 0;
+    while (lines >> number >> address >> port) FPorts.push_back(static_cast<uint16_t>(port));
+  }
+
+#ifdef _WIN32
+  void Start(const std::vector<std::string>& arguments) {
+    std::string commandLine = "\"" + AgentPath() + "\"";
+    for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
+    SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    FLogHandle = CreateFileA(FFolder.File("log").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = FLogHandle;
+    startup.hStdError = FLogHandle;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &process)) {
+      CloseHandle(FLogHandle);
+      throw std::runtime_error("cannot start " + commandLine);
+    }
+    CloseHandle(process.hThread);
+    FProcess = process.hProcess;
+  }
+
+  bool Running() const { return WaitForSingleObject(FProcess, 0) == WAIT_TIMEOUT; }
+
+  void Stop() {
+    if (FProcess == nullptr) return;
+    TerminateProcess(FProcess, 1);
+    WaitForSingleObject(FProcess, INFINITE);
+    CloseHandle(FProcess);
+    CloseHandle(FLogHandle);
+    FProcess = nullptr;
+  }
+
+  HANDLE FProcess = nullptr;
+  HANDLE FLogHandle = nullptr;
+#else
+  void Start(const std::vector<std::string>& arguments) {
+    const std::string path = AgentPath();
+    const std::string log = FFolder.File("log");
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    FPid = fork();
+    if (FPid < 0) throw std::runtime_error("cannot start " + path);
+    if (FPid == 0) {
+      const int output = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(output, STDOUT_FILENO);
+      dup2(output, STDERR_FILENO);
+      execv(path.c_str(), argv.data());
+      _exit(127);
+    }
+  }
+
+  // An agent that ended is reaped here, so Stop never signals a reused process id.
+  bool Running() {
+    if (waitpid(FPid, nullptr, WNOHANG) == 0) return true;
+    FPid = -1;
+    return false;
+  }
+
+  void Stop() {
+    if (FPid <= 0) return;
+    kill(FPid, SIGKILL);
+    waitpid(FPid, nullptr, 0);
+    FPid = -1;
+  }
+
+  pid_t FPid = -1;
+#endif
+
+  TemporaryFolder FFolder;
+  std::vector<uint16_t> FPorts;
+};

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "platform/net/UdpSocket.h"
+#include "platform/rtl/SysUtils.h"
+#include "tests/support/AgentProcess.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tools/agent/DeviceModel.h"
+#include "tools/agent/SnmpMessage.h"
+
+namespace {
+
+constexpr uint32_t kWaitMs = 5000;
+
+TSnmpMessage ReceiveMessage(TUdpSocket& socket) {
+  if (!socket.WaitReadable(kWaitMs)) throw std::runtime_error("no datagram came");
+  TPeer peer;
+  return ParseSnmpMessage(socket.ReceiveFrom(peer));
+}
+
+std::string BlockGet(uint32_t neAddress) {
+  TSnmpMessage get;
+  get.Version = SnmpVersion::V2c;
+  get.Community = "kolmer";
+  get.Bindings = {{std::string(kEnterprisePrefix) + ".1.1.1.4." + IntToStr(neAddress), BerTag::OctetString, ""}};
+  return EncodeSnmpMessage(get);
+}
+
+TEST(AgentProgram, ServesSeveralDevicesAndPlaysItsScript) {
+  TUdpSocket manager;
+  manager.Bind("127.0.0.1", 0);
+  TemporaryFolder folder;
+  folder.Write("events", "300 2 link 3 down\n");
+  AgentProcess agent({"--device", "127.0.0.1:0", "--ne", "5", "--fault", "late:200@1", "--device", "127.0.0.1:0",
+                      "--ne", "6", "--trap-version", "1", "--manager", "127.0.0.1:" + IntToStr(manager.LocalPort()),
+                      "--script", folder.File("events")});
+  ASSERT_NE(agent.Port(0), agent.Port(1));
+
+  const TSnmpMessage coldStart2c = ReceiveMessage(manager);
+  EXPECT_EQ(coldStart2c.PduType, PduTag::TrapV2);
+  ASSERT_EQ(coldStart2c.Bindings.size(), 4u);
+  EXPECT_EQ(BerIntegerValue(coldStart2c.Bindings[3].Value), 5);
+  const TSnmpMessage coldStart1 = ReceiveMessage(manager);
+  EXPECT_EQ(coldStart1.PduType, PduTag::TrapV1);
+  EXPECT_EQ(coldStart1.Trap.GenericTrap, 0);
+  EXPECT_EQ(coldStart1.Trap.AgentAddress, std::string("\x7F\x00\x00\x01", 4));
+  const TSnmpMessage linkDown = ReceiveMessage(manager);
+  EXPECT_EQ(linkDown.Trap.SpecificTrap, 14);
+  ASSERT_EQ(linkDown.Bindings.size(), 4u);
+  EXPECT_EQ(BerIntegerValue(linkDown.Bindings[2].Value), 3);
+
+  TUdpSocket client;
+  client.Bind("127.0.0.1", 0);
+  client.SendTo("127.0.0.1", agent.Port(1), BlockGet(6));
+  const TSnmpMessage block = ReceiveMessage(client);
+  ASSERT_EQ(block.Bindings.size(), 1u);
+  ASSERT_EQ(block.Bindings[0].Value.size(), 87u);
+  EXPECT_EQ(block.Bindings[0].Value[18 + 2] & 0x02, 0x02);  // ETH3 down
+
+  const auto sent = std::chrono::steady_clock::now();
+  client.SendTo("127.0.0.1", agent.Port(0), BlockGet(5));
+  EXPECT_EQ(ReceiveMessage(client).Bindings[0].Value.size(), 87u);
+  EXPECT_GE(std::chrono::steady_clock::now() - sent, std::chrono::milliseconds(190));
+  EXPECT_NE(agent.Log().find("device 1 127.0.0.1:" + IntToStr(client.LocalPort()) + " v2c GET"), std::string::npos)
+      << agent.Log();
+}
+
+}  // namespace
