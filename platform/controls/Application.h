@@ -1,21 +1,92 @@
 #pragma once
-// TApplication: the program's application object. The message loop of the GUI
-// thread lives here; every wait that must keep the window responsive goes
-// through ProcessMessages.
-#include <cstdint>
+// TApplication: the program's application object. It owns the forms the
+// program body creates (the first is the main form), a hidden top-level
+// window of class "TApplication" titled with the application's title, and
+// the message loop of the GUI thread; every wait that must keep the windows
+// responsive goes through ProcessMessages. Message boxes and modal forms pass
+// through two replaceable handlers, so tests record and answer them.
+#include <windows.h>
+// The class library's own MessageBox is the member below; Win32 is called as MessageBoxA.
+#undef MessageBox
 
-class TApplication {
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/classes/Component.h"
+
+class TForm;
+
+class TApplication : public TComponent {
  public:
+  using TMessageBoxHandler = std::function<int(const std::string& text, const std::string& caption, UINT flags)>;
+  using TModalHandler = std::function<void(TForm& form)>;
+
+  TApplication();
+  ~TApplication() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  // Registers the control classes the form reader creates, loads the common
+  // controls and makes the hidden application window.
+  void Initialize();
+  HWND Handle() const { return FHandle; }
+  const std::string& Title() const { return FTitle; }
+  void SetTitle(const std::string& title);
+
+  // Creates a form of class T owned by the application and points `reference`
+  // at it; the first form created is the main form.
+  template <class T>
+  void CreateForm(T*& reference) {
+    reference = CreateComponent<T>(this);
+    if (!FMainForm) FMainForm = reference;
+  }
+  TForm* MainForm() const { return FMainForm; }
+
+  // Shows the main form and runs messages until Terminate.
+  void Run();
+  // Ends Run (and any modal loop) once the messages already queued have run.
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+
   // Dispatches every window message already queued for this thread, then returns.
   // A WM_QUIT taken from the queue marks the application as terminated.
   void ProcessMessages();
   // Sleeps until a message arrives for this thread or the time runs out.
   void WaitForMessages(uint32_t timeoutMs);
+  // Waits for at least one message and dispatches what is queued.
+  void HandleMessage();
 
-  bool Terminated() const { return FTerminated; }
+  // Called inside a catch block: shows the exception being handled in a
+  // message box and returns, so the program goes on.
+  void HandleException(TObject* sender) noexcept;
+
+  // A message box owned by the application window; the result is the button
+  // pressed (IDOK, IDYES...). A handler set here answers instead.
+  int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+  void SetMessageBoxHandler(TMessageBoxHandler handler) { FMessageBoxHandler = std::move(handler); }
+
+  // Runs when a form has become modal and is shown; it may set controls,
+  // press buttons or set the form's ModalResult.
+  void SetModalHandler(TModalHandler handler) { FModalHandler = std::move(handler); }
+  void ModalStarted(TForm& form);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  void CreateHandle();
+
+  HWND FHandle = nullptr;
+  std::string FTitle;
+  TForm* FMainForm = nullptr;
   bool FTerminated = false;
+  TMessageBoxHandler FMessageBoxHandler;
+  TModalHandler FModalHandler;
 };
 
 TApplication& Application();
+
+// A message box with the application's title and an OK button.
+void ShowMessage(const std::string& text);

@@ -1,0 +1,24 @@
+# nepl_add_form_resources(<executable> [FORMS <extra .form files>])
+# Compiles into the executable itself (static libraries would drop resource
+# objects) every form of resources/forms, the extra forms given, and the
+# visual-styles manifest of the common controls. Each form becomes a resource
+# of type FORM named after its file (the form class) in upper case.
+function(nepl_add_form_resources target)
+  cmake_parse_arguments(ARG "" "" "FORMS" ${ARGN})
+  file(GLOB forms CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/forms/*.form)
+  foreach(form ${ARG_FORMS})
+    get_filename_component(form ${form} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    list(APPEND forms ${form})
+  endforeach()
+  set(manifest ${PROJECT_SOURCE_DIR}/resources/nepl.manifest)
+  set(content "1 24 \"${manifest}\"\n")
+  foreach(form ${forms})
+    get_filename_component(name ${form} NAME_WE)
+    string(TOUPPER ${name} name)
+    string(APPEND content "${name} FORM \"${form}\"\n")
+  endforeach()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.rc)
+  file(CONFIGURE OUTPUT ${rc} CONTENT "${content}")
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${forms};${manifest}")
+endfunction()

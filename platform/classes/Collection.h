@@ -1,0 +1,62 @@
+#pragma once
+// TCollection: an ordered list of items of one class that a form describes
+// between < and > (the panels of a status bar). An item that changes tells
+// its collection, and the collection tells whoever shows it (Update).
+#include <memory>
+#include <vector>
+
+#include "platform/classes/Component.h"
+
+class TCollection;
+
+class TCollectionItem : public TPersistent {
+ public:
+  explicit TCollectionItem(TCollection& collection) : FCollection(collection) {}
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  TCollection& Collection() const { return FCollection; }
+  int Index() const;
+
+ protected:
+  // Setters call it after changing what the owner shows.
+  void Changed();
+
+ private:
+  TCollection& FCollection;
+};
+
+class TCollection : public TPersistent {
+ public:
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  // Raises EListError "List index out of bounds (i)" outside 0..Count-1.
+  TCollectionItem& Items(int index) const;
+  TCollectionItem& Add();
+  void Delete(int index);
+  void Clear();
+
+ protected:
+  virtual std::unique_ptr<TCollectionItem> NewItem() = 0;
+  // `item` changed; nullptr when items were added or removed.
+  virtual void Update(TCollectionItem*) {}
+
+ private:
+  friend class TCollectionItem;
+
+  std::vector<std::unique_ptr<TCollectionItem>> FItems;
+};
+
+// A collection whose items are all of class T.
+template <class T>
+class TCollectionOf : public TCollection {
+ public:
+  T& Add() { return static_cast<T&>(TCollection::Add()); }
+  T& Items(int index) const { return static_cast<T&>(TCollection::Items(index)); }
+
+ protected:
+  std::unique_ptr<TCollectionItem> NewItem() override { return std::make_unique<T>(*this); }
+};

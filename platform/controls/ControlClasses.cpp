@@ -1,0 +1,5 @@
+#include "platform/controls/ControlClasses.h"
+
+#include "platform/controls/StatusBar.h"
+
+void RegisterControlClasses() { RegisterClasses({TStatusBar::StaticClass()}); }

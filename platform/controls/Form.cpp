@@ -1,0 +1,229 @@
+#include "platform/controls/Form.h"
+
+#include <vector>
+
+#include "platform/classes/ClassBuilder.h"
+#include "platform/classes/FormReader.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/FormResources.h"
+#include "platform/controls/Screen.h"
+
+namespace {
+
+const TIdentMap kBorderStyles = {{bsNone, "bsNone"},
+                                 {bsSingle, "bsSingle"},
+                                 {bsSizeable, "bsSizeable"},
+                                 {bsDialog, "bsDialog"},
+                                 {bsToolWindow, "bsToolWindow"}};
+const TIdentMap kBorderIcons = {
+    {biSystemMenu, "biSystemMenu"}, {biMinimize, "biMinimize"}, {biMaximize, "biMaximize"}, {biHelp, "biHelp"}};
+const TIdentMap kPositions = {
+    {poDesigned, "poDesigned"}, {poScreenCenter, "poScreenCenter"}, {poMainFormCenter, "poMainFormCenter"}};
+
+// While a form is modal, the thread's other windows take no input.
+class TDisabledWindows {
+ public:
+  explicit TDisabledWindows(HWND modal) : FModal(modal) {
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND window : FWindows) EnableWindow(window, FALSE);
+  }
+  ~TDisabledWindows() {
+    for (HWND window : FWindows)
+      if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  TDisabledWindows(const TDisabledWindows&) = delete;
+  TDisabledWindows& operator=(const TDisabledWindows&) = delete;
+
+ private:
+  static BOOL CALLBACK Collect(HWND window, LPARAM self) {
+    auto* disabled = reinterpret_cast<TDisabledWindows*>(self);
+    if (window == disabled->FModal || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+    try {
+      disabled->FWindows.push_back(window);
+      return TRUE;
+    } catch (...) {
+      return FALSE;
+    }
+  }
+
+  HWND FModal;
+  std::vector<HWND> FWindows;
+};
+
+RECT WorkArea() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+}  // namespace
+
+TClass TForm::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TForm>("TForm", TWinControl::StaticClass())
+          .String("Caption", &TForm::Caption, &TForm::SetCaption)
+          .Enumeration("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle, kBorderStyles, bsSizeable)
+          .Set("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons, kBorderIcons,
+               TBorderIcons{biSystemMenu, biMinimize, biMaximize})
+          .Enumeration("Position", &TForm::Position, &TForm::SetPosition, kPositions, poDesigned)
+          .Component("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+          .Event("OnCreate", &TForm::SetOnCreate)
+          .Event("OnShow", &TForm::SetOnShow)
+          .Event("OnClose", &TForm::SetOnClose)
+          .Event("OnDestroy", &TForm::SetOnDestroy)
+          .Build();
+  return &metaClass;
+}
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  Screen().AddForm(this);
+}
+
+TForm::~TForm() {
+  if (FOnDestroy) {
+    try {
+      FOnDestroy(this);
+    } catch (...) {
+      Application().HandleException(this);
+    }
+  }
+  DestroyComponents();
+  Screen().RemoveForm(this);
+}
+
+void TForm::AfterConstruction() {
+  ReadComponentResource(*this, FormResourceText(ClassName()), ClassName());
+  if (FOnCreate) FOnCreate(this);
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+  FActiveControl = control;
+  if (control) control->FreeNotification(this);
+  if (control && Visible()) FocusActiveControl();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FActiveControl) FActiveControl = nullptr;
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style &= ~(WS_VISIBLE | WS_CHILD);
+  if (!Parent()) params.WndParent = Application().Handle();
+  const bool hasMinMax = FBorderStyle == bsSingle || FBorderStyle == bsSizeable;
+  switch (FBorderStyle) {
+    case bsNone: params.Style |= WS_POPUP; break;
+    case bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog:
+      params.Style |= WS_POPUP | WS_CAPTION;
+      params.ExStyle |= WS_EX_DLGMODALFRAME;
+      break;
+    case bsToolWindow:
+      params.Style |= WS_CAPTION;
+      params.ExStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (FBorderStyle != bsNone && FBorderIcons.Contains(biSystemMenu)) params.Style |= WS_SYSMENU;
+  if (hasMinMax && FBorderIcons.Contains(biMinimize)) params.Style |= WS_MINIMIZEBOX;
+  if (hasMinMax && FBorderIcons.Contains(biMaximize)) params.Style |= WS_MAXIMIZEBOX;
+  if (FBorderIcons.Contains(biHelp) && !(params.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
+    params.ExStyle |= WS_EX_CONTEXTHELP;
+}
+
+void TForm::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_CLOSE: Close(); return;
+    case CM_RELEASE: delete this; return;
+  }
+  TWinControl::WndProc(message);
+}
+
+void TForm::VisibleChanged() {
+  if (!Visible()) {
+    if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+    return;
+  }
+  HandleNeeded();
+  PlaceOnScreen();
+  if (FOnShow) FOnShow(this);
+  ShowWindow(Handle(), SW_SHOW);
+  FocusActiveControl();
+}
+
+void TForm::PlaceOnScreen() {
+  if (FPosition == poDesigned) return;
+  RECT area = WorkArea();
+  const TForm* mainForm = Application().MainForm();
+  if (FPosition == poMainFormCenter && mainForm && mainForm != this && mainForm->HandleAllocated())
+    GetWindowRect(const_cast<TForm*>(mainForm)->Handle(), &area);
+  SetBounds(area.left + (area.right - area.left - Width()) / 2, area.top + (area.bottom - area.top - Height()) / 2,
+            Width(), Height());
+}
+
+void TForm::FocusActiveControl() {
+  if (FActiveControl && FActiveControl->Visible() && FActiveControl->Enabled()) FActiveControl->SetFocus();
+}
+
+void TForm::DoClose(TCloseAction& action) {
+  if (FOnClose) FOnClose(this, action);
+}
+
+void TForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application().MainForm() == this)
+    Application().Terminate();
+  else if (action == caHide)
+    Hide();
+  else if (action == caMinimize)
+    ShowWindow(Handle(), SW_MINIMIZE);
+  else
+    Release();
+}
+
+void TForm::Release() { PostMessageA(Handle(), CM_RELEASE, 0, 0); }
+
+TModalResult TForm::ShowModal() {
+  if (Visible() || FModal) throw EInvalidOperation("Cannot make a visible window modal");
+  // The other windows come back before this one hides, so activation returns to them.
+  struct TModalState {
+    TForm& Form;
+    ~TModalState() {
+      Form.FModal = false;
+      Form.Hide();
+    }
+  } modalState{*this};
+  TDisabledWindows disabledWindows(Handle());
+  FModal = true;
+  FModalResult = mrNone;
+  Show();
+  Application().ModalStarted(*this);
+  while (!ModalLoopDone()) Application().HandleMessage();
+  return FModalResult;
+}
+
+bool TForm::ModalLoopDone() {
+  if (Application().Terminated() && FModalResult == mrNone) FModalResult = mrCancel;
+  if (FModalResult == mrNone) return false;
+  return CloseModal() || Application().Terminated();
+}
+
+// OnClose may keep a modal form open (caNone) or have it freed afterwards (caFree).
+bool TForm::CloseModal() {
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) {
+    FModalResult = mrNone;
+    return false;
+  }
+  if (action == caFree) Release();
+  return true;
+}

@@ -1,0 +1,101 @@
+#pragma once
+// TForm: a top-level window whose components, properties and handler names
+// come from its form resource, read when the form is created through its
+// class (CreateComponent, TApplication::CreateForm, TMetaClass::Create).
+//
+// A form class lists its component members and handler methods once, in its
+// StaticClass():
+//   TClassBuilder<TMainW>("TMainW", TForm::StaticClass())
+//       .Field("StatusBar", &TMainW::StatusBar)
+//       .Method("FormShow", &TMainW::FormShow)
+#include <functional>
+
+#include "platform/classes/Sets.h"
+#include "platform/controls/WinControl.h"
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = IDOK;
+constexpr TModalResult mrCancel = IDCANCEL;
+constexpr TModalResult mrAbort = IDABORT;
+constexpr TModalResult mrRetry = IDRETRY;
+constexpr TModalResult mrIgnore = IDIGNORE;
+constexpr TModalResult mrYes = IDYES;
+constexpr TModalResult mrNo = IDNO;
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+
+// A form deletes itself some time after this message (Release).
+constexpr UINT CM_RELEASE = 0xB000 + 33;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  // Reads the form resource, then runs OnCreate.
+  void AfterConstruction() override;
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle value) { FBorderStyle = value; }
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons value) { FBorderIcons = value; }
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition value) { FPosition = value; }
+
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* control);
+
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult value) { FModalResult = value; }
+
+  void SetOnCreate(TNotifyEvent handler) { FOnCreate = std::move(handler); }
+  void SetOnShow(TNotifyEvent handler) { FOnShow = std::move(handler); }
+  void SetOnClose(TCloseEvent handler) { FOnClose = std::move(handler); }
+  void SetOnDestroy(TNotifyEvent handler) { FOnDestroy = std::move(handler); }
+
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Shows the form with every other window of the thread disabled and runs
+  // messages until ModalResult is set (a button, Close, the application's
+  // modal handler) and OnClose lets it go; returns ModalResult.
+  TModalResult ShowModal();
+  // Asks OnClose; hides the form, frees it later (caFree) or, for the main
+  // form, ends the application. A modal form's Close sets ModalResult mrCancel.
+  void Close();
+  // Deletes the form once the messages queued before have run.
+  void Release();
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+  void VisibleChanged() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void DoClose(TCloseAction& action);
+  bool CloseModal();
+  bool ModalLoopDone();
+  void PlaceOnScreen();
+  void FocusActiveControl();
+
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+  TPosition FPosition = poDesigned;
+  TWinControl* FActiveControl = nullptr;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
+  TNotifyEvent FOnCreate;
+  TNotifyEvent FOnShow;
+  TCloseEvent FOnClose;
+  TNotifyEvent FOnDestroy;
+};

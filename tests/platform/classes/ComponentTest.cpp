@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "tests/platform/classes/TestClasses.h"
+
+namespace {
+
+// Records its name in `log` when destroyed.
+class TLoggedComponent : public TComponent {
+ public:
+  TLoggedComponent(TComponent* owner, std::string name, std::vector<std::string>& log) : TComponent(owner), FLog(log) {
+    SetName(name);
+  }
+  ~TLoggedComponent() override { FLog.push_back(Name()); }
+
+ private:
+  std::vector<std::string>& FLog;
+};
+
+TEST(TComponent, DeletesOwnedComponentsNewestFirst) {
+  std::vector<std::string> log;
+  {
+    TComponent owner(nullptr);
+    new TLoggedComponent(&owner, "first", log);
+    auto* second = new TLoggedComponent(&owner, "second", log);
+    new TLoggedComponent(second, "grandchild", log);
+    new TLoggedComponent(&owner, "third", log);
+    EXPECT_EQ(owner.ComponentCount(), 3);
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"third", "second", "grandchild", "first"}));
+}
+
+TEST(TComponent, AComponentDeletedEarlyLeavesItsOwner) {
+  TComponent owner(nullptr);
+  auto* child = new TComponent(&owner);
+  child->SetName("Child");
+  EXPECT_EQ(owner.FindComponent("CHILD"), child);
+  delete child;
+  EXPECT_EQ(owner.ComponentCount(), 0);
+  EXPECT_EQ(owner.FindComponent("Child"), nullptr);
+  EXPECT_THROW(owner.Components(0), EListError);
+}
+
+TEST(TComponent, NamesAreUniqueAmongAnOwnersComponents) {
+  TComponent owner(nullptr);
+  auto* first = new TComponent(&owner);
+  auto* second = new TComponent(&owner);
+  first->SetName("Edit1");
+  first->SetName("Edit1");
+  second->SetName("");
+  first->SetName("");
+  second->SetName("edit2");
+  try {
+    first->SetName("EDIT2");
+    FAIL();
+  } catch (const EComponentError& error) {
+    EXPECT_EQ(error.Message(), "A component named EDIT2 already exists");
+  }
+  TComponent unowned(nullptr);
+  unowned.SetName("edit2");
+}
+
+TEST(TComponent, FreeNotificationClearsAReferenceAcrossOwners) {
+  TComponent formA(nullptr);
+  auto* holder = new TGadget(&formA);
+  {
+    TComponent formB(nullptr);
+    auto* target = new TGadget(&formB);
+    holder->SetBuddy(target);
+    EXPECT_EQ(holder->Buddy(), target);
+  }
+  EXPECT_EQ(holder->Buddy(), nullptr);
+}
+
+TEST(TComponent, AHolderDeletedFirstIsNotNotifiedLater) {
+  TComponent owner(nullptr);
+  auto* target = new TGadget(&owner);
+  {
+    TComponent other(nullptr);
+    auto* holder = new TGadget(&other);
+    holder->SetBuddy(target);
+  }
+  delete target;
+  EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
+TEST(TComponent, RemovalFromAnOwnerIsPassedOnToItsOtherComponents) {
+  TComponent owner(nullptr);
+  auto* holder = new TGadget(&owner);
+  auto* target = new TGadget(&owner);
+  holder->SetBuddy(target);
+  holder->RemoveFreeNotification(target);
+  delete target;
+  EXPECT_EQ(holder->Buddy(), nullptr);
+}
+
+TEST(TCollection, TellsItsOwnerOfEveryChangeAndChecksIndexes) {
+  TGadget gadget(nullptr);
+  TGadgetItems& items = gadget.Items();
+  TGadgetItem& first = items.Add();
+  items.Add().SetCaption("second");
+  EXPECT_EQ(items.Updates, 2);
+  first.SetSize(3);
+  EXPECT_EQ(items.Updates, 3);
+  EXPECT_EQ(items.Items(1).Index(), 1);
+  items.Delete(0);
+  EXPECT_EQ(items.Items(0).Caption(), "second");
+  EXPECT_EQ(items.Items(0).Index(), 0);
+  EXPECT_THROW(items.Items(1), EListError);
+  EXPECT_THROW(items.Delete(-1), EListError);
+  items.Clear();
+  EXPECT_EQ(items.Count(), 0);
+}
+
+TEST(TMetaClass, CreatesRegisteredClassesByNameAndKnowsTheirAncestry) {
+  RegisterClasses({TGadget::StaticClass(), TGadget::StaticClass()});
+  const TClass cls = GetClass("tgadget");
+  ASSERT_EQ(cls, TGadget::StaticClass());
+  EXPECT_EQ(cls->ClassParent(), TComponent::StaticClass());
+  EXPECT_TRUE(cls->InheritsFrom(TPersistent::StaticClass()));
+  EXPECT_FALSE(TComponent::StaticClass()->InheritsFrom(cls));
+  EXPECT_EQ(GetClass("TNothing"), nullptr);
+
+  TComponent owner(nullptr);
+  TComponent* created = cls->Create(&owner);
+  EXPECT_EQ(created->ClassName(), "TGadget");
+  EXPECT_EQ(created->Owner(), &owner);
+  EXPECT_FALSE(TGadgetItem::StaticClass()->CanCreate());
+  EXPECT_THROW(TGadgetItem::StaticClass()->Create(&owner), EComponentError);
+}
+
+TEST(TMetaClass, RefusesASecondClassUnderARegisteredName) {
+  static const TMetaClass impostor("TGadget", TComponent::StaticClass(), nullptr, {}, {}, {});
+  RegisterClasses({TGadget::StaticClass()});
+  EXPECT_THROW(RegisterClasses({&impostor}), EComponentError);
+  EXPECT_EQ(GetClass("TGadget"), TGadget::StaticClass());
+}
+
+TEST(TPropertyInfo, StoresOnlyValuesOffTheirDefaultAndAllowedByTheRule) {
+  TGadget gadget(nullptr);
+  const TMetaClass& cls = *TGadget::StaticClass();
+  const TPropertyInfo& color = *cls.FindProperty("Color");
+  const TPropertyInfo& flags = *cls.FindProperty("flags");
+  const TPropertyInfo& text = *cls.FindProperty("Text");
+  EXPECT_FALSE(color.IsStored(gadget));
+  EXPECT_FALSE(flags.IsStored(gadget));
+  EXPECT_FALSE(text.IsStored(gadget));
+  color.SetOrdinal(gadget, 0);
+  flags.SetOrdinal(gadget, TFlags{flBlue}.Bits());
+  text.SetText(gadget, "x");
+  EXPECT_TRUE(color.IsStored(gadget));
+  EXPECT_TRUE(flags.IsStored(gadget));
+  EXPECT_TRUE(text.IsStored(gadget));
+  EXPECT_EQ(gadget.Flags(), TFlags{flBlue});
+  EXPECT_EQ(text.GetText(gadget), "x");
+  EXPECT_EQ(cls.FindProperty("Name")->GetText(gadget), "");
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/controls/Application.h"
+#include "platform/controls/Screen.h"
+#include "tests/platform/controls/TestForm.h"
+
+namespace {
+
+struct TShownBox {
+  std::string Text;
+  std::string Caption;
+  UINT Flags;
+};
+
+class ApplicationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    Application().SetMessageBoxHandler([this](const std::string& text, const std::string& caption, UINT flags) {
+      Boxes.push_back({text, caption, flags});
+      return IDYES;
+    });
+  }
+  void TearDown() override { Application().SetMessageBoxHandler(nullptr); }
+
+  std::vector<TShownBox> Boxes;
+};
+
+TEST_F(ApplicationTest, HasAHiddenWindowOfItsClassTitledWithItsTitle) {
+  EXPECT_EQ(Application().Title(), "ApplicationTest");
+  Application().SetTitle("NEPL probe");
+  EXPECT_EQ(FindWindowA("TApplication", "NEPL probe"), Application().Handle());
+  EXPECT_FALSE(IsWindowVisible(Application().Handle()));
+}
+
+TEST_F(ApplicationTest, CreatesFormsInOrderAndTheFirstIsTheMainForm) {
+  TApplication application;
+  TTestForm* first = nullptr;
+  TTestForm* second = nullptr;
+  application.CreateForm(first);
+  application.CreateForm(second);
+  ASSERT_EQ(application.ComponentCount(), 2);
+  EXPECT_EQ(application.Components(0), first);
+  EXPECT_EQ(application.Components(1), second);
+  EXPECT_EQ(application.MainForm(), first);
+  EXPECT_EQ(first->Name(), "TestForm");
+  EXPECT_EQ(second->Name(), "TestForm_1");
+}
+
+TEST_F(ApplicationTest, MessageBoxesGoThroughTheReplaceableHandler) {
+  EXPECT_EQ(Application().MessageBox("Clear Device List", "Clear", MB_YESNO | MB_ICONWARNING), IDYES);
+  Application().SetTitle("NEPL");
+  ShowMessage("In current version the help is not supported ");
+  ASSERT_EQ(Boxes.size(), 2u);
+  EXPECT_EQ(Boxes[0].Text, "Clear Device List");
+  EXPECT_EQ(Boxes[0].Caption, "Clear");
+  EXPECT_EQ(Boxes[0].Flags, UINT{MB_YESNO | MB_ICONWARNING});
+  EXPECT_EQ(Boxes[1].Text, "In current version the help is not supported ");
+  EXPECT_EQ(Boxes[1].Caption, "NEPL");
+  EXPECT_EQ(Boxes[1].Flags, UINT{MB_OK});
+}
+
+TEST_F(ApplicationTest, TheHourglassCoversEveryWindow) {
+  auto form = CreateUnowned<TTestForm>();
+  Screen().SetCursor(crHourGlass);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(SendMessageA(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()), HTCLIENT), TRUE);
+  Screen().SetCursor(crDefault);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST_F(ApplicationTest, TheScreenListsTheFormsThatExist) {
+  const int before = Screen().FormCount();
+  auto form = CreateUnowned<TTestForm>();
+  ASSERT_EQ(Screen().FormCount(), before + 1);
+  EXPECT_EQ(Screen().Forms(before), form.get());
+  form.reset();
+  EXPECT_EQ(Screen().FormCount(), before);
+}
+
+// Runs last in this program: it ends the application's message loop.
+TEST_F(ApplicationTest, AnExceptionInAHandlerShowsOneBoxAndTheLoopGoesOn) {
+  Application().SetTitle("NEPL");
+  TTestForm* mainForm = nullptr;
+  Application().CreateForm(mainForm);
+  PostMessageA(mainForm->Handle(), kRaiseMessage, 0, 0);
+  PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
+  Application().Run();
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "Broken handler");
+  EXPECT_EQ(Boxes[0].Caption, "NEPL");
+  EXPECT_EQ(Boxes[0].Flags, UINT{MB_OK | MB_ICONSTOP});
+  EXPECT_EQ(mainForm->Log, (std::vector<std::string>{"create", "show", "close"}));
+  EXPECT_TRUE(Application().Terminated());
+}
+
+}  // namespace
