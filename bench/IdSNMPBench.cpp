@@ -78,14 +78,14 @@ class TRatioReporter : public benchmark::ConsoleReporter {
 
 using TBenchmarkFunction = void (*)(benchmark::State&, const TMessage&);
 
-struct TOperation {
+struct TBenchOperation {
   const char* Name;
   const TMessage& Message;
   TBenchmarkFunction Ours;
   TBenchmarkFunction Theirs;
 };
 
-const std::vector<TOperation> kOperations = {
+const std::vector<TBenchOperation> kOperations = {
     {"EncodeGetRequest", kGetRequest, OurEncode, NetSnmpEncode},
     {"DecodeGetRequest", kGetRequest, OurDecode, NetSnmpDecode},
     {"EncodeGetResponse87", kGetResponse, OurEncode, NetSnmpEncode},
@@ -108,7 +108,7 @@ void PrintRatios(const TRatioReporter& reporter) {
   std::printf("\n%-22s %12s %12s %8s\n", "per message", "ours ns", "net-snmp ns", "ratio");
   double oursTotal = 0;
   double theirsTotal = 0;
-  for (const TOperation& operation : kOperations) {
+  for (const TBenchOperation& operation : kOperations) {
     const auto ours = reporter.Nanoseconds.find(std::string("Ours/") + operation.Name);
     const auto theirs = reporter.Nanoseconds.find(std::string("NetSnmp/") + operation.Name);
     if (ours == reporter.Nanoseconds.end() || theirs == reporter.Nanoseconds.end()) continue;
@@ -124,7 +124,7 @@ void PrintRatios(const TRatioReporter& reporter) {
 
 int main(int argc, char** argv) {
   CheckSameEncodings();
-  for (const TOperation& operation : kOperations) {
+  for (const TBenchOperation& operation : kOperations) {
     benchmark::RegisterBenchmark((std::string("Ours/") + operation.Name).c_str(), operation.Ours, operation.Message);
     benchmark::RegisterBenchmark((std::string("NetSnmp/") + operation.Name).c_str(), operation.Theirs,
                                  operation.Message);

@@ -1,11 +1,15 @@
-# nepl_add_form_resources(<executable> [FORMS <extra .form files>])
+# nepl_add_form_resources(<executable> [APPLICATION_FORMS] [FORMS <extra .form files>])
 # Compiles into the executable itself (static libraries would drop resource
-# objects) every form of resources/forms, the extra forms given, and the
-# visual-styles manifest of the common controls. Each form becomes a resource
-# of type FORM named after its file (the form class) in upper case.
+# objects) the application's forms of resources/forms when asked, the extra
+# forms given, and the visual-styles manifest of the common controls. Each form
+# becomes a resource of type FORM named after its file (the form class) in
+# upper case.
 function(nepl_add_form_resources target)
-  cmake_parse_arguments(ARG "" "" "FORMS" ${ARGN})
-  file(GLOB forms CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/forms/*.form)
+  cmake_parse_arguments(ARG "APPLICATION_FORMS" "" "FORMS" ${ARGN})
+  set(forms)
+  if(ARG_APPLICATION_FORMS)
+    file(GLOB forms CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/forms/*.form)
+  endif()
   foreach(form ${ARG_FORMS})
     get_filename_component(form ${form} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
     list(APPEND forms ${form})

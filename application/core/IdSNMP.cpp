@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -447,7 +448,7 @@ bool TSNMPInfo::DecodeTrap() {
 
 // ---------------------------------------------------------------- TIdSNMP
 
-TIdSNMP::TIdSNMP() {
+TIdSNMP::TIdSNMP(TComponent* owner) : TIdUDPClient(owner) {
   SetPort(161);
   SetReceiveTimeout(5000);
   FQuery = std::make_unique<TSNMPInfo>(*this);
@@ -459,6 +460,14 @@ TIdSNMP::TIdSNMP() {
 }
 
 TIdSNMP::~TIdSNMP() = default;
+
+TClass TIdSNMP::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TIdSNMP>("TIdSNMP", TIdUDPClient::StaticClass())
+                                          .String("Community", &TIdSNMP::Community, &TIdSNMP::SetCommunity)
+                                          .Integer("TrapPort", &TIdSNMP::TrapPort, &TIdSNMP::SetTrapPort, 162)
+                                          .Build();
+  return &metaClass;
+}
 
 void TIdSNMP::SetCommunity(const std::string& community) {
   if (community == FCommunity) return;

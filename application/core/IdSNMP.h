@@ -75,8 +75,11 @@ class TSNMPInfo {
 
 class TIdSNMP : public TIdUDPClient {
  public:
-  TIdSNMP();
+  explicit TIdSNMP(TComponent* owner = nullptr);
   ~TIdSNMP() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
 
   const std::string& Community() const { return FCommunity; }
   void SetCommunity(const std::string& community);

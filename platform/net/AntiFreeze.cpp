@@ -1,6 +1,6 @@
 #include "platform/net/AntiFreeze.h"
 
-#include <utility>
+#include "platform/classes/ClassBuilder.h"
 
 namespace {
 
@@ -8,12 +8,15 @@ TIdAntiFreeze* activeAntiFreeze = nullptr;
 
 }  // namespace
 
-TIdAntiFreeze::TIdAntiFreeze(std::function<void()> processMessages) : FProcessMessages(std::move(processMessages)) {
-  activeAntiFreeze = this;
-}
+TIdAntiFreeze::TIdAntiFreeze(TComponent* owner) : TComponent(owner) { activeAntiFreeze = this; }
 
 TIdAntiFreeze::~TIdAntiFreeze() {
   if (activeAntiFreeze == this) activeAntiFreeze = nullptr;
+}
+
+TClass TIdAntiFreeze::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TIdAntiFreeze>("TIdAntiFreeze", TComponent::StaticClass()).Build();
+  return &metaClass;
 }
 
 TIdAntiFreeze* TIdAntiFreeze::Active() { return activeAntiFreeze; }

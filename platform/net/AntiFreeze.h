@@ -5,17 +5,25 @@
 #include <cstdint>
 #include <functional>
 
-class TIdAntiFreeze {
+#include "platform/classes/Component.h"
+
+class TIdAntiFreeze : public TComponent {
  public:
-  // `processMessages` dispatches the window messages pending for the calling thread.
-  explicit TIdAntiFreeze(std::function<void()> processMessages);
-  ~TIdAntiFreeze();
-  TIdAntiFreeze(const TIdAntiFreeze&) = delete;
-  TIdAntiFreeze& operator=(const TIdAntiFreeze&) = delete;
+  explicit TIdAntiFreeze(TComponent* owner = nullptr);
+  ~TIdAntiFreeze() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  // What dispatches the window messages pending for the GUI thread; the
+  // socket layer knows no windows, so the application supplies it.
+  void SetOnProcessMessages(std::function<void()> processMessages) { FProcessMessages = std::move(processMessages); }
 
   // The last slice of a wait, in milliseconds.
   uint32_t IdleTimeOut() const { return kIdleTimeOut; }
-  void DoProcess() { FProcessMessages(); }
+  void DoProcess() {
+    if (FProcessMessages) FProcessMessages();
+  }
 
   // The newest anti-freeze still alive, or nullptr when there is none.
   static TIdAntiFreeze* Active();

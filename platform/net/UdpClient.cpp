@@ -1,5 +1,6 @@
 #include "platform/net/UdpClient.h"
 
+#include "platform/classes/ClassBuilder.h"
 #include "platform/net/AntiFreeze.h"
 
 namespace {
@@ -26,7 +27,18 @@ bool WaitForDatagram(TUdpSocket& socket, uint32_t timeoutMs) {
 
 }  // namespace
 
-TIdUDPClient::TIdUDPClient() = default;
+TIdUDPClient::TIdUDPClient(TComponent* owner) : TComponent(owner) {}
+
+TClass TIdUDPClient::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TIdUDPClient>("TIdUDPClient", TComponent::StaticClass())
+          .String("Host", &TIdUDPClient::Host, &TIdUDPClient::SetHost)
+          .Integer("Port", &TIdUDPClient::Port, &TIdUDPClient::SetPort)
+          .Integer("ReceiveTimeout", &TIdUDPClient::ReceiveTimeout, &TIdUDPClient::SetReceiveTimeout)
+          .Boolean("BroadcastEnabled", &TIdUDPClient::BroadcastEnabled, &TIdUDPClient::SetBroadcastEnabled, false)
+          .Build();
+  return &metaClass;
+}
 
 TIdUDPClient::~TIdUDPClient() = default;
 

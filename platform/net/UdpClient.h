@@ -6,12 +6,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/classes/Component.h"
 #include "platform/net/UdpSocket.h"
 
-class TIdUDPClient {
+class TIdUDPClient : public TComponent {
  public:
-  TIdUDPClient();
-  virtual ~TIdUDPClient();
+  explicit TIdUDPClient(TComponent* owner = nullptr);
+  ~TIdUDPClient() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
 
   const std::string& Host() const { return FHost; }
   void SetHost(const std::string& host) { FHost = host; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -173,11 +174,30 @@ class TIdUDPServer::TListener {
   std::atomic<bool> FStopping{false};
 };
 
-TIdUDPServer::TIdUDPServer() = default;
+TIdUDPServer::TIdUDPServer(TComponent* owner) : TComponent(owner) {}
+
+TClass TIdUDPServer::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TIdUDPServer>("TIdUDPServer", TComponent::StaticClass())
+          .Integer("DefaultPort", &TIdUDPServer::DefaultPort, &TIdUDPServer::SetDefaultPort)
+          .Boolean("Active", &TIdUDPServer::Active, &TIdUDPServer::SetActive, false)
+          .Event("OnUDPRead", &TIdUDPServer::SetOnUDPRead)
+          .Build();
+  return &metaClass;
+}
+
+void TIdUDPServer::Loaded() {
+  TComponent::Loaded();
+  if (FActivateWhenLoaded) SetActive(true);
+}
 
 TIdUDPServer::~TIdUDPServer() { SetActive(false); }
 
 void TIdUDPServer::SetActive(bool active) {
+  if (ComponentState().Contains(csLoading)) {
+    FActivateWhenLoaded = active;
+    return;
+  }
   if (active == Active()) return;
   if (active) {
     FListener = std::make_unique<TListener>(*this, FDefaultPort);

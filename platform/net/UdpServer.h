@@ -9,25 +9,29 @@
 #include <memory>
 #include <string>
 
+#include "platform/classes/Component.h"
 #include "platform/net/UdpSocket.h"
 
-class TIdUDPServer {
+class TIdUDPServer : public TComponent {
  public:
   using TUDPReadEvent = std::function<void(const std::string& datagram, const TPeer& peer)>;
   using TExceptionEvent = std::function<void(const std::exception& error)>;
 
-  TIdUDPServer();
-  ~TIdUDPServer();
-  TIdUDPServer(const TIdUDPServer&) = delete;
-  TIdUDPServer& operator=(const TIdUDPServer&) = delete;
+  explicit TIdUDPServer(TComponent* owner = nullptr);
+  ~TIdUDPServer() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
 
   uint16_t DefaultPort() const { return FDefaultPort; }
   void SetDefaultPort(uint16_t port) { FDefaultPort = port; }
   bool Active() const { return FListener != nullptr; }
   // Activating binds DefaultPort on all addresses (ESocketError when it cannot)
   // and starts listening; deactivating stops the listener and returns once it
-  // has ended. Both are called on the GUI thread.
+  // has ended. Both are called on the GUI thread. While a form reads the
+  // server, activation waits until every property is set.
   void SetActive(bool active);
+  void Loaded() override;
 
   const TUDPReadEvent& OnUDPRead() const { return FOnUDPRead; }
   void SetOnUDPRead(TUDPReadEvent handler) { FOnUDPRead = std::move(handler); }
@@ -40,6 +44,7 @@ class TIdUDPServer {
   class TListener;
 
   uint16_t FDefaultPort = 0;
+  bool FActivateWhenLoaded = false;
   TUDPReadEvent FOnUDPRead;
   TExceptionEvent FOnException;
   // True while a hand-off runs the read handler on the GUI thread.

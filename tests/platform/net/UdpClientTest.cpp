@@ -27,10 +27,14 @@ struct TPeerSocket : TUdpSocket {
 struct TCountingAntiFreeze {
   int Calls = 0;
   std::function<void()> OnCall;
-  TIdAntiFreeze AntiFreeze{[this] {
-    ++Calls;
-    if (OnCall) OnCall();
-  }};
+  TIdAntiFreeze AntiFreeze;
+
+  TCountingAntiFreeze() {
+    AntiFreeze.SetOnProcessMessages([this] {
+      ++Calls;
+      if (OnCall) OnCall();
+    });
+  }
 };
 
 struct TTimedReceive {
@@ -148,7 +152,8 @@ TEST(TIdUDPClient, ReturnsAsSoonAsADatagramIsThere) {
 TEST(TIdUDPClient, WaitsWithoutMessagesOnceTheAntiFreezeIsGone) {
   int calls = 0;
   {
-    TIdAntiFreeze antiFreeze([&] { ++calls; });
+    TIdAntiFreeze antiFreeze;
+    antiFreeze.SetOnProcessMessages([&] { ++calls; });
   }
   TIdUDPClient client;
   const TTimedReceive wait = ReceiveTimed(client, 300);

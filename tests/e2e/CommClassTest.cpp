@@ -1,0 +1,281 @@
+// The communication form's exchanges and trap reception against the simulated
+// device agent and hand-made datagrams, with the form's real trap server on
+// port 162.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "application/core/CommClass.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/e2e/Pump.h"
+#include "tests/e2e/RecordingMonitor.h"
+#include "tests/support/AgentProcess.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tools/agent/SnmpMessage.h"
+
+namespace {
+
+const std::string P = "1.3.6.1.4.1.6215.1.4.1";
+const std::string kPortStateOid = P + ".1.1.1.4.5";
+const std::string kErrorOverOid = P + ".2.7.1.11.5";
+const std::string kBandwidthOid = P + ".2.7.1.5.5";
+const std::string kAlarmOid = "1.3.6.1.4.1.6215.1.2.1.1.1.1.1.5";
+
+struct TGetOutcome {
+  std::string Result;
+  std::vector<std::string> Values;
+};
+
+TStringList Oids(std::initializer_list<std::string> oids) {
+  TStringList list;
+  for (const std::string& oid : oids) list.Add(oid);
+  return list;
+}
+
+std::vector<std::string> Texts(const TStringList& list) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < list.Count(); ++i) texts.push_back(list[i]);
+  return texts;
+}
+
+std::vector<std::string> DeviceArguments(std::vector<std::string> extra = {}) {
+  std::vector<std::string> arguments = {"--device", "127.0.0.1:0", "--ne", "5", "--manager", "none"};
+  arguments.insert(arguments.end(), extra.begin(), extra.end());
+  return arguments;
+}
+
+class CommClassTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Application().Initialize();
+    RegisterCommClasses();
+    Application().CreateForm(FMonitor);
+    Application().CreateForm(CommClassW);
+  }
+  static void TearDownTestSuite() {
+    delete CommClassW;
+    CommClassW = nullptr;
+    delete FMonitor;
+  }
+
+  void SetUp() override {
+    CommClassW->SNMP->SetReceiveTimeout(5000);
+    FMonitor->Connected = true;
+    FMonitor->Traps.clear();
+  }
+
+  TGetOutcome Get(const AgentProcess& agent, const TStringList& oids, int32_t version = 1,
+                  const std::string& community = "kolmer") {
+    CommClassW->SNMP->SetPort(agent.Port());
+    TStringList values;
+    TGetOutcome outcome;
+    CommClassW->SnmpGet(version, community, "127.0.0.1", oids, values, outcome.Result);
+    outcome.Values = Texts(values);
+    return outcome;
+  }
+
+  std::string Set(const AgentProcess& agent, const std::vector<TSetOid>& items,
+                  const std::string& community = "drastun") {
+    CommClassW->SNMP->SetPort(agent.Port());
+    std::string result;
+    CommClassW->SnmpSet(1, community, "127.0.0.1", items, result);
+    return result;
+  }
+
+  void ExpectStatus(const std::string& connection, const std::string& outcome, bool connected) {
+    EXPECT_EQ(FMonitor->Connection, connection);
+    EXPECT_EQ(FMonitor->Outcome, outcome);
+    EXPECT_EQ(FMonitor->Connected, connected);
+  }
+
+  static inline TRecordingMonitor* FMonitor = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CommClassTest, GetReadsThePortStateBlockInBothVersions) {
+  AgentProcess agent(DeviceArguments());
+  for (int32_t version : {0, 1}) {
+    FMonitor->Connected = false;
+    const TGetOutcome outcome = Get(agent, Oids({kPortStateOid}), version);
+    EXPECT_EQ(outcome.Result, "1");
+    ASSERT_EQ(outcome.Values.size(), 1u);
+    EXPECT_EQ(outcome.Values[0].size(), 87u);
+    ExpectStatus("Connected", "Read successful!", true);
+  }
+}
+
+TEST_F(CommClassTest, GetWithoutAnAnswerReportsTheDeviceDisconnected) {
+  AgentProcess agent(DeviceArguments({"--fault", "drop"}));
+  CommClassW->SNMP->SetReceiveTimeout(400);
+  const TGetOutcome outcome = Get(agent, Oids({kPortStateOid}));
+  EXPECT_EQ(outcome.Result, "0");
+  EXPECT_TRUE(outcome.Values.empty());
+  ExpectStatus("Disconnected", "Read failed!", false);
+
+  AgentProcess quiet(DeviceArguments());
+  const TGetOutcome wrongCommunity = Get(quiet, Oids({kPortStateOid}), 1, "guess");
+  EXPECT_EQ(wrongCommunity.Result, "0");
+  ExpectStatus("Disconnected", "Read failed!", false);
+}
+
+TEST_F(CommClassTest, GetAnsweredForAnotherObjectFailsWhileConnected) {
+  AgentProcess agent(DeviceArguments({"--fault", "other-oid"}));
+  const TGetOutcome outcome = Get(agent, Oids({kPortStateOid}));
+  EXPECT_EQ(outcome.Result, "0");
+  EXPECT_TRUE(outcome.Values.empty());
+  ExpectStatus("Connected", "Read failed!", false);
+}
+
+TEST_F(CommClassTest, GetTakesAReplyWhoseIdentifierExtendsTheRequestedOne) {
+  AgentProcess agent(DeviceArguments({"--fault", "extended-oid"}));
+  const TGetOutcome outcome = Get(agent, Oids({kPortStateOid}));
+  EXPECT_EQ(outcome.Result, "1");
+  ASSERT_EQ(outcome.Values.size(), 1u);
+  ExpectStatus("Connected", "Read successful!", true);
+}
+
+TEST_F(CommClassTest, GetAnsweredWithMoreBindingsThanAskedRaisesTheListError) {
+  TUdpSocket device;
+  device.Bind("127.0.0.1", 0);
+  std::thread responder([&device] {
+    TPeer manager;
+    if (!device.WaitReadable(3000)) return;
+    const TSnmpMessage request = ParseSnmpMessage(device.ReceiveFrom(manager));
+    TSnmpMessage reply = request;
+    reply.PduType = PduTag::GetResponse;
+    reply.Bindings = {{kPortStateOid, BerTag::OctetString, "A"}, {kPortStateOid + ".1", BerTag::OctetString, "B"}};
+    device.SendTo(manager.IP, manager.Port, EncodeSnmpMessage(reply));
+  });
+  CommClassW->SNMP->SetPort(device.LocalPort());
+  TStringList values;
+  std::string result;
+  EXPECT_THROW(CommClassW->SnmpGet(1, "kolmer", "127.0.0.1", Oids({kPortStateOid}), values, result), EListError);
+  responder.join();
+}
+
+TEST_F(CommClassTest, SetSendsEachItemWithItsTypeAndTheDeviceKeepsIt) {
+  AgentProcess agent(DeviceArguments());
+  const std::string bandwidth("\x01\x00\xFF\x10\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D", 16);
+  FMonitor->Connected = false;
+  EXPECT_EQ(Set(agent, {{kErrorOverOid, int32_t{3}, ASN1_INTEGER}, {kBandwidthOid, bandwidth, ASN1_OCTET_STRING}}),
+            "1");
+  ExpectStatus("Connected", "Set successful!", true);
+
+  const TGetOutcome readBack = Get(agent, Oids({kErrorOverOid, kBandwidthOid}));
+  EXPECT_EQ(readBack.Result, "1");
+  EXPECT_EQ(readBack.Values, (std::vector<std::string>{"3", bandwidth}));
+}
+
+TEST_F(CommClassTest, SetRefusedOrUnansweredFails) {
+  AgentProcess refusing(DeviceArguments({"--fault", "error:5"}));
+  EXPECT_EQ(Set(refusing, {{kErrorOverOid, int32_t{2}, ASN1_INTEGER}}), "0");
+  ExpectStatus("Disconnected", "Set failed!", false);
+
+  AgentProcess agent(DeviceArguments());
+  FMonitor->Connected = true;
+  EXPECT_EQ(Set(agent, {{kErrorOverOid, int32_t{2}, ASN1_INTEGER}}, "kolmer"), "0");
+  ExpectStatus("Disconnected", "Set failed!", false);
+
+  AgentProcess confused(DeviceArguments({"--fault", "other-oid"}));
+  FMonitor->Connected = true;
+  EXPECT_EQ(Set(confused, {{kErrorOverOid, int32_t{2}, ASN1_INTEGER}}), "0");
+  ExpectStatus("Connected", "Set failed!", false);
+}
+
+TEST_F(CommClassTest, SingleShotGetAsksPort161AndGivesUpAfterHalfASecond) {
+  const TStringList oids = Oids({kPortStateOid});
+  AgentProcess agent({"--device", "127.0.0.2", "--ne", "5", "--manager", "none", "--fault", "drop@1"});
+  TStringList values;
+  std::string result;
+  const auto start = std::chrono::steady_clock::now();
+  CommClassW->SnmpGetOnce(1, "kolmer", "127.0.0.2", oids, values, result);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(result, "0");
+  ExpectStatus("Disconnected", "Read failed!", false);
+  EXPECT_GE(waited, std::chrono::milliseconds(450));
+  EXPECT_LT(waited, std::chrono::milliseconds(1500));
+
+  CommClassW->SnmpGetOnce(1, "kolmer", "127.0.0.2", oids, values, result);
+  EXPECT_EQ(result, "1");
+  ASSERT_EQ(values.Count(), 1);
+  EXPECT_EQ(values[0].size(), 87u);
+  ExpectStatus("Connected", "Read successful!", true);
+
+  EXPECT_THROW(CommClassW->SnmpGetOnce(1, "kolmer", "no-such-device.invalid", oids, values, result), ESocketError);
+}
+
+TEST_F(CommClassTest, TrapsFromTheAgentArriveAsDecodedRecords) {
+  TemporaryFolder folder;
+  folder.Write("events", "100 1 link 2 down\n200 2 link 1 up\n");
+  AgentProcess agent({"--device", "127.0.0.1:0", "--ne", "5", "--trap-version", "1", "--device", "127.0.0.1:0", "--ne",
+                      "6", "--trap-version", "2c", "--manager", "127.0.0.1:162", "--script", folder.File("events")});
+  ASSERT_TRUE(PumpUntil([] { return FMonitor->Traps.size() >= 4; }));
+  const std::vector<TPDU>& traps = FMonitor->Traps;
+  int coldStarts = 0;
+  for (const TPDU& trap : traps) {
+    EXPECT_EQ(trap.SenderIP, "127.0.0.1");
+    if (trap.TrapIndex == 101) {
+      ++coldStarts;
+      EXPECT_EQ(trap.State, 1);
+      EXPECT_TRUE(trap.NEAddr == 5 || trap.NEAddr == 6);
+    }
+  }
+  EXPECT_EQ(coldStarts, 2);
+  const TPDU& linkDown = traps[2];
+  EXPECT_EQ(linkDown.NEAddr, 5);
+  EXPECT_EQ(linkDown.Port, 2);
+  EXPECT_EQ(linkDown.TrapIndex, 14);
+  EXPECT_EQ(linkDown.State, 0);
+  const TPDU& linkUp = traps[3];
+  EXPECT_EQ(linkUp.NEAddr, 6);
+  EXPECT_EQ(linkUp.Port, 1);
+  EXPECT_EQ(linkUp.TrapOid, "1.3.6.1.4.1.6215.1.4.1.3.14");
+  EXPECT_EQ(linkUp.State, 1);
+}
+
+namespace {
+
+// An SNMPv1 trap of the device family, built with the agent's own encoder.
+std::string V1Trap(int32_t generic, int32_t specific, const std::string& testedOid, const std::string& neAddr,
+                   uint8_t neAddrType = BerTag::Integer) {
+  TSnmpMessage trap;
+  trap.Version = SnmpVersion::V1;
+  trap.Community = "public";
+  trap.PduType = PduTag::TrapV1;
+  trap.Trap = {P, std::string("\x7F\x00\x00\x01", 4), generic, specific, 42};
+  trap.Bindings = {{testedOid, BerTag::Integer, BerIntegerContent(1)},
+                   {"1.3.6.1.4.1.6215.1.2.1.1.2", neAddrType, neAddr},
+                   {"1.3.6.1.4.1.6215.1.2.1.1.3", BerTag::Integer, BerIntegerContent(1)},
+                   {"1.3.6.1.4.1.6215.1.2.1.1.4", BerTag::Integer, BerIntegerContent(0x40)}};
+  return EncodeSnmpMessage(trap);
+}
+
+void SendToTrapPort(const std::string& datagram) {
+  TUdpSocket sender;
+  sender.SendTo("127.0.0.1", 162, datagram);
+}
+
+}  // namespace
+
+TEST_F(CommClassTest, OnlyTrapsOfTheDeviceFamilyArriveAndABadOneIsDropped) {
+  SendToTrapPort(V1Trap(6, 5, "1.3.6.1.4.1.6215.1.2.1.1.1.1.5", BerIntegerContent(5)));
+  SendToTrapPort(V1Trap(6, 5, kAlarmOid + ".1", BerIntegerContent(5)));
+  SendToTrapPort(V1Trap(6, 5, kAlarmOid, "not a number", BerTag::OctetString));
+  SendToTrapPort(std::string("\x30\x84\xFF\xFF\xFF\xFF\x02\x01", 8));
+  SendToTrapPort(V1Trap(6, 17, kAlarmOid, BerIntegerContent(9)));
+  SendToTrapPort(V1Trap(6, 5, kAlarmOid, BerIntegerContent(9)));
+  ASSERT_TRUE(PumpUntil([] { return FMonitor->Traps.size() >= 2; }));
+  PumpUntil([] { return false; }, 200);
+  ASSERT_EQ(FMonitor->Traps.size(), 2u);
+  const TPDU& beyondSixteen = FMonitor->Traps[0];
+  EXPECT_EQ(beyondSixteen.NEAddr, 9);
+  EXPECT_EQ(beyondSixteen.TrapOid, "");
+  EXPECT_EQ(beyondSixteen.TrapIndex, 255);
+  EXPECT_EQ(beyondSixteen.State, 2);
+  const TPDU& alarm = FMonitor->Traps[1];
+  EXPECT_EQ(alarm.TrapIndex, 5);
+  EXPECT_EQ(alarm.Value, 0x40);
+  EXPECT_EQ(alarm.State, 1);
+}
