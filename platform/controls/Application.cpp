@@ -93,9 +93,20 @@ void TApplication::ProcessMessages() {
       FTerminated = true;
       return;
     }
+    if (IsDialogKeyMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+}
+
+bool TApplication::IsDialogKeyMessage(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  for (int i = 0; i < Screen().FormCount(); ++i) {
+    TForm* form = Screen().Forms(i);
+    if (form->HandleAllocated() && form->Handle() == root) return IsDialogMessageA(root, &message);
+  }
+  return false;
 }
 
 void TApplication::WaitForMessages(uint32_t timeoutMs) {

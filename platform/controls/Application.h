@@ -77,6 +77,9 @@ class TApplication : public TComponent {
 
  private:
   void CreateHandle();
+  // Tab, Enter, Escape and mnemonics in a form go to the dialog manager,
+  // which handles or dispatches the message itself.
+  bool IsDialogKeyMessage(MSG& message);
 
   HWND FHandle = nullptr;
   std::string FTitle;

@@ -3,6 +3,18 @@
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/WinControl.h"
 
+const TIdentMap& CursorIdents() {
+  static const TIdentMap idents = {{crDefault, "crDefault"}, {crArrow, "crArrow"},   {crHourGlass, "crHourGlass"},
+                                   {crHSplit, "crHSplit"},   {crVSplit, "crVSplit"}, {crHandPoint, "crHandPoint"}};
+  return idents;
+}
+
+const TIdentMap& AlignIdents() {
+  static const TIdentMap idents = {{alNone, "alNone"}, {alTop, "alTop"},     {alBottom, "alBottom"},
+                                   {alLeft, "alLeft"}, {alRight, "alRight"}, {alClient, "alClient"}};
+  return idents;
+}
+
 TClass TSizeConstraints::StaticClass() {
   static const TMetaClass metaClass =
       TClassBuilder<TSizeConstraints>("TSizeConstraints", TPersistent::StaticClass())
@@ -45,15 +57,18 @@ void TSizeConstraints::Changed() {
 }
 
 TClass TControl::StaticClass() {
-  static const TMetaClass metaClass = TClassBuilder<TControl>("TControl", TComponent::StaticClass())
-                                          .Integer("Left", &TControl::Left, &TControl::SetLeft)
-                                          .Integer("Top", &TControl::Top, &TControl::SetTop)
-                                          .Integer("Width", &TControl::Width, &TControl::SetWidth)
-                                          .Integer("Height", &TControl::Height, &TControl::SetHeight)
-                                          .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
-                                          .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
-                                          .Object("Constraints", &TControl::Constraints)
-                                          .Build();
+  static const TMetaClass metaClass =
+      TClassBuilder<TControl>("TControl", TComponent::StaticClass())
+          .Integer("Left", &TControl::Left, &TControl::SetLeft)
+          .Integer("Top", &TControl::Top, &TControl::SetTop)
+          .Integer("Width", &TControl::Width, &TControl::SetWidth)
+          .Integer("Height", &TControl::Height, &TControl::SetHeight)
+          .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
+          .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
+          .Object("Constraints", &TControl::Constraints)
+          .Enumeration("Align", &TControl::Align, &TControl::SetAlign, AlignIdents(), alNone)
+          .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, &CursorIdents())
+          .Build();
   return &metaClass;
 }
 
@@ -63,10 +78,14 @@ TControl::~TControl() { SetParent(nullptr); }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == FParent) return;
-  if (FParent) FParent->RemoveControl(this);
+  TWinControl* previous = FParent;
+  if (previous) previous->RemoveControl(this);
   FParent = parent;
   if (FParent) FParent->InsertControl(this);
   ParentChanged();
+  if (FAlign == alNone) return;
+  if (previous) previous->AlignControls();
+  if (FParent) FParent->AlignControls();
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -79,6 +98,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   UpdateBoundsFromWindow(left, top, width, height);
   BoundsChanged();
+  if (FAlign != alNone && FParent) FParent->AlignControls();
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == FAlign) return;
+  FAlign = value;
+  if (FParent) FParent->AlignControls();
 }
 
 void TControl::UpdateBoundsFromWindow(int left, int top, int width, int height) {
@@ -92,6 +118,7 @@ void TControl::SetVisible(bool value) {
   if (value == FVisible) return;
   FVisible = value;
   VisibleChanged();
+  if (FAlign != alNone && FParent) FParent->AlignControls();
 }
 
 void TControl::SetEnabled(bool value) {

@@ -6,6 +6,17 @@
 
 #include "platform/classes/Component.h"
 
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
+constexpr TCursor crHandPoint = -21;
+
+// The names a form uses for cursor values.
+const TIdentMap& CursorIdents();
+
 class TControl;
 class TWinControl;
 
@@ -46,6 +57,12 @@ class TSizeConstraints : public TPersistent {
   int FMaxHeight = 0;
 };
 
+// Where a control sits in its parent: along an edge at full length, or in
+// what the edge-aligned controls leave free.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// The names a form uses for alignments.
+const TIdentMap& AlignIdents();
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -79,6 +96,14 @@ class TControl : public TComponent {
 
   TSizeConstraints& Constraints() { return FConstraints; }
 
+  // The parent lays out an aligned control whenever its own size or its
+  // aligned controls change.
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign value);
+  // The cursor over the control; crDefault leaves the window's own.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor value) { FCursor = value; }
+
  protected:
   // What a window-backed control does with each change; nothing here.
   virtual void BoundsChanged() {}
@@ -88,6 +113,8 @@ class TControl : public TComponent {
   virtual void ParentChanged() {}
   // The bounds the window really has, without telling it again.
   void UpdateBoundsFromWindow(int left, int top, int width, int height);
+  // The text the window really shows (an edit the user typed in), without telling it again.
+  void UpdateCaptionFromWindow(const std::string& text) { FCaption = text; }
 
  private:
   friend class TSizeConstraints;
@@ -101,5 +128,7 @@ class TControl : public TComponent {
   bool FVisible = true;
   bool FEnabled = true;
   std::string FCaption;
+  TAlign FAlign = alNone;
+  TCursor FCursor = crDefault;
   TSizeConstraints FConstraints{*this};
 };

@@ -6,6 +6,7 @@
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/FormResources.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/Screen.h"
 
 namespace {
@@ -67,6 +68,7 @@ TClass TForm::StaticClass() {
                TBorderIcons{biSystemMenu, biMinimize, biMaximize})
           .Enumeration("Position", &TForm::Position, &TForm::SetPosition, kPositions, poDesigned)
           .Component("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+          .Component("Menu", &TForm::Menu, &TForm::SetMenu)
           .Event("OnCreate", &TForm::SetOnCreate)
           .Event("OnShow", &TForm::SetOnShow)
           .Event("OnClose", &TForm::SetOnClose)
@@ -103,9 +105,20 @@ void TForm::SetActiveControl(TWinControl* control) {
   if (control && Visible()) FocusActiveControl();
 }
 
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == FMenu) return;
+  if (FMenu) FMenu->SetWindowHandle(nullptr);
+  FMenu = menu;
+  if (!FMenu) return;
+  FMenu->FreeNotification(this);
+  if (HandleAllocated()) FMenu->SetWindowHandle(Handle());
+}
+
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
-  if (operation == opRemove && component == FActiveControl) FActiveControl = nullptr;
+  if (operation != opRemove) return;
+  if (component == FActiveControl) FActiveControl = nullptr;
+  if (component == FMenu) FMenu = nullptr;
 }
 
 void TForm::CreateParams(TCreateParams& params) {
@@ -133,12 +146,44 @@ void TForm::CreateParams(TCreateParams& params) {
     params.ExStyle |= WS_EX_CONTEXTHELP;
 }
 
+void TForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (FMenu) FMenu->SetWindowHandle(Handle());
+}
+
 void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_CLOSE: Close(); return;
     case CM_RELEASE: delete this; return;
+    case WM_COMMAND:
+      if (message.LParam) break;
+      Command(LOWORD(message.WParam));
+      return;
+    case WM_NEXTDLGCTL: FocusNextControl(message); return;
+    case WM_DESTROY:
+      // The window would destroy its menu bar with it; the menu component owns that.
+      if (FMenu) FMenu->SetWindowHandle(nullptr);
+      break;
   }
   TWinControl::WndProc(message);
+}
+
+void TForm::Command(WORD command) {
+  if (command == IDOK)
+    DialogKey(VK_RETURN);
+  else if (command == IDCANCEL)
+    DialogKey(VK_ESCAPE);
+  else if (FMenu)
+    FMenu->DispatchCommand(command);
+}
+
+void TForm::FocusNextControl(const TMessage& message) {
+  const HWND target = LOWORD(message.LParam) ? reinterpret_cast<HWND>(message.WParam)
+                                             : GetNextDlgTabItem(Handle(), GetFocus(), message.WParam != 0);
+  if (!target) return;
+  ::SetFocus(target);
+  // As in dialogs, tabbing into an edit selects its text.
+  if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
 }
 
 void TForm::VisibleChanged() {
@@ -226,4 +271,10 @@ bool TForm::CloseModal() {
   }
   if (action == caFree) Release();
   return true;
+}
+
+TForm* GetParentForm(const TControl& control) {
+  for (TWinControl* parent = control.Parent(); parent; parent = parent->Parent())
+    if (parent->InheritsFrom(TForm::StaticClass())) return static_cast<TForm*>(parent);
+  return nullptr;
 }

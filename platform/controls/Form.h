@@ -34,6 +34,8 @@ using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 // A form deletes itself some time after this message (Release).
 constexpr UINT CM_RELEASE = 0xB000 + 33;
 
+class TMainMenu;
+
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
@@ -54,6 +56,10 @@ class TForm : public TWinControl {
 
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* control);
+
+  // The menu bar the window shows.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
 
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult value) { FModalResult = value; }
@@ -77,6 +83,7 @@ class TForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void VisibleChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -87,11 +94,16 @@ class TForm : public TWinControl {
   bool ModalLoopDone();
   void PlaceOnScreen();
   void FocusActiveControl();
+  // A menu command, or the Enter (IDOK) and Escape (IDCANCEL) keys the dialog manager turns into commands.
+  void Command(WORD command);
+  // Tab and Shift+Tab as the dialog manager asks for them.
+  void FocusNextControl(const TMessage& message);
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
   TPosition FPosition = poDesigned;
   TWinControl* FActiveControl = nullptr;
+  TMainMenu* FMenu = nullptr;
   TModalResult FModalResult = mrNone;
   bool FModal = false;
   TNotifyEvent FOnCreate;
@@ -99,3 +111,6 @@ class TForm : public TWinControl {
   TCloseEvent FOnClose;
   TNotifyEvent FOnDestroy;
 };
+
+// The form a control sits on, or nullptr.
+TForm* GetParentForm(const TControl& control);

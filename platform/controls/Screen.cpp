@@ -8,7 +8,13 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 HCURSOR TScreen::CursorHandle(TCursor cursor) const {
-  return LoadCursorA(nullptr, cursor == crHourGlass ? IDC_WAIT : IDC_ARROW);
+  switch (cursor) {
+    case crHourGlass: return LoadCursorA(nullptr, IDC_WAIT);
+    case crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
+    case crVSplit: return LoadCursorA(nullptr, IDC_SIZENS);
+    case crHandPoint: return LoadCursorA(nullptr, IDC_HAND);
+    default: return LoadCursorA(nullptr, IDC_ARROW);
+  }
 }
 
 void TScreen::RemoveForm(TForm* form) { std::erase(FForms, form); }

@@ -5,12 +5,9 @@
 
 #include <vector>
 
-class TForm;
+#include "platform/controls/Control.h"
 
-using TCursor = int;
-constexpr TCursor crDefault = 0;
-constexpr TCursor crArrow = -2;
-constexpr TCursor crHourGlass = -11;
+class TForm;
 
 class TScreen {
  public:

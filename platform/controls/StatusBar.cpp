@@ -27,13 +27,18 @@ void TStatusPanel::SetWidth(int value) {
 void TStatusPanels::Update(TCollectionItem*) { FStatusBar.UpdatePanels(); }
 
 TClass TStatusBar::StaticClass() {
-  static const TMetaClass metaClass = TClassBuilder<TStatusBar>("TStatusBar", TWinControl::StaticClass())
-                                          .Collection("Panels", &TStatusBar::Panels)
-                                          .Build();
+  static const TMetaClass metaClass =
+      TClassBuilder<TStatusBar>("TStatusBar", TWinControl::StaticClass())
+          .Collection("Panels", &TStatusBar::Panels)
+          .Enumeration("Align", &TStatusBar::Align, &TStatusBar::SetAlign, AlignIdents(), alBottom)
+          .Build();
   return &metaClass;
 }
 
-TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) { SetHeight(19); }
+TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) {
+  SetHeight(19);
+  SetAlign(alBottom);
+}
 
 void TStatusBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

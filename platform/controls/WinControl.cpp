@@ -85,6 +85,8 @@ void TWinControl::CreateWnd() {
   CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), Caption().c_str(), params.Style, params.X, params.Y,
                   params.Width, params.Height, params.WndParent, nullptr, GetModuleHandleA(nullptr), this);
   if (!FHandle) throw EOSError("Cannot create a window for " + Name());
+  // Win32 controls start with the bold system font; dialogs use the GUI font.
+  SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 }
 
 void TWinControl::DestroyHandle() {
@@ -115,15 +117,55 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_SETCURSOR:
-      if (SetScreenCursor()) {
+      if (SetScreenCursor() || SetControlCursor(message)) {
         message.Result = TRUE;
         return;
       }
       break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      if (ReflectNotification(message)) return;
+      break;
     case WM_GETMINMAXINFO: ApplyTrackingLimits(*reinterpret_cast<MINMAXINFO*>(message.LParam)); break;
     case WM_WINDOWPOSCHANGED: WindowPositionChanged(); break;
+    case WM_SIZE: AlignControls(); break;
   }
   DefaultHandler(message);
+}
+
+std::string TWinControl::WindowText(HWND window) {
+  std::string text(GetWindowTextLengthA(window) + 1, '\0');
+  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+bool TWinControl::ReflectNotification(TMessage& message) {
+  const HWND sender = message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(message.LParam)
+                                                : reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
+  TWinControl* control = FindChildControl(sender);
+  if (!control) return false;
+  message.Result = SendMessageA(sender, CN_BASE + message.Msg, message.WParam, message.LParam);
+  return true;
+}
+
+// The dialog manager sends a button's click to the form, whatever the button sits in.
+TWinControl* TWinControl::FindChildControl(HWND window) const {
+  if (!window) return nullptr;
+  for (TControl* control : FControls)
+    if (control->InheritsFrom(TWinControl::StaticClass())) {
+      auto* child = static_cast<TWinControl*>(control);
+      if (child->FHandle == window) return child;
+      if (TWinControl* inner = child->FindChildControl(window)) return inner;
+    }
+  return nullptr;
+}
+
+bool TWinControl::DialogKey(WORD key) {
+  for (TControl* control : FControls)
+    if (control->Visible() && control->Enabled() && control->InheritsFrom(TWinControl::StaticClass()) &&
+        static_cast<TWinControl*>(control)->DialogKey(key))
+      return true;
+  return false;
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -134,6 +176,13 @@ void TWinControl::DefaultHandler(TMessage& message) {
 bool TWinControl::SetScreenCursor() {
   if (Screen().Cursor() == crDefault) return false;
   ::SetCursor(Screen().CursorHandle(Screen().Cursor()));
+  return true;
+}
+
+bool TWinControl::SetControlCursor(const TMessage& message) {
+  if (Cursor() == crDefault || reinterpret_cast<HWND>(message.WParam) != FHandle || LOWORD(message.LParam) != HTCLIENT)
+    return false;
+  ::SetCursor(Screen().CursorHandle(Cursor()));
   return true;
 }
 
@@ -154,7 +203,65 @@ void TWinControl::WindowPositionChanged() {
 }
 
 void TWinControl::BoundsChanged() {
-  if (FHandle) SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  // With a window, WM_SIZE lays out the children.
+  if (FHandle)
+    SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  else
+    AlignControls();
+}
+
+RECT TWinControl::ClientRect() const {
+  RECT rect{0, 0, Width(), Height()};
+  if (FHandle) GetClientRect(FHandle, &rect);
+  return rect;
+}
+
+std::vector<TControl*> TWinControl::AlignedControls(TAlign align) const {
+  std::vector<TControl*> controls;
+  for (TControl* control : FControls)
+    if (control->Align() == align && control->Visible()) controls.push_back(control);
+  // Edge controls stack from their edge inwards in the order they sit.
+  auto key = [align](const TControl* control) {
+    switch (align) {
+      case alTop: return control->Top();
+      case alBottom: return -(control->Top() + control->Height());
+      case alLeft: return control->Left();
+      case alRight: return -(control->Left() + control->Width());
+      default: return 0;
+    }
+  };
+  std::stable_sort(controls.begin(), controls.end(),
+                   [&key](const TControl* a, const TControl* b) { return key(a) < key(b); });
+  return controls;
+}
+
+void TWinControl::AlignControls() {
+  if (FAligning) return;
+  FAligning = true;
+  struct TAligningDone {
+    bool& Flag;
+    ~TAligningDone() { Flag = false; }
+  } done{FAligning};
+  RECT rest = ClientRect();
+  auto width = [&rest] { return std::max(0, static_cast<int>(rest.right - rest.left)); };
+  auto height = [&rest] { return std::max(0, static_cast<int>(rest.bottom - rest.top)); };
+  for (TControl* control : AlignedControls(alTop)) {
+    control->SetBounds(rest.left, rest.top, width(), control->Height());
+    rest.top = control->Top() + control->Height();
+  }
+  for (TControl* control : AlignedControls(alBottom)) {
+    control->SetBounds(rest.left, rest.bottom - control->Height(), width(), control->Height());
+    rest.bottom = control->Top();
+  }
+  for (TControl* control : AlignedControls(alLeft)) {
+    control->SetBounds(rest.left, rest.top, control->Width(), height());
+    rest.left = control->Left() + control->Width();
+  }
+  for (TControl* control : AlignedControls(alRight)) {
+    control->SetBounds(rest.right - control->Width(), rest.top, control->Width(), height());
+    rest.right = control->Left();
+  }
+  for (TControl* control : AlignedControls(alClient)) control->SetBounds(rest.left, rest.top, width(), height());
 }
 
 void TWinControl::VisibleChanged() {

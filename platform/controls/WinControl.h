@@ -12,6 +12,13 @@
 
 #include "platform/controls/Control.h"
 
+// A Win32 control tells its parent window what happened to it (WM_COMMAND,
+// WM_NOTIFY); the parent hands the message back to the control's object as
+// CN_COMMAND or CN_NOTIFY, so each control handles its own notifications.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
 struct TMessage {
   UINT Msg;
   WPARAM WParam;
@@ -38,6 +45,14 @@ class TWinControl : public TControl {
   bool Focused() const { return FHandle && GetFocus() == FHandle; }
   void SetFocus();
 
+  // Offers Enter or Escape to the controls inside; true when one took it
+  // (the default or cancel button).
+  virtual bool DialogKey(WORD key);
+
+  // The area the aligned controls share: the window's client area, or the
+  // bounds while there is no window.
+  RECT ClientRect() const;
+
  protected:
   struct TCreateParams {
     std::string WinClassName;   // the window class registered for this control
@@ -57,6 +72,11 @@ class TWinControl : public TControl {
 
   virtual void WndProc(TMessage& message);
   void DefaultHandler(TMessage& message);
+  // What the window shows now (the user may have typed it).
+  static std::string WindowText(HWND window);
+  // Lays out the aligned controls: top, bottom, left and right edges in
+  // order of position, then the client control in what remains.
+  void AlignControls();
 
   void BoundsChanged() override;
   void VisibleChanged() override;
@@ -75,8 +95,14 @@ class TWinControl : public TControl {
   void WindowPositionChanged();
   bool SetScreenCursor();
   void ApplyTrackingLimits(MINMAXINFO& limits);
+  bool SetControlCursor(const TMessage& message);
+  // The control of a window inside this one, or nullptr for a window not ours.
+  TWinControl* FindChildControl(HWND window) const;
+  bool ReflectNotification(TMessage& message);
+  std::vector<TControl*> AlignedControls(TAlign align) const;
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = DefWindowProcA;
   std::vector<TControl*> FControls;
+  bool FAligning = false;
 };

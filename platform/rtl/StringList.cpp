@@ -6,19 +6,33 @@ void TStringList::CheckIndex(int index, int count) const {
   if (index < 0 || index >= count) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
+TStringList& TStringList::operator=(const TStringList& other) {
+  FItems = other.FItems;
+  Changed();
+  return *this;
+}
+
 int TStringList::Add(const std::string& text, intptr_t tag) {
   FItems.push_back({text, tag});
+  Changed();
   return Count() - 1;
 }
 
 void TStringList::Insert(int index, const std::string& text, intptr_t tag) {
   CheckIndex(index, Count() + 1);
   FItems.insert(FItems.begin() + index, {text, tag});
+  Changed();
 }
 
 void TStringList::Delete(int index) {
   CheckIndex(index, Count());
   FItems.erase(FItems.begin() + index);
+  Changed();
+}
+
+void TStringList::Clear() {
+  FItems.clear();
+  Changed();
 }
 
 const std::string& TStringList::Strings(int index) const {
@@ -29,6 +43,7 @@ const std::string& TStringList::Strings(int index) const {
 void TStringList::SetStrings(int index, const std::string& text) {
   CheckIndex(index, Count());
   FItems[index].Text = text;
+  Changed();
 }
 
 intptr_t TStringList::Tags(int index) const {
@@ -45,4 +60,8 @@ int TStringList::IndexOf(const std::string& text) const {
   for (int i = 0; i < Count(); ++i)
     if (FItems[i].Text == text) return i;
   return -1;
+}
+
+void TStringList::Changed() {
+  if (FOnChange) FOnChange();
 }

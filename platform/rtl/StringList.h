@@ -3,18 +3,24 @@
 // (the class library attaches an object to each entry; the system only ever
 // attaches a number, such as the ASN.1 type of an SNMP value).
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class TStringList {
  public:
+  TStringList() = default;
+  // A copy has the entries only: the change handler belongs to the list's holder.
+  TStringList(const TStringList& other) : FItems(other.FItems) {}
+  TStringList& operator=(const TStringList& other);
+
   int Count() const { return static_cast<int>(FItems.size()); }
 
   // Appends and returns the new entry's index.
   int Add(const std::string& text, intptr_t tag = 0);
   void Insert(int index, const std::string& text, intptr_t tag = 0);
   void Delete(int index);
-  void Clear() { FItems.clear(); }
+  void Clear();
 
   // Raise EListError "List index out of bounds (i)" outside 0..Count-1.
   const std::string& Strings(int index) const;
@@ -27,12 +33,18 @@ class TStringList {
 
   const std::string& operator[](int index) const { return Strings(index); }
 
+  // Runs after every change of the entries' texts or order, so a control
+  // showing the list keeps its window in step.
+  void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
+
  private:
   struct TStringItem {
     std::string Text;
     intptr_t Tag;
   };
   void CheckIndex(int index, int count) const;
+  void Changed();
 
   std::vector<TStringItem> FItems;
+  std::function<void()> FOnChange;
 };

@@ -1,0 +1,78 @@
+#pragma once
+// TAction and TActionList: a command with a caption and an OnExecute handler
+// that several controls can share. A control bound to an action shows the
+// action's caption and state and runs the action when it is clicked.
+#include <string>
+#include <vector>
+
+#include "platform/classes/Component.h"
+
+class TAction;
+class TActionList;
+
+// What a control bound to an action hears when the action changes.
+class TActionClient {
+ public:
+  virtual void ActionChanged(const TAction& action) = 0;
+
+ protected:
+  ~TActionClient() = default;
+};
+
+class TAction : public TComponent {
+ public:
+  explicit TAction(TComponent* owner);
+  ~TAction() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& value);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool value);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool value);
+  void SetOnExecute(TNotifyEvent handler) { FOnExecute = std::move(handler); }
+
+  TActionList* ActionList() const { return FActionList; }
+  void SetActionList(TActionList* list);
+  // An action nested in an action list's block of a form belongs to that list.
+  void SetParentComponent(TComponent* parent) override;
+
+  // Runs OnExecute when the action is enabled and has one; false otherwise.
+  bool Execute();
+
+  // A client hears every change until it removes itself; it also asks for a
+  // free notification, so it learns when the action goes.
+  void AddClient(TActionClient* client);
+  void RemoveClient(TActionClient* client);
+
+ private:
+  friend class TActionList;
+  void Changed();
+
+  std::string FCaption;
+  bool FEnabled = true;
+  bool FVisible = true;
+  TNotifyEvent FOnExecute;
+  TActionList* FActionList = nullptr;
+  std::vector<TActionClient*> FClients;
+};
+
+class TActionList : public TComponent {
+ public:
+  using TComponent::TComponent;
+  ~TActionList() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  int ActionCount() const { return static_cast<int>(FActions.size()); }
+  TAction* Actions(int index) const { return FActions.at(index); }
+
+ private:
+  friend class TAction;
+
+  std::vector<TAction*> FActions;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// TComboBox: the Win32 combo box, with an edit (csDropDown) or as a drop-down
+// list the user can only choose from (csDropDownList). Items is the list the
+// window shows; ItemIndex is the window's choice (-1: none); a choice made by
+// the user, or typing in the edit, runs OnChange.
+#include <string>
+
+#include "platform/controls/ItemList.h"
+#include "platform/controls/WinControl.h"
+#include "platform/rtl/StringList.h"
+
+enum TComboBoxStyle { csDropDown, csDropDownList };
+
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(TComponent* owner);
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle value);
+  TStringList& Items() { return FItems; }
+  int ItemIndex() const;
+  void SetItemIndex(int value);
+  // The text shown: the chosen item's, or what was typed in the edit.
+  std::string Text() const;
+  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+  void BoundsChanged() override;
+
+ private:
+  void Change();
+
+  TComboBoxStyle FStyle = csDropDown;
+  TStringList FItems;
+  TItemListWindow FWindowItems{kComboBoxMessages};
+  int FItemIndex = -1;
+  TNotifyEvent FOnChange;
+};

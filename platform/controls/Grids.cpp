@@ -1,0 +1,491 @@
+#include "platform/controls/Grids.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "platform/classes/ClassBuilder.h"
+#include "platform/controls/PopupMenu.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+
+const TIdentMap kGridOptions = {{goFixedVertLine, "goFixedVertLine"}, {goFixedHorzLine, "goFixedHorzLine"},
+                                {goVertLine, "goVertLine"},           {goHorzLine, "goHorzLine"},
+                                {goRangeSelect, "goRangeSelect"},     {goDrawFocusSelected, "goDrawFocusSelected"},
+                                {goColSizing, "goColSizing"},         {goEditing, "goEditing"},
+                                {goRowSelect, "goRowSelect"},         {goAlwaysShowEditor, "goAlwaysShowEditor"}};
+
+constexpr int kGridLineWidth = 1;
+// How far from a column's right line a press in the header row starts sizing it.
+constexpr int kSizingZone = 2;
+// Where a cell's text starts, from the cell's top-left corner.
+constexpr int kTextMargin = 2;
+constexpr TColor kFixedLineColor = clBlack;
+constexpr TColor kLineColor = clSilver;
+
+[[noreturn]] void RaiseIndex(int index) { throw EListError("List index out of bounds (" + IntToStr(index) + ")"); }
+
+}  // namespace
+
+// The edit over the current cell. Keys that leave the cell go to the grid.
+class TInplaceEdit : public TWinControl {
+ public:
+  explicit TInplaceEdit(TStringGrid& grid) : TWinControl(&grid), FGrid(grid) {
+    SetVisible(false);
+    SetParent(&grid);
+  }
+
+  static TClass StaticClass() {
+    static const TMetaClass metaClass = TClassBuilder<TInplaceEdit>("TInplaceEdit", TWinControl::StaticClass()).Build();
+    return &metaClass;
+  }
+  TClass ClassType() const override { return StaticClass(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TWinControl::CreateParams(params);
+    params.BaseClassName = "EDIT";
+    params.Style |= ES_AUTOHSCROLL;
+  }
+
+  void CreateWnd() override {
+    TWinControl::CreateWnd();
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FGrid.Font().Handle()), FALSE);
+  }
+
+  void WndProc(TMessage& message) override {
+    const bool leavingKey = message.WParam == VK_UP || message.WParam == VK_DOWN || message.WParam == VK_RETURN ||
+                            message.WParam == VK_ESCAPE;
+    if (message.Msg == WM_KEYDOWN && leavingKey) return FGrid.EditorKey(message.WParam);
+    // Enter and Escape would only beep in a single-line edit.
+    if (message.Msg == WM_CHAR && (message.WParam == '\r' || message.WParam == 27)) return;
+    if (message.Msg == WM_GETDLGCODE) {
+      message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
+      return;
+    }
+    TWinControl::WndProc(message);
+  }
+
+ private:
+  TStringGrid& FGrid;
+};
+
+TClass TStringGrid::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TStringGrid>("TStringGrid", TCustomControl::StaticClass())
+          .Integer("ColCount", &TStringGrid::ColCount, &TStringGrid::SetColCount, 5)
+          .Integer("RowCount", &TStringGrid::RowCount, &TStringGrid::SetRowCount, 5)
+          .Integer("DefaultColWidth", &TStringGrid::DefaultColWidth, &TStringGrid::SetDefaultColWidth, 64)
+          .Integer("DefaultRowHeight", &TStringGrid::DefaultRowHeight, &TStringGrid::SetDefaultRowHeight, 24)
+          .Set("Options", &TStringGrid::Options, &TStringGrid::SetOptions, kGridOptions,
+               TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect})
+          .Integer("Color", &TStringGrid::Color, &TStringGrid::SetColor, clWindow, &ColorIdents())
+          .Integer("FixedColor", &TStringGrid::FixedColor, &TStringGrid::SetFixedColor, clBtnFace, &ColorIdents())
+          .Object("Font", &TStringGrid::Font)
+          .Component("PopupMenu", &TStringGrid::PopupMenu, &TStringGrid::SetPopupMenu)
+          .Event("OnSelectCell", &TStringGrid::SetOnSelectCell)
+          .Event("OnDrawCell", &TStringGrid::SetOnDrawCell)
+          .Build();
+  return &metaClass;
+}
+
+TStringGrid::TStringGrid(TComponent* owner)
+    : TCustomControl(owner), FColWidths(FColCount, FDefaultColWidth), FRowHeights(FRowCount, FDefaultRowHeight) {
+  SetBounds(0, 0, 320, 120);
+  SetColor(clWindow);
+}
+
+TStringGrid::~TStringGrid() { SetPopupMenu(nullptr); }
+
+void TStringGrid::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  params.Style |= WS_TABSTOP;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TStringGrid::SetColCount(int value) {
+  if (value < 1) throw EInvalidGridOperation("Grid column count must be at least 1");
+  FColCount = value;
+  FColWidths.resize(value, FDefaultColWidth);
+  ClampToCounts();
+}
+
+void TStringGrid::SetRowCount(int value) {
+  if (value < 1) throw EInvalidGridOperation("Grid row count must be at least 1");
+  FRowCount = value;
+  FRowHeights.resize(value, FDefaultRowHeight);
+  ClampToCounts();
+}
+
+bool TStringGrid::HasScrollableCells() const { return FColCount > FixedCols && FRowCount > FixedRows; }
+
+// A grid of only its header row or column keeps the current cell just past it.
+TStringGrid::TCell TStringGrid::ClampCell(TCell cell) const {
+  return {std::clamp(cell.first, FixedCols, std::max(FixedCols, FColCount - 1)),
+          std::clamp(cell.second, FixedRows, std::max(FixedRows, FRowCount - 1))};
+}
+
+void TStringGrid::ClampToCounts() {
+  const TCell current = ClampCell(FCurrent);
+  if (current != FCurrent) HideEditor();
+  FCurrent = current;
+  FAnchor = ClampCell(FAnchor);
+  Invalidate();
+}
+
+void TStringGrid::SetDefaultColWidth(int value) {
+  FDefaultColWidth = value;
+  std::fill(FColWidths.begin(), FColWidths.end(), value);
+  Invalidate();
+}
+
+void TStringGrid::SetDefaultRowHeight(int value) {
+  FDefaultRowHeight = value;
+  std::fill(FRowHeights.begin(), FRowHeights.end(), value);
+  Invalidate();
+}
+
+int TStringGrid::ColWidths(int col) const {
+  if (col < 0 || col >= FColCount) RaiseIndex(col);
+  return FColWidths[col];
+}
+
+void TStringGrid::SetColWidths(int col, int width) {
+  if (col < 0 || col >= FColCount) RaiseIndex(col);
+  FColWidths[col] = width;
+  Invalidate();
+}
+
+int TStringGrid::RowHeights(int row) const {
+  if (row < 0 || row >= FRowCount) RaiseIndex(row);
+  return FRowHeights[row];
+}
+
+void TStringGrid::SetRowHeights(int row, int height) {
+  if (row < 0 || row >= FRowCount) RaiseIndex(row);
+  FRowHeights[row] = height;
+  Invalidate();
+}
+
+std::string TStringGrid::Cells(int col, int row) const {
+  if (col < 0) RaiseIndex(col);
+  if (row < 0) RaiseIndex(row);
+  const auto found = FCells.find({col, row});
+  return found == FCells.end() ? std::string() : found->second;
+}
+
+void TStringGrid::SetCells(int col, int row, const std::string& text) {
+  if (col < 0) RaiseIndex(col);
+  if (row < 0) RaiseIndex(row);
+  if (text.empty())
+    FCells.erase({col, row});
+  else
+    FCells[{col, row}] = text;
+  if (col < FColCount && row < FRowCount) Invalidate();
+}
+
+void TStringGrid::SetOptions(TGridOptions value) {
+  FOptions = value;
+  if (!CanEdit()) HideEditor();
+  if (!FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
+  Invalidate();
+}
+
+void TStringGrid::SetFixedColor(TColor value) {
+  FFixedColor = value;
+  Invalidate();
+}
+
+TGridRect TStringGrid::Selection() const {
+  TGridRect selection{std::min(FCurrent.first, FAnchor.first), std::min(FCurrent.second, FAnchor.second),
+                      std::max(FCurrent.first, FAnchor.first), std::max(FCurrent.second, FAnchor.second)};
+  if (FOptions.Contains(goRowSelect)) {
+    selection.Left = FixedCols;
+    selection.Right = FColCount - 1;
+  }
+  return selection;
+}
+
+void TStringGrid::SetSelection(const TGridRect& value) {
+  HideEditor();
+  FCurrent = ClampCell({value.Left, value.Top});
+  FAnchor = ClampCell({value.Right, value.Bottom});
+  Invalidate();
+}
+
+void TStringGrid::SetPopupMenu(TPopupMenu* value) {
+  if (FPopupMenu) RemoveFreeNotification(FPopupMenu);
+  FPopupMenu = value;
+  if (FPopupMenu) FreeNotification(FPopupMenu);
+}
+
+void TStringGrid::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == FPopupMenu) FPopupMenu = nullptr;
+  if (operation == opRemove && component == FEditor) FEditor = nullptr;
+}
+
+TRect TStringGrid::CellRect(int col, int row) const {
+  if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount) return Rect(0, 0, 0, 0);
+  int left = 0;
+  for (int c = 0; c < col; ++c) left += FColWidths[c] + kGridLineWidth;
+  int top = 0;
+  for (int r = 0; r < row; ++r) top += FRowHeights[r] + kGridLineWidth;
+  return Rect(left, top, left + FColWidths[col], top + FRowHeights[row]);
+}
+
+bool TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
+  const auto find = [](int position, const std::vector<int>& sizes) {
+    int start = 0;
+    for (int i = 0; i < static_cast<int>(sizes.size()); ++i) {
+      start += sizes[i] + kGridLineWidth;
+      if (position < start) return i;
+    }
+    return -1;
+  };
+  if (x < 0 || y < 0) return false;
+  col = find(x, FColWidths);
+  row = find(y, FRowHeights);
+  return col >= 0 && row >= 0;
+}
+
+bool TStringGrid::EditorVisible() const { return FEditor && FEditor->Visible(); }
+
+// ---- painting
+
+void TStringGrid::Paint() {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  for (int row = 0; row < FRowCount; ++row) {
+    for (int col = 0; col < FColCount; ++col) {
+      const TRect rect = CellRect(col, row);
+      if (rect.left < client.right && rect.top < client.bottom) DrawCell(col, row);
+    }
+  }
+}
+
+TGridDrawState TStringGrid::CellState(int col, int row) const {
+  if (col < FixedCols || row < FixedRows) return {gdFixed};
+  TGridDrawState state;
+  const TGridRect selection = Selection();
+  const bool inSelection =
+      col >= selection.Left && col <= selection.Right && row >= selection.Top && row <= selection.Bottom;
+  const bool current = TCell{col, row} == FCurrent;
+  if (current && Focused()) state.Include(gdFocused);
+  if (inSelection && (!current || FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect)))
+    state.Include(gdSelected);
+  return state;
+}
+
+void TStringGrid::DrawCell(int col, int row) {
+  const TRect rect = CellRect(col, row);
+  const TGridDrawState state = CellState(col, row);
+  TCanvas& canvas = Canvas();
+  canvas.Font().Assign(Font());
+  if (state.Contains(gdFixed)) {
+    canvas.Brush().SetColor(FFixedColor);
+  } else if (state.Contains(gdSelected)) {
+    canvas.Brush().SetColor(clHighlight);
+    canvas.Font().SetColor(clHighlightText);
+  } else {
+    canvas.Brush().SetColor(Color());
+  }
+  canvas.TextRect(rect, rect.left + kTextMargin, rect.top + kTextMargin, Cells(col, row));
+  if (FOnDrawCell) FOnDrawCell(this, col, row, rect, state);
+  if (state.Contains(gdFocused) && !EditorVisible() && !FOptions.Contains(goRowSelect)) canvas.DrawFocusRect(rect);
+  DrawCellLines(col, row, rect);
+}
+
+// Each cell draws the line on its right and the one below it, in the line's colour.
+void TStringGrid::DrawCellLines(int col, int row, const TRect& rect) {
+  const bool fixed = col < FixedCols || row < FixedRows;
+  const bool vertical = FOptions.Contains(fixed ? goFixedVertLine : goVertLine);
+  const bool horizontal = FOptions.Contains(fixed ? goFixedHorzLine : goHorzLine);
+  TCanvas& canvas = Canvas();
+  canvas.Pen().SetColor(fixed ? kFixedLineColor : kLineColor);
+  if (vertical) {
+    canvas.MoveTo(rect.right, rect.top);
+    canvas.LineTo(rect.right, rect.bottom + kGridLineWidth);
+  }
+  if (horizontal) {
+    canvas.MoveTo(rect.left, rect.bottom);
+    canvas.LineTo(rect.right + kGridLineWidth, rect.bottom);
+  }
+}
+
+// ---- moving the current cell
+
+bool TStringGrid::MoveCurrent(int col, int row, bool extend) {
+  if (!HasScrollableCells()) return false;
+  std::tie(col, row) = ClampCell({col, row});
+  if (extend) {
+    MoveAnchor(col, row);
+    return true;
+  }
+  bool canSelect = true;
+  if (FOnSelectCell) FOnSelectCell(this, col, row, canSelect);
+  if (!canSelect) return false;
+  if (TCell{col, row} != FCurrent) HideEditor();
+  FCurrent = FAnchor = {col, row};
+  Invalidate();
+  if (CanEdit() && FOptions.Contains(goAlwaysShowEditor)) ShowEditor();
+  return true;
+}
+
+void TStringGrid::MoveAnchor(int col, int row) {
+  FAnchor = ClampCell({col, row});
+  Invalidate();
+}
+
+// ---- mouse and keys
+
+int TStringGrid::SizingColumnAt(int x, int y) const {
+  if (!FOptions.Contains(goColSizing) || y < 0 || y >= FRowHeights[0]) return -1;
+  for (int col = 0; col < FColCount; ++col)
+    if (std::abs(x - CellRect(col, 0).right) <= kSizingZone) return col;
+  return -1;
+}
+
+void TStringGrid::MouseDown(int x, int y, bool shift) {
+  if (!EditorVisible() || !FEditor->Focused()) SetFocus();
+  FSizingCol = SizingColumnAt(x, y);
+  if (FSizingCol >= 0) {
+    SetCapture(Handle());
+    return;
+  }
+  int col = 0;
+  int row = 0;
+  if (!MouseToCell(x, y, col, row) || col < FixedCols || row < FixedRows) return;
+  const bool wasCurrent = TCell{col, row} == FCurrent;
+  if (!MoveCurrent(col, row, ExtendsRange(shift))) return;
+  if (wasCurrent && !shift && CanEdit()) ShowEditor();
+  FSelecting = true;
+  SetCapture(Handle());
+}
+
+void TStringGrid::MouseMove(int x, int y) {
+  if (FSizingCol >= 0) {
+    SetColWidths(FSizingCol, std::max(x - static_cast<int>(CellRect(FSizingCol, 0).left), 0));
+    return;
+  }
+  int col = 0;
+  int row = 0;
+  if (!FSelecting || !MouseToCell(x, y, col, row)) return;
+  if (FOptions.Contains(goRangeSelect))
+    MoveAnchor(col, row);
+  else if (TCell{col, row} != FCurrent)
+    MoveCurrent(col, row, false);
+}
+
+void TStringGrid::MouseUp() {
+  FSelecting = false;
+  FSizingCol = -1;
+  if (GetCapture() == Handle()) ReleaseCapture();
+}
+
+void TStringGrid::KeyDown(WPARAM key) {
+  const bool extend = ExtendsRange(GetKeyState(VK_SHIFT) < 0);
+  const TCell from = extend ? FAnchor : FCurrent;
+  TCell to = from;
+  switch (key) {
+    case VK_LEFT: --to.first; break;
+    case VK_RIGHT: ++to.first; break;
+    case VK_UP: --to.second; break;
+    case VK_DOWN: ++to.second; break;
+    case VK_HOME: to.first = FixedCols; break;
+    case VK_END: to.first = FColCount - 1; break;
+    case VK_F2:
+      if (CanEdit()) ShowEditor();
+      return;
+    default: return;
+  }
+  to = ClampCell(to);
+  if (to != from) MoveCurrent(to.first, to.second, extend);
+}
+
+void TStringGrid::ContextMenu(LPARAM position) {
+  POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  // From the keyboard: at the current cell.
+  if (position == -1) {
+    const TRect rect = CellRect(FCurrent.first, FCurrent.second);
+    point = {rect.left, rect.bottom};
+    ClientToScreen(Handle(), &point);
+  }
+  FPopupMenu->Popup(point.x, point.y);
+}
+
+void TStringGrid::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETDLGCODE: message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
+    case WM_LBUTTONDOWN:
+      MouseDown(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam), message.WParam & MK_SHIFT);
+      return;
+    case WM_LBUTTONDBLCLK:
+      if (CanEdit()) ShowEditor();
+      return;
+    case WM_MOUSEMOVE: MouseMove(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)); return;
+    case WM_LBUTTONUP: MouseUp(); return;
+    case WM_CAPTURECHANGED:
+      FSelecting = false;
+      FSizingCol = -1;
+      return;
+    case WM_KEYDOWN: KeyDown(message.WParam); return;
+    case WM_CHAR:
+      if (CanEdit() && message.WParam >= ' ') {
+        ShowEditor();
+        SendMessageA(FEditor->Handle(), WM_CHAR, message.WParam, message.LParam);
+      }
+      return;
+    case WM_CONTEXTMENU:
+      if (!FPopupMenu) break;
+      ContextMenu(message.LParam);
+      return;
+    case WM_SETCURSOR: {
+      POINT point;
+      GetCursorPos(&point);
+      ScreenToClient(Handle(), &point);
+      if (SizingColumnAt(point.x, point.y) < 0) break;
+      ::SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
+      message.Result = TRUE;
+      return;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: Invalidate(); break;
+    case WM_COMMAND:
+      if (FEditor && reinterpret_cast<HWND>(message.LParam) == FEditor->Handle() && HIWORD(message.WParam) == EN_CHANGE)
+        EditorTextChanged(WindowText(FEditor->Handle()));
+      return;
+  }
+  TCustomControl::WndProc(message);
+}
+
+// ---- the in-place editor
+
+void TStringGrid::ShowEditor() {
+  if (!FEditor) FEditor = new TInplaceEdit(*this);
+  const TRect rect = CellRect(FCurrent.first, FCurrent.second);
+  FEditorOriginal = Cells(FCurrent.first, FCurrent.second);
+  SetWindowTextA(FEditor->Handle(), FEditorOriginal.c_str());
+  FEditor->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  FEditor->SetVisible(true);
+  FEditor->SetFocus();
+  SendMessageA(FEditor->Handle(), EM_SETSEL, 0, -1);
+}
+
+void TStringGrid::HideEditor() {
+  if (!EditorVisible()) return;
+  const bool hadFocus = FEditor->Focused();
+  FEditor->SetVisible(false);
+  if (hadFocus) SetFocus();
+  Invalidate();
+}
+
+void TStringGrid::EditorTextChanged(const std::string& text) { SetCells(FCurrent.first, FCurrent.second, text); }
+
+void TStringGrid::EditorKey(WPARAM key) {
+  if (key == VK_ESCAPE) SetCells(FCurrent.first, FCurrent.second, FEditorOriginal);
+  HideEditor();
+  if (key == VK_UP || key == VK_DOWN) KeyDown(key);
+}

@@ -1,0 +1,20 @@
+#include "platform/controls/GroupBox.h"
+
+#include "platform/classes/ClassBuilder.h"
+
+TClass TGroupBox::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TGroupBox>("TGroupBox", TWinControl::StaticClass())
+                                          .String("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
+                                          .Build();
+  return &metaClass;
+}
+
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 105); }
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.BaseClassName = "BUTTON";
+  params.Style |= BS_GROUPBOX;
+  // Tab moves through the controls inside.
+  params.ExStyle |= WS_EX_CONTROLPARENT;
+}

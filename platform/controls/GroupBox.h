@@ -1,0 +1,14 @@
+#pragma once
+// TGroupBox: a captioned frame around other controls (the Win32 group box).
+#include "platform/controls/WinControl.h"
+
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};

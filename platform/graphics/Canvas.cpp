@@ -1,0 +1,101 @@
+#include "platform/graphics/Canvas.h"
+
+#include "platform/graphics/Bitmap.h"
+
+TCanvas::TCanvas() {
+  FFont.SetOnChange([this](TObject*) { FFontSelection.reset(); });
+  FBrush.SetOnChange([this](TObject*) { FBrushSelection.reset(); });
+  FPen.SetOnChange([this](TObject*) { FPenSelection.reset(); });
+}
+
+TCanvas::TCanvas(HDC dc) : TCanvas() { FHandle = dc; }
+
+void TCanvas::SetHandle(HDC dc) {
+  if (dc == FHandle) return;
+  ReleaseSelections();
+  FHandle = dc;
+}
+
+void TCanvas::ReleaseSelections() {
+  FFontSelection.reset();
+  FBrushSelection.reset();
+  FPenSelection.reset();
+}
+
+HDC TCanvas::RequireHandle() const {
+  if (!FHandle) throw EInvalidGraphicOperation("Canvas does not allow drawing");
+  return FHandle;
+}
+
+HDC TCanvas::RequireFont() {
+  const HDC dc = RequireHandle();
+  if (!FFontSelection) FFontSelection.emplace(dc, FFont.Handle());
+  SetTextColor(dc, ColorToRGB(FFont.Color()));
+  return dc;
+}
+
+HDC TCanvas::RequireBrush() {
+  const HDC dc = RequireHandle();
+  if (!FBrushSelection) FBrushSelection.emplace(dc, FBrush.Handle());
+  if (FBrush.Style() == bsClear) {
+    SetBkMode(dc, TRANSPARENT);
+  } else {
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, ColorToRGB(FBrush.Color()));
+  }
+  return dc;
+}
+
+HDC TCanvas::RequirePen() {
+  const HDC dc = RequireHandle();
+  if (!FPenSelection) FPenSelection.emplace(dc, FPen.Handle());
+  return dc;
+}
+
+void TCanvas::FillRect(const TRect& rect) { ::FillRect(RequireBrush(), &rect, FBrush.Handle()); }
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom) {
+  RequirePen();
+  ::Rectangle(RequireBrush(), left, top, right, bottom);
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom) {
+  RequirePen();
+  ::Ellipse(RequireBrush(), left, top, right, bottom);
+}
+
+void TCanvas::MoveTo(int x, int y) { MoveToEx(RequireHandle(), x, y, nullptr); }
+
+void TCanvas::LineTo(int x, int y) { ::LineTo(RequirePen(), x, y); }
+
+void TCanvas::DrawFocusRect(const TRect& rect) {
+  // The focus rectangle inverts what is there: it takes the context's colours as they are.
+  const HDC dc = RequireHandle();
+  const COLORREF textColor = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF backColor = SetBkColor(dc, RGB(255, 255, 255));
+  ::DrawFocusRect(dc, &rect);
+  SetTextColor(dc, textColor);
+  SetBkColor(dc, backColor);
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text) {
+  RequireBrush();
+  TextOutA(RequireFont(), x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text) {
+  RequireBrush();
+  const UINT options = ETO_CLIPPED | (FBrush.Style() == bsClear ? 0 : ETO_OPAQUE);
+  ExtTextOutA(RequireFont(), x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+SIZE TCanvas::TextExtent(const std::string& text) {
+  SIZE size{};
+  GetTextExtentPoint32A(RequireFont(), text.data(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  BitBlt(RequireHandle(), x, y, bitmap.Width(), bitmap.Height(), bitmap.DC(), 0, 0, SRCCOPY);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The only owners of GDI handles. Every handle the graphics layer creates
+// lives in one of these types, so no path leaks it or frees it twice, and an
+// object selected into a device context is deselected before anyone frees it.
+#include <windows.h>
+
+#include <utility>
+
+// Owns a pen, brush, font, bitmap or region and deletes it.
+template <class H>
+class TGdiObject {
+ public:
+  TGdiObject() = default;
+  explicit TGdiObject(H handle) : FHandle(handle) {}
+  ~TGdiObject() { Reset(); }
+  TGdiObject(TGdiObject&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
+  TGdiObject& operator=(TGdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      FHandle = std::exchange(other.FHandle, nullptr);
+    }
+    return *this;
+  }
+
+  H Get() const { return FHandle; }
+  explicit operator bool() const { return FHandle != nullptr; }
+  void Reset(H handle = nullptr) {
+    if (FHandle) DeleteObject(FHandle);
+    FHandle = handle;
+  }
+  // Hands the handle to a new owner (the system, for a window region).
+  H Release() { return std::exchange(FHandle, nullptr); }
+
+ private:
+  H FHandle = nullptr;
+};
+
+// Selects an object into a device context and selects the previous one back.
+class TSelectedObject {
+ public:
+  TSelectedObject(HDC dc, HGDIOBJ object) : FDC(dc), FPrevious(SelectObject(dc, object)) {}
+  ~TSelectedObject() { SelectObject(FDC, FPrevious); }
+  TSelectedObject(const TSelectedObject&) = delete;
+  TSelectedObject& operator=(const TSelectedObject&) = delete;
+
+ private:
+  HDC FDC;
+  HGDIOBJ FPrevious;
+};
+
+// A memory device context, deleted with its owner.
+class TMemoryDC {
+ public:
+  TMemoryDC() : FHandle(CreateCompatibleDC(nullptr)) {}
+  ~TMemoryDC() {
+    if (FHandle) DeleteDC(FHandle);
+  }
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+
+  HDC Get() const { return FHandle; }
+
+ private:
+  HDC FHandle;
+};
+
+// The device context of a window's client area (of the screen for no window).
+class TWindowDC {
+ public:
+  explicit TWindowDC(HWND window) : FWindow(window), FHandle(GetDC(window)) {}
+  ~TWindowDC() {
+    if (FHandle) ReleaseDC(FWindow, FHandle);
+  }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+
+  HDC Get() const { return FHandle; }
+
+ private:
+  HWND FWindow;
+  HDC FHandle;
+};
+
+// The device context of one WM_PAINT, ended with its owner.
+class TPaintDC {
+ public:
+  explicit TPaintDC(HWND window) : FWindow(window) { BeginPaint(window, &FPaint); }
+  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
+  TPaintDC(const TPaintDC&) = delete;
+  TPaintDC& operator=(const TPaintDC&) = delete;
+
+  HDC Get() const { return FPaint.hdc; }
+
+ private:
+  HWND FWindow;
+  PAINTSTRUCT FPaint{};
+};

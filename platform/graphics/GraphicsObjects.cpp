@@ -1,0 +1,146 @@
+#include "platform/graphics/GraphicsObjects.h"
+
+#include "platform/classes/ClassBuilder.h"
+
+namespace {
+
+const TIdentMap kFontStyles = {
+    {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
+const TIdentMap kBrushStyles = {{bsSolid, "bsSolid"}, {bsClear, "bsClear"}};
+
+// Points to the logical height GDI wants: negative, so it is the character height.
+int FontHeight(int points) {
+  const TWindowDC screen(nullptr);
+  return -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+}
+
+}  // namespace
+
+TClass TGraphicsObject::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TGraphicsObject>("TGraphicsObject", TPersistent::StaticClass()).Build();
+  return &metaClass;
+}
+
+void TGraphicsObject::Changed() {
+  if (FOnChange) FOnChange(this);
+  ReleaseHandle();
+}
+
+TClass TFont::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TFont>("TFont", TGraphicsObject::StaticClass())
+          .String("Name", &TFont::Name, &TFont::SetName)
+          .Integer("Size", &TFont::Size, &TFont::SetSize, 8)
+          .Integer("Color", &TFont::Color, &TFont::SetColor, clWindowText, &ColorIdents())
+          .Set("Style", &TFont::Style, &TFont::SetStyle, kFontStyles, TFontStyles{})
+          .Build();
+  return &metaClass;
+}
+
+void TFont::SetName(const std::string& value) {
+  FName = value;
+  Changed();
+}
+
+void TFont::SetSize(int value) {
+  FSize = value;
+  Changed();
+}
+
+void TFont::SetColor(TColor value) {
+  FColor = value;
+  Changed();
+}
+
+void TFont::SetStyle(TFontStyles value) {
+  FStyle = value;
+  Changed();
+}
+
+void TFont::Assign(const TFont& source) {
+  FName = source.FName;
+  FSize = source.FSize;
+  FColor = source.FColor;
+  FStyle = source.FStyle;
+  Changed();
+}
+
+HFONT TFont::Handle() {
+  if (!FHandle) {
+    LOGFONTA font{};
+    font.lfHeight = FontHeight(FSize);
+    font.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = FStyle.Contains(fsItalic);
+    font.lfUnderline = FStyle.Contains(fsUnderline);
+    font.lfStrikeOut = FStyle.Contains(fsStrikeOut);
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(font.lfFaceName, FName.c_str(), LF_FACESIZE);
+    FHandle.Reset(CreateFontIndirectA(&font));
+  }
+  return FHandle.Get();
+}
+
+TClass TBrush::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TBrush>("TBrush", TGraphicsObject::StaticClass())
+          .Integer("Color", &TBrush::Color, &TBrush::SetColor, clWhite, &ColorIdents())
+          .Enumeration("Style", &TBrush::Style, &TBrush::SetStyle, kBrushStyles, bsSolid)
+          .Build();
+  return &metaClass;
+}
+
+void TBrush::SetColor(TColor value) {
+  FColor = value;
+  if (FStyle == bsClear) FStyle = bsSolid;
+  Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle value) {
+  FStyle = value;
+  Changed();
+}
+
+void TBrush::Assign(const TBrush& source) {
+  FColor = source.FColor;
+  FStyle = source.FStyle;
+  Changed();
+}
+
+HBRUSH TBrush::Handle() {
+  if (!FHandle) {
+    const LOGBRUSH brush{static_cast<UINT>(FStyle == bsClear ? BS_NULL : BS_SOLID), ColorToRGB(FColor), 0};
+    FHandle.Reset(CreateBrushIndirect(&brush));
+  }
+  return FHandle.Get();
+}
+
+TClass TPen::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TPen>("TPen", TGraphicsObject::StaticClass())
+                                          .Integer("Color", &TPen::Color, &TPen::SetColor, clBlack, &ColorIdents())
+                                          .Integer("Width", &TPen::Width, &TPen::SetWidth, 1)
+                                          .Build();
+  return &metaClass;
+}
+
+void TPen::SetColor(TColor value) {
+  FColor = value;
+  Changed();
+}
+
+void TPen::SetWidth(int value) {
+  FWidth = value;
+  Changed();
+}
+
+void TPen::Assign(const TPen& source) {
+  FColor = source.FColor;
+  FWidth = source.FWidth;
+  Changed();
+}
+
+HPEN TPen::Handle() {
+  if (!FHandle) FHandle.Reset(CreatePen(PS_SOLID, FWidth, ColorToRGB(FColor)));
+  return FHandle.Get();
+}

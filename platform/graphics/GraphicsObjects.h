@@ -1,0 +1,109 @@
+#pragma once
+// The font, brush and pen a canvas or a control draws with. Each makes its
+// GDI object when first asked and drops it when a property changes; OnChange
+// runs before the old object goes, so a canvas that has it selected can let
+// go of it first.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/Sets.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GdiHandles.h"
+
+class TGraphicsObject : public TPersistent {
+ public:
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+
+ protected:
+  // Setters call it after changing a property.
+  void Changed();
+  virtual void ReleaseHandle() = 0;
+
+ private:
+  TNotifyEvent FOnChange;
+};
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = TSet<TFontStyle>;
+
+class TFont : public TGraphicsObject {
+ public:
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& value);
+  // In points.
+  int Size() const { return FSize; }
+  void SetSize(int value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  TFontStyles Style() const { return FStyle; }
+  void SetStyle(TFontStyles value);
+
+  void Assign(const TFont& source);
+  HFONT Handle();
+
+ protected:
+  void ReleaseHandle() override { FHandle.Reset(); }
+
+ private:
+  std::string FName = "MS Sans Serif";
+  int FSize = 8;
+  TColor FColor = clWindowText;
+  TFontStyles FStyle;
+  TGdiObject<HFONT> FHandle;
+};
+
+enum TBrushStyle { bsSolid, bsClear };
+
+class TBrush : public TGraphicsObject {
+ public:
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  // A clear brush fills nothing and lets text leave its background alone.
+  TBrushStyle Style() const { return FStyle; }
+  void SetStyle(TBrushStyle value);
+
+  void Assign(const TBrush& source);
+  HBRUSH Handle();
+
+ protected:
+  void ReleaseHandle() override { FHandle.Reset(); }
+
+ private:
+  TColor FColor = clWhite;
+  TBrushStyle FStyle = bsSolid;
+  TGdiObject<HBRUSH> FHandle;
+};
+
+class TPen : public TGraphicsObject {
+ public:
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  int Width() const { return FWidth; }
+  void SetWidth(int value);
+
+  void Assign(const TPen& source);
+  HPEN Handle();
+
+ protected:
+  void ReleaseHandle() override { FHandle.Reset(); }
+
+ private:
+  TColor FColor = clBlack;
+  int FWidth = 1;
+  TGdiObject<HPEN> FHandle;
+};
