@@ -1,0 +1,185 @@
+// Drives a running nepl.exe the way an operator would and saves pictures of
+// its windows for the README: the main window with the first device selected
+// and refreshed, then each dialog opened from a menu.
+// Usage: nepl-snapshot <output folder> [menu caption=dialog caption ...]
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const char kMainCaption[] = "KT-2-NEPL-16E1";
+
+void Pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
+
+HWND WaitForTopWindow(const char* caption, std::chrono::seconds patience = 20s) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    const HWND window = FindWindowA(nullptr, caption);
+    if (window && IsWindowVisible(window)) return window;
+    if (std::chrono::steady_clock::now() > deadline) return nullptr;
+    Pause(50ms);
+  }
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// The first child window whose class name contains `part` (any case).
+HWND FindChild(HWND parent, const std::string& part) {
+  struct TSearch {
+    std::string Part;
+    HWND Found = nullptr;
+  } search{part};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<TSearch*>(data);
+        std::string name = ClassOf(child);
+        for (char& c : name) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+        if (name.find(search->Part) == std::string::npos) return TRUE;
+        search->Found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+void SelectFirstDevice(HWND mainWindow) {
+  const HWND list = FindChild(mainWindow, "LISTBOX");
+  if (!list) return;
+  SendMessageA(list, LB_SETCURSEL, 0, 0);
+  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+// Presses the tool button whose text is `caption`.
+void PressToolButton(HWND mainWindow, const std::string& caption) {
+  const HWND toolBar = FindChild(mainWindow, "TOOLBARWINDOW32");
+  if (!toolBar) return;
+  const int count = static_cast<int>(SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button{};
+    SendMessageA(toolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+    char text[64] = {};
+    SendMessageA(toolBar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(text));
+    if (caption == text) {
+      PostMessageA(GetParent(toolBar), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(toolBar));
+      return;
+    }
+  }
+}
+
+// The command of the menu item with this caption ("&" included), anywhere in the menu.
+UINT FindMenuCommand(HMENU menu, const std::string& caption) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    char text[128] = {};
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    item.dwTypeData = text;
+    item.cch = sizeof text;
+    GetMenuItemInfoA(menu, i, TRUE, &item);
+    if (item.hSubMenu) {
+      if (const UINT command = FindMenuCommand(item.hSubMenu, caption)) return command;
+    } else if (caption == text) {
+      return item.wID;
+    }
+  }
+  return 0;
+}
+
+bool SaveWindowPicture(HWND window, const std::string& file) {
+  SetForegroundWindow(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  Pause(300ms);
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ previous = SelectObject(memory, bitmap);
+  // What the screen shows of the window, frame included, as the operator sees it.
+  const bool printed = BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
+  GdiFlush();
+  const DWORD imageSize = static_cast<DWORD>(width * height * 4);
+  BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageSize),
+                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), imageSize);
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return printed && out.good();
+}
+
+// Opens a dialog from the main menu, saves its picture and closes it.
+void SnapDialog(HWND mainWindow, const std::string& menuCaption, const std::string& dialogCaption,
+                const std::string& file) {
+  const UINT command = FindMenuCommand(GetMenu(mainWindow), menuCaption);
+  if (!command) {
+    std::fprintf(stderr, "no menu item \"%s\"\n", menuCaption.c_str());
+    return;
+  }
+  PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  const HWND dialog = WaitForTopWindow(dialogCaption.c_str(), 10s);
+  if (!dialog) {
+    std::fprintf(stderr, "the window \"%s\" did not open\n", dialogCaption.c_str());
+    return;
+  }
+  Pause(500ms);
+  if (SaveWindowPicture(dialog, file)) std::printf("%s\n", file.c_str());
+  PostMessageA(dialog, WM_CLOSE, 0, 0);
+  Pause(500ms);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: nepl-snapshot <output folder> [menu caption=dialog caption ...]\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  const HWND mainWindow = WaitForTopWindow(kMainCaption);
+  if (!mainWindow) {
+    std::fprintf(stderr, "the main window did not show\n");
+    return 1;
+  }
+  Pause(1s);
+  SelectFirstDevice(mainWindow);
+  PressToolButton(mainWindow, "Refresh");
+  Pause(3s);
+  if (SaveWindowPicture(mainWindow, folder + "\\main-window.bmp")) std::printf("%s\\main-window.bmp\n", folder.c_str());
+  for (int i = 2; i < argc; ++i) {
+    const std::string pair = argv[i];
+    const size_t equals = pair.find('=');
+    if (equals == std::string::npos) continue;
+    std::string name = pair.substr(equals + 1);
+    for (char& c : name) c = c == ' ' ? '-' : static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    SnapDialog(mainWindow, pair.substr(0, equals), pair.substr(equals + 1), folder + "\\" + name + ".bmp");
+  }
+  return 0;
+}
