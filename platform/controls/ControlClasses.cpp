@@ -11,7 +11,6 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Panel.h"
-#include "platform/controls/PopupMenu.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/SpinEdit.h"
 #include "platform/controls/Splitter.h"

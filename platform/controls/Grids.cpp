@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/PopupMenu.h"
+#include "platform/controls/Menus.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
+#include "platform/controls/Application.h"
 
 namespace {
 
@@ -28,6 +29,13 @@ class TCommandPool {
 TCommandPool& CommandPool() {
   static TCommandPool pool;
   return pool;
+}
+
+const char kPopupWindowClass[] = "TPopupList";
+
+TPopupMenu::TPopupHandler& PopupHandler() {
+  static TPopupMenu::TPopupHandler handler;
+  return handler;
 }
 
 }  // namespace
@@ -113,6 +121,8 @@ void TMenuItem::SetParentComponent(TComponent* parent) {
     static_cast<TMenuItem*>(parent)->Add(this);
   else if (parent->InheritsFrom(TMainMenu::StaticClass()))
     static_cast<TMainMenu*>(parent)->Items().Add(this);
+  else if (parent->InheritsFrom(TPopupMenu::StaticClass()))
+    static_cast<TPopupMenu*>(parent)->Items().Add(this);
 }
 
 void TMenuItem::Click() {
@@ -176,7 +186,7 @@ HMENU TMainMenu::Handle() {
   return FHandle.get();
 }
 
-TMainMenu::TMenuHandle TMainMenu::Build() const {
+TMenuHandle TMainMenu::Build() const {
   TMenuHandle menu(CreateMenu());
   FItems->AppendItems(menu.get());
   return menu;
@@ -203,4 +213,63 @@ bool TMainMenu::DispatchCommand(WORD command) {
   if (!item) return false;
   if (item->Enabled()) item->Click();
   return true;
+}
+
+TClass TPopupMenu::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TPopupMenu>("TPopupMenu", TComponent::StaticClass()).Build();
+  return &metaClass;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
+
+TPopupMenu::~TPopupMenu() {
+  if (FWindow) DestroyWindow(FWindow);
+}
+
+void TPopupMenu::SetPopupHandler(TPopupHandler handler) { PopupHandler() = std::move(handler); }
+
+void TPopupMenu::Popup(int x, int y) {
+  if (PopupHandler())
+    PopupHandler()(*this, x, y);
+  else
+    Track(x, y);
+}
+
+void TPopupMenu::Track(int x, int y) {
+  const TMenuHandle menu(CreatePopupMenu());
+  FItems->AppendItems(menu.get());
+  const HWND window = WindowHandle();
+  // Without the foreground the menu would stay open after a click elsewhere.
+  SetForegroundWindow(window);
+  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, window, nullptr);
+  PostMessageA(window, WM_NULL, 0, 0);
+}
+
+HWND TPopupMenu::WindowHandle() {
+  if (FWindow) return FWindow;
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (!GetClassInfoExA(instance, kPopupWindowClass, &windowClass)) {
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kPopupWindowClass;
+    if (!RegisterClassExA(&windowClass)) throw EOSError("Cannot register the popup menu window class");
+  }
+  FWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kPopupWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                            nullptr);
+  if (!FWindow) throw EOSError("Cannot create the popup menu window");
+  SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  return FWindow;
+}
+
+LRESULT CALLBACK TPopupMenu::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* menu = reinterpret_cast<TPopupMenu*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!menu || message != WM_COMMAND || HIWORD(wParam) != 0) return DefWindowProcA(window, message, wParam, lParam);
+  try {
+    if (TMenuItem* item = menu->FItems->FindCommand(LOWORD(wParam))) item->Click();
+  } catch (...) {
+    Application().HandleException(menu);
+  }
+  return 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// TMainMenu and TMenuItem: a form's menu bar. Items nest as they nest in the
-// form; captions mark their mnemonic with "&", a caption of "-" is a
-// separator. Each command item has a command number of its own, and the
-// form hands the WM_COMMAND of that number back to the item. The Win32 menu
-// is built from the items and rebuilt whenever one of them changes.
+// TMainMenu, TPopupMenu and TMenuItem: a form's menu bar and the menus a
+// control opens on a right click. Items nest as they nest in the form;
+// captions mark their mnemonic with "&", a caption of "-" is a separator.
+// Each command item has a command number of its own, and the window that
+// receives the WM_COMMAND of that number hands it back to the item. The Win32
+// menu is built from the items (the menu bar again whenever one changes).
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -15,6 +17,12 @@
 #include "platform/controls/Actions.h"
 
 class TMainMenu;
+
+struct TMenuDeleter {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+// A Win32 menu, destroyed with its sub-menus when its owner goes.
+using TMenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, TMenuDeleter>;
 
 class TMenuItem : public TComponent, private TActionClient {
  public:
@@ -48,6 +56,10 @@ class TMenuItem : public TComponent, private TActionClient {
   // The number WM_COMMAND carries for this item.
   WORD Command() const { return FCommand; }
   void Click();
+  // The command item below this one with that number, or nullptr.
+  TMenuItem* FindCommand(WORD command);
+  // Appends the visible items below this one to a Win32 menu.
+  void AppendItems(HMENU menu) const;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -57,8 +69,6 @@ class TMenuItem : public TComponent, private TActionClient {
 
   void ActionChanged(const TAction& action) override;
   void Changed();
-  TMenuItem* FindCommand(WORD command);
-  void AppendItems(HMENU menu) const;
   void AppendTo(HMENU menu) const;
 
   std::string FCaption;
@@ -92,15 +102,41 @@ class TMainMenu : public TComponent {
  private:
   friend class TMenuItem;
 
-  struct TMenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-  };
-  using TMenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, TMenuDeleter>;
-
   void Rebuild();
   TMenuHandle Build() const;
 
   std::unique_ptr<TMenuItem> FItems;
   TMenuHandle FHandle;
   HWND FWindowHandle = nullptr;
+};
+
+class TPopupMenu : public TComponent {
+ public:
+  // Replaces the menu's modal tracking: receives the menu and the screen point.
+  using TPopupHandler = std::function<void(TPopupMenu& menu, int x, int y)>;
+
+  explicit TPopupMenu(TComponent* owner);
+  ~TPopupMenu() override;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  // The invisible root whose items the menu shows.
+  TMenuItem& Items() { return *FItems; }
+
+  // Opens the menu at a screen point and returns when it is closed; the chosen
+  // item's Click runs when its WM_COMMAND reaches WindowHandle.
+  void Popup(int x, int y);
+  // The hidden window that receives the items' WM_COMMAND.
+  HWND WindowHandle();
+
+  // Tests replace the modal tracking, which would wait for a real click.
+  static void SetPopupHandler(TPopupHandler handler);
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Track(int x, int y);
+
+  std::unique_ptr<TMenuItem> FItems;
+  HWND FWindow = nullptr;
 };

@@ -10,17 +10,7 @@
 #include "application/core/CommClass.h"
 #include "tests/e2e/Pump.h"
 #include "tests/e2e/RecordingMonitor.h"
-
-namespace {
-
-// Wine shows the Unix file system as drive Z:.
-std::string WindowsPath(std::string path) {
-  if (path.empty() || path[0] != '/') return path;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return "Z:" + path;
-}
-
-}  // namespace
+#include "tests/support/WindowsPath.h"
 
 TEST(NetSnmpTraps, ArriveAsTheRecordsTheMainWindowExpects) {
   const char* handshake = std::getenv("NEPL_TRAP_HANDSHAKE");

@@ -7,17 +7,11 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/WindowsPath.h"
+
 namespace {
 
-// Wine shows the Unix file system as drive Z:.
-std::string ProgramPath() {
-  std::string path = NEPL_PROGRAM_PATH;
-  if (!path.empty() && path[0] == '/') {
-    for (char& c : path) c = c == '/' ? '\\' : c;
-    path = "Z:" + path;
-  }
-  return path;
-}
+std::string ProgramPath() { return WindowsPath(NEPL_PROGRAM_PATH); }
 
 class TProgram {
  public:

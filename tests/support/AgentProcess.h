@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/WindowsPath.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -53,17 +54,7 @@ class AgentProcess {
   static constexpr auto kReadyTimeout = std::chrono::seconds(15);
   static constexpr auto kPollInterval = std::chrono::milliseconds(10);
 
-  static std::string AgentPath() {
-    std::string path = NEPL_AGENT_PATH;
-#ifdef _WIN32
-    // Wine shows the Unix file system as drive Z:.
-    if (!path.empty() && path[0] == '/') {
-      for (char& c : path) c = c == '/' ? '\\' : c;
-      path = "Z:" + path;
-    }
-#endif
-    return path;
-  }
+  static std::string AgentPath() { return WindowsPath(NEPL_AGENT_PATH); }
 
   void WaitUntilReady() {
     const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;

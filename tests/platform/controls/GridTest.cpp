@@ -9,7 +9,7 @@
 
 #include "platform/controls/Application.h"
 #include "platform/controls/Grids.h"
-#include "platform/controls/PopupMenu.h"
+#include "platform/controls/Menus.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/GridTestForm.h"
 

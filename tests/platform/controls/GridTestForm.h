@@ -10,7 +10,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/Grids.h"
 #include "platform/controls/Image.h"
-#include "platform/controls/PopupMenu.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/Shape.h"
 
 class TGridTestForm : public TForm {
