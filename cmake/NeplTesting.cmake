@@ -16,6 +16,9 @@ if(NEPL_WINDOWS)
 endif()
 
 # nepl_test(<name> SOURCES ... [DEPENDS ...] [RESOURCE_LOCK ...] [TIMEOUT seconds])
+# Locks in use: port161 and port162 for tests that bind those ports, desktop for
+# tests whose windows need the keyboard focus or the foreground (all test
+# programs of a run share one Wine desktop).
 function(nepl_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPENDS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})

@@ -1,15 +1,33 @@
 #pragma once
-// TMainW: the main window. It shows where the last exchange with a device
-// ended and keeps the state of the selected device that the port-state
-// display is drawn from; the communication form reports to it.
+// TMainW: the main window. On the left the device inventory (devices.ini) as
+// a list whose selected line is the device every window works on; on the
+// right that device's state: the E1 port grid, the Ethernet lamps and the
+// device indicators, read by Refresh and changed by the device's traps. Its
+// menus open the configuration windows and run the maintenance commands; the
+// communication form reports each exchange to it.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "application/core/CommClass.h"
 #include "application/core/SnmpTypes.h"
+#include "platform/controls/Actions.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Grids.h"
+#include "platform/controls/GroupBox.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/ImageList.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/Panel.h"
+#include "platform/controls/Shape.h"
+#include "platform/controls/Splitter.h"
 #include "platform/controls/StatusBar.h"
+#include "platform/controls/ToolBar.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/IniFile.h"
 
 // The state of one E1 port.
 struct TPortState {
@@ -38,8 +56,16 @@ struct TEthState {
 // The six device indicators, in the order of the display.
 enum TIndicator { indALM, indCV, indLOA, indGID, indLOF, indETH_ERR, IndicatorCount };
 
+// The three lamps of an Ethernet port, top to bottom.
+enum TEthLed { elLink, elSpeed, elDuplex, EthLedCount };
+
 constexpr int kEthPortCount = 4;
 constexpr int kE1PortCount = 16;
+
+using TPortStates = std::array<TPortState, kE1PortCount>;
+
+// Clears the nine alarm and loop flags of records 0..lastIndex; the LCAS words stay.
+void ClearPortStates(TPortStates& states, int lastIndex);
 
 class TMainW : public TForm, public TExchangeMonitor {
  public:
@@ -49,9 +75,18 @@ class TMainW : public TForm, public TExchangeMonitor {
   TClass ClassType() const override { return StaticClass(); }
 
   bool Connected() const { return FConnected; }
-  const std::array<TPortState, kE1PortCount>& PortStates() const { return FPortStates; }
+  const TPortStates& PortStates() const { return FPortStates; }
   const std::array<TEthState, kEthPortCount>& EthStates() const { return FEthStates; }
   const std::array<bool, IndicatorCount>& Indicators() const { return FIndicators; }
+  TShape* EthLed(int port, TEthLed led) const { return FEthLeds[port][led]; }
+
+  // The inventory the device list shows; FormCreate opens devices.ini beside the program.
+  TIniFile* IniFile() const { return FIniFile.get(); }
+  void OpenInventory(const std::string& fileName);
+
+  // Creates a window of `formClass` owned by the main window, shows it
+  // modally and frees it; true when it was closed with OK.
+  bool ShowDialogModal(TClass formClass);
 
   // Status panel 1 the connection, panel 2 the outcome of the last exchange.
   void ShowExchange(const std::string& connection, const std::string& outcome, bool connected) override;
@@ -59,15 +94,115 @@ class TMainW : public TForm, public TExchangeMonitor {
   // the lamps show them the next time they are painted.
   void ShowAlarm(const TPDU& trap) override;
 
+  // Decodes the 87-octet port-state block; a value of any other length changes nothing.
+  void ShowState(const std::string& value);
+  // Reads the device type from the identification object into CurrentDevice.Type; Result "1" or "0".
+  void ProbeDeviceType(std::string& Result);
+
+  void InitGridHeaders();
+  void CreateEthLeds();
+  void PaintEthLeds();
+  void PaintIndicators();
+
+  // Handlers the form resource binds.
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void FormClose(TObject* Sender, TCloseAction& Action);
+  void ListBoxDevicesClick(TObject* Sender);
+  void New1Click(TObject* Sender);
+  void MenuItemConnectClick(TObject* Sender);
+  void MenuItemEditClick(TObject* Sender);
+  void MenuItemDeleteClick(TObject* Sender);
+  void MenuItemClearClick(TObject* Sender);
+  void MenuItemExitClick(TObject* Sender);
+  void MenuItemPerformanceClearClick(TObject* Sender);
+  void MenuItemHelpClick(TObject* Sender);
+  void MenuItemLegendClick(TObject* Sender);
+  void MenuItemAboutClick(TObject* Sender);
+  void ToolButton_ResetClick(TObject* Sender);
+  void ToolButton_RefreshClick(TObject* Sender);
+  void ToolButton3_SetDefaultStateClick(TObject* Sender);
+  void test1Click(TObject* Sender);
+  void port_state_tableDrawCell(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State);
+
+  TMainMenu* MainMenu1 = nullptr;
+  TMenuItem* New1 = nullptr;
+  TMenuItem* MenuItemConnect = nullptr;
+  TMenuItem* MenuItemEdit = nullptr;
+  TMenuItem* MenuItemDelete = nullptr;
+  TMenuItem* MenuItemClear = nullptr;
+  TMenuItem* MenuItemExit = nullptr;
+  TMenuItem* MenuItem_Configure = nullptr;
+  TMenuItem* MenuItem_Alarm = nullptr;
+  TMenuItem* MenuItem_Performance = nullptr;
+  TMenuItem* MenuItemPerformanceClear = nullptr;
+  TMenuItem* MenuItem_System = nullptr;
+  TMenuItem* MenuItem_Help = nullptr;
+  TMenuItem* MenuItemHelp = nullptr;
+  TMenuItem* MenuItemLegend = nullptr;
+  TMenuItem* MenuItemAbout = nullptr;
+  TActionList* ActionList1 = nullptr;
+  TAction* Sys_Ver = nullptr;
+  TImageList* ImageList1 = nullptr;
+  TToolBar* ToolBar1 = nullptr;
+  TToolButton* ToolButton_Reset = nullptr;
+  TToolButton* ToolButton_Refresh = nullptr;
+  TToolButton* ToolButton3_SetDefaultState = nullptr;
+  TPanel* Panel3 = nullptr;
+  TListBox* ListBoxDevices = nullptr;
+  TSplitter* Splitter1 = nullptr;
+  TPanel* Panel1 = nullptr;
+  TGroupBox* ETHState = nullptr;
+  TLabel* LabelETH1 = nullptr;
+  TLabel* LabelETH2 = nullptr;
+  TLabel* LabelETH3 = nullptr;
+  TLabel* LabelETH4 = nullptr;
+  TLabel* LabelLink = nullptr;
+  TLabel* LabelSpeed = nullptr;
+  TLabel* LabelDuplex = nullptr;
+  TPanel* PanelIndic = nullptr;
+  TShape* IndicALM = nullptr;
+  TShape* IndicCV = nullptr;
+  TShape* IndicLOA = nullptr;
+  TShape* IndicGID = nullptr;
+  TShape* IndicLOF = nullptr;
+  TShape* IndicETH_ERR = nullptr;
+  TGroupBox* TablePlace = nullptr;
+  TStringGrid* port_state_table = nullptr;
+  TImage* indicator_template_red = nullptr;
+  TImage* indicator_template_green = nullptr;
+  TImage* indicator_template_silver = nullptr;
+  TImage* indicator_template_tick = nullptr;
   TStatusBar* StatusBar = nullptr;
 
  private:
   void ShowPortOneAlarm(const TPDU& trap);
+  void SetStatusText(int panel, const std::string& text);
 
+  int SelectedLine() const { return ListBoxDevices->ItemIndex(); }
+  // Makes the device of a line the current one, under its own section name.
+  void SelectDevice(int line);
+  // New and Add: the template's settings under a fresh name, kept when the dialog ends with OK.
+  void AddDevice(const std::string& templateName);
+  bool ShowDeviceParam();
+
+  // Asks the warning question of the maintenance commands; true on Yes only.
+  bool Confirm(const std::string& question);
+  // Sets `oidPrefix` + NE address to INTEGER 1 and shows how it went; true when the device took it.
+  bool SendMaintenanceSet(const std::string& oidPrefix, const std::string& routine, const std::string& separator);
+  void ShowError(const std::string& routine, const std::string& separator, const Exception& error);
+  void ReadPortStates();
+
+  void DrawFlagImage(int col, const TPortState& state, const TRect& rect);
+  void DrawCentredImage(TImage& image, const TRect& rect, TImage& sizeTemplate);
+  void DrawCentredText(const std::string& text, const TRect& rect);
+
+  std::unique_ptr<TIniFile> FIniFile;
   bool FConnected = false;
-  std::array<TPortState, kE1PortCount> FPortStates{};
+  TPortStates FPortStates{};
   std::array<TEthState, kEthPortCount> FEthStates{};
   std::array<bool, IndicatorCount> FIndicators{};
+  std::array<std::array<TShape*, EthLedCount>, kEthPortCount> FEthLeds{};
 };
 
 extern TMainW* MainW;

@@ -1,13 +1,21 @@
-// The main window as the communication form's monitor: the status bar shows
-// each exchange, and traps of the selected device change its flags.
-#include "application/main/Main.h"
-
+// The main window as the communication form's monitor (the status bar shows
+// each exchange, traps of the selected device change its flags) and its
+// port-state display: the block's decoding, the grid, the lamps and the
+// indicators as painted, and the Help menu.
+#include <windows.h>
+// The common controls' declarations build on windows.h.
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "application/core/Share.h"
 #include "application/main/ApplicationClasses.h"
+#include "application/main/Legend.h"
+#include "application/main/Main.h"
 #include "platform/controls/Application.h"
+#include "tests/application/main/MainWindowPicture.h"
 
 namespace {
 
@@ -40,6 +48,35 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<TMainW> FMain;
+};
+
+// A port-state block of 87 octets, zero but for `octets` (position, value).
+std::string Block(std::initializer_list<std::pair<size_t, uint8_t>> octets, size_t length = 87) {
+  std::string block(length, '\0');
+  for (const auto& [position, value] : octets) block[position] = static_cast<char>(value);
+  return block;
+}
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kLime = RGB(0, 255, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kSilver = RGB(192, 192, 192);
+constexpr COLORREF kTickColour = RGB(0, 0, 0);
+
+// The window shown, as the operator sees it, with the device reached or not.
+class MainDisplayTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    FMain->Show();
+  }
+  void TearDown() override { Application().SetMessageBoxHandler(nullptr); }
+
+  void ShowDevice(const std::string& block, bool connected) {
+    FMain->ShowExchange("Connected", "Read successful!", connected);
+    FMain->ShowState(block);
+    FMain->PaintIndicators();
+  }
 };
 
 }  // namespace
@@ -98,4 +135,187 @@ TEST_F(MainWindowTest, TrapsOfAnotherDeviceChangeNothing) {
   FMain->ShowAlarm(otherNe);
   EXPECT_FALSE(FMain->Indicators()[indLOA]);
   EXPECT_FALSE(FMain->EthStates()[1].LinkUp);
+}
+
+TEST_F(MainWindowTest, TheBlockSetsTheAlarmMaskOfItsPortsOnly) {
+  FMain->ShowState(Block({{0, 0x81}, {1, 0x01}}));
+  for (int port = 1; port <= kE1PortCount; ++port) {
+    EXPECT_EQ(FMain->PortStates()[port - 1].AlarmMask, port == 1 || port == 8 || port == 9) << "port " << port;
+  }
+}
+
+TEST_F(MainWindowTest, TheBlockSetsTheFlagsOfEachPortFromItsOctet) {
+  FMain->ShowState(Block({{2, 0x01}, {3, 0x02}, {4, 0x04}, {5, 0x08}, {6, 0x10}, {7, 0x20}, {8, 0x40}, {17, 0x80}}));
+  const TPortStates& ports = FMain->PortStates();
+  EXPECT_TRUE(ports[0].LOS);
+  EXPECT_TRUE(ports[1].CV);
+  EXPECT_TRUE(ports[2].AIS);
+  EXPECT_TRUE(ports[3].LOF);
+  EXPECT_TRUE(ports[4].ErrOver);
+  EXPECT_TRUE(ports[5].CRC);
+  EXPECT_TRUE(ports[6].Loop);
+  EXPECT_TRUE(ports[15].VactErr);
+  EXPECT_FALSE(ports[0].CV || ports[1].LOS || ports[6].VactErr || ports[15].Loop);
+}
+
+TEST_F(MainWindowTest, TheBlockSetsTheEthernetStatesTheIndicatorsAndTheLcasWords) {
+  FMain->ShowState(Block(
+      {{18, 0x0C}, {19, 0x02}, {20, 0x04}, {21, 0xF1}, {22, 0xEA}, {23, 7}, {24, 2}, {25, 9}, {26, 4}, {86, 15}}));
+  const auto& eth = FMain->EthStates();
+  EXPECT_TRUE(eth[0].LinkUp && eth[0].Speed100 && eth[0].FullDuplex);
+  EXPECT_FALSE(eth[1].LinkUp || eth[1].Speed100 || eth[1].FullDuplex);
+  EXPECT_TRUE(eth[2].LinkUp && eth[2].Speed100 && !eth[2].FullDuplex);
+  EXPECT_TRUE(eth[3].LinkUp && !eth[3].Speed100 && !eth[3].FullDuplex);
+  // 0xEA: CV, GID and ETH ERR; bits 6 and 7 carry nothing.
+  EXPECT_EQ(FMain->Indicators(), (std::array<bool, IndicatorCount>{false, true, false, true, false, true}));
+  const TPortState& first = FMain->PortStates()[0];
+  EXPECT_EQ(first.TxSQ, 7);
+  EXPECT_EQ(first.TxCtrl, 2);
+  EXPECT_EQ(first.RxSQ, 9);
+  EXPECT_EQ(first.RxCtrl, 4);
+  EXPECT_EQ(FMain->PortStates()[15].RxCtrl, 15);
+}
+
+TEST_F(MainWindowTest, EachBlockReplacesTheFlagsOfTheLastOneAndOtherLengthsChangeNothing) {
+  FMain->ShowState(Block({{0, 0xFF}, {2, 0xFF}, {18, 0x0C}, {22, 0x3F}}));
+  FMain->ShowState(Block({{3, 0x01}, {18, 0x02}}, 86));
+  FMain->ShowState(Block({{3, 0x01}}, 88));
+  EXPECT_TRUE(FMain->PortStates()[0].AlarmMask && FMain->PortStates()[0].VactErr);
+  EXPECT_FALSE(FMain->PortStates()[1].LOS);
+  EXPECT_TRUE(FMain->EthStates()[0].LinkUp);
+
+  FMain->ShowState(Block({{3, 0x01}}));
+  EXPECT_FALSE(FMain->PortStates()[0].AlarmMask || FMain->PortStates()[0].LOS || FMain->PortStates()[0].VactErr);
+  EXPECT_TRUE(FMain->PortStates()[1].LOS);
+  EXPECT_EQ(FMain->Indicators(), (std::array<bool, IndicatorCount>{}));
+}
+
+TEST(ClearPortStatesTest, ClearsTheFlagsOfTheFirstRecordsAndKeepsTheLcasWords) {
+  TPortStates states{};
+  for (TPortState& state : states) {
+    state = TPortState{true, true, true, true, true, true, true, true, true, 3, 2, 5, 1};
+  }
+  ClearPortStates(states, 1);
+  for (int i : {0, 1}) {
+    EXPECT_FALSE(states[i].AlarmMask || states[i].Loop || states[i].LOS || states[i].CV || states[i].AIS ||
+                 states[i].LOF || states[i].ErrOver || states[i].CRC || states[i].VactErr);
+    EXPECT_EQ(states[i].TxSQ + states[i].TxCtrl + states[i].RxSQ + states[i].RxCtrl, 11);
+  }
+  EXPECT_TRUE(states[2].AlarmMask && states[2].VactErr);
+}
+
+TEST_F(MainDisplayTest, TheGridHasItsHeadersAndPortNumbers) {
+  TStringGrid& grid = *FMain->port_state_table;
+  EXPECT_EQ(grid.ColCount(), 14);
+  EXPECT_EQ(grid.RowCount(), 17);
+  EXPECT_EQ(grid.Cells(0, 0), "\xB9");
+  EXPECT_EQ(grid.Cells(1, 0), "Alarm Mask");
+  EXPECT_EQ(grid.Cells(7, 0), "ERR OVER");
+  EXPECT_EQ(grid.Cells(13, 0), "RxCtrl");
+  EXPECT_EQ(grid.Cells(0, 1), "1");
+  EXPECT_EQ(grid.Cells(0, 16), "16");
+  EXPECT_EQ(grid.RowHeights(16), 24);
+}
+
+TEST_F(MainDisplayTest, TheTwelveLampsStandUnderThePortLabelsBesideTheRowLabels) {
+  for (int port = 0; port < kEthPortCount; ++port) {
+    for (TEthLed led : {elLink, elSpeed, elDuplex}) {
+      TShape* lamp = FMain->EthLed(port, led);
+      ASSERT_NE(lamp, nullptr);
+      EXPECT_EQ(lamp->Parent(), FMain->ETHState);
+      EXPECT_EQ(lamp->Owner(), FMain.get());
+      EXPECT_EQ(lamp->Shape(), stCircle);
+      EXPECT_EQ(lamp->Width(), 10);
+      EXPECT_EQ(lamp->Left(), FMain->LabelETH1->Left() + port * (FMain->LabelETH2->Left() - FMain->LabelETH1->Left()));
+      EXPECT_EQ(lamp->Top(), FMain->LabelLink->Top() + led * (FMain->LabelSpeed->Top() - FMain->LabelLink->Top()));
+    }
+  }
+}
+
+TEST_F(MainDisplayTest, LampsShowLinkSpeedAndDuplexOnlyWhileTheDeviceIsReached) {
+  ShowDevice(Block({{18, 0x0C}, {19, 0x02}, {20, 0x04}, {21, 0x08}}), true);
+  TMainWindowPicture reached(*FMain);
+  EXPECT_EQ(reached.Lamp(0, elLink), kLime);
+  EXPECT_EQ(reached.Lamp(0, elSpeed), kLime);
+  EXPECT_EQ(reached.Lamp(0, elDuplex), kLime);
+  for (TEthLed led : {elLink, elSpeed, elDuplex}) EXPECT_EQ(reached.Lamp(1, led), kSilver);
+  EXPECT_EQ(reached.Lamp(2, elLink), kLime);
+  EXPECT_EQ(reached.Lamp(2, elSpeed), kLime);
+  EXPECT_EQ(reached.Lamp(2, elDuplex), kYellow);
+  EXPECT_EQ(reached.Lamp(3, elSpeed), kYellow);
+  EXPECT_EQ(reached.Lamp(3, elDuplex), kLime);
+
+  FMain->ShowExchange("Disconnected", "Read failed!", false);
+  FMain->PaintIndicators();
+  TMainWindowPicture lost(*FMain);
+  for (int port = 0; port < kEthPortCount; ++port) {
+    for (TEthLed led : {elLink, elSpeed, elDuplex}) EXPECT_EQ(lost.Lamp(port, led), kSilver);
+  }
+}
+
+TEST_F(MainDisplayTest, IndicatorsAreRedForRaisedFlagsWhileTheDeviceIsReached) {
+  ShowDevice(Block({{22, 0x25}}), true);
+  TMainWindowPicture reached(*FMain);
+  EXPECT_EQ(reached.Centre(*FMain->IndicALM), kRed);
+  EXPECT_EQ(reached.Centre(*FMain->IndicCV), kSilver);
+  EXPECT_EQ(reached.Centre(*FMain->IndicLOA), kRed);
+  EXPECT_EQ(reached.Centre(*FMain->IndicGID), kSilver);
+  EXPECT_EQ(reached.Centre(*FMain->IndicLOF), kSilver);
+  EXPECT_EQ(reached.Centre(*FMain->IndicETH_ERR), kRed);
+
+  FMain->ShowExchange("Connected", "Read failed!", false);
+  FMain->PaintIndicators();
+  EXPECT_EQ(TMainWindowPicture(*FMain).Centre(*FMain->IndicALM), kSilver);
+}
+
+TEST_F(MainDisplayTest, CellsShowTicksDotsAndLcasTexts) {
+  // Port 1: mask and loop set, LOS raised; port 2: nothing set.
+  ShowDevice(Block({{0, 0x01}, {2, 0x41}, {23, 7}, {24, 2}, {25, 9}, {26, 4}}), true);
+  TMainWindowPicture reached(*FMain);
+  EXPECT_GT(reached.CellPixels(1, 1, kTickColour), 10);
+  EXPECT_GT(reached.CellPixels(2, 1, kTickColour), 10);
+  EXPECT_EQ(reached.CellPixels(1, 2, kTickColour), 0);
+  EXPECT_EQ(reached.CellCentre(3, 1), kRed);
+  EXPECT_EQ(reached.CellCentre(4, 1), kLime);
+  EXPECT_EQ(reached.CellCentre(9, 2), kLime);
+  // The texts: 7, "norm", 9 and "Unknow" are drawn in the LCAS columns.
+  for (int col = 10; col <= 13; ++col) EXPECT_GT(reached.CellPixels(col, 1, kTickColour), 0) << "column " << col;
+
+  FMain->ShowExchange("Disconnected", "Read failed!", false);
+  TMainWindowPicture lost(*FMain);
+  EXPECT_EQ(lost.CellPixels(1, 1, kTickColour), 0);
+  EXPECT_EQ(lost.CellPixels(2, 1, kTickColour), 0);
+  EXPECT_EQ(lost.CellCentre(3, 1), kSilver);
+  EXPECT_EQ(lost.CellCentre(4, 1), kSilver);
+}
+
+TEST_F(MainDisplayTest, LcasControlWordsAreDrawnByName) {
+  ShowDevice(Block({{24, 2}, {28, 4}}), true);
+  TMainWindowPicture picture(*FMain);
+  // "norm" and "Unknow" differ in width, so their black pixels differ in number.
+  EXPECT_NE(picture.CellPixels(11, 1, kTickColour), picture.CellPixels(11, 2, kTickColour));
+}
+
+TEST_F(MainDisplayTest, HelpSaysItIsNotSupportedAndLegendOpensAFreshWindowEachTime) {
+  std::string message;
+  Application().SetMessageBoxHandler([&](const std::string& text, const std::string&, UINT) {
+    message = text;
+    return IDOK;
+  });
+  FMain->MenuItemHelp->Click();
+  EXPECT_EQ(message, "In current version the help is not supported ");
+
+  std::vector<TForm*> shown;
+  const int components = FMain->ComponentCount();
+  Application().SetModalHandler([&](TForm& form) {
+    EXPECT_NE(dynamic_cast<TLegend*>(&form), nullptr);
+    EXPECT_EQ(form.Owner(), FMain.get());
+    shown.push_back(&form);
+    form.SetModalResult(mrOk);
+  });
+  FMain->MenuItemLegend->Click();
+  EXPECT_TRUE(FMain->ShowDialogModal(TLegend::StaticClass()));
+  Application().SetModalHandler(nullptr);
+  EXPECT_EQ(shown.size(), 2u);
+  EXPECT_EQ(FMain->ComponentCount(), components);
 }

@@ -1,0 +1,90 @@
+#include "application/main/uDeviceParam.h"
+
+#include "application/core/Share.h"
+#include "application/main/Main.h"
+#include "platform/classes/ClassBuilder.h"
+#include "platform/controls/Application.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace {
+
+constexpr char kMessageTitle[] = "Infomation";
+constexpr UINT kStopIcon = MB_OK | MB_ICONSTOP;
+// Every device saved from this dialog counts as the standard device type again.
+constexpr char kStandardType[] = "11";
+constexpr int kIpPanel = 0;
+
+// The inventory names its sections in brackets, one per line, and a line
+// starting with ";" is a comment: such a name would not come back as written.
+bool FitsAsSectionName(const std::string& name) {
+  return !name.empty() && name.front() != ';' && name.find_first_of("[]=\r\n") == std::string::npos;
+}
+
+void ShowInvalid(const std::string& text) { Application().MessageBox(text, kMessageTitle, kStopIcon); }
+
+}  // namespace
+
+TClass TDeviceParam::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TDeviceParam>("TDeviceParam", TForm::StaticClass())
+                                          .Field("EditName", &TDeviceParam::EditName)
+                                          .Field("EditIP", &TDeviceParam::EditIP)
+                                          .Field("SpinEditAddr", &TDeviceParam::SpinEditAddr)
+                                          .Field("EditCommunityRead", &TDeviceParam::EditCommunityRead)
+                                          .Field("cmbSnmpVertion", &TDeviceParam::cmbSnmpVertion)
+                                          .Field("EditCommunityWrite", &TDeviceParam::EditCommunityWrite)
+                                          .Field("BitBtnOk", &TDeviceParam::BitBtnOk)
+                                          .Field("BitBtnClose", &TDeviceParam::BitBtnClose)
+                                          .Method("FormShow", &TDeviceParam::FormShow)
+                                          .Method("BitBtnOkClick", &TDeviceParam::BitBtnOkClick)
+                                          .Build();
+  return &metaClass;
+}
+
+void TDeviceParam::FormShow(TObject* /*Sender*/) {
+  FOwnName = CurrentDevice.Name;
+  SpinEditAddr->SetValue(CurrentDevice.Addr);
+  EditName->SetText(CurrentDevice.Name);
+  EditIP->SetText(CurrentDevice.IP);
+  EditCommunityRead->SetText(CurrentDevice.CommunityRd);
+  EditCommunityWrite->SetText(CurrentDevice.CommunityWr);
+  cmbSnmpVertion->SetItemIndex(CurrentDevice.SNMPVer);
+}
+
+// A failed check keeps the dialog open, so the operator can mend the entry
+// instead of losing it; Close stays the way out without saving. An IP of
+// blanks only would be saved as no address at all, so it counts as empty.
+void TDeviceParam::BitBtnOkClick(TObject* /*Sender*/) {
+  const std::string name = Trim(EditName->Text());
+  if (!NameIsValid(name)) {
+    SetModalResult(mrNone);
+    ShowInvalid("Invalid NE name!");
+  } else if (Trim(EditIP->Text()).empty()) {
+    SetModalResult(mrNone);
+    ShowInvalid("Invalid IP address!");
+  } else {
+    StoreDevice(name);
+  }
+}
+
+bool TDeviceParam::NameIsValid(const std::string& name) const {
+  return FitsAsSectionName(name) && NameIsFreeInInventory(name);
+}
+
+// Saving under another device's section would overwrite that device.
+bool TDeviceParam::NameIsFreeInInventory(const std::string& name) const {
+  if (!FInventory || SameText(name, FOwnName)) return true;
+  return !FInventory->SectionExists(name);
+}
+
+void TDeviceParam::StoreDevice(const std::string& name) {
+  CurrentDevice.NETID = MakeTimestampId();
+  CurrentDevice.ID = MakeTimestampId();
+  CurrentDevice.Addr = SpinEditAddr->Value();
+  CurrentDevice.IP = Trim(EditIP->Text());
+  CurrentDevice.Name = name;
+  CurrentDevice.CommunityRd = EditCommunityRead->Text();
+  CurrentDevice.CommunityWr = EditCommunityWrite->Text();
+  CurrentDevice.SNMPVer = cmbSnmpVertion->ItemIndex();
+  CurrentDevice.Type = kStandardType;
+  if (MainW) MainW->StatusBar->Panels().Items(kIpPanel).SetText(CurrentDevice.IP);
+}

@@ -1,0 +1,256 @@
+// The device list of the main window and its File menu, checked on the exact
+// content devices.ini ends with; the device dialog is answered through the
+// modal seam, the Clear question through the message-box seam.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "application/core/Share.h"
+#include "application/main/ApplicationClasses.h"
+#include "application/main/Main.h"
+#include "application/main/uDeviceParam.h"
+#include "platform/controls/Application.h"
+#include "tests/support/TemporaryFolder.h"
+
+namespace {
+
+const std::string kDev1 =
+    "[Dev1]\r\nNETID=1\r\nID=2\r\nAddr=5\r\nIP=127.0.0.9\r\nGateWay=\r\nSNMPVer=0\r\nCommunityRd=r1\r\n"
+    "CommunityWr=w1\r\nType=116*16\r\n";
+const std::string kDev2 =
+    "[Dev2]\r\nNETID=3\r\nID=4\r\nAddr=6\r\nIP=127.0.0.8\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
+    "CommunityWr=drastun\r\nType=11\r\n";
+
+enum class TAnswer { Ok, Close };
+
+class MainInventoryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    RegisterApplicationClasses();
+    CurrentDevice = TNE_Attr();
+  }
+
+  void TearDown() override {
+    Application().SetModalHandler(nullptr);
+    Application().SetMessageBoxHandler(nullptr);
+    MainW = nullptr;
+  }
+
+  // The main window on an inventory holding `content`, shown, so the list is filled.
+  void StartWith(const std::string& content) {
+    if (!content.empty()) FFolder.Write("devices.ini", content);
+    FMain = CreateUnowned<TMainW>();
+    MainW = FMain.get();
+    FMain->OpenInventory(FFolder.File("devices.ini"));
+    FMain->Show();
+  }
+
+  std::string Inventory() const { return FFolder.Read("devices.ini"); }
+
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    const TStringList& items = FMain->ListBoxDevices->Items();
+    for (int i = 0; i < items.Count(); ++i) lines.push_back(items[i]);
+    return lines;
+  }
+
+  // Clicks a line of the device list as the operator does.
+  void ClickLine(int line) {
+    const HWND window = FMain->ListBoxDevices->Handle();
+    const int height = static_cast<int>(SendMessageA(window, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM point = MAKELPARAM(5, line * height + height / 2);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(window, WM_LBUTTONUP, 0, point);
+  }
+
+  // Answers the next device dialogs: `inspect` sees each one before it is closed with `answer`.
+  void AnswerDialogs(TAnswer answer, std::function<void(TDeviceParam&)> inspect = nullptr) {
+    Application().SetModalHandler([this, answer, inspect](TForm& form) {
+      auto& dialog = dynamic_cast<TDeviceParam&>(form);
+      ++FDialogs;
+      if (inspect) inspect(dialog);
+      if (answer == TAnswer::Ok) {
+        dialog.BitBtnOk->Click();
+      } else {
+        dialog.BitBtnClose->Click();
+      }
+    });
+  }
+
+  TemporaryFolder FFolder;
+  std::unique_ptr<TMainW> FMain;
+  int FDialogs = 0;
+};
+
+// The section a device saved through the dialog gets: fresh identifiers and the type reset.
+std::regex SavedSection(const std::string& name, const std::string& settings) {
+  return std::regex("\\[" + name + "\\]\r\nNETID=[0-9]{18,}\r\nID=[0-9]{18,}\r\n" + settings + "Type=11\r\n");
+}
+
+}  // namespace
+
+TEST_F(MainInventoryTest, ShowingTheWindowListsTheSectionsInFileOrder) {
+  StartWith(kDev2 + kDev1);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev2", "Dev1"}));
+  EXPECT_EQ(FMain->ListBoxDevices->ItemIndex(), -1);
+}
+
+TEST_F(MainInventoryTest, ClickingALineSelectsThatDeviceUnderItsOwnName) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(0);
+  EXPECT_EQ(CurrentDevice.Name, "Dev1");
+  EXPECT_EQ(CurrentDevice.IP, "127.0.0.9");
+  EXPECT_EQ(CurrentDevice.Addr, 5);
+  EXPECT_EQ(CurrentDevice.CommunityRd, "r1");
+}
+
+TEST_F(MainInventoryTest, NewOnAnEmptyInventoryAddsNEPL0WithTheDefaults) {
+  StartWith("");
+  std::string shownName;
+  AnswerDialogs(TAnswer::Ok, [&](TDeviceParam& dialog) { shownName = dialog.EditName->Text(); });
+  FMain->New1->Click();
+  EXPECT_EQ(shownName, "NEPL0");
+  EXPECT_TRUE(std::regex_match(Inventory(), SavedSection("NEPL0",
+                                                         "Addr=0\r\nIP=192.168.0.155\r\nGateWay=\r\nSNMPVer=1\r\n"
+                                                         "CommunityRd=kolmer\r\nCommunityWr=drastun\r\n")))
+      << Inventory();
+  EXPECT_EQ(Lines(), std::vector<std::string>{"NEPL0"});
+  EXPECT_EQ(FMain->ListBoxDevices->ItemIndex(), 0);
+}
+
+TEST_F(MainInventoryTest, AddCopiesTheSelectedDeviceUnderTheNextFreeName) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(0);
+  AnswerDialogs(TAnswer::Ok);
+  FMain->MenuItemConnect->Click();
+  const std::string inventory = Inventory();
+  ASSERT_EQ(inventory.substr(0, kDev1.size() + kDev2.size()), kDev1 + kDev2);
+  EXPECT_TRUE(std::regex_match(inventory.substr(kDev1.size() + kDev2.size()),
+                               SavedSection("Dev3",
+                                            "Addr=5\r\nIP=127.0.0.9\r\nGateWay=\r\nSNMPVer=0\r\n"
+                                            "CommunityRd=r1\r\nCommunityWr=w1\r\n")))
+      << inventory;
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2", "Dev3"}));
+  EXPECT_EQ(FMain->ListBoxDevices->ItemIndex(), 2);
+}
+
+TEST_F(MainInventoryTest, AddWithoutASelectedLineStartsFromTheDefaults) {
+  StartWith(kDev1);
+  std::string shownIP;
+  AnswerDialogs(TAnswer::Close, [&](TDeviceParam& dialog) { shownIP = dialog.EditIP->Text(); });
+  FMain->MenuItemConnect->Click();
+  EXPECT_EQ(shownIP, "192.168.0.155");
+  EXPECT_EQ(CurrentDevice.Name, "NEPL0");
+}
+
+TEST_F(MainInventoryTest, NewOrAddClosedWithCloseWritesNothing) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(1);
+  AnswerDialogs(TAnswer::Close);
+  FMain->New1->Click();
+  FMain->MenuItemConnect->Click();
+  EXPECT_EQ(FDialogs, 2);
+  EXPECT_EQ(Inventory(), kDev1 + kDev2);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
+  // The template stays current under its fresh name until a line is clicked.
+  EXPECT_EQ(CurrentDevice.Name, "Dev3");
+}
+
+TEST_F(MainInventoryTest, EditClosedWithCloseWritesTheDeviceBackUnchanged) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(0);
+  // The device keeps its section while the dialog is open.
+  std::string inventoryDuringDialog;
+  AnswerDialogs(TAnswer::Close, [&](TDeviceParam&) { inventoryDuringDialog = Inventory(); });
+  FMain->MenuItemEdit->Click();
+  EXPECT_EQ(inventoryDuringDialog, kDev1 + kDev2);
+  EXPECT_EQ(Inventory(), kDev2 + kDev1);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
+}
+
+TEST_F(MainInventoryTest, EditWithANewNameMovesTheDeviceToIt) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(0);
+  AnswerDialogs(TAnswer::Ok, [](TDeviceParam& dialog) { dialog.EditName->SetText("Core"); });
+  FMain->MenuItemEdit->Click();
+  const std::string inventory = Inventory();
+  ASSERT_EQ(inventory.substr(0, kDev2.size()), kDev2);
+  EXPECT_TRUE(std::regex_match(inventory.substr(kDev2.size()),
+                               SavedSection("Core",
+                                            "Addr=5\r\nIP=127.0.0.9\r\nGateWay=\r\nSNMPVer=0\r\n"
+                                            "CommunityRd=r1\r\nCommunityWr=w1\r\n")))
+      << inventory;
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Core", "Dev2"}));
+}
+
+TEST_F(MainInventoryTest, EditAndDeleteWithoutASelectedLineDoNothing) {
+  StartWith(kDev1);
+  AnswerDialogs(TAnswer::Ok);
+  FMain->MenuItemEdit->Click();
+  FMain->MenuItemDelete->Click();
+  EXPECT_EQ(FDialogs, 0);
+  EXPECT_EQ(Inventory(), kDev1);
+  EXPECT_EQ(Lines(), std::vector<std::string>{"Dev1"});
+}
+
+// After New or Add was closed, the current device is the template under a
+// fresh name; Edit and Delete must still work on the selected line.
+TEST_F(MainInventoryTest, EditAfterAnAbandonedNewWorksOnTheSelectedDevice) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(0);
+  AnswerDialogs(TAnswer::Close);
+  FMain->New1->Click();
+  std::string shownName;
+  AnswerDialogs(TAnswer::Close, [&](TDeviceParam& dialog) { shownName = dialog.EditName->Text(); });
+  FMain->MenuItemEdit->Click();
+  EXPECT_EQ(shownName, "Dev1");
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
+  EXPECT_EQ(Inventory(), kDev2 + kDev1);
+}
+
+TEST_F(MainInventoryTest, DeleteRemovesTheSelectedDeviceForGood) {
+  StartWith(kDev1 + kDev2);
+  ClickLine(0);
+  AnswerDialogs(TAnswer::Close);
+  FMain->MenuItemConnect->Click();
+  FMain->MenuItemDelete->Click();
+  EXPECT_EQ(Inventory(), kDev2);
+  EXPECT_EQ(Lines(), std::vector<std::string>{"Dev2"});
+
+  // The next start does not bring it back.
+  StartWith("");
+  EXPECT_EQ(Lines(), std::vector<std::string>{"Dev2"});
+}
+
+TEST_F(MainInventoryTest, ClearAsksAndDeletesTheInventoryOnlyOnYes) {
+  StartWith(kDev1 + kDev2);
+  std::vector<std::string> questions;
+  int answer = IDNO;
+  Application().SetMessageBoxHandler([&](const std::string& text, const std::string& caption, UINT flags) {
+    questions.push_back(text + "|" + caption);
+    EXPECT_EQ(flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+    return answer;
+  });
+  FMain->MenuItemClear->Click();
+  EXPECT_EQ(Inventory(), kDev1 + kDev2);
+  EXPECT_EQ(Lines().size(), 2u);
+
+  answer = IDYES;
+  FMain->MenuItemClear->Click();
+  EXPECT_EQ(questions, (std::vector<std::string>{"Clear Device List|Clear", "Clear Device List|Clear"}));
+  EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini")));
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_EQ(CurrentDevice.Name, "NEPL0");
+  EXPECT_EQ(CurrentDevice.IP, "192.168.0.155");
+
+  // The inventory starts afresh.
+  AnswerDialogs(TAnswer::Ok);
+  FMain->New1->Click();
+  EXPECT_EQ(Lines(), std::vector<std::string>{"NEPL0"});
+  EXPECT_EQ(Inventory().substr(0, 9), "[NEPL0]\r\n");
+}
