@@ -18,3 +18,16 @@ void TGroupBox::CreateParams(TCreateParams& params) {
   // Tab moves through the controls inside.
   params.ExStyle |= WS_EX_CONTROLPARENT;
 }
+
+void TGroupBox::WndProc(TMessage& message) {
+  if (message.Msg != WM_ERASEBKGND) {
+    TWinControl::WndProc(message);
+    return;
+  }
+  // The Win32 group box paints only its frame and caption, and the window it
+  // sits in does not paint beneath its children: the inside is ours to fill.
+  RECT inside{};
+  GetClientRect(Handle(), &inside);
+  FillRect(reinterpret_cast<HDC>(message.WParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
+  message.Result = 1;
+}

@@ -11,4 +11,5 @@ class TGroupBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
 };

@@ -129,6 +129,13 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_GETMINMAXINFO: ApplyTrackingLimits(*reinterpret_cast<MINMAXINFO*>(message.LParam)); break;
     case WM_WINDOWPOSCHANGED: WindowPositionChanged(); break;
     case WM_SIZE: AlignControls(); break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      // Labels, frames and buttons sit on the face colour of the window they
+      // are in; the system would give them the colour of an edit's page.
+      SetBkColor(reinterpret_cast<HDC>(message.WParam), GetSysColor(COLOR_BTNFACE));
+      message.Result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      return;
   }
   DefaultHandler(message);
 }

@@ -1,7 +1,7 @@
 // Drives a running nepl.exe the way an operator would and saves pictures of
 // its windows for the README: the main window with the first device selected
 // and refreshed, then each dialog opened from a menu.
-// Usage: nepl-snapshot <output folder> [menu caption=dialog caption ...]
+// Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -18,6 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const char kMainCaption[] = "KT-2-NEPL-16E1";
+constexpr int kRefreshButton = 1;
 
 void Pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
 
@@ -65,42 +66,34 @@ void SelectFirstDevice(HWND mainWindow) {
                reinterpret_cast<LPARAM>(list));
 }
 
-// Presses the tool button whose text is `caption`.
-void PressToolButton(HWND mainWindow, const std::string& caption) {
-  const HWND toolBar = FindChild(mainWindow, "TOOLBARWINDOW32");
+// Clicks the tool button at `index` (counted from 0): the bar numbers its
+// buttons' commands by their place.
+void ClickToolButton(HWND mainWindow, int index) {
+  const HWND toolBar = FindChild(mainWindow, "TOOLBAR");
   if (!toolBar) return;
-  const int count = static_cast<int>(SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    TBBUTTON button{};
-    SendMessageA(toolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-    char text[64] = {};
-    SendMessageA(toolBar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(text));
-    if (caption == text) {
-      PostMessageA(GetParent(toolBar), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(toolBar));
-      return;
-    }
-  }
+  PostMessageA(GetParent(toolBar), WM_COMMAND, MAKEWPARAM(index, BN_CLICKED), reinterpret_cast<LPARAM>(toolBar));
 }
 
-// The command of the menu item with this caption ("&" included), anywhere in the menu.
-UINT FindMenuCommand(HMENU menu, const std::string& caption) {
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    char text[128] = {};
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
-    item.dwTypeData = text;
-    item.cch = sizeof text;
-    GetMenuItemInfoA(menu, i, TRUE, &item);
-    if (item.hSubMenu) {
-      if (const UINT command = FindMenuCommand(item.hSubMenu, caption)) return command;
-    } else if (caption == text) {
-      return item.wID;
-    }
+void PostKey(HWND window, WPARAM key) {
+  PostMessageA(window, WM_KEYDOWN, key, 0);
+  PostMessageA(window, WM_KEYUP, key, 0);
+}
+
+// Opens the menu of mnemonic `menuKey` and chooses an item, as the keyboard
+// would: `itemKey` is the item's mnemonic, or a digit for the n-th item
+// (menus of another process cannot be read under Wine, but their keys work).
+void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
+  PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
+  Pause(500ms);
+  if (isdigit(static_cast<unsigned char>(itemKey))) {
+    for (char n = '1'; n < itemKey; ++n) PostKey(mainWindow, VK_DOWN);
+    PostKey(mainWindow, VK_RETURN);
+    return;
   }
-  return 0;
+  const WPARAM key = static_cast<WPARAM>(toupper(static_cast<unsigned char>(itemKey)));
+  PostMessageA(mainWindow, WM_KEYDOWN, key, 0);
+  PostMessageA(mainWindow, WM_CHAR, static_cast<WPARAM>(itemKey), 0);
+  PostMessageA(mainWindow, WM_KEYUP, key, 0);
 }
 
 bool SaveWindowPicture(HWND window, const std::string& file) {
@@ -136,14 +129,9 @@ bool SaveWindowPicture(HWND window, const std::string& file) {
 }
 
 // Opens a dialog from the main menu, saves its picture and closes it.
-void SnapDialog(HWND mainWindow, const std::string& menuCaption, const std::string& dialogCaption,
+void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& dialogCaption,
                 const std::string& file) {
-  const UINT command = FindMenuCommand(GetMenu(mainWindow), menuCaption);
-  if (!command) {
-    std::fprintf(stderr, "no menu item \"%s\"\n", menuCaption.c_str());
-    return;
-  }
-  PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  ChooseMenuItem(mainWindow, menuKey, itemKey);
   const HWND dialog = WaitForTopWindow(dialogCaption.c_str(), 10s);
   if (!dialog) {
     std::fprintf(stderr, "the window \"%s\" did not open\n", dialogCaption.c_str());
@@ -159,7 +147,7 @@ void SnapDialog(HWND mainWindow, const std::string& menuCaption, const std::stri
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: nepl-snapshot <output folder> [menu caption=dialog caption ...]\n");
+    std::fprintf(stderr, "usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]\n");
     return 2;
   }
   const std::string folder = argv[1];
@@ -170,16 +158,15 @@ int main(int argc, char** argv) {
   }
   Pause(1s);
   SelectFirstDevice(mainWindow);
-  PressToolButton(mainWindow, "Refresh");
+  ClickToolButton(mainWindow, kRefreshButton);
   Pause(3s);
   if (SaveWindowPicture(mainWindow, folder + "\\main-window.bmp")) std::printf("%s\\main-window.bmp\n", folder.c_str());
   for (int i = 2; i < argc; ++i) {
     const std::string pair = argv[i];
-    const size_t equals = pair.find('=');
-    if (equals == std::string::npos) continue;
-    std::string name = pair.substr(equals + 1);
+    if (pair.size() < 4 || pair[2] != '=') continue;
+    std::string name = pair.substr(3);
     for (char& c : name) c = c == ' ' ? '-' : static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    SnapDialog(mainWindow, pair.substr(0, equals), pair.substr(equals + 1), folder + "\\" + name + ".bmp");
+    SnapDialog(mainWindow, pair[0], pair[1], pair.substr(3), folder + "\\" + name + ".bmp");
   }
   return 0;
 }

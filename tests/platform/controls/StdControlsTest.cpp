@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/controls/Application.h"
+#include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/TControlsForm.h"
 
 namespace {
@@ -316,3 +317,22 @@ TEST(ExecutableResourcesTest, CarryTheProgramsIconAndVersion) {
 }
 
 }  // namespace
+
+TEST_F(StdControlsTest, LabelsAndFramesSitOnTheFaceColourOfTheirWindow) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  ASSERT_NE(face, RGB(255, 255, 255));
+  const HWND label = Form->WebLabel->Handle();
+  const HWND frame = GetParent(label);
+
+  TBitmap inside;
+  RECT client{};
+  GetClientRect(frame, &client);
+  inside.SetSize(client.right, client.bottom);
+  SendMessageA(frame, WM_ERASEBKGND, reinterpret_cast<WPARAM>(inside.DC()), 0);
+  EXPECT_EQ(PixelAt(inside, client.right / 2, client.bottom - 4), face);
+
+  TBitmap text;
+  CaptureClient(label, text);
+  GetClientRect(label, &client);
+  EXPECT_EQ(PixelAt(text, 0, client.bottom - 1), face);
+}
