@@ -16,9 +16,10 @@ if(NEPL_WINDOWS)
 endif()
 
 # nepl_test(<name> SOURCES ... [DEPENDS ...] [RESOURCE_LOCK ...] [TIMEOUT seconds])
-# Locks in use: port161 and port162 for tests that bind those ports, desktop for
-# tests whose windows need the keyboard focus or the foreground (all test
-# programs of a run share one Wine desktop).
+# Locks in use: port161 and port162 for tests that bind those ports. Every test
+# of the Windows build also takes the lock "desktop": all test programs of a
+# run share one Wine desktop, and a window shown by one would take the
+# keyboard focus and the foreground from another's.
 function(nepl_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPENDS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -28,6 +29,9 @@ function(nepl_test name)
     set(ARG_TIMEOUT 120)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  if(NEPL_WINDOWS)
+    list(APPEND ARG_RESOURCE_LOCK desktop)
+  endif()
   if(ARG_RESOURCE_LOCK)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_RESOURCE_LOCK}")
   endif()
