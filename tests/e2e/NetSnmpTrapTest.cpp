@@ -22,7 +22,7 @@ TEST(NetSnmpTraps, ArriveAsTheRecordsTheMainWindowExpects) {
   Application().CreateForm(CommClassW);
   std::ofstream(WindowsPath(handshake) + "\\listening") << "162\n";
 
-  ASSERT_TRUE(PumpUntil([&] { return monitor->Traps.size() >= 3; }, 20000));
+  ASSERT_TRUE(PumpUntil([&] { return monitor->Traps.size() >= 4; }, 20000));
   const TPDU& v1 = monitor->Traps[0];
   EXPECT_EQ(v1.SenderIP, "127.0.0.1");
   EXPECT_EQ(v1.Value0, 7);
@@ -47,6 +47,15 @@ TEST(NetSnmpTraps, ArriveAsTheRecordsTheMainWindowExpects) {
   EXPECT_EQ(coldStart.NEAddr, 8);
   EXPECT_EQ(coldStart.Port, 1);
   EXPECT_EQ(coldStart.Value, 0);
+
+  const TPDU& warmStart = monitor->Traps[3];
+  EXPECT_EQ(warmStart.TrapIndex, 102);
+  EXPECT_EQ(warmStart.TrapOid, "1.3.6.1.6.3.1.1.5.2");
+  EXPECT_EQ(warmStart.Value0, 4);
+  EXPECT_EQ(warmStart.NEAddr, 9);
+  EXPECT_EQ(warmStart.State, 1);
+  EXPECT_EQ(warmStart.Port, 1);
+  EXPECT_EQ(warmStart.VarOid, v2.VarOid);
 
   delete CommClassW;
   CommClassW = nullptr;
