@@ -23,6 +23,7 @@
 #include "tests/application/main/MainWindowPicture.h"
 #include "tests/e2e/Pump.h"
 #include "tests/support/AgentProcess.h"
+#include "tests/support/FixedPort.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tools/agent/Ber.h"
 #include "tools/agent/SnmpMessage.h"
@@ -193,7 +194,7 @@ TEST_F(MainWindowE2ETest, AFailedRefreshKeepsTheFlagsButPaintsEverythingSilver) 
 
 TEST_F(MainWindowE2ETest, AnAnswerOf86OctetsChangesNothingButReadsSuccessfully) {
   TUdpSocket device;
-  device.Bind(kDeviceIP, 161);
+  BindWhenFree(device, kDeviceIP, 161);
   std::thread responder([&device] {
     TPeer manager;
     if (!device.WaitReadable(3000)) return;

@@ -4,12 +4,13 @@
 
 #include "application/core/CommClass.h"
 #include "platform/controls/Application.h"
+#include "tests/support/FixedPort.h"
 
 TEST(TrapServer, PortInUseFailsTheFormsCreationWithTheBindError) {
   Application().Initialize();
   RegisterCommClasses();
   TUdpSocket holder;
-  holder.Bind("", 162);
+  BindWhenFree(holder, "", 162);
   try {
     Application().CreateForm(CommClassW);
     FAIL() << "the form was created while port 162 was taken";

@@ -28,17 +28,26 @@
 class AgentProcess {
  public:
   // Starts the agent with `arguments` and a ready file of its own, and waits
-  // until every device's socket is bound.
+  // until every device's socket is bound. A port that a program stopped a
+  // moment ago held (the previous test's agent) is not always free at once,
+  // so an agent that could not bind is started again a few times.
   explicit AgentProcess(const std::vector<std::string>& arguments) {
     std::vector<std::string> all = arguments;
     all.push_back("--ready-file");
     all.push_back(FFolder.File("ready"));
-    Start(all);
-    try {
-      WaitUntilReady();
-    } catch (...) {
-      Stop();
-      throw;
+    for (int attempt = 1;; ++attempt) {
+      Start(all);
+      try {
+        WaitUntilReady();
+        return;
+      } catch (const EAgentEnded&) {
+        Stop();
+        if (attempt == kStartAttempts) throw;
+        std::this_thread::sleep_for(kRetryPause);
+      } catch (...) {
+        Stop();
+        throw;
+      }
     }
   }
   ~AgentProcess() { Stop(); }
@@ -51,6 +60,13 @@ class AgentProcess {
   std::string Log() const { return FFolder.Read("log"); }
 
  private:
+  class EAgentEnded : public std::runtime_error {
+   public:
+    using std::runtime_error::runtime_error;
+  };
+
+  static constexpr int kStartAttempts = 20;
+  static constexpr auto kRetryPause = std::chrono::milliseconds(100);
   static constexpr auto kReadyTimeout = std::chrono::seconds(15);
   static constexpr auto kPollInterval = std::chrono::milliseconds(10);
 
@@ -59,7 +75,7 @@ class AgentProcess {
   void WaitUntilReady() {
     const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
     while (!std::filesystem::exists(FFolder.File("ready"))) {
-      if (!Running()) throw std::runtime_error("the agent ended before it was ready:\n" + Log());
+      if (!Running()) throw EAgentEnded("the agent ended before it was ready:\n" + Log());
       if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the agent is not ready:\n" + Log());
       std::this_thread::sleep_for(kPollInterval);
     }
