@@ -3,8 +3,8 @@
 # objects) the application's forms of resources/forms when asked, the extra
 # forms given, the
 # visual-styles manifest of the common controls, the program's icon
-# (MAINICON), its version information and the bitmaps of resources/bitmaps.
-# Each form becomes a resource of type FORM named after its file (the form
+# (MAINICON), its version information, the bitmaps of resources/bitmaps and
+# the string table listed in resources/strings. Each form becomes a resource of type FORM named after its file (the form
 # class) in upper case; each bitmap a BITMAP named after its file.
 function(nepl_add_form_resources target)
   cmake_parse_arguments(ARG "APPLICATION_FORMS" "" "FORMS" ${ARGN})
@@ -20,6 +20,7 @@ function(nepl_add_form_resources target)
   set(icon ${PROJECT_SOURCE_DIR}/resources/nepl.ico)
   set(version ${PROJECT_SOURCE_DIR}/resources/version.rc)
   file(GLOB bitmaps CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/bitmaps/*.bmp)
+  file(GLOB string_lists CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/strings/*.strings)
   set(content "1 24 \"${manifest}\"\nMAINICON ICON \"${icon}\"\n#include \"${version}\"\n")
   foreach(bitmap ${bitmaps})
     get_filename_component(name ${bitmap} NAME_WE)
@@ -31,8 +32,15 @@ function(nepl_add_form_resources target)
     string(TOUPPER ${name} name)
     string(APPEND content "${name} FORM \"${form}\"\n")
   endforeach()
+  if(string_lists)
+    string(APPEND content "#define NEPL_RESOURCE_STRING(name, identifier, text) identifier, text\nSTRINGTABLE\nBEGIN\n")
+    foreach(list ${string_lists})
+      string(APPEND content "#include \"${list}\"\n")
+    endforeach()
+    string(APPEND content "END\n")
+  endif()
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.rc)
   file(CONFIGURE OUTPUT ${rc} CONTENT "${content}")
   target_sources(${target} PRIVATE ${rc})
-  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${forms};${manifest};${icon};${version};${bitmaps}")
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${forms};${manifest};${icon};${version};${bitmaps};${string_lists}")
 endfunction()

@@ -14,13 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/rtl/Exceptions.h"
-
-// A form resource that does not parse or names something that does not resolve.
-class EReadError : public Exception {
- public:
-  using Exception::Exception;
-};
+#include "platform/rtl/Streams.h"
 
 // "<source>, line <n>: <message>": every load error says where it is.
 [[noreturn]] void RaiseReadError(const std::string& source, int line, const std::string& message);

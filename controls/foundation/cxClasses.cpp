@@ -1,0 +1,3 @@
+#include "controls/foundation/cxClasses.h"
+
+std::string cxGetResourceString(const TResStringRec& resource) { return LoadResString(resource); }
