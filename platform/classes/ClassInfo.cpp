@@ -53,7 +53,7 @@ bool TMetaClass::InheritsFrom(TClass ancestor) const {
 
 TComponent* TMetaClass::Create(TComponent* owner) const {
   if (!FFactory) throw EComponentError("Cannot create an instance of " + FName);
-  std::unique_ptr<TComponent> instance(FFactory(owner));
+  TOwned<TComponent> instance(FFactory(owner));
   instance->AfterConstruction();
   return instance.release();
 }

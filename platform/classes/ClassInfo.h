@@ -11,6 +11,9 @@
 #include <string>
 #include <typeinfo>
 #include <vector>
+// A property table member is called GetObject; windows.h, wherever it comes
+// first, would rename it to GetObjectA in some files and not in others.
+#undef GetObject
 
 class TObject;
 class TPersistent;

@@ -14,6 +14,11 @@ const std::string& TObject::ClassName() const { return ClassType()->ClassName();
 
 bool TObject::InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
 
+void TObject::Free() {
+  BeforeDestruction();
+  delete this;
+}
+
 TClass TPersistent::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TPersistent>("TPersistent", TObject::StaticClass()).Build();
   return &metaClass;
@@ -31,9 +36,24 @@ TComponent::TComponent(TComponent* owner) {
 }
 
 TComponent::~TComponent() {
+  // Deleted without Free: the subscribers and owned components still go.
+  if (MarkDestroying()) {
+    NotifyFreeSubscribers();
+    DestroyComponents();
+  }
+  if (FOwner) FOwner->RemoveComponent(this);
+}
+
+bool TComponent::MarkDestroying() {
+  if (Destroying()) return false;
+  FComponentState.Include(csDestroying);
+  return true;
+}
+
+void TComponent::BeforeDestruction() {
+  MarkDestroying();
   NotifyFreeSubscribers();
   DestroyComponents();
-  if (FOwner) FOwner->RemoveComponent(this);
 }
 
 void TComponent::SetName(const std::string& name) {
@@ -77,7 +97,7 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 }
 
 void TComponent::DestroyComponents() {
-  while (!FComponents.empty()) delete FComponents.back();
+  while (!FComponents.empty()) FComponents.back()->Free();
 }
 
 void TComponent::InsertComponent(TComponent* component) {

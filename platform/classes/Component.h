@@ -23,7 +23,24 @@ class TObject {
   // Runs once the whole constructor chain has: a form reads its resource here,
   // when every member of the derived class exists.
   virtual void AfterConstruction() {}
+  // Runs in Free while the object is still whole, before any destructor:
+  // what must see the full object on its way out (a window's WM_DESTROY
+  // handlers, notifications to others) happens here; destructors then only
+  // release memory.
+  virtual void BeforeDestruction() {}
+
+  // The one way to delete an object of the class library.
+  void Free();
 };
+
+// Frees an object held by a smart pointer.
+struct TObjectDeleter {
+  void operator()(TObject* object) const {
+    if (object) object->Free();
+  }
+};
+template <class T>
+using TOwned = std::unique_ptr<T, TObjectDeleter>;
 
 // The event of most controls: something happened to Sender.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
@@ -41,7 +58,7 @@ class EComponentError : public Exception {
   using Exception::Exception;
 };
 
-enum TComponentStateFlag { csLoading };
+enum TComponentStateFlag { csLoading, csDestroying };
 using TComponentState = TSet<TComponentStateFlag>;
 
 enum TOperation { opInsert, opRemove };
@@ -67,6 +84,11 @@ class TComponent : public TPersistent {
   TComponent* FindComponent(const std::string& name) const;
 
   TComponentState ComponentState() const { return FComponentState; }
+  bool Destroying() const { return FComponentState.Contains(csDestroying); }
+
+  // Marks the component as going, tells those that asked for free
+  // notifications, and frees the components it owns, newest first.
+  void BeforeDestruction() override;
 
   // Asks for Notification(this, opRemove) on `component` when this one is
   // destroyed (and the other way round), for references across owners.
@@ -84,9 +106,10 @@ class TComponent : public TPersistent {
   // for free notifications; the base passes removals on to the owned
   // components so each can drop its references. Overrides call the base.
   virtual void Notification(TComponent* component, TOperation operation);
-  // Deletes the owned components, newest first. A derived destructor calls it
-  // while the derived object is still whole.
+  // Frees the owned components, newest first.
   void DestroyComponents();
+  // Marks the component as going, once; true the first time.
+  bool MarkDestroying();
 
  private:
   void InsertComponent(TComponent* component);
@@ -108,6 +131,6 @@ T* CreateComponent(TComponent* owner) {
 
 // The same for an instance the caller owns.
 template <class T>
-std::unique_ptr<T> CreateUnowned() {
-  return std::unique_ptr<T>(CreateComponent<T>(nullptr));
+TOwned<T> CreateUnowned() {
+  return TOwned<T>(CreateComponent<T>(nullptr));
 }

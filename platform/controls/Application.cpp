@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Screen.h"
+#include "platform/controls/WinControl.h"
 #include "platform/rtl/Exceptions.h"
 
 namespace {
@@ -42,37 +45,29 @@ TApplication::TApplication() : TComponent(nullptr), FTitle(ExecutableTitle()) {
   Screen();
 }
 
-TApplication::~TApplication() {
-  DestroyComponents();
-  if (FHandle) DestroyWindow(FHandle);
-}
+// Forms still open when the object goes (a test's) are freed while it is whole.
+TApplication::~TApplication() { BeforeDestruction(); }
 
-void TApplication::Initialize() {
+void TApplication::Initialize(const std::vector<TUnitInfo>& units) {
   RegisterControlClasses();
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   if (!FHandle) CreateHandle();
+  SetApplicationExceptionHandler([this](TObject* sender) { HandleException(sender); });
+  InitializeUnits(units);
 }
 
 void TApplication::CreateHandle() {
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (!GetClassInfoExA(instance, kApplicationWindowClass, &windowClass)) {
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kApplicationWindowClass;
-    if (!RegisterClassExA(&windowClass)) throw EOSError("Cannot register the application window class");
-  }
-  FHandle = CreateWindowExA(0, kApplicationWindowClass, FTitle.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
-                            nullptr, instance, nullptr);
-  if (!FHandle) throw EOSError("Cannot create the application window");
+  TUtilWindowParams params;
+  params.ClassName = kApplicationWindowClass;
+  params.Title = FTitle;
+  params.Style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  FHandle = TUtilWindow([](TMessage&) { return false; }, params);
 }
 
 void TApplication::SetTitle(const std::string& title) {
   FTitle = title;
-  if (FHandle) SetWindowTextA(FHandle, FTitle.c_str());
+  if (FHandle) SetWindowTextA(FHandle.Handle(), FTitle.c_str());
 }
 
 void TApplication::Run() {
@@ -82,6 +77,8 @@ void TApplication::Run() {
     HandleException(this);
   }
   while (!FTerminated) HandleMessage();
+  DestroyComponents();
+  FinalizeUnits();
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }
@@ -93,10 +90,28 @@ void TApplication::ProcessMessages() {
       FTerminated = true;
       return;
     }
-    if (IsDialogKeyMessage(message)) continue;
+    if (IsKeyMessage(message) || IsDialogKeyMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+}
+
+bool TApplication::IsKeyMessage(const MSG& message) {
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR: break;
+    default: return false;
+  }
+  // The edit inside a combo box is not ours: its combo box takes its keys.
+  HWND window = message.hwnd;
+  if (!TWinControl::FindControl(window)) window = GetParent(window);
+  if (!TWinControl::FindControl(window)) return false;
+  // Sent, not called, so a window hook sees the key before the dialog manager acts.
+  return SendMessageA(window, CN_BASE + message.message, message.wParam, message.lParam) != 0;
 }
 
 bool TApplication::IsDialogKeyMessage(MSG& message) {
@@ -124,11 +139,56 @@ void TApplication::HandleException(TObject*) noexcept {
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
   if (FMessageBoxHandler) return FMessageBoxHandler(text, caption, flags);
-  return MessageBoxA(FHandle, text.c_str(), caption.c_str(), flags);
+  return MessageBoxA(FHandle.Handle(), text.c_str(), caption.c_str(), flags);
 }
 
 void TApplication::ModalStarted(TForm& form) {
   if (FModalHandler) FModalHandler(form);
+}
+
+TControl* TApplication::CaptureControl() const {
+  if (FCaptureControl) return FCaptureControl;
+  return TWinControl::FindControl(GetCapture());
+}
+
+void TApplication::SetCaptureControl(TControl* control) {
+  FCaptureControl = nullptr;
+  if (GetCapture()) ReleaseCapture();
+  if (!control) return;
+  if (control->InheritsFrom(TWinControl::StaticClass())) {
+    if (const HWND window = static_cast<TWinControl*>(control)->Handle()) SetCapture(window);
+    return;
+  }
+  TWinControl* parent = control->Parent();
+  if (!parent || !parent->HandleAllocated()) return;
+  SetCapture(parent->Handle());
+  FCaptureControl = control;
+}
+
+void TApplication::CaptureLost(TWinControl* window) {
+  if (FCaptureControl && FCaptureControl->Parent() == window) FCaptureControl = nullptr;
+}
+
+void TApplication::SetMouseControl(TControl* control) {
+  if (control == FMouseControl) return;
+  TControl* previous = std::exchange(FMouseControl, control);
+  if (previous) previous->Perform(CM_MOUSELEAVE);
+  if (control && control == FMouseControl) control->Perform(CM_MOUSEENTER);
+}
+
+void TApplication::MouseLeftWindow(TWinControl* control) {
+  if (!FMouseControl) return;
+  const bool onWindow = FMouseControl == control ||
+                        (FMouseControl->Parent() == control && !FMouseControl->InheritsFrom(TWinControl::StaticClass()));
+  if (onWindow) SetMouseControl(nullptr);
+}
+
+void TApplication::ControlDestroying(TControl* control) {
+  if (FMouseControl == control) FMouseControl = nullptr;
+  if (FCaptureControl == control) {
+    FCaptureControl = nullptr;
+    ReleaseCapture();
+  }
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {

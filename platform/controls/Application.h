@@ -14,8 +14,12 @@
 #include <string>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/UtilWindow.h"
+#include "platform/rtl/Units.h"
 
+class TControl;
 class TForm;
+class TWinControl;
 
 class TApplication : public TComponent {
  public:
@@ -29,9 +33,10 @@ class TApplication : public TComponent {
   TClass ClassType() const override { return StaticClass(); }
 
   // Registers the control classes the form reader creates, loads the common
-  // controls and makes the hidden application window.
-  void Initialize();
-  HWND Handle() const { return FHandle; }
+  // controls, makes the hidden application window and starts the units the
+  // program names, in their order (the class library's own first).
+  void Initialize(const std::vector<TUnitInfo>& units = {});
+  HWND Handle() const { return FHandle.Handle(); }
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& title);
 
@@ -44,7 +49,8 @@ class TApplication : public TComponent {
   }
   TForm* MainForm() const { return FMainForm; }
 
-  // Shows the main form and runs messages until Terminate.
+  // Shows the main form and runs messages until Terminate; then frees the
+  // forms, newest first, and ends the units in reverse order of their start.
   void Run();
   // Ends Run (and any modal loop) once the messages already queued have run.
   void Terminate();
@@ -72,21 +78,42 @@ class TApplication : public TComponent {
   void SetModalHandler(TModalHandler handler) { FModalHandler = std::move(handler); }
   void ModalStarted(TForm& form);
 
+  // The control that has the mouse capture: a windowed control whose window
+  // holds it, or a graphic control while its parent's window holds it.
+  TControl* CaptureControl() const;
+  void SetCaptureControl(TControl* control);
+  // The window of `window` lost the capture (WM_CAPTURECHANGED): a graphic control on it lost it too.
+  void CaptureLost(TWinControl* window);
+  // The control under the pointer. A change sends CM_MOUSELEAVE to the old
+  // one and CM_MOUSEENTER to the new one.
+  TControl* MouseControl() const { return FMouseControl; }
+  void SetMouseControl(TControl* control);
+  // The pointer left the window of `control` (WM_MOUSELEAVE).
+  void MouseLeftWindow(TWinControl* control);
+  // A control on its way out: nothing here points at it any more.
+  void ControlDestroying(TControl* control);
+
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void CreateHandle();
+  bool WindowMessage(TMessage& message);
+  // A key for one of our controls goes to it as CN_KEYDOWN, CN_CHAR... first;
+  // true when it took the key.
+  bool IsKeyMessage(const MSG& message);
   // Tab, Enter, Escape and mnemonics in a form go to the dialog manager,
   // which handles or dispatches the message itself.
   bool IsDialogKeyMessage(MSG& message);
 
-  HWND FHandle = nullptr;
+  TUtilWindow FHandle;
   std::string FTitle;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
   TMessageBoxHandler FMessageBoxHandler;
   TModalHandler FModalHandler;
+  TControl* FCaptureControl = nullptr;
+  TControl* FMouseControl = nullptr;
 };
 
 TApplication& Application();

@@ -37,7 +37,7 @@ void TButton::CreateParams(TCreateParams& params) {
 void TButton::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
-      if (HIWORD(message.WParam) == BN_CLICKED) Click();
+      if (CommandCode(message) == BN_CLICKED) Click();
       return;
     case WM_GETDLGCODE:
       // Asked of the focused control: Enter presses the focused button, not the default one.
@@ -52,7 +52,7 @@ void TButton::WndProc(TMessage& message) {
 void TButton::Click() {
   if (FModalResult != mrNone)
     if (TForm* form = GetParentForm(*this)) form->SetModalResult(FModalResult);
-  if (FOnClick) FOnClick(this);
+  TWinControl::Click();
 }
 
 bool TButton::DialogKey(WORD key) {

@@ -19,9 +19,7 @@ class TButton : public TWinControl {
   void SetDefault(bool value);
   bool Cancel() const { return FCancel; }
   void SetCancel(bool value) { FCancel = value; }
-  void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
-
-  virtual void Click();
+  void Click() override;
   bool DialogKey(WORD key) override;
 
  protected:
@@ -34,7 +32,6 @@ class TButton : public TWinControl {
   TModalResult FModalResult = mrNone;
   bool FDefault = false;
   bool FCancel = false;
-  TNotifyEvent FOnClick;
 };
 
 // The names a form uses for modal results.

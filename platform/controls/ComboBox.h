@@ -5,13 +5,11 @@
 // the user, or typing in the edit, runs OnChange.
 #include <string>
 
-#include "platform/controls/ItemList.h"
-#include "platform/controls/WinControl.h"
-#include "platform/rtl/StringList.h"
+#include "platform/controls/CustomListControl.h"
 
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
-class TComboBox : public TWinControl {
+class TComboBox : public TCustomListControl {
  public:
   explicit TComboBox(TComponent* owner);
 
@@ -20,16 +18,12 @@ class TComboBox : public TWinControl {
 
   TComboBoxStyle Style() const { return FStyle; }
   void SetStyle(TComboBoxStyle value);
-  TStringList& Items() { return FItems; }
-  int ItemIndex() const;
-  void SetItemIndex(int value);
   // The text shown: the chosen item's, or what was typed in the edit.
   std::string Text() const;
   void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
 
@@ -37,8 +31,5 @@ class TComboBox : public TWinControl {
   void Change();
 
   TComboBoxStyle FStyle = csDropDown;
-  TStringList FItems;
-  TItemListWindow FWindowItems{kComboBoxMessages};
-  int FItemIndex = -1;
   TNotifyEvent FOnChange;
 };

@@ -1,6 +1,9 @@
 #include "platform/controls/Control.h"
 
+#include <utility>
+
 #include "platform/classes/ClassBuilder.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/WinControl.h"
 
 const TIdentMap& CursorIdents() {
@@ -72,16 +75,154 @@ TClass TControl::StaticClass() {
   return &metaClass;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  FFont.SetOnChange([this](TObject*) { FontChanged(); });
+}
 
-TControl::~TControl() { SetParent(nullptr); }
+TControl::~TControl() {
+  // Deleted without Free: still leave the parent.
+  if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::BeforeDestruction() {
+  MarkDestroying();
+  Application().ControlDestroying(this);
+  if (FParent) {
+    InvalidateInParent(BoundsRect());
+    TWinControl* parent = std::exchange(FParent, nullptr);
+    parent->RemoveControl(this);
+    if (FAlign != alNone && !parent->Destroying()) parent->AlignControls();
+  }
+  TComponent::BeforeDestruction();
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  WndProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: MouseMessage(message); return;
+    case WM_MOUSEWHEEL: MouseWheelMessage(message); return;
+    case WM_CONTEXTMENU: ContextMenuMessage(message); return;
+    case CM_HITTEST: message.Result = HTCLIENT; return;
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED:
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED: Invalidate(); break;
+    case CM_VISIBLECHANGED: InvalidateInParent(BoundsRect()); break;
+    case CM_PARENTCOLORCHANGED: TakeParentColor(); break;
+    case CM_PARENTFONTCHANGED: TakeParentFont(); break;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+      // The parents hear of it too, told which control the pointer met.
+      if (FParent && message.LParam == 0)
+        FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
+      break;
+  }
+  DefaultHandler(message);
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::MouseMessage(TMessage& message) {
+  // A windowed control's own window procedure sees the press first (a Win32 button presses itself).
+  DefaultHandler(message);
+  const POINT point = MessagePoint(message);
+  const TShiftState shift = MouseShiftState(message);
+  if (message.Msg == WM_MOUSEMOVE) {
+    MouseMove(shift, point.x, point.y);
+    return;
+  }
+  const TMouseButton button = MouseButtonOf(message.Msg);
+  if (IsMouseDownMessage(message.Msg)) {
+    if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
+    if (button == mbLeft && FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
+    if (IsMouseDoubleClickMessage(message.Msg) && FControlStyle.Contains(csDoubleClicks)) DblClick();
+    MouseDown(button, shift, point.x, point.y);
+    return;
+  }
+  if (FControlStyle.Contains(csCaptureMouse) && MouseCapture()) SetMouseCapture(false);
+  if (button == mbLeft && FControlState.Contains(csClicked)) {
+    FControlState.Exclude(csClicked);
+    const RECT client = ClientRect();
+    if (PtInRect(&client, point)) Click();
+  }
+  MouseUp(button, shift, point.x, point.y);
+}
+
+void TControl::MouseWheelMessage(TMessage& message) {
+  if (DoMouseWheel(KeyboardShiftState(), WheelDelta(message), MessagePoint(message)))
+    message.Result = 1;
+  else
+    DefaultHandler(message);
+}
+
+void TControl::ContextMenuMessage(TMessage& message) {
+  bool handled = false;
+  DoContextPopup(MessagePoint(message), handled);
+  if (handled)
+    message.Result = 1;
+  else
+    DefaultHandler(message);
+}
+
+void TControl::Click() {
+  if (FOnClick) FOnClick(this);
+}
+
+void TControl::DblClick() {
+  if (FOnDblClick) FOnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (FOnMouseDown) FOnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (FOnMouseMove) FOnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (FOnMouseUp) FOnMouseUp(this, button, shift, x, y);
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) {
+  bool handled = false;
+  if (FOnMouseWheel) FOnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+  return handled;
+}
+
+void TControl::DoContextPopup(POINT mousePos, bool& handled) {
+  if (FOnContextPopup) FOnContextPopup(this, mousePos, handled);
+}
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == FParent) return;
+  if (parent && (Destroying() || parent->Destroying())) return;
   TWinControl* previous = FParent;
-  if (previous) previous->RemoveControl(this);
+  if (previous) {
+    InvalidateInParent(BoundsRect());
+    previous->RemoveControl(this);
+  }
   FParent = parent;
-  if (FParent) FParent->InsertControl(this);
+  if (FParent) {
+    FParent->InsertControl(this);
+    if (FParentFont) TakeParentFont();
+    if (FParentColor) TakeParentColor();
+    InvalidateInParent(BoundsRect());
+  }
   ParentChanged();
   if (FAlign == alNone) return;
   if (previous) previous->AlignControls();
@@ -96,16 +237,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width = FConstraints.ConstrainWidth(width);
   height = FConstraints.ConstrainHeight(height);
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  const bool resized = width != FWidth || height != FHeight;
+  const RECT previous = BoundsRect();
   UpdateBoundsFromWindow(left, top, width, height);
+  InvalidateInParent(previous);
   BoundsChanged();
+  if (resized) Resize();
   if (FAlign != alNone && FParent) FParent->AlignControls();
 }
 
-void TControl::SetAlign(TAlign value) {
-  if (value == FAlign) return;
-  FAlign = value;
-  if (FParent) FParent->AlignControls();
-}
+void TControl::BoundsChanged() { InvalidateInParent(BoundsRect()); }
 
 void TControl::UpdateBoundsFromWindow(int left, int top, int width, int height) {
   FLeft = left;
@@ -114,21 +255,122 @@ void TControl::UpdateBoundsFromWindow(int left, int top, int width, int height) 
   FHeight = height;
 }
 
+RECT TControl::ClientRect() const { return RECT{0, 0, FWidth, FHeight}; }
+
+void TControl::BringToFront() {
+  if (!FParent) return;
+  FParent->RemoveControl(this);
+  FParent->InsertControl(this);
+  Invalidate();
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == FAlign) return;
+  FAlign = value;
+  if (FParent) FParent->AlignControls();
+}
+
 void TControl::SetVisible(bool value) {
   if (value == FVisible) return;
   FVisible = value;
-  VisibleChanged();
+  Perform(CM_VISIBLECHANGED, value);
   if (FAlign != alNone && FParent) FParent->AlignControls();
 }
+
+bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
 
 void TControl::SetEnabled(bool value) {
   if (value == FEnabled) return;
   FEnabled = value;
-  EnabledChanged();
+  Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetCaption(const std::string& value) {
   if (value == FCaption) return;
   FCaption = value;
-  CaptionChanged();
+  Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetColor(TColor value) {
+  FParentColor = false;
+  if (value == FColor) return;
+  FColor = value;
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool value) {
+  if (value == FParentColor) return;
+  FParentColor = value;
+  if (value) TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
+  if (!FParentColor || !FParent || FParent->Color() == FColor) return;
+  FColor = FParent->Color();
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentFont(bool value) {
+  if (value == FParentFont) return;
+  FParentFont = value;
+  if (value) TakeParentFont();
+}
+
+void TControl::TakeParentFont() {
+  if (!FParentFont || !FParent) return;
+  FTakingParentFont = true;
+  struct TTaken {
+    bool& Flag;
+    ~TTaken() { Flag = false; }
+  } taken{FTakingParentFont};
+  FFont.Assign(FParent->Font());
+}
+
+void TControl::FontChanged() {
+  if (!FTakingParentFont) FParentFont = false;
+  Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetCursor(TCursor value) {
+  if (value == FCursor) return;
+  FCursor = value;
+  Perform(CM_CURSORCHANGED);
+}
+
+HWND TControl::ParentWindow() const {
+  return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr;
+}
+
+bool TControl::Dying() const {
+  for (const TControl* control = this; control; control = control->FParent)
+    if (control->Destroying()) return true;
+  return false;
+}
+
+// A graphic control is painted by its parent: what it covered or covers is the parent's to repaint.
+// A window repaints by itself what it uncovers.
+void TControl::InvalidateInParent(const RECT& area) const {
+  const HWND parent = ParentWindow();
+  if (!parent || InheritsFrom(TWinControl::StaticClass()) || FParent->Destroying()) return;
+  InvalidateRect(parent, &area, !FControlStyle.Contains(csOpaque));
+}
+
+void TControl::Invalidate() {
+  if (FVisible) InvalidateInParent(BoundsRect());
+}
+
+void TControl::Update() {
+  if (const HWND parent = ParentWindow()) UpdateWindow(parent);
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+bool TControl::MouseCapture() const { return Application().CaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool value) {
+  if (value == MouseCapture()) return;
+  Application().SetCaptureControl(value ? this : nullptr);
 }

@@ -1,10 +1,32 @@
 #pragma once
-// TControl: a component with a place on a window: bounds, visibility,
-// enabled state, caption and size constraints. Window-backed controls
-// (TWinControl) push every change to their window.
+// TControl: a component with a place in a window: bounds, visibility,
+// enabled state, caption, colour, font and cursor. A control with a window of
+// its own is a TWinControl; a TGraphicControl has none and lives on its
+// parent's window, which paints it and hands it its mouse messages.
+//
+// Every message a control gets arrives in WndProc, with or without a window:
+// from its window procedure, from its parent (the mouse over a graphic
+// control, a notification reflected as CN_*), or directly through Perform.
+// WndProc decodes input once into the typed virtuals below. Property setters
+// announce each change with a component message (CM_ENABLEDCHANGED,
+// CM_VISIBLECHANGED, CM_TEXTCHANGED, CM_COLORCHANGED, CM_FONTCHANGED,
+// CM_CURSORCHANGED, CM_PARENTCOLORCHANGED, CM_PARENTFONTCHANGED,
+// CM_SHOWINGCHANGED): a control reacts to a change by handling its message.
+//
+// The extension points of a control class:
+//   WndProc            any message; handle what you know, then call the base
+//   MouseDown/MouseMove/MouseUp, Click/DblClick, DoMouseWheel, DoContextPopup
+//   KeyDown/KeyPress/KeyUp (windowed controls)
+//   Resize             the size changed
+//   Paint              TGraphicControl and TCustomControl
+//   BeforeDestruction  the object is still whole: let go of what others hold
+#include <functional>
 #include <string>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/Messages.h"
+#include "platform/graphics/Colors.h"
+#include "platform/graphics/GraphicsObjects.h"
 
 using TCursor = int;
 constexpr TCursor crDefault = 0;
@@ -63,6 +85,37 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // The names a form uses for alignments.
 const TIdentMap& AlignIdents();
 
+// What a control class does by nature.
+enum TControlStyleFlag {
+  csAcceptsControls,
+  csCaptureMouse,   // takes the mouse capture while a button is down
+  csClickEvents,    // a press and release of the left button inside is a Click
+  csFramed,
+  csSetCaption,
+  csOpaque,         // paints its whole area: nothing is filled or erased first
+  csDoubleClicks,   // a double click is a DblClick, not a second press
+  csFixedWidth,
+  csFixedHeight,
+  csNoDesignVisible,
+  csReplicatable,
+  csNoStdEvents,
+  csParentBackground,
+  csPannable
+};
+using TControlStyle = TSet<TControlStyleFlag>;
+
+// What a control is doing now.
+enum TControlStateFlag { csLButtonDown, csClicked, csFocusing, csCreating, csPaintCopy, csCustomPaint };
+using TControlState = TSet<TControlStateFlag>;
+
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, POINT MousePos, bool& Handled)>;
+using TContextPopupEvent = std::function<void(TObject* Sender, POINT MousePos, bool& Handled)>;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -71,8 +124,20 @@ class TControl : public TComponent {
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
+  // Tells the application it is going, clears its place in the parent and
+  // leaves it, then frees what it owns.
+  void BeforeDestruction() override;
+
+  // ---- messages
+  // Runs the message through WndProc at once, window or not; the result is the message's.
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  virtual void WndProc(TMessage& message);
+  // What a message nobody handled gets: nothing here; the window's own procedure for a windowed control.
+  virtual void DefaultHandler(TMessage& message);
+
+  // ---- place
   TWinControl* Parent() const { return FParent; }
-  void SetParent(TWinControl* parent);
+  virtual void SetParent(TWinControl* parent);
   // A control nested in a window-backed control's block of a form lives on it.
   void SetParentComponent(TComponent* parent) override;
 
@@ -86,39 +151,104 @@ class TControl : public TComponent {
   void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
   // The size is kept within the constraints.
   void SetBounds(int left, int top, int width, int height);
-
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool value);
-  bool Enabled() const { return FEnabled; }
-  void SetEnabled(bool value);
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& value);
+  RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+  // The area the control draws in, in its own coordinates.
+  virtual RECT ClientRect() const;
+  POINT ClientToScreen(POINT point) const;
+  POINT ScreenToClient(POINT point) const;
+  // Puts the control above its siblings.
+  virtual void BringToFront();
 
   TSizeConstraints& Constraints() { return FConstraints; }
-
   // The parent lays out an aligned control whenever its own size or its
   // aligned controls change.
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign value);
+
+  // ---- state
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool value);
+  // Visible, and on a parent that shows (a windowed control: its window shows).
+  virtual bool Showing() const;
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool value);
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& value);
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle value) { FControlStyle = value; }
+  TControlState ControlState() const { return FControlState; }
+  void SetControlState(TControlState value) { FControlState = value; }
+
+  // ---- looks
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  // Takes the parent's colour, now and whenever it changes.
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool value);
+  TFont& Font() { return FFont; }
+  void SetFont(const TFont& value) { FFont.Assign(value); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool value);
   // The cursor over the control; crDefault leaves the window's own.
   TCursor Cursor() const { return FCursor; }
-  void SetCursor(TCursor value) { FCursor = value; }
+  void SetCursor(TCursor value);
+
+  // ---- painting
+  // Repaints the control's area when the messages are next processed.
+  virtual void Invalidate();
+  // Paints what is invalid now.
+  virtual void Update();
+  void Repaint();
+
+  // ---- mouse
+  // The control takes every mouse message until it lets go.
+  bool MouseCapture() const;
+  void SetMouseCapture(bool value);
+
+  // ---- events
+  void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
+  void SetOnDblClick(TNotifyEvent handler) { FOnDblClick = std::move(handler); }
+  void SetOnMouseDown(TMouseEvent handler) { FOnMouseDown = std::move(handler); }
+  void SetOnMouseMove(TMouseMoveEvent handler) { FOnMouseMove = std::move(handler); }
+  void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
+  void SetOnMouseWheel(TMouseWheelEvent handler) { FOnMouseWheel = std::move(handler); }
+  void SetOnContextPopup(TContextPopupEvent handler) { FOnContextPopup = std::move(handler); }
+  // Runs OnClick.
+  virtual void Click();
 
  protected:
-  // What a window-backed control does with each change; nothing here.
-  virtual void BoundsChanged() {}
-  virtual void VisibleChanged() {}
-  virtual void EnabledChanged() {}
-  virtual void CaptionChanged() {}
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // True when the wheel was handled; the base runs OnMouseWheel.
+  virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos);
+  virtual void DoContextPopup(POINT mousePos, bool& handled);
+  virtual void Resize() {}
+
+  // What a windowed control does with new bounds; a graphic one repaints its places.
+  virtual void BoundsChanged();
   virtual void ParentChanged() {}
   // The bounds the window really has, without telling it again.
   void UpdateBoundsFromWindow(int left, int top, int width, int height);
   // The text the window really shows (an edit the user typed in), without telling it again.
   void UpdateCaptionFromWindow(const std::string& text) { FCaption = text; }
+  // The parent's window, for drawing and capture; nullptr without one.
+  HWND ParentWindow() const;
+  // True while this control or a parent of it is being destroyed.
+  bool Dying() const;
 
  private:
   friend class TSizeConstraints;
   friend class TWinControl;
+
+  void MouseMessage(TMessage& message);
+  void MouseWheelMessage(TMessage& message);
+  void ContextMenuMessage(TMessage& message);
+  void FontChanged();
+  void TakeParentFont();
+  void TakeParentColor();
+  void InvalidateInParent(const RECT& area) const;
 
   TWinControl* FParent = nullptr;
   int FLeft = 0;
@@ -131,4 +261,18 @@ class TControl : public TComponent {
   TAlign FAlign = alNone;
   TCursor FCursor = crDefault;
   TSizeConstraints FConstraints{*this};
+  TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlState FControlState;
+  TColor FColor = clBtnFace;
+  bool FParentColor = false;
+  TFont FFont;
+  bool FParentFont = true;
+  bool FTakingParentFont = false;
+  TNotifyEvent FOnClick;
+  TNotifyEvent FOnDblClick;
+  TMouseEvent FOnMouseDown;
+  TMouseMoveEvent FOnMouseMove;
+  TMouseEvent FOnMouseUp;
+  TMouseWheelEvent FOnMouseWheel;
+  TContextPopupEvent FOnContextPopup;
 };

@@ -1,7 +1,6 @@
 #include "platform/controls/CustomControl.h"
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/graphics/GdiHandles.h"
 
 TClass TCustomControl::StaticClass() {
   static const TMetaClass metaClass =
@@ -10,41 +9,26 @@ TClass TCustomControl::StaticClass() {
 }
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
-  FFont.SetOnChange([this](TObject*) { Invalidate(); });
-}
-
-void TCustomControl::SetColor(TColor value) {
-  FColor = value;
-  Invalidate();
-}
-
-void TCustomControl::Invalidate() {
-  if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
+  TControlState state = ControlState();
+  state.Include(csCustomPaint);
+  SetControlState(state);
 }
 
 void TCustomControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_ERASEBKGND: message.Result = 1; return;  // Paint covers everything
-    case WM_PAINT: {
-      const TPaintDC dc(Handle());
-      PaintOn(dc.Get());
-      return;
-    }
-    case WM_PRINTCLIENT: PaintOn(reinterpret_cast<HDC>(message.WParam)); return;
+  // Paint covers the whole area: nothing is erased first.
+  if (message.Msg == WM_ERASEBKGND) {
+    message.Result = 1;
+    return;
   }
   TWinControl::WndProc(message);
 }
 
-void TCustomControl::PaintOn(HDC dc) {
-  struct TUnbind {
-    TCanvas& Canvas;
-    ~TUnbind() { Canvas.SetHandle(nullptr); }
-  } unbind{FCanvas};
-  FCanvas.SetHandle(dc);
-  RECT client;
-  GetClientRect(Handle(), &client);
-  FCanvas.Brush().SetColor(FColor);
-  FCanvas.FillRect(client);
-  FCanvas.Font().Assign(FFont);
+void TCustomControl::PaintWindow(HDC dc) {
+  const TControlCanvas::TPaintScope scope(FCanvas, dc);
+  if (!ControlStyle().Contains(csOpaque)) {
+    FCanvas.Brush().SetColor(Color());
+    FCanvas.FillRect(ClientRect());
+  }
+  FCanvas.Font().Assign(Font());
   Paint();
 }

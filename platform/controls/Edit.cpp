@@ -12,7 +12,10 @@ TClass TEdit::StaticClass() {
   return &metaClass;
 }
 
-TEdit::TEdit(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 121, 21); }
+TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 121, 21);
+  SetColor(clWindow);
+}
 
 void TEdit::SetMaxLength(int value) {
   FMaxLength = value;
@@ -38,7 +41,7 @@ void TEdit::CreateWnd() {
 
 void TEdit::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND) {
-    if (HIWORD(message.WParam) == EN_CHANGE) {
+    if (CommandCode(message) == EN_CHANGE) {
       UpdateCaptionFromWindow(WindowText(Handle()));
       if (FOnChange) FOnChange(this);
     }

@@ -68,6 +68,7 @@ TClass TForm::StaticClass() {
                TBorderIcons{biSystemMenu, biMinimize, biMaximize})
           .Enumeration("Position", &TForm::Position, &TForm::SetPosition, kPositions, poDesigned)
           .Component("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+          .Boolean("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview, false)
           .Component("Menu", &TForm::Menu, &TForm::SetMenu)
           .Event("OnCreate", &TForm::SetOnCreate)
           .Event("OnShow", &TForm::SetOnShow)
@@ -82,16 +83,18 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   Screen().AddForm(this);
 }
 
-TForm::~TForm() {
-  if (FOnDestroy) {
+TForm::~TForm() { Screen().RemoveForm(this); }
+
+void TForm::BeforeDestruction() {
+  if (MarkDestroying() && FOnDestroy) {
     try {
       FOnDestroy(this);
     } catch (...) {
       Application().HandleException(this);
     }
   }
-  DestroyComponents();
   Screen().RemoveForm(this);
+  TWinControl::BeforeDestruction();
 }
 
 void TForm::AfterConstruction() {
@@ -112,6 +115,16 @@ void TForm::SetMenu(TMainMenu* menu) {
   if (!FMenu) return;
   FMenu->FreeNotification(this);
   if (HandleAllocated()) FMenu->SetWindowHandle(Handle());
+}
+
+void TForm::FocusedControlChanged(TWinControl* control) {
+  if (control == FActiveControl || control == this) return;
+  TWinControl* previous = FActiveControl;
+  FActiveControl = control;
+  control->FreeNotification(this);
+  if (previous && !previous->Destroying()) previous->Perform(CM_EXIT);
+  control->Perform(CM_ENTER);
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
 }
 
 void TForm::Notification(TComponent* component, TOperation operation) {
@@ -154,10 +167,12 @@ void TForm::CreateWnd() {
 void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_CLOSE: Close(); return;
-    case CM_RELEASE: delete this; return;
+    case CM_RELEASE: Free(); return;
+    case CM_VISIBLECHANGED: VisibleChanged(); return;
+    case CM_DIALOGKEY: message.Result = DialogKeyMessage(KeyCode(message)) ? 1 : 0; return;
     case WM_COMMAND:
-      if (message.LParam) break;
-      Command(LOWORD(message.WParam));
+      if (NotifyingWindow(message, Handle())) break;
+      Command(CommandId(message));
       return;
     case WM_NEXTDLGCTL: FocusNextControl(message); return;
     case WM_DESTROY:
@@ -166,6 +181,13 @@ void TForm::WndProc(TMessage& message) {
       break;
   }
   TWinControl::WndProc(message);
+}
+
+bool TForm::DialogKeyMessage(WORD key) {
+  if (key != VK_RETURN && key != VK_ESCAPE) return false;
+  // A focused push button answers Enter itself, through the dialog manager.
+  if (key == VK_RETURN && (SendMessageA(GetFocus(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)) return false;
+  return DialogKey(key);
 }
 
 void TForm::Command(WORD command) {
@@ -178,8 +200,9 @@ void TForm::Command(WORD command) {
 }
 
 void TForm::FocusNextControl(const TMessage& message) {
-  const HWND target = LOWORD(message.LParam) ? reinterpret_cast<HWND>(message.WParam)
-                                             : GetNextDlgTabItem(Handle(), GetFocus(), message.WParam != 0);
+  // WM_NEXTDLGCTL names the window in wParam when lParam says so, else wParam asks for the previous one.
+  const HWND target = message.LParam ? reinterpret_cast<HWND>(message.WParam)
+                                     : GetNextDlgTabItem(Handle(), GetFocus(), message.WParam != 0);
   if (!target) return;
   ::SetFocus(target);
   // As in dialogs, tabbing into an edit selects its text.
@@ -191,6 +214,7 @@ void TForm::VisibleChanged() {
     if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
     return;
   }
+  if (Dying()) return;
   HandleNeeded();
   PlaceOnScreen();
   if (FOnShow) FOnShow(this);

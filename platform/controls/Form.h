@@ -31,15 +31,15 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
-// A form deletes itself some time after this message (Release).
-constexpr UINT CM_RELEASE = 0xB000 + 33;
-
 class TMainMenu;
 
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
   ~TForm() override;
+
+  // Runs OnDestroy while the form and its controls are whole, then goes as a control does.
+  void BeforeDestruction() override;
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
@@ -56,6 +56,12 @@ class TForm : public TWinControl {
 
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* control);
+  // A control of the form got the focus: CM_EXIT to the one that had it,
+  // CM_ENTER to it, and it becomes the ActiveControl.
+  void FocusedControlChanged(TWinControl* control);
+  // The form sees the keys of its controls first.
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool value) { FKeyPreview = value; }
 
   // The menu bar the window shows.
   TMainMenu* Menu() const { return FMenu; }
@@ -85,10 +91,12 @@ class TForm : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
-  void VisibleChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  void VisibleChanged();
+  // Enter and Escape the focused control does not want: the default or cancel button.
+  bool DialogKeyMessage(WORD key);
   void DoClose(TCloseAction& action);
   bool CloseModal();
   bool ModalLoopDone();
@@ -106,6 +114,7 @@ class TForm : public TWinControl {
   TMainMenu* FMenu = nullptr;
   TModalResult FModalResult = mrNone;
   bool FModal = false;
+  bool FKeyPreview = false;
   TNotifyEvent FOnCreate;
   TNotifyEvent FOnShow;
   TCloseEvent FOnClose;

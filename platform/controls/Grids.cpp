@@ -1,6 +1,5 @@
 #include "platform/controls/Grids.h"
 
-#include <windowsx.h>
 
 #include <algorithm>
 #include <tuple>
@@ -56,11 +55,11 @@ class TInplaceEdit : public TWinControl {
   }
 
   void WndProc(TMessage& message) override {
-    const bool leavingKey = message.WParam == VK_UP || message.WParam == VK_DOWN || message.WParam == VK_RETURN ||
-                            message.WParam == VK_ESCAPE;
-    if (message.Msg == WM_KEYDOWN && leavingKey) return FGrid.EditorKey(message.WParam);
+    const WORD key = KeyCode(message);
+    const bool leavingKey = key == VK_UP || key == VK_DOWN || key == VK_RETURN || key == VK_ESCAPE;
+    if (message.Msg == WM_KEYDOWN && leavingKey) return FGrid.EditorKey(KeyCode(message));
     // Enter and Escape would only beep in a single-line edit.
-    if (message.Msg == WM_CHAR && (message.WParam == '\r' || message.WParam == 27)) return;
+    if (message.Msg == WM_CHAR && (key == '\r' || key == 27)) return;
     if (message.Msg == WM_GETDLGCODE) {
       message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
       return;
@@ -348,11 +347,15 @@ int TStringGrid::SizingColumnAt(int x, int y) const {
   return -1;
 }
 
-void TStringGrid::MouseDown(int x, int y, bool shift) {
+void TStringGrid::MouseDown(TMouseButton button, TShiftState shiftState, int x, int y) {
+  TCustomControl::MouseDown(button, shiftState, x, y);
+  // A double click opens the editor (DblClick); a right click leaves the cells alone.
+  if (button != mbLeft || shiftState.Contains(ssDouble)) return;
+  const bool shift = shiftState.Contains(ssShift);
   if (!EditorVisible() || !FEditor->Focused()) SetFocus();
   FSizingCol = SizingColumnAt(x, y);
   if (FSizingCol >= 0) {
-    SetCapture(Handle());
+    SetMouseCapture(true);
     return;
   }
   int col = 0;
@@ -362,10 +365,16 @@ void TStringGrid::MouseDown(int x, int y, bool shift) {
   if (!MoveCurrent(col, row, ExtendsRange(shift))) return;
   if (wasCurrent && !shift && CanEdit()) ShowEditor();
   FSelecting = true;
-  SetCapture(Handle());
+  SetMouseCapture(true);
 }
 
-void TStringGrid::MouseMove(int x, int y) {
+void TStringGrid::DblClick() {
+  TCustomControl::DblClick();
+  if (CanEdit()) ShowEditor();
+}
+
+void TStringGrid::MouseMove(TShiftState shift, int x, int y) {
+  TCustomControl::MouseMove(shift, x, y);
   if (FSizingCol >= 0) {
     SetColWidths(FSizingCol, std::max(x - static_cast<int>(CellRect(FSizingCol, 0).left), 0));
     return;
@@ -379,14 +388,17 @@ void TStringGrid::MouseMove(int x, int y) {
     MoveCurrent(col, row, false);
 }
 
-void TStringGrid::MouseUp() {
+void TStringGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseUp(button, shift, x, y);
+  if (button != mbLeft) return;
   FSelecting = false;
   FSizingCol = -1;
-  if (GetCapture() == Handle()) ReleaseCapture();
+  SetMouseCapture(false);
 }
 
-void TStringGrid::KeyDown(WPARAM key) {
-  const bool extend = ExtendsRange(GetKeyState(VK_SHIFT) < 0);
+void TStringGrid::KeyDown(WORD& key, TShiftState shift) {
+  TCustomControl::KeyDown(key, shift);
+  const bool extend = ExtendsRange(shift.Contains(ssShift));
   const TCell from = extend ? FAnchor : FCurrent;
   TCell to = from;
   switch (key) {
@@ -405,47 +417,35 @@ void TStringGrid::KeyDown(WPARAM key) {
   if (to != from) MoveCurrent(to.first, to.second, extend);
 }
 
-void TStringGrid::ContextMenu(LPARAM position) {
-  POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+void TStringGrid::DoContextPopup(POINT mousePos, bool& handled) {
+  TCustomControl::DoContextPopup(mousePos, handled);
+  if (handled || !FPopupMenu) return;
   // From the keyboard: at the current cell.
-  if (position == -1) {
+  if (mousePos.x == -1 && mousePos.y == -1) {
     const TRect rect = CellRect(FCurrent.first, FCurrent.second);
-    point = {rect.left, rect.bottom};
-    ClientToScreen(Handle(), &point);
+    mousePos = ClientToScreen(POINT{rect.left, rect.bottom});
   }
-  FPopupMenu->Popup(point.x, point.y);
+  FPopupMenu->Popup(mousePos.x, mousePos.y);
+  handled = true;
 }
 
 void TStringGrid::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_GETDLGCODE: message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
-    case WM_LBUTTONDOWN:
-      MouseDown(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam), message.WParam & MK_SHIFT);
-      return;
-    case WM_LBUTTONDBLCLK:
-      if (CanEdit()) ShowEditor();
-      return;
-    case WM_MOUSEMOVE: MouseMove(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)); return;
-    case WM_LBUTTONUP: MouseUp(); return;
     case WM_CAPTURECHANGED:
       FSelecting = false;
       FSizingCol = -1;
       return;
-    case WM_KEYDOWN: KeyDown(message.WParam); return;
     case WM_CHAR:
-      if (CanEdit() && message.WParam >= ' ') {
+      if (CanEdit() && KeyCode(message) >= ' ') {
         ShowEditor();
         SendMessageA(FEditor->Handle(), WM_CHAR, message.WParam, message.LParam);
       }
       return;
-    case WM_CONTEXTMENU:
-      if (!FPopupMenu) break;
-      ContextMenu(message.LParam);
-      return;
     case WM_SETCURSOR: {
       POINT point;
       GetCursorPos(&point);
-      ScreenToClient(Handle(), &point);
+      ::ScreenToClient(Handle(), &point);
       if (SizingColumnAt(point.x, point.y) < 0) break;
       ::SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
       message.Result = TRUE;
@@ -454,7 +454,7 @@ void TStringGrid::WndProc(TMessage& message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS: Invalidate(); break;
     case WM_COMMAND:
-      if (FEditor && reinterpret_cast<HWND>(message.LParam) == FEditor->Handle() && HIWORD(message.WParam) == EN_CHANGE)
+      if (FEditor && NotifyingWindow(message, Handle()) == FEditor->Handle() && CommandCode(message) == EN_CHANGE)
         EditorTextChanged(WindowText(FEditor->Handle()));
       return;
   }
@@ -484,8 +484,8 @@ void TStringGrid::HideEditor() {
 
 void TStringGrid::EditorTextChanged(const std::string& text) { SetCells(FCurrent.first, FCurrent.second, text); }
 
-void TStringGrid::EditorKey(WPARAM key) {
+void TStringGrid::EditorKey(WORD key) {
   if (key == VK_ESCAPE) SetCells(FCurrent.first, FCurrent.second, FEditorOriginal);
   HideEditor();
-  if (key == VK_UP || key == VK_DOWN) KeyDown(key);
+  if (key == VK_UP || key == VK_DOWN) KeyDown(key, KeyboardShiftState());
 }

@@ -116,6 +116,12 @@ class TStringGrid : public TCustomControl {
   void WndProc(TMessage& message) override;
   void Paint() override;
   void Notification(TComponent* component, TOperation operation) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void DblClick() override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void DoContextPopup(POINT mousePos, bool& handled) override;
 
  private:
   friend class TInplaceEdit;
@@ -133,11 +139,6 @@ class TStringGrid : public TCustomControl {
   void ClampToCounts();
   bool ExtendsRange(bool shift) const { return shift && FOptions.Contains(goRangeSelect); }
 
-  void MouseDown(int x, int y, bool shift);
-  void MouseMove(int x, int y);
-  void MouseUp();
-  void KeyDown(WPARAM key);
-  void ContextMenu(LPARAM position);
   // The column whose right line lies under a point of the fixed row, or -1.
   int SizingColumnAt(int x, int y) const;
 
@@ -145,7 +146,7 @@ class TStringGrid : public TCustomControl {
   void ShowEditor();
   void HideEditor();
   void EditorTextChanged(const std::string& text);
-  void EditorKey(WPARAM key);
+  void EditorKey(WORD key);
 
   int FColCount = 5;
   int FRowCount = 5;

@@ -4,11 +4,11 @@
 
 TClass TImage::StaticClass() {
   static const TMetaClass metaClass =
-      TClassBuilder<TImage>("TImage", TCustomControl::StaticClass()).Object("Picture", &TImage::Picture).Build();
+      TClassBuilder<TImage>("TImage", TGraphicControl::StaticClass()).Object("Picture", &TImage::Picture).Build();
   return &metaClass;
 }
 
-TImage::TImage(TComponent* owner) : TCustomControl(owner) {
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 105, 105);
   FPicture.SetOnChange([this](TObject*) { Invalidate(); });
 }

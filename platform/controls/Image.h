@@ -1,10 +1,10 @@
 #pragma once
 // TImage: a control that shows a picture at its top-left corner. Hidden
 // images serve as templates whose pictures other controls draw.
-#include "platform/controls/CustomControl.h"
+#include "platform/controls/GraphicControl.h"
 #include "platform/graphics/Picture.h"
 
-class TImage : public TCustomControl {
+class TImage : public TGraphicControl {
  public:
   explicit TImage(TComponent* owner);
 

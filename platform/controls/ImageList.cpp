@@ -2,28 +2,24 @@
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/FormResources.h"
+#include "platform/graphics/GdiHandles.h"
 
 namespace {
 
 constexpr COLORREF kTransparentColour = RGB(255, 0, 255);
 
-struct TBitmapDeleter {
-  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using TBitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TBitmapDeleter>;
-
 }  // namespace
 
 TImageListHandle LoadImageStrip(const std::string& resourceName, int imageWidth) {
-  const TBitmapHandle bitmap(static_cast<HBITMAP>(
+  const TGdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
       LoadImageA(GetModuleHandleA(nullptr), resourceName.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap) throw EResNotFound("Bitmap resource " + resourceName + " not found");
   BITMAP size{};
-  GetObjectA(bitmap.get(), sizeof size, &size);
+  GetObjectA(bitmap.Get(), sizeof size, &size);
   const int width = imageWidth > 0 ? imageWidth : size.bmWidth;
   TImageListHandle images(ImageList_Create(width, size.bmHeight, ILC_COLOR24 | ILC_MASK, size.bmWidth / width, 1));
   if (!images) throw EOSError("Cannot create an image list for " + resourceName);
-  ImageList_AddMasked(images.get(), bitmap.get(), kTransparentColour);
+  ImageList_AddMasked(images.get(), bitmap.Get(), kTransparentColour);
   return images;
 }
 

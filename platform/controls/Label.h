@@ -1,21 +1,16 @@
 #pragma once
-// TLabel: a text on a form (the Win32 static control). It tells of clicks,
-// so a label can act as a link (OnClick, with Cursor = crHandPoint).
-#include "platform/controls/WinControl.h"
+// TLabel: a text on its parent, drawn by the parent's window. It takes its
+// parent's colour and font, wraps at word breaks, and tells of clicks, so a
+// label can act as a link (OnClick, with Cursor = crHandPoint).
+#include "platform/controls/GraphicControl.h"
 
-class TLabel : public TWinControl {
+class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
-  void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
-
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void WndProc(TMessage& message) override;
-
- private:
-  TNotifyEvent FOnClick;
+  void Paint() override;
 };

@@ -31,7 +31,6 @@ TCommandPool& CommandPool() {
   return pool;
 }
 
-const char kPopupWindowClass[] = "TPopupList";
 
 TPopupMenu::TPopupHandler& PopupHandler() {
   static TPopupMenu::TPopupHandler handler;
@@ -172,7 +171,7 @@ TClass TMainMenu::StaticClass() {
   return &metaClass;
 }
 
-TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), FItems(CreateUnowned<TMenuItem>()) {
   FItems->FMenu = this;
 }
 
@@ -220,11 +219,7 @@ TClass TPopupMenu::StaticClass() {
   return &metaClass;
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(std::make_unique<TMenuItem>(nullptr)) {}
-
-TPopupMenu::~TPopupMenu() {
-  if (FWindow) DestroyWindow(FWindow);
-}
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), FItems(CreateUnowned<TMenuItem>()) {}
 
 void TPopupMenu::SetPopupHandler(TPopupHandler handler) { PopupHandler() = std::move(handler); }
 
@@ -246,30 +241,16 @@ void TPopupMenu::Track(int x, int y) {
 }
 
 HWND TPopupMenu::WindowHandle() {
-  if (FWindow) return FWindow;
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (!GetClassInfoExA(instance, kPopupWindowClass, &windowClass)) {
-    windowClass.lpfnWndProc = WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kPopupWindowClass;
-    if (!RegisterClassExA(&windowClass)) throw EOSError("Cannot register the popup menu window class");
+  if (!FWindow) {
+    TUtilWindowParams params;
+    params.ExStyle = WS_EX_TOOLWINDOW;
+    FWindow = TUtilWindow([this](TMessage& message) { return CommandMessage(message); }, params);
   }
-  FWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kPopupWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                            nullptr);
-  if (!FWindow) throw EOSError("Cannot create the popup menu window");
-  SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  return FWindow;
+  return FWindow.Handle();
 }
 
-LRESULT CALLBACK TPopupMenu::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* menu = reinterpret_cast<TPopupMenu*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!menu || message != WM_COMMAND || HIWORD(wParam) != 0) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    if (TMenuItem* item = menu->FItems->FindCommand(LOWORD(wParam))) item->Click();
-  } catch (...) {
-    Application().HandleException(menu);
-  }
-  return 0;
+bool TPopupMenu::CommandMessage(const TMessage& message) {
+  if (message.Msg != WM_COMMAND || CommandCode(message) != 0) return false;
+  if (TMenuItem* item = FItems->FindCommand(CommandId(message))) item->Click();
+  return true;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/UtilWindow.h"
 #include "platform/controls/Actions.h"
 
 class TMainMenu;
@@ -105,7 +106,7 @@ class TMainMenu : public TComponent {
   void Rebuild();
   TMenuHandle Build() const;
 
-  std::unique_ptr<TMenuItem> FItems;
+  TOwned<TMenuItem> FItems;
   TMenuHandle FHandle;
   HWND FWindowHandle = nullptr;
 };
@@ -116,7 +117,6 @@ class TPopupMenu : public TComponent {
   using TPopupHandler = std::function<void(TPopupMenu& menu, int x, int y)>;
 
   explicit TPopupMenu(TComponent* owner);
-  ~TPopupMenu() override;
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
@@ -134,9 +134,9 @@ class TPopupMenu : public TComponent {
   static void SetPopupHandler(TPopupHandler handler);
 
  private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool CommandMessage(const TMessage& message);
   void Track(int x, int y);
 
-  std::unique_ptr<TMenuItem> FItems;
-  HWND FWindow = nullptr;
+  TOwned<TMenuItem> FItems;
+  TUtilWindow FWindow;
 };

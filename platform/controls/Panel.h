@@ -1,11 +1,11 @@
 #pragma once
 // TPanel: a plain area that holds other controls, with a raised or lowered
 // edge (BevelOuter) and its caption in the middle.
-#include "platform/controls/WinControl.h"
+#include "platform/controls/CustomControl.h"
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
-class TPanel : public TWinControl {
+class TPanel : public TCustomControl {
  public:
   explicit TPanel(TComponent* owner);
 
@@ -17,11 +17,8 @@ class TPanel : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  void WndProc(TMessage& message) override;
-  void CaptionChanged() override;
+  void Paint() override;
 
  private:
-  void Paint();
-
   TPanelBevel FBevelOuter = bvRaised;
 };

@@ -1,7 +1,6 @@
 #include "platform/controls/Shape.h"
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/graphics/GdiHandles.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ const TIdentMap kShapeTypes = {{stRectangle, "stRectangle"}, {stCircle, "stCircl
 
 TClass TShape::StaticClass() {
   static const TMetaClass metaClass =
-      TClassBuilder<TShape>("TShape", TCustomControl::StaticClass())
+      TClassBuilder<TShape>("TShape", TGraphicControl::StaticClass())
           .Enumeration("Shape", &TShape::Shape, &TShape::SetShape, kShapeTypes, stRectangle)
           .Object("Brush", &TShape::Brush)
           .Object("Pen", &TShape::Pen)
@@ -19,29 +18,15 @@ TClass TShape::StaticClass() {
   return &metaClass;
 }
 
-TShape::TShape(TComponent* owner) : TCustomControl(owner) {
+TShape::TShape(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 65, 65);
   FBrush.SetOnChange([this](TObject*) { Invalidate(); });
-  FPen.SetOnChange([this](TObject*) {
-    Invalidate();
-    UpdateWindowRegion();
-  });
+  FPen.SetOnChange([this](TObject*) { Invalidate(); });
 }
 
 void TShape::SetShape(TShapeType value) {
   FShape = value;
-  UpdateWindowRegion();
   Invalidate();
-}
-
-void TShape::CreateWnd() {
-  TCustomControl::CreateWnd();
-  UpdateWindowRegion();
-}
-
-void TShape::BoundsChanged() {
-  TCustomControl::BoundsChanged();
-  UpdateWindowRegion();
 }
 
 TRect TShape::ShapeBounds() const {
@@ -60,18 +45,6 @@ TRect TShape::ShapeBounds() const {
     }
   }
   return Rect(left, top, left + width, top + height);
-}
-
-void TShape::UpdateWindowRegion() {
-  if (!HandleAllocated()) return;
-  if (FShape != stCircle) {
-    SetWindowRgn(Handle(), nullptr, TRUE);
-    return;
-  }
-  const TRect bounds = ShapeBounds();
-  TGdiObject<HRGN> region(CreateEllipticRgn(bounds.left, bounds.top, bounds.right + 1, bounds.bottom + 1));
-  // The window owns the region once it is set.
-  if (SetWindowRgn(Handle(), region.Get(), TRUE)) region.Release();
 }
 
 void TShape::Paint() {

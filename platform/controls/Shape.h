@@ -1,13 +1,13 @@
 #pragma once
 // TShape: a rectangle or a circle drawn with a pen and a brush, such as the
 // lamps of the main window. A circle is the largest one centred in the
-// control, and the window is cut to it so the parent shows around it.
-#include "platform/controls/CustomControl.h"
+// control; around it the parent shows.
+#include "platform/controls/GraphicControl.h"
 #include "platform/graphics/GraphicsObjects.h"
 
 enum TShapeType { stRectangle, stCircle };
 
-class TShape : public TCustomControl {
+class TShape : public TGraphicControl {
  public:
   explicit TShape(TComponent* owner);
 
@@ -20,14 +20,11 @@ class TShape : public TCustomControl {
   TPen& Pen() { return FPen; }
 
  protected:
-  void CreateWnd() override;
-  void BoundsChanged() override;
   void Paint() override;
 
  private:
   // The outline's bounds: inside the control by half the pen, squared for a circle.
   TRect ShapeBounds() const;
-  void UpdateWindowRegion();
 
   TShapeType FShape = stRectangle;
   TBrush FBrush;

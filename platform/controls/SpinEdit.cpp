@@ -24,7 +24,10 @@ TClass TSpinEdit::StaticClass() {
   return &metaClass;
 }
 
-TSpinEdit::TSpinEdit(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 121, 22); }
+TSpinEdit::TSpinEdit(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 121, 22);
+  SetColor(clWindow);
+}
 
 void TSpinEdit::SetMinValue(int value) {
   FMinValue = value;
@@ -101,8 +104,8 @@ void TSpinEdit::WndProc(TMessage& message) {
 
 bool TSpinEdit::EditCommand(const TMessage& message) {
   if (reinterpret_cast<HWND>(message.LParam) != FEdit) return false;
-  if (HIWORD(message.WParam) == EN_CHANGE) TextChanged();
-  if (HIWORD(message.WParam) == EN_KILLFOCUS) ShowValue();
+  if (CommandCode(message) == EN_CHANGE) TextChanged();
+  if (CommandCode(message) == EN_KILLFOCUS) ShowValue();
   return true;
 }
 

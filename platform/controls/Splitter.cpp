@@ -1,19 +1,18 @@
 #include "platform/controls/Splitter.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "platform/classes/ClassBuilder.h"
+#include "platform/controls/WinControl.h"
 
 TClass TSplitter::StaticClass() {
-  static const TMetaClass metaClass = TClassBuilder<TSplitter>("TSplitter", TWinControl::StaticClass())
+  static const TMetaClass metaClass = TClassBuilder<TSplitter>("TSplitter", TGraphicControl::StaticClass())
                                           .Integer("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize, 30)
                                           .Build();
   return &metaClass;
 }
 
-TSplitter::TSplitter(TComponent* owner) : TWinControl(owner) {
+TSplitter::TSplitter(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 3, 100);
   SetAlign(alLeft);
   SetCursor(crHSplit);
@@ -35,32 +34,32 @@ TControl* TSplitter::ResizedControl() const {
 
 int TSplitter::SizeOf(const TControl& control) const { return Horizontal() ? control.Height() : control.Width(); }
 
-void TSplitter::WndProc(TMessage& message) {
-  const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-  // Positions in the parent: the splitter itself moves while it is dragged.
-  const int position = Horizontal() ? Top() + point.y : Left() + point.x;
-  switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-      if (const TControl* control = ResizedControl()) {
-        FDragging = true;
-        FDragStart = position;
-        FStartSize = SizeOf(*control);
-        SetCapture(Handle());
-      }
-      return;
-    case WM_MOUSEMOVE:
-      if (FDragging) Drag(position);
-      return;
-    case WM_LBUTTONUP:
-      if (FDragging) {
-        Drag(position);
-        FDragging = false;
-        ReleaseCapture();
-      }
-      return;
-    case WM_CAPTURECHANGED: FDragging = false; break;
-  }
-  TWinControl::WndProc(message);
+void TSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TGraphicControl::MouseDown(button, shift, x, y);
+  const TControl* control = ResizedControl();
+  if (button != mbLeft || !control) return;
+  FDragging = true;
+  FDragStart = PositionInParent(x, y);
+  FStartSize = SizeOf(*control);
+}
+
+void TSplitter::MouseMove(TShiftState shift, int x, int y) {
+  TGraphicControl::MouseMove(shift, x, y);
+  // Without the button the drag ended where this control could not see it (the capture went elsewhere).
+  if (FDragging && !shift.Contains(ssLeft)) FDragging = false;
+  if (FDragging) Drag(PositionInParent(x, y));
+}
+
+void TSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TGraphicControl::MouseUp(button, shift, x, y);
+  if (!FDragging || button != mbLeft) return;
+  Drag(PositionInParent(x, y));
+  FDragging = false;
+}
+
+void TSplitter::Paint() {
+  Canvas().Brush().SetColor(Color());
+  Canvas().FillRect(ClientRect());
 }
 
 void TSplitter::Drag(int position) {

@@ -1,5 +1,6 @@
 #include "platform/controls/ToolBar.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
@@ -18,15 +19,24 @@ TClass TToolButton::StaticClass() {
 TToolButton::TToolButton(TComponent* owner) : TControl(owner) { SetBounds(0, 0, 23, 22); }
 
 // Leaves the bar while it is still a tool button, so the bar drops it from its window.
-TToolButton::~TToolButton() { SetParent(nullptr); }
+void TToolButton::BeforeDestruction() {
+  TToolBar* toolBar = std::exchange(FToolBar, nullptr);
+  TControl::BeforeDestruction();
+  if (toolBar) toolBar->UpdateButtons();
+}
 
 void TToolButton::SetImageIndex(int value) {
   FImageIndex = value;
   Changed();
 }
 
-void TToolButton::Click() {
-  if (FOnClick) FOnClick(this);
+void TToolButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CM_VISIBLECHANGED:
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED: Changed(); break;
+  }
+  TControl::WndProc(message);
 }
 
 void TToolButton::ParentChanged() {
@@ -55,8 +65,9 @@ TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
   SetAlign(alTop);
 }
 
-TToolBar::~TToolBar() {
+void TToolBar::BeforeDestruction() {
   for (int i = 0; i < ButtonCount(); ++i) Buttons(i)->FToolBar = nullptr;
+  TWinControl::BeforeDestruction();
 }
 
 int TToolBar::ButtonCount() const {
@@ -124,7 +135,7 @@ void TToolBar::UpdateButtons() {
 
 void TToolBar::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND) {
-    const int index = LOWORD(message.WParam);
+    const int index = CommandId(message);
     if (index < ButtonCount()) Buttons(index)->Click();
     return;
   }

@@ -12,20 +12,16 @@ class TToolBar;
 class TToolButton : public TControl {
  public:
   explicit TToolButton(TComponent* owner);
-  ~TToolButton() override;
+  void BeforeDestruction() override;
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int value);
-  void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
-  void Click();
+  void WndProc(TMessage& message) override;
 
  protected:
-  void VisibleChanged() override { Changed(); }
-  void EnabledChanged() override { Changed(); }
-  void CaptionChanged() override { Changed(); }
   void ParentChanged() override;
 
  private:
@@ -33,14 +29,13 @@ class TToolButton : public TControl {
   void Changed();
 
   int FImageIndex = -1;
-  TNotifyEvent FOnClick;
   TToolBar* FToolBar = nullptr;
 };
 
 class TToolBar : public TWinControl {
  public:
   explicit TToolBar(TComponent* owner);
-  ~TToolBar() override;
+  void BeforeDestruction() override;
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }

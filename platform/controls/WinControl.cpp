@@ -4,36 +4,105 @@
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/ControlCanvas.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/GraphicControl.h"
 #include "platform/controls/Screen.h"
+#include "platform/graphics/GdiHandles.h"
 #include "platform/rtl/Exceptions.h"
+
+namespace {
+
+// Child windows get distinct ids, so an owner-drawn item (WM_MEASUREITEM) names its control.
+int NextChildId() {
+  static int id = 100;
+  return ++id;
+}
+
+// Messages of the class library: they reach a window's own procedure only by mistake.
+bool IsLibraryMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
+
+bool IsReflectedNotification(UINT msg) {
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_DELETEITEM:
+    case WM_COMPAREITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return true;
+    default: return false;
+  }
+}
+
+// Only graphic controls live on their parent's window; other windowless
+// controls (tool buttons) are drawn by the Win32 control they sit on.
+bool IsGraphic(const TControl* control) { return control->InheritsFrom(TGraphicControl::StaticClass()); }
+
+bool IsMouseInput(UINT msg) { return msg == WM_MOUSEMOVE || IsMouseButtonMessage(msg); }
+
+// The messages of one window procedure call may nest (SendMessage from a
+// handler); the device contexts controls took on demand go when the outermost ends.
+int windowProcedureDepth = 0;
+
+}  // namespace
 
 TClass TWinControl::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TWinControl>("TWinControl", TControl::StaticClass()).Build();
   return &metaClass;
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
+  // A Win32 control presses and captures by itself.
+  SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
+  FBrush.SetColor(Color());
+}
 
 TWinControl::~TWinControl() {
-  // Child controls outliving this one (their owner is elsewhere) lose their parent here.
+  // Deleted without Free: the controls on it still lose their parent.
   for (TControl* control : FControls) control->FParent = nullptr;
   FControls.clear();
-  DestroyHandle();
+  FHandle.Reset();
+}
+
+void TWinControl::BeforeDestruction() {
+  MarkDestroying();
+  FHandle.Reset();
+  for (TControl* control : FControls) control->FParent = nullptr;
+  FControls.clear();
+  TControl::BeforeDestruction();
 }
 
 HWND TWinControl::Handle() {
-  if (!FHandle) CreateHandle();
-  return FHandle;
+  if (!FHandle.Get()) CreateHandle();
+  return FHandle.Get();
 }
 
-void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+TWinControl* TWinControl::FindControl(HWND window) {
+  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure)
+    return nullptr;
+  return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void TWinControl::SetFocus() {
+  if (const HWND window = Handle()) ::SetFocus(window);
+}
 
 void TWinControl::CreateHandle() {
+  if (Dying()) return;
   // A parent's window makes its children's windows, this one's included.
   if (Parent()) Parent()->HandleNeeded();
-  if (FHandle) return;
+  if (FHandle.Get() || Dying()) return;
   CreateWnd();
-  for (TControl* control : FControls)
+  for (TControl* control : std::vector<TControl*>(FControls))
     if (control->InheritsFrom(TWinControl::StaticClass())) static_cast<TWinControl*>(control)->HandleNeeded();
 }
 
@@ -82,15 +151,11 @@ void TWinControl::CreateWnd() {
     GetClassInfoExA(nullptr, params.BaseClassName.c_str(), &base);
     FDefWndProc = base.lpfnWndProc;
   }
+  const HMENU id = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextChildId())) : nullptr;
   CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), Caption().c_str(), params.Style, params.X, params.Y,
-                  params.Width, params.Height, params.WndParent, nullptr, GetModuleHandleA(nullptr), this);
-  if (!FHandle) throw EOSError("Cannot create a window for " + Name());
-  // Win32 controls start with the bold system font; dialogs use the GUI font.
-  SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-}
-
-void TWinControl::DestroyHandle() {
-  if (FHandle) DestroyWindow(FHandle);
+                  params.Width, params.Height, params.WndParent, id, GetModuleHandleA(nullptr), this);
+  if (!FHandle.Get()) throw EOSError("Cannot create a window for " + Name());
+  SendMessageA(FHandle.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
 }
 
 LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,10 +163,11 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM 
   if (!control && message == WM_NCCREATE) {
     control = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-    control->FHandle = window;
+    control->FHandle.Attach(window);
   }
   if (!control) return DefWindowProcA(window, message, wParam, lParam);
   TMessage decoded{message, wParam, lParam, 0};
+  ++windowProcedureDepth;
   try {
     control->WndProc(decoded);
   } catch (...) {
@@ -109,62 +175,323 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM 
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    control->FHandle = nullptr;
+    control->FHandle.Detach();
   }
+  if (--windowProcedureDepth == 0) TControlCanvas::FreeDeviceContexts();
   return decoded.Result;
 }
 
 void TWinControl::WndProc(TMessage& message) {
+  if (IsMouseInput(message.Msg)) return MouseInput(message);
+  if (IsReflectedNotification(message.Msg) && ReflectNotification(message)) return;
   switch (message.Msg) {
     case WM_SETCURSOR:
-      if (SetScreenCursor() || SetControlCursor(message)) {
+      if (SetCursorMessage(message)) {
         message.Result = TRUE;
         return;
       }
       break;
-    case WM_COMMAND:
-    case WM_NOTIFY:
-      if (ReflectNotification(message)) return;
+    case WM_CAPTURECHANGED: Application().CaptureLost(this); break;
+    case WM_MOUSELEAVE:
+      FTrackingMouseLeave = false;
+      Application().MouseLeftWindow(this);
       break;
-    case WM_GETMINMAXINFO: ApplyTrackingLimits(*reinterpret_cast<MINMAXINFO*>(message.LParam)); break;
-    case WM_WINDOWPOSCHANGED: WindowPositionChanged(); break;
-    case WM_SIZE: AlignControls(); break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      // Labels, frames and buttons sit on the face colour of the window they
-      // are in; the system would give them the colour of an edit's page.
-      SetBkColor(reinterpret_cast<HDC>(message.WParam), GetSysColor(COLOR_BTNFACE));
-      message.Result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_PAINT: PaintMessage(message); return;
+    case WM_PRINTCLIENT:
+      if (ControlState().Contains(csCustomPaint))
+        PaintWindow(MessageDC(message));
+      else
+        DefaultHandler(message);
+      PaintControls(MessageDC(message));
       return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (DoKeyDown(message)) return;
+      break;
+    case WM_CHAR:
+      if (DoKeyPress(message)) return;
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (DoKeyUp(message)) return;
+      break;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN: message.Result = IsDialogKey(message) ? 1 : 0; return;
+    case CN_CHAR:
+    case CN_SYSCHAR:
+    case CN_KEYUP: message.Result = 0; return;
+    case WM_SETFOCUS: FocusReceived(); break;
+    case WM_GETMINMAXINFO: ApplyTrackingLimits(MessageRecord<MINMAXINFO>(message)); break;
+    case WM_WINDOWPOSCHANGED: WindowPositionChanged(); break;
+    case WM_SIZE:
+      AlignControls();
+      Resize();
+      break;
+    case CM_ENABLEDCHANGED:
+      if (HandleAllocated()) EnableWindow(FHandle.Get(), Enabled());
+      break;
+    case CM_VISIBLECHANGED:
+      if (HandleAllocated()) ShowWindow(FHandle.Get(), Visible() ? SW_SHOW : SW_HIDE);
+      NotifyShowing();
+      return;
+    case CM_TEXTCHANGED:
+      if (HandleAllocated()) SetWindowTextA(FHandle.Get(), Caption().c_str());
+      break;
+    case CM_FONTCHANGED:
+      if (HandleAllocated()) SendMessageA(FHandle.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+      NotifyControls(CM_PARENTFONTCHANGED);
+      break;
+    case CM_COLORCHANGED:
+      FBrush.SetColor(Color());
+      NotifyControls(CM_PARENTCOLORCHANGED);
+      break;
   }
+  TControl::WndProc(message);
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+  if (message.Msg >= CN_CTLCOLORMSGBOX && message.Msg <= CN_CTLCOLORSTATIC) {
+    const HDC dc = MessageDC(message);
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    message.Result = reinterpret_cast<LRESULT>(FBrush.Handle());
+    return;
+  }
+  if (!HandleAllocated() || IsLibraryMessage(message.Msg)) return;
+  message.Result = CallWindowProcA(FDefWndProc, FHandle.Get(), message.Msg, message.WParam, message.LParam);
+}
+
+// ---- painting
+
+void TWinControl::PaintMessage(TMessage& message) {
+  if (const HDC dc = MessageDC(message)) {
+    PaintWindow(dc);
+    PaintControls(dc);
+    return;
+  }
+  if (!HasGraphicControls() && !ControlState().Contains(csCustomPaint)) return DefaultHandler(message);
+  const TPaintDC paint(FHandle.Get());
+  PaintWindow(paint.Get());
+  PaintControls(paint.Get());
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
   DefaultHandler(message);
 }
 
-std::string TWinControl::WindowText(HWND window) {
-  std::string text(GetWindowTextLengthA(window) + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-  return text;
+void TWinControl::PaintControls(HDC dc) {
+  if (Dying()) return;
+  // A control may free another while it paints: each is looked up again before it paints.
+  for (TControl* control : std::vector<TControl*>(FControls)) {
+    if (std::find(FControls.begin(), FControls.end(), control) == FControls.end()) continue;
+    if (!IsGraphic(control) || !control->Visible() || control->Destroying()) continue;
+    const RECT bounds = control->BoundsRect();
+    if (!RectVisible(dc, &bounds)) continue;
+    const int saved = SaveDC(dc);
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
+    IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    RestoreDC(dc, saved);
+  }
 }
 
-bool TWinControl::ReflectNotification(TMessage& message) {
-  const HWND sender = message.Msg == WM_COMMAND ? reinterpret_cast<HWND>(message.LParam)
-                                                : reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
-  TWinControl* control = FindChildControl(sender);
-  if (!control) return false;
-  message.Result = SendMessageA(sender, CN_BASE + message.Msg, message.WParam, message.LParam);
+bool TWinControl::HasGraphicControls() const {
+  return std::any_of(FControls.begin(), FControls.end(), IsGraphic);
+}
+
+void TWinControl::Invalidate() {
+  if (HandleAllocated()) InvalidateRect(FHandle.Get(), nullptr, !ControlStyle().Contains(csOpaque));
+}
+
+void TWinControl::Update() {
+  if (HandleAllocated()) UpdateWindow(FHandle.Get());
+}
+
+// ---- the mouse
+
+TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
+  if (Dying()) return nullptr;
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* control = *it;
+    if (!IsGraphic(control) || !control->Visible() || control->Destroying()) continue;
+    if (!control->Enabled() && !allowDisabled) continue;
+    const RECT bounds = control->BoundsRect();
+    if (!PtInRect(&bounds, point)) continue;
+    const POINT local{point.x - bounds.left, point.y - bounds.top};
+    if (control->Perform(CM_HITTEST, 0, PointToLParam(local)) != 0) return control;
+  }
+  return nullptr;
+}
+
+void TWinControl::MouseInput(TMessage& message) {
+  if (message.Msg == WM_MOUSEMOVE) {
+    TControl* under = ControlAtPos(MessagePoint(message), false);
+    Application().SetMouseControl(under ? under : this);
+    TrackMouseLeave();
+  }
+  if (RouteMouseToGraphicControl(message)) return;
+  TControl::WndProc(message);
+}
+
+// A graphic control gets the mouse messages over it, or all of them while it has the capture.
+bool TWinControl::RouteMouseToGraphicControl(TMessage& message) {
+  TControl* target = Application().CaptureControl();
+  if (target) {
+    if (target->Parent() != this || !IsGraphic(target)) return false;
+  } else {
+    target = ControlAtPos(MessagePoint(message), false);
+  }
+  if (!target) return false;
+  const POINT point = MessagePoint(message);
+  const POINT local{point.x - target->Left(), point.y - target->Top()};
+  message.Result = target->Perform(message.Msg, message.WParam, PointToLParam(local));
   return true;
 }
 
-// The dialog manager sends a button's click to the form, whatever the button sits in.
-TWinControl* TWinControl::FindChildControl(HWND window) const {
-  if (!window) return nullptr;
-  for (TControl* control : FControls)
-    if (control->InheritsFrom(TWinControl::StaticClass())) {
-      auto* child = static_cast<TWinControl*>(control);
-      if (child->FHandle == window) return child;
-      if (TWinControl* inner = child->FindChildControl(window)) return inner;
+void TWinControl::TrackMouseLeave() {
+  if (FTrackingMouseLeave || !HandleAllocated()) return;
+  TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, FHandle.Get(), 0};
+  FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
+}
+
+// The screen cursor (the hourglass during an exchange) wins over every control's own.
+bool TWinControl::SetCursorMessage(const TMessage& message) {
+  TCursor cursor = Screen().Cursor();
+  if (cursor == crDefault && SetCursorWindow(message) == FHandle.Get() && SetCursorHitTest(message) == HTCLIENT) {
+    POINT point;
+    GetCursorPos(&point);
+    cursor = CursorAt(ScreenToClient(point));
+  }
+  if (cursor == crDefault) return false;
+  ::SetCursor(Screen().CursorHandle(cursor));
+  return true;
+}
+
+TCursor TWinControl::CursorAt(POINT point) const {
+  const TControl* control = ControlAtPos(point, false);
+  if (control && control->Cursor() != crDefault) return control->Cursor();
+  return Cursor();
+}
+
+POINT TControl::ClientToScreen(POINT point) const {
+  if (InheritsFrom(TWinControl::StaticClass())) {
+    auto* self = static_cast<const TWinControl*>(this);
+    if (self->HandleAllocated()) {
+      MapWindowPoints(self->FHandle.Get(), nullptr, &point, 1);
+      return point;
     }
-  return nullptr;
+  }
+  if (FParent) return FParent->ClientToScreen(POINT{point.x + FLeft, point.y + FTop});
+  return point;
+}
+
+POINT TControl::ScreenToClient(POINT point) const {
+  if (InheritsFrom(TWinControl::StaticClass())) {
+    auto* self = static_cast<const TWinControl*>(this);
+    if (self->HandleAllocated()) {
+      MapWindowPoints(nullptr, self->FHandle.Get(), &point, 1);
+      return point;
+    }
+  }
+  if (!FParent) return point;
+  const POINT inParent = FParent->ScreenToClient(point);
+  return POINT{inParent.x - FLeft, inParent.y - FTop};
+}
+
+// ---- notifications of Win32 controls
+
+bool TWinControl::ReflectNotification(TMessage& message) {
+  TWinControl* control = FindControl(NotifyingWindow(message, FHandle.Get()));
+  if (!control || control == this) return false;
+  message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+  return true;
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+  for (TControl* control : std::vector<TControl*>(FControls)) control->Perform(msg);
+}
+
+void TWinControl::NotifyShowing() {
+  Perform(CM_SHOWINGCHANGED);
+  for (TControl* control : std::vector<TControl*>(FControls))
+    if (control->InheritsFrom(TWinControl::StaticClass())) static_cast<TWinControl*>(control)->NotifyShowing();
+}
+
+bool TWinControl::Showing() const { return HandleAllocated() && IsWindowVisible(FHandle.Get()); }
+
+// ---- the keyboard
+
+bool TWinControl::DoKeyDown(TMessage& message) {
+  TForm* form = GetParentForm(*this);
+  if (form && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(message)) return true;
+  WORD key = KeyCode(message);
+  KeyDown(key, KeyDataToShiftState(message.LParam));
+  message.WParam = key;
+  return key == 0;
+}
+
+bool TWinControl::DoKeyPress(TMessage& message) {
+  TForm* form = GetParentForm(*this);
+  if (form && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(message)) return true;
+  char key = static_cast<char>(message.WParam);
+  KeyPress(key);
+  message.WParam = static_cast<unsigned char>(key);
+  return key == 0;
+}
+
+bool TWinControl::DoKeyUp(TMessage& message) {
+  TForm* form = GetParentForm(*this);
+  if (form && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(message)) return true;
+  WORD key = KeyCode(message);
+  KeyUp(key, KeyDataToShiftState(message.LParam));
+  message.WParam = key;
+  return key == 0;
+}
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift) {
+  if (FOnKeyDown) FOnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key) {
+  if (FOnKeyPress) FOnKeyPress(this, key);
+}
+
+void TWinControl::KeyUp(WORD& key, TShiftState shift) {
+  if (FOnKeyUp) FOnKeyUp(this, key, shift);
+}
+
+// A key the message loop offers before the dialog manager: Tab, the arrows,
+// Enter and Escape go to the form as CM_DIALOGKEY unless this control wants them.
+bool TWinControl::IsDialogKey(const TMessage& message) {
+  const WORD key = KeyCode(message);
+  LRESULT wanted = 0;
+  switch (key) {
+    case VK_TAB: wanted = DLGC_WANTTAB; break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: wanted = DLGC_WANTARROWS; break;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL: wanted = DLGC_WANTALLKEYS; break;
+    default: return false;
+  }
+  if (Perform(CM_WANTSPECIALKEY, key) != 0 || (Perform(WM_GETDLGCODE) & wanted) != 0) return false;
+  TWinControl* root = DialogRoot();
+  return root && root->Perform(CM_DIALOGKEY, key, message.LParam) != 0;
+}
+
+TWinControl* TWinControl::DialogRoot() {
+  if (TForm* form = GetParentForm(*this)) return form;
+  return InheritsFrom(TForm::StaticClass()) ? this : nullptr;
+}
+
+void TWinControl::FocusReceived() {
+  if (TForm* form = static_cast<TForm*>(DialogRoot())) form->FocusedControlChanged(this);
 }
 
 bool TWinControl::DialogKey(WORD key) {
@@ -175,22 +502,12 @@ bool TWinControl::DialogKey(WORD key) {
   return false;
 }
 
-void TWinControl::DefaultHandler(TMessage& message) {
-  message.Result = CallWindowProcA(FDefWndProc, FHandle, message.Msg, message.WParam, message.LParam);
-}
+// ---- place and size
 
-// The screen cursor (the hourglass during an exchange) wins over the window's own.
-bool TWinControl::SetScreenCursor() {
-  if (Screen().Cursor() == crDefault) return false;
-  ::SetCursor(Screen().CursorHandle(Screen().Cursor()));
-  return true;
-}
-
-bool TWinControl::SetControlCursor(const TMessage& message) {
-  if (Cursor() == crDefault || reinterpret_cast<HWND>(message.WParam) != FHandle || LOWORD(message.LParam) != HTCLIENT)
-    return false;
-  ::SetCursor(Screen().CursorHandle(Cursor()));
-  return true;
+std::string TWinControl::WindowText(HWND window) {
+  std::string text(GetWindowTextLengthA(window) + 1, '\0');
+  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+  return text;
 }
 
 void TWinControl::ApplyTrackingLimits(MINMAXINFO& limits) {
@@ -203,23 +520,28 @@ void TWinControl::ApplyTrackingLimits(MINMAXINFO& limits) {
 
 void TWinControl::WindowPositionChanged() {
   RECT bounds;
-  GetWindowRect(FHandle, &bounds);
-  if (HWND parent = GetParent(FHandle); parent && (GetWindowLongA(FHandle, GWL_STYLE) & WS_CHILD))
+  GetWindowRect(FHandle.Get(), &bounds);
+  if (HWND parent = GetParent(FHandle.Get()); parent && (GetWindowLongA(FHandle.Get(), GWL_STYLE) & WS_CHILD))
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
   UpdateBoundsFromWindow(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
 void TWinControl::BoundsChanged() {
   // With a window, WM_SIZE lays out the children.
-  if (FHandle)
-    SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (HandleAllocated())
+    SetWindowPos(FHandle.Get(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   else
     AlignControls();
 }
 
+void TWinControl::BringToFront() {
+  TControl::BringToFront();
+  if (HandleAllocated()) SetWindowPos(FHandle.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 RECT TWinControl::ClientRect() const {
   RECT rect{0, 0, Width(), Height()};
-  if (FHandle) GetClientRect(FHandle, &rect);
+  if (HandleAllocated()) GetClientRect(FHandle.Get(), &rect);
   return rect;
 }
 
@@ -243,7 +565,7 @@ std::vector<TControl*> TWinControl::AlignedControls(TAlign align) const {
 }
 
 void TWinControl::AlignControls() {
-  if (FAligning) return;
+  if (FAligning || Dying()) return;
   FAligning = true;
   struct TAligningDone {
     bool& Flag;
@@ -269,18 +591,6 @@ void TWinControl::AlignControls() {
     rest.right = control->Left();
   }
   for (TControl* control : AlignedControls(alClient)) control->SetBounds(rest.left, rest.top, width(), height());
-}
-
-void TWinControl::VisibleChanged() {
-  if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOW : SW_HIDE);
-}
-
-void TWinControl::EnabledChanged() {
-  if (FHandle) EnableWindow(FHandle, Enabled());
-}
-
-void TWinControl::CaptionChanged() {
-  if (FHandle) SetWindowTextA(FHandle, Caption().c_str());
 }
 
 void TWinControl::ParentChanged() {

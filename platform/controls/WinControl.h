@@ -5,26 +5,18 @@
 // message to the virtual WndProc, which handles what it knows and passes the
 // rest to the default procedure (the Win32 control's own, for controls over
 // one). No exception leaves the window procedure: the application shows it.
+//
+// A windowed control also serves the graphic controls on it: it paints them
+// after its own painting, hands each the mouse messages over it (in its own
+// coordinates), and shows its cursor. Notifications of the Win32 controls on
+// it come back to them as CN_* messages.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "platform/classes/UtilWindow.h"
 #include "platform/controls/Control.h"
-
-// A Win32 control tells its parent window what happened to it (WM_COMMAND,
-// WM_NOTIFY); the parent hands the message back to the control's object as
-// CN_COMMAND or CN_NOTIFY, so each control handles its own notifications.
-constexpr UINT CN_BASE = 0xBC00;
-constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
-constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
-
-struct TMessage {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  LRESULT Result;
-};
 
 class TWinControl : public TControl {
  public:
@@ -34,15 +26,27 @@ class TWinControl : public TControl {
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
-  // Creates the window (and its parent's) when it does not exist yet.
+  // Destroys the window while the object is whole (every WM_DESTROY handler
+  // runs), and leaves the controls on it without a parent.
+  void BeforeDestruction() override;
+
+  void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+
+  // Creates the window (and its parent's) when it does not exist yet. A
+  // control on its way out gets none: the result is then nullptr.
   HWND Handle();
-  bool HandleAllocated() const { return FHandle != nullptr; }
+  bool HandleAllocated() const { return FHandle.Get() != nullptr; }
   void HandleNeeded() { Handle(); }
+  // The control a window of this program belongs to, or nullptr.
+  static TWinControl* FindControl(HWND window);
 
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int index) const { return FControls.at(index); }
+  // The topmost graphic control on this one that is at `point`, or nullptr.
+  TControl* ControlAtPos(POINT point, bool allowDisabled) const;
 
-  bool Focused() const { return FHandle && GetFocus() == FHandle; }
+  bool Focused() const { return HandleAllocated() && GetFocus() == FHandle.Get(); }
   void SetFocus();
 
   // Offers Enter or Escape to the controls inside; true when one took it
@@ -51,7 +55,11 @@ class TWinControl : public TControl {
 
   // The area the aligned controls share: the window's client area, or the
   // bounds while there is no window.
-  RECT ClientRect() const;
+  RECT ClientRect() const override;
+  bool Showing() const override;
+  void Invalidate() override;
+  void Update() override;
+  void BringToFront() override;
 
  protected:
   struct TCreateParams {
@@ -68,10 +76,18 @@ class TWinControl : public TControl {
   virtual void CreateParams(TCreateParams& params);
   // Makes the window; overrides call the base, then set up what lives in the window.
   virtual void CreateWnd();
-  void DestroyHandle();
+  void DestroyHandle() { FHandle.Reset(); }
 
-  virtual void WndProc(TMessage& message);
-  void DefaultHandler(TMessage& message);
+  // The window's own painting into `dc` (the Win32 control's, for one), before the graphic controls on it.
+  virtual void PaintWindow(HDC dc);
+  // Paints the graphic controls on this one into `dc`, each clipped to its bounds.
+  void PaintControls(HDC dc);
+
+  // The keyboard, decoded; setting the key to 0 keeps it from the window.
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyPress(char& key);
+  virtual void KeyUp(WORD& key, TShiftState shift);
+
   // What the window shows now (the user may have typed it).
   static std::string WindowText(HWND window);
   // Lays out the aligned controls: top, bottom, left and right edges in
@@ -79,10 +95,12 @@ class TWinControl : public TControl {
   void AlignControls();
 
   void BoundsChanged() override;
-  void VisibleChanged() override;
-  void EnabledChanged() override;
-  void CaptionChanged() override;
   void ParentChanged() override;
+
+ public:
+  void SetOnKeyDown(TKeyEvent handler) { FOnKeyDown = std::move(handler); }
+  void SetOnKeyPress(TKeyPressEvent handler) { FOnKeyPress = std::move(handler); }
+  void SetOnKeyUp(TKeyEvent handler) { FOnKeyUp = std::move(handler); }
 
  private:
   friend class TControl;
@@ -92,17 +110,35 @@ class TWinControl : public TControl {
   void CreateHandle();
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
-  void WindowPositionChanged();
-  bool SetScreenCursor();
-  void ApplyTrackingLimits(MINMAXINFO& limits);
-  bool SetControlCursor(const TMessage& message);
-  // The control of a window inside this one, or nullptr for a window not ours.
-  TWinControl* FindChildControl(HWND window) const;
+  bool HasGraphicControls() const;
+
+  void PaintMessage(TMessage& message);
+  void MouseInput(TMessage& message);
+  bool RouteMouseToGraphicControl(TMessage& message);
+  void TrackMouseLeave();
+  bool SetCursorMessage(const TMessage& message);
+  TCursor CursorAt(POINT point) const;
   bool ReflectNotification(TMessage& message);
+  bool DoKeyDown(TMessage& message);
+  bool DoKeyPress(TMessage& message);
+  bool DoKeyUp(TMessage& message);
+  bool IsDialogKey(const TMessage& message);
+  TWinControl* DialogRoot();
+  void FocusReceived();
+  void NotifyControls(UINT msg);
+  void NotifyShowing();
+
+  void WindowPositionChanged();
+  void ApplyTrackingLimits(MINMAXINFO& limits);
   std::vector<TControl*> AlignedControls(TAlign align) const;
 
-  HWND FHandle = nullptr;
+  TWindowHandle FHandle;
   WNDPROC FDefWndProc = DefWindowProcA;
   std::vector<TControl*> FControls;
+  TBrush FBrush;
   bool FAligning = false;
+  bool FTrackingMouseLeave = false;
+  TKeyEvent FOnKeyDown;
+  TKeyPressEvent FOnKeyPress;
+  TKeyEvent FOnKeyUp;
 };

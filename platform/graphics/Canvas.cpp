@@ -22,7 +22,8 @@ void TCanvas::ReleaseSelections() {
   FPenSelection.reset();
 }
 
-HDC TCanvas::RequireHandle() const {
+HDC TCanvas::RequireHandle() {
+  if (!FHandle) CreateHandle();
   if (!FHandle) throw EInvalidGraphicOperation("Canvas does not allow drawing");
   return FHandle;
 }
@@ -87,6 +88,11 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
   RequireBrush();
   const UINT options = ETO_CLIPPED | (FBrush.Style() == bsClear ? 0 : ETO_OPAQUE);
   ExtTextOutA(RequireFont(), x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+void TCanvas::DrawText(const std::string& text, TRect& rect, UINT format) {
+  RequireBrush();
+  ::DrawTextA(RequireFont(), text.data(), static_cast<int>(text.size()), &rect, format);
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {

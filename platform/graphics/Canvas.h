@@ -6,6 +6,7 @@
 #include <windows.h>
 // The canvas's own TextOut is the member below; Win32 is called as TextOutA.
 #undef TextOut
+#undef DrawText
 
 #include <optional>
 #include <string>
@@ -32,11 +33,13 @@ class TCanvas {
   explicit TCanvas(HDC dc);
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
-  ~TCanvas() = default;
+  virtual ~TCanvas() = default;
 
   HDC Handle() const { return FHandle; }
   // Binds the canvas to another context (nullptr: none), releasing the previous one.
   void SetHandle(HDC dc);
+  // The context to draw on, made when the canvas has none and knows how.
+  HDC RequiredHandle() { return RequireHandle(); }
 
   TFont& Font() { return FFont; }
   TBrush& Brush() { return FBrush; }
@@ -56,6 +59,8 @@ class TCanvas {
   void TextOut(int x, int y, const std::string& text);
   // TextOut clipped to `rect`, whose area is filled first when the brush is solid.
   void TextRect(const TRect& rect, int x, int y, const std::string& text);
+  // Text laid out in `rect` by DrawText's format flags (DT_*).
+  void DrawText(const std::string& text, TRect& rect, UINT format);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
@@ -63,8 +68,12 @@ class TCanvas {
   // Copies the whole bitmap with its top-left corner at (x, y).
   void Draw(int x, int y, const TBitmap& bitmap);
 
+ protected:
+  // Gives the canvas a context when a drawing call finds none; none here.
+  virtual void CreateHandle() {}
+
  private:
-  HDC RequireHandle() const;
+  HDC RequireHandle();
   HDC RequireFont();
   HDC RequireBrush();
   HDC RequirePen();

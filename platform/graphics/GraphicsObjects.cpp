@@ -59,6 +59,8 @@ void TFont::SetStyle(TFontStyles value) {
 }
 
 void TFont::Assign(const TFont& source) {
+  // An unchanged font keeps its GDI object: canvases assign fonts on every paint.
+  if (FName == source.FName && FSize == source.FSize && FColor == source.FColor && FStyle == source.FStyle) return;
   FName = source.FName;
   FSize = source.FSize;
   FColor = source.FColor;
@@ -103,6 +105,7 @@ void TBrush::SetStyle(TBrushStyle value) {
 }
 
 void TBrush::Assign(const TBrush& source) {
+  if (FColor == source.FColor && FStyle == source.FStyle) return;
   FColor = source.FColor;
   FStyle = source.FStyle;
   Changed();
@@ -135,6 +138,7 @@ void TPen::SetWidth(int value) {
 }
 
 void TPen::Assign(const TPen& source) {
+  if (FColor == source.FColor && FWidth == source.FWidth) return;
   FColor = source.FColor;
   FWidth = source.FWidth;
   Changed();

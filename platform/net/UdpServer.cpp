@@ -5,9 +5,9 @@
 #include <atomic>
 #include <memory>
 #include <string>
-#include <type_traits>
 
 #include "platform/classes/ClassBuilder.h"
+#include "platform/classes/UtilWindow.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {
@@ -17,7 +17,6 @@ constexpr uint32_t kListenSliceMs = 1000;
 // the default buffer holds only a few hundred small ones.
 constexpr int kReceiveBufferOctets = 4 * 1024 * 1024;
 constexpr UINT kHandOffMessage = WM_USER + 1;
-constexpr char kHandOffWindowClass[] = "NeplUdpServerHandOff";
 
 // What the listener hands to the GUI thread: a datagram, or the failure that
 // ended listening.
@@ -37,11 +36,6 @@ struct THandOff {
   LocalFree(text);
   throw EOSError(message);
 }
-
-struct TWindowDestroyer {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-using TWindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, TWindowDestroyer>;
 
 struct THandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -67,9 +61,7 @@ class TIdUDPServer::TListener {
   TListener(TIdUDPServer& server, uint16_t port) : FServer(server) {
     FSocket.SetReceiveBufferSize(kReceiveBufferOctets);
     FSocket.Bind("", port);
-    FWindow.reset(CreateWindowExA(0, HandOffWindowClass(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr));
-    if (!FWindow) RaiseLastSystemError();
+    FWindow = TUtilWindow([this](TMessage& message) { return HandOffMessage(message); });
     FThread.reset(CreateThread(nullptr, 0, &TListener::ThreadMain, this, 0, nullptr));
     if (!FThread) RaiseLastSystemError();
   }
@@ -86,18 +78,6 @@ class TIdUDPServer::TListener {
   }
 
  private:
-  static const char* HandOffWindowClass() {
-    static const ATOM registered = [] {
-      WNDCLASSA windowClass{};
-      windowClass.lpfnWndProc = &TListener::WindowProc;
-      windowClass.hInstance = GetModuleHandleA(nullptr);
-      windowClass.lpszClassName = kHandOffWindowClass;
-      return RegisterClassA(&windowClass);
-    }();
-    if (registered == 0) RaiseLastSystemError();
-    return kHandOffWindowClass;
-  }
-
   static DWORD WINAPI ThreadMain(void* listener) {
     static_cast<TListener*>(listener)->Listen();
     return 0;
@@ -121,7 +101,7 @@ class TIdUDPServer::TListener {
 
   void HandToGuiThread(const THandOff& handOff) {
     if (FStopping) return;
-    SendMessageA(FWindow.get(), kHandOffMessage, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&handOff));
+    SendMessageA(FWindow.Handle(), kHandOffMessage, 0, reinterpret_cast<LPARAM>(&handOff));
   }
 
   void WakeListener() {
@@ -135,13 +115,12 @@ class TIdUDPServer::TListener {
 
   // GUI thread. The hand-off is copied first: a handler that stops the server
   // releases the listener, which owns the original, and ends this object.
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kHandOffMessage) return DefWindowProcA(window, message, wParam, lParam);
-    const TListener& listener = *reinterpret_cast<const TListener*>(wParam);
-    if (listener.FStopping) return 0;
-    const THandOff handOff = *reinterpret_cast<const THandOff*>(lParam);
-    Deliver(listener.FServer, handOff);
-    return 0;
+  bool HandOffMessage(const TMessage& message) {
+    if (message.Msg != kHandOffMessage) return false;
+    if (FStopping) return true;
+    const THandOff handOff = MessageRecord<THandOff>(message);
+    Deliver(FServer, handOff);
+    return true;
   }
 
   // Nothing may leave a window procedure: what the handler raises goes to the
@@ -169,7 +148,7 @@ class TIdUDPServer::TListener {
 
   TIdUDPServer& FServer;
   TUdpSocket FSocket;
-  TWindowHandle FWindow;
+  TUtilWindow FWindow;
   TKernelHandle FThread;
   std::atomic<bool> FStopping{false};
 };

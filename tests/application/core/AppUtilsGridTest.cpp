@@ -10,7 +10,7 @@ namespace {
 
 class AppUtilsGridTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TStringGrid> Grid = CreateUnowned<TStringGrid>();
+  TOwned<TStringGrid> Grid = CreateUnowned<TStringGrid>();
 };
 
 TEST_F(AppUtilsGridTest, FillPortGridLabelsOpticalThenEthernetThenE1Rows) {

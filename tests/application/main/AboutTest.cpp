@@ -1,6 +1,8 @@
 // The About window's contacts: the registry values that name the browser and
 // the mail client, and the commands a click on a contact starts.
 #include <gtest/gtest.h>
+
+#include "tests/platform/controls/Capture.h"
 #include <windows.h>
 
 #include <chrono>
@@ -80,8 +82,9 @@ std::string CommandInterpreter() {
 }
 
 void ClickOn(TLabel& label) {
-  SendMessageA(label.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  SendMessageA(label.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  const LPARAM point = PointToLParam(HostPoint(label, 2, 2));
+  SendMessageA(HostWindow(label), WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageA(HostWindow(label), WM_LBUTTONUP, 0, point);
 }
 
 class AboutTest : public ::testing::Test {
@@ -121,7 +124,7 @@ class AboutTest : public ::testing::Test {
   TDefaultValueOverride MailCommand{HKEY_LOCAL_MACHINE,
                                     std::string(kMailClientsKey) + "\\" + TestMailClient() + "\\Shell\\open\\command"};
   std::vector<std::string> Messages;
-  std::unique_ptr<TAboutW> About;
+  TOwned<TAboutW> About;
 };
 
 TEST_F(AboutTest, TheCommandsFollowTheRegisteredBrowserAndMailClient) {

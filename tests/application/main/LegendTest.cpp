@@ -13,7 +13,7 @@ namespace {
 
 COLORREF CentreColour(TShape& lamp) {
   TBitmap captured;
-  CaptureClient(lamp.Handle(), captured);
+  CaptureControl(lamp, captured);
   return PixelAt(captured, lamp.Width() / 2, lamp.Height() / 2);
 }
 
@@ -26,7 +26,7 @@ class LegendTest : public ::testing::Test {
   }
   void TearDown() override { Application().SetModalHandler(nullptr); }
 
-  std::unique_ptr<TLegend> Legend;
+  TOwned<TLegend> Legend;
 };
 
 TEST_F(LegendTest, LampsAreLimeAndYellowForSpeedAndDuplexAndSilverWhenDisconnected) {

@@ -83,7 +83,7 @@ class MainInventoryTest : public ::testing::Test {
   }
 
   TemporaryFolder FFolder;
-  std::unique_ptr<TMainW> FMain;
+  TOwned<TMainW> FMain;
   int FDialogs = 0;
 };
 

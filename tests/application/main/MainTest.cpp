@@ -47,7 +47,7 @@ class MainWindowTest : public ::testing::Test {
     return trap;
   }
 
-  std::unique_ptr<TMainW> FMain;
+  TOwned<TMainW> FMain;
 };
 
 // A port-state block of 87 octets, zero but for `octets` (position, value).

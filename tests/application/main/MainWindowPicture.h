@@ -6,14 +6,16 @@
 #include "application/main/Main.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/application/main/WindowTreeCapture.h"
+#include "tests/platform/controls/Capture.h"
 
 class TMainWindowPicture {
  public:
   explicit TMainWindowPicture(TMainW& main) : FMain(main) { CaptureWindowTree(main.Handle(), FBitmap); }
 
   COLORREF Lamp(int port, TEthLed led) const { return Centre(*FMain.EthLed(port, led)); }
-  COLORREF Centre(TWinControl& control) const {
-    return PixelAt(FBitmap, PointIn(Root(), control.Handle(), control.Width() / 2, control.Height() / 2));
+  COLORREF Centre(TControl& control) const {
+    const POINT centre = HostPoint(control, control.Width() / 2, control.Height() / 2);
+    return PixelAt(FBitmap, PointIn(Root(), HostWindow(control), centre.x, centre.y));
   }
   COLORREF CellCentre(int col, int row) const {
     const RECT cell = FMain.port_state_table->CellRect(col, row);

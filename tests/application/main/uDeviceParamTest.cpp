@@ -96,7 +96,7 @@ class DeviceParamTest : public ::testing::Test {
   static TShownMessage InvalidIP() { return {"Invalid IP address!", "Infomation", MB_ICONSTOP}; }
 
   std::vector<TShownMessage> Messages;
-  std::unique_ptr<TDeviceParam> Dialog;
+  TOwned<TDeviceParam> Dialog;
 
  private:
   TemporaryFolder FFolder;
@@ -121,7 +121,7 @@ TEST_F(DeviceParamTest, ShowsTheCurrentDeviceAndCloseLeavesItUnchanged) {
 }
 
 TEST_F(DeviceParamTest, OkStoresTheEntriesAsANewStandardDevice) {
-  const std::unique_ptr<TMainW> main = CreateUnowned<TMainW>();
+  const TOwned<TMainW> main = CreateUnowned<TMainW>();
   MainW = main.get();
   const TModalResult result = ShowModal([](TDeviceParam& dialog) {
     dialog.EditName->SetText("  Dev3 ");

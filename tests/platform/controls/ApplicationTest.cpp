@@ -82,10 +82,19 @@ TEST_F(ApplicationTest, TheScreenListsTheFormsThatExist) {
 }
 
 // Runs last in this program: it ends the application's message loop.
+std::vector<std::string> unitLog;
+
 TEST_F(ApplicationTest, AnExceptionInAHandlerShowsOneBoxAndTheLoopGoesOn) {
+  // Run ends the units after it has freed the forms, the last started first.
+  Application().Initialize({{"First", [] { unitLog.push_back("start First"); }, [] { unitLog.push_back("end First"); }},
+                            {"Second", [] { unitLog.push_back("start Second"); },
+                             [] { unitLog.push_back("end Second"); }}});
   Application().SetTitle("NEPL");
   TTestForm* mainForm = nullptr;
   Application().CreateForm(mainForm);
+  std::vector<std::string> formLog;
+  mainForm->FinalLog = &formLog;
+  mainForm->DestroyedFlag = nullptr;
   PostMessageA(mainForm->Handle(), kRaiseMessage, 0, 0);
   PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
   Application().Run();
@@ -93,8 +102,10 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerShowsOneBoxAndTheLoopGoesOn) {
   EXPECT_EQ(Boxes[0].Text, "Broken handler");
   EXPECT_EQ(Boxes[0].Caption, "NEPL");
   EXPECT_EQ(Boxes[0].Flags, UINT{MB_OK | MB_ICONSTOP});
-  EXPECT_EQ(mainForm->Log, (std::vector<std::string>{"create", "show", "close"}));
+  EXPECT_EQ(formLog, (std::vector<std::string>{"create", "show", "close"}));
   EXPECT_TRUE(Application().Terminated());
+  EXPECT_EQ(Application().ComponentCount(), 0);
+  EXPECT_EQ(unitLog, (std::vector<std::string>{"start First", "start Second", "end Second", "end First"}));
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ class GridTest : public ::testing::Test {
     return count;
   }
 
-  std::unique_ptr<TGridTestForm> Form;
+  TOwned<TGridTestForm> Form;
   TStringGrid* Grid = nullptr;
   std::vector<TPopupCall> Popups;
 };

@@ -59,7 +59,7 @@ class StdControlsTest : public ::testing::Test {
     return Form->ShowModal();
   }
 
-  std::unique_ptr<TControlsForm> Form;
+  TOwned<TControlsForm> Form;
 };
 
 TEST_F(StdControlsTest, TheFormResourceSetsEveryControlsPublishedProperties) {
@@ -70,7 +70,7 @@ TEST_F(StdControlsTest, TheFormResourceSetsEveryControlsPublishedProperties) {
   EXPECT_TRUE(GetWindowLongA(Form->Version->Handle(), GWL_STYLE) & CBS_DROPDOWNLIST);
   EXPECT_EQ(Form->Version->ItemIndex(), 0);
   EXPECT_EQ(Text(Form->Version->Handle()), "SNMPv1");
-  EXPECT_EQ(Text(Form->WebLabel->Handle()), "www.example.com");
+  EXPECT_EQ(Form->WebLabel->Caption(), "www.example.com");
   EXPECT_EQ(Form->WebLabel->Cursor(), crHandPoint);
   EXPECT_EQ(Form->Splitter->Cursor(), crHSplit);
 
@@ -248,13 +248,16 @@ TEST_F(StdControlsTest, TabMovesTheFocusThroughTheControlsInsideContainers) {
 }
 
 TEST_F(StdControlsTest, ClickingALabelOrAToolButtonRunsItsHandler) {
-  ClickAt(Form->WebLabel->Handle(), 2, 2);
+  const POINT onLabel = HostPoint(*Form->WebLabel, 2, 2);
+  ClickAt(HostWindow(*Form->WebLabel), onLabel.x, onLabel.y);
   RECT button{};
   SendMessageA(Form->ToolBar->Handle(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button));
   ClickAt(Form->ToolBar->Handle(), (button.left + button.right) / 2, (button.top + button.bottom) / 2);
   EXPECT_EQ(Form->Log, (std::vector<std::string>{"web", "reset"}));
-  EXPECT_EQ(SendMessageA(Form->WebLabel->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Form->WebLabel->Handle()),
-                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+  // The label's cursor shows over it, although the window under the pointer is its frame's.
+  const HWND frame = HostWindow(*Form->WebLabel);
+  SetCursorPos(Form->WebLabel->ClientToScreen(POINT{2, 2}).x, Form->WebLabel->ClientToScreen(POINT{2, 2}).y);
+  EXPECT_EQ(SendMessageA(frame, WM_SETCURSOR, reinterpret_cast<WPARAM>(frame), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
             TRUE);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
 }
@@ -286,15 +289,19 @@ TEST_F(StdControlsTest, AlignedControlsShareTheClientAreaAfterAResize) {
   EXPECT_EQ(Form->Width(), 400);
   Form->SetWidth(800);
   const int width = left.Width();
-  SendMessageA(Form->Splitter->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(1, 10));
-  SendMessageA(Form->Splitter->Handle(), WM_MOUSEMOVE, MK_LBUTTON, Point(51, 10));
-  SendMessageA(Form->Splitter->Handle(), WM_LBUTTONUP, 0, Point(1, 10));
+  // The splitter lives on the form's window: the form hands it the mouse.
+  const int grip = Form->Splitter->Left() + 1;
+  const int y = Form->Splitter->Top() + 10;
+  SendMessageA(Form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(grip, y));
+  SendMessageA(Form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, Point(grip + 50, y));
+  SendMessageA(Form->Handle(), WM_LBUTTONUP, 0, Point(grip + 50, y));
   EXPECT_EQ(left.Width(), width + 50);
   EXPECT_EQ(rest.Left(), left.Width() + Form->Splitter->Width());
   EXPECT_EQ(rest.Left() + rest.Width(), client.right);
   // Never past the far edge.
-  SendMessageA(Form->Splitter->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(1, 10));
-  SendMessageA(Form->Splitter->Handle(), WM_LBUTTONUP, 0, Point(5000, 10));
+  const int moved = Form->Splitter->Left() + 1;
+  SendMessageA(Form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(moved, y));
+  SendMessageA(Form->Handle(), WM_LBUTTONUP, 0, Point(moved + 5000, y));
   EXPECT_EQ(rest.Width(), Form->Splitter->MinSize());
 }
 
@@ -321,8 +328,7 @@ TEST(ExecutableResourcesTest, CarryTheProgramsIconAndVersion) {
 TEST_F(StdControlsTest, LabelsAndFramesSitOnTheFaceColourOfTheirWindow) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   ASSERT_NE(face, RGB(255, 255, 255));
-  const HWND label = Form->WebLabel->Handle();
-  const HWND frame = GetParent(label);
+  const HWND frame = HostWindow(*Form->WebLabel);
 
   TBitmap inside;
   RECT client{};
@@ -332,7 +338,6 @@ TEST_F(StdControlsTest, LabelsAndFramesSitOnTheFaceColourOfTheirWindow) {
   EXPECT_EQ(PixelAt(inside, client.right / 2, client.bottom - 4), face);
 
   TBitmap text;
-  CaptureClient(label, text);
-  GetClientRect(label, &client);
-  EXPECT_EQ(PixelAt(text, 0, client.bottom - 1), face);
+  CaptureControl(*Form->WebLabel, text);
+  EXPECT_EQ(PixelAt(text, 0, Form->WebLabel->Height() - 1), face);
 }

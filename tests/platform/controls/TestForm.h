@@ -35,12 +35,15 @@ class TTestForm : public TForm {
   }
   void FormDestroy(TObject*) {
     if (DestroyedFlag) *DestroyedFlag = true;
+    if (FinalLog) *FinalLog = Log;
   }
 
   TStatusBar* StatusBar = nullptr;
   std::vector<std::string> Log;
   std::function<void(TCloseAction&)> CloseRule;
   bool* DestroyedFlag = nullptr;
+  // Receives Log when the form goes.
+  std::vector<std::string>* FinalLog = nullptr;
 
  protected:
   void WndProc(TMessage& message) override {

@@ -1,0 +1,95 @@
+#include "platform/classes/Messages.h"
+
+POINT MessagePoint(const TMessage& message) {
+  return POINT{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+}
+
+LPARAM PointToLParam(POINT point) {
+  return MAKELPARAM(static_cast<WORD>(static_cast<short>(point.x)), static_cast<WORD>(static_cast<short>(point.y)));
+}
+
+TShiftState MouseShiftState(const TMessage& message) {
+  TShiftState state;
+  const WPARAM keys = message.WParam;
+  if (keys & MK_SHIFT) state.Include(ssShift);
+  if (keys & MK_CONTROL) state.Include(ssCtrl);
+  if (keys & MK_LBUTTON) state.Include(ssLeft);
+  if (keys & MK_RBUTTON) state.Include(ssRight);
+  if (keys & MK_MBUTTON) state.Include(ssMiddle);
+  if (GetKeyState(VK_MENU) < 0) state.Include(ssAlt);
+  if (IsMouseDoubleClickMessage(message.Msg)) state.Include(ssDouble);
+  return state;
+}
+
+TShiftState KeyboardShiftState() {
+  TShiftState state;
+  if (GetKeyState(VK_SHIFT) < 0) state.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) state.Include(ssCtrl);
+  if (GetKeyState(VK_MENU) < 0) state.Include(ssAlt);
+  return state;
+}
+
+TShiftState KeyDataToShiftState(LPARAM keyData) {
+  TShiftState state = KeyboardShiftState();
+  constexpr LPARAM altDown = 0x20000000;
+  if (keyData & altDown)
+    state.Include(ssAlt);
+  else
+    state.Exclude(ssAlt);
+  return state;
+}
+
+bool IsMouseDownMessage(UINT msg) {
+  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || IsMouseDoubleClickMessage(msg);
+}
+
+bool IsMouseUpMessage(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
+
+bool IsMouseDoubleClickMessage(UINT msg) {
+  return msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
+
+bool IsMouseButtonMessage(UINT msg) { return IsMouseDownMessage(msg) || IsMouseUpMessage(msg); }
+
+TMouseButton MouseButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return mbMiddle;
+    default: return mbLeft;
+  }
+}
+
+int WheelDelta(const TMessage& message) { return GET_WHEEL_DELTA_WPARAM(message.WParam); }
+
+HDC MessageDC(const TMessage& message) { return reinterpret_cast<HDC>(message.WParam); }
+
+HWND NotifyingWindow(const TMessage& message, HWND receiver) {
+  switch (message.Msg) {
+    case WM_NOTIFY: return MessageRecord<NMHDR>(message).hwndFrom;
+    case WM_DRAWITEM: return MessageRecord<DRAWITEMSTRUCT>(message).hwndItem;
+    case WM_DELETEITEM: return MessageRecord<DELETEITEMSTRUCT>(message).hwndItem;
+    case WM_COMPAREITEM: return MessageRecord<COMPAREITEMSTRUCT>(message).hwndItem;
+    case WM_MEASUREITEM: {
+      // The item's window is not in the record: its control id names it.
+      const MEASUREITEMSTRUCT& item = MessageRecord<MEASUREITEMSTRUCT>(message);
+      return item.CtlType == ODT_MENU ? nullptr : GetDlgItem(receiver, static_cast<int>(item.CtlID));
+    }
+    default: return reinterpret_cast<HWND>(message.LParam);
+  }
+}
+
+WORD CommandCode(const TMessage& message) { return HIWORD(message.WParam); }
+
+WORD CommandId(const TMessage& message) { return LOWORD(message.WParam); }
+
+WORD KeyCode(const TMessage& message) { return static_cast<WORD>(message.WParam); }
+
+WORD SetCursorHitTest(const TMessage& message) { return LOWORD(message.LParam); }
+
+HWND SetCursorWindow(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }
+
+SIZE ClientSizeOf(const TMessage& message) { return SIZE{LOWORD(message.LParam), HIWORD(message.LParam)}; }
