@@ -3,6 +3,8 @@
 #include "platform/rtl/Exceptions.h"
 
 TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& value) {
+  // An empty record, as a fresh buffer holds it, is day 0 rather than an error.
+  if (value == TSQLTimeStamp{}) return TDateTime{};
   const TDateTimeParts parts{
       value.Year, value.Month, value.Day, value.Hour, value.Minute, value.Second, static_cast<int>(value.Fractions)};
   TDateTime result;

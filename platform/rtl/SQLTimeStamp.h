@@ -14,7 +14,8 @@ struct TSQLTimeStamp {
 };
 static_assert(sizeof(TSQLTimeStamp) == 16);
 
-// Raises EConvertError "Invalid SQL time stamp" for fields that name no moment.
+// Raises EConvertError "Invalid SQL time stamp" for fields that name no
+// moment; all fields zero are day 0.
 TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& value);
 // Raises EConvertError "Invalid date" for a value outside the years 1..9999.
 TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime value);
