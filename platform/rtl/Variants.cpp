@@ -106,6 +106,7 @@ Variant::Variant(Currency value) : FVType(varCurrency), FInteger(value.Scaled) {
 Variant::Variant(TDateTime value) : FVType(varDate), FFloat(value.Value) {}
 Variant::Variant(const char* value) : FVType(varString), FString(value) {}
 Variant::Variant(std::string value) : FVType(varString), FString(std::move(value)) {}
+Variant::Variant(const char16_t* value) : FVType(varOleStr), FWideString(value) {}
 Variant::Variant(std::u16string value) : FVType(varOleStr), FWideString(std::move(value)) {}
 Variant::Variant(const TBcd& value) : FVType(varFMTBcd), FBcd(value) {}
 Variant::Variant(const TSQLTimeStamp& value) : FVType(varSQLTimeStamp), FTimeStamp(value) {}

@@ -81,6 +81,7 @@ class Variant {
   Variant(TDateTime value);
   Variant(const char* value);
   Variant(std::string value);
+  Variant(const char16_t* value);
   Variant(std::u16string value);
   Variant(const TBcd& value);
   Variant(const TSQLTimeStamp& value);
