@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/graphics/GdiHandles.h"
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -107,12 +109,12 @@ bool SaveWindowPicture(HWND window, const std::string& file) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ previous = SelectObject(memory, bitmap);
+  const TWindowDC screen(nullptr);
+  const TMemoryDC memory;
+  const TGdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const TSelectedObject selected(memory.Get(), bitmap.Get());
   // What the screen shows of the window, frame included, as the operator sees it.
-  const bool printed = BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
+  const bool printed = BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), bounds.left, bounds.top, SRCCOPY);
   GdiFlush();
   const DWORD imageSize = static_cast<DWORD>(width * height * 4);
   BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageSize),
@@ -121,10 +123,6 @@ bool SaveWindowPicture(HWND window, const std::string& file) {
   out.write(reinterpret_cast<const char*>(&header), sizeof header);
   out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
   out.write(static_cast<const char*>(bits), imageSize);
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return printed && out.good();
 }
 

@@ -81,6 +81,23 @@ class MainDisplayTest : public MainWindowTest {
 
 }  // namespace
 
+// Labels, lamps, images and the splitter draw on the window they sit on: a
+// window each would cost the start-up for nothing.
+TEST_F(MainWindowTest, TheMainWindowHasAtMostTenChildWindows) {
+  FMain->Show();
+  int windows = 0;
+  EnumChildWindows(
+      FMain->Handle(),
+      [](HWND, LPARAM count) {
+        ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  EXPECT_GT(windows, 0);
+  EXPECT_LE(windows, 10);
+  FMain->Hide();
+}
+
 TEST_F(MainWindowTest, StatusBarShowsTheConnectionAndTheOutcome) {
   EXPECT_EQ(PanelText(0), "0.0.0.0");
   EXPECT_EQ(PanelText(1), "Disconnected");

@@ -1,0 +1,274 @@
+// The message path every control shares: component messages without a
+// window, mouse enter and leave, keys offered before the dialog manager, and
+// destruction while the object is whole.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/controls/Application.h"
+#include "platform/controls/Edit.h"
+#include "platform/controls/GraphicControl.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/Panel.h"
+#include "tests/platform/controls/Capture.h"
+#include "tests/platform/controls/TestForm.h"
+
+namespace {
+
+using TLog = std::vector<std::string>;
+
+// Logs the component messages that are its own (not a child's passed up).
+void LogOwnMessage(TLog* log, const std::string& tag, const TMessage& message) {
+  if (!log || message.LParam != 0) return;
+  switch (message.Msg) {
+    case CM_MOUSEENTER: log->push_back(tag + " enter"); break;
+    case CM_MOUSELEAVE: log->push_back(tag + " leave"); break;
+    case CM_ENABLEDCHANGED: log->push_back(tag + " enabled"); break;
+  }
+}
+
+class TProbe : public TGraphicControl {
+ public:
+  TProbe(TComponent* owner, TColor colour) : TGraphicControl(owner), Colour(colour) {}
+
+  void WndProc(TMessage& message) override {
+    LogOwnMessage(Log, Name(), message);
+    TGraphicControl::WndProc(message);
+  }
+
+  TColor Colour;
+  TLog* Log = nullptr;
+  std::function<void()> OnPaint;
+
+ protected:
+  void Paint() override {
+    if (OnPaint) OnPaint();
+    Canvas().Brush().SetColor(Colour);
+    Canvas().FillRect(ClientRect());
+  }
+};
+
+class TProbePanel : public TPanel {
+ public:
+  using TPanel::TPanel;
+
+  void WndProc(TMessage& message) override {
+    LogOwnMessage(Log, Name(), message);
+    TPanel::WndProc(message);
+  }
+
+  TLog* Log = nullptr;
+  std::function<void()> OnPaint;
+
+ protected:
+  void Paint() override {
+    if (OnPaint) OnPaint();
+    TPanel::Paint();
+  }
+};
+
+// Counts the windows the thread creates while it lives.
+class TWindowCreations {
+ public:
+  TWindowCreations() { FHook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId()); }
+  ~TWindowCreations() { UnhookWindowsHookEx(FHook); }
+  int Count() const { return count; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) ++count;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline int count = 0;
+  HHOOK FHook;
+};
+
+// What a thread's window procedures are sent, in order.
+class TSentMessages {
+ public:
+  explicit TSentMessages(HWND window) {
+    watched = window;
+    sent.clear();
+    FHook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+  }
+  ~TSentMessages() { UnhookWindowsHookEx(FHook); }
+  int IndexOf(UINT msg) const {
+    for (size_t i = 0; i < sent.size(); ++i)
+      if (sent[i] == msg) return static_cast<int>(i);
+    return -1;
+  }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call.hwnd == watched) sent.push_back(call.message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline HWND watched = nullptr;
+  static inline std::vector<UINT> sent;
+  HHOOK FHook;
+};
+
+template <class T, class... Args>
+T* Place(TForm& form, TWinControl& parent, const std::string& name, RECT bounds, Args... args) {
+  T* control = new T(&form, args...);
+  control->SetName(name);
+  control->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  control->SetParent(&parent);
+  return control;
+}
+
+LPARAM At(int x, int y) { return PointToLParam(POINT{x, y}); }
+
+class ControlCoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    Form = CreateUnowned<TTestForm>();
+    Form->HandleNeeded();
+  }
+  void TearDown() override { Application().SetMouseControl(nullptr); }
+
+  TOwned<TTestForm> Form;
+};
+
+TEST_F(ControlCoreTest, AGraphicControlWithNoWindowAnywhereGetsItsChangeMessages) {
+  TLog log;
+  TProbe probe(nullptr, clRed);
+  probe.SetName("probe");
+  probe.Log = &log;
+  probe.SetEnabled(false);
+  EXPECT_EQ(probe.Perform(CM_HITTEST), HTCLIENT);
+  EXPECT_EQ(log, TLog{"probe enabled"});
+  EXPECT_EQ(probe.Parent(), nullptr);
+}
+
+TEST_F(ControlCoreTest, TheControlUnderThePointerHearsItEnterAndLeaveInOrder) {
+  TLog log;
+  auto* graphic = Place<TProbe>(*Form, *Form, "graphic", RECT{10, 10, 60, 60}, clRed);
+  auto* left = Place<TProbePanel>(*Form, *Form, "left", RECT{100, 10, 160, 60});
+  auto* right = Place<TProbePanel>(*Form, *Form, "right", RECT{200, 10, 260, 60});
+  graphic->Log = &log;
+  left->Log = &log;
+  right->Log = &log;
+  Application().SetMouseControl(nullptr);
+
+  SendMessageA(Form->Handle(), WM_MOUSEMOVE, 0, At(20, 20));
+  SendMessageA(Form->Handle(), WM_MOUSEMOVE, 0, At(30, 30));
+  SendMessageA(left->Handle(), WM_MOUSEMOVE, 0, At(5, 5));
+  SendMessageA(right->Handle(), WM_MOUSEMOVE, 0, At(5, 5));
+  SendMessageA(right->Handle(), WM_MOUSELEAVE, 0, 0);
+  // The pointer left the form's window while over the graphic control: it leaves that too.
+  SendMessageA(Form->Handle(), WM_MOUSEMOVE, 0, At(20, 20));
+  SendMessageA(Form->Handle(), WM_MOUSELEAVE, 0, 0);
+
+  EXPECT_EQ(log, (TLog{"graphic enter", "graphic leave", "left enter", "left leave", "right enter", "right leave",
+                       "graphic enter", "graphic leave"}));
+}
+
+TEST_F(ControlCoreTest, AKeyReachesTheFocusedControlAsCnKeyDownBeforeTheDialogManagerMovesTheFocus) {
+  auto* first = Place<TEdit>(*Form, *Form, "first", RECT{10, 10, 110, 31});
+  auto* second = Place<TEdit>(*Form, *Form, "second", RECT{10, 40, 110, 61});
+  Form->Show();
+  first->SetFocus();
+  ASSERT_EQ(GetFocus(), first->Handle());
+
+  const TSentMessages sent(first->Handle());
+  PostMessageA(first->Handle(), WM_KEYDOWN, VK_TAB, 1);
+  Application().ProcessMessages();
+
+  EXPECT_EQ(GetFocus(), second->Handle());
+  ASSERT_GE(sent.IndexOf(CN_KEYDOWN), 0);
+  const int dialogManagerAsks = sent.IndexOf(WM_GETDLGCODE);
+  EXPECT_TRUE(dialogManagerAsks < 0 || sent.IndexOf(CN_KEYDOWN) < dialogManagerAsks);
+  // The form follows the focus.
+  EXPECT_EQ(Form->ActiveControl(), second);
+  Form->Hide();
+}
+
+TEST_F(ControlCoreTest, FreeingAFormForgetsTheGraphicControlUnderThePointerAndHoldingTheCapture) {
+  auto* graphic = Place<TProbe>(*Form, *Form, "graphic", RECT{10, 10, 60, 60}, clRed);
+  SendMessageA(Form->Handle(), WM_MOUSEMOVE, 0, At(20, 20));
+  SendMessageA(Form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+  ASSERT_EQ(Application().MouseControl(), graphic);
+  ASSERT_EQ(Application().CaptureControl(), graphic);
+
+  Form.reset();
+  EXPECT_EQ(Application().MouseControl(), nullptr);
+  EXPECT_EQ(Application().CaptureControl(), nullptr);
+
+  // The pointer moves on to another window at the same place; the cursor is asked for there.
+  TOwned<TTestForm> other = CreateUnowned<TTestForm>();
+  SendMessageA(other->Handle(), WM_MOUSEMOVE, 0, At(20, 20));
+  SendMessageA(other->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(other->Handle()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(Application().MouseControl(), other.get());
+}
+
+TEST_F(ControlCoreTest, AGraphicControlFreedWhileItsParentPaintsIsNotPainted) {
+  auto* panel = Place<TProbePanel>(*Form, *Form, "panel", RECT{0, 0, 90, 30});
+  TProbe* freedByParent = Place<TProbe>(*Form, *panel, "freedByParent", RECT{0, 0, 30, 30}, clRed);
+  TProbe* freeing = Place<TProbe>(*Form, *panel, "freeing", RECT{30, 0, 60, 30}, clLime);
+  TProbe* freedBySibling = Place<TProbe>(*Form, *panel, "freedBySibling", RECT{60, 0, 90, 30}, clBlue);
+  panel->OnPaint = [&freedByParent] {
+    if (freedByParent) std::exchange(freedByParent, nullptr)->Free();
+  };
+  freeing->OnPaint = [&freedBySibling] {
+    if (freedBySibling) std::exchange(freedBySibling, nullptr)->Free();
+  };
+
+  TBitmap picture;
+  CaptureClient(panel->Handle(), picture);
+  EXPECT_NE(PixelAt(picture, 15, 15), RGB(255, 0, 0));
+  EXPECT_EQ(PixelAt(picture, 45, 15), RGB(0, 255, 0));
+  EXPECT_NE(PixelAt(picture, 75, 15), RGB(0, 0, 255));
+  EXPECT_EQ(panel->ControlCount(), 1);
+}
+
+TEST_F(ControlCoreTest, ControlsOnAFreedPanelEndWithoutParentAndGetNoNewWindow) {
+  auto* panel = Place<TPanel>(*Form, *Form, "panel", RECT{0, 0, 200, 100});
+  auto* label = Place<TProbe>(*Form, *panel, "label", RECT{0, 0, 20, 20}, clRed);
+  auto* edit = Place<TEdit>(*Form, *panel, "edit", RECT{0, 30, 100, 51});
+  ASSERT_TRUE(edit->HandleAllocated());
+
+  const TWindowCreations creations;
+  panel->Free();
+  EXPECT_EQ(label->Parent(), nullptr);
+  EXPECT_EQ(edit->Parent(), nullptr);
+  EXPECT_FALSE(edit->HandleAllocated());
+  edit->SetCaption("changed");
+  label->Invalidate();
+  Application().ProcessMessages();
+  EXPECT_EQ(creations.Count(), 0);
+}
+
+// Reads the list box's choice when told it is going.
+class TChoiceReader : public TComponent {
+ public:
+  explicit TChoiceReader(TListBox& list) : TComponent(nullptr), FList(&list) { list.FreeNotification(this); }
+  int Choice = -2;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FList) Choice = FList->ItemIndex();
+  }
+
+ private:
+  TListBox* FList;
+};
+
+TEST_F(ControlCoreTest, AListBoxKeepsItsChoiceThroughItsDestruction) {
+  auto* list = Place<TListBox>(*Form, *Form, "list", RECT{0, 0, 100, 80});
+  list->Items().Add("one");
+  list->Items().Add("two");
+  list->Items().Add("three");
+  list->SetItemIndex(2);
+  TChoiceReader reader(*list);
+  Form.reset();
+  EXPECT_EQ(reader.Choice, 2);
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#pragma once
+// A copy of the program started by a test, ended when the test ends, and the
+// windows it shows found by class and title.
+#include <windows.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+class TProgram {
+ public:
+  explicit TProgram(const std::string& path) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + path + "\"";
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &FInfo))
+      throw std::runtime_error("cannot start " + commandLine);
+    CloseHandle(FInfo.hThread);
+  }
+  ~TProgram() {
+    if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(FInfo.hProcess, 1);
+    CloseHandle(FInfo.hProcess);
+  }
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
+
+  bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(FInfo.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(FInfo.hProcess, &code);
+    return code;
+  }
+  DWORD Id() const { return FInfo.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION FInfo{};
+};
+
+inline HWND WaitForWindow(const char* className, const char* title) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  HWND window = nullptr;
+  while (!(window = FindWindowA(className, title)) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return window;
+}
