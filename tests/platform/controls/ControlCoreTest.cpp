@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/controls/Application.h"
+#include "platform/controls/CustomControl.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/GraphicControl.h"
 #include "platform/controls/ListBox.h"
@@ -242,6 +243,54 @@ TEST_F(ControlCoreTest, ControlsOnAFreedPanelEndWithoutParentAndGetNoNewWindow) 
   label->Invalidate();
   Application().ProcessMessages();
   EXPECT_EQ(creations.Count(), 0);
+}
+
+TEST_F(ControlCoreTest, AControlTakesItsParentsFontAndColourUntilItIsGivenItsOwn) {
+  auto* panel = Place<TPanel>(*Form, *Form, "panel", RECT{0, 0, 200, 100});
+  auto* follower = Place<TProbe>(*Form, *panel, "follower", RECT{0, 0, 20, 20}, clRed);
+  auto* own = Place<TProbe>(*Form, *panel, "own", RECT{30, 0, 50, 20}, clRed);
+  follower->SetParentColor(true);
+  own->SetParentColor(true);
+  own->Font().SetSize(14);
+  own->SetColor(clYellow);
+  EXPECT_TRUE(follower->ParentFont());
+  EXPECT_FALSE(own->ParentFont());
+  EXPECT_FALSE(own->ParentColor());
+
+  panel->Font().SetName("Arial");
+  panel->Font().SetSize(12);
+  panel->SetColor(clAqua);
+  EXPECT_EQ(follower->Font().Name(), "Arial");
+  EXPECT_EQ(follower->Font().Size(), 12);
+  EXPECT_EQ(follower->Color(), clAqua);
+  EXPECT_TRUE(follower->ParentFont());
+  EXPECT_EQ(own->Font().Size(), 14);
+  EXPECT_EQ(own->Color(), clYellow);
+}
+
+// Paints nothing itself: what shows is the background the control gives it, or none when it is opaque.
+class TBlankControl : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+
+ protected:
+  void Paint() override {}
+};
+
+TEST_F(ControlCoreTest, AnOpaqueControlLeavesItsBackgroundToItsOwnPainting) {
+  auto* blank = Place<TBlankControl>(*Form, *Form, "blank", RECT{0, 0, 20, 20});
+  blank->SetColor(clLime);
+  TBitmap picture;
+  picture.SetSize(20, 20);
+  for (const bool opaque : {false, true}) {
+    TControlStyle style = blank->ControlStyle();
+    if (opaque) style.Include(csOpaque);
+    blank->SetControlStyle(style);
+    picture.Canvas().Brush().SetColor(clRed);
+    picture.Canvas().FillRect(RECT{0, 0, 20, 20});
+    SendMessageA(blank->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.DC()), PRF_CLIENT);
+    EXPECT_EQ(PixelAt(picture, 10, 10), opaque ? RGB(255, 0, 0) : RGB(0, 255, 0)) << "opaque " << opaque;
+  }
 }
 
 // Reads the list box's choice when told it is going.
