@@ -93,6 +93,11 @@ std::unique_ptr<TcxRegExprParserItem> TcxRegExprParserBlockItem::Clone() const {
   return clone;
 }
 
+int TcxRegExprParserBlockItem::PositionCount() const {
+  if (FPositionCount < 0) FPositionCount = FAlts->PositionCount();
+  return FPositionCount;
+}
+
 void TcxRegExprParserBlockItem::SetFinal() {
   for (int i = 0; i < FAlts->Count(); ++i) FAlts->Items(i).SetFinal();
 }

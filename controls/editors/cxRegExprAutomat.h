@@ -162,10 +162,13 @@ class TcxRegExprParserBlockItem : public TcxRegExprParserItem {
   void SetFinal() override;
   TcxRegExprState* EntryState() override { return &FStartState; }
   void Link(TcxRegExprState* Follow) override;
-  int PositionCount() const override { return FAlts->PositionCount(); }
+  int PositionCount() const override;
 
  private:
   std::unique_ptr<TcxRegExprParserAlts> FAlts;
+  // Counted when first asked, which is only once the group is closed; a
+  // closed group never changes.
+  mutable int FPositionCount = -1;
   TcxRegExprBlockState FFinishState;
   TcxRegExprBlockState FStartState;
 };

@@ -33,15 +33,17 @@ std::unique_ptr<TcxRegExprQuantifier> QuantifierFor(char symbol) {
   }
 }
 
+std::unique_ptr<TcxRegExprParserItem> InGroup(std::unique_ptr<TcxRegExprParserItem> item) {
+  auto group = std::make_unique<TcxRegExprParserBlockItem>();
+  group->Alts().Add().Add(std::move(item));
+  return group;
+}
+
 // An item that has a quantifier of its own keeps it inside a new group,
 // which takes the new one: 'a+?' is '(a+)?'.
 std::unique_ptr<TcxRegExprParserItem> Quantified(std::unique_ptr<TcxRegExprParserItem> item,
                                                  std::unique_ptr<TcxRegExprQuantifier> quantifier) {
-  if (!item->IsSimpleQuantifier()) {
-    auto group = std::make_unique<TcxRegExprParserBlockItem>();
-    group->Alts().Add().Add(std::move(item));
-    item = std::move(group);
-  }
+  if (!item->IsSimpleQuantifier()) item = InGroup(std::move(item));
   item->SetQuantifier(std::move(quantifier));
   return item;
 }
@@ -289,7 +291,9 @@ void TcxRegExpr::SkipToBraceEnd() {
 
 // x{n,m} becomes a group of n copies of x followed by optional ones nested
 // from the inside out, so that x{2,4} is 'xx(x(x)?)?'; x{n,} ends in 'x*'.
-// The first copy is x itself, which a back-reference may name.
+// The first copy is x itself, which a back-reference may name; it keeps the
+// quantifier written after it, so 'x{0,}' wraps it as '(x)*' and the
+// reference still copies x.
 void TcxRegExpr::ExpandParameterQuantifier(TcxRegExprParserAlt& Alt, int Min, int Max) {
   std::vector<std::unique_ptr<TcxRegExprParserItem>> copies;
   copies.push_back(Alt.TakeLast());
@@ -299,13 +303,17 @@ void TcxRegExpr::ExpandParameterQuantifier(TcxRegExprParserAlt& Alt, int Min, in
     FRemovedBlocks.push_back(std::move(copies[0]));
     copies.clear();
   }
+  const auto quantifiedCopy = [&copies](int index, std::unique_ptr<TcxRegExprQuantifier> quantifier) {
+    auto copy = index == 0 ? InGroup(std::move(copies[0])) : std::move(copies[index]);
+    return Quantified(std::move(copy), std::move(quantifier));
+  };
   auto group = std::make_unique<TcxRegExprParserBlockItem>();
   TcxRegExprParserAlt& sequence = group->Alts().Add();
   for (int i = 0; i < Min; ++i) sequence.Add(std::move(copies[i]));
   if (Max < 0) {
-    sequence.Add(Quantified(std::move(copies[Min]), std::make_unique<TcxRegExprStarQuantifier>()));
+    sequence.Add(quantifiedCopy(Min, std::make_unique<TcxRegExprStarQuantifier>()));
   } else if (Max > Min) {
-    auto tail = Quantified(std::move(copies[Max - 1]), std::make_unique<TcxRegExprQuestionQuantifier>());
+    auto tail = quantifiedCopy(Max - 1, std::make_unique<TcxRegExprQuestionQuantifier>());
     for (int i = Max - 2; i >= Min; --i) {
       auto optional = std::make_unique<TcxRegExprParserBlockItem>();
       TcxRegExprParserAlt& inner = optional->Alts().Add();
