@@ -151,6 +151,7 @@ class TcxRegExpr {
   bool ParseEnd() const { return FLexemIndex >= static_cast<int>(FLexems.size()); }
   const TcxLexem& Lexem() const { return FLexems[FLexemIndex]; }
   void SyntaxAnalysis();
+  void AddParseError(const std::string& Text);
   void ParseAlternatives(TcxRegExprParserAlts& Alts, int Depth);
   void ParseAlternative(TcxRegExprParserAlt& Alt, int Depth);
   void ParseItem(TcxRegExprParserAlt& Alt, int Depth);

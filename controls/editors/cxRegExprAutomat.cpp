@@ -118,24 +118,57 @@ TcxRegExprAutomat::TcxRegExprAutomat(std::unique_ptr<TcxRegExprParserAlts> Parse
   Reset();
 }
 
+bool TcxRegExprAutomat::KeepsRealNextStates(TcxRegExprSimpleState& State) {
+  using TSuccessors = TcxRegExprSimpleState::TSuccessors;
+  if (State.FSuccessors != TSuccessors::Unknown) return State.FSuccessors == TSuccessors::Kept;
+  ++FClosureWalk;
+  FPending.assign(State.FNextStates.rbegin(), State.FNextStates.rend());
+  while (!FPending.empty() && State.FRealNext.size() <= MaxKeptSuccessors) {
+    TcxRegExprState* state = FPending.back();
+    FPending.pop_back();
+    if (state->FClosureVisit == FClosureWalk) continue;
+    state->FClosureVisit = FClosureWalk;
+    if (TcxRegExprSimpleState* position = state->AsSimpleState()) {
+      State.FRealNext.push_back(position);
+    } else {
+      FPending.insert(FPending.end(), state->FNextStates.rbegin(), state->FNextStates.rend());
+    }
+  }
+  FPending.clear();
+  State.FSuccessors = State.FRealNext.size() <= MaxKeptSuccessors ? TSuccessors::Kept : TSuccessors::Many;
+  if (State.FSuccessors == TSuccessors::Many) TcxRegExprSimpleState::TPositions().swap(State.FRealNext);
+  return State.FSuccessors == TSuccessors::Kept;
+}
+
+template <typename TAccept>
+void TcxRegExprAutomat::WalkNextPositions(const TcxRegExprState& State, TAccept& Accept) {
+  FPending.assign(State.FNextStates.rbegin(), State.FNextStates.rend());
+  while (!FPending.empty()) {
+    TcxRegExprState* state = FPending.back();
+    FPending.pop_back();
+    if (state->FVisit == FWalk) continue;
+    state->FVisit = FWalk;
+    if (TcxRegExprSimpleState* position = state->AsSimpleState()) {
+      if (Accept(*position)) FSets.push_back(position);
+    } else {
+      FPending.insert(FPending.end(), state->FNextStates.rbegin(), state->FNextStates.rend());
+    }
+  }
+}
+
 template <typename TAccept>
 void TcxRegExprAutomat::AppendNextPositions(size_t Begin, size_t End, TAccept&& Accept) {
   ++FWalk;
-  const auto pushNextStates = [this](const TcxRegExprState& state) {
-    FPending.insert(FPending.end(), state.FNextStates.rbegin(), state.FNextStates.rend());
-  };
   for (size_t i = Begin; i < End; ++i) {
-    pushNextStates(*FSets[i]);
-    while (!FPending.empty()) {
-      TcxRegExprState* state = FPending.back();
-      FPending.pop_back();
-      if (state->FVisit == FWalk) continue;
-      state->FVisit = FWalk;
-      if (TcxRegExprSimpleState* position = state->AsSimpleState()) {
-        if (Accept(*position)) FSets.push_back(position);
-      } else {
-        pushNextStates(*state);
-      }
+    TcxRegExprSimpleState& state = *FSets[i];
+    if (!KeepsRealNextStates(state)) {
+      WalkNextPositions(state, Accept);
+      continue;
+    }
+    for (TcxRegExprSimpleState* position : state.FRealNext) {
+      if (position->FVisit == FWalk) continue;
+      position->FVisit = FWalk;
+      if (Accept(*position)) FSets.push_back(position);
     }
   }
 }

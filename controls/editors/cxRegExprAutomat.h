@@ -26,11 +26,16 @@ class TcxRegExprState {
  private:
   friend class TcxRegExprAutomat;
   TcxRegExprStates FNextStates;
-  uint64_t FVisit = 0;  // the automaton's walk that reached the state last
+  // The automaton's walks that reached the state last: the union of a
+  // state set's successors, and the search for one state's successors.
+  uint64_t FVisit = 0;
+  uint64_t FClosureVisit = 0;
 };
 
 class TcxRegExprSimpleState : public TcxRegExprState {
  public:
+  using TPositions = std::vector<TcxRegExprSimpleState*>;
+
   // The automaton's start state has no item.
   explicit TcxRegExprSimpleState(std::unique_ptr<TcxRegExprItem> Item) : FItem(std::move(Item)) {}
   bool IsFinal() const { return FIsFinal; }
@@ -42,8 +47,14 @@ class TcxRegExprSimpleState : public TcxRegExprState {
   }
 
  private:
+  friend class TcxRegExprAutomat;
   bool FIsFinal = false;
   std::unique_ptr<TcxRegExprItem> FItem;
+  // The positions that can consume the next character, found through the
+  // group entries and exits once and kept when they are few.
+  enum class TSuccessors : uint8_t { Unknown, Kept, Many };
+  TSuccessors FSuccessors = TSuccessors::Unknown;
+  TPositions FRealNext;
 };
 
 // The entry or exit of a group: consumes nothing.
@@ -197,9 +208,12 @@ class TcxRegExprAutomat {
   // Appends the positions that follow the current set (through the group
   // entries and exits) and pass Accept; the result is how many.
   // Appends to FSets, once each, the positions that follow the set in
-  // [Begin, End) (through group entries and exits) and pass Accept.
+  // [Begin, End) and pass Accept.
   template <typename TAccept>
   void AppendNextPositions(size_t Begin, size_t End, TAccept&& Accept);
+  template <typename TAccept>
+  void WalkNextPositions(const TcxRegExprState& State, TAccept& Accept);
+  bool KeepsRealNextStates(TcxRegExprSimpleState& State);
   // The character that all positions following the set in [Begin, End)
   // stand for, when they stand for one and the same; the positions are left
   // appended to FSets.
@@ -214,6 +228,12 @@ class TcxRegExprAutomat {
   // where each begins, and the last one is the current set.
   std::vector<TcxRegExprSimpleState*> FSets;
   std::vector<size_t> FHistory;
+  // Up to this many successors are kept per position. A run of optional
+  // items gives each of its positions all the following ones; walking them
+  // with one mark per step keeps a keystroke linear where the kept lists of
+  // every current position would make it quadratic.
+  static constexpr size_t MaxKeptSuccessors = 64;
   uint64_t FWalk = 0;
+  uint64_t FClosureWalk = 0;
   TcxRegExprStates FPending;
 };

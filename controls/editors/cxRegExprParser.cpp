@@ -63,6 +63,14 @@ void TcxRegExpr::SyntaxAnalysis() {
   FAutomat = std::make_unique<TcxRegExprAutomat>(std::move(alts));
 }
 
+// At the lexem where parsing stands; past the end, at the last one. An
+// expression of nothing but empty quotes has none.
+void TcxRegExpr::AddParseError(const std::string& Text) {
+  if (!ParseEnd()) return AddError(Lexem(), Text);
+  if (FLexems.empty()) return AddError(0, 0, Text);
+  AddError(FLexems.back(), Text);
+}
+
 void TcxRegExpr::ParseAlternatives(TcxRegExprParserAlts& Alts, int Depth) {
   ParseAlternative(Alts.Add(), Depth);
   while (!ParseEnd() && Lexem().IsSpecial('|')) {
@@ -74,7 +82,7 @@ void TcxRegExpr::ParseAlternatives(TcxRegExprParserAlts& Alts, int Depth) {
 // Reads items up to the end, a "|", or the ")" of the enclosing group.
 void TcxRegExpr::ParseAlternative(TcxRegExprParserAlt& Alt, int Depth) {
   if (ParseEnd() || Lexem().IsSpecial('|')) {
-    return AddError(ParseEnd() ? FLexems.back() : Lexem(), Message(cxMsgRegExprEmptyAlternative));
+    return AddParseError(Message(cxMsgRegExprEmptyAlternative));
   }
   if (Depth > 0 && Lexem().IsSpecial(')')) return AddError(Lexem(), Message(cxMsgRegExprEmptyBlock));
   while (!ParseEnd() && !Lexem().IsSpecial('|')) {
@@ -279,7 +287,7 @@ bool TcxRegExpr::ReadParameterBounds(int& Min, int& Max) {
     }
   }
   if (!illegalInteger) {
-    AddError(ParseEnd() ? FLexems.back() : Lexem(), Message(cxMsgRegExprIncorrectParameterQuantifier));
+    AddParseError(Message(cxMsgRegExprIncorrectParameterQuantifier));
   }
   return false;
 }

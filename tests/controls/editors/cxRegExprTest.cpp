@@ -93,6 +93,7 @@ const TErrorCase kErrorCases[] = {
     {"((a?))*", "Line1, Char7: The '*' quantifier cannot be applied here"},
     {"a|", "Line1, Char2: The alternative should not be empty"},
     {"|a", "Line1, Char1: The alternative should not be empty"},
+    {"''", "The alternative should not be empty"},
     {"()", "Line1, Char2: The block should not be empty"},
     {")a(", "Line1, Char1: Illegal ')'\nLine1, Char3: The alternative should not be empty\nMissing ')'"},
     {"[a-b-c]", "Line1, Char5: Illegal '-'"},
