@@ -52,7 +52,8 @@ const std::vector<TExpression> kExpressions = {
     {"UsDate", UsDate(kShortMonths, kSmartWords), UsDate(Unquoted(kShortMonths), Unquoted(kSmartWords)), "12/25/2026"},
     {"UsDateWord", UsDate(kShortMonths, kSmartWords), UsDate(Unquoted(kShortMonths), Unquoted(kSmartWords)),
      "tomorrow+14"},
-    {"EMail", "[\\w.\\-]+@[\\w\\-]+(\\.[\\w\\-]+)+", "[\\w.\\-]+@[\\w\\-]+(\\.[\\w\\-]+)+", "john.smith@mail.example.com"},
+    {"EMail", "[\\w.\\-]+@[\\w\\-]+(\\.[\\w\\-]+)+", "[\\w.\\-]+@[\\w\\-]+(\\.[\\w\\-]+)+",
+     "john.smith@mail.example.com"},
 };
 
 void CompileOurs(TcxRegExpr& expression, const std::string& pattern) {
@@ -65,8 +66,8 @@ pcre2_code* CompilePcre(const std::string& pattern, bool jit) {
   const std::string anchored = "\\A(?:" + pattern + ")\\z";
   int error = 0;
   PCRE2_SIZE offset = 0;
-  pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(anchored.c_str()), anchored.size(), 0, &error, &offset,
-                                   nullptr);
+  pcre2_code* code =
+      pcre2_compile(reinterpret_cast<PCRE2_SPTR>(anchored.c_str()), anchored.size(), 0, &error, &offset, nullptr);
   if (!code) {
     std::fprintf(stderr, "PCRE2 refuses %s\n", anchored.c_str());
     std::exit(1);

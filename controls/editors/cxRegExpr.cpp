@@ -36,7 +36,9 @@ std::string TcxRegExpr::Message(const TResStringRec& Resource, const std::string
   return at == std::string::npos ? text : text.replace(at, 2, Argument);
 }
 
-void TcxRegExpr::AddError(int Line, int Char, const std::string& Text) { FErrors.Add(TcxRegExprError(Line, Char, Text)); }
+void TcxRegExpr::AddError(int Line, int Char, const std::string& Text) {
+  FErrors.Add(TcxRegExprError(Line, Char, Text));
+}
 
 void TcxRegExpr::AddError(const TcxLexem& Lexem, const std::string& Text) { AddError(Lexem.Line, Lexem.Char, Text); }
 

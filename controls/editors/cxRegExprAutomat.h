@@ -17,7 +17,6 @@ using TcxRegExprStates = std::vector<TcxRegExprState*>;
 class TcxRegExprState {
  public:
   virtual ~TcxRegExprState() = default;
-  const TcxRegExprStates& NextStates() const { return FNextStates; }
   void AddNext(TcxRegExprState* State) { FNextStates.push_back(State); }
   // A position that consumes a character; nullptr for a state that only
   // passes the character on to its next states.
@@ -73,9 +72,7 @@ class TcxRegExprQuantifierOf : public TcxRegExprQuantifier {
  public:
   bool CanMissing() const override { return Missing; }
   bool CanRepeat() const override { return Repeat; }
-  std::unique_ptr<TcxRegExprQuantifier> Clone() const override {
-    return std::make_unique<TcxRegExprQuantifierOf>();
-  }
+  std::unique_ptr<TcxRegExprQuantifier> Clone() const override { return std::make_unique<TcxRegExprQuantifierOf>(); }
 };
 using TcxRegExprSimpleQuantifier = TcxRegExprQuantifierOf<false, false>;
 using TcxRegExprQuestionQuantifier = TcxRegExprQuantifierOf<true, false>;

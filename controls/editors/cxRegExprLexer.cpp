@@ -54,11 +54,26 @@ void TcxRegExpr::LexicalAnalysis() {
     const int line = FCurrentLine;
     const int column = FCurrentChar;
     switch (ch) {
-      case '(': ++openGroups; AddLexem(lcSpecial, "(", line, column); break;
-      case ')': --openGroups; AddLexem(lcSpecial, ")", line, column); break;
-      case '|': case '?': case '*': case '+': AddLexem(lcSpecial, std::string(1, ch), line, column); break;
-      case '{': AddLexem(lcSpecial, "{", line, column); ReadParameterQuantifier(); break;
-      case '[': AddLexem(lcSpecial, "[", line, column); ReadBrackets(); break;
+      case '(':
+        ++openGroups;
+        AddLexem(lcSpecial, "(", line, column);
+        break;
+      case ')':
+        --openGroups;
+        AddLexem(lcSpecial, ")", line, column);
+        break;
+      case '|':
+      case '?':
+      case '*':
+      case '+': AddLexem(lcSpecial, std::string(1, ch), line, column); break;
+      case '{':
+        AddLexem(lcSpecial, "{", line, column);
+        ReadParameterQuantifier();
+        break;
+      case '[':
+        AddLexem(lcSpecial, "[", line, column);
+        ReadBrackets();
+        break;
       case '\\': ReadEscape(); break;
       case '\'': ReadQuotedString(); break;
       case '.': AddLexem(lcAll, ".", line, column); break;

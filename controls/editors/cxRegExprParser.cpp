@@ -112,12 +112,12 @@ void TcxRegExpr::ParseItem(TcxRegExprParserAlt& Alt, int Depth) {
   switch (lexem.Text[0]) {
     case '(': return ParseGroup(Alt, Depth);
     case '[': return ParseSet(Alt);
-    case '?': case '*': case '+': return ApplyQuantifier(Alt);
+    case '?':
+    case '*':
+    case '+': return ApplyQuantifier(Alt);
     case '{': return ApplyParameterQuantifier(Alt);
     case ',': ++FLexemIndex; return;
-    default:
-      AddError(lexem, Message(cxMsgRegExprIllegalSymbol, lexem.Text));
-      ++FLexemIndex;
+    default: AddError(lexem, Message(cxMsgRegExprIllegalSymbol, lexem.Text)); ++FLexemIndex;
   }
 }
 

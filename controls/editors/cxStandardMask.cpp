@@ -81,10 +81,14 @@ void TcxStandardMask::CompileStandardMask() {
   while (i < FMask.size()) {
     const char ch = FMask[i];
     switch (ch) {
-      case 'L': case 'l': AddInput<TcxStandardMaskAlphaItem>(ch == 'l', caseMode); break;
-      case 'A': case 'a': AddInput<TcxStandardMaskAlphaNumericItem>(ch == 'a', caseMode); break;
-      case 'C': case 'c': AddInput<TcxStandardMaskASCIIItem>(ch == 'c', caseMode); break;
-      case '0': case '9': AddInput<TcxStandardMaskNumericItem>(ch == '9', caseMode); break;
+      case 'L':
+      case 'l': AddInput<TcxStandardMaskAlphaItem>(ch == 'l', caseMode); break;
+      case 'A':
+      case 'a': AddInput<TcxStandardMaskAlphaNumericItem>(ch == 'a', caseMode); break;
+      case 'C':
+      case 'c': AddInput<TcxStandardMaskASCIIItem>(ch == 'c', caseMode); break;
+      case '0':
+      case '9': AddInput<TcxStandardMaskNumericItem>(ch == '9', caseMode); break;
       case '#': FItems.push_back(std::make_unique<TcxStandardMaskNumericSymbolItem>(caseMode)); break;
       case ':': addLiteral(CurrentLocale().TimeSeparator()); break;
       case '/': addLiteral(CurrentLocale().DateSeparator()); break;

@@ -8,7 +8,9 @@ TLocale* chosenLocale = nullptr;
 
 }  // namespace
 
-char TInvariantLocale::UpperCase(char ch) const { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+char TInvariantLocale::UpperCase(char ch) const {
+  return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
 
 TLocale& CurrentLocale() { return chosenLocale ? *chosenLocale : SystemLocale(); }
 

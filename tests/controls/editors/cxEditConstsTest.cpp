@@ -1,10 +1,10 @@
-#include "controls/editors/cxEditConsts.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "controls/editors/cxEditConsts.h"
 
 #ifdef _WIN32
 #include <windows.h>

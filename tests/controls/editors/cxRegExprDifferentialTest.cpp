@@ -44,10 +44,10 @@ using TAlt = std::vector<TNode>;
 
 struct TNode {
   enum TKind { Atom, Group, Reference } Kind = Atom;
-  std::string Source;                // the atom as the engine reads it
-  TBytes Accepts;                    // the atom's bytes, under the case mode
-  std::vector<TAlt> Alts;            // a group's alternatives
-  int Number = 0;                    // a group's number, or the group a reference copies
+  std::string Source;                   // the atom as the engine reads it
+  TBytes Accepts;                       // the atom's bytes, under the case mode
+  std::vector<TAlt> Alts;               // a group's alternatives
+  int Number = 0;                       // a group's number, or the group a reference copies
   std::shared_ptr<const TNode> Target;  // the group a reference copies, as it was closed
   std::vector<TQuantifier> Quantifiers;
 };
@@ -139,10 +139,22 @@ class TGenerator {
   TNode ClassAtom() {
     TNode node;
     switch (Below(9)) {
-      case 0: node.Source = "."; node.Accepts.set(); break;
-      case 1: node.Source = "/"; node.Accepts.set(static_cast<unsigned char>(kDateSeparator)); break;
-      case 2: node.Source = ":"; node.Accepts.set(static_cast<unsigned char>(kTimeSeparator)); break;
-      case 3: node.Source = "\\p"; node.Accepts = Folded(kDecimalSeparator); break;
+      case 0:
+        node.Source = ".";
+        node.Accepts.set();
+        break;
+      case 1:
+        node.Source = "/";
+        node.Accepts.set(static_cast<unsigned char>(kDateSeparator));
+        break;
+      case 2:
+        node.Source = ":";
+        node.Accepts.set(static_cast<unsigned char>(kTimeSeparator));
+        break;
+      case 3:
+        node.Source = "\\p";
+        node.Accepts = Folded(kDecimalSeparator);
+        break;
       default: {
         static const char kClasses[] = "dDwWsS";
         const char name = kClasses[Below(6)];
@@ -166,7 +178,9 @@ class TGenerator {
   }
 
   // A set member's character: plain when the bracket syntax leaves it alone.
-  std::string SetChar(unsigned char ch) { return std::isalnum(ch) ? std::string(1, static_cast<char>(ch)) : "\\x" + Hex(ch); }
+  std::string SetChar(unsigned char ch) {
+    return std::isalnum(ch) ? std::string(1, static_cast<char>(ch)) : "\\x" + Hex(ch);
+  }
 
   TNode SetAtom() {
     for (;;) {
@@ -304,9 +318,7 @@ std::string PcreClass(const TBytes& bytes) {
 }
 
 // A copied group keeps its first quantifier when that is ?, * or +.
-bool KeepsOwnQuantifier(const TNode& group) {
-  return !group.Quantifiers.empty() && group.Quantifiers[0].Kind != '{';
-}
+bool KeepsOwnQuantifier(const TNode& group) { return !group.Quantifiers.empty() && group.Quantifiers[0].Kind != '{'; }
 
 std::string Pcre(const std::vector<TAlt>& alts) {
   std::string text;
@@ -319,7 +331,8 @@ std::string Pcre(const std::vector<TAlt>& alts) {
         case TNode::Group: item = "(?:" + Pcre(node.Alts) + ")"; break;
         case TNode::Reference:
           item = "(?:" + Pcre(node.Target->Alts) + ")";
-          if (KeepsOwnQuantifier(*node.Target)) item = "(?:" + item + ")" + PcreQuantifierText(node.Target->Quantifiers[0]);
+          if (KeepsOwnQuantifier(*node.Target))
+            item = "(?:" + item + ")" + PcreQuantifierText(node.Target->Quantifiers[0]);
           break;
       }
       for (const TQuantifier& q : node.Quantifiers) item = "(?:" + item + ")" + PcreQuantifierText(q);
@@ -424,7 +437,8 @@ class TOracle {
 
  private:
   std::optional<bool> Match(const std::string& text, uint32_t options) {
-    const int rc = pcre2_match(FCode, reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), 0, options, FData, FContext);
+    const int rc =
+        pcre2_match(FCode, reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), 0, options, FData, FContext);
     if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT) {
       ++OverLimit;
       return std::nullopt;

@@ -1,11 +1,10 @@
-#include "controls/editors/cxRegExpr.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "controls/editors/cxRegExpr.h"
 #include "tests/support/TestLocale.h"
 
 namespace {
@@ -268,13 +267,8 @@ struct TCaseInsensitiveCase {
 };
 
 const TCaseInsensitiveCase kCaseInsensitiveCases[] = {
-    {"abc", "ABC", "abc", true},
-    {"a1|[A-Z]2", "A2", "a2", true},
-    {"[a-z]", "A", "", false},
-    {"[ab]", "B", "b", true},
-    {"[^ab]", "B", "", false},
-    {"\xe0", "\xc0", "\xe0", true},
-    {"\\w", "\xe0", "", false},
+    {"abc", "ABC", "abc", true}, {"a1|[A-Z]2", "A2", "a2", true}, {"[a-z]", "A", "", false},  {"[ab]", "B", "b", true},
+    {"[^ab]", "B", "", false},   {"\xe0", "\xc0", "\xe0", true},  {"\\w", "\xe0", "", false},
 };
 
 TEST_F(cxRegExprTest, CaseInsensitiveSymbolsFoldByTheLocaleAndRangesDoNot) {

@@ -1,10 +1,9 @@
-#include "controls/editors/cxStandardMask.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
+#include "controls/editors/cxStandardMask.h"
 #include "tests/support/TestLocale.h"
 
 namespace {
@@ -127,7 +126,7 @@ struct TValidCase {
 };
 
 const TValidCase kValidCases[] = {
-    {"00-99", "12-34", true},  {"00-99", "12-3_", true},  {"00-99", "12-3 ", true}, {"00-99", "1_-34", false},
+    {"00-99", "12-34", true},  {"00-99", "12-3_", true},   {"00-99", "12-3 ", true}, {"00-99", "1_-34", false},
     {"00-99", "12_34", false}, {"00-99", "12-345", false}, {"#0", "_5", true},       {"C", "_", true},
     {"c", "_", true},          {"L", "_", false},          {"l", " ", true},         {"A", "!", false},
 };
