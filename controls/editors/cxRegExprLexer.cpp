@@ -165,8 +165,9 @@ void TcxRegExpr::ReadParameterQuantifier() {
   }
 }
 
-// The "[" has been read. A "]" or "-" first in the set is an ordinary
-// character; a "-" just before the closing "]" is one too.
+// The "[" has been read. A "]" ends the set, even first (the empty set is
+// refused later); a "^" first negates it; a "-" first, or just before the
+// closing "]", is an ordinary character.
 void TcxRegExpr::ReadBrackets() {
   bool first = true;
   for (;;) {
@@ -175,12 +176,11 @@ void TcxRegExpr::ReadBrackets() {
     const char ch = ReadChar();
     const int line = FCurrentLine;
     const int column = FCurrentChar;
-    if (first && ch == ']') return AddLexem(lcSpecial, "]", line, column);
-    if (first && ch == '^' && (FLexems.back().IsSpecial('['))) {
+    if (ch == ']') return AddLexem(lcSpecial, "]", line, column);
+    if (first && ch == '^' && FLexems.back().IsSpecial('[')) {
       AddLexem(lcSpecial, "^", line, column);
       continue;
     }
-    if (!first && ch == ']') return AddLexem(lcSpecial, "]", line, column);
     if (!first && ch == '-' && !NextNonBlankIs(']')) {
       AddLexem(lcSpecial, "-", line, column);
     } else {

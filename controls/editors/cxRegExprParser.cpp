@@ -52,7 +52,6 @@ std::unique_ptr<TcxRegExprParserItem> Quantified(std::unique_ptr<TcxRegExprParse
 
 void TcxRegExpr::SyntaxAnalysis() {
   auto alts = std::make_unique<TcxRegExprParserAlts>();
-  FPositionCount = 0;
   ParseAlternatives(*alts, 0);
   if (FErrors.Count() > 0) {
     FBlocks.clear();
