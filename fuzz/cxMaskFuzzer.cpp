@@ -1,0 +1,155 @@
+// Drives the mask engines as a user would, with arbitrary masks and typing:
+// a picture mask or an expression, then a run of operations. Nothing may
+// crash, leak or hang; a refused character must change nothing; completion
+// must stop; and the engine's history must stay in step with the text.
+//
+// Input: a flags byte (bit 0 expression, bit 1 case-insensitive, bit 2
+// completing), a length byte, that many bytes of mask, then operations of
+// one byte each, some followed by a character.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "controls/editors/cxRegExpr.h"
+#include "controls/editors/cxStandardMask.h"
+
+namespace {
+
+class TInput {
+ public:
+  TInput(const uint8_t* data, size_t size) : FData(data), FSize(size) {}
+  bool AtEnd() const { return FPosition >= FSize; }
+  uint8_t Byte() { return AtEnd() ? 0 : FData[FPosition++]; }
+  std::string Bytes(size_t count) {
+    std::string bytes;
+    while (count-- > 0 && !AtEnd()) bytes += static_cast<char>(Byte());
+    return bytes;
+  }
+
+ private:
+  const uint8_t* FData;
+  size_t FSize;
+  size_t FPosition = 0;
+};
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+// The text the user would see, built from the engine's own reports.
+class TTypist {
+ public:
+  explicit TTypist(TcxRegExpr& expression) : FExpression(expression) {
+    FExpression.SetOnAddChar([this](char ch) {
+      Require(++FAddedThisStep <= TcxRegExpr::MaxPositions + 1);
+      FText += ch;
+    });
+    FExpression.SetOnDeleteChar([this] {
+      Require(!FText.empty());
+      FText.pop_back();
+    });
+  }
+
+  void StartStep() { FAddedThisStep = 0; }
+
+  void Next(char typed) {
+    const bool wasFinal = FExpression.IsFinal();
+    const std::string before = FText;
+    char ch = typed;
+    StartStep();
+    const size_t length = FText.size();
+    if (FExpression.Next(ch)) {
+      FText.insert(length, 1, ch);
+    } else {
+      Require(FText == before && FExpression.IsFinal() == wasFinal);
+    }
+  }
+
+  void Prev() {
+    StartStep();
+    if (FExpression.Prev()) {
+      Require(!FText.empty());
+      FText.pop_back();
+    } else {
+      Require(FText.empty());
+    }
+  }
+
+  void Reset() {
+    FExpression.Reset();
+    FText.clear();
+  }
+
+  void SetCompletion(bool on) {
+    StartStep();
+    FExpression.SetUpdateOnNext(on);
+  }
+
+  // The history holds one state set per character of the text.
+  void CheckInStep() { Require(FExpression.IsStart() == FText.empty()); }
+
+ private:
+  TcxRegExpr& FExpression;
+  std::string FText;
+  int FAddedThisStep = 0;
+};
+
+void FuzzExpression(const std::string& pattern, uint8_t flags, TInput& input) {
+  TcxRegExpr expression;
+  expression.SetCaseInsensitive(flags & 2);
+  TTypist typist(expression);
+  typist.SetCompletion(flags & 4);
+  TMemoryStream stream;
+  stream.WriteBuffer(pattern.data(), static_cast<int64_t>(pattern.size()));
+  try {
+    expression.Compile(&stream);
+  } catch (const EcxRegExprError& error) {
+    Require(error.Errors().Count() > 0);
+    for (int i = 0; i < error.Errors().Count(); ++i) Require(!error.Errors().Items(i).FullText().empty());
+    return;
+  }
+  typist.Reset();
+  while (!input.AtEnd()) {
+    switch (input.Byte() % 6) {
+      case 0: typist.Next(static_cast<char>(input.Byte())); break;
+      case 1: typist.Prev(); break;
+      case 2: typist.Reset(); break;
+      case 3: typist.SetCompletion(true); break;
+      case 4: typist.SetCompletion(false); break;
+      default: typist.Next(pattern.empty() ? 'a' : pattern[input.Byte() % pattern.size()]);
+    }
+    typist.CheckInStep();
+  }
+}
+
+void FuzzPictureMask(const std::string& mask, TInput& input) {
+  TcxStandardMask standard;
+  standard.Compile(mask);
+  while (!input.AtEnd()) {
+    const uint8_t operation = input.Byte();
+    std::string text = input.Bytes(input.Byte() % 24);
+    standard.Format(text, operation & 1, operation & 2);
+    Require(static_cast<int>(text.size()) == standard.Count());
+    std::string again = text;
+    standard.Format(again, operation & 1, true);
+    Require(again == text);
+    standard.IsFullValid(again);
+    standard.ExtractValue(text);
+    Require(static_cast<int>(text.size()) <= standard.Count());
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  TInput input(data, size);
+  const uint8_t flags = input.Byte();
+  const std::string mask = input.Bytes(input.Byte());
+  if (flags & 1) {
+    FuzzExpression(mask, flags, input);
+  } else {
+    FuzzPictureMask(mask, input);
+  }
+  return 0;
+}
