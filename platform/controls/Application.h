@@ -62,8 +62,9 @@ class TApplication : public TComponent {
   // message box and returns, so the program goes on.
   void HandleException(TObject* sender) noexcept;
 
-  // A message box owned by the application window; the result is the button
-  // pressed (IDOK, IDYES...). A handler set here answers instead.
+  // A message box owned by the active form (the main form, or the application
+  // window before there is one) and modal to the program; the result is the
+  // button pressed (IDOK, IDYES...). A handler set here answers instead.
   int MessageBox(const std::string& text, const std::string& caption, UINT flags);
   void SetMessageBoxHandler(TMessageBoxHandler handler) { FMessageBoxHandler = std::move(handler); }
 
@@ -77,6 +78,8 @@ class TApplication : public TComponent {
 
  private:
   void CreateHandle();
+  // The active form's window, else the shown main form's, else the application window.
+  HWND ActiveFormHandle() const;
   // Tab, Enter, Escape and mnemonics in a form go to the dialog manager,
   // which handles or dispatches the message itself.
   bool IsDialogKeyMessage(MSG& message);
