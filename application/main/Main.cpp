@@ -428,6 +428,8 @@ void TMainW::ShowExchange(const std::string& connection, const std::string& outc
   FConnected = connected;
 }
 
+// The operator sees a trap of the selected device at once; waiting for the
+// next Refresh would show it never, as the Refresh reads the state anew.
 void TMainW::ShowAlarm(const TPDU& trap) {
   if (trap.SenderIP != CurrentDevice.IP || trap.NEAddr != CurrentDevice.Addr) return;
   if (trap.Port == 1) {
@@ -436,6 +438,7 @@ void TMainW::ShowAlarm(const TPDU& trap) {
     // Any trap of an Ethernet port but a cleared link trap means the link is up.
     FEthStates[trap.Port - 1].LinkUp = !(trap.TrapIndex == kTrapLink && trap.State == 0);
   }
+  PaintIndicators();
 }
 
 void TMainW::ShowPortOneAlarm(const TPDU& trap) {
@@ -475,6 +478,8 @@ void TMainW::CreateEthLeds() {
 }
 
 void TMainW::PaintEthLeds() {
+  // The lamps exist once the window has been shown.
+  if (!FEthLeds[0][elLink]) return;
   for (int port = 0; port < kEthPortCount; ++port) {
     const TEthState& state = FEthStates[port];
     const bool linkUp = FConnected && state.LinkUp;

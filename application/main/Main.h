@@ -90,8 +90,8 @@ class TMainW : public TForm, public TExchangeMonitor {
 
   // Status panel 1 the connection, panel 2 the outcome of the last exchange.
   void ShowExchange(const std::string& connection, const std::string& outcome, bool connected) override;
-  // Applies a trap of the selected device to its indicator and link flags;
-  // the lamps show them the next time they are painted.
+  // Applies a trap of the selected device to its indicator and link flags
+  // and repaints the lamps and indicators.
   void ShowAlarm(const TPDU& trap) override;
 
   // Decodes the 87-octet port-state block; a value of any other length changes nothing.
