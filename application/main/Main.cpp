@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "application/core/Share.h"
@@ -11,6 +12,7 @@
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
+#include "platform/graphics/GdiHandles.h"
 #include "platform/rtl/ProgramFolder.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -75,6 +77,10 @@ const char* const kGridHeaders[] = {"\xB9",     "Alarm Mask", "LOOP",     "LOS",
                                     "ERR OVER", "CRC",        "VACT ERR", "TxSQ", "TxCtrl", "RxSQ", "RxCtrl"};
 
 constexpr int kEthLedSize = 10;
+// Room left and right of a cell's widest text or picture.
+constexpr int kCellPadding = 4;
+// The LCAS sequence numbers and control words are octets.
+constexpr int kOctetValues = 256;
 
 bool BitSet(uint8_t octet, int bit) { return (octet & (1u << bit)) != 0; }
 
@@ -202,6 +208,7 @@ void TMainW::OpenInventory(const std::string& fileName) { FIniFile = std::make_u
 
 void TMainW::FormShow(TObject*) {
   InitGridHeaders();
+  FitGridColumns();
   CreateEthLeds();
   PaintIndicators();
   SetStatusText(kAddressPanel, CurrentDevice.IP);
@@ -457,6 +464,31 @@ void TMainW::InitGridHeaders() {
     port_state_table->SetCells(col, 0, kGridHeaders[col]);
   }
   for (int port = 1; port <= kE1PortCount; ++port) port_state_table->SetCells(0, port, IntToStr(port));
+}
+
+void TMainW::FitGridColumns() {
+  const TWindowDC dc(port_state_table->Handle());
+  TCanvas canvas(dc.Get());
+  canvas.Font().Assign(port_state_table->Font());
+  for (int col = 0; col < port_state_table->ColCount(); ++col) {
+    int widest = canvas.TextWidth(port_state_table->Cells(col, 0));
+    for (const std::string& text : ColumnTexts(col)) widest = std::max(widest, canvas.TextWidth(text));
+    if (col >= 1 && col <= kLastFlagColumn) widest = std::max(widest, indicator_template_tick->Width());
+    port_state_table->SetColWidths(col, widest + 2 * kCellPadding);
+  }
+}
+
+// Every text a column below its header can show.
+std::vector<std::string> TMainW::ColumnTexts(int col) {
+  std::vector<std::string> texts;
+  if (col == 0) {
+    for (int port = 1; port <= kE1PortCount; ++port) texts.push_back(IntToStr(port));
+  } else if (col > kLastFlagColumn) {
+    const bool sequence = col == kTxSQColumn || col == kRxSQColumn;
+    for (int value = 0; value < kOctetValues; ++value)
+      texts.push_back(sequence ? IntToStr(value) : LcasCtrlName(static_cast<uint8_t>(value)));
+  }
+  return texts;
 }
 
 // The lamps stand in a table whose columns are the port labels and whose rows the Link, Speed and Duplex labels.

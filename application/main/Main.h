@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "application/core/CommClass.h"
 #include "application/core/SnmpTypes.h"
@@ -100,6 +101,8 @@ class TMainW : public TForm, public TExchangeMonitor {
   void ProbeDeviceType(std::string& Result);
 
   void InitGridHeaders();
+  // Makes each column of the port-state grid as wide as its header or its widest content.
+  void FitGridColumns();
   void CreateEthLeds();
   void PaintEthLeds();
   void PaintIndicators();
@@ -193,6 +196,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   void ShowError(const std::string& routine, const std::string& separator, const Exception& error);
   void ReadPortStates();
 
+  static std::vector<std::string> ColumnTexts(int col);
   void DrawFlagImage(int col, const TPortState& state, const TRect& rect);
   void DrawCentredImage(TImage& image, const TRect& rect, TImage& sizeTemplate);
   void DrawCentredText(const std::string& text, const TRect& rect);
