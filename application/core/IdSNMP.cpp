@@ -211,11 +211,16 @@ std::string UnsignedText(std::string_view content) {
 char* WriteDecimal(char* out, uint32_t value) { return std::to_chars(out, out + 10, value).ptr; }
 
 // Written into room for the longest text the content can give: a "." and ten
-// digits per octet, and three more for the first octet's two components.
-// A sub-identifier cut off by the item's end ends there.
+// digits per octet, and three more for the first octet's two components; on
+// the stack for the identifiers of a usual message. A sub-identifier cut off
+// by the item's end ends there.
 std::string OidText(std::string_view content) {
-  std::string text(11 * content.size() + 3, '\0');
-  char* out = text.data();
+  constexpr size_t kStackOctets = 64;
+  char stack[11 * kStackOctets + 3];
+  std::string heap;
+  if (content.size() > kStackOctets) heap.resize(11 * content.size() + 3);
+  char* const begin = heap.empty() ? stack : heap.data();
+  char* out = begin;
   size_t i = 0;
   while (i < content.size()) {
     const bool firstSubIdentifier = i == 0;
@@ -234,8 +239,7 @@ std::string OidText(std::string_view content) {
       out = WriteDecimal(out, value);
     }
   }
-  text.resize(static_cast<size_t>(out - text.data()));
-  return text;
+  return std::string(begin, out);
 }
 
 std::string IpAddressText(std::string_view content) {
