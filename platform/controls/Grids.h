@@ -95,9 +95,7 @@ class TStringGrid : public TCustomControl {
   void SetScrollBars(TScrollStyle value);
   // The first column and row shown after the fixed ones.
   int LeftCol() const { return FLeftCol; }
-  void SetLeftCol(int value) { ScrollTo(value, FTopRow); }
   int TopRow() const { return FTopRow; }
-  void SetTopRow(int value) { ScrollTo(FLeftCol, value); }
 
   // Any column and row from 0 up, also beyond the counts; raise EListError for a negative one.
   std::string Cells(int col, int row) const;
