@@ -1,7 +1,7 @@
 // Encodes and decodes the two messages the program exchanges most, the
 // GetRequest for the port-state block and its 87-octet GetResponse, with our
 // codec and with net-snmp's library, and prints how many times faster ours is.
-// Measure in an optimised build without sanitizers.
+// scripts/bench builds it optimised, without sanitizers, and runs it.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <string_view>
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/SysUtils.h"
@@ -66,6 +65,10 @@ constexpr size_t kMaxSubIdentifierOctets = 5;
 
 // Base 128, most significant group first, every octet but the last flagged.
 char* WriteSubIdentifier(char* out, uint32_t value) {
+  if (value < kMoreOctetsBit) {
+    *out++ = static_cast<char>(value);
+    return out;
+  }
   char groups[kMaxSubIdentifierOctets];
   int count = 0;
   do {
@@ -77,42 +80,50 @@ char* WriteSubIdentifier(char* out, uint32_t value) {
   return out;
 }
 
-// Plain decimal components, all of them in practice, skip the general
-// conversion; both give the same number.
-uint32_t ComponentValue(std::string_view field) {
-  constexpr size_t kSafeDigits = 9;
-  if (field.empty() || field.size() > kSafeDigits) return static_cast<uint32_t>(StrToIntDef(std::string(field), 0));
-  uint32_t value = 0;
-  for (const char c : field) {
-    if (c < '0' || c > '9') return static_cast<uint32_t>(StrToIntDef(std::string(field), 0));
-    value = value * 10 + static_cast<uint32_t>(c - '0');
+// Calls `visit` with each sub-identifier of a dotted identifier: each
+// "."-separated component as a number, the first two joined into one. A
+// component that is not a number (an empty one included) counts as 0, and a
+// missing second component too. Plain decimal components of up to nine
+// digits, all of them in practice, are read as they are scanned; the others
+// take the general conversion, which gives the same number for those.
+template <class F>
+void ForEachSubIdentifier(std::string_view dotted, F&& visit) {
+  constexpr ptrdiff_t kSafeDigits = 9;
+  const char* p = dotted.data();
+  const char* const end = p + dotted.size();
+  uint32_t first = 0;
+  for (int index = 0;; ++index) {
+    const char* const start = p;
+    uint32_t component = 0;
+    while (p != end && static_cast<unsigned char>(*p - '0') < 10) component = component * 10 + (*p++ - '0');
+    if ((p != end && *p != '.') || p == start || p - start > kSafeDigits) {
+      p = std::find(p, end, '.');
+      component = static_cast<uint32_t>(StrToIntDef(std::string(start, p), 0));
+    }
+    if (index == 0)
+      first = 40 * component;
+    else
+      visit(index == 1 ? first + component : component);
+    if (p == end) {
+      if (index == 0) visit(first);
+      return;
+    }
+    ++p;
   }
-  return value;
 }
 
-// Each "."-separated component as a number; one that is not a number (an empty
-// one included) counts as 0, and a missing second component too. Written into
-// room for the most octets the text can give: five for each component, and
-// there is at most one component more than characters.
+char* WriteOid(char* out, std::string_view dotted) {
+  ForEachSubIdentifier(dotted, [&out](uint32_t value) { out = WriteSubIdentifier(out, value); });
+  return out;
+}
+
+// The most octets a dotted text can give: five for each component, and there
+// is at most one component more than characters.
+size_t OidOctetsBound(std::string_view dotted) { return kMaxSubIdentifierOctets * (dotted.size() + 1); }
+
 void WriteOidOctets(std::string& octets, std::string_view dotted) {
-  octets.resize(kMaxSubIdentifierOctets * (dotted.size() + 1));
-  char* out = octets.data();
-  uint32_t first = 0;
-  int index = 0;
-  size_t start = 0;
-  for (size_t end = 0; end <= dotted.size(); ++end) {
-    if (end < dotted.size() && dotted[end] != '.') continue;
-    const uint32_t component = ComponentValue(dotted.substr(start, end - start));
-    if (index == 0) {
-      first = 40 * component;
-    } else {
-      out = WriteSubIdentifier(out, index == 1 ? first + component : component);
-    }
-    ++index;
-    start = end + 1;
-  }
-  if (index == 1) out = WriteSubIdentifier(out, first);
-  octets.resize(static_cast<size_t>(out - octets.data()));
+  octets.resize(OidOctetsBound(dotted));
+  octets.resize(static_cast<size_t>(WriteOid(octets.data(), dotted) - octets.data()));
 }
 
 // Big-endian without leading zero octets; 0 is the single octet 00.
@@ -200,11 +211,16 @@ std::string UnsignedText(std::string_view content) {
 char* WriteDecimal(char* out, uint32_t value) { return std::to_chars(out, out + 10, value).ptr; }
 
 // Written into room for the longest text the content can give: a "." and ten
-// digits per octet, and three more for the first octet's two components.
-// A sub-identifier cut off by the item's end ends there.
+// digits per octet, and three more for the first octet's two components; on
+// the stack for the identifiers of a usual message. A sub-identifier cut off
+// by the item's end ends there.
 std::string OidText(std::string_view content) {
-  std::string text(11 * content.size() + 3, '\0');
-  char* out = text.data();
+  constexpr size_t kStackOctets = 64;
+  char stack[11 * kStackOctets + 3];
+  std::string heap;
+  if (content.size() > kStackOctets) heap.resize(11 * content.size() + 3);
+  char* const begin = heap.empty() ? stack : heap.data();
+  char* out = begin;
   size_t i = 0;
   while (i < content.size()) {
     const bool firstSubIdentifier = i == 0;
@@ -223,8 +239,7 @@ std::string OidText(std::string_view content) {
       out = WriteDecimal(out, value);
     }
   }
-  text.resize(static_cast<size_t>(out - text.data()));
-  return text;
+  return std::string(begin, out);
 }
 
 std::string IpAddressText(std::string_view content) {
@@ -284,6 +299,9 @@ class TBerReader {
     return {Text(item), item.Type};
   }
 
+  // Moves past an item, or into a constructed one, like ReadItem.
+  void SkipItem() { ReadRawItem(); }
+
   // The number the item's text converts to; INTEGER and constructed items,
   // every header field of a sound message, are taken without the text.
   int32_t ReadNumber(int32_t defaultValue) {
@@ -334,11 +352,11 @@ constexpr size_t kOuterLengthPosition = 1;
 void ReadBindings(TBerReader& reader, uint64_t messageLength, TSNMPInfo& info) {
   while (reader.Position() + 1 < messageLength) {
     const size_t bindingStart = reader.Position();
-    reader.ReadItem();
+    reader.SkipItem();
     if (reader.Position() == bindingStart) break;
-    const TBerItem oid = reader.ReadItem();
-    const TBerItem value = reader.ReadItem();
-    info.AddVarBind(oid.Text, value.Text, value.Type);
+    TBerItem oid = reader.ReadItem();
+    TBerItem value = reader.ReadItem();
+    info.AddVarBind(std::move(oid.Text), std::move(value.Text), value.Type);
   }
 }
 
@@ -371,34 +389,50 @@ void TSNMPInfo::PadValuesToOids() {
   while (Values.Count() < Oids.Count()) Values.Add(std::string(), kDefaultValueType);
 }
 
-void TSNMPInfo::AddVarBind(const std::string& oid, const std::string& value, int32_t valueType) {
+void TSNMPInfo::AddVarBind(std::string oid, std::string value, int32_t valueType) {
   PadValuesToOids();
-  const int index = Oids.Add(oid);
+  const int index = Oids.Add(std::move(oid));
   if (Values.Count() > index) {
     Values.SetStrings(index, value);
     Values.SetTags(index, valueType);
   } else {
-    Values.Add(value, valueType);
+    Values.Add(std::move(value), valueType);
   }
 }
 
+void TSNMPInfo::EncodeOids() {
+  FOidOctets.clear();
+  FOidEnds.clear();
+  for (int i = 0; i < Oids.Count(); ++i) {
+    const size_t start = FOidOctets.size();
+    FOidOctets.resize(start + OidOctetsBound(Oids[i]));
+    FOidOctets.resize(static_cast<size_t>(WriteOid(FOidOctets.data() + start, Oids[i]) - FOidOctets.data()));
+    FOidEnds.push_back(FOidOctets.size());
+  }
+}
+
+std::string_view TSNMPInfo::EncodedOid(int index) const {
+  const size_t start = index == 0 ? 0 : FOidEnds[index - 1];
+  return {FOidOctets.data() + start, FOidEnds[index] - start};
+}
+
+int32_t TSNMPInfo::ValueType(int index) const {
+  const intptr_t tag = Values.Tags(index);
+  return tag == kDefaultValueType ? ASN1_OCTET_STRING : static_cast<int32_t>(tag);
+}
+
+// The sizes are taken first, so the message is written once, front to back,
+// into a buffer of its final size.
 std::string TSNMPInfo::EncodeMessage() {
   PadValuesToOids();
-  std::string bindings;
-  std::string oidOctets;
+  EncodeOids();
   std::string scratch;
+  size_t bindingsSize = 0;
   for (int i = 0; i < Oids.Count(); ++i) {
-    const int32_t type = Values.Tags(i) == kDefaultValueType ? ASN1_OCTET_STRING : static_cast<int32_t>(Values.Tags(i));
-    WriteOidOctets(oidOctets, Oids[i]);
-    const std::string_view valueOctets = ValueOctets(Values[i], type, scratch);
-    const size_t bindingSize = ItemSize(oidOctets.size()) + ItemSize(valueOctets.size());
-    const size_t bindingStart = bindings.size();
-    bindings.resize(bindingStart + ItemSize(bindingSize));
-    char* out = WriteHeader(bindings.data() + bindingStart, ASN1_SEQUENCE, bindingSize);
-    out = WriteItem(out, ASN1_OBJECT_ID, oidOctets);
-    WriteItem(out, type, valueOctets);
+    const size_t valueSize = ValueOctets(Values[i], ValueType(i), scratch).size();
+    bindingsSize += ItemSize(ItemSize(EncodedOid(i).size()) + ItemSize(valueSize));
   }
-  const size_t pduSize = 3 * kOneOctetIntegerSize + ItemSize(bindings.size());
+  const size_t pduSize = 3 * kOneOctetIntegerSize + ItemSize(bindingsSize);
   const size_t messageSize = kOneOctetIntegerSize + ItemSize(Community.size()) + ItemSize(pduSize);
   std::string octets(ItemSize(messageSize), '\0');
   char* out = WriteHeader(octets.data(), ASN1_SEQUENCE, messageSize);
@@ -408,7 +442,14 @@ std::string TSNMPInfo::EncodeMessage() {
   out = WriteOneOctetInteger(out, RequestId);
   out = WriteOneOctetInteger(out, ErrorStatus);
   out = WriteOneOctetInteger(out, ErrorIndex);
-  WriteItem(out, ASN1_SEQUENCE, bindings);
+  out = WriteHeader(out, ASN1_SEQUENCE, bindingsSize);
+  for (int i = 0; i < Oids.Count(); ++i) {
+    const std::string_view oid = EncodedOid(i);
+    const std::string_view valueOctets = ValueOctets(Values[i], ValueType(i), scratch);
+    out = WriteHeader(out, ASN1_SEQUENCE, ItemSize(oid.size()) + ItemSize(valueOctets.size()));
+    out = WriteItem(out, ASN1_OBJECT_ID, oid);
+    out = WriteItem(out, ValueType(i), valueOctets);
+  }
   return octets;
 }
 
@@ -421,7 +462,7 @@ void TSNMPInfo::DecodeMessage(const std::string& octets) {
   RequestId = reader.ReadNumber(0);
   ErrorStatus = reader.ReadNumber(0);
   ErrorIndex = reader.ReadNumber(0);
-  reader.ReadItem();
+  reader.SkipItem();
   ReadBindings(reader, messageLength, *this);
 }
 

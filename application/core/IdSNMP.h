@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "application/core/SnmpTypes.h"
 #include "platform/net/UdpClient.h"
@@ -43,7 +45,7 @@ class TSNMPInfo {
   void Clear();
   // A different community starts a new message.
   void SetCommunity(const std::string& community);
-  void AddVarBind(const std::string& oid, const std::string& value, int32_t valueType);
+  void AddVarBind(std::string oid, std::string value, int32_t valueType);
   void SetBuffer(const std::string& octets) { Buffer = octets; }
 
   std::string EncodeMessage();
@@ -71,6 +73,16 @@ class TSNMPInfo {
  private:
   // Value i always pairs with OID i.
   void PadValuesToOids();
+  // The type value i is sent as: OCTET STRING unless it was given one.
+  int32_t ValueType(int index) const;
+  // Encodes every identifier once, before the message is sized; encoding is
+  // the dearest part of writing a message. The buffers are kept, so writing
+  // the next message allocates nothing for them.
+  void EncodeOids();
+  std::string_view EncodedOid(int index) const;
+
+  std::string FOidOctets;
+  std::vector<size_t> FOidEnds;
 };
 
 class TIdSNMP : public TIdUDPClient {

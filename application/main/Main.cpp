@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "application/core/Share.h"
@@ -11,6 +12,7 @@
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
+#include "platform/graphics/GdiHandles.h"
 #include "platform/rtl/ProgramFolder.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -75,6 +77,10 @@ const char* const kGridHeaders[] = {"\xB9",     "Alarm Mask", "LOOP",     "LOS",
                                     "ERR OVER", "CRC",        "VACT ERR", "TxSQ", "TxCtrl", "RxSQ", "RxCtrl"};
 
 constexpr int kEthLedSize = 10;
+// Room left and right of a cell's widest text or picture.
+constexpr int kCellPadding = 4;
+// The LCAS sequence numbers and control words are octets.
+constexpr int kOctetValues = 256;
 
 bool BitSet(uint8_t octet, int bit) { return (octet & (1u << bit)) != 0; }
 
@@ -202,6 +208,7 @@ void TMainW::OpenInventory(const std::string& fileName) { FIniFile = std::make_u
 
 void TMainW::FormShow(TObject*) {
   InitGridHeaders();
+  FitGridColumns();
   CreateEthLeds();
   PaintIndicators();
   SetStatusText(kAddressPanel, CurrentDevice.IP);
@@ -428,6 +435,8 @@ void TMainW::ShowExchange(const std::string& connection, const std::string& outc
   FConnected = connected;
 }
 
+// The operator sees a trap of the selected device at once; waiting for the
+// next Refresh would show it never, as the Refresh reads the state anew.
 void TMainW::ShowAlarm(const TPDU& trap) {
   if (trap.SenderIP != CurrentDevice.IP || trap.NEAddr != CurrentDevice.Addr) return;
   if (trap.Port == 1) {
@@ -436,6 +445,7 @@ void TMainW::ShowAlarm(const TPDU& trap) {
     // Any trap of an Ethernet port but a cleared link trap means the link is up.
     FEthStates[trap.Port - 1].LinkUp = !(trap.TrapIndex == kTrapLink && trap.State == 0);
   }
+  PaintIndicators();
 }
 
 void TMainW::ShowPortOneAlarm(const TPDU& trap) {
@@ -454,6 +464,31 @@ void TMainW::InitGridHeaders() {
     port_state_table->SetCells(col, 0, kGridHeaders[col]);
   }
   for (int port = 1; port <= kE1PortCount; ++port) port_state_table->SetCells(0, port, IntToStr(port));
+}
+
+void TMainW::FitGridColumns() {
+  const TWindowDC dc(port_state_table->Handle());
+  TCanvas canvas(dc.Get());
+  canvas.Font().Assign(port_state_table->Font());
+  for (int col = 0; col < port_state_table->ColCount(); ++col) {
+    int widest = canvas.TextWidth(port_state_table->Cells(col, 0));
+    for (const std::string& text : ColumnTexts(col)) widest = std::max(widest, canvas.TextWidth(text));
+    if (col >= 1 && col <= kLastFlagColumn) widest = std::max(widest, indicator_template_tick->Width());
+    port_state_table->SetColWidths(col, widest + 2 * kCellPadding);
+  }
+}
+
+// Every text a column below its header can show.
+std::vector<std::string> TMainW::ColumnTexts(int col) {
+  std::vector<std::string> texts;
+  if (col == 0) {
+    for (int port = 1; port <= kE1PortCount; ++port) texts.push_back(IntToStr(port));
+  } else if (col > kLastFlagColumn) {
+    const bool sequence = col == kTxSQColumn || col == kRxSQColumn;
+    for (int value = 0; value < kOctetValues; ++value)
+      texts.push_back(sequence ? IntToStr(value) : LcasCtrlName(static_cast<uint8_t>(value)));
+  }
+  return texts;
 }
 
 // The lamps stand in a table whose columns are the port labels and whose rows the Link, Speed and Duplex labels.
@@ -475,6 +510,8 @@ void TMainW::CreateEthLeds() {
 }
 
 void TMainW::PaintEthLeds() {
+  // The lamps exist once the window has been shown.
+  if (!FEthLeds[0][elLink]) return;
   for (int port = 0; port < kEthPortCount; ++port) {
     const TEthState& state = FEthStates[port];
     const bool linkUp = FConnected && state.LinkUp;

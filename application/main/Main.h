@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "application/core/CommClass.h"
 #include "application/core/SnmpTypes.h"
@@ -90,8 +91,8 @@ class TMainW : public TForm, public TExchangeMonitor {
 
   // Status panel 1 the connection, panel 2 the outcome of the last exchange.
   void ShowExchange(const std::string& connection, const std::string& outcome, bool connected) override;
-  // Applies a trap of the selected device to its indicator and link flags;
-  // the lamps show them the next time they are painted.
+  // Applies a trap of the selected device to its indicator and link flags
+  // and repaints the lamps and indicators.
   void ShowAlarm(const TPDU& trap) override;
 
   // Decodes the 87-octet port-state block; a value of any other length changes nothing.
@@ -100,6 +101,8 @@ class TMainW : public TForm, public TExchangeMonitor {
   void ProbeDeviceType(std::string& Result);
 
   void InitGridHeaders();
+  // Makes each column of the port-state grid as wide as its header or its widest content.
+  void FitGridColumns();
   void CreateEthLeds();
   void PaintEthLeds();
   void PaintIndicators();
@@ -193,6 +196,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   void ShowError(const std::string& routine, const std::string& separator, const Exception& error);
   void ReadPortStates();
 
+  static std::vector<std::string> ColumnTexts(int col);
   void DrawFlagImage(int col, const TPortState& state, const TRect& rect);
   void DrawCentredImage(TImage& image, const TRect& rect, TImage& sizeTemplate);
   void DrawCentredText(const std::string& text, const TRect& rect);

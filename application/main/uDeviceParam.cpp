@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr char kMessageTitle[] = "Infomation";
-constexpr UINT kStopIcon = MB_OK | MB_ICONSTOP;
 // Every device saved from this dialog counts as the standard device type again.
 constexpr char kStandardType[] = "11";
 constexpr int kIpPanel = 0;
@@ -19,8 +17,6 @@ constexpr int kIpPanel = 0;
 bool FitsAsSectionName(const std::string& name) {
   return !name.empty() && name.front() != ';' && name.find_first_of("[]=\r\n") == std::string::npos;
 }
-
-void ShowInvalid(const std::string& text) { Application().MessageBox(text, kMessageTitle, kStopIcon); }
 
 }  // namespace
 
@@ -55,15 +51,18 @@ void TDeviceParam::FormShow(TObject* /*Sender*/) {
 // blanks only would be saved as no address at all, so it counts as empty.
 void TDeviceParam::BitBtnOkClick(TObject* /*Sender*/) {
   const std::string name = Trim(EditName->Text());
-  if (!NameIsValid(name)) {
-    SetModalResult(mrNone);
-    ShowInvalid("Invalid NE name!");
-  } else if (Trim(EditIP->Text()).empty()) {
-    SetModalResult(mrNone);
-    ShowInvalid("Invalid IP address!");
-  } else {
+  if (!NameIsValid(name))
+    RefuseEntry(*EditName, "Invalid NE name!");
+  else if (Trim(EditIP->Text()).empty())
+    RefuseEntry(*EditIP, "Invalid IP address!");
+  else
     StoreDevice(name);
-  }
+}
+
+void TDeviceParam::RefuseEntry(TEdit& field, const std::string& message) {
+  SetModalResult(mrNone);
+  ShowMessage(message);
+  field.SetFocus();
 }
 
 bool TDeviceParam::NameIsValid(const std::string& name) const {

@@ -37,6 +37,8 @@ class TDeviceParam : public TForm {
   bool NameIsValid(const std::string& name) const;
   bool NameIsFreeInInventory(const std::string& name) const;
   void StoreDevice(const std::string& name);
+  // Keeps the dialog open, says what is wrong and puts the operator back into the field at fault.
+  void RefuseEntry(TEdit& field, const std::string& message);
 
   const TIniFile* FInventory = nullptr;
   // The name the device had when the dialog was shown: its own section may keep it.

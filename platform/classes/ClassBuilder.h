@@ -96,6 +96,14 @@ class TClassBuilder {
     return *this;
   }
 
+  // The setter receives the whole list, item i for index i.
+  template <class S>
+  TClassBuilder& Integers(std::string name, S set) {
+    Add(std::move(name), TPropertyKind::Integers).SetIntegers =
+        [set](TPersistent& instance, const std::vector<int>& values) { std::invoke(set, Self(instance), values); };
+    return *this;
+  }
+
   template <class G>
   TClassBuilder& Collection(std::string name, G get) {
     Add(std::move(name), TPropertyKind::Collection).GetCollection = [get](TPersistent& instance) -> TCollection& {

@@ -42,6 +42,7 @@ enum class TPropertyKind {
   Enumeration,  // Idents name every member
   Set,          // Idents name every member; the value is the set's bits
   Strings,      // a string list owned by the object
+  Integers,     // a list of integers by index, such as a grid's column widths
   Collection,   // a collection owned by the object
   Object,       // a nested persistent object, reached by a dotted path
   Component,    // a reference to another component of the form
@@ -67,6 +68,8 @@ struct TPropertyInfo {
   // String, Bitmap
   std::function<std::string(const TPersistent&)> GetText;
   std::function<void(TPersistent&, const std::string&)> SetText;
+  // Integers
+  std::function<void(TPersistent&, const std::vector<int>&)> SetIntegers;
   // Strings, Collection, Object
   std::function<TStringList&(TPersistent&)> GetStrings;
   std::function<TCollection&(TPersistent&)> GetCollection;

@@ -225,12 +225,17 @@ class TParser {
     return value;
   }
 
+  // A list holds strings or integers, not both; its first item says which.
   TFormValue ParseList() {
     TFormValue value;
     value.Kind = TFormValue::TKind::List;
     Advance();
+    const TKind itemKind = FToken.Kind == TKind::Integer ? TKind::Integer : TKind::String;
+    if (itemKind == TKind::Integer) value.Kind = TFormValue::TKind::IntegerList;
     while (!IsSymbol(")")) {
-      if (FToken.Kind != TKind::String) Fail("Expected a string or ) but found " + Describe());
+      if (FToken.Kind != itemKind)
+        Fail(std::string("Expected ") + (itemKind == TKind::Integer ? "an integer" : "a string") + " or ) but found " +
+             Describe());
       value.Items.push_back(FToken.Text);
       Advance();
     }

@@ -22,10 +22,10 @@
 struct TFormProperty;
 
 struct TFormValue {
-  enum class TKind { Integer, String, Identifier, Set, List, Collection };
+  enum class TKind { Integer, String, Identifier, Set, List, IntegerList, Collection };
   TKind Kind = TKind::Integer;
   std::string Text;                // Integer (as written), String, Identifier
-  std::vector<std::string> Items;  // Set members, List strings
+  std::vector<std::string> Items;  // Set members, List strings, IntegerList numbers as written
   std::vector<std::vector<TFormProperty>> CollectionItems;
 };
 

@@ -125,6 +125,9 @@ class TFormLoader {
       case TPropertyKind::String:
       case TPropertyKind::Bitmap: require(TValueKind::String); return info.SetText(instance, value.Text);
       case TPropertyKind::Strings: require(TValueKind::List); return ReadStrings(info.GetStrings(instance), value);
+      case TPropertyKind::Integers:
+        require(TValueKind::IntegerList);
+        return info.SetIntegers(instance, IntegerItems(value));
       case TPropertyKind::Collection:
         require(TValueKind::Collection);
         return ReadCollection(info.GetCollection(instance), value);
@@ -159,6 +162,12 @@ class TFormLoader {
     int64_t bits = 0;
     for (const std::string& member : value.Items) bits |= int64_t{1} << IdentValue(info, member, line);
     return bits;
+  }
+
+  static std::vector<int> IntegerItems(const TFormValue& value) {
+    std::vector<int> items;
+    for (const std::string& text : value.Items) items.push_back(StrToInt(text));
+    return items;
   }
 
   static void ReadStrings(TStringList& list, const TFormValue& value) {

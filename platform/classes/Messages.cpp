@@ -92,4 +92,6 @@ WORD SetCursorHitTest(const TMessage& message) { return LOWORD(message.LParam); 
 
 HWND SetCursorWindow(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }
 
+WORD ScrollCode(const TMessage& message) { return LOWORD(message.WParam); }
+
 SIZE ClientSizeOf(const TMessage& message) { return SIZE{LOWORD(message.LParam), HIWORD(message.LParam)}; }

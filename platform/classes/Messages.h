@@ -147,6 +147,8 @@ WORD KeyCode(const TMessage& message);
 // The hit-test code WM_SETCURSOR reports and the window it is for.
 WORD SetCursorHitTest(const TMessage& message);
 HWND SetCursorWindow(const TMessage& message);
+// What a WM_HSCROLL or WM_VSCROLL asks for (SB_LINEUP, SB_THUMBTRACK...).
+WORD ScrollCode(const TMessage& message);
 // The new client size of WM_SIZE.
 SIZE ClientSizeOf(const TMessage& message);
 // The pointer to a structure the message carries in lParam.

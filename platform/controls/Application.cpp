@@ -6,6 +6,7 @@
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/ControlClasses.h"
+#include "platform/controls/DisabledWindows.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Screen.h"
 #include "platform/controls/WinControl.h"
@@ -137,9 +138,31 @@ void TApplication::HandleException(TObject*) noexcept {
   MessageBox(CurrentExceptionText(), FTitle, MB_OK | MB_ICONSTOP);
 }
 
+// The box is modal to the whole program, as a modal form is: owned by the
+// form the operator works in, every other window disabled while it is open,
+// and that form active again with its focus where it was when it closes.
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
   if (FMessageBoxHandler) return FMessageBoxHandler(text, caption, flags);
-  return MessageBoxA(FHandle.Handle(), text.c_str(), caption.c_str(), flags);
+  const HWND owner = ActiveFormHandle();
+  const HWND focus = GetFocus();
+  int result = 0;
+  {
+    const TDisabledWindows disabledWindows(nullptr);
+    result = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  }
+  if (owner != FHandle.Handle() && IsWindowEnabled(owner)) SetActiveWindow(owner);
+  if (focus && IsWindow(focus) && IsWindowEnabled(focus)) ::SetFocus(focus);
+  return result;
+}
+
+HWND TApplication::ActiveFormHandle() const {
+  const HWND active = GetActiveWindow();
+  for (int i = 0; i < Screen().FormCount(); ++i) {
+    TForm* form = Screen().Forms(i);
+    if (form->HandleAllocated() && form->Handle() == active) return active;
+  }
+  if (FMainForm && FMainForm->HandleAllocated() && IsWindowVisible(FMainForm->Handle())) return FMainForm->Handle();
+  return FHandle.Handle();
 }
 
 void TApplication::ModalStarted(TForm& form) {

@@ -68,8 +68,9 @@ class TApplication : public TComponent {
   // message box and returns, so the program goes on.
   void HandleException(TObject* sender) noexcept;
 
-  // A message box owned by the application window; the result is the button
-  // pressed (IDOK, IDYES...). A handler set here answers instead.
+  // A message box owned by the active form (the main form, or the application
+  // window before there is one) and modal to the program; the result is the
+  // button pressed (IDOK, IDYES...). A handler set here answers instead.
   int MessageBox(const std::string& text, const std::string& caption, UINT flags);
   void SetMessageBoxHandler(TMessageBoxHandler handler) { FMessageBoxHandler = std::move(handler); }
 
@@ -102,6 +103,8 @@ class TApplication : public TComponent {
   // A key for one of our controls goes to it as CN_KEYDOWN, CN_CHAR... first;
   // true when it took the key.
   bool IsKeyMessage(const MSG& message);
+  // The active form's window, else the shown main form's, else the application window.
+  HWND ActiveFormHandle() const;
   // Tab, Enter, Escape and mnemonics in a form go to the dialog manager,
   // which handles or dispatches the message itself.
   bool IsDialogKeyMessage(MSG& message);

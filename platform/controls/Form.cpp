@@ -1,10 +1,9 @@
 #include "platform/controls/Form.h"
 
-#include <vector>
-
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/DisabledWindows.h"
 #include "platform/controls/FormResources.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Screen.h"
@@ -20,36 +19,6 @@ const TIdentMap kBorderIcons = {
     {biSystemMenu, "biSystemMenu"}, {biMinimize, "biMinimize"}, {biMaximize, "biMaximize"}, {biHelp, "biHelp"}};
 const TIdentMap kPositions = {
     {poDesigned, "poDesigned"}, {poScreenCenter, "poScreenCenter"}, {poMainFormCenter, "poMainFormCenter"}};
-
-// While a form is modal, the thread's other windows take no input.
-class TDisabledWindows {
- public:
-  explicit TDisabledWindows(HWND modal) : FModal(modal) {
-    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
-    for (HWND window : FWindows) EnableWindow(window, FALSE);
-  }
-  ~TDisabledWindows() {
-    for (HWND window : FWindows)
-      if (IsWindow(window)) EnableWindow(window, TRUE);
-  }
-  TDisabledWindows(const TDisabledWindows&) = delete;
-  TDisabledWindows& operator=(const TDisabledWindows&) = delete;
-
- private:
-  static BOOL CALLBACK Collect(HWND window, LPARAM self) {
-    auto* disabled = reinterpret_cast<TDisabledWindows*>(self);
-    if (window == disabled->FModal || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
-    try {
-      disabled->FWindows.push_back(window);
-      return TRUE;
-    } catch (...) {
-      return FALSE;
-    }
-  }
-
-  HWND FModal;
-  std::vector<HWND> FWindows;
-};
 
 RECT WorkArea() {
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

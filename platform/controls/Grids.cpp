@@ -16,6 +16,9 @@ const TIdentMap kGridOptions = {{goFixedVertLine, "goFixedVertLine"}, {goFixedHo
                                 {goColSizing, "goColSizing"},         {goEditing, "goEditing"},
                                 {goRowSelect, "goRowSelect"},         {goAlwaysShowEditor, "goAlwaysShowEditor"}};
 
+const TIdentMap kScrollStyles = {
+    {ssNone, "ssNone"}, {ssHorizontal, "ssHorizontal"}, {ssVertical, "ssVertical"}, {ssBoth, "ssBoth"}};
+
 constexpr int kGridLineWidth = 1;
 // How far from a column's right line a press in the header row starts sizing it.
 constexpr int kSizingZone = 2;
@@ -27,6 +30,73 @@ constexpr TColor kLineColor = clSilver;
 [[noreturn]] void RaiseIndex(int index) { throw EListError("List index out of bounds (" + IntToStr(index) + ")"); }
 
 }  // namespace
+
+// One direction of the grid: the sizes of its columns (or rows), how many of
+// them are fixed, and the first scrollable one shown; those between are
+// scrolled out of view.
+struct TGridAxis {
+  const std::vector<int>& Sizes;
+  int Fixed;
+  int First;
+
+  int Count() const { return static_cast<int>(Sizes.size()); }
+  bool Hidden(int index) const { return index >= Fixed && index < First; }
+  int Span(int index) const { return Sizes[index] + kGridLineWidth; }
+
+  int Start(int index) const {
+    int start = 0;
+    for (int i = 0; i < index; ++i)
+      if (!Hidden(i)) start += Span(i);
+    return start;
+  }
+
+  int IndexAt(int position) const {
+    int end = 0;
+    for (int i = 0; i < Count(); ++i) {
+      if (Hidden(i)) continue;
+      end += Span(i);
+      if (position < end) return i;
+    }
+    return -1;
+  }
+
+  int FixedExtent() const {
+    int extent = 0;
+    for (int i = 0; i < std::min(Fixed, Count()); ++i) extent += Span(i);
+    return extent;
+  }
+
+  // The largest First that still shows the last one whole (or alone, when it cannot be whole).
+  int LastFirst(int extent) const {
+    const int room = extent - FixedExtent();
+    int used = 0;
+    for (int i = Count() - 1; i >= Fixed; --i) {
+      used += Span(i);
+      if (used > room) return std::min(i + 1, Count() - 1);
+    }
+    return Fixed;
+  }
+
+  // The First nearest to the present one that shows `index` whole.
+  int FirstShowing(int index, int extent) const {
+    if (index < Fixed) return First;
+    if (index < First) return index;
+    const int room = extent - FixedExtent();
+    int first = First;
+    int used = 0;
+    for (int i = first; i <= index; ++i) used += Span(i);
+    for (; first < index && used > room; ++first) used -= Span(first);
+    return first;
+  }
+
+  // How many show whole from First on; at least one, so a page always moves.
+  int PageSize(int extent) const {
+    int room = extent - FixedExtent();
+    int count = 0;
+    for (int i = First; i < Count() && room >= Span(i); ++i, ++count) room -= Span(i);
+    return std::max(1, count);
+  }
+};
 
 // The edit over the current cell. Keys that leave the cell go to the grid.
 class TInplaceEdit : public TWinControl {
@@ -78,6 +148,9 @@ TClass TStringGrid::StaticClass() {
           .Integer("RowCount", &TStringGrid::RowCount, &TStringGrid::SetRowCount, 5)
           .Integer("DefaultColWidth", &TStringGrid::DefaultColWidth, &TStringGrid::SetDefaultColWidth, 64)
           .Integer("DefaultRowHeight", &TStringGrid::DefaultRowHeight, &TStringGrid::SetDefaultRowHeight, 24)
+          .Integers("ColWidths", &TStringGrid::AssignColWidths)
+          .Integers("RowHeights", &TStringGrid::AssignRowHeights)
+          .Enumeration("ScrollBars", &TStringGrid::ScrollBars, &TStringGrid::SetScrollBars, kScrollStyles, ssBoth)
           .Set("Options", &TStringGrid::Options, &TStringGrid::SetOptions, kGridOptions,
                TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect})
           .Integer("Color", &TStringGrid::Color, &TStringGrid::SetColor, clWindow, &ColorIdents())
@@ -102,6 +175,11 @@ void TStringGrid::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.Style |= WS_TABSTOP;
   params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TStringGrid::CreateWnd() {
+  TCustomControl::CreateWnd();
+  UpdateScrollBars();
 }
 
 void TStringGrid::SetColCount(int value) {
@@ -131,19 +209,19 @@ void TStringGrid::ClampToCounts() {
   if (current != FCurrent) HideEditor();
   FCurrent = current;
   FAnchor = ClampCell(FAnchor);
-  Invalidate();
+  SizesChanged();
 }
 
 void TStringGrid::SetDefaultColWidth(int value) {
   FDefaultColWidth = value;
   std::fill(FColWidths.begin(), FColWidths.end(), value);
-  Invalidate();
+  SizesChanged();
 }
 
 void TStringGrid::SetDefaultRowHeight(int value) {
   FDefaultRowHeight = value;
   std::fill(FRowHeights.begin(), FRowHeights.end(), value);
-  Invalidate();
+  SizesChanged();
 }
 
 int TStringGrid::ColWidths(int col) const {
@@ -154,7 +232,7 @@ int TStringGrid::ColWidths(int col) const {
 void TStringGrid::SetColWidths(int col, int width) {
   if (col < 0 || col >= FColCount) RaiseIndex(col);
   FColWidths[col] = width;
-  Invalidate();
+  SizesChanged();
 }
 
 int TStringGrid::RowHeights(int row) const {
@@ -165,7 +243,20 @@ int TStringGrid::RowHeights(int row) const {
 void TStringGrid::SetRowHeights(int row, int height) {
   if (row < 0 || row >= FRowCount) RaiseIndex(row);
   FRowHeights[row] = height;
-  Invalidate();
+  SizesChanged();
+}
+
+void TStringGrid::AssignColWidths(const std::vector<int>& widths) {
+  for (int col = 0; col < static_cast<int>(widths.size()); ++col) SetColWidths(col, widths[col]);
+}
+
+void TStringGrid::AssignRowHeights(const std::vector<int>& heights) {
+  for (int row = 0; row < static_cast<int>(heights.size()); ++row) SetRowHeights(row, heights[row]);
+}
+
+void TStringGrid::SetScrollBars(TScrollStyle value) {
+  FScrollBars = value;
+  UpdateScrollBars();
 }
 
 std::string TStringGrid::Cells(int col, int row) const {
@@ -211,6 +302,7 @@ void TStringGrid::SetSelection(const TGridRect& value) {
   HideEditor();
   FCurrent = ClampCell({value.Left, value.Top});
   FAnchor = ClampCell({value.Right, value.Bottom});
+  ScrollInView(FCurrent.first, FCurrent.second);
   Invalidate();
 }
 
@@ -227,26 +319,26 @@ void TStringGrid::Notification(TComponent* component, TOperation operation) {
 }
 
 TRect TStringGrid::CellRect(int col, int row) const {
-  if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount) return Rect(0, 0, 0, 0);
-  int left = 0;
-  for (int c = 0; c < col; ++c) left += FColWidths[c] + kGridLineWidth;
-  int top = 0;
-  for (int r = 0; r < row; ++r) top += FRowHeights[r] + kGridLineWidth;
+  if (!CellShown(col, row)) return Rect(0, 0, 0, 0);
+  const int left = ColAxis().Start(col);
+  const int top = RowAxis().Start(row);
   return Rect(left, top, left + FColWidths[col], top + FRowHeights[row]);
 }
 
+TGridAxis TStringGrid::ColAxis() const { return {FColWidths, FixedCols, FLeftCol}; }
+
+TGridAxis TStringGrid::RowAxis() const { return {FRowHeights, FixedRows, FTopRow}; }
+
+TGridAxis TStringGrid::Axis(int bar) const { return bar == SB_HORZ ? ColAxis() : RowAxis(); }
+
+bool TStringGrid::CellShown(int col, int row) const {
+  return col >= 0 && col < FColCount && row >= 0 && row < FRowCount && !ColAxis().Hidden(col) && !RowAxis().Hidden(row);
+}
+
 bool TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
-  const auto find = [](int position, const std::vector<int>& sizes) {
-    int start = 0;
-    for (int i = 0; i < static_cast<int>(sizes.size()); ++i) {
-      start += sizes[i] + kGridLineWidth;
-      if (position < start) return i;
-    }
-    return -1;
-  };
   if (x < 0 || y < 0) return false;
-  col = find(x, FColWidths);
-  row = find(y, FRowHeights);
+  col = ColAxis().IndexAt(x);
+  row = RowAxis().IndexAt(y);
   return col >= 0 && row >= 0;
 }
 
@@ -260,7 +352,7 @@ void TStringGrid::Paint() {
   for (int row = 0; row < FRowCount; ++row) {
     for (int col = 0; col < FColCount; ++col) {
       const TRect rect = CellRect(col, row);
-      if (rect.left < client.right && rect.top < client.bottom) DrawCell(col, row);
+      if (CellShown(col, row) && rect.left < client.right && rect.top < client.bottom) DrawCell(col, row);
     }
   }
 }
@@ -328,6 +420,7 @@ bool TStringGrid::MoveCurrent(int col, int row, bool extend) {
   if (!canSelect) return false;
   if (TCell{col, row} != FCurrent) HideEditor();
   FCurrent = FAnchor = {col, row};
+  ScrollInView(col, row);
   Invalidate();
   if (CanEdit() && FOptions.Contains(goAlwaysShowEditor)) ShowEditor();
   return true;
@@ -335,7 +428,109 @@ bool TStringGrid::MoveCurrent(int col, int row, bool extend) {
 
 void TStringGrid::MoveAnchor(int col, int row) {
   FAnchor = ClampCell({col, row});
+  ScrollInView(FAnchor.first, FAnchor.second);
   Invalidate();
+}
+
+// ---- scrolling
+
+void TStringGrid::SizesChanged() {
+  UpdateScrollBars();
+  Invalidate();
+}
+
+int TStringGrid::ClientExtent(int bar) const {
+  const RECT client = ClientRect();
+  return bar == SB_HORZ ? client.right - client.left : client.bottom - client.top;
+}
+
+void TStringGrid::ScrollTo(int leftCol, int topRow) {
+  leftCol = std::clamp(leftCol, FixedCols, std::max(FixedCols, ColAxis().LastFirst(ClientExtent(SB_HORZ))));
+  topRow = std::clamp(topRow, FixedRows, std::max(FixedRows, RowAxis().LastFirst(ClientExtent(SB_VERT))));
+  if (leftCol == FLeftCol && topRow == FTopRow) return;
+  HideEditor();
+  FLeftCol = leftCol;
+  FTopRow = topRow;
+  UpdateScrollBars();
+  Invalidate();
+}
+
+void TStringGrid::ScrollInView(int col, int row) {
+  ScrollTo(ColAxis().FirstShowing(col, ClientExtent(SB_HORZ)), RowAxis().FirstShowing(row, ClientExtent(SB_VERT)));
+}
+
+void TStringGrid::UpdateScrollBars() {
+  if (!HandleAllocated() || FUpdatingScrollBars) return;
+  FUpdatingScrollBars = true;
+  struct TUpdateDone {
+    bool& Flag;
+    ~TUpdateDone() { Flag = false; }
+  } done{FUpdatingScrollBars};
+  // A bar that appears takes room from the other direction, which may then need its own.
+  for (int pass = 0; pass < 2; ++pass) {
+    UpdateScrollBar(SB_HORZ);
+    UpdateScrollBar(SB_VERT);
+  }
+}
+
+// Positions count scrollable columns (rows) from the first after the fixed ones.
+void TStringGrid::UpdateScrollBar(int bar) {
+  const TGridAxis axis = Axis(bar);
+  const int lastFirst = std::max(axis.Fixed, axis.LastFirst(ClientExtent(bar)));
+  int& first = bar == SB_HORZ ? FLeftCol : FTopRow;
+  first = std::clamp(first, axis.Fixed, lastFirst);
+  const bool allowed = FScrollBars == ssBoth || FScrollBars == (bar == SB_HORZ ? ssHorizontal : ssVertical);
+  const bool needed = allowed && lastFirst > axis.Fixed;
+  ShowScrollBar(Handle(), bar, needed);
+  if (!needed) return;
+  const int scrollable = axis.Count() - axis.Fixed;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = scrollable - 1;
+  info.nPage = static_cast<UINT>(scrollable - (lastFirst - axis.Fixed));
+  info.nPos = first - axis.Fixed;
+  SetScrollInfo(Handle(), bar, &info, TRUE);
+}
+
+void TStringGrid::ScrollBarMoved(int bar, WORD request) {
+  const TGridAxis axis = Axis(bar);
+  int first = axis.First;
+  switch (request) {
+    case SB_LINEUP: --first; break;
+    case SB_LINEDOWN: ++first; break;
+    case SB_PAGEUP: first -= axis.PageSize(ClientExtent(bar)); break;
+    case SB_PAGEDOWN: first += axis.PageSize(ClientExtent(bar)); break;
+    case SB_TOP: first = axis.Fixed; break;
+    case SB_BOTTOM: first = axis.Count() - 1; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_TRACKPOS;
+      GetScrollInfo(Handle(), bar, &info);
+      first = axis.Fixed + info.nTrackPos;
+      break;
+    }
+    default: return;
+  }
+  if (bar == SB_HORZ)
+    ScrollTo(first, FTopRow);
+  else
+    ScrollTo(FLeftCol, first);
+}
+
+// A notch scrolls one row; in a grid whose rows all show, one column. A
+// positive delta (the wheel turned away from the operator) scrolls back.
+void TStringGrid::Wheel(int bar, int delta) {
+  FWheelRest += delta;
+  const int notches = FWheelRest / WHEEL_DELTA;
+  FWheelRest %= WHEEL_DELTA;
+  if (bar == SB_VERT && RowAxis().LastFirst(ClientExtent(SB_VERT)) <= FixedRows) bar = SB_HORZ;
+  if (bar == SB_HORZ)
+    ScrollTo(FLeftCol - notches, FTopRow);
+  else
+    ScrollTo(FLeftCol, FTopRow - notches);
 }
 
 // ---- mouse and keys
@@ -343,7 +538,7 @@ void TStringGrid::MoveAnchor(int col, int row) {
 int TStringGrid::SizingColumnAt(int x, int y) const {
   if (!FOptions.Contains(goColSizing) || y < 0 || y >= FRowHeights[0]) return -1;
   for (int col = 0; col < FColCount; ++col)
-    if (std::abs(x - CellRect(col, 0).right) <= kSizingZone) return col;
+    if (CellShown(col, 0) && std::abs(x - CellRect(col, 0).right) <= kSizingZone) return col;
   return -1;
 }
 
@@ -432,6 +627,12 @@ void TStringGrid::DoContextPopup(POINT mousePos, bool& handled) {
 void TStringGrid::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_GETDLGCODE: message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
+    case WM_HSCROLL: ScrollBarMoved(SB_HORZ, ScrollCode(message)); return;
+    case WM_VSCROLL: ScrollBarMoved(SB_VERT, ScrollCode(message)); return;
+    case WM_MOUSEWHEEL: Wheel(SB_VERT, WheelDelta(message)); return;
+    // Tilting the wheel to the right scrolls forward.
+    case WM_MOUSEHWHEEL: Wheel(SB_HORZ, -WheelDelta(message)); return;
+    case WM_SIZE: UpdateScrollBars(); break;
     case WM_CAPTURECHANGED:
       FSelecting = false;
       FSizingCol = -1;

@@ -6,7 +6,9 @@
 // moves by mouse and keys, asking OnSelectCell first; a range selection
 // extends from it. A right click opens the grid's popup menu and leaves the
 // selection alone. With goEditing an edit over the current cell writes what
-// is typed into Cells as it is typed.
+// is typed into Cells as it is typed. Columns and rows that do not fit scroll
+// behind the fixed ones, by scroll bar, wheel, or keys that move the current
+// cell, which the grid keeps in view.
 #include <functional>
 #include <map>
 #include <string>
@@ -18,6 +20,7 @@
 
 class TPopupMenu;
 class TInplaceEdit;
+struct TGridAxis;
 
 enum TGridOption {
   goFixedVertLine,
@@ -32,6 +35,8 @@ enum TGridOption {
   goAlwaysShowEditor
 };
 using TGridOptions = TSet<TGridOption>;
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 enum TGridDrawStateFlag { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = TSet<TGridDrawStateFlag>;
@@ -81,6 +86,16 @@ class TStringGrid : public TCustomControl {
   void SetColWidths(int col, int width);
   int RowHeights(int row) const;
   void SetRowHeights(int row, int height);
+  // Width of column i (height of row i) from item i, as a form file gives them.
+  void AssignColWidths(const std::vector<int>& widths);
+  void AssignRowHeights(const std::vector<int>& heights);
+
+  // The scroll bars a grid may show; each shows only while something is hidden in its direction.
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle value);
+  // The first column and row shown after the fixed ones.
+  int LeftCol() const { return FLeftCol; }
+  int TopRow() const { return FTopRow; }
 
   // Any column and row from 0 up, also beyond the counts; raise EListError for a negative one.
   std::string Cells(int col, int row) const;
@@ -104,7 +119,7 @@ class TStringGrid : public TCustomControl {
   void SetOnSelectCell(TSelectCellEvent handler) { FOnSelectCell = std::move(handler); }
   void SetOnDrawCell(TDrawCellEvent handler) { FOnDrawCell = std::move(handler); }
 
-  // The client rectangle of a cell; empty for a cell outside the counts.
+  // The client rectangle of a cell; empty for a cell outside the counts or scrolled out of view.
   TRect CellRect(int col, int row) const;
   // The cell under a client point, or false when there is none.
   bool MouseToCell(int x, int y, int& col, int& row) const;
@@ -113,6 +128,7 @@ class TStringGrid : public TCustomControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void Paint() override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -127,6 +143,12 @@ class TStringGrid : public TCustomControl {
   friend class TInplaceEdit;
   using TCell = std::pair<int, int>;
 
+  bool CellShown(int col, int row) const;
+  TGridAxis ColAxis() const;
+  TGridAxis RowAxis() const;
+  // SB_HORZ the columns, SB_VERT the rows.
+  TGridAxis Axis(int bar) const;
+
   void DrawCell(int col, int row);
   void DrawCellLines(int col, int row, const TRect& rect);
   TGridDrawState CellState(int col, int row) const;
@@ -138,6 +160,17 @@ class TStringGrid : public TCustomControl {
   TCell ClampCell(TCell cell) const;
   void ClampToCounts();
   bool ExtendsRange(bool shift) const { return shift && FOptions.Contains(goRangeSelect); }
+
+  // Sizes changed: the scroll range and the picture follow.
+  void SizesChanged();
+  // Shows the first scrollable column and row given, as far as the last ones allow.
+  void ScrollTo(int leftCol, int topRow);
+  void ScrollInView(int col, int row);
+  void UpdateScrollBars();
+  void UpdateScrollBar(int bar);
+  void ScrollBarMoved(int bar, WORD request);
+  void Wheel(int bar, int delta);
+  int ClientExtent(int bar) const;
 
   // The column whose right line lies under a point of the fixed row, or -1.
   int SizingColumnAt(int x, int y) const;
@@ -166,4 +199,9 @@ class TStringGrid : public TCustomControl {
   std::string FEditorOriginal;
   bool FSelecting = false;
   int FSizingCol = -1;
+  TScrollStyle FScrollBars = ssBoth;
+  int FLeftCol = FixedCols;
+  int FTopRow = FixedRows;
+  bool FUpdatingScrollBars = false;
+  int FWheelRest = 0;
 };

@@ -2,6 +2,14 @@
 
 #include "platform/classes/ClassBuilder.h"
 
+namespace {
+
+// The frame's margin on three sides, and the height the caption takes at the top.
+constexpr int kFrameMargin = 8;
+constexpr int kCaptionHeight = 18;
+
+}  // namespace
+
 TClass TGroupBox::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TGroupBox>("TGroupBox", TWinControl::StaticClass())
                                           .String("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
@@ -17,6 +25,13 @@ void TGroupBox::CreateParams(TCreateParams& params) {
   params.Style |= BS_GROUPBOX;
   // Tab moves through the controls inside.
   params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TGroupBox::AdjustClientRect(RECT& rect) const {
+  rect.left += kFrameMargin;
+  rect.top += kCaptionHeight;
+  rect.right -= kFrameMargin;
+  rect.bottom -= kFrameMargin;
 }
 
 void TGroupBox::WndProc(TMessage& message) {

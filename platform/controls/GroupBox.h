@@ -12,4 +12,6 @@ class TGroupBox : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  // Aligned controls stay inside the frame and below the caption.
+  void AdjustClientRect(RECT& rect) const override;
 };

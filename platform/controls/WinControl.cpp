@@ -572,6 +572,7 @@ void TWinControl::AlignControls() {
     ~TAligningDone() { Flag = false; }
   } done{FAligning};
   RECT rest = ClientRect();
+  AdjustClientRect(rest);
   auto width = [&rest] { return std::max(0, static_cast<int>(rest.right - rest.left)); };
   auto height = [&rest] { return std::max(0, static_cast<int>(rest.bottom - rest.top)); };
   for (TControl* control : AlignedControls(alTop)) {

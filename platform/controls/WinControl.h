@@ -93,6 +93,8 @@ class TWinControl : public TControl {
   // Lays out the aligned controls: top, bottom, left and right edges in
   // order of position, then the client control in what remains.
   void AlignControls();
+  // Narrows the area the aligned controls share, for a frame drawn inside the client area.
+  virtual void AdjustClientRect(RECT& /*rect*/) const {}
 
   void BoundsChanged() override;
   void ParentChanged() override;

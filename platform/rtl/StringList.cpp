@@ -1,9 +1,11 @@
 #include "platform/rtl/StringList.h"
 
+#include <utility>
+
 #include "platform/rtl/Exceptions.h"
 
-void TStringList::CheckIndex(int index, int count) const {
-  if (index < 0 || index >= count) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+void TStringList::RaiseIndexError(int index) {
+  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 TStringList& TStringList::operator=(const TStringList& other) {
@@ -12,8 +14,8 @@ TStringList& TStringList::operator=(const TStringList& other) {
   return *this;
 }
 
-int TStringList::Add(const std::string& text, intptr_t tag) {
-  FItems.push_back({text, tag});
+int TStringList::Add(std::string text, intptr_t tag) {
+  FItems.push_back({std::move(text), tag});
   Changed();
   return Count() - 1;
 }
@@ -35,20 +37,10 @@ void TStringList::Clear() {
   Changed();
 }
 
-const std::string& TStringList::Strings(int index) const {
-  CheckIndex(index, Count());
-  return FItems[index].Text;
-}
-
 void TStringList::SetStrings(int index, const std::string& text) {
   CheckIndex(index, Count());
   FItems[index].Text = text;
   Changed();
-}
-
-intptr_t TStringList::Tags(int index) const {
-  CheckIndex(index, Count());
-  return FItems[index].Tag;
 }
 
 void TStringList::SetTags(int index, intptr_t tag) {

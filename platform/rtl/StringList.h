@@ -17,15 +17,22 @@ class TStringList {
   int Count() const { return static_cast<int>(FItems.size()); }
 
   // Appends and returns the new entry's index.
-  int Add(const std::string& text, intptr_t tag = 0);
+  int Add(std::string text, intptr_t tag = 0);
   void Insert(int index, const std::string& text, intptr_t tag = 0);
   void Delete(int index);
   void Clear();
 
   // Raise EListError "List index out of bounds (i)" outside 0..Count-1.
-  const std::string& Strings(int index) const;
+  // The readers are inline: the SNMP codec reads its lists in its inner loops.
+  const std::string& Strings(int index) const {
+    CheckIndex(index, Count());
+    return FItems[index].Text;
+  }
   void SetStrings(int index, const std::string& text);
-  intptr_t Tags(int index) const;
+  intptr_t Tags(int index) const {
+    CheckIndex(index, Count());
+    return FItems[index].Tag;
+  }
   void SetTags(int index, intptr_t tag);
 
   // Exact, case-sensitive match; -1 when absent.
@@ -42,7 +49,10 @@ class TStringList {
     std::string Text;
     intptr_t Tag;
   };
-  void CheckIndex(int index, int count) const;
+  void CheckIndex(int index, int count) const {
+    if (index < 0 || index >= count) RaiseIndexError(index);
+  }
+  [[noreturn]] static void RaiseIndexError(int index);
   void Changed();
 
   std::vector<TStringItem> FItems;

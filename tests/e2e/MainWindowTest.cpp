@@ -335,3 +335,45 @@ TEST_F(MainWindowE2ETest, TrapsArriveWhileARefreshWaits) {
   EXPECT_EQ(picture.Lamp(0, elLink), kLime);
   EXPECT_EQ(picture.Lamp(2, elLink), kSilver);
 }
+
+// After a Refresh the lamps change with the device's traps within a second,
+// without another Refresh; traps of another device change nothing.
+TEST_F(MainWindowE2ETest, TrapsOfTheSelectedDeviceChangeTheLampsAtOnce) {
+  {
+    AgentProcess agent = StartAgent();
+    Refresh();
+  }
+  ASSERT_TRUE(MainW->Connected());
+  const auto lampsNow = [] {
+    const TMainWindowPicture picture(*MainW);
+    return std::vector<COLORREF>{picture.Centre(*MainW->IndicLOA), picture.Centre(*MainW->IndicLOF),
+                                 picture.Lamp(1, elLink), picture.Lamp(1, elSpeed)};
+  };
+  const std::vector<COLORREF> refreshed = {kSilver, kSilver, kLime, kLime};
+  ASSERT_EQ(lampsNow(), refreshed);
+
+  // Under Wine every datagram leaves from 127.0.0.1, so "another address" is
+  // the selected device's address changed for the moment.
+  CurrentDevice.IP = kOtherIP;
+  SendTrap(kDeviceIP, kNeAddress, 11, 1, 1);
+  PumpUntil([] { return false; }, 300);
+  CurrentDevice.IP = kDeviceIP;
+  SendTrap(kDeviceIP, kNeAddress + 1, 14, 2, 0);
+  PumpUntil([] { return false; }, 300);
+  EXPECT_EQ(lampsNow(), refreshed);
+
+  const struct {
+    int Number;
+    int Port;
+    int32_t Value;
+    std::vector<COLORREF> Lamps;
+  } traps[] = {
+      {11, 1, 1, {kRed, kSilver, kLime, kLime}},  {15, 1, 1, {kRed, kRed, kLime, kLime}},
+      {14, 2, 0, {kRed, kRed, kSilver, kSilver}}, {11, 1, 0, {kSilver, kRed, kSilver, kSilver}},
+      {14, 2, 2, {kSilver, kRed, kLime, kLime}},
+  };
+  for (const auto& trap : traps) {
+    SendTrap(kDeviceIP, kNeAddress, trap.Number, trap.Port, trap.Value);
+    EXPECT_TRUE(PumpUntil([&] { return lampsNow() == trap.Lamps; }, 1000)) << "trap " << trap.Number;
+  }
+}

@@ -24,6 +24,23 @@ enum TErrorStatus : int32_t {
 constexpr int kLinkTrap = 14;
 constexpr int32_t kLinkUpValue = 0x02;
 
+// Device-wide alarms come as traps of port 1, each with the bit of the alarm
+// variable the program tests set while the alarm is raised.
+struct TDeviceAlarmTrap {
+  int Number;
+  int32_t RaisedValue;
+};
+
+TDeviceAlarmTrap DeviceAlarmTrap(TDeviceAlarm alarm) {
+  switch (alarm) {
+    case TDeviceAlarm::LOA: return {11, 0x01};
+    case TDeviceAlarm::GID: return {12, 0x02};
+    case TDeviceAlarm::LOF: return {15, 0x01};
+  }
+  return {0, 0};
+}
+constexpr int kDeviceAlarmPort = 1;
+
 int E1AlarmTrap(TE1Alarm alarm) {
   switch (alarm) {
     case TE1Alarm::LOS: return 1;
@@ -220,6 +237,11 @@ std::string TAgentDevice::ApplyEvent(const TScriptEvent& event, uint32_t uptimeT
   if (event.Kind == TEventKind::Link) {
     FModel.SetEthLink(event.Port, event.On);
     return DeviceTrap(FTrapSource, kLinkTrap, event.Port, event.On ? kLinkUpValue : 0, uptimeTicks);
+  }
+  if (event.Kind == TEventKind::DeviceAlarm) {
+    FModel.SetDeviceAlarm(event.DeviceAlarm, event.On);
+    const TDeviceAlarmTrap trap = DeviceAlarmTrap(event.DeviceAlarm);
+    return DeviceTrap(FTrapSource, trap.Number, kDeviceAlarmPort, event.On ? trap.RaisedValue : 0, uptimeTicks);
   }
   FModel.SetE1Alarm(event.Port, event.Alarm, event.On);
   return DeviceTrap(FTrapSource, E1AlarmTrap(event.Alarm), event.Port, FModel.E1Alarms(event.Port), uptimeTicks);

@@ -16,6 +16,15 @@ constexpr uint32_t kWaitSliceMs = 5;
 
 std::string PeerText(const TPeer& peer) { return peer.IP + ":" + IntToStr(peer.Port); }
 
+std::string EventText(const TScriptEvent& event) {
+  switch (event.Kind) {
+    case TEventKind::Link: return "link " + IntToStr(event.Port) + (event.On ? " up" : " down");
+    case TEventKind::E1Alarm: return "E1 " + IntToStr(event.Port) + (event.On ? " alarm on" : " alarm off");
+    case TEventKind::DeviceAlarm: return std::string("device alarm") + (event.On ? " on" : " off");
+  }
+  return {};
+}
+
 // A device bound to all addresses answers from whichever one was asked.
 std::string AgentAddressOf(const std::string& listenAddress) {
   return listenAddress.empty() ? "0.0.0.0" : ResolveHost(listenAddress);
@@ -25,11 +34,27 @@ std::string AgentAddressOf(const std::string& listenAddress) {
 
 TAgentServer::TAgentServer(const TAgentOptions& options, std::vector<TScriptEvent> events)
     : FOptions(options), FEvents(std::move(events)) {
+  // Events are in time order: the last one must fall inside the cycle, or it would never play.
+  if (FOptions.ScriptCycleMs > 0 && !FEvents.empty() && FEvents.back().AtMs >= FOptions.ScriptCycleMs) {
+    throw EConvertError("the script cycle of " + IntToStr(FOptions.ScriptCycleMs) +
+                        " ms does not reach its last event at " + IntToStr(FEvents.back().AtMs) + " ms");
+  }
   for (const TDeviceConfig& config : options.Devices) {
     TServedDevice device{std::make_unique<TAgentDevice>(config, AgentAddressOf(config.Address)),
                          std::make_unique<TUdpSocket>()};
-    device.Socket->Bind(config.Address, config.Port);
+    BindDevice(*device.Socket, config);
     FDevices.push_back(std::move(device));
+  }
+}
+
+// The operator must learn which address and port could not be had, not only that one could not.
+void TAgentServer::BindDevice(TUdpSocket& socket, const TDeviceConfig& config) {
+  try {
+    socket.Bind(config.Address, config.Port);
+  } catch (const ESocketError& error) {
+    const std::string address = config.Address.empty() ? "every address" : config.Address;
+    throw ESocketError("cannot listen on UDP port " + IntToStr(config.Port) + " of " + address + ": " +
+                       error.Message());
   }
 }
 
@@ -71,11 +96,14 @@ void TAgentServer::SendTrap(size_t device, const std::string& datagram) {
 }
 
 void TAgentServer::PlayDueEvents() {
-  for (; FNextEvent < FEvents.size() && FEvents[FNextEvent].AtMs <= ElapsedMs(); ++FNextEvent) {
+  if (FOptions.ScriptCycleMs > 0 && ElapsedMs() - FCycleStartMs >= FOptions.ScriptCycleMs) {
+    FCycleStartMs += FOptions.ScriptCycleMs;
+    FNextEvent = 0;
+  }
+  for (; FNextEvent < FEvents.size() && FEvents[FNextEvent].AtMs <= ElapsedMs() - FCycleStartMs; ++FNextEvent) {
     const TScriptEvent& event = FEvents[FNextEvent];
     const size_t device = static_cast<size_t>(event.Device - 1);
-    Log(device, "event: " + std::string(event.Kind == TEventKind::Link ? "link " : "E1 ") + IntToStr(event.Port) +
-                    (event.On ? " on" : " off"));
+    Log(device, "event: " + EventText(event));
     SendTrap(device, FDevices[device].Agent->ApplyEvent(event, UptimeTicks()));
   }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Runs the simulated devices: binds one socket per device, announces the bound
 // ports in the ready file, sends the cold-start traps, then answers requests,
-// sends late replies when they fall due and plays the event script, until the
-// process is stopped.
+// sends late replies when they fall due and plays the event script (again and
+// again, when it has a cycle), until the process is stopped.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -37,6 +37,7 @@ class TAgentServer {
 
   uint32_t ElapsedMs() const;
   uint32_t UptimeTicks() const { return ElapsedMs() / 10; }
+  static void BindDevice(TUdpSocket& socket, const TDeviceConfig& config);
   void WriteReadyFile() const;
   void SendTrap(size_t device, const std::string& datagram);
   void PlayDueEvents();
@@ -49,6 +50,8 @@ class TAgentServer {
   std::vector<TServedDevice> FDevices;
   std::vector<TScriptEvent> FEvents;
   size_t FNextEvent = 0;
+  // When the script's present round started, in ElapsedMs.
+  uint32_t FCycleStartMs = 0;
   std::vector<TLateReply> FLateReplies;
   uint32_t FStartTick = 0;
 };

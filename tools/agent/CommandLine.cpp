@@ -126,6 +126,8 @@ TAgentOptions ParseCommandLine(const std::vector<std::string>& arguments) {
       if (options.SendTraps) SplitHostPort(manager, kTrapPort, options.ManagerHost, options.ManagerPort);
     } else if (option == "--script") {
       options.ScriptPath = reader.ValueOf(option);
+    } else if (option == "--script-cycle") {
+      options.ScriptCycleMs = static_cast<uint32_t>(NumberIn(reader.ValueOf(option), 1, 0x7FFFFFFF, "script cycle"));
     } else if (option == "--ready-file") {
       options.ReadyFile = reader.ValueOf(option);
     } else if (!ReadDeviceOption(option, reader, options)) {
@@ -155,7 +157,9 @@ std::string UsageText() {
          "  --script FILE             timed events, one a line:\n"
          "                              MS DEVICE link PORT up|down\n"
          "                              MS DEVICE e1 PORT los|cv|ais|lof on|off\n"
+         "                              MS DEVICE alarm loa|gid|lof on|off\n"
          "                            (MS after start, DEVICE numbered from 1 in command-line order)\n"
+         "  --script-cycle MS         play the script again every MS milliseconds\n"
          "  --ready-file FILE         written once every socket is bound: a line 'DEVICE ADDRESS PORT' per device\n"
          "  --help                    this text\n"
          "\n"

@@ -13,6 +13,8 @@ struct TAgentOptions {
   std::string ManagerHost = "127.0.0.1";
   uint16_t ManagerPort = 162;
   std::string ScriptPath;
+  // The script starts again this many milliseconds after it started; 0: it plays once.
+  uint32_t ScriptCycleMs = 0;
   std::string ReadyFile;
   bool Help = false;
 };

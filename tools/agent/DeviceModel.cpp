@@ -206,6 +206,11 @@ void TDeviceModel::SetE1Alarm(int port, TE1Alarm alarm, bool raised) {
   alarms = raised ? (alarms | bit) : (alarms & ~bit);
 }
 
+void TDeviceModel::SetDeviceAlarm(TDeviceAlarm alarm, bool raised) {
+  const uint8_t bit = static_cast<uint8_t>(alarm);
+  FDeviceAlarms = raised ? (FDeviceAlarms | bit) : (FDeviceAlarms & ~bit);
+}
+
 void TDeviceModel::LoadDefaults() {
   FRecords["2.7.1.5"] = std::string(16, '\x11');
   FRecords[kLoopbackArcs] = std::string(kLoopbackLength, '\0');
@@ -273,7 +278,7 @@ std::string TDeviceModel::PortStateBlock() const {
     block[18 + j] = static_cast<char>(octet);
     if (!FEthLinkUp[j]) indicators |= 0x20;  // ETH ERR
   }
-  block[22] = static_cast<char>(indicators);
+  block[22] = static_cast<char>(indicators | FDeviceAlarms);
   return block;
 }
 

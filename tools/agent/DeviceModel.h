@@ -19,6 +19,10 @@ enum class TSetCheck { Ok, NoSuchObject, NotWritable, WrongType, WrongLength, Wr
 // port's octet of the port-state block.
 enum class TE1Alarm : uint8_t { LOS = 0x01, CV = 0x02, AIS = 0x04, LOF = 0x08 };
 
+// The device-wide alarms that events can raise, as they sit in the indicator
+// octet of the port-state block.
+enum class TDeviceAlarm : uint8_t { LOA = 0x04, GID = 0x08, LOF = 0x10 };
+
 constexpr int kE1PortCount = 16;
 constexpr int kEthPortCount = 4;
 
@@ -46,6 +50,7 @@ class TDeviceModel {
   // Changes of state from outside (the event script).
   void SetEthLink(int port, bool up);
   void SetE1Alarm(int port, TE1Alarm alarm, bool raised);
+  void SetDeviceAlarm(TDeviceAlarm alarm, bool raised);
   // The alarm octet of E1 port 1..16, without its loopback bit.
   uint8_t E1Alarms(int port) const { return FE1Alarms[port - 1]; }
 
@@ -70,4 +75,5 @@ class TDeviceModel {
   std::map<std::string, std::string> FRecords;
   std::array<uint8_t, kE1PortCount> FE1Alarms{};
   std::array<bool, kEthPortCount> FEthLinkUp{};
+  uint8_t FDeviceAlarms = 0;
 };

@@ -16,6 +16,14 @@ struct TAlarmName {
 constexpr TAlarmName kAlarmNames[] = {
     {"los", TE1Alarm::LOS}, {"cv", TE1Alarm::CV}, {"ais", TE1Alarm::AIS}, {"lof", TE1Alarm::LOF}};
 
+struct TDeviceAlarmName {
+  const char* Name;
+  TDeviceAlarm Alarm;
+};
+
+constexpr TDeviceAlarmName kDeviceAlarmNames[] = {
+    {"loa", TDeviceAlarm::LOA}, {"gid", TDeviceAlarm::GID}, {"lof", TDeviceAlarm::LOF}};
+
 class TLineReader {
  public:
   TLineReader(const std::string& line, int number) : FWords(line), FNumber(number) {}
@@ -50,6 +58,14 @@ class TLineReader {
     Fail("'" + word + "' is not an alarm (los, cv, ais, lof)");
   }
 
+  TDeviceAlarm DeviceAlarm() {
+    const std::string word = Word("alarm");
+    for (const TDeviceAlarmName& alarm : kDeviceAlarmNames) {
+      if (word == alarm.Name) return alarm.Alarm;
+    }
+    Fail("'" + word + "' is not a device alarm (loa, gid, lof)");
+  }
+
   void ExpectEnd() {
     std::string extra;
     if (FWords >> extra) Fail("unexpected '" + extra + "'");
@@ -78,8 +94,12 @@ TScriptEvent ParseEvent(TLineReader& reader, int deviceCount) {
     event.Port = reader.Number("E1 port", 1, kE1PortCount);
     event.Alarm = reader.Alarm();
     event.On = reader.Choice("on", "off");
+  } else if (kind == "alarm") {
+    event.Kind = TEventKind::DeviceAlarm;
+    event.DeviceAlarm = reader.DeviceAlarm();
+    event.On = reader.Choice("on", "off");
   } else {
-    reader.Fail("'" + kind + "' is not an event (link, e1)");
+    reader.Fail("'" + kind + "' is not an event (link, e1, alarm)");
   }
   reader.ExpectEnd();
   return event;

@@ -92,6 +92,9 @@ TEST(IdSNMPEncode, ObjectIdentifiersAreBase128WithNonNumbersAsZero) {
   EXPECT_EQ(EncodedValue("1.3.6.1.4.1.6215", ASN1_OBJECT_ID), Hex("06 07 2B 06 01 04 01 B0 47"));
   EXPECT_EQ(EncodedValue("1.3.127.128.16383.16384", ASN1_OBJECT_ID), Hex("06 09 2B 7F 81 00 FF 7F 81 80 00"));
   EXPECT_EQ(EncodedValue("1.3.x..7", ASN1_OBJECT_ID), Hex("06 04 2B 00 00 07"));
+  // Nine digits are read as scanned; longer or hexadecimal components take the general conversion.
+  EXPECT_EQ(EncodedValue("1.3.123456789.1234567890.$10", ASN1_OBJECT_ID),
+            Hex("06 0B 2B BA EF 9A 15 84 CC D8 85 52 10"));
   EXPECT_EQ(EncodedValue("2", ASN1_OBJECT_ID), Hex("06 01 50"));
   EXPECT_EQ(EncodedValue("", ASN1_OBJECT_ID), Hex("06 01 00"));
 }

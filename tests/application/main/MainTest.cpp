@@ -15,6 +15,7 @@
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
 #include "platform/controls/Application.h"
+#include "platform/graphics/GdiHandles.h"
 #include "tests/application/main/MainWindowPicture.h"
 
 namespace {
@@ -232,6 +233,45 @@ TEST_F(MainDisplayTest, TheGridHasItsHeadersAndPortNumbers) {
   EXPECT_EQ(grid.Cells(0, 1), "1");
   EXPECT_EQ(grid.Cells(0, 16), "16");
   EXPECT_EQ(grid.RowHeights(16), 24);
+}
+
+TEST_F(MainDisplayTest, EveryHeaderAndCellTextFitsItsColumn) {
+  TStringGrid& grid = *FMain->port_state_table;
+  const TWindowDC dc(grid.Handle());
+  grid.Canvas().SetHandle(dc.Get());
+  grid.Canvas().Font().Assign(grid.Font());
+  // A text starts 2 pixels into its cell.
+  const auto fits = [&grid](const std::string& text, int col) {
+    return grid.Canvas().TextWidth(text) + 2 * 2 <= grid.ColWidths(col);
+  };
+  for (int col = 0; col < grid.ColCount(); ++col) EXPECT_TRUE(fits(grid.Cells(col, 0), col)) << grid.Cells(col, 0);
+  EXPECT_TRUE(fits("16", 0));
+  EXPECT_TRUE(fits("255", 10));
+  EXPECT_TRUE(fits("Unknow", 11));
+  EXPECT_TRUE(fits("fixed", 13));
+  grid.Canvas().SetHandle(nullptr);
+}
+
+// The grid's frame follows the window; at the window's least width the last
+// column can still be brought into view.
+TEST_F(MainDisplayTest, TheGridFollowsTheWindowAndScrollsToItsLastColumn) {
+  TStringGrid& grid = *FMain->port_state_table;
+  const int frame = FMain->TablePlace->Width();
+  FMain->SetWidth(FMain->Width() - 50);
+  EXPECT_EQ(FMain->TablePlace->Width(), frame - 50);
+  // Inside the frame's margins.
+  EXPECT_EQ(grid.Width(), frame - 50 - 16);
+
+  FMain->SetBounds(0, 0, 0, 400);
+  ASSERT_EQ(FMain->Width(), FMain->Constraints().MinWidth());
+  SendMessageA(grid.Handle(), WM_HSCROLL, SB_BOTTOM, 0);
+  SendMessageA(grid.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  const TRect last = grid.CellRect(13, 16);
+  RECT client;
+  GetClientRect(grid.Handle(), &client);
+  EXPECT_GT(last.right, last.left);
+  EXPECT_LE(last.right, client.right);
+  EXPECT_LE(last.bottom, client.bottom);
 }
 
 TEST_F(MainDisplayTest, TheTwelveLampsStandUnderThePortLabelsBesideTheRowLabels) {

@@ -56,6 +56,7 @@ class DeviceParamTest : public ::testing::Test {
   void SetUp() override {
     Application().Initialize();
     RegisterApplicationClasses();
+    Application().SetTitle("NEPL");
     Application().SetMessageBoxHandler([this](const std::string& text, const std::string& caption, UINT flags) {
       Messages.push_back({text, caption, flags});
       return IDOK;
@@ -92,8 +93,9 @@ class DeviceParamTest : public ::testing::Test {
     Messages.clear();
   }
 
-  static TShownMessage InvalidName() { return {"Invalid NE name!", "Infomation", MB_ICONSTOP}; }
-  static TShownMessage InvalidIP() { return {"Invalid IP address!", "Infomation", MB_ICONSTOP}; }
+  // Plain messages: the program's title, OK, no icon.
+  static TShownMessage InvalidName() { return {"Invalid NE name!", "NEPL", MB_OK}; }
+  static TShownMessage InvalidIP() { return {"Invalid IP address!", "NEPL", MB_OK}; }
 
   std::vector<TShownMessage> Messages;
   TOwned<TDeviceParam> Dialog;
@@ -197,9 +199,11 @@ TEST_F(DeviceParamTest, AnEmptyIPIsRefusedAndTheEntriesCanBeMendedBeforeOk) {
   const TModalResult result = ShowModal([this](TDeviceParam& dialog) {
     dialog.EditName->SetText("Dev4");
     for (const char* ip : {"", "  "}) {
+      dialog.EditName->SetFocus();
       dialog.EditIP->SetText(ip);
       dialog.BitBtnOk->Click();
       EXPECT_EQ(dialog.ModalResult(), mrNone);
+      EXPECT_EQ(GetFocus(), dialog.EditIP->Handle());
       EXPECT_TRUE(SameDevice(CurrentDevice, LoadedDevice()));
     }
     EXPECT_EQ(Messages, (std::vector<TShownMessage>{InvalidIP(), InvalidIP()}));

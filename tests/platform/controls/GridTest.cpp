@@ -345,4 +345,97 @@ TEST_F(GridTest, ColumnsAreSizedByDraggingTheirHeaderLineOnlyWhenAllowed) {
   EXPECT_TRUE(Form->Selected.empty());
 }
 
+bool HasStyle(const TStringGrid& grid, LONG_PTR style) {
+  return (GetWindowLongPtrA(const_cast<TStringGrid&>(grid).Handle(), GWL_STYLE) & style) != 0;
+}
+
+// Whether a cell is shown whole inside the grid's client area.
+bool ShownWhole(TStringGrid& grid, int col, int row) {
+  const TRect cell = grid.CellRect(col, row);
+  RECT client;
+  GetClientRect(grid.Handle(), &client);
+  return cell.right > cell.left && cell.right <= client.right && cell.bottom <= client.bottom;
+}
+
+TEST_F(GridTest, ColumnWidthsRowHeightsAndScrollBarsComeFromTheForm) {
+  TStringGrid& grid = *Form->SizedGrid;
+  EXPECT_EQ(grid.ColWidths(0), 64);
+  EXPECT_EQ(grid.ColWidths(1), 95);
+  EXPECT_EQ(grid.ColWidths(2), 93);
+  EXPECT_EQ(grid.RowHeights(1), 30);
+  EXPECT_EQ(grid.RowHeights(2), 24);
+  EXPECT_EQ(grid.ScrollBars(), ssNone);
+  const TRect cell = grid.CellRect(2, 1);
+  EXPECT_EQ(cell.left, 64 + 1 + 95 + 1);
+  EXPECT_EQ(cell.bottom, 24 + 1 + 30);
+  // Its rows do not fit, but it was told to show no bars.
+  EXPECT_FALSE(HasStyle(grid, WS_VSCROLL));
+}
+
+TEST_F(GridTest, ColumnsThatDoNotFitScrollBehindTheFixedOne) {
+  ASSERT_TRUE(HasStyle(*Grid, WS_HSCROLL));
+  EXPECT_FALSE(HasStyle(*Grid, WS_VSCROLL));
+  EXPECT_FALSE(ShownWhole(*Grid, 13, 1));
+
+  Send(WM_HSCROLL, SB_BOTTOM, 0);
+  const int leftCol = Grid->LeftCol();
+  EXPECT_TRUE(ShownWhole(*Grid, 13, 1));
+  EXPECT_FALSE(ShownWhole(*Grid, 12 - (13 - leftCol), 1)) << "scrolled further than needed";
+  EXPECT_EQ(Grid->CellRect(leftCol, 1).left, 64 + 1);
+  EXPECT_EQ(Grid->CellRect(leftCol - 1, 1).right, 0);
+  Click(leftCol, 2);
+  EXPECT_EQ(Grid->Col(), leftCol);
+
+  const struct {
+    UINT Message;
+    int Request;
+    int LeftCol;
+  } steps[] = {
+      {WM_HSCROLL, SB_TOP, 1},
+      {WM_HSCROLL, SB_LINERIGHT, 2},
+      {WM_HSCROLL, SB_LINELEFT, 1},
+      {WM_HSCROLL, SB_LINELEFT, 1},
+      // A page is more than the columns left to scroll.
+      {WM_HSCROLL, SB_PAGERIGHT, leftCol},
+      {WM_HSCROLL, SB_PAGELEFT, 1},
+      {WM_HSCROLL, SB_PAGERIGHT, leftCol},
+      // Every row shows, so the wheel scrolls columns; turned towards the operator, forward.
+      {WM_MOUSEWHEEL, -WHEEL_DELTA, leftCol},
+      {WM_MOUSEWHEEL, WHEEL_DELTA, leftCol - 1},
+      {WM_MOUSEHWHEEL, -WHEEL_DELTA, leftCol - 2},
+  };
+  for (const auto& step : steps) {
+    const WPARAM wParam = step.Message == WM_HSCROLL ? step.Request : MAKEWPARAM(0, step.Request);
+    Send(step.Message, wParam, 0);
+    EXPECT_EQ(Grid->LeftCol(), step.LeftCol) << step.Message << " " << step.Request;
+  }
+}
+
+TEST_F(GridTest, TheCurrentCellIsKeptInView) {
+  Key(VK_END);
+  EXPECT_EQ(Grid->Col(), 13);
+  EXPECT_TRUE(ShownWhole(*Grid, 13, 1));
+  Key(VK_HOME);
+  EXPECT_EQ(Grid->LeftCol(), 1);
+  Grid->SetSelection({12, 2, 12, 2});
+  EXPECT_TRUE(ShownWhole(*Grid, 12, 2));
+
+  // Rows that do not fit scroll as well, by keys and by the wheel.
+  Grid->SetHeight(200);
+  ASSERT_TRUE(HasStyle(*Grid, WS_VSCROLL));
+  for (int row = 2; row < 16; ++row) Key(VK_DOWN);
+  EXPECT_EQ(Grid->Row(), 16);
+  EXPECT_TRUE(ShownWhole(*Grid, 12, 16));
+  const int topRow = Grid->TopRow();
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(Grid->TopRow(), topRow - 1);
+
+  // Once everything fits again, nothing stays scrolled and the bars go.
+  Grid->SetBounds(0, 0, 1000, 500);
+  EXPECT_EQ(Grid->LeftCol(), 1);
+  EXPECT_EQ(Grid->TopRow(), 1);
+  EXPECT_FALSE(HasStyle(*Grid, WS_HSCROLL));
+  EXPECT_FALSE(HasStyle(*Grid, WS_VSCROLL));
+}
+
 }  // namespace

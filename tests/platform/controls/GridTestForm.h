@@ -1,6 +1,6 @@
 #pragma once
 // A form read from tests/platform/controls/forms/TGridTestForm.form: a grid
-// with a popup menu, a lamp and a hidden template image, as the port-state
+// wider than the form, one sized column by column, a popup menu, a lamp and a hidden template image, as the port-state
 // display and the port dialogs lay them out. It logs the cells selected and
 // can refuse a row.
 #include <utility>
@@ -20,6 +20,7 @@ class TGridTestForm : public TForm {
   static TClass StaticClass() {
     static const TMetaClass metaClass = TClassBuilder<TGridTestForm>("TGridTestForm", TForm::StaticClass())
                                             .Field("Grid", &TGridTestForm::Grid)
+                                            .Field("SizedGrid", &TGridTestForm::SizedGrid)
                                             .Field("Lamp", &TGridTestForm::Lamp)
                                             .Field("Template", &TGridTestForm::Template)
                                             .Field("PopupMenu1", &TGridTestForm::PopupMenu1)
@@ -35,6 +36,7 @@ class TGridTestForm : public TForm {
   }
 
   TStringGrid* Grid = nullptr;
+  TStringGrid* SizedGrid = nullptr;
   TShape* Lamp = nullptr;
   TImage* Template = nullptr;
   TPopupMenu* PopupMenu1 = nullptr;

@@ -68,4 +68,30 @@ TEST(AgentProgram, ServesSeveralDevicesAndPlaysItsScript) {
       << agent.Log();
 }
 
+TEST(AgentProgram, PlaysItsScriptInACycle) {
+  TUdpSocket manager;
+  manager.Bind("127.0.0.1", 0);
+  TemporaryFolder folder;
+  folder.Write("events", "50 1 alarm loa on\n");
+  AgentProcess agent({"--device", "127.0.0.1:0", "--trap-version", "1", "--manager",
+                      "127.0.0.1:" + IntToStr(manager.LocalPort()), "--script", folder.File("events"), "--script-cycle",
+                      "200"});
+  EXPECT_EQ(ReceiveMessage(manager).Trap.GenericTrap, 0);  // cold start
+  for (int round = 0; round < 3; ++round) EXPECT_EQ(ReceiveMessage(manager).Trap.SpecificTrap, 11) << round;
+}
+
+TEST(AgentProgram, NamesTheAddressAndPortItCannotHave) {
+  TUdpSocket holder;
+  holder.Bind("127.0.0.1", 0);
+  const std::string taken = IntToStr(holder.LocalPort());
+  std::string failure;
+  try {
+    AgentProcess agent({"--device", "127.0.0.1:" + taken, "--manager", "none"});
+  } catch (const std::exception& error) {
+    failure = error.what();
+  }
+  EXPECT_NE(failure.find("nepl-agent: cannot listen on UDP port " + taken + " of 127.0.0.1: "), std::string::npos)
+      << failure;
+}
+
 }  // namespace

@@ -215,4 +215,29 @@ TEST(AgentTraps, EventsChangeTheDeviceAndSendTheMatchingTrap) {
   EXPECT_EQ(v2c.Model().Get(kBlock)->Value[2 + 6], '\x01');
 }
 
+// Device-wide alarms are traps of port 1 whose alarm variable carries the bit
+// the program tests, and the indicator octet of the block follows them.
+TEST(AgentTraps, DeviceAlarmsRaiseAndClearTheirIndicator) {
+  TAgentDevice device(Device(), "127.0.0.1");
+  const struct {
+    TDeviceAlarm Alarm;
+    int Number;
+    int32_t RaisedValue;
+    uint8_t Indicator;
+  } alarms[] = {
+      {TDeviceAlarm::LOA, 11, 0x01, 0x04}, {TDeviceAlarm::GID, 12, 0x02, 0x08}, {TDeviceAlarm::LOF, 15, 0x01, 0x10}};
+  for (const auto& alarm : alarms) {
+    for (const bool on : {true, false}) {
+      const TSnmpMessage trap =
+          ParseSnmpMessage(device.ApplyEvent({0, 1, TEventKind::DeviceAlarm, 1, {}, on, alarm.Alarm}, 0));
+      ASSERT_EQ(trap.Bindings.size(), 6u);
+      EXPECT_EQ(BerOidText(trap.Bindings[1].Value), std::string(kEnterprisePrefix) + ".3." + IntToStr(alarm.Number));
+      EXPECT_EQ(IntegerOf(trap.Bindings[4]), 1);  // port
+      EXPECT_EQ(IntegerOf(trap.Bindings[5]), on ? alarm.RaisedValue : 0);
+      EXPECT_EQ(static_cast<uint8_t>(device.Model().Get(kBlock)->Value[22]) & alarm.Indicator, on ? alarm.Indicator : 0)
+          << alarm.Number;
+    }
+  }
+}
+
 }  // namespace
