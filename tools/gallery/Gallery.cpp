@@ -25,8 +25,8 @@ constexpr int kIndexColumnWidth = 30;
 constexpr int kFilterSampleSize = 40;
 constexpr int kFilterSampleStep = 50;
 
-const char* const kFilterNames[] = {"lighten", "disable",  "grey avg",  "opaque",  "mask",
-                                    "grey wt", "grey lum", "alpha fix", "checker", "fill"};
+const char* const kFilterNames[] = {"lighten", "disable", "average", "opaque",  "mask",
+                                    "weights", "luma",    "alpha",   "checker", "fill"};
 const char* const kSchemeNames[] = {"system", "blue", "olive", "silver"};
 
 void Label(TcxCanvas& canvas, int x, int y, const std::string& text, int width = 120) {
