@@ -8,9 +8,9 @@
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
 
-// Each unit starts after those it uses: the theme manager needs the bound
-// visual-style library, the Office colours the theme manager, and the
-// graphics the binding's version test.
+// Each unit starts after those it uses: the theme manager asks the bound
+// visual-style library, the Office colours ask the theme manager and mix
+// through the graphics routines.
 std::vector<TUnitInfo> FoundationUnits() {
   return {
       {"cxClasses", cxClassesInitialize, cxClassesFinalize},

@@ -87,11 +87,6 @@ void TcxRegion::Combine(const TcxRegion& region, TcxRegionOperation operation) {
     CombineRgn(Handle(), Handle(), region.Handle(), kModes[operation]);
 }
 
-TcxCanvas::~TcxCanvas() {
-  while (!FStates.empty()) RestoreState();
-  while (!FSavedDCs.empty()) RestoreDC();
-}
-
 POINT TcxCanvas::DCOrigin() const {
   POINT viewport{};
   POINT window{};

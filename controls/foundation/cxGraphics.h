@@ -69,7 +69,7 @@ class TcxRegion {
 class TcxCanvas {
  public:
   explicit TcxCanvas(TCanvas& canvas) : FCanvas(&canvas) {}
-  virtual ~TcxCanvas();
+  virtual ~TcxCanvas() = default;
   TcxCanvas(const TcxCanvas&) = delete;
   TcxCanvas& operator=(const TcxCanvas&) = delete;
 
