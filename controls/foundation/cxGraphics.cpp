@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "controls/foundation/dxUxTheme.h"
+#include "platform/controls/WinControl.h"
 #include "platform/graphics/Msimg32.h"
 #include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
@@ -522,6 +524,63 @@ bool NeedsMirroredTextPositions(BYTE charset, const std::string& text) {
       charset = static_cast<BYTE>(info.ciCharset);
   }
   return charset == GB2312_CHARSET || charset == CHINESEBIG5_CHARSET || charset == ARABIC_CHARSET;
+}
+
+void DrawParentBackground(TControl& control, TcxCanvas& canvas, const TRect& rect) {
+  TWinControl* parent = control.Parent();
+  if (!parent) return;
+  if (parent->DoubleBuffered()) return PaintParentArea(control, canvas, rect);
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  if (!windowed) return;
+  TRect area = rect;
+  dxUxTheme::DrawThemeParentBackground(windowed->Handle(), canvas.Handle(), &area);
+}
+
+namespace {
+
+// The parent's border in the non-client area, which WM_PAINT does not draw.
+void PaintParentEdge(TWinControl& parent, HDC dc) {
+  if (!parent.HandleAllocated()) return;
+  RECT bounds{0, 0, parent.Width(), parent.Height()};
+  const LONG_PTR exStyle = GetWindowLongPtrA(parent.Handle(), GWL_EXSTYLE);
+  const LONG_PTR style = GetWindowLongPtrA(parent.Handle(), GWL_STYLE);
+  if (exStyle & WS_EX_CLIENTEDGE)
+    DrawEdge(dc, &bounds, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  else if (style & WS_BORDER)
+    DrawEdge(dc, &bounds, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_MONO);
+}
+
+void SetPaintCopy(TControl& control, bool value) {
+  TControlState state = control.ControlState();
+  if (value)
+    state.Include(csPaintCopy);
+  else
+    state.Exclude(csPaintCopy);
+  control.SetControlState(state);
+}
+
+}  // namespace
+
+void PaintParentArea(TControl& control, TcxCanvas& canvas, const TRect& rect) {
+  TWinControl* parent = control.Parent();
+  if (!parent) return;
+  TRect area = rect;
+  OffsetRect(&area, control.Left(), control.Top());
+  canvas.SaveDC();
+  const HDC dc = canvas.Handle();
+  POINT origin{};
+  GetWindowOrgEx(dc, &origin);
+  SetWindowOrgEx(dc, origin.x + control.Left(), origin.y + control.Top(), nullptr);
+  canvas.IntersectClipRect(area);
+  RECT clip{};
+  if (GetClipBox(dc, &clip) != NULLREGION) {
+    SetPaintCopy(*parent, true);
+    PaintParentEdge(*parent, dc);
+    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    SetPaintCopy(*parent, false);
+  }
+  canvas.RestoreDC();
 }
 
 void RotateBitmap(TBitmap& bitmap, int mode, bool flip) {

@@ -19,6 +19,8 @@
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GdiHandles.h"
 
+class TControl;
+
 constexpr TRect EmptyRect{0, 0, 0, 0};
 
 enum TcxBorder { bLeft, bTop, bRight, bBottom };
@@ -265,6 +267,13 @@ bool ExtTextOutStr(HDC dc, const std::string& text, const POINT& point, int coun
 void cxInvalidateRect(HWND window, const TRect& rect, bool erase = true);
 bool GetBitmapInfo(HBITMAP bitmap, BITMAP& info);
 bool NeedsMirroredTextPositions(BYTE charset, const std::string& text);
+// Paints the parent's pixels under `rect` of the control into the canvas: a
+// double-buffered parent paints itself into it, any other through the
+// visual-style routine.
+void DrawParentBackground(TControl& control, TcxCanvas& canvas, const TRect& rect);
+// Has the parent paint itself (edge, background, content) into the canvas
+// under `rect` of the control, with csPaintCopy set while it does.
+void PaintParentArea(TControl& control, TcxCanvas& canvas, const TRect& rect);
 // Modes 1 and 2 turn the picture a quarter (swapping width and height),
 // 3 half way; Flip mirrors the result.
 void RotateBitmap(TBitmap& bitmap, int mode, bool flip);

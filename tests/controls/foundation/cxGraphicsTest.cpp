@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/foundation/cxGraphics.h"
+#include "platform/controls/CustomControl.h"
 
 namespace {
 
@@ -366,6 +367,44 @@ TEST(cxGraphicsTest, BitmapInfoReadsTheWholeRecord) {
   EXPECT_EQ(info.bmWidth, 7);
   EXPECT_EQ(info.bmBitsPixel, 32);
   EXPECT_NE(info.bmBits, nullptr);
+}
+
+// A lime control with a red pixel at (5, 6) that notes whether it painted a copy.
+class TMarkedControl : public TCustomControl {
+ public:
+  explicit TMarkedControl(TComponent* owner) : TCustomControl(owner) { SetColor(clLime); }
+  bool PaintedCopy = false;
+
+ protected:
+  void Paint() override {
+    PaintedCopy = ControlState().Contains(csPaintCopy);
+    Canvas().SetPixels(5, 6, clRed);
+  }
+};
+
+TEST(cxGraphicsTest, ADoubleBufferedParentPaintsItselfUnderTheControl) {
+  TMarkedControl parent(nullptr);
+  parent.SetBounds(0, 0, 40, 40);
+  parent.SetDoubleBuffered(true);
+  TMarkedControl child(nullptr);
+  child.SetBounds(3, 4, 10, 10);
+  child.SetParent(&parent);
+
+  TBitmap bitmap;
+  bitmap.SetSize(10, 10);
+  TcxCanvas canvas(bitmap.Canvas());
+  canvas.FillRectWithColor(Rect(0, 0, 10, 10), clWhite);
+  DrawParentBackground(child, canvas, Rect(0, 0, 10, 8));
+  EXPECT_TRUE(parent.PaintedCopy);
+  EXPECT_FALSE(parent.ControlState().Contains(csPaintCopy));
+  EXPECT_EQ(PixelAt(bitmap, 2, 2), kRed);
+  EXPECT_EQ(PixelAt(bitmap, 0, 0), RGB(0, 255, 0));
+  EXPECT_EQ(PixelAt(bitmap, 9, 7), RGB(0, 255, 0));
+  EXPECT_EQ(PixelAt(bitmap, 9, 8), kWhite);
+  POINT origin{};
+  GetWindowOrgEx(bitmap.DC(), &origin);
+  EXPECT_EQ(origin.x, 0);
+  child.SetParent(nullptr);
 }
 
 TEST(cxGraphicsTest, StartUpMakesTheHalftoneBrushOnce) {
