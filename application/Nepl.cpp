@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "application/core/CommClass.h"
+#include "application/dialogs/Conf_Clock.h"
+#include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
 #include "platform/controls/Application.h"
@@ -33,6 +35,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().SetTitle(kApplicationTitle);
     Application().CreateForm(MainW);
     Application().CreateForm(CommClassW);
+    Application().CreateForm(frmPortEnable);
+    Application().CreateForm(Conf_ClockW);
   } catch (...) {
     // Start-up failed (the trap port taken, say): say why and end.
     Application().HandleException(nullptr);

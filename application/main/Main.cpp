@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "application/core/ExchangeGuard.h"
 #include "application/core/Share.h"
+#include "application/dialogs/Conf_Clock.h"
+#include "application/dialogs/Conf_Loop.h"
+#include "application/dialogs/PortEnable.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
 #include "application/main/uDeviceParam.h"
@@ -94,26 +98,6 @@ int E1PortsOfModel(uint8_t letter) {
   }
 }
 
-// Keeps a window disabled, and the hourglass up when asked, until an
-// exchange is over, however it ends.
-class TExchangeGuard {
- public:
-  TExchangeGuard(TForm& form, bool hourglass) : FForm(form), FCursor(Screen().Cursor()) {
-    if (hourglass) Screen().SetCursor(crHourGlass);
-    FForm.SetEnabled(false);
-  }
-  ~TExchangeGuard() {
-    Screen().SetCursor(FCursor);
-    FForm.SetEnabled(true);
-  }
-  TExchangeGuard(const TExchangeGuard&) = delete;
-  TExchangeGuard& operator=(const TExchangeGuard&) = delete;
-
- private:
-  TForm& FForm;
-  TCursor FCursor;
-};
-
 }  // namespace
 
 void ClearPortStates(TPortStates& states, int lastIndex) {
@@ -133,6 +117,9 @@ TClass TMainW::StaticClass() {
           .Field("MenuItemClear", &TMainW::MenuItemClear)
           .Field("MenuItemExit", &TMainW::MenuItemExit)
           .Field("MenuItem_Configure", &TMainW::MenuItem_Configure)
+          .Field("MenuItemClockSource", &TMainW::MenuItemClockSource)
+          .Field("MenuItemBandwidth", &TMainW::MenuItemBandwidth)
+          .Field("MenuItemLoopback", &TMainW::MenuItemLoopback)
           .Field("MenuItem_Alarm", &TMainW::MenuItem_Alarm)
           .Field("MenuItem_Performance", &TMainW::MenuItem_Performance)
           .Field("MenuItemPerformanceClear", &TMainW::MenuItemPerformanceClear)
@@ -184,6 +171,9 @@ TClass TMainW::StaticClass() {
           .Method("MenuItemDeleteClick", &TMainW::MenuItemDeleteClick)
           .Method("MenuItemClearClick", &TMainW::MenuItemClearClick)
           .Method("MenuItemExitClick", &TMainW::MenuItemExitClick)
+          .Method("MenuItemClockSourceClick", &TMainW::MenuItemClockSourceClick)
+          .Method("MenuItemBandwidthClick", &TMainW::MenuItemBandwidthClick)
+          .Method("MenuItemLoopbackClick", &TMainW::MenuItemLoopbackClick)
           .Method("MenuItemPerformanceClearClick", &TMainW::MenuItemPerformanceClearClick)
           .Method("MenuItemHelpClick", &TMainW::MenuItemHelpClick)
           .Method("MenuItemLegendClick", &TMainW::MenuItemLegendClick)
@@ -290,6 +280,14 @@ void TMainW::MenuItemClearClick(TObject*) {
 }
 
 void TMainW::MenuItemExitClick(TObject*) { Application().Terminate(); }
+
+// ---- the Configure menu
+
+void TMainW::MenuItemClockSourceClick(TObject*) { ShowDialogModal(TConf_ClockW::StaticClass()); }
+
+void TMainW::MenuItemBandwidthClick(TObject*) { ShowDialogModal(TfrmPortEnable::StaticClass()); }
+
+void TMainW::MenuItemLoopbackClick(TObject*) { ShowDialogModal(TConf_LoopW::StaticClass()); }
 
 // ---- the Help menu
 

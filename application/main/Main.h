@@ -118,6 +118,9 @@ class TMainW : public TForm, public TExchangeMonitor {
   void MenuItemDeleteClick(TObject* Sender);
   void MenuItemClearClick(TObject* Sender);
   void MenuItemExitClick(TObject* Sender);
+  void MenuItemClockSourceClick(TObject* Sender);
+  void MenuItemBandwidthClick(TObject* Sender);
+  void MenuItemLoopbackClick(TObject* Sender);
   void MenuItemPerformanceClearClick(TObject* Sender);
   void MenuItemHelpClick(TObject* Sender);
   void MenuItemLegendClick(TObject* Sender);
@@ -136,6 +139,9 @@ class TMainW : public TForm, public TExchangeMonitor {
   TMenuItem* MenuItemClear = nullptr;
   TMenuItem* MenuItemExit = nullptr;
   TMenuItem* MenuItem_Configure = nullptr;
+  TMenuItem* MenuItemClockSource = nullptr;
+  TMenuItem* MenuItemBandwidth = nullptr;
+  TMenuItem* MenuItemLoopback = nullptr;
   TMenuItem* MenuItem_Alarm = nullptr;
   TMenuItem* MenuItem_Performance = nullptr;
   TMenuItem* MenuItemPerformanceClear = nullptr;
