@@ -84,6 +84,8 @@ HWND NotifyingWindow(const TMessage& message, HWND receiver) {
 
 WORD CommandCode(const TMessage& message) { return HIWORD(message.WParam); }
 
+UINT NotifyCode(const TMessage& message) { return MessageRecord<NMHDR>(message).code; }
+
 WORD CommandId(const TMessage& message) { return LOWORD(message.WParam); }
 
 WORD KeyCode(const TMessage& message) { return static_cast<WORD>(message.WParam); }

@@ -141,6 +141,8 @@ HDC MessageDC(const TMessage& message);
 HWND NotifyingWindow(const TMessage& message, HWND receiver);
 // The notification code of WM_COMMAND.
 WORD CommandCode(const TMessage& message);
+// The notification code of WM_NOTIFY (TCN_SELCHANGE...).
+UINT NotifyCode(const TMessage& message);
 WORD CommandId(const TMessage& message);
 // The virtual key of a key message; the character of WM_CHAR.
 WORD KeyCode(const TMessage& message);

@@ -59,10 +59,19 @@ void TComboBox::BoundsChanged() {
 void TComboBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
-      if (CommandCode(message) == CBN_SELCHANGE || CommandCode(message) == CBN_EDITCHANGE) Change();
+      if (CommandCode(message) == CBN_SELCHANGE) UserSelected();
+      if (CommandCode(message) == CBN_EDITCHANGE) Change();
       return;
   }
   TCustomListControl::WndProc(message);
+}
+
+// The window reports a selection even when the user lands on the line already chosen.
+void TComboBox::UserSelected() {
+  const int index = ItemIndex();
+  if (index == FKnownIndex) return;
+  FKnownIndex = index;
+  Change();
 }
 
 void TComboBox::Change() {

@@ -1,8 +1,9 @@
 #pragma once
 // TComboBox: the Win32 combo box, with an edit (csDropDown) or as a drop-down
 // list the user can only choose from (csDropDownList). Items is the list the
-// window shows; ItemIndex is the window's choice (-1: none); a choice made by
-// the user, or typing in the edit, runs OnChange.
+// window shows; ItemIndex is the window's choice (-1: none). OnChange runs
+// when the user chooses another line or types in the edit; never for a choice
+// the program makes, nor when the user picks the line already chosen.
 #include <string>
 
 #include "platform/controls/CustomListControl.h"
@@ -26,10 +27,14 @@ class TComboBox : public TCustomListControl {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
+  void SelectionSet() override { FKnownIndex = ItemIndex(); }
 
  private:
+  void UserSelected();
   void Change();
 
   TComboBoxStyle FStyle = csDropDown;
+  // The choice last set by the program or reported to OnChange.
+  int FKnownIndex = -1;
   TNotifyEvent FOnChange;
 };

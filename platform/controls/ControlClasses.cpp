@@ -2,6 +2,7 @@
 
 #include "platform/controls/Actions.h"
 #include "platform/controls/BitBtn.h"
+#include "platform/controls/CheckBox.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Grids.h"
@@ -10,7 +11,10 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
+#include "platform/controls/PageControl.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/RadioButton.h"
+#include "platform/controls/RadioGroup.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/SpinEdit.h"
 #include "platform/controls/Splitter.h"
@@ -26,4 +30,6 @@ void RegisterControlClasses() {
                    TComboBox::StaticClass(), TButton::StaticClass(), TBitBtn::StaticClass()});
   RegisterClasses(
       {TStringGrid::StaticClass(), TImage::StaticClass(), TShape::StaticClass(), TPopupMenu::StaticClass()});
+  RegisterClasses({TCheckBox::StaticClass(), TRadioButton::StaticClass(), TRadioGroup::StaticClass(),
+                   TPageControl::StaticClass(), TTabSheet::StaticClass()});
 }

@@ -11,7 +11,10 @@ TClass TCustomListControl::StaticClass() {
 TCustomListControl::TCustomListControl(TComponent* owner, const TItemListMessages& messages)
     : TWinControl(owner), FMessages(messages), FWindowItems(messages) {
   SetColor(clWindow);
-  FItems.SetOnChange([this] { FWindowItems.Update(FItems); });
+  FItems.SetOnChange([this] {
+    FWindowItems.Update(FItems);
+    SelectionSet();
+  });
 }
 
 int TCustomListControl::ItemIndex() const {
@@ -22,12 +25,14 @@ int TCustomListControl::ItemIndex() const {
 void TCustomListControl::SetItemIndex(int value) {
   FItemIndex = value;
   if (HandleAllocated()) SendMessageA(Handle(), FMessages.SetSelection, value, 0);
+  SelectionSet();
 }
 
 void TCustomListControl::CreateWnd() {
   TWinControl::CreateWnd();
   FWindowItems.Attach(Handle(), FItems);
   SendMessageA(Handle(), FMessages.SetSelection, FItemIndex, 0);
+  SelectionSet();
 }
 
 void TCustomListControl::WndProc(TMessage& message) {

@@ -4,7 +4,8 @@
 // every change of it reaches the window at once. ItemIndex is the window's
 // choice (-1: none); it is kept while there is no window, and read back from
 // the window when the window goes, so it survives a new window and the
-// control's own destruction.
+// control's own destruction. SelectionSet tells a descendant that the
+// program, not the user, decided what the window shows now.
 #include "platform/controls/ItemList.h"
 #include "platform/controls/WinControl.h"
 #include "platform/rtl/StringList.h"
@@ -23,6 +24,7 @@ class TCustomListControl : public TWinControl {
  protected:
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
+  virtual void SelectionSet() {}
 
  private:
   const TItemListMessages& FMessages;

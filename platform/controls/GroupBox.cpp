@@ -43,6 +43,6 @@ void TGroupBox::WndProc(TMessage& message) {
   // sits in does not paint beneath its children: the inside is ours to fill.
   RECT inside{};
   GetClientRect(Handle(), &inside);
-  FillRect(reinterpret_cast<HDC>(message.WParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(MessageDC(message), &inside, GetSysColorBrush(COLOR_BTNFACE));
   message.Result = 1;
 }

@@ -31,7 +31,6 @@ TCommandPool& CommandPool() {
   return pool;
 }
 
-
 TPopupMenu::TPopupHandler& PopupHandler() {
   static TPopupMenu::TPopupHandler handler;
   return handler;
@@ -112,6 +111,10 @@ void TMenuItem::Remove(TMenuItem* item) {
   std::erase(FItems, item);
   item->FParent = nullptr;
   Changed();
+}
+
+void TMenuItem::Clear() {
+  while (!FItems.empty()) FItems.back()->Free();
 }
 
 void TMenuItem::SetParentComponent(TComponent* parent) {

@@ -2,6 +2,8 @@
 // TMainMenu, TPopupMenu and TMenuItem: a form's menu bar and the menus a
 // control opens on a right click. Items nest as they nest in the form;
 // captions mark their mnemonic with "&", a caption of "-" is a separator.
+// A caption is shown and kept exactly as given: no hot key is ever added, so
+// a handler may compare an item's Caption with the text it was created with.
 // Each command item has a command number of its own, and the window that
 // receives the WM_COMMAND of that number hands it back to the item. The Win32
 // menu is built from the items (the menu bar again whenever one changes).
@@ -51,6 +53,8 @@ class TMenuItem : public TComponent, private TActionClient {
   TMenuItem* Parent() const { return FParent; }
   void Add(TMenuItem* item);
   void Remove(TMenuItem* item);
+  // Frees the items below this one: a menu refilled at run time keeps no stale items.
+  void Clear();
   // An item nested in a menu's or an item's block of a form is added to it.
   void SetParentComponent(TComponent* parent) override;
 

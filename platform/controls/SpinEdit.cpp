@@ -89,21 +89,19 @@ void TSpinEdit::WndProc(TMessage& message) {
     case WM_COMMAND:
       if (EditCommand(message)) return;
       break;
-    case WM_NOTIFY: {
+    case WM_NOTIFY:
       // The arrows step from the value, not from whatever the edit holds, and never past the bounds.
-      const auto* step = reinterpret_cast<const NMUPDOWN*>(message.LParam);
-      if (step->hdr.hwndFrom != FUpDown || step->hdr.code != UDN_DELTAPOS) break;
-      SetValue(FValue + step->iDelta);
+      if (NotifyingWindow(message, Handle()) != FUpDown || NotifyCode(message) != UDN_DELTAPOS) break;
+      SetValue(FValue + MessageRecord<NMUPDOWN>(message).iDelta);
       message.Result = TRUE;
       return;
-    }
     case WM_DESTROY: FEdit = FUpDown = nullptr; break;
   }
   TWinControl::WndProc(message);
 }
 
 bool TSpinEdit::EditCommand(const TMessage& message) {
-  if (reinterpret_cast<HWND>(message.LParam) != FEdit) return false;
+  if (NotifyingWindow(message, Handle()) != FEdit) return false;
   if (CommandCode(message) == EN_CHANGE) TextChanged();
   if (CommandCode(message) == EN_KILLFOCUS) ShowValue();
   return true;

@@ -102,9 +102,11 @@ bool TryDecodeDateTime(TDateTime value, TDateTimeParts& parts) {
   const double wholeDays = std::trunc(value.Value);
   int64_t days = static_cast<int64_t>(wholeDays);
   int64_t milliseconds = std::llround(std::fabs(value.Value - wholeDays) * kMillisecondsPerDay);
+  // The fraction counts forward on either side of day 0, so a time that
+  // rounds up to midnight is the start of the following day.
   if (milliseconds == kMillisecondsPerDay) {
     milliseconds = 0;
-    days += value.Value < 0 ? -1 : 1;
+    ++days;
   }
   CivilFromDays(days + kEpochDays, parts.Year, parts.Month, parts.Day);
   parts.MilliSecond = static_cast<int>(milliseconds % 1000);

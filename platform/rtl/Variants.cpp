@@ -121,8 +121,10 @@ Variant Variant::Array(const std::vector<TVarArrayBound>& bounds, TVarType eleme
   if (bounds.empty()) throw EVariantInvalidOpError("An array needs at least one dimension");
   size_t count = 1;
   for (const TVarArrayBound& bound : bounds) {
-    if (bound.HighBound < bound.LowBound - 1) throw EVariantInvalidOpError("Invalid array bounds");
-    count *= static_cast<size_t>(static_cast<int64_t>(bound.HighBound) - bound.LowBound + 1);
+    // In 64 bits: a low bound of INT_MIN has no predecessor in an int.
+    const int64_t length = static_cast<int64_t>(bound.HighBound) - bound.LowBound + 1;
+    if (length < 0) throw EVariantInvalidOpError("Invalid array bounds");
+    count *= static_cast<size_t>(length);
   }
   Variant result;
   result.FVType = static_cast<TVarType>(varArray | elementType);
@@ -308,7 +310,13 @@ TBcd Variant::AsBcd() const {
     case varDouble:
     case varDate:
       if (!std::isfinite(FFloat)) RaiseCastError(varFMTBcd);
-      return DoubleToBcd(FFloat);
+      // Beyond 64 digits the number is too large, which callers catch as a
+      // variant error like every other conversion that does not fit.
+      try {
+        return DoubleToBcd(FFloat);
+      } catch (const EConvertError&) {
+        throw EVariantOverflowError("Variant value out of range");
+      }
     case varString:
     case varOleStr:
       if (!TryStrToBcd(Trim(AsString()), result)) RaiseCastError(varFMTBcd);

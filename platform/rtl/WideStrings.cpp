@@ -12,12 +12,16 @@ std::u16string AnsiToWide(const std::string& text) {
   return result;
 }
 
+// Without WC_NO_BEST_FIT_CHARS Windows swaps a missing character for a
+// look-alike ("\u0100" for "A", a full-width solidus for "/"), which changes
+// what the text says; a question mark shows that something was lost.
 std::string WideToAnsi(const std::u16string& text) {
   if (text.empty()) return {};
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-  const int length = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(text.size()), result.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, size, result.data(), length, nullptr, nullptr);
   return result;
 }
 #else

@@ -187,6 +187,7 @@ TEST(cxVariantsTest, VarCompareIsNoOrderForRefusedAndUnorderedPairs) {
   EXPECT_EQ(VarCompare(Variant(1), Variant("abc")), -1);
   EXPECT_EQ(VarCompare(Variant(nan), Variant(1.0)), 1);
   EXPECT_EQ(VarCompare(Variant(1.0), Variant(nan)), 1);
+  EXPECT_EQ(VarCompare(Variant(1e100), Variant(StrToBcd("1"))), -1);
 }
 
 TEST(cxVariantsTest, VarEqualsExactComparesBooleansAsText) {
