@@ -18,6 +18,11 @@ const char kErrorTitle[] = "Error";
 // Result and error boxes: an OK button and no icon.
 constexpr UINT kPlainBox = 0;
 
+constexpr uint8_t kFirstItemOctet = 1;
+constexpr uint8_t kSecondItemOctet = 0;
+constexpr int kFirstItem = 0;
+constexpr int kSecondItem = 1;
+
 }  // namespace
 
 void TConfExchange::CopyConnection() {
@@ -103,3 +108,19 @@ TSetOid OctetStringItem(const std::string& oid, const std::vector<uint8_t>& octe
 }
 
 TSetOid IntegerItem(const std::string& oid, int32_t value) { return {oid, value, ASN1_INTEGER}; }
+
+void ChooseByOctet(TRadioGroup& group, uint8_t octet) {
+  if (octet == kFirstItemOctet) group.SetItemIndex(kFirstItem);
+  if (octet == kSecondItemOctet) group.SetItemIndex(kSecondItem);
+}
+
+void CheckByOctet(TCheckBox& box, uint8_t octet) {
+  if (octet == kFirstItemOctet) box.SetChecked(true);
+  if (octet == kSecondItemOctet) box.SetChecked(false);
+}
+
+uint8_t OctetOfChoice(const TRadioGroup& group) {
+  return group.ItemIndex() == kFirstItem ? kFirstItemOctet : kSecondItemOctet;
+}
+
+uint8_t OctetOfCheck(const TCheckBox& box) { return box.Checked() ? kFirstItemOctet : kSecondItemOctet; }

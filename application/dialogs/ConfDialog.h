@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "application/core/SnmpTypes.h"
+#include "platform/controls/CheckBox.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/RadioGroup.h"
 #include "platform/rtl/StringList.h"
 
 // The community of a dialog's SetRequests. The flow-control and port-reset
@@ -78,3 +80,12 @@ std::optional<uint8_t> ReplyOctet(size_t k);
 
 TSetOid OctetStringItem(const std::string& oid, const std::vector<uint8_t>& octets);
 TSetOid IntegerItem(const std::string& oid, int32_t value);
+
+// A choice between two items travels as one octet: 1 for the first item, 0
+// for the second. Read: 1 and 0 choose (or check and clear), any other value
+// leaves the control as it was.
+void ChooseByOctet(TRadioGroup& group, uint8_t octet);
+void CheckByOctet(TCheckBox& box, uint8_t octet);
+// Set: the first item (or a checked box) is 1, anything else 0, no choice included.
+uint8_t OctetOfChoice(const TRadioGroup& group);
+uint8_t OctetOfCheck(const TCheckBox& box);

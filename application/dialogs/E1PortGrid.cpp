@@ -13,10 +13,6 @@ constexpr int kHeaderRow = 0;
 const TGridOptions kChoiceOptions{goFixedVertLine, goFixedHorzLine,     goVertLine,        goHorzLine,
                                   goRangeSelect,   goDrawFocusSelected, goAlwaysShowEditor};
 
-void ClearItems(TMenuItem& items) {
-  while (items.Count() > 0) items.Items(items.Count() - 1)->Free();
-}
-
 }  // namespace
 
 void PrepareE1PortGrid(TStringGrid& grid, const std::vector<std::string>& headers) {
@@ -31,7 +27,7 @@ void PreparePortGridPopup(TStringGrid& grid, TPopupMenu& popup, bool valueColumn
     grid.SetPopupMenu(nullptr);
     return;
   }
-  ClearItems(popup.Items());
+  popup.Items().Clear();
   grid.SetOptions(kChoiceOptions);
   for (const std::string& choice : choices) {
     TMenuItem* item = CreateComponent<TMenuItem>(&popup);

@@ -7,8 +7,12 @@
 
 #include "application/core/ExchangeGuard.h"
 #include "application/core/Share.h"
+#include "application/dialogs/Conf_CRCeable.h"
 #include "application/dialogs/Conf_Clock.h"
+#include "application/dialogs/Conf_Lcase.h"
 #include "application/dialogs/Conf_Loop.h"
+#include "application/dialogs/Conf_PFI.h"
+#include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
@@ -117,9 +121,13 @@ TClass TMainW::StaticClass() {
           .Field("MenuItemClear", &TMainW::MenuItemClear)
           .Field("MenuItemExit", &TMainW::MenuItemExit)
           .Field("MenuItem_Configure", &TMainW::MenuItem_Configure)
+          .Field("MenuItemE1Errover", &TMainW::MenuItemE1Errover)
           .Field("MenuItemClockSource", &TMainW::MenuItemClockSource)
+          .Field("MenuItemGfpConfig", &TMainW::MenuItemGfpConfig)
           .Field("MenuItemBandwidth", &TMainW::MenuItemBandwidth)
           .Field("MenuItemLoopback", &TMainW::MenuItemLoopback)
+          .Field("MenuItemParameter", &TMainW::MenuItemParameter)
+          .Field("MenuItemVcgConfig", &TMainW::MenuItemVcgConfig)
           .Field("MenuItem_Alarm", &TMainW::MenuItem_Alarm)
           .Field("MenuItem_Performance", &TMainW::MenuItem_Performance)
           .Field("MenuItemPerformanceClear", &TMainW::MenuItemPerformanceClear)
@@ -171,9 +179,13 @@ TClass TMainW::StaticClass() {
           .Method("MenuItemDeleteClick", &TMainW::MenuItemDeleteClick)
           .Method("MenuItemClearClick", &TMainW::MenuItemClearClick)
           .Method("MenuItemExitClick", &TMainW::MenuItemExitClick)
+          .Method("MenuItemE1ErroverClick", &TMainW::MenuItemE1ErroverClick)
           .Method("MenuItemClockSourceClick", &TMainW::MenuItemClockSourceClick)
+          .Method("MenuItemGfpConfigClick", &TMainW::MenuItemGfpConfigClick)
           .Method("MenuItemBandwidthClick", &TMainW::MenuItemBandwidthClick)
           .Method("MenuItemLoopbackClick", &TMainW::MenuItemLoopbackClick)
+          .Method("MenuItemParameterClick", &TMainW::MenuItemParameterClick)
+          .Method("MenuItemVcgConfigClick", &TMainW::MenuItemVcgConfigClick)
           .Method("MenuItemPerformanceClearClick", &TMainW::MenuItemPerformanceClearClick)
           .Method("MenuItemHelpClick", &TMainW::MenuItemHelpClick)
           .Method("MenuItemLegendClick", &TMainW::MenuItemLegendClick)
@@ -283,11 +295,19 @@ void TMainW::MenuItemExitClick(TObject*) { Application().Terminate(); }
 
 // ---- the Configure menu
 
+void TMainW::MenuItemE1ErroverClick(TObject*) { ShowDialogModal(TConf_CRCeableW::StaticClass()); }
+
 void TMainW::MenuItemClockSourceClick(TObject*) { ShowDialogModal(TConf_ClockW::StaticClass()); }
+
+void TMainW::MenuItemGfpConfigClick(TObject*) { ShowDialogModal(TConf_PFIW::StaticClass()); }
 
 void TMainW::MenuItemBandwidthClick(TObject*) { ShowDialogModal(TfrmPortEnable::StaticClass()); }
 
 void TMainW::MenuItemLoopbackClick(TObject*) { ShowDialogModal(TConf_LoopW::StaticClass()); }
+
+void TMainW::MenuItemParameterClick(TObject*) { ShowDialogModal(TConf_ParameterW::StaticClass()); }
+
+void TMainW::MenuItemVcgConfigClick(TObject*) { ShowDialogModal(TConf_LcaseW::StaticClass()); }
 
 // ---- the Help menu
 
