@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "application/core/Share.h"
@@ -18,6 +21,8 @@
 #include "platform/controls/Screen.h"
 #include "platform/rtl/SysUtils.h"
 #include "tests/support/AgentProcess.h"
+#include "tests/support/FixedPort.h"
+#include "tools/agent/SnmpMessage.h"
 
 namespace dialogs {
 
@@ -51,6 +56,43 @@ inline std::vector<std::string> SetLines(const AgentProcess& agent) {
   return sets;
 }
 
+// A device on port 161 that answers its GETs from a script: request i gets
+// the OCTET STRING value i whatever was asked (values shorter than any
+// record), or no answer at all for nothing. It counts every request that
+// arrives until it is destroyed.
+class ScriptedDevice {
+ public:
+  explicit ScriptedDevice(std::vector<std::optional<std::string>> replies) : FReplies(std::move(replies)) {
+    BindWhenFree(FSocket, kDeviceIP, 161);
+    FThread = std::thread([this] { Serve(); });
+  }
+  ~ScriptedDevice() {
+    FStop = true;
+    FThread.join();
+  }
+  int Requests() const { return FRequests; }
+
+ private:
+  void Serve() {
+    while (!FStop) {
+      if (!FSocket.WaitReadable(50)) continue;
+      TPeer manager;
+      TSnmpMessage reply = ParseSnmpMessage(FSocket.ReceiveFrom(manager));
+      const size_t turn = static_cast<size_t>(FRequests++);
+      if (turn >= FReplies.size() || !FReplies[turn]) continue;
+      reply.PduType = PduTag::GetResponse;
+      reply.Bindings[0].Value = *FReplies[turn];
+      FSocket.SendTo(manager.IP, manager.Port, EncodeSnmpMessage(reply));
+    }
+  }
+
+  std::vector<std::optional<std::string>> FReplies;
+  TUdpSocket FSocket;
+  std::atomic<bool> FStop = false;
+  std::atomic<int> FRequests = 0;
+  std::thread FThread;
+};
+
 class DialogE2ETest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -81,6 +123,7 @@ class DialogE2ETest : public ::testing::Test {
     });
   }
   void TearDown() override {
+    CommClassW->SNMP->SetReceiveTimeout(5000);
     Application().SetMessageBoxHandler(nullptr);
     Application().SetModalHandler(nullptr);
   }
@@ -99,10 +142,30 @@ class DialogE2ETest : public ::testing::Test {
     ASSERT_EQ(result, "1") << oid;
   }
 
+  static void StoreInteger(const std::string& object, int32_t value) {
+    std::string result;
+    const std::string oid = P + "." + object + "." + IntToStr(kNeAddress);
+    CommClassW->SnmpSet(1, "drastun", kDeviceIP, {{oid, value, ASN1_INTEGER}}, result);
+    ASSERT_EQ(result, "1") << oid;
+  }
+
+  // Lets requests that find no answer give up soon.
+  static void WaitBriefly() { CommClassW->SNMP->SetReceiveTimeout(300); }
+
   // Opens the dialog through its menu item, runs `act` while it is shown
   // (after its read on show), and closes it.
   template <class D>
   void WithDialog(TMenuItem& item, const std::function<void(D&)>& act) {
+    WhileShown<D>(act, [&item] { item.Click(); });
+  }
+  // The same for a dialog that no menu opens.
+  template <class D>
+  void WithDialog(const std::function<void(D&)>& act) {
+    WhileShown<D>(act, [] { MainW->ShowDialogModal(D::StaticClass()); });
+  }
+
+  template <class D>
+  void WhileShown(const std::function<void(D&)>& act, const std::function<void()>& open) {
     bool shown = false;
     Application().SetModalHandler([&](TForm& form) {
       shown = true;
@@ -111,7 +174,7 @@ class DialogE2ETest : public ::testing::Test {
       EXPECT_NE(dialog, nullptr) << "another window went modal";
       form.SetModalResult(mrCancel);
     });
-    item.Click();
+    open();
     Application().SetModalHandler(nullptr);
     EXPECT_TRUE(shown);
   }

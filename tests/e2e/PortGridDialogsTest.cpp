@@ -1,14 +1,9 @@
 // The bandwidth allocation and loopback dialogs against the simulated device:
 // the read on show decodes the device's record into the grid, the popup fills
 // the selected rows, and Set sends exactly the sixteen octets the grid says.
-#include <thread>
-
 #include "application/dialogs/Conf_Loop.h"
 #include "application/dialogs/PortEnable.h"
 #include "tests/e2e/DialogFixture.h"
-#include "tests/support/FixedPort.h"
-#include "tools/agent/Ber.h"
-#include "tools/agent/SnmpMessage.h"
 
 using namespace dialogs;
 
@@ -40,29 +35,6 @@ TMenuItem& PopupItem(TPopupMenu& popup, const std::string& caption) {
   }
   throw std::runtime_error("no popup item " + caption);
 }
-
-// A device that answers every GET for `count` requests with one OCTET STRING
-// value, whatever was asked: values shorter than any record.
-class ShortValueDevice {
- public:
-  ShortValueDevice(const std::string& value, int count) {
-    BindWhenFree(FSocket, kDeviceIP, 161);
-    FThread = std::thread([this, value, count] {
-      for (int i = 0; i < count && FSocket.WaitReadable(3000); ++i) {
-        TPeer manager;
-        TSnmpMessage reply = ParseSnmpMessage(FSocket.ReceiveFrom(manager));
-        reply.PduType = PduTag::GetResponse;
-        reply.Bindings[0].Value = value;
-        FSocket.SendTo(manager.IP, manager.Port, EncodeSnmpMessage(reply));
-      }
-    });
-  }
-  ~ShortValueDevice() { FThread.join(); }
-
- private:
-  TUdpSocket FSocket;
-  std::thread FThread;
-};
 
 class PortGridDialogsTest : public DialogE2ETest {};
 
@@ -141,13 +113,13 @@ TEST_F(PortGridDialogsTest, LoopbackReadsZeroAndOneAndSendsOnlyAnExactLoop) {
 
 TEST_F(PortGridDialogsTest, AShortValueFillsOnlyTheLinesItCovers) {
   {
-    ShortValueDevice device(Octets({0x11, 0x01}), 1);
+    ScriptedDevice device({Octets({0x11, 0x01})});
     WithDialog<TfrmPortEnable>(*MainW->MenuItemBandwidth, [&](TfrmPortEnable& dialog) {
       EXPECT_EQ(Column(*dialog.StringGridE1, 2).substr(0, 17), "Active,Active,,,,");
       EXPECT_EQ(TakeBoxes(), std::vector<std::string>{"Infomation: Read successful!"});
     });
   }
-  ShortValueDevice device(Octets({0x01}), 1);
+  ScriptedDevice device({Octets({0x01})});
   WithDialog<TConf_LoopW>(*MainW->MenuItemLoopback, [&](TConf_LoopW& dialog) {
     EXPECT_EQ(Column(*dialog.StringGridLoop, 1), "Loop,,,,,,,,,,,,,,,");
   });
@@ -155,7 +127,7 @@ TEST_F(PortGridDialogsTest, AShortValueFillsOnlyTheLinesItCovers) {
 
 TEST_F(PortGridDialogsTest, ATimeOutLeavesTheGridAndTheDialogUsable) {
   AgentProcess agent = StartAgent({"--fault", "drop"});
-  CommClassW->SNMP->SetReceiveTimeout(300);
+  WaitBriefly();
   WithDialog<TConf_LoopW>(*MainW->MenuItemLoopback, [&](TConf_LoopW& dialog) {
     EXPECT_EQ(TakeBoxes(), std::vector<std::string>{"Infomation: Read failed!"});
     dialog.StringGridLoop->SetCells(1, 1, "Loop");
@@ -165,7 +137,6 @@ TEST_F(PortGridDialogsTest, ATimeOutLeavesTheGridAndTheDialogUsable) {
     EXPECT_TRUE(IsWindowEnabled(dialog.Handle()));
     EXPECT_EQ(Screen().Cursor(), crDefault);
   });
-  CommClassW->SNMP->SetReceiveTimeout(5000);
 }
 
 TEST_F(PortGridDialogsTest, AnExceptionNamesTheRoutineAndTheDialogStaysUsable) {
