@@ -3,6 +3,14 @@
 #include <windows.h>
 
 #include "application/core/CommClass.h"
+#include "application/dialogs/Conf_CRCeable.h"
+#include "application/dialogs/Conf_Clock.h"
+#include "application/dialogs/Conf_FlowCon.h"
+#include "application/dialogs/Conf_Lcase.h"
+#include "application/dialogs/Conf_PFI.h"
+#include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
 #include "platform/controls/Application.h"
@@ -33,6 +41,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().SetTitle(kApplicationTitle);
     Application().CreateForm(MainW);
     Application().CreateForm(CommClassW);
+    Application().CreateForm(frmPortEnable);
+    Application().CreateForm(Conf_ParameterW);
+    Application().CreateForm(Conf_ResetW);
+    Application().CreateForm(Conf_FlowConW);
+    Application().CreateForm(Conf_PFIW);
+    Application().CreateForm(Conf_LcaseW);
+    Application().CreateForm(Conf_ClockW);
+    Application().CreateForm(Conf_CRCeableW);
   } catch (...) {
     // Start-up failed (the trap port taken, say): say why and end.
     Application().HandleException(nullptr);

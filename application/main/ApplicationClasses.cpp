@@ -1,6 +1,15 @@
 #include "application/main/ApplicationClasses.h"
 
 #include "application/core/CommClass.h"
+#include "application/dialogs/Conf_CRCeable.h"
+#include "application/dialogs/Conf_Clock.h"
+#include "application/dialogs/Conf_FlowCon.h"
+#include "application/dialogs/Conf_Lcase.h"
+#include "application/dialogs/Conf_Loop.h"
+#include "application/dialogs/Conf_PFI.h"
+#include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/PortEnable.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
@@ -9,4 +18,7 @@
 void RegisterApplicationClasses() {
   RegisterCommClasses();
   RegisterClasses({TMainW::StaticClass(), TDeviceParam::StaticClass(), TAboutW::StaticClass(), TLegend::StaticClass()});
+  RegisterClasses({TfrmPortEnable::StaticClass(), TConf_LoopW::StaticClass(), TConf_CRCeableW::StaticClass(),
+                   TConf_ClockW::StaticClass(), TConf_ParameterW::StaticClass(), TConf_ResetW::StaticClass(),
+                   TConf_FlowConW::StaticClass(), TConf_LcaseW::StaticClass(), TConf_PFIW::StaticClass()});
 }

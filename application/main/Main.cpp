@@ -5,7 +5,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "application/core/ExchangeGuard.h"
 #include "application/core/Share.h"
+#include "application/dialogs/Conf_CRCeable.h"
+#include "application/dialogs/Conf_Clock.h"
+#include "application/dialogs/Conf_Lcase.h"
+#include "application/dialogs/Conf_Loop.h"
+#include "application/dialogs/Conf_PFI.h"
+#include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/PortEnable.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
 #include "application/main/uDeviceParam.h"
@@ -94,26 +102,6 @@ int E1PortsOfModel(uint8_t letter) {
   }
 }
 
-// Keeps a window disabled, and the hourglass up when asked, until an
-// exchange is over, however it ends.
-class TExchangeGuard {
- public:
-  TExchangeGuard(TForm& form, bool hourglass) : FForm(form), FCursor(Screen().Cursor()) {
-    if (hourglass) Screen().SetCursor(crHourGlass);
-    FForm.SetEnabled(false);
-  }
-  ~TExchangeGuard() {
-    Screen().SetCursor(FCursor);
-    FForm.SetEnabled(true);
-  }
-  TExchangeGuard(const TExchangeGuard&) = delete;
-  TExchangeGuard& operator=(const TExchangeGuard&) = delete;
-
- private:
-  TForm& FForm;
-  TCursor FCursor;
-};
-
 }  // namespace
 
 void ClearPortStates(TPortStates& states, int lastIndex) {
@@ -133,6 +121,13 @@ TClass TMainW::StaticClass() {
           .Field("MenuItemClear", &TMainW::MenuItemClear)
           .Field("MenuItemExit", &TMainW::MenuItemExit)
           .Field("MenuItem_Configure", &TMainW::MenuItem_Configure)
+          .Field("MenuItemE1Errover", &TMainW::MenuItemE1Errover)
+          .Field("MenuItemClockSource", &TMainW::MenuItemClockSource)
+          .Field("MenuItemGfpConfig", &TMainW::MenuItemGfpConfig)
+          .Field("MenuItemBandwidth", &TMainW::MenuItemBandwidth)
+          .Field("MenuItemLoopback", &TMainW::MenuItemLoopback)
+          .Field("MenuItemParameter", &TMainW::MenuItemParameter)
+          .Field("MenuItemVcgConfig", &TMainW::MenuItemVcgConfig)
           .Field("MenuItem_Alarm", &TMainW::MenuItem_Alarm)
           .Field("MenuItem_Performance", &TMainW::MenuItem_Performance)
           .Field("MenuItemPerformanceClear", &TMainW::MenuItemPerformanceClear)
@@ -184,6 +179,13 @@ TClass TMainW::StaticClass() {
           .Method("MenuItemDeleteClick", &TMainW::MenuItemDeleteClick)
           .Method("MenuItemClearClick", &TMainW::MenuItemClearClick)
           .Method("MenuItemExitClick", &TMainW::MenuItemExitClick)
+          .Method("MenuItemE1ErroverClick", &TMainW::MenuItemE1ErroverClick)
+          .Method("MenuItemClockSourceClick", &TMainW::MenuItemClockSourceClick)
+          .Method("MenuItemGfpConfigClick", &TMainW::MenuItemGfpConfigClick)
+          .Method("MenuItemBandwidthClick", &TMainW::MenuItemBandwidthClick)
+          .Method("MenuItemLoopbackClick", &TMainW::MenuItemLoopbackClick)
+          .Method("MenuItemParameterClick", &TMainW::MenuItemParameterClick)
+          .Method("MenuItemVcgConfigClick", &TMainW::MenuItemVcgConfigClick)
           .Method("MenuItemPerformanceClearClick", &TMainW::MenuItemPerformanceClearClick)
           .Method("MenuItemHelpClick", &TMainW::MenuItemHelpClick)
           .Method("MenuItemLegendClick", &TMainW::MenuItemLegendClick)
@@ -218,7 +220,8 @@ void TMainW::FormShow(TObject*) {
 void TMainW::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
 
 bool TMainW::ShowDialogModal(TClass formClass) {
-  const std::unique_ptr<TComponent> dialog(formClass->Create(this));
+  // Freed, not deleted: a page control must leave its pages while both are whole.
+  const TOwned<TComponent> dialog(formClass->Create(this));
   return static_cast<TForm&>(*dialog).ShowModal() == mrOk;
 }
 
@@ -252,7 +255,7 @@ void TMainW::AddDevice(const std::string& templateName) {
 }
 
 bool TMainW::ShowDeviceParam() {
-  const std::unique_ptr<TDeviceParam> dialog(CreateComponent<TDeviceParam>(this));
+  const TOwned<TDeviceParam> dialog(CreateComponent<TDeviceParam>(this));
   dialog->SetInventory(FIniFile.get());
   return dialog->ShowModal() == mrOk;
 }
@@ -290,6 +293,22 @@ void TMainW::MenuItemClearClick(TObject*) {
 }
 
 void TMainW::MenuItemExitClick(TObject*) { Application().Terminate(); }
+
+// ---- the Configure menu
+
+void TMainW::MenuItemE1ErroverClick(TObject*) { ShowDialogModal(TConf_CRCeableW::StaticClass()); }
+
+void TMainW::MenuItemClockSourceClick(TObject*) { ShowDialogModal(TConf_ClockW::StaticClass()); }
+
+void TMainW::MenuItemGfpConfigClick(TObject*) { ShowDialogModal(TConf_PFIW::StaticClass()); }
+
+void TMainW::MenuItemBandwidthClick(TObject*) { ShowDialogModal(TfrmPortEnable::StaticClass()); }
+
+void TMainW::MenuItemLoopbackClick(TObject*) { ShowDialogModal(TConf_LoopW::StaticClass()); }
+
+void TMainW::MenuItemParameterClick(TObject*) { ShowDialogModal(TConf_ParameterW::StaticClass()); }
+
+void TMainW::MenuItemVcgConfigClick(TObject*) { ShowDialogModal(TConf_LcaseW::StaticClass()); }
 
 // ---- the Help menu
 

@@ -118,6 +118,13 @@ class TMainW : public TForm, public TExchangeMonitor {
   void MenuItemDeleteClick(TObject* Sender);
   void MenuItemClearClick(TObject* Sender);
   void MenuItemExitClick(TObject* Sender);
+  void MenuItemE1ErroverClick(TObject* Sender);
+  void MenuItemClockSourceClick(TObject* Sender);
+  void MenuItemGfpConfigClick(TObject* Sender);
+  void MenuItemBandwidthClick(TObject* Sender);
+  void MenuItemLoopbackClick(TObject* Sender);
+  void MenuItemParameterClick(TObject* Sender);
+  void MenuItemVcgConfigClick(TObject* Sender);
   void MenuItemPerformanceClearClick(TObject* Sender);
   void MenuItemHelpClick(TObject* Sender);
   void MenuItemLegendClick(TObject* Sender);
@@ -136,6 +143,13 @@ class TMainW : public TForm, public TExchangeMonitor {
   TMenuItem* MenuItemClear = nullptr;
   TMenuItem* MenuItemExit = nullptr;
   TMenuItem* MenuItem_Configure = nullptr;
+  TMenuItem* MenuItemE1Errover = nullptr;
+  TMenuItem* MenuItemClockSource = nullptr;
+  TMenuItem* MenuItemGfpConfig = nullptr;
+  TMenuItem* MenuItemBandwidth = nullptr;
+  TMenuItem* MenuItemLoopback = nullptr;
+  TMenuItem* MenuItemParameter = nullptr;
+  TMenuItem* MenuItemVcgConfig = nullptr;
   TMenuItem* MenuItem_Alarm = nullptr;
   TMenuItem* MenuItem_Performance = nullptr;
   TMenuItem* MenuItemPerformanceClear = nullptr;

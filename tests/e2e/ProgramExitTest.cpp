@@ -55,8 +55,8 @@ UINT MainWindowMenuCommand(const std::string& itemName) {
   std::ifstream form(WindowsPath(NEPL_MAIN_FORM_PATH));
   UINT command = 100;
   for (std::string line; std::getline(form, line);) {
-    const bool menuObject = line.ends_with(": TMainMenu") || line.ends_with(": TPopupMenu") ||
-                            line.ends_with(": TMenuItem");
+    const bool menuObject =
+        line.ends_with(": TMainMenu") || line.ends_with(": TPopupMenu") || line.ends_with(": TMenuItem");
     if (!menuObject) continue;
     if (line.find("object " + itemName + ":") != std::string::npos) return command;
     ++command;

@@ -1,5 +1,6 @@
 #include "tools/agent/Agent.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "platform/rtl/SysUtils.h"
@@ -106,6 +107,22 @@ std::string Outcome(const TSnmpMessage& reply) {
   return text;
 }
 
+std::string HexOctets(const std::string& octets) {
+  std::string text;
+  for (char octet : octets) text += " " + IntToHex(static_cast<uint8_t>(octet), 2);
+  return text;
+}
+
+// "set OID type T octets 01 02 community C": what a test compares with what a dialog should send.
+std::vector<std::string> SetLines(const TSnmpMessage& request) {
+  std::vector<std::string> lines;
+  for (const TVarBind& binding : request.Bindings) {
+    lines.push_back("set " + binding.Oid + " type " + IntToStr(binding.Type) + " octets" + HexOctets(binding.Value) +
+                    " community " + request.Community);
+  }
+  return lines;
+}
+
 TSnmpMessage ResponseTo(const TSnmpMessage& request) {
   TSnmpMessage reply = request;
   reply.PduType = PduTag::GetResponse;
@@ -157,6 +174,7 @@ TAnswer TAgentDevice::Answer(const std::string& datagram) {
     reply = AnswerGet(request);
   } else if (request.PduType == PduTag::SetRequest) {
     reply = AnswerSet(request);
+    answer.SetLog = SetLines(request);
   } else {
     answer.Log += "not answered: only GET and SET are served";
     return answer;
@@ -184,7 +202,7 @@ TSnmpMessage TAgentDevice::AnswerGet(const TSnmpMessage& request) {
 
 // All bindings are checked before any is applied: a SET takes effect whole or not at all.
 TSnmpMessage TAgentDevice::AnswerSet(const TSnmpMessage& request) {
-  if (request.Community != FConfig.WriteCommunity) {
+  if (!MayWrite(request)) {
     const int32_t status = request.Version == SnmpVersion::V1 ? esNoSuchName : esNoAccess;
     return ErrorResponse(request, status, request.Bindings.empty() ? 0 : 1);
   }
@@ -194,6 +212,13 @@ TSnmpMessage TAgentDevice::AnswerSet(const TSnmpMessage& request) {
   }
   for (const TVarBind& binding : request.Bindings) FModel.Apply(binding);
   return ResponseTo(request);
+}
+
+bool TAgentDevice::MayWrite(const TSnmpMessage& request) const {
+  if (request.Community == FConfig.WriteCommunity) return true;
+  return !request.Bindings.empty() &&
+         std::all_of(request.Bindings.begin(), request.Bindings.end(),
+                     [this](const TVarBind& binding) { return FModel.SetByReadCommunity(binding.Oid); });
 }
 
 void TAgentDevice::InjectFault(TSnmpMessage reply, TAnswer& answer) {

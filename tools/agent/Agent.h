@@ -5,6 +5,7 @@
 // datagrams in, datagrams out.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tools/agent/DeviceModel.h"
 #include "tools/agent/Script.h"
@@ -37,6 +38,8 @@ struct TAnswer {
   std::string Datagram;
   uint32_t DelayMs = 0;
   std::string Log;
+  // One line per binding of a SET: what was asked, whether or not it was taken.
+  std::vector<std::string> SetLog;
 };
 
 class TAgentDevice {
@@ -56,6 +59,7 @@ class TAgentDevice {
  private:
   TSnmpMessage AnswerGet(const TSnmpMessage& request);
   TSnmpMessage AnswerSet(const TSnmpMessage& request);
+  bool MayWrite(const TSnmpMessage& request) const;
   void InjectFault(TSnmpMessage reply, TAnswer& answer);
 
   TDeviceConfig FConfig;

@@ -133,6 +133,7 @@ void TAgentServer::ServeRequests(size_t device) {
     }
     const TAnswer answer = FDevices[device].Agent->Answer(request);
     Log(device, PeerText(peer) + " " + answer.Log);
+    for (const std::string& line : answer.SetLog) Log(device, line);
     if (!answer.Reply) continue;
     if (answer.DelayMs == 0) {
       Reply(device, peer, answer.Datagram);

@@ -127,18 +127,20 @@ std::string BerIntegerContent(int32_t value) {
   return octets;
 }
 
+// Leading octets that only repeat the sign are taken as they come: the
+// program sends negative numbers in four octets, and real agents accept that.
 int32_t BerIntegerValue(const std::string& content) {
   if (content.empty()) throw EBerError("empty INTEGER");
-  if (content.size() > 4) throw EBerError("INTEGER wider than 32 bits");
-  if (content.size() > 1) {
-    const uint8_t first = static_cast<uint8_t>(content[0]);
-    const bool signBitOfNext = (static_cast<uint8_t>(content[1]) & 0x80) != 0;
-    if ((first == 0x00 && !signBitOfNext) || (first == 0xFF && signBitOfNext)) {
-      throw EBerError("INTEGER with a redundant leading octet");
-    }
+  size_t first = 0;
+  while (content.size() - first > 1) {
+    const uint8_t lead = static_cast<uint8_t>(content[first]);
+    const bool signBitOfNext = (static_cast<uint8_t>(content[first + 1]) & 0x80) != 0;
+    if (!((lead == 0x00 && !signBitOfNext) || (lead == 0xFF && signBitOfNext))) break;
+    ++first;
   }
-  uint32_t bits = (static_cast<uint8_t>(content[0]) & 0x80) ? 0xFFFFFFFFu : 0u;
-  for (char octet : content) bits = (bits << 8) | static_cast<uint8_t>(octet);
+  if (content.size() - first > 4) throw EBerError("INTEGER wider than 32 bits");
+  uint32_t bits = (static_cast<uint8_t>(content[first]) & 0x80) ? 0xFFFFFFFFu : 0u;
+  for (size_t i = first; i < content.size(); ++i) bits = (bits << 8) | static_cast<uint8_t>(content[i]);
   return static_cast<int32_t>(bits);
 }
 

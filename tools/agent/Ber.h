@@ -44,7 +44,8 @@ std::string BerLength(size_t length);
 // Tag, length and the content as given, whatever it holds.
 std::string BerItem(uint8_t tag, const std::string& content);
 
-// Content octets of the value types, and their strict readers.
+// Content octets of the value types, and their readers: strict, but for
+// INTEGERs with redundant sign octets, which real agents take.
 std::string BerIntegerContent(int32_t value);
 int32_t BerIntegerValue(const std::string& content);
 std::string BerUnsignedContent(uint32_t value);

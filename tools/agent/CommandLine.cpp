@@ -163,5 +163,6 @@ std::string UsageText() {
          "  --ready-file FILE         written once every socket is bound: a line 'DEVICE ADDRESS PORT' per device\n"
          "  --help                    this text\n"
          "\n"
-         "Each request answered is logged as one line on standard output.\n";
+         "Each request answered is logged as one line on standard output, followed for a SET by a line\n"
+         "'set OID type T octets HEX community C' per binding.\n";
 }

@@ -44,6 +44,8 @@ const char* const kEthParameterArcs = "2.2.1.2";
 const char* const kEthCounterArcs = "2.2.1.5";
 const char* const kVlanEntryArcs = "2.3.1.2";
 const char* const kAlarmMaskArcs = "2.7.1.6";
+const char* const kPortResetArcs = "2.7.1.7";
+const char* const kVcgArcs = "2.1.1.2";
 
 std::string Octets(std::initializer_list<uint8_t> values) { return std::string(values.begin(), values.end()); }
 
@@ -105,7 +107,7 @@ const TObjectDef kObjects[] = {
     {"2.7.1.10", TRole::CurrentClockLine, TAccess::ReadOnly, BerTag::Integer, 0, 0, false},
     {"2.7.1.11", TRole::Stored, TAccess::ReadWrite, BerTag::Integer, 0, 0, false},
     {kEthParameterArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 5, kEthPortCount, false},
-    {"2.7.1.7", TRole::PortReset, TAccess::WriteOnly, BerTag::OctetString, 4, 0, false},
+    {kPortResetArcs, TRole::PortReset, TAccess::WriteOnly, BerTag::OctetString, 4, 0, false},
     {kEthCounterArcs, TRole::EthCounters, TAccess::ReadOnly, BerTag::OctetString, kEthCounterCount* kCounterOctets,
      kEthPortCount, false},
     {kE1CrcArcs, TRole::Stored, TAccess::ReadOnly, BerTag::OctetString, kE1PortCount* kCounterOctets, 0, false},
@@ -113,7 +115,7 @@ const TObjectDef kObjects[] = {
     {kVlanEntryArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 7, kVlanSlots, false},
     {"2.7.1.9", TRole::Stored, TAccess::ReadWrite, BerTag::Integer, 0, 0, false},
     {"2.2.1.4", TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 5, 5, false},
-    {"2.1.1.2", TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 2, 1, true},
+    {kVcgArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 2, 1, true},
     {"2.6.1.2", TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 5, 1, false},
     {kAlarmMaskArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, kE1PortCount + kEthPortCount, 0, false},
     {"1.1.1.11", TRole::Stored, TAccess::ReadOnly, BerTag::OctetString, 2, 0, false},
@@ -198,6 +200,13 @@ void TDeviceModel::Apply(const TVarBind& binding) {
   }
 }
 
+bool TDeviceModel::SetByReadCommunity(const std::string& oid) const {
+  const std::optional<TObjectRef> ref = Find(oid);
+  if (!ref) return false;
+  const std::string arcs = ref->Def->Arcs;
+  return arcs == kLoopbackArcs || arcs == kPortResetArcs || arcs == kVcgArcs;
+}
+
 void TDeviceModel::SetEthLink(int port, bool up) { FEthLinkUp.at(port - 1) = up; }
 
 void TDeviceModel::SetE1Alarm(int port, TE1Alarm alarm, bool raised) {
@@ -226,7 +235,7 @@ void TDeviceModel::LoadDefaults() {
   FRecords[IndexedKey(kVlanEntryArcs, 1)] = Octets({0, 1, 0, 0x1F, 0, 0, 1});
   FRecords["2.7.1.9"] = BerIntegerContent(0);
   for (int port = 1; port <= 5; ++port) FRecords[IndexedKey("2.2.1.4", port)] = Octets({0, 1, 0, 0, 0x10});
-  FRecords[IndexedKey("2.1.1.2", 1)] = Octets({1, 1});
+  FRecords[IndexedKey(kVcgArcs, 1)] = Octets({1, 1});
   FRecords[IndexedKey("2.6.1.2", 1)] = Octets({1, 1, 0, 1, 0});
   FRecords[kAlarmMaskArcs] = std::string(kE1PortCount + kEthPortCount, '\0');
   FRecords["1.1.1.11"] = Octets({0xF2, 0x00});

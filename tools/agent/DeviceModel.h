@@ -46,6 +46,9 @@ class TDeviceModel {
   TSetCheck Check(const TVarBind& binding) const;
   // Applies a binding that passed Check.
   void Apply(const TVarBind& binding);
+  // Whether the read community may set the object: the device lets the
+  // program's flow-control, port-reset and combined settings through with it.
+  bool SetByReadCommunity(const std::string& oid) const;
 
   // Changes of state from outside (the event script).
   void SetEthLink(int port, bool up);

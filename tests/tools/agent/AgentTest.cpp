@@ -140,6 +140,40 @@ TEST(AgentDevice, AppliesASetWholeOrNotAtAll) {
   EXPECT_EQ(IntegerOf(agent.Model().Get(kErrorOver).value()), 0);
 }
 
+// The device takes the pause, port-reset and VCG settings with the read
+// community, as the program sends them; every other object needs the write community.
+TEST(AgentDevice, TakesSomeSetsWithTheReadCommunity) {
+  TAgentDevice agent(Device(), "127.0.0.1");
+  const TVarBind pause{kPrefix + "2.7.1.2.5", BerTag::OctetString, std::string(1, '\x01')};
+  const TVarBind portReset{kPrefix + "2.7.1.7.5", BerTag::OctetString, std::string(4, '\x01')};
+  const TVarBind vcg{kPrefix + "2.1.1.2.5.1", BerTag::OctetString, std::string(2, '\0')};
+  const struct {
+    std::vector<TVarBind> Bindings;
+    int32_t Status;
+  } cases[] = {{{pause}, 0}, {{portReset}, 0}, {{vcg}, 0}, {{pause, Integer(kErrorOver, 0)}, 6}, {{}, 6}};
+  for (const auto& item : cases) {
+    const TSnmpMessage reply =
+        Reply(agent.Answer(Request(SnmpVersion::V2c, "kolmer", PduTag::SetRequest, item.Bindings)));
+    EXPECT_EQ(reply.ErrorStatus, item.Status) << item.Bindings.size();
+  }
+  EXPECT_EQ(agent.Model().Get(vcg.Oid).value().Value, vcg.Value);
+  EXPECT_EQ(IntegerOf(agent.Model().Get(kErrorOver).value()), 1);
+}
+
+TEST(AgentDevice, LogsEveryBindingOfASet) {
+  TAgentDevice agent(Device(), "127.0.0.1");
+  const TVarBind clock{kPrefix + "2.7.1.1.5", BerTag::OctetString, std::string("\x01\x0A", 2)};
+  const TAnswer taken =
+      agent.Answer(Request(SnmpVersion::V2c, "drastun", PduTag::SetRequest, {clock, Integer(kErrorOver, -1)}));
+  EXPECT_EQ(taken.SetLog, (std::vector<std::string>{"set " + clock.Oid + " type 4 octets 01 0A community drastun",
+                                                    "set " + kErrorOver + " type 2 octets FF community drastun"}));
+  const TAnswer refused = agent.Answer(
+      Request(SnmpVersion::V2c, "kolmer", PduTag::SetRequest, {{kErrorOver, BerTag::Integer, std::string(4, '\xFF')}}));
+  EXPECT_EQ(refused.SetLog,
+            std::vector<std::string>{"set " + kErrorOver + " type 2 octets FF FF FF FF community kolmer"});
+  EXPECT_TRUE(agent.Answer(Request(SnmpVersion::V2c, "kolmer", PduTag::GetRequest, Asking({kBlock}))).SetLog.empty());
+}
+
 TEST(AgentDevice, InjectsItsFaultIntoReplies) {
   const std::string get = Request(SnmpVersion::V2c, "kolmer", PduTag::GetRequest, Asking({kBlock}));
   EXPECT_FALSE(TAgentDevice(Device({TFaultKind::Drop}), "127.0.0.1").Answer(get).Reply);

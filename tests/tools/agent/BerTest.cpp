@@ -60,9 +60,19 @@ TEST(BerInteger, UsesTheShortestTwosComplementBothWays) {
   }
   EXPECT_EQ(BerIntegerValue(Bytes({0xC8})), -56);  // a request id 200 sent in one octet
   EXPECT_THROW(BerIntegerValue(""), EBerError);
-  EXPECT_THROW(BerIntegerValue(Bytes({0x00, 0x7F})), EBerError);
-  EXPECT_THROW(BerIntegerValue(Bytes({0xFF, 0xFF, 0xFF, 0xFF})), EBerError);  // -1 padded to four octets
   EXPECT_THROW(BerIntegerValue(Bytes({0x01, 0x00, 0x00, 0x00, 0x00})), EBerError);
+  EXPECT_THROW(BerIntegerValue(Bytes({0x00, 0xFF, 0xFF, 0xFF, 0xFF})), EBerError);  // 2^32 - 1
+}
+
+// The program sends negative numbers in four octets; redundant sign octets
+// are read as any agent reads them, up to any length that still fits.
+TEST(BerInteger, ReadsRedundantSignOctets) {
+  const std::pair<int32_t, std::string> cases[] = {{-1, Bytes({0xFF, 0xFF, 0xFF, 0xFF})},
+                                                   {-128, Bytes({0xFF, 0xFF, 0xFF, 0x80})},
+                                                   {127, Bytes({0x00, 0x7F})},
+                                                   {5, Bytes({0x00, 0x00, 0x00, 0x00, 0x05})},
+                                                   {INT32_MIN, Bytes({0xFF, 0x80, 0x00, 0x00, 0x00})}};
+  for (const auto& [value, content] : cases) EXPECT_EQ(BerIntegerValue(content), value) << value;
 }
 
 TEST(BerOid, EncodesBase128AndRefusesBrokenIdentifiers) {
