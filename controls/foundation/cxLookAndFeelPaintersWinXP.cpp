@@ -209,8 +209,13 @@ TcxBorderSizes TcxWinXPLookAndFeelPainter::ButtonGroupBorderSizes(int index, int
   return InflatedRect(*margins, -transparentEdge, -transparentEdge);
 }
 
-int TcxWinXPLookAndFeelPainter::ButtonContentOffset() const { return 2; }
-int TcxWinXPLookAndFeelPainter::ButtonTextShift() const { return 0; }
+// Without the theme a pressed caption moves as Standard's does.
+int TcxWinXPLookAndFeelPainter::ButtonContentOffset() const {
+  return Theme(totButton) ? 2 : TcxStandardLookAndFeelPainter::ButtonContentOffset();
+}
+int TcxWinXPLookAndFeelPainter::ButtonTextShift() const {
+  return Theme(totButton) ? 0 : TcxStandardLookAndFeelPainter::ButtonTextShift();
+}
 
 TColor TcxWinXPLookAndFeelPainter::ButtonSymbolColor(TcxButtonState state, TColor color) const {
   const HTHEME theme = Theme(totButton);
