@@ -100,7 +100,9 @@ POINT TcxCanvas::DCOrigin() const {
 void TcxCanvas::SetWindowOrg(const POINT& origin) { SetWindowOrgEx(Handle(), origin.x, origin.y, nullptr); }
 
 void TcxCanvas::SetBrushColor(TColor color) {
-  if (Brush().Color() != color) Brush().SetColor(color);
+  // A clear brush of the same colour would fill nothing, a pattern brush its pattern.
+  if (Brush().PatternBitmap()) Brush().SetPatternBitmap(nullptr);
+  if (Brush().Color() != color || Brush().Style() != bsSolid) Brush().SetColor(color);
 }
 
 void TcxCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect) {

@@ -85,7 +85,8 @@ class TcxCanvas {
   POINT DCOrigin() const;
   void SetWindowOrg(const POINT& origin);
 
-  // Sets the brush colour only when it differs: each change makes a new GDI brush.
+  // Makes the brush a solid one of that colour, changing it only when it
+  // differs: each change makes a new GDI brush.
   void SetBrushColor(TColor color);
   void SetPixel(int x, int y, TColor color) { FCanvas->SetPixels(x, y, color); }
   void Draw(int x, int y, const TBitmap& bitmap) { FCanvas->Draw(x, y, bitmap); }

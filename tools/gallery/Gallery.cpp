@@ -3,15 +3,23 @@
 //   canvas.bmp          edges, frames, gradients with and without the
 //                       system's gradient routine, grip dots, every filter
 //   office-colours.bmp  the 49 Office 2003 colours of each scheme
+//   painters.bmp        one row per visual style (Office11 in each colour
+//                       scheme, WinXP with the visual style and without),
+//                       one column per element and state
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/dxOffice11.h"
+#include "controls/foundation/dxThemeManager.h"
+#include "controls/foundation/dxUxTheme.h"
 #include "platform/graphics/Msimg32.h"
 
 namespace {
@@ -28,6 +36,11 @@ constexpr int kFilterSampleStep = 50;
 const char* const kFilterNames[] = {"lighten", "disable", "average", "opaque",  "mask",
                                     "weights", "luma",    "alpha",   "checker", "fill"};
 const char* const kSchemeNames[] = {"system", "blue", "olive", "silver"};
+
+constexpr int kPainterLabelWidth = 112;
+constexpr int kPainterCell = 26;
+constexpr int kPainterElement = 20;
+constexpr int kPainterHeaderHeight = 18;
 
 void Label(TcxCanvas& canvas, int x, int y, const std::string& text, int width = 120) {
   canvas.Brush().SetStyle(bsClear);
@@ -134,6 +147,155 @@ void SaveOfficeColoursPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\office-colours.bmp");
 }
 
+// One column of the painters picture: an element in one state, drawn in a
+// 20 x 20 cell; the columns of a group share a caption.
+struct TPainterColumn {
+  const char* Group;
+  std::function<void(TcxLookAndFeelPainterClass, TcxCanvas&, const TRect&)> Draw;
+};
+
+std::vector<TPainterColumn> PainterColumns() {
+  std::vector<TPainterColumn> columns;
+  for (int state = cxbsDefault; state <= cxbsDisabled; ++state)
+    columns.push_back({"buttons 0-4", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawButton(canvas, r, "", static_cast<TcxButtonState>(state));
+                       }});
+  for (const TcxCheckBoxState check : {cbsUnchecked, cbsChecked, cbsGrayed})
+    for (const TcxButtonState state : {cxbsNormal, cxbsHot, cxbsDisabled})
+      columns.push_back(
+          {"check boxes", [check, state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+             const SIZE size = painter->CheckButtonSize();
+             painter->DrawCheckButton(canvas, {r.left + 2, r.top + 3, r.left + 2 + size.cx, r.top + 3 + size.cy}, state,
+                                      check);
+           }});
+  for (const bool checked : {false, true})
+    for (int state = cxbsNormal; state <= cxbsDisabled; ++state)
+      columns.push_back(
+          {"radio buttons", [checked, state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+             painter->DrawRadioButton(canvas, r.left + 3, r.top + 3, static_cast<TcxButtonState>(state), checked, false,
+                                      clDefault);
+           }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsHot, cxbsPressed})
+    columns.push_back({"drop-down", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawDropDownButton(canvas, {r.left + 3, r.top, r.right - 2, r.bottom}, state, false);
+                       }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsPressed, cxbsDisabled})
+    columns.push_back({"scroll arrows", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawScrollBarPart(canvas, false, {r.left + 2, r.top + 2, r.left + 19, r.top + 19},
+                                                    sbpLineDown, state);
+                       }});
+  for (const TcxScrollBarPart part : {sbpThumbnail, sbpPageUp})
+    for (const TcxButtonState state : {cxbsNormal, cxbsPressed})
+      columns.push_back(
+          {"thumb, page", [part, state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+             painter->DrawScrollBarPart(canvas, false, {r.left + 2, r.top, r.left + 19, r.bottom}, part, state);
+           }});
+  columns.push_back({"border", [](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                       painter->DrawBorder(canvas, r);
+                     }});
+  for (const bool expanded : {true, false})
+    columns.push_back({"expand", [expanded](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         const int size = painter->ExpandButtonSize();
+                         const TRect button{r.left + 4, r.top + 4, r.left + 4 + size, r.top + 4 + size};
+                         canvas.SaveDC();
+                         painter->DrawExpandButton(canvas, button, expanded);
+                         canvas.RestoreDC();
+                       }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsHot})
+    columns.push_back({"header", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawHeader(canvas, r, r, {}, cxBordersAll, state, taCenter, vaCenter, false, false,
+                                             "H", nullptr, clBtnText, clBtnFace);
+                       }});
+  columns.push_back({"grip", [](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                       painter->DrawSizeGrip(canvas, {r.left + 2, r.top + 2, r.left + 19, r.top + 19}, clBtnFace);
+                     }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsHot})
+    columns.push_back({"close", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawCloseButton(canvas, {r.left + 2, r.top + 3, r.left + 18, r.top + 17}, state);
+                       }});
+  return columns;
+}
+
+void DrawPainterRow(TcxCanvas& canvas, int top, const std::string& label, TcxLookAndFeelPainterClass painter,
+                    const std::vector<TPainterColumn>& columns) {
+  Label(canvas, 4, top + (kPainterCell - kLabelHeight) / 2, label, kPainterLabelWidth);
+  int left = kPainterLabelWidth;
+  for (const TPainterColumn& column : columns) {
+    const TRect cell{left + 3, top + 3, left + 3 + kPainterElement, top + 3 + kPainterElement};
+    column.Draw(painter, canvas, cell);
+    left += kPainterCell;
+  }
+}
+
+void DrawPainterCaptions(TcxCanvas& canvas, const std::vector<TPainterColumn>& columns) {
+  int left = kPainterLabelWidth;
+  std::string previous;
+  for (const TPainterColumn& column : columns) {
+    if (column.Group != previous) {
+      canvas.FillRectWithColor({left, 0, left + 1, kPainterHeaderHeight}, clBtnShadow);
+      Label(canvas, left + 3, 2, column.Group, 150);
+      previous = column.Group;
+    }
+    left += kPainterCell;
+  }
+}
+
+// The visual style as the library sees it: Luna in the colour named, so the
+// Office 2003 colours take that scheme; an empty name stands for no scheme.
+const TUxThemeBinding* gRealBinding = nullptr;
+const wchar_t* gSchemeColorName = L"";
+
+HRESULT WINAPI SchemeThemeName(LPWSTR file, int fileLength, LPWSTR color, int colorLength, LPWSTR, int) {
+  if (!*gSchemeColorName) return E_FAIL;
+  lstrcpynW(file, kLunaThemeFileName, fileLength);
+  lstrcpynW(color, gSchemeColorName, colorLength);
+  return S_OK;
+}
+
+void UseOffice11Scheme(const wchar_t* colorName) {
+  gSchemeColorName = colorName;
+  TUxThemeBinding binding = *gRealBinding;
+  binding.WinXPOrLater = binding.Loaded = true;
+  binding.Api.GetCurrentThemeName = SchemeThemeName;
+  SetUxThemeBinding(binding);
+  InitOffice11Colors();
+  cxRadioButtonImageList()->Rebuild();
+}
+
+void SavePaintersPicture(const std::string& folder) {
+  const TUxThemeBinding realBinding = UxThemeBinding();
+  gRealBinding = &realBinding;
+  const std::vector<TPainterColumn> columns = PainterColumns();
+  const int rows = 9;
+  TBitmap picture;
+  picture.SetSize(kPainterLabelWidth + static_cast<int>(columns.size()) * kPainterCell + 4,
+                  kPainterHeaderHeight + rows * kPainterCell + 4);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  DrawPainterCaptions(canvas, columns);
+  int top = kPainterHeaderHeight;
+  const auto row = [&](const std::string& label, TcxLookAndFeelPainterClass painter) {
+    DrawPainterRow(canvas, top, label, painter, columns);
+    top += kPainterCell;
+  };
+  row("Flat", cxFlatLookAndFeelPainter());
+  row("Standard", cxStandardLookAndFeelPainter());
+  row("UltraFlat", cxUltraFlatLookAndFeelPainter());
+  const wchar_t* const schemeColorNames[] = {L"", L"NormalColor", L"HomeStead", L"Metallic"};
+  for (int scheme = schSystem; scheme <= schSilver; ++scheme) {
+    UseOffice11Scheme(schemeColorNames[scheme]);
+    row(std::string("Office11 ") + kSchemeNames[scheme], cxOffice11LookAndFeelPainter());
+  }
+  SetUxThemeBinding(realBinding);
+  InitOffice11Colors();
+  cxRadioButtonImageList()->Rebuild();
+  row("WinXP, themed", cxWinXPLookAndFeelPainter());
+  SetUxThemeBinding({});
+  row("WinXP, no theme", cxWinXPLookAndFeelPainter());
+  SetUxThemeBinding(realBinding);
+  picture.SaveToFile(folder + "\\painters.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,11 +309,13 @@ int main(int argc, char** argv) {
     InitOffice11Colors();
     SaveCanvasPicture(folder);
     SaveOfficeColoursPicture(folder);
+    SavePaintersPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  std::printf("%s\\canvas.bmp\n%s\\office-colours.bmp\n", folder.c_str(), folder.c_str());
+  std::printf("%s\\canvas.bmp\n%s\\office-colours.bmp\n%s\\painters.bmp\n", folder.c_str(), folder.c_str(),
+              folder.c_str());
   return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxThemeManager.h"
@@ -21,8 +22,9 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 }
 
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
-  EXPECT_EQ(Names(FoundationUnits()), (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics",
-                                                                "dxThemeManager", "dxOffice11", "cxDataStorage"}));
+  EXPECT_EQ(Names(FoundationUnits()),
+            (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
+                                      "dxOffice11", "cxLookAndFeelPainters", "cxDataStorage"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
   EXPECT_TRUE(IsUxThemeLoaded());
@@ -30,6 +32,9 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_NE(Msimg32Api().GradientFill, nullptr);
   EXPECT_NE(ThemeChangedReceiverWindow(), nullptr);
   EXPECT_EQ(GetClass("TcxRect") != nullptr, true);
+  EXPECT_NE(cxRadioButtonImageList(), nullptr);
+  EXPECT_NE(GetExtendedStylePainters(), nullptr);
+  EXPECT_NE(SystemPaletteChangedListenerWindow(), nullptr);
   FinalizeUnits();
   EXPECT_TRUE(InitializedUnits().empty());
   EXPECT_FALSE(IsUxThemeLoaded());
@@ -37,6 +42,9 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Msimg32Api().GradientFill, nullptr);
   EXPECT_EQ(ThemeChangedReceiverWindow(), nullptr);
   EXPECT_EQ(GetClass("TcxRect"), nullptr);
+  EXPECT_EQ(cxRadioButtonImageList(), nullptr);
+  EXPECT_EQ(GetExtendedStylePainters(), nullptr);
+  EXPECT_EQ(SystemPaletteChangedListenerWindow(), nullptr);
 }
 
 TEST(FoundationUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
@@ -44,9 +52,11 @@ TEST(FoundationUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
     unit.Initialize();
     const HBRUSH halftone = HalftoneBrush();
     const HWND receiver = ThemeChangedReceiverWindow();
+    const TcxRadioButtonImageList* radioImages = cxRadioButtonImageList();
     unit.Initialize();
     EXPECT_EQ(HalftoneBrush(), halftone) << unit.Name;
     EXPECT_EQ(ThemeChangedReceiverWindow(), receiver) << unit.Name;
+    EXPECT_EQ(cxRadioButtonImageList(), radioImages) << unit.Name;
     unit.Finalize();
     EXPECT_EQ(HalftoneBrush(), halftone) << unit.Name;
     unit.Finalize();

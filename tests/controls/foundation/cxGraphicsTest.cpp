@@ -99,6 +99,18 @@ TEST_F(CanvasTest, NoneDrawsNothingAndDefaultKeepsTheBrush) {
   EXPECT_EQ(Count(kBlue), 25);
 }
 
+TEST_F(CanvasTest, AColourFillsThoughTheBrushWasClearOrAPatternOfThatColour) {
+  FCanvas.SetBrushColor(clBlue);
+  FCanvas.Brush().SetStyle(bsClear);
+  FCanvas.FillRectWithColor(Rect(0, 0, 5, 5), clBlue);
+  EXPECT_EQ(Count(kBlue), 25);
+  TBitmap pattern;
+  pattern.SetSize(8, 8);
+  FCanvas.Brush().SetPatternBitmap(pattern.Handle());
+  FCanvas.FillRectWithColor(Rect(0, 0, 20, 20), clBlue);
+  EXPECT_EQ(Count(kBlue), 400);
+}
+
 TEST_F(CanvasTest, ATiledFillLeftOfAndAboveTheOriginCoversEveryPixel) {
   // A 3 x 3 tile, red but for a blue top-left corner.
   TBitmap tile;
