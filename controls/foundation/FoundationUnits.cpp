@@ -1,6 +1,7 @@
 #include "controls/foundation/FoundationUnits.h"
 
 #include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxDataStorage.h"
 #include "controls/foundation/cxGeometry.h"
 #include "controls/foundation/cxGraphics.h"
@@ -19,6 +20,7 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"cxGraphics", cxGraphicsInitialize, cxGraphicsFinalize},
       {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
       {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
+      {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
   };
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "controls/foundation/dxOffice11.h"
@@ -21,11 +22,13 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 }
 
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
-  EXPECT_EQ(Names(FoundationUnits()), (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics",
-                                                                "dxThemeManager", "dxOffice11", "cxDataStorage"}));
+  EXPECT_EQ(Names(FoundationUnits()),
+            (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
+                                      "dxOffice11", "cxDWMApi", "cxDataStorage"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
   EXPECT_TRUE(IsUxThemeLoaded());
+  EXPECT_TRUE(IsDwmLoaded());
   EXPECT_NE(Msimg32Api().AlphaBlend, nullptr);
   EXPECT_NE(Msimg32Api().GradientFill, nullptr);
   EXPECT_NE(ThemeChangedReceiverWindow(), nullptr);
@@ -33,6 +36,7 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   FinalizeUnits();
   EXPECT_TRUE(InitializedUnits().empty());
   EXPECT_FALSE(IsUxThemeLoaded());
+  EXPECT_FALSE(IsDwmLoaded());
   EXPECT_EQ(Msimg32Api().AlphaBlend, nullptr);
   EXPECT_EQ(Msimg32Api().GradientFill, nullptr);
   EXPECT_EQ(ThemeChangedReceiverWindow(), nullptr);
@@ -55,10 +59,11 @@ TEST(FoundationUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
   EXPECT_EQ(HalftoneBrush(), nullptr);
 }
 
-TEST(FoundationUnitsTest, StartUpWithoutTheVisualStyleLibraryAndMsimg32Completes) {
+TEST(FoundationUnitsTest, StartUpWithoutTheOptionalLibrariesCompletes) {
   InitializeUnits(FoundationUnits());
-  // As on a system without either library.
+  // As on a system without any of the three libraries.
   BindUxTheme(5, 0);
+  BindDwmApi(5);
   Msimg32Api() = {};
   dxThemeManagerFinalize();
   dxThemeManagerInitialize();
@@ -70,6 +75,7 @@ TEST(FoundationUnitsTest, StartUpWithoutTheVisualStyleLibraryAndMsimg32Completes
     bitmap.SetSize(3, 1);
     FillGradientRect(bitmap.DC(), {0, 0, 3, 1}, clBlack, clWhite, true);
     EXPECT_EQ(GetPixel(bitmap.DC(), 1, 0), RGB(128, 128, 128));
+    EXPECT_FALSE(IsCompositionEnabled());
   }
   FinalizeUnits();
 }
