@@ -3,6 +3,7 @@
 #include "controls/foundation/cxClasses.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/cxGeometry.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/dxOffice11.h"
@@ -11,7 +12,8 @@
 
 // Each unit starts after those it uses: the theme manager asks the bound
 // visual-style library, the Office colours ask the theme manager and mix
-// through the graphics routines.
+// through the graphics routines. The editors' brush cache comes last, after
+// every unit of the controls it paints for.
 std::vector<TUnitInfo> FoundationUnits() {
   return {
       {"cxClasses", cxClassesInitialize, cxClassesFinalize},
@@ -22,5 +24,6 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
       {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
+      {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
   };
 }

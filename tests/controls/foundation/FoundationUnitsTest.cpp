@@ -5,6 +5,7 @@
 
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxDWMApi.h"
+#include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "controls/foundation/dxOffice11.h"
@@ -24,11 +25,12 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Names(FoundationUnits()),
             (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
-                                      "dxOffice11", "cxDWMApi", "cxDataStorage"}));
+                                      "dxOffice11", "cxDWMApi", "cxDataStorage", "cxEditPaintUtils"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
   EXPECT_TRUE(IsUxThemeLoaded());
   EXPECT_TRUE(IsDwmLoaded());
+  const HBRUSH cached = GetSolidBrush(clRed);
   EXPECT_NE(Msimg32Api().AlphaBlend, nullptr);
   EXPECT_NE(Msimg32Api().GradientFill, nullptr);
   EXPECT_NE(ThemeChangedReceiverWindow(), nullptr);
@@ -37,6 +39,7 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_TRUE(InitializedUnits().empty());
   EXPECT_FALSE(IsUxThemeLoaded());
   EXPECT_FALSE(IsDwmLoaded());
+  EXPECT_EQ(GetObjectType(cached), 0u);
   EXPECT_EQ(Msimg32Api().AlphaBlend, nullptr);
   EXPECT_EQ(Msimg32Api().GradientFill, nullptr);
   EXPECT_EQ(ThemeChangedReceiverWindow(), nullptr);
