@@ -1,7 +1,9 @@
 #include "controls/foundation/FoundationUnits.h"
 
 #include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/cxGeometry.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
@@ -11,7 +13,8 @@
 
 // Each unit starts after those it uses: the theme manager asks the bound
 // visual-style library, the Office colours ask the theme manager and mix
-// through the graphics routines, the painters draw with all of them.
+// through the graphics routines, the painters draw with all of them. The
+// editors' brush cache comes last, after every unit of the controls it paints for.
 std::vector<TUnitInfo> FoundationUnits() {
   return {
       {"cxClasses", cxClassesInitialize, cxClassesFinalize},
@@ -21,6 +24,8 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
       {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
       {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
+      {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
+      {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
   };
 }

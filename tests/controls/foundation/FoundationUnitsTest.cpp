@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxDWMApi.h"
+#include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -24,10 +26,13 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Names(FoundationUnits()),
             (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
-                                      "dxOffice11", "cxLookAndFeelPainters", "cxDataStorage"}));
+                                      "dxOffice11", "cxLookAndFeelPainters", "cxDWMApi", "cxDataStorage",
+                                      "cxEditPaintUtils"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
   EXPECT_TRUE(IsUxThemeLoaded());
+  EXPECT_TRUE(IsDwmLoaded());
+  const HBRUSH cached = GetSolidBrush(clRed);
   EXPECT_NE(Msimg32Api().AlphaBlend, nullptr);
   EXPECT_NE(Msimg32Api().GradientFill, nullptr);
   EXPECT_NE(ThemeChangedReceiverWindow(), nullptr);
@@ -38,6 +43,8 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   FinalizeUnits();
   EXPECT_TRUE(InitializedUnits().empty());
   EXPECT_FALSE(IsUxThemeLoaded());
+  EXPECT_FALSE(IsDwmLoaded());
+  EXPECT_EQ(GetObjectType(cached), 0u);
   EXPECT_EQ(Msimg32Api().AlphaBlend, nullptr);
   EXPECT_EQ(Msimg32Api().GradientFill, nullptr);
   EXPECT_EQ(ThemeChangedReceiverWindow(), nullptr);
@@ -65,10 +72,11 @@ TEST(FoundationUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
   EXPECT_EQ(HalftoneBrush(), nullptr);
 }
 
-TEST(FoundationUnitsTest, StartUpWithoutTheVisualStyleLibraryAndMsimg32Completes) {
+TEST(FoundationUnitsTest, StartUpWithoutTheOptionalLibrariesCompletes) {
   InitializeUnits(FoundationUnits());
-  // As on a system without either library.
+  // As on a system without any of the three libraries.
   BindUxTheme(5, 0);
+  BindDwmApi(5);
   Msimg32Api() = {};
   dxThemeManagerFinalize();
   dxThemeManagerInitialize();
@@ -80,6 +88,7 @@ TEST(FoundationUnitsTest, StartUpWithoutTheVisualStyleLibraryAndMsimg32Completes
     bitmap.SetSize(3, 1);
     FillGradientRect(bitmap.DC(), {0, 0, 3, 1}, clBlack, clWhite, true);
     EXPECT_EQ(GetPixel(bitmap.DC(), 1, 0), RGB(128, 128, 128));
+    EXPECT_FALSE(IsCompositionEnabled());
   }
   FinalizeUnits();
 }
