@@ -1,6 +1,7 @@
 // Drives a running nepl.exe the way an operator would and saves pictures of
 // its windows for the README: the main window with the first device selected
-// and refreshed, then each dialog opened from a menu.
+// and refreshed, then each dialog opened from a menu (the configuration
+// dialogs after their read of the device).
 // Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]
 #include <windows.h>
 // After windows.h, which it needs.
@@ -19,6 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const char kMainCaption[] = "KT-2-NEPL-16E1";
+const char kResultBoxCaption[] = "Infomation";
 constexpr int kRefreshButton = 1;
 
 void Pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
@@ -84,6 +86,7 @@ void PostKey(HWND window, WPARAM key) {
 // would: `itemKey` is the item's mnemonic, or a digit for the n-th item
 // (menus of another process cannot be read under Wine, but their keys work).
 void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
+  SetForegroundWindow(mainWindow);
   PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
   Pause(500ms);
   if (isdigit(static_cast<unsigned char>(itemKey))) {
@@ -97,11 +100,30 @@ void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
   PostMessageA(mainWindow, WM_KEYUP, key, 0);
 }
 
+// A dialog that reads the device as it opens says how the read went in a
+// box of its own before the dialog itself shows; the box is answered, so the
+// dialog appears and its picture shows it alone.
+HWND WaitForDialog(const std::string& caption) {
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (std::chrono::steady_clock::now() < deadline) {
+    const HWND box = FindWindowA(nullptr, kResultBoxCaption);
+    if (box && IsWindowVisible(box)) {
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      Pause(300ms);
+      continue;
+    }
+    const HWND dialog = FindWindowA(nullptr, caption.c_str());
+    if (dialog && IsWindowVisible(dialog)) return dialog;
+    Pause(50ms);
+  }
+  return nullptr;
+}
+
 // Opens a dialog from the main menu, saves its picture and closes it.
 void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& dialogCaption,
                 const std::string& file) {
   ChooseMenuItem(mainWindow, menuKey, itemKey);
-  const HWND dialog = WaitForTopWindow(dialogCaption.c_str(), 10s);
+  const HWND dialog = WaitForDialog(dialogCaption);
   if (!dialog) {
     std::fprintf(stderr, "the window \"%s\" did not open\n", dialogCaption.c_str());
     return;
