@@ -6,8 +6,11 @@
 #include "application/dialogs/Conf_FlowCon.h"
 #include "application/dialogs/Conf_Lcase.h"
 #include "application/dialogs/Conf_Loop.h"
+#include "application/dialogs/Conf_Monitor.h"
+#include "application/dialogs/Conf_Operation.h"
 #include "application/dialogs/Conf_PFI.h"
 #include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/main/About.h"
@@ -21,4 +24,6 @@ void RegisterApplicationClasses() {
   RegisterClasses({TfrmPortEnable::StaticClass(), TConf_LoopW::StaticClass(), TConf_CRCeableW::StaticClass(),
                    TConf_ClockW::StaticClass(), TConf_ParameterW::StaticClass(), TConf_ResetW::StaticClass(),
                    TConf_FlowConW::StaticClass(), TConf_LcaseW::StaticClass(), TConf_PFIW::StaticClass()});
+  // The dialogs no menu opens.
+  RegisterClasses({TConf_ProModeW::StaticClass(), TConf_MonitorW::StaticClass(), TConf_OperationW::StaticClass()});
 }

@@ -13,8 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/GdiHandles.h"
+#include "tools/snapshot/WindowPicture.h"
 
 namespace {
 
@@ -99,23 +98,6 @@ void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
   PostMessageA(mainWindow, WM_KEYDOWN, key, 0);
   PostMessageA(mainWindow, WM_CHAR, static_cast<WPARAM>(itemKey), 0);
   PostMessageA(mainWindow, WM_KEYUP, key, 0);
-}
-
-bool SaveWindowPicture(HWND window, const std::string& file) {
-  SetForegroundWindow(window);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  Pause(300ms);
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  const int width = bounds.right - bounds.left;
-  const int height = bounds.bottom - bounds.top;
-  TBitmap picture;
-  picture.SetSize(width, height);
-  const TWindowDC screen(nullptr);
-  // What the screen shows of the window, frame included, as the operator sees it.
-  const bool printed = BitBlt(picture.DC(), 0, 0, width, height, screen.Get(), bounds.left, bounds.top, SRCCOPY);
-  picture.SaveToFile(file);
-  return printed;
 }
 
 // A dialog that reads the device as it opens says how the read went in a
