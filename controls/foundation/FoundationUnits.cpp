@@ -7,14 +7,16 @@
 #include "controls/foundation/cxGeometry.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/cxLookAndFeels.h"
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
 
 // Each unit starts after those it uses: the theme manager asks the bound
 // visual-style library, the Office colours ask the theme manager and mix
-// through the graphics routines, the painters draw with all of them. The
-// editors' brush cache comes last, after every unit of the controls it paints for.
+// through the graphics routines, the painters draw with all of them, and the
+// root look-and-feel chooses among the painters. The editors' brush cache
+// comes last, after every unit of the controls it paints for.
 std::vector<TUnitInfo> FoundationUnits() {
   return {
       {"cxClasses", cxClassesInitialize, cxClassesFinalize},
@@ -24,6 +26,7 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
       {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
       {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
+      {"cxLookAndFeels", cxLookAndFeelsInitialize, cxLookAndFeelsFinalize},
       {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
       {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},

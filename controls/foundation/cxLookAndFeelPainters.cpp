@@ -814,6 +814,24 @@ bool TcxExtendedStylePainters::GetPainterByName(const std::string& name, TcxLook
   return false;
 }
 
+void TcxExtendedStylePainters::Register(const std::string& name, TcxLookAndFeelPainterClass painter) {
+  FEntries.push_back({name, painter});
+  NotifyListeners();
+}
+
+void TcxExtendedStylePainters::Unregister(TcxLookAndFeelPainterClass painter) {
+  std::erase_if(FEntries, [painter](const TEntry& entry) { return entry.Painter == painter; });
+  NotifyListeners();
+}
+
+// A listener that loses its skin painter leaves the list while it is told:
+// the list is taken first, and each is told only while still listed.
+void TcxExtendedStylePainters::NotifyListeners() {
+  const std::vector<IcxLookAndFeelPainterListener*> listeners = FListeners;
+  for (IcxLookAndFeelPainterListener* listener : listeners)
+    if (std::find(FListeners.begin(), FListeners.end(), listener) != FListeners.end()) listener->PainterChanged();
+}
+
 TcxExtendedStylePainters* GetExtendedStylePainters() { return gExtendedStylePainters.get(); }
 
 // Made again whenever asked for while missing.

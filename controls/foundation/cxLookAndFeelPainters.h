@@ -645,6 +645,8 @@ TcxRadioButtonImageList* cxRadioButtonImageList();
 class IcxLookAndFeelPainterListener {
  public:
   virtual ~IcxLookAndFeelPainterListener() = default;
+  // The registry's entries changed.
+  virtual void PainterChanged() = 0;
 };
 
 // Painters of further styles by name.
@@ -655,8 +657,13 @@ class TcxExtendedStylePainters {
   int ListenerCount() const { return static_cast<int>(FListeners.size()); }
   // The first painter of that name, the case ignored.
   bool GetPainterByName(const std::string& name, TcxLookAndFeelPainterClass& painter) const;
+  // Each tells the listeners.
+  void Register(const std::string& name, TcxLookAndFeelPainterClass painter);
+  void Unregister(TcxLookAndFeelPainterClass painter);
 
  private:
+  void NotifyListeners();
+
   struct TEntry {
     std::string Name;
     TcxLookAndFeelPainterClass Painter;

@@ -152,6 +152,14 @@ class TClassBuilder {
     return *this;
   }
 
+  // Applies to the property added last: an ordinal stored whenever its stored
+  // rule allows, also at the value an assigned setting may share with an
+  // inherited one.
+  TClassBuilder& NoDefault() {
+    FProperties.back().HasDefault = false;
+    return *this;
+  }
+
   // A component member of a form, pointed at the component of that name.
   template <class C>
   TClassBuilder& Field(std::string name, C* T::*member) {

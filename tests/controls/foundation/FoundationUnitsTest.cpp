@@ -26,8 +26,8 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Names(FoundationUnits()),
             (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
-                                      "dxOffice11", "cxLookAndFeelPainters", "cxDWMApi", "cxDataStorage",
-                                      "cxEditPaintUtils"}));
+                                      "dxOffice11", "cxLookAndFeelPainters", "cxLookAndFeels", "cxDWMApi",
+                                      "cxDataStorage", "cxEditPaintUtils"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
   EXPECT_TRUE(IsUxThemeLoaded());
@@ -40,6 +40,8 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_NE(cxRadioButtonImageList(), nullptr);
   EXPECT_NE(GetExtendedStylePainters(), nullptr);
   EXPECT_NE(SystemPaletteChangedListenerWindow(), nullptr);
+  ASSERT_NE(RootLookAndFeel, nullptr);
+  EXPECT_TRUE(RootLookAndFeel->IsRoot());
   FinalizeUnits();
   EXPECT_TRUE(InitializedUnits().empty());
   EXPECT_FALSE(IsUxThemeLoaded());
@@ -52,6 +54,7 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(cxRadioButtonImageList(), nullptr);
   EXPECT_EQ(GetExtendedStylePainters(), nullptr);
   EXPECT_EQ(SystemPaletteChangedListenerWindow(), nullptr);
+  EXPECT_EQ(RootLookAndFeel, nullptr);
 }
 
 TEST(FoundationUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
@@ -60,7 +63,9 @@ TEST(FoundationUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
     const HBRUSH halftone = HalftoneBrush();
     const HWND receiver = ThemeChangedReceiverWindow();
     const TcxRadioButtonImageList* radioImages = cxRadioButtonImageList();
+    const TcxLookAndFeel* root = RootLookAndFeel;
     unit.Initialize();
+    EXPECT_EQ(RootLookAndFeel, root) << unit.Name;
     EXPECT_EQ(HalftoneBrush(), halftone) << unit.Name;
     EXPECT_EQ(ThemeChangedReceiverWindow(), receiver) << unit.Name;
     EXPECT_EQ(cxRadioButtonImageList(), radioImages) << unit.Name;

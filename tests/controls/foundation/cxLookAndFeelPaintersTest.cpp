@@ -677,7 +677,9 @@ TEST(PainterRegistryTest, NoPainterIsRegisteredByNameAndAListenerIsAddedOnce) {
   ASSERT_NE(painters, nullptr);
   TcxLookAndFeelPainterClass painter = nullptr;
   EXPECT_FALSE(painters->GetPainterByName("Standard", painter));
-  IcxLookAndFeelPainterListener listener;
+  struct TListener : IcxLookAndFeelPainterListener {
+    void PainterChanged() override {}
+  } listener;
   painters->AddListener(&listener);
   painters->AddListener(&listener);
   EXPECT_EQ(painters->ListenerCount(), 1);
