@@ -179,6 +179,28 @@ TEST_F(LookAndFeelTest, NativeStyleGivesTheWinXPPainterTellsOfItselfOnlyAndWinsO
   EXPECT_EQ(lookAndFeel.GetPainter(), &gTestSkinPainter);
 }
 
+TEST_F(LookAndFeelTest, WithoutVisualStylesNativeStyleLeavesTheKindPainter) {
+  SetUxThemeBinding({});
+  dxThemeManagerFinalize();
+  dxThemeManagerInitialize();
+  TcxLookAndFeel lookAndFeel(nullptr);
+  lookAndFeel.SetKind(lfOffice11);
+  lookAndFeel.SetNativeStyle(true);
+  EXPECT_TRUE(lookAndFeel.NativeStyle());
+  EXPECT_EQ(lookAndFeel.GetPainter(), cxOffice11LookAndFeelPainter());
+  EXPECT_EQ(lookAndFeel.GetAvailablePainter(totButton), cxOffice11LookAndFeelPainter());
+}
+
+TEST_F(LookAndFeelTest, AChangeOfTheSystemColoursIsToldAsANativeStyleChange) {
+  TRecordingListener listener;
+  TcxLookAndFeel lookAndFeel(nullptr);
+  // Assigned, so that only its own notifier tells it, not also the root.
+  lookAndFeel.SetNativeStyle(false);
+  lookAndFeel.AddChangeListener(&listener);
+  SendSysColorChange();
+  EXPECT_EQ(listener.Heard, (std::vector<uint32_t>{kNativeStyleBit}));
+}
+
 TEST_F(LookAndFeelTest, ASkinNameNoPainterCarriesLeavesTheKindAndAnUnregisteredSkinPainterIsLetGo) {
   GetExtendedStylePainters()->Register("Test", &gTestSkinPainter);
   TRecordingListener listener;
