@@ -6,6 +6,10 @@
 //   painters.bmp        one row per visual style (Office11 in each colour
 //                       scheme, WinXP with the visual style and without),
 //                       one column per element and state
+//   lookandfeel.bmp     a button, check box and scroll bar drawn through a
+//                       look-and-feel that follows the root, as a controller
+//                       sets each kind and then native style, beside one
+//                       with its own kind that stays put
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -17,6 +21,7 @@
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/cxLookAndFeels.h"
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
@@ -296,6 +301,58 @@ void SavePaintersPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\painters.bmp");
 }
 
+// What a button, a check box and a horizontal scroll bar drawn with `painter` look like.
+void DrawLookAndFeelSample(TcxCanvas& canvas, int left, int top, TcxLookAndFeelPainterClass painter) {
+  painter->DrawButton(canvas, {left, top + 2, left + 60, top + 24}, "Button", cxbsNormal);
+  const SIZE check = painter->CheckButtonSize();
+  painter->DrawCheckButton(canvas, {left + 68, top + 6, left + 68 + check.cx, top + 6 + check.cy}, cxbsNormal,
+                           cbsChecked);
+  const struct {
+    TcxScrollBarPart Part;
+    int Width;
+  } parts[] = {{sbpLineUp, 17}, {sbpThumbnail, 40}, {sbpPageDown, 30}, {sbpLineDown, 17}};
+  int x = left + 92;
+  for (const auto& part : parts) {
+    painter->DrawScrollBarPart(canvas, true, {x, top + 4, x + part.Width, top + 21}, part.Part, cxbsNormal);
+    x += part.Width;
+  }
+}
+
+void SaveLookAndFeelPicture(const std::string& folder) {
+  constexpr int kSampleWidth = 210;
+  constexpr int kRowHeight = 28;
+  const struct {
+    const char* Label;
+    TcxLookAndFeelKind Kind;
+    bool NativeStyle;
+  } rows[] = {{"root Flat", lfFlat, false},
+              {"root Standard", lfStandard, false},
+              {"root UltraFlat", lfUltraFlat, false},
+              {"root Office11", lfOffice11, false},
+              {"root native", lfOffice11, true}};
+  const TOwned<TcxLookAndFeelController> controller = CreateUnowned<TcxLookAndFeelController>();
+  TcxLookAndFeel follower(nullptr);
+  TcxLookAndFeel standard(nullptr);
+  standard.SetKind(lfStandard);
+  standard.SetNativeStyle(false);
+  TBitmap picture;
+  picture.SetSize(kPainterLabelWidth + 2 * kSampleWidth, kPainterHeaderHeight + std::size(rows) * kRowHeight + 4);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  Label(canvas, kPainterLabelWidth, 2, "follows the root", kSampleWidth);
+  Label(canvas, kPainterLabelWidth + kSampleWidth, 2, "its own Standard kind", kSampleWidth);
+  int top = kPainterHeaderHeight;
+  for (const auto& row : rows) {
+    controller->SetKind(row.Kind);
+    controller->SetNativeStyle(row.NativeStyle);
+    Label(canvas, 4, top + (kRowHeight - kLabelHeight) / 2, row.Label, kPainterLabelWidth);
+    DrawLookAndFeelSample(canvas, kPainterLabelWidth, top, follower.GetPainter());
+    DrawLookAndFeelSample(canvas, kPainterLabelWidth + kSampleWidth, top, standard.GetPainter());
+    top += kRowHeight;
+  }
+  picture.SaveToFile(folder + "\\lookandfeel.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -310,12 +367,13 @@ int main(int argc, char** argv) {
     SaveCanvasPicture(folder);
     SaveOfficeColoursPicture(folder);
     SavePaintersPicture(folder);
+    SaveLookAndFeelPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  std::printf("%s\\canvas.bmp\n%s\\office-colours.bmp\n%s\\painters.bmp\n", folder.c_str(), folder.c_str(),
-              folder.c_str());
+  std::printf("%s\\canvas.bmp\n%s\\office-colours.bmp\n%s\\painters.bmp\n%s\\lookandfeel.bmp\n", folder.c_str(),
+              folder.c_str(), folder.c_str(), folder.c_str());
   return 0;
 }
