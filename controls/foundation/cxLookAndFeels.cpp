@@ -130,7 +130,7 @@ TcxLookAndFeel::~TcxLookAndFeel() {
       listener->MasterLookAndFeelDestroying(this);
   FIsDestroying = false;
   FChangeListeners.clear();
-  if (TcxLookAndFeel* master = EffectiveMaster()) master->RemoveChangeListener(this);
+  if (TcxLookAndFeel* master = GetMasterLookAndFeel()) master->RemoveChangeListener(this);
   if (FIsRoot) RootLookAndFeel = nullptr;
 }
 
@@ -190,9 +190,7 @@ void TcxLookAndFeel::SetAssignedValues(TcxLookAndFeelValues value) {
   CheckValuesChanged();
 }
 
-TcxLookAndFeel* TcxLookAndFeel::GetMasterLookAndFeel() const { return EffectiveMaster(); }
-
-TcxLookAndFeel* TcxLookAndFeel::EffectiveMaster() const {
+TcxLookAndFeel* TcxLookAndFeel::GetMasterLookAndFeel() const {
   if (FIsRoot) return nullptr;
   return FMasterLookAndFeel ? FMasterLookAndFeel : RootLookAndFeel;
 }
@@ -202,9 +200,9 @@ void TcxLookAndFeel::SetMasterLookAndFeel(TcxLookAndFeel* value) {
   for (const TcxLookAndFeel* master = value; master; master = master->FMasterLookAndFeel)
     if (master == this) return;
   SaveValues();
-  if (TcxLookAndFeel* master = EffectiveMaster()) master->RemoveChangeListener(this);
+  if (TcxLookAndFeel* master = GetMasterLookAndFeel()) master->RemoveChangeListener(this);
   FMasterLookAndFeel = value;
-  if (TcxLookAndFeel* master = EffectiveMaster()) master->AddChangeListener(this);
+  if (TcxLookAndFeel* master = GetMasterLookAndFeel()) master->AddChangeListener(this);
   CheckValuesChanged();
 }
 
@@ -236,7 +234,7 @@ void TcxLookAndFeel::MasterLookAndFeelChanged(TcxLookAndFeel*, TcxLookAndFeelVal
 // The master goes: this object follows the root from now on, so that it never
 // asks the freed master again.
 void TcxLookAndFeel::MasterLookAndFeelDestroying(TcxLookAndFeel* sender) {
-  if (sender != EffectiveMaster()) return;
+  if (sender != GetMasterLookAndFeel()) return;
   SaveValues();
   FMasterLookAndFeel = nullptr;
   if (RootLookAndFeel && RootLookAndFeel != sender) RootLookAndFeel->AddChangeListener(this);
@@ -245,25 +243,25 @@ void TcxLookAndFeel::MasterLookAndFeelDestroying(TcxLookAndFeel* sender) {
 
 TcxLookAndFeelKind TcxLookAndFeel::InternalGetKind() const {
   if (FAssignedValues.Contains(lfvKind)) return FData.Kind;
-  const TcxLookAndFeel* master = EffectiveMaster();
+  const TcxLookAndFeel* master = GetMasterLookAndFeel();
   return master ? master->Kind() : kDefaultData.Kind;
 }
 
 bool TcxLookAndFeel::InternalGetNativeStyle() const {
   if (FAssignedValues.Contains(lfvNativeStyle)) return FData.NativeStyle;
-  const TcxLookAndFeel* master = EffectiveMaster();
+  const TcxLookAndFeel* master = GetMasterLookAndFeel();
   return master ? master->NativeStyle() : kDefaultData.NativeStyle;
 }
 
 TdxSkinName TcxLookAndFeel::InternalGetSkinName() const {
   if (FAssignedValues.Contains(lfvSkinName)) return FData.SkinName;
-  const TcxLookAndFeel* master = EffectiveMaster();
+  const TcxLookAndFeel* master = GetMasterLookAndFeel();
   return master ? master->SkinName() : kDefaultData.SkinName;
 }
 
 bool TcxLookAndFeel::GetSkinPainter(TcxLookAndFeelPainterClass& painter) const {
   if (FAssignedValues.Contains(lfvSkinName)) return FindSkinPainter(FData.SkinName, painter);
-  const TcxLookAndFeel* master = EffectiveMaster();
+  const TcxLookAndFeel* master = GetMasterLookAndFeel();
   return master && master->FindSkinPainter(master->SkinName(), painter);
 }
 

@@ -133,9 +133,6 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
 
   void PainterChanged() override;
 
-  // The master whose values this object inherits: the one set, or the root;
-  // nullptr for the root itself.
-  TcxLookAndFeel* EffectiveMaster() const;
   void SaveValues();
   void CheckValuesChanged();
   // Caches the effective values and chooses the painter from them.
