@@ -1,6 +1,7 @@
 #include "application/main/ApplicationClasses.h"
 
 #include "application/core/CommClass.h"
+#include "application/dialogs/Alarm_Shielded.h"
 #include "application/dialogs/Conf_CRCeable.h"
 #include "application/dialogs/Conf_Clock.h"
 #include "application/dialogs/Conf_FlowCon.h"
@@ -9,7 +10,10 @@
 #include "application/dialogs/Conf_PFI.h"
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
+#include "application/dialogs/Prefor_Query.h"
+#include "application/dialogs/Sys_Ver.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
@@ -21,4 +25,6 @@ void RegisterApplicationClasses() {
   RegisterClasses({TfrmPortEnable::StaticClass(), TConf_LoopW::StaticClass(), TConf_CRCeableW::StaticClass(),
                    TConf_ClockW::StaticClass(), TConf_ParameterW::StaticClass(), TConf_ResetW::StaticClass(),
                    TConf_FlowConW::StaticClass(), TConf_LcaseW::StaticClass(), TConf_PFIW::StaticClass()});
+  RegisterClasses({TConf_VLANW::StaticClass(), TAlarm_ShieldedW::StaticClass(), TPrefor_QueryW::StaticClass(),
+                   TSys_VerW::StaticClass()});
 }
