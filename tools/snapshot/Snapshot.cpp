@@ -1,7 +1,9 @@
 // Drives a running nepl.exe the way an operator would and saves pictures of
 // its windows for the README: the main window with the first device selected
-// and refreshed, then each dialog opened from a menu.
-// Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]
+// and refreshed, then each dialog opened from a menu, with one of its buttons
+// pressed where the argument names one; the boxes that tell how a read went
+// are closed before the picture is taken.
+// Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption>[:<button caption>] ...]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -20,6 +22,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const char kMainCaption[] = "KT-2-NEPL-16E1";
+const char kResultBoxCaption[] = "Infomation";
 constexpr int kRefreshButton = 1;
 
 void Pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
@@ -98,6 +101,44 @@ void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
   PostMessageA(mainWindow, WM_KEYUP, key, 0);
 }
 
+// The child window that shows `text` (a button's caption), or nullptr.
+HWND FindChildByText(HWND parent, const std::string& text) {
+  struct TSearch {
+    std::string Text;
+    HWND Found = nullptr;
+  } search{text};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<TSearch*>(data);
+        char shown[128] = {};
+        GetWindowTextA(child, shown, sizeof shown);
+        if (search->Text != shown) return TRUE;
+        search->Found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// Closes the boxes that say how a read went, while they come, until the
+// dialog has shown for a while without one.
+void CloseResultBoxes(const char* dialogCaption) {
+  const auto quiet = 1500ms;
+  auto lastSeen = std::chrono::steady_clock::now();
+  const auto deadline = lastSeen + 15s;
+  while (std::chrono::steady_clock::now() < deadline) {
+    const HWND box = FindWindowA(nullptr, kResultBoxCaption);
+    if (box && IsWindowVisible(box)) {
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      lastSeen = std::chrono::steady_clock::now();
+    } else if (FindWindowA(nullptr, dialogCaption) && std::chrono::steady_clock::now() - lastSeen > quiet) {
+      return;
+    }
+    Pause(100ms);
+  }
+}
+
 bool SaveWindowPicture(HWND window, const std::string& file) {
   SetForegroundWindow(window);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
@@ -126,14 +167,20 @@ bool SaveWindowPicture(HWND window, const std::string& file) {
   return printed && out.good();
 }
 
-// Opens a dialog from the main menu, saves its picture and closes it.
+// Opens a dialog from the main menu, presses `button` when one is named,
+// saves its picture and closes it.
 void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& dialogCaption,
-                const std::string& file) {
+                const std::string& button, const std::string& file) {
   ChooseMenuItem(mainWindow, menuKey, itemKey);
+  CloseResultBoxes(dialogCaption.c_str());
   const HWND dialog = WaitForTopWindow(dialogCaption.c_str(), 10s);
   if (!dialog) {
     std::fprintf(stderr, "the window \"%s\" did not open\n", dialogCaption.c_str());
     return;
+  }
+  if (const HWND pressed = button.empty() ? nullptr : FindChildByText(dialog, button)) {
+    PostMessageA(pressed, BM_CLICK, 0, 0);
+    CloseResultBoxes(dialogCaption.c_str());
   }
   Pause(500ms);
   if (SaveWindowPicture(dialog, file)) std::printf("%s\n", file.c_str());
@@ -145,7 +192,9 @@ void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& 
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]\n");
+    std::fprintf(stderr,
+                 "usage: nepl-snapshot <output folder> "
+                 "[<menu key><item key>=<dialog caption>[:<button caption>] ...]\n");
     return 2;
   }
   const std::string folder = argv[1];
@@ -155,6 +204,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   Pause(1s);
+  // Off every window: no picture shows a hover effect, and no window closing
+  // under the pointer hands it to the window beneath.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   SelectFirstDevice(mainWindow);
   ClickToolButton(mainWindow, kRefreshButton);
   Pause(3s);
@@ -162,9 +214,12 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     const std::string pair = argv[i];
     if (pair.size() < 4 || pair[2] != '=') continue;
-    std::string name = pair.substr(3);
+    const size_t colon = pair.find(':');
+    const std::string caption = pair.substr(3, colon == std::string::npos ? std::string::npos : colon - 3);
+    const std::string button = colon == std::string::npos ? std::string() : pair.substr(colon + 1);
+    std::string name = caption;
     for (char& c : name) c = c == ' ' ? '-' : static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    SnapDialog(mainWindow, pair[0], pair[1], pair.substr(3), folder + "\\" + name + ".bmp");
+    SnapDialog(mainWindow, pair[0], pair[1], caption, button, folder + "\\" + name + ".bmp");
   }
   return 0;
 }
