@@ -7,8 +7,11 @@
 #include "application/dialogs/Conf_Clock.h"
 #include "application/dialogs/Conf_FlowCon.h"
 #include "application/dialogs/Conf_Lcase.h"
+#include "application/dialogs/Conf_Monitor.h"
+#include "application/dialogs/Conf_Operation.h"
 #include "application/dialogs/Conf_PFI.h"
 #include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
@@ -49,8 +52,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().CreateForm(Conf_FlowConW);
     Application().CreateForm(Conf_PFIW);
     Application().CreateForm(Conf_LcaseW);
+    Application().CreateForm(Conf_OperationW);
     Application().CreateForm(Conf_ClockW);
+    Application().CreateForm(Conf_MonitorW);
     Application().CreateForm(Conf_CRCeableW);
+    Application().CreateForm(Conf_ProModeW);
   } catch (...) {
     // Start-up failed (the trap port taken, say): say why and end.
     Application().HandleException(nullptr);

@@ -38,24 +38,28 @@ void TConf_FlowConW::Button2Click(TObject*) {
   SetPause(result);
 }
 
+void TConf_FlowConW::ReadPause(std::string& Result) { ReadPauseInto(FDevice, *RDGEnable, Result); }
+
+void TConf_FlowConW::SetPause(std::string& Result) { SetPauseFrom(FDevice, *RDGEnable, Result); }
+
 // Every octet that is 0 or 1 chooses in turn, so the last such octet
 // decides; an empty value is still a successful read.
-void TConf_FlowConW::ReadPause(std::string& Result) {
+void ReadPauseInto(TConfExchange& device, TRadioGroup& group, std::string& Result) {
   Result = "0";
-  FDevice.Run("ReadPause", TExchangeCursor::Unchanged, [&] {
+  device.Run("ReadPause", TExchangeCursor::Unchanged, [&] {
     TStringList values;
-    if (!FDevice.Get({FDevice.Oid(kPauseObject)}, values)) {
+    if (!device.Get({device.Oid(kPauseObject)}, values)) {
       ShowExchangeResult("Read failed!");
       return;
     }
     StringToBytes(values.Count() > 0 ? values[0] : std::string());
-    for (uint8_t octet : ReplyBytes) ChooseByOctet(*RDGEnable, octet);
+    for (uint8_t octet : ReplyBytes) ChooseByOctet(group, octet);
     Result = "1";
     ShowExchangeResult("Read successful!");
   });
 }
 
-void TConf_FlowConW::SetPause(std::string& Result) {
-  FDevice.SetObjects("SetPause", TExchangeCursor::Unchanged,
-                     {OctetStringItem(FDevice.Oid(kPauseObject), {OctetOfChoice(*RDGEnable)})}, Result);
+void SetPauseFrom(TConfExchange& device, const TRadioGroup& group, std::string& Result) {
+  device.SetObjects("SetPause", TExchangeCursor::Unchanged,
+                    {OctetStringItem(device.Oid(kPauseObject), {OctetOfChoice(group)})}, Result);
 }

@@ -35,3 +35,8 @@ class TConf_FlowConW : public TForm {
 
 // The instance the program body creates at start-up.
 extern TConf_FlowConW* Conf_FlowConW;
+
+// The pause exchanges on a group of "Enable" and "Disable", shared with the
+// combined operation dialog.
+void ReadPauseInto(TConfExchange& device, TRadioGroup& group, std::string& Result);
+void SetPauseFrom(TConfExchange& device, const TRadioGroup& group, std::string& Result);

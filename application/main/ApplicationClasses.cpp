@@ -7,8 +7,11 @@
 #include "application/dialogs/Conf_FlowCon.h"
 #include "application/dialogs/Conf_Lcase.h"
 #include "application/dialogs/Conf_Loop.h"
+#include "application/dialogs/Conf_Monitor.h"
+#include "application/dialogs/Conf_Operation.h"
 #include "application/dialogs/Conf_PFI.h"
 #include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
@@ -27,4 +30,6 @@ void RegisterApplicationClasses() {
                    TConf_FlowConW::StaticClass(), TConf_LcaseW::StaticClass(), TConf_PFIW::StaticClass()});
   RegisterClasses({TConf_VLANW::StaticClass(), TAlarm_ShieldedW::StaticClass(), TPrefor_QueryW::StaticClass(),
                    TSys_VerW::StaticClass()});
+  // The dialogs no menu opens.
+  RegisterClasses({TConf_ProModeW::StaticClass(), TConf_MonitorW::StaticClass(), TConf_OperationW::StaticClass()});
 }

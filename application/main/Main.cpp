@@ -232,7 +232,8 @@ void TMainW::FormShow(TObject*) {
 void TMainW::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
 
 bool TMainW::ShowDialogModal(TClass formClass) {
-  const std::unique_ptr<TComponent> dialog(formClass->Create(this));
+  // Freed, not deleted: a page control must leave its pages while both are whole.
+  const TOwned<TComponent> dialog(formClass->Create(this));
   return static_cast<TForm&>(*dialog).ShowModal() == mrOk;
 }
 
@@ -266,7 +267,7 @@ void TMainW::AddDevice(const std::string& templateName) {
 }
 
 bool TMainW::ShowDeviceParam() {
-  const std::unique_ptr<TDeviceParam> dialog(CreateComponent<TDeviceParam>(this));
+  const TOwned<TDeviceParam> dialog(CreateComponent<TDeviceParam>(this));
   dialog->SetInventory(FIniFile.get());
   return dialog->ShowModal() == mrOk;
 }

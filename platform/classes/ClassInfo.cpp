@@ -97,3 +97,36 @@ TClass GetClass(const std::string& name) {
     if (SameText(cls->ClassName(), name)) return cls;
   return nullptr;
 }
+
+void UnRegisterClass(TClass cls) { std::erase(RegisteredClasses(), cls); }
+
+namespace {
+
+struct TClassGroupMember {
+  TClass Class;
+  TClass Group;
+};
+
+std::vector<TClassGroupMember>& ClassGroupMembers() {
+  static std::vector<TClassGroupMember> members;
+  return members;
+}
+
+}  // namespace
+
+void StartClassGroup(TClass cls) {
+  if (!ClassGroupOf(cls)) ClassGroupMembers().push_back({cls, cls});
+}
+
+void GroupDescendentsWith(TClass cls, TClass groupMember) {
+  const TClass group = ClassGroupOf(groupMember);
+  if (!group) return;
+  std::erase_if(ClassGroupMembers(), [cls](const TClassGroupMember& member) { return member.Class == cls; });
+  ClassGroupMembers().push_back({cls, group});
+}
+
+TClass ClassGroupOf(TClass cls) {
+  for (const TClassGroupMember& member : ClassGroupMembers())
+    if (member.Class == cls) return member.Group;
+  return nullptr;
+}

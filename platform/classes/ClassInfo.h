@@ -141,3 +141,13 @@ class TMetaClass {
 void RegisterClasses(std::initializer_list<TClass> classes);
 // The registered class of that name (ASCII case ignored), or nullptr.
 TClass GetClass(const std::string& name);
+// Takes a class out of the registry; nothing when it is not there.
+void UnRegisterClass(TClass cls);
+
+// Class groups tell a designer which classes appear together. The program
+// has no designer, so the groups are only recorded: a group starts at a class,
+// and other classes join the group of a class already in one.
+void StartClassGroup(TClass cls);
+void GroupDescendentsWith(TClass cls, TClass groupMember);
+// The class a group was started at, for a class in one; nullptr otherwise.
+TClass ClassGroupOf(TClass cls);

@@ -24,6 +24,11 @@ TClass TPersistent::StaticClass() {
   return &metaClass;
 }
 
+void TPersistent::Assign(const TPersistent* source) {
+  const std::string sourceName = source ? source->ClassName() : "nil";
+  throw EConvertError("Cannot assign a " + sourceName + " to a " + ClassName());
+}
+
 TClass TComponent::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TComponent>("TComponent", TPersistent::StaticClass())
                                           .String("Name", &TComponent::Name, &TComponent::SetName)

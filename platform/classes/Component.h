@@ -50,6 +50,12 @@ class TPersistent : public TObject {
  public:
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
+
+  // Copies what `source` holds when this class knows its kind; raises
+  // EConvertError "Cannot assign a <source> to a <this>" otherwise.
+  virtual void Assign(const TPersistent* source);
+  // The object that owns this one in the persistence tree (nullptr at the top).
+  virtual TPersistent* GetOwner() const { return nullptr; }
 };
 
 // A name that clashes, or an instance of a class that cannot be created.
@@ -58,7 +64,9 @@ class EComponentError : public Exception {
   using Exception::Exception;
 };
 
-enum TComponentStateFlag { csLoading, csDestroying };
+// csDesigning marks a component edited by a designer; the program never sets it
+// on its own components, but the control library's design-time links test it.
+enum TComponentStateFlag { csLoading, csDestroying, csDesigning };
 using TComponentState = TSet<TComponentStateFlag>;
 
 enum TOperation { opInsert, opRemove };
@@ -77,6 +85,7 @@ class TComponent : public TPersistent {
   // Raises EComponentError when another component of the same owner has the name.
   void SetName(const std::string& name);
   TComponent* Owner() const { return FOwner; }
+  TPersistent* GetOwner() const override { return FOwner; }
 
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
   TComponent* Components(int index) const;
@@ -98,6 +107,12 @@ class TComponent : public TPersistent {
   // The form reader marks a component while it reads its properties, tells
   // it which object block it was nested in, and calls Loaded at the end.
   void BeginLoading() { FComponentState.Include(csLoading); }
+  void SetDesigning(bool value) {
+    if (value)
+      FComponentState.Include(csDesigning);
+    else
+      FComponentState.Exclude(csDesigning);
+  }
   virtual void SetParentComponent(TComponent*) {}
   virtual void Loaded() { FComponentState.Exclude(csLoading); }
 

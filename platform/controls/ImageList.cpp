@@ -1,5 +1,8 @@
 #include "platform/controls/ImageList.h"
 
+#include <cstring>
+#include <vector>
+
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/FormResources.h"
 #include "platform/graphics/GdiHandles.h"
@@ -7,6 +10,19 @@
 namespace {
 
 constexpr COLORREF kTransparentColour = RGB(255, 0, 255);
+
+// The list reads the pictures it is given, which a TBitmap keeps selected in
+// its own context: it gets copies that no context holds.
+TGdiObject<HBITMAP> UnselectedCopy(const TBitmap& image) {
+  const std::vector<uint32_t> pixels = image.GetPixels();
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.Width(), -image.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  TGdiObject<HBITMAP> copy(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!copy) throw EOSError("Cannot copy an image for an image list");
+  std::memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
+  return copy;
+}
 
 }  // namespace
 
@@ -35,3 +51,38 @@ void TImageList::SetBitmap(const std::string& resourceName) {
   FHandle = LoadImageStrip(resourceName, FWidth);
   FBitmap = resourceName;
 }
+
+TGdiObject<HBITMAP> CreateMonochromeMask(const TBitmap& mask) {
+  TGdiObject<HBITMAP> bits(CreateBitmap(mask.Width(), mask.Height(), 1, 1, nullptr));
+  const TMemoryDC dc;
+  const TSelectedObject selection(dc.Get(), bits.Get());
+  // Copying colour to one bit sets the pixels of the source's background colour.
+  const COLORREF background = SetBkColor(mask.DC(), RGB(255, 255, 255));
+  BitBlt(dc.Get(), 0, 0, mask.Width(), mask.Height(), mask.DC(), 0, 0, SRCCOPY);
+  SetBkColor(mask.DC(), background);
+  return bits;
+}
+
+HIMAGELIST TImageList::RequiredHandle() {
+  if (!FHandle) {
+    FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR24 | ILC_MASK, 0, 16));
+    if (!FHandle) throw EOSError("Cannot create an image list");
+  }
+  return FHandle.get();
+}
+
+int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
+  const HIMAGELIST images = RequiredHandle();
+  const TGdiObject<HBITMAP> maskBits = mask ? CreateMonochromeMask(*mask) : TGdiObject<HBITMAP>();
+  return ImageList_Add(images, UnselectedCopy(image).Get(), maskBits.Get());
+}
+
+int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
+  return ImageList_AddMasked(RequiredHandle(), UnselectedCopy(image).Get(), ColorToRGB(maskColor));
+}
+
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
+  if (FHandle) ImageList_Draw(FHandle.get(), index, canvas.RequiredHandle(), x, y, ILD_NORMAL);
+}
+
+void TImageList::Clear() { FHandle.reset(); }

@@ -1,7 +1,9 @@
 #pragma once
-// TImageList: equal-sized pictures cut from one bitmap resource (a strip of
-// Width-wide images side by side, as high as the bitmap), drawn with magenta
-// as the see-through colour. Tool bars and buttons show images from it by index.
+// TImageList: equal-sized pictures, Width by Height, each with a monochrome
+// mask of its see-through pixels. They are cut from one bitmap resource (a
+// strip of Width-wide images side by side, as high as the bitmap, magenta
+// showing through) or added one by one. Tool bars, buttons and painters show
+// images from it by index.
 #include <windows.h>
 // The common controls' declarations build on windows.h.
 #include <commctrl.h>
@@ -11,6 +13,7 @@
 #include <type_traits>
 
 #include "platform/classes/Component.h"
+#include "platform/graphics/Bitmap.h"
 
 struct TImageListDeleter {
   void operator()(HIMAGELIST images) const { ImageList_Destroy(images); }
@@ -20,6 +23,8 @@ using TImageListHandle = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, TIma
 // The images of a bitmap resource cut `imageWidth` wide (0: the whole bitmap
 // is one image); raises EResNotFound when the executable has no such bitmap.
 TImageListHandle LoadImageStrip(const std::string& resourceName, int imageWidth);
+// A one-bit copy of the picture: white pixels set, every other pixel clear.
+TGdiObject<HBITMAP> CreateMonochromeMask(const TBitmap& mask);
 
 class TImageList : public TComponent {
  public:
@@ -30,6 +35,8 @@ class TImageList : public TComponent {
 
   int Width() const { return FWidth; }
   void SetWidth(int value) { FWidth = value; }
+  int Height() const { return FHeight; }
+  void SetHeight(int value) { FHeight = value; }
   // The bitmap resource the images are cut from; loads them at once.
   const std::string& Bitmap() const { return FBitmap; }
   void SetBitmap(const std::string& resourceName);
@@ -37,8 +44,19 @@ class TImageList : public TComponent {
   HIMAGELIST Handle() const { return FHandle.get(); }
   int Count() const { return FHandle ? ImageList_GetImageCount(FHandle.get()) : 0; }
 
+  // Adds a Width x Height image; the white pixels of `mask` show through
+  // (nullptr: none does). Answers its index.
+  int Add(const TBitmap& image, const TBitmap* mask);
+  // Adds the image with every pixel of `maskColor` showing through.
+  int AddMasked(const TBitmap& image, TColor maskColor);
+  void Draw(TCanvas& canvas, int x, int y, int index) const;
+  void Clear();
+
  private:
+  HIMAGELIST RequiredHandle();
+
   int FWidth = 16;
+  int FHeight = 16;
   std::string FBitmap;
   TImageListHandle FHandle;
 };

@@ -133,6 +133,9 @@ void TPageControl::RemovePage(TTabSheet* page) {
   UpdateTabs();
   if (page != FActivePage) return;
   FActivePage = nullptr;
+  // A sheet that goes with its form announces no other page: the handler
+  // would reach components of the form that are already freed.
+  if (page->Owner() && page->Owner()->Destroying()) return;
   // The page that took the tab's place, or the one before it when it was the last.
   if (!FPages.empty()) ChangeActivePage(FPages[std::min(index, PageCount() - 1)]);
 }

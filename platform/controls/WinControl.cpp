@@ -56,7 +56,10 @@ int windowProcedureDepth = 0;
 }  // namespace
 
 TClass TWinControl::StaticClass() {
-  static const TMetaClass metaClass = TClassBuilder<TWinControl>("TWinControl", TControl::StaticClass()).Build();
+  static const TMetaClass metaClass =
+      TClassBuilder<TWinControl>("TWinControl", TControl::StaticClass())
+          .Boolean("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered, false)
+          .Build();
   return &metaClass;
 }
 

@@ -49,6 +49,11 @@ class TWinControl : public TControl {
   bool Focused() const { return HandleAllocated() && GetFocus() == FHandle.Get(); }
   void SetFocus();
 
+  // Whether the control paints through an off-screen picture: controls on it
+  // that draw its background then paint it into their own context.
+  bool DoubleBuffered() const { return FDoubleBuffered; }
+  void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+
   // Offers Enter or Escape to the controls inside; true when one took it
   // (the default or cancel button).
   virtual bool DialogKey(WORD key);
@@ -137,6 +142,7 @@ class TWinControl : public TControl {
   TWindowHandle FHandle;
   WNDPROC FDefWndProc = DefWindowProcA;
   std::vector<TControl*> FControls;
+  bool FDoubleBuffered = false;
   TBrush FBrush;
   bool FAligning = false;
   bool FTrackingMouseLeave = false;

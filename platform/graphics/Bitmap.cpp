@@ -1,5 +1,7 @@
 #include "platform/graphics/Bitmap.h"
 
+#include <fstream>
+
 TBitmap::TBitmap() : FCanvas(FDC.Get()) {}
 
 void TBitmap::SetSize(int width, int height) {
@@ -30,6 +32,7 @@ void TBitmap::Clear() {
   FBitmap.Reset();
   FWidth = 0;
   FHeight = 0;
+  Changed();
 }
 
 void TBitmap::Adopt(HBITMAP bitmap) {
@@ -40,4 +43,44 @@ void TBitmap::Adopt(HBITMAP bitmap) {
   FWidth = header.bmWidth;
   FHeight = header.bmHeight < 0 ? -header.bmHeight : header.bmHeight;
   FSelection.emplace(FDC.Get(), bitmap);
+  Changed();
+}
+
+void TBitmap::Changed() {
+  if (FOnChange) FOnChange();
+}
+
+BITMAPINFO TBitmap::TopDownInfo() const {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), FWidth, -FHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  return info;
+}
+
+std::vector<uint32_t> TBitmap::GetPixels() const {
+  std::vector<uint32_t> pixels(static_cast<size_t>(FWidth) * FHeight);
+  if (pixels.empty()) return pixels;
+  BITMAPINFO info = TopDownInfo();
+  GdiFlush();
+  GetDIBits(FDC.Get(), FBitmap.Get(), 0, FHeight, pixels.data(), &info, DIB_RGB_COLORS);
+  return pixels;
+}
+
+void TBitmap::SetPixels(const std::vector<uint32_t>& pixels) {
+  if (Empty() || pixels.size() < static_cast<size_t>(FWidth) * FHeight) return;
+  const BITMAPINFO info = TopDownInfo();
+  SetDIBits(FDC.Get(), FBitmap.Get(), 0, FHeight, pixels.data(), &info, DIB_RGB_COLORS);
+  Changed();
+}
+
+void TBitmap::SaveToFile(const std::string& fileName) const {
+  const std::vector<uint32_t> pixels = GetPixels();
+  const BITMAPINFO info = TopDownInfo();
+  const auto imageSize = static_cast<DWORD>(pixels.size() * sizeof(uint32_t));
+  constexpr DWORD headersSize = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  const BITMAPFILEHEADER header{0x4D42, headersSize + imageSize, 0, 0, headersSize};
+  std::ofstream out(fileName, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(reinterpret_cast<const char*>(pixels.data()), imageSize);
+  if (!out) throw EInvalidGraphic("Cannot write " + fileName);
 }

@@ -3,8 +3,10 @@
 // a canvas to draw on it; or a bitmap resource of the executable.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GdiHandles.h"
@@ -19,6 +21,7 @@ class EInvalidGraphic : public Exception {
 class TBitmap {
  public:
   TBitmap();
+  virtual ~TBitmap() = default;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
@@ -31,13 +34,28 @@ class TBitmap {
   void LoadFromResourceName(HINSTANCE instance, const std::string& name);
   void Clear();
 
+  // Runs after the picture is replaced or its pixels are written.
+  void SetOnChange(std::function<void()> handler) { FOnChange = std::move(handler); }
+
+  // The pixels, row by row from the top, as 0xAARRGGBB (a DIB's BGRA bytes).
+  std::vector<uint32_t> GetPixels() const;
+  // Writes Width x Height pixels in the same layout.
+  void SetPixels(const std::vector<uint32_t>& pixels);
+  // Writes the picture as a 32-bit BMP file; raises EInvalidGraphic.
+  void SaveToFile(const std::string& fileName) const;
+
   HBITMAP Handle() const { return FBitmap.Get(); }
   // The memory device context that holds the picture.
   HDC DC() const { return FDC.Get(); }
   TCanvas& Canvas() { return FCanvas; }
 
+ protected:
+  // Tells the change handler; a bitmap that holds its changes back overrides it.
+  virtual void Changed();
+
  private:
   void Adopt(HBITMAP bitmap);
+  BITMAPINFO TopDownInfo() const;
 
   TGdiObject<HBITMAP> FBitmap;
   TMemoryDC FDC;
@@ -45,4 +63,5 @@ class TBitmap {
   TCanvas FCanvas;
   int FWidth = 0;
   int FHeight = 0;
+  std::function<void()> FOnChange;
 };

@@ -79,6 +79,30 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
   SetBkColor(dc, backColor);
 }
 
+void TCanvas::Polyline(std::span<const POINT> points) {
+  ::Polyline(RequirePen(), points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::Polygon(std::span<const POINT> points) {
+  RequirePen();
+  ::Polygon(RequireBrush(), points.data(), static_cast<int>(points.size()));
+}
+
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+  RequirePen();
+  ::RoundRect(RequireBrush(), left, top, right, bottom, cornerWidth, cornerHeight);
+}
+
+TColor TCanvas::Pixels(int x, int y) { return static_cast<TColor>(GetPixel(RequireHandle(), x, y)); }
+
+void TCanvas::SetPixels(int x, int y, TColor color) { SetPixel(RequireHandle(), x, y, ColorToRGB(color)); }
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect) {
+  StretchBlt(RequireBrush(), dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
+             source.RequireHandle(), sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
+             sourceRect.bottom - sourceRect.top, FCopyMode);
+}
+
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   RequireBrush();
   TextOutA(RequireFont(), x, y, text.data(), static_cast<int>(text.size()));
@@ -90,9 +114,14 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
   ExtTextOutA(RequireFont(), x, y, options, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
 }
 
-void TCanvas::DrawText(const std::string& text, TRect& rect, UINT format) {
+void TCanvas::ExtTextOut(int x, int y, UINT options, const TRect* rect, const std::string& text) {
   RequireBrush();
-  ::DrawTextA(RequireFont(), text.data(), static_cast<int>(text.size()), &rect, format);
+  ExtTextOutA(RequireFont(), x, y, options, rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+int TCanvas::DrawText(const std::string& text, TRect& rect, UINT format) {
+  RequireBrush();
+  return ::DrawTextA(RequireFont(), text.data(), static_cast<int>(text.size()), &rect, format);
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {

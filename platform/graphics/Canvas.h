@@ -7,8 +7,10 @@
 // The canvas's own TextOut is the member below; Win32 is called as TextOutA.
 #undef TextOut
 #undef DrawText
+#undef ExtTextOut
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/graphics/GdiHandles.h"
@@ -54,19 +56,40 @@ class TCanvas {
   // A line with the pen, the end point excluded.
   void LineTo(int x, int y);
   void DrawFocusRect(const TRect& rect);
+  // Lines with the pen through the points, the last point excluded.
+  void Polyline(std::span<const POINT> points);
+  // A closed figure outlined with the pen and filled with the brush.
+  void Polygon(std::span<const POINT> points);
+  void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+
+  TColor Pixels(int x, int y);
+  void SetPixels(int x, int y, TColor color);
+
+  // The raster operation of CopyRect (SRCCOPY unless set).
+  DWORD CopyMode() const { return FCopyMode; }
+  void SetCopyMode(DWORD value) { FCopyMode = value; }
+  // Copies `source`'s rectangle into `dest`, stretched to fit, by the copy mode.
+  void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
 
   // Text in the font; its background is the brush colour unless the brush is clear.
   void TextOut(int x, int y, const std::string& text);
   // TextOut clipped to `rect`, whose area is filled first when the brush is solid.
   void TextRect(const TRect& rect, int x, int y, const std::string& text);
+  // ExtTextOut with its options (ETO_*), clipped or filled to `rect` as they say.
+  void ExtTextOut(int x, int y, UINT options, const TRect* rect, const std::string& text);
   // Text laid out in `rect` by DrawText's format flags (DT_*).
-  void DrawText(const std::string& text, TRect& rect, UINT format);
+  // Answers DrawText's height of the text, 0 when it fails.
+  int DrawText(const std::string& text, TRect& rect, UINT format);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
   // Copies the whole bitmap with its top-left corner at (x, y).
   void Draw(int x, int y, const TBitmap& bitmap);
+
+  // Selects the context's own objects back: before SaveDC or RestoreDC,
+  // which would otherwise leave the canvas's objects selected behind its back.
+  void ReleaseSelections();
 
  protected:
   // Gives the canvas a context when a drawing call finds none; none here.
@@ -77,9 +100,9 @@ class TCanvas {
   HDC RequireFont();
   HDC RequireBrush();
   HDC RequirePen();
-  void ReleaseSelections();
 
   HDC FHandle = nullptr;
+  DWORD FCopyMode = SRCCOPY;
   TFont FFont;
   TBrush FBrush;
   TPen FPen;

@@ -8,11 +8,13 @@ const TIdentMap kFontStyles = {
     {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
 const TIdentMap kBrushStyles = {{bsSolid, "bsSolid"}, {bsClear, "bsClear"}};
 
-// Points to the logical height GDI wants: negative, so it is the character height.
-int FontHeight(int points) {
+int ScreenPixelsPerInch() {
   const TWindowDC screen(nullptr);
-  return -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
+
+// Points to the logical height GDI wants: negative, so it is the character height.
+int FontHeight(int points) { return -MulDiv(points, ScreenPixelsPerInch(), 72); }
 
 }  // namespace
 
@@ -58,13 +60,28 @@ void TFont::SetStyle(TFontStyles value) {
   Changed();
 }
 
+int TFont::Height() const { return FontHeight(FSize); }
+
+void TFont::SetHeight(int value) {
+  FSize = -MulDiv(value, 72, ScreenPixelsPerInch());
+  Changed();
+}
+
+void TFont::SetCharset(BYTE value) {
+  FCharset = value;
+  Changed();
+}
+
 void TFont::Assign(const TFont& source) {
   // An unchanged font keeps its GDI object: canvases assign fonts on every paint.
-  if (FName == source.FName && FSize == source.FSize && FColor == source.FColor && FStyle == source.FStyle) return;
+  if (FName == source.FName && FSize == source.FSize && FColor == source.FColor && FStyle == source.FStyle &&
+      FCharset == source.FCharset)
+    return;
   FName = source.FName;
   FSize = source.FSize;
   FColor = source.FColor;
   FStyle = source.FStyle;
+  FCharset = source.FCharset;
   Changed();
 }
 
@@ -76,7 +93,7 @@ HFONT TFont::Handle() {
     font.lfItalic = FStyle.Contains(fsItalic);
     font.lfUnderline = FStyle.Contains(fsUnderline);
     font.lfStrikeOut = FStyle.Contains(fsStrikeOut);
-    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfCharSet = FCharset;
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(font.lfFaceName, FName.c_str(), LF_FACESIZE);
     FHandle.Reset(CreateFontIndirectA(&font));
@@ -104,14 +121,21 @@ void TBrush::SetStyle(TBrushStyle value) {
   Changed();
 }
 
+void TBrush::SetPatternBitmap(HBITMAP value) {
+  FPatternBitmap = value;
+  Changed();
+}
+
 void TBrush::Assign(const TBrush& source) {
-  if (FColor == source.FColor && FStyle == source.FStyle) return;
+  if (FColor == source.FColor && FStyle == source.FStyle && FPatternBitmap == source.FPatternBitmap) return;
   FColor = source.FColor;
   FStyle = source.FStyle;
+  FPatternBitmap = source.FPatternBitmap;
   Changed();
 }
 
 HBRUSH TBrush::Handle() {
+  if (!FHandle && FPatternBitmap) FHandle.Reset(CreatePatternBrush(FPatternBitmap));
   if (!FHandle) {
     const LOGBRUSH brush{static_cast<UINT>(FStyle == bsClear ? BS_NULL : BS_SOLID), ColorToRGB(FColor), 0};
     FHandle.Reset(CreateBrushIndirect(&brush));

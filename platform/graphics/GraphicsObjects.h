@@ -46,7 +46,14 @@ class TFont : public TGraphicsObject {
   void SetColor(TColor value);
   TFontStyles Style() const { return FStyle; }
   void SetStyle(TFontStyles value);
+  // The character height in pixels of the screen, negative as GDI takes it;
+  // setting it sets the size in points.
+  int Height() const;
+  void SetHeight(int value);
+  BYTE Charset() const { return FCharset; }
+  void SetCharset(BYTE value);
 
+  using TPersistent::Assign;
   void Assign(const TFont& source);
   HFONT Handle();
 
@@ -58,6 +65,7 @@ class TFont : public TGraphicsObject {
   int FSize = 8;
   TColor FColor = clWindowText;
   TFontStyles FStyle;
+  BYTE FCharset = DEFAULT_CHARSET;
   TGdiObject<HFONT> FHandle;
 };
 
@@ -73,7 +81,12 @@ class TBrush : public TGraphicsObject {
   // A clear brush fills nothing and lets text leave its background alone.
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle value);
+  // A brush that repeats a picture (the caller keeps the bitmap alive);
+  // nullptr goes back to the plain colour.
+  HBITMAP PatternBitmap() const { return FPatternBitmap; }
+  void SetPatternBitmap(HBITMAP value);
 
+  using TPersistent::Assign;
   void Assign(const TBrush& source);
   HBRUSH Handle();
 
@@ -83,6 +96,7 @@ class TBrush : public TGraphicsObject {
  private:
   TColor FColor = clWhite;
   TBrushStyle FStyle = bsSolid;
+  HBITMAP FPatternBitmap = nullptr;
   TGdiObject<HBRUSH> FHandle;
 };
 
@@ -96,6 +110,7 @@ class TPen : public TGraphicsObject {
   int Width() const { return FWidth; }
   void SetWidth(int value);
 
+  using TPersistent::Assign;
   void Assign(const TPen& source);
   HPEN Handle();
 

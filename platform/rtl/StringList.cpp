@@ -1,5 +1,7 @@
 #include "platform/rtl/StringList.h"
 
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "platform/rtl/Exceptions.h"
@@ -56,4 +58,15 @@ int TStringList::IndexOf(const std::string& text) const {
 
 void TStringList::Changed() {
   if (FOnChange) FOnChange();
+}
+
+void TStringList::CustomSort(const std::function<int(const TStringList& list, int index1, int index2)>& compare) {
+  std::vector<int> order(FItems.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
+  std::vector<TStringItem> sorted;
+  sorted.reserve(FItems.size());
+  for (const int index : order) sorted.push_back(FItems[index]);
+  FItems = std::move(sorted);
+  Changed();
 }

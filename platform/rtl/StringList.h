@@ -35,6 +35,11 @@ class TStringList {
   }
   void SetTags(int index, intptr_t tag);
 
+  // Orders the entries by `compare` (negative, zero, positive, like strcmp)
+  // over the indices of the order before the sort; entries that compare equal
+  // keep their order.
+  void CustomSort(const std::function<int(const TStringList& list, int index1, int index2)>& compare);
+
   // Exact, case-sensitive match; -1 when absent.
   int IndexOf(const std::string& text) const;
 

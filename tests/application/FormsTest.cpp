@@ -16,6 +16,6 @@ TEST(ApplicationForms, EveryFormLoadsWithAllItsNamesResolved) {
   for (const std::string& name : names) {
     const TClass formClass = GetClass(name);
     ASSERT_NE(formClass, nullptr) << "no form class registered for the resource " << name;
-    EXPECT_NO_THROW(std::unique_ptr<TComponent>(formClass->Create(nullptr))) << name;
+    EXPECT_NO_THROW(TOwned<TComponent>(formClass->Create(nullptr))) << name;
   }
 }

@@ -102,9 +102,9 @@ class DialogE2ETest : public ::testing::Test {
     Application().CreateForm(CommClassW);
   }
   static void TearDownTestSuite() {
-    delete CommClassW;
+    CommClassW->Free();
     CommClassW = nullptr;
-    delete MainW;
+    MainW->Free();
     MainW = nullptr;
   }
 

@@ -1,8 +1,8 @@
 // Drives a running nepl.exe the way an operator would and saves pictures of
 // its windows for the README: the main window with the first device selected
-// and refreshed, then each dialog opened from a menu, with one of its buttons
-// pressed where the argument names one; the boxes that tell how a read went
-// are closed before the picture is taken.
+// and refreshed, then each dialog opened from a menu (the configuration
+// dialogs after their read of the device), with one of its buttons pressed
+// where the argument names one.
 // Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption>[:<button caption>] ...]
 #include <windows.h>
 // After windows.h, which it needs.
@@ -10,12 +10,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/graphics/GdiHandles.h"
+#include "tools/snapshot/WindowPicture.h"
 
 namespace {
 
@@ -88,6 +87,7 @@ void PostKey(HWND window, WPARAM key) {
 // would: `itemKey` is the item's mnemonic, or a digit for the n-th item
 // (menus of another process cannot be read under Wine, but their keys work).
 void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
+  SetForegroundWindow(mainWindow);
   PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, menuKey);
   Pause(500ms);
   if (isdigit(static_cast<unsigned char>(itemKey))) {
@@ -99,6 +99,25 @@ void ChooseMenuItem(HWND mainWindow, char menuKey, char itemKey) {
   PostMessageA(mainWindow, WM_KEYDOWN, key, 0);
   PostMessageA(mainWindow, WM_CHAR, static_cast<WPARAM>(itemKey), 0);
   PostMessageA(mainWindow, WM_KEYUP, key, 0);
+}
+
+// A dialog that reads the device as it opens says how the read went in a
+// box of its own before the dialog itself shows; the box is answered, so the
+// dialog appears and its picture shows it alone.
+HWND WaitForDialog(const std::string& caption) {
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (std::chrono::steady_clock::now() < deadline) {
+    const HWND box = FindWindowA(nullptr, kResultBoxCaption);
+    if (box && IsWindowVisible(box)) {
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      Pause(300ms);
+      continue;
+    }
+    const HWND dialog = FindWindowA(nullptr, caption.c_str());
+    if (dialog && IsWindowVisible(dialog)) return dialog;
+    Pause(50ms);
+  }
+  return nullptr;
 }
 
 // The child window that shows `text` (a button's caption), or nullptr.
@@ -121,50 +140,17 @@ HWND FindChildByText(HWND parent, const std::string& text) {
   return search.Found;
 }
 
-// Closes the boxes that say how a read went, while they come, until the
-// dialog has shown for a while without one.
-void CloseResultBoxes(const char* dialogCaption) {
-  const auto quiet = 1500ms;
-  auto lastSeen = std::chrono::steady_clock::now();
-  const auto deadline = lastSeen + 15s;
-  while (std::chrono::steady_clock::now() < deadline) {
-    const HWND box = FindWindowA(nullptr, kResultBoxCaption);
-    if (box && IsWindowVisible(box)) {
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
-      lastSeen = std::chrono::steady_clock::now();
-    } else if (FindWindowA(nullptr, dialogCaption) && std::chrono::steady_clock::now() - lastSeen > quiet) {
-      return;
-    }
-    Pause(100ms);
+// Presses a button of the dialog (a Read that the dialog does not run as it
+// opens) and answers the box that says how it went.
+void PressButton(HWND dialog, const std::string& caption) {
+  const HWND button = FindChildByText(dialog, caption);
+  if (!button) {
+    std::fprintf(stderr, "the button \"%s\" is not there\n", caption.c_str());
+    return;
   }
-}
-
-bool SaveWindowPicture(HWND window, const std::string& file) {
-  SetForegroundWindow(window);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  Pause(300ms);
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  const int width = bounds.right - bounds.left;
-  const int height = bounds.bottom - bounds.top;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const TWindowDC screen(nullptr);
-  const TMemoryDC memory;
-  const TGdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const TSelectedObject selected(memory.Get(), bitmap.Get());
-  // What the screen shows of the window, frame included, as the operator sees it.
-  const bool printed = BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), bounds.left, bounds.top, SRCCOPY);
-  GdiFlush();
-  const DWORD imageSize = static_cast<DWORD>(width * height * 4);
-  BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageSize),
-                          0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), imageSize);
-  return printed && out.good();
+  PostMessageA(button, BM_CLICK, 0, 0);
+  const HWND box = WaitForTopWindow(kResultBoxCaption, 10s);
+  if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 // Opens a dialog from the main menu, presses `button` when one is named,
@@ -172,16 +158,12 @@ bool SaveWindowPicture(HWND window, const std::string& file) {
 void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& dialogCaption,
                 const std::string& button, const std::string& file) {
   ChooseMenuItem(mainWindow, menuKey, itemKey);
-  CloseResultBoxes(dialogCaption.c_str());
-  const HWND dialog = WaitForTopWindow(dialogCaption.c_str(), 10s);
+  const HWND dialog = WaitForDialog(dialogCaption);
   if (!dialog) {
     std::fprintf(stderr, "the window \"%s\" did not open\n", dialogCaption.c_str());
     return;
   }
-  if (const HWND pressed = button.empty() ? nullptr : FindChildByText(dialog, button)) {
-    PostMessageA(pressed, BM_CLICK, 0, 0);
-    CloseResultBoxes(dialogCaption.c_str());
-  }
+  if (!button.empty()) PressButton(dialog, button);
   Pause(500ms);
   if (SaveWindowPicture(dialog, file)) std::printf("%s\n", file.c_str());
   PostMessageA(dialog, WM_CLOSE, 0, 0);
@@ -204,9 +186,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   Pause(1s);
-  // Off every window: no picture shows a hover effect, and no window closing
-  // under the pointer hands it to the window beneath.
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   SelectFirstDevice(mainWindow);
   ClickToolButton(mainWindow, kRefreshButton);
   Pause(3s);

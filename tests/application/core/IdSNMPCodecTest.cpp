@@ -126,6 +126,8 @@ TEST(IdSNMPEncode, OtherValueTypes) {
   EXPECT_EQ(EncodedValue("10.0.0.300", ASN1_IPADDRESS), Hex("40 04 0A 00 00 2C"));
   EXPECT_EQ(EncodedValue("1.2.3.4.5", ASN1_IPADDRESS), Hex("40 04 01 02 03 00"));
   EXPECT_EQ(EncodedValue("1.2", ASN1_IPADDRESS), Hex("40 04 01 02 00 00"));
+  // An unused monitoring station is sent as an empty address.
+  EXPECT_EQ(EncodedValue("", ASN1_IPADDRESS), Hex("40 04 00 00 00 00"));
   EXPECT_EQ(EncodedValue("ignored", ASN1_NULL), Hex("05 00"));
   EXPECT_EQ(EncodedValue(std::string("A\0B", 3), 0), Hex("04 03 41 00 42"));
   EXPECT_EQ(EncodedValue("raw", 70), Hex("46 03") + "raw");

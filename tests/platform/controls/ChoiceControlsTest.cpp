@@ -221,6 +221,19 @@ TEST_F(ChoiceControlsTest, ASheetShowsWhenItsPageBecomesActiveByClickOrByCode) {
   ExpectOnlyActiveSheetShown(*Form->InnerPages);
 }
 
+// The sheets go before the form's other components do: a sheet's handler
+// run then would find them freed.
+TEST_F(ChoiceControlsTest, SheetsFreedWithTheirFormShowNoOtherPage) {
+  Form->Show();
+  Form->Pages->SetActivePageIndex(2);
+  TLog shown;
+  for (int i = 0; i < Form->Pages->PageCount(); ++i)
+    Form->Pages->Pages(i)->SetOnShow(
+        [&shown](TObject* sender) { shown.push_back(static_cast<TComponent*>(sender)->Name()); });
+  Form.reset();
+  EXPECT_EQ(shown, TLog{});
+}
+
 TEST_F(ChoiceControlsTest, TabsFollowSheetsAndCaptionsAndWrapIntoRowsAboveThePages) {
   Form->Show();
   TPageControl& pages = *Form->Pages;

@@ -47,7 +47,7 @@ TEST_F(FormTest, EveryEmbeddedFormLoadsWithAllItsNamesResolved) {
   for (const std::string& name : names) {
     const TClass cls = GetClass(name);
     ASSERT_NE(cls, nullptr) << "no registered form class for the resource " << name;
-    EXPECT_NO_THROW(std::unique_ptr<TComponent>(cls->Create(nullptr))) << name;
+    EXPECT_NO_THROW(TOwned<TComponent>(cls->Create(nullptr))) << name;
   }
 }
 
@@ -104,7 +104,7 @@ TEST_F(FormTest, StatusBarPanelsReachTheWindow) {
 
 TEST_F(FormTest, ActiveControlIsClearedWhenItsControlGoes) {
   auto form = CreateUnowned<TTestForm>();
-  delete form->StatusBar;
+  form->StatusBar->Free();
   EXPECT_EQ(form->ActiveControl(), nullptr);
   EXPECT_EQ(form->ComponentCount(), 0);
 }
@@ -174,7 +174,7 @@ TEST_F(FormTest, ADialogIsCentredOnTheMainForm) {
   RECT bounds;
   GetWindowRect(dialog->Handle(), &bounds);
   EXPECT_EQ(bounds.left, 300);
-  delete mainForm;
+  mainForm->Free();
   EXPECT_EQ(Application().MainForm(), nullptr);
 }
 

@@ -193,7 +193,7 @@ TEST_F(GridTest, APopupMenuDetachedOrFreedIsNotOpened) {
   Grid->SetPopupMenu(Form->PopupMenu1);
   RightClick(1, 1);
   EXPECT_EQ(Popups.size(), 1u);
-  delete Form->PopupMenu1;
+  Form->PopupMenu1->Free();
   EXPECT_EQ(Grid->PopupMenu(), nullptr);
   RightClick(1, 1);
   EXPECT_EQ(Popups.size(), 1u);

@@ -117,7 +117,7 @@ TEST_F(StdControlsTest, AMenuCommandRunsTheItemsHandlerOrItsAction) {
   // A disabled action runs nothing; a deleted one leaves its item without it.
   Form->VersionAction->SetEnabled(false);
   SendMessageA(Form->Handle(), WM_COMMAND, Form->VersionItem->Command(), 0);
-  delete Form->VersionAction;
+  Form->VersionAction->Free();
   EXPECT_EQ(Form->VersionItem->Action(), nullptr);
   Form->VersionItem->SetEnabled(true);
   SendMessageA(Form->Handle(), WM_COMMAND, Form->VersionItem->Command(), 0);

@@ -192,3 +192,46 @@ TEST(BitmapTest, ResizingAndMissingResources) {
 }
 
 }  // namespace
+
+TEST(BitmapTest, PixelsRoundTripAndAreWrittenToABitmapFile) {
+  TBitmap bitmap;
+  int changes = 0;
+  bitmap.SetOnChange([&] { ++changes; });
+  bitmap.SetSize(2, 2);
+  bitmap.SetPixels({0xFF0000FF, 0x00FF0000, 0x0000FF00, 0x80808080});
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(PixelAt(bitmap, 0, 0), RGB(0, 0, 255));
+  EXPECT_EQ(PixelAt(bitmap, 1, 0), RGB(255, 0, 0));
+  EXPECT_EQ(bitmap.GetPixels()[3], 0x80808080u);
+
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string file = std::string(folder) + "nepl-bitmap-test.bmp";
+  bitmap.SaveToFile(file);
+  const TGdiObject<HBITMAP> loaded(
+      static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  ASSERT_TRUE(loaded);
+  BITMAP header{};
+  GetObjectA(loaded.Get(), sizeof header, &header);
+  EXPECT_EQ(header.bmWidth, 2);
+  EXPECT_EQ(header.bmBitsPixel, 32);
+  DeleteFileA(file.c_str());
+  EXPECT_THROW(bitmap.SaveToFile("Z:\\no\\such\\folder\\x.bmp"), EInvalidGraphic);
+}
+
+TEST(CanvasTest, PolygonsRoundedRectanglesAndInvertingCopies) {
+  TBitmap bitmap;
+  Fill(bitmap, 10, 10, clWhite);
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Brush().SetColor(clRed);
+  canvas.Pen().SetColor(clRed);
+  const POINT triangle[] = {{0, 0}, {9, 0}, {0, 9}};
+  canvas.Polygon(triangle);
+  EXPECT_EQ(PixelAt(bitmap, 1, 1), RGB(255, 0, 0));
+  EXPECT_EQ(PixelAt(bitmap, 8, 8), RGB(255, 255, 255));
+  EXPECT_EQ(canvas.Pixels(1, 1), static_cast<TColor>(RGB(255, 0, 0)));
+  canvas.SetCopyMode(DSTINVERT);
+  canvas.CopyRect(Rect(0, 0, 10, 10), canvas, Rect(0, 0, 10, 10));
+  EXPECT_EQ(PixelAt(bitmap, 1, 1), RGB(0, 255, 255));
+  EXPECT_EQ(PixelAt(bitmap, 8, 8), RGB(0, 0, 0));
+}

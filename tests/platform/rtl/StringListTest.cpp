@@ -42,3 +42,16 @@ TEST(TStringList, KeepsEveryOctetOfAByteString) {
   list.Add(octets);
   EXPECT_EQ(list[0], octets);
 }
+
+TEST(TStringList, CustomSortKeepsEqualEntriesInTheirOrderAndTellsOnce) {
+  TStringList list;
+  for (const char* text : {"b2", "a1", "b1", "a2", "c1"}) list.Add(text);
+  int changes = 0;
+  list.SetOnChange([&] { ++changes; });
+  // By the first letter only: the digits show whether equal entries moved.
+  list.CustomSort(
+      [](const TStringList& sorted, int index1, int index2) { return sorted[index1][0] - sorted[index2][0]; });
+  const char* expected[] = {"a1", "a2", "b2", "b1", "c1"};
+  for (int i = 0; i < list.Count(); ++i) EXPECT_EQ(list[i], expected[i]);
+  EXPECT_EQ(changes, 1);
+}

@@ -63,6 +63,13 @@ TEST_F(AgentPeer, AVlanEntrySetShowsInTheTable) {
   EXPECT_EQ(std::vector<int>(table.begin() + 5, table.begin() + 10), (std::vector<int>{0x01, 0x2C, 0x00, 0x15, 0x01}));
 }
 
+TEST_F(AgentPeer, StationAddressesAreIpAddressesBothWays) {
+  EXPECT_NE(Set("2c", "1.1.3.1.2.5.3", "a 10.1.2.3").find("IpAddress: 10.1.2.3"), std::string::npos);
+  EXPECT_NE(Get("1", "kolmer", "1.1.3.1.2.5.3").find("IpAddress: 10.1.2.3"), std::string::npos);
+  EXPECT_NE(Set("2c", "1.1.3.1.2.5.3", "x 0A010203").find("wrongType"), std::string::npos);
+  EXPECT_NE(Set("1", "1.1.3.1.6.5.3", "i 1").find("INTEGER: 1"), std::string::npos);
+}
+
 TEST_F(AgentPeer, RefusesUnknownObjectsBadValuesAndWrongCommunities) {
   EXPECT_NE(Get("1", "kolmer", "1.1.1.4.6").find("noSuchName"), std::string::npos);
   EXPECT_NE(Get("2c", "kolmer", "1.1.1.4.6").find("No Such Object"), std::string::npos);

@@ -1,0 +1,31 @@
+#include "controls/foundation/FoundationUnits.h"
+
+#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxDWMApi.h"
+#include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/cxEditPaintUtils.h"
+#include "controls/foundation/cxGeometry.h"
+#include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/dxOffice11.h"
+#include "controls/foundation/dxThemeManager.h"
+#include "controls/foundation/dxUxTheme.h"
+
+// Each unit starts after those it uses: the theme manager asks the bound
+// visual-style library, the Office colours ask the theme manager and mix
+// through the graphics routines, the painters draw with all of them. The
+// editors' brush cache comes last, after every unit of the controls it paints for.
+std::vector<TUnitInfo> FoundationUnits() {
+  return {
+      {"cxClasses", cxClassesInitialize, cxClassesFinalize},
+      {"cxGeometry", cxGeometryInitialize, cxGeometryFinalize},
+      {"dxUxTheme", dxUxThemeInitialize, dxUxThemeFinalize},
+      {"cxGraphics", cxGraphicsInitialize, cxGraphicsFinalize},
+      {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
+      {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
+      {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
+      {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
+      {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
+      {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
+  };
+}

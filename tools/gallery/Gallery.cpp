@@ -1,0 +1,321 @@
+// Draws what the control library's foundation paints into two pictures, so a
+// reader sees it without running the program:
+//   canvas.bmp          edges, frames, gradients with and without the
+//                       system's gradient routine, grip dots, every filter
+//   office-colours.bmp  the 49 Office 2003 colours of each scheme
+//   painters.bmp        one row per visual style (Office11 in each colour
+//                       scheme, WinXP with the visual style and without),
+//                       one column per element and state
+// Usage: nepl-gallery <output folder>
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/dxOffice11.h"
+#include "controls/foundation/dxThemeManager.h"
+#include "controls/foundation/dxUxTheme.h"
+#include "platform/graphics/Msimg32.h"
+
+namespace {
+
+constexpr int kCanvasWidth = 570;
+constexpr int kCanvasHeight = 330;
+constexpr int kLabelHeight = 14;
+constexpr int kSwatchWidth = 90;
+constexpr int kSwatchHeight = 14;
+constexpr int kIndexColumnWidth = 30;
+constexpr int kFilterSampleSize = 40;
+constexpr int kFilterSampleStep = 50;
+
+const char* const kFilterNames[] = {"lighten", "disable", "average", "opaque",  "mask",
+                                    "weights", "luma",    "alpha",   "checker", "fill"};
+const char* const kSchemeNames[] = {"system", "blue", "olive", "silver"};
+
+constexpr int kPainterLabelWidth = 112;
+constexpr int kPainterCell = 26;
+constexpr int kPainterElement = 20;
+constexpr int kPainterHeaderHeight = 18;
+
+void Label(TcxCanvas& canvas, int x, int y, const std::string& text, int width = 120) {
+  canvas.Brush().SetStyle(bsClear);
+  canvas.DrawText(text, {x, y, x + width, y + kLabelHeight}, cxSingleLine | cxAlignLeft);
+}
+
+void DrawEdges(TcxCanvas& canvas, int top) {
+  Label(canvas, 8, top, "edges and frames", 200);
+  const struct { bool Sunken, Outer; } edges[] = {{false, true}, {false, false}, {true, true}, {true, false}};
+  int x = 8;
+  for (const auto& edge : edges) {
+    canvas.DrawEdge({x, top + 18, x + 40, top + 48}, edge.Sunken, edge.Outer);
+    x += 48;
+  }
+  canvas.DrawEdge({x, top + 18, x + 40, top + 48}, false, true);
+  canvas.DrawEdge({x + 1, top + 19, x + 39, top + 47}, false, false);
+  canvas.DrawEdge({x + 48, top + 18, x + 88, top + 48}, true, true);
+  canvas.DrawEdge({x + 49, top + 19, x + 87, top + 47}, true, false);
+  x += 96;
+  canvas.FrameRect({x, top + 18, x + 40, top + 48}, clNavy);
+  canvas.FrameRect({x + 48, top + 18, x + 88, top + 48}, clMaroon, 3);
+  canvas.FrameRect({x + 96, top + 18, x + 136, top + 48}, clGreen, 4, {bLeft, bBottom});
+  canvas.DrawComplexFrame({x + 144, top + 18, x + 184, top + 48}, clRed, clBlue, cxBordersAll, 2);
+}
+
+void DrawGradients(TcxCanvas& canvas, int top) {
+  const TMsimg32Api bound = Msimg32Api();
+  Label(canvas, 8, top, "gradients: system routine", 200);
+  FillGradientRect(canvas.Handle(), {8, top + 18, 248, top + 42}, 0x00FEECDD, 0x00E2A981, true);
+  FillGradientRect(canvas.Handle(), {8, top + 46, 248, top + 70}, clRed, clBlue, true);
+  Label(canvas, 264, top, "gradients: bands", 200);
+  Msimg32Api().GradientFill = nullptr;
+  FillGradientRect(canvas.Handle(), {264, top + 18, 504, top + 42}, 0x00FEECDD, 0x00E2A981, true);
+  FillGradientRect(canvas.Handle(), {264, top + 46, 504, top + 70}, clRed, clBlue, true);
+  Msimg32Api() = bound;
+}
+
+void DrawGrips(TcxCanvas& canvas, int top) {
+  Label(canvas, 8, top, "grip dots", 200);
+  const TOffice11Colors& colors = Office11Colors();
+  canvas.FillRectWithColor({8, top + 18, 20, top + 78}, colors.SchemeColors[2]);
+  DrawGripDots(canvas.Handle(), {8, top + 18, 20, top + 78}, true);
+  canvas.FillRectWithColor({28, top + 18, 128, top + 30}, colors.SchemeColors[2]);
+  DrawGripDots(canvas.Handle(), {28, top + 18, 128, top + 30}, false);
+  canvas.FillRectWithColor({136, top + 18, 176, top + 58}, colors.SchemeColors[2]);
+  DrawSizeGripDots(canvas.Handle(), {136, top + 18, 176, top + 58});
+}
+
+// A sample with colours, a gradient and a patch of the transparent colour.
+void DrawFilterSample(TcxBitmap& sample) {
+  sample.SetBitmapSize(kFilterSampleSize, kFilterSampleSize);
+  FillGradientRect(sample.DC(), {0, 0, kFilterSampleSize, kFilterSampleSize}, clYellow, clNavy, false);
+  TcxCanvas canvas(sample.Canvas());
+  canvas.FillRectWithColor({4, 4, 18, 18}, clRed);
+  canvas.FillRectWithColor({22, 4, 36, 18}, clLime);
+  canvas.FillRectWithColor({4, 22, 18, 36}, clFuchsia);
+  canvas.FillRectWithColor({22, 22, 36, 36}, clWhite);
+  sample.Filter(bfAlphaFix);
+}
+
+void DrawFilters(TcxCanvas& canvas, int top) {
+  Label(canvas, 8, top, "filters (fuchsia is the transparent colour)", 300);
+  int x = 8;
+  for (int kind = -1; kind <= bfFill; ++kind) {
+    TcxBitmap sample(kFilterSampleSize, kFilterSampleSize, clFuchsia);
+    DrawFilterSample(sample);
+    sample.SetCheckerboard(clWhite, 160, clBlack, 160, 5);
+    if (kind >= 0) sample.Filter(static_cast<TcxBitmapFilter>(kind));
+    sample.Filter(bfOpaque);
+    canvas.Draw(x, top + 18, sample);
+    Label(canvas, x, top + 20 + kFilterSampleSize, kind < 0 ? "source" : kFilterNames[kind], kFilterSampleStep);
+    x += kFilterSampleStep;
+  }
+}
+
+void SaveCanvasPicture(const std::string& folder) {
+  TBitmap picture;
+  picture.SetSize(kCanvasWidth, kCanvasHeight);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, kCanvasWidth, kCanvasHeight}, clBtnFace);
+  DrawEdges(canvas, 6);
+  DrawGradients(canvas, 66);
+  DrawGrips(canvas, 150);
+  DrawFilters(canvas, 240);
+  picture.SaveToFile(folder + "\\canvas.bmp");
+}
+
+void SaveOfficeColoursPicture(const std::string& folder) {
+  TBitmap picture;
+  picture.SetSize(kIndexColumnWidth + 4 * kSwatchWidth, (kOffice11SchemeColorCount + 1) * kSwatchHeight);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clWhite);
+  const TOffice11SystemColors system = CurrentOffice11SystemColors();
+  for (int scheme = schSystem; scheme <= schSilver; ++scheme) {
+    const int left = kIndexColumnWidth + scheme * kSwatchWidth;
+    Label(canvas, left + 4, 0, kSchemeNames[scheme], kSwatchWidth);
+    const TOffice11Colors colors = ComputeOffice11Colors(static_cast<TOffice11Scheme>(scheme), scheme != 0, system);
+    for (int index = 0; index < kOffice11SchemeColorCount; ++index) {
+      const int top = (index + 1) * kSwatchHeight;
+      canvas.FillRectWithColor({left, top, left + kSwatchWidth, top + kSwatchHeight}, colors.SchemeColors[index]);
+      if (scheme == schSystem) Label(canvas, 4, top, std::to_string(index), kIndexColumnWidth);
+    }
+  }
+  picture.SaveToFile(folder + "\\office-colours.bmp");
+}
+
+// One column of the painters picture: an element in one state, drawn in a
+// 20 x 20 cell; the columns of a group share a caption.
+struct TPainterColumn {
+  const char* Group;
+  std::function<void(TcxLookAndFeelPainterClass, TcxCanvas&, const TRect&)> Draw;
+};
+
+std::vector<TPainterColumn> PainterColumns() {
+  std::vector<TPainterColumn> columns;
+  for (int state = cxbsDefault; state <= cxbsDisabled; ++state)
+    columns.push_back({"buttons 0-4", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawButton(canvas, r, "", static_cast<TcxButtonState>(state));
+                       }});
+  for (const TcxCheckBoxState check : {cbsUnchecked, cbsChecked, cbsGrayed})
+    for (const TcxButtonState state : {cxbsNormal, cxbsHot, cxbsDisabled})
+      columns.push_back(
+          {"check boxes", [check, state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+             const SIZE size = painter->CheckButtonSize();
+             painter->DrawCheckButton(canvas, {r.left + 2, r.top + 3, r.left + 2 + size.cx, r.top + 3 + size.cy}, state,
+                                      check);
+           }});
+  for (const bool checked : {false, true})
+    for (int state = cxbsNormal; state <= cxbsDisabled; ++state)
+      columns.push_back(
+          {"radio buttons", [checked, state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+             painter->DrawRadioButton(canvas, r.left + 3, r.top + 3, static_cast<TcxButtonState>(state), checked, false,
+                                      clDefault);
+           }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsHot, cxbsPressed})
+    columns.push_back({"drop-down", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawDropDownButton(canvas, {r.left + 3, r.top, r.right - 2, r.bottom}, state, false);
+                       }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsPressed, cxbsDisabled})
+    columns.push_back({"scroll arrows", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawScrollBarPart(canvas, false, {r.left + 2, r.top + 2, r.left + 19, r.top + 19},
+                                                    sbpLineDown, state);
+                       }});
+  for (const TcxScrollBarPart part : {sbpThumbnail, sbpPageUp})
+    for (const TcxButtonState state : {cxbsNormal, cxbsPressed})
+      columns.push_back(
+          {"thumb, page", [part, state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+             painter->DrawScrollBarPart(canvas, false, {r.left + 2, r.top, r.left + 19, r.bottom}, part, state);
+           }});
+  columns.push_back({"border", [](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                       painter->DrawBorder(canvas, r);
+                     }});
+  for (const bool expanded : {true, false})
+    columns.push_back({"expand", [expanded](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         const int size = painter->ExpandButtonSize();
+                         const TRect button{r.left + 4, r.top + 4, r.left + 4 + size, r.top + 4 + size};
+                         canvas.SaveDC();
+                         painter->DrawExpandButton(canvas, button, expanded);
+                         canvas.RestoreDC();
+                       }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsHot})
+    columns.push_back({"header", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawHeader(canvas, r, r, {}, cxBordersAll, state, taCenter, vaCenter, false, false,
+                                             "H", nullptr, clBtnText, clBtnFace);
+                       }});
+  columns.push_back({"grip", [](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                       painter->DrawSizeGrip(canvas, {r.left + 2, r.top + 2, r.left + 19, r.top + 19}, clBtnFace);
+                     }});
+  for (const TcxButtonState state : {cxbsNormal, cxbsHot})
+    columns.push_back({"close", [state](TcxLookAndFeelPainterClass painter, TcxCanvas& canvas, const TRect& r) {
+                         painter->DrawCloseButton(canvas, {r.left + 2, r.top + 3, r.left + 18, r.top + 17}, state);
+                       }});
+  return columns;
+}
+
+void DrawPainterRow(TcxCanvas& canvas, int top, const std::string& label, TcxLookAndFeelPainterClass painter,
+                    const std::vector<TPainterColumn>& columns) {
+  Label(canvas, 4, top + (kPainterCell - kLabelHeight) / 2, label, kPainterLabelWidth);
+  int left = kPainterLabelWidth;
+  for (const TPainterColumn& column : columns) {
+    const TRect cell{left + 3, top + 3, left + 3 + kPainterElement, top + 3 + kPainterElement};
+    column.Draw(painter, canvas, cell);
+    left += kPainterCell;
+  }
+}
+
+void DrawPainterCaptions(TcxCanvas& canvas, const std::vector<TPainterColumn>& columns) {
+  int left = kPainterLabelWidth;
+  std::string previous;
+  for (const TPainterColumn& column : columns) {
+    if (column.Group != previous) {
+      canvas.FillRectWithColor({left, 0, left + 1, kPainterHeaderHeight}, clBtnShadow);
+      Label(canvas, left + 3, 2, column.Group, 150);
+      previous = column.Group;
+    }
+    left += kPainterCell;
+  }
+}
+
+// The visual style as the library sees it: Luna in the colour named, so the
+// Office 2003 colours take that scheme; an empty name stands for no scheme.
+const TUxThemeBinding* gRealBinding = nullptr;
+const wchar_t* gSchemeColorName = L"";
+
+HRESULT WINAPI SchemeThemeName(LPWSTR file, int fileLength, LPWSTR color, int colorLength, LPWSTR, int) {
+  if (!*gSchemeColorName) return E_FAIL;
+  lstrcpynW(file, kLunaThemeFileName, fileLength);
+  lstrcpynW(color, gSchemeColorName, colorLength);
+  return S_OK;
+}
+
+void UseOffice11Scheme(const wchar_t* colorName) {
+  gSchemeColorName = colorName;
+  TUxThemeBinding binding = *gRealBinding;
+  binding.WinXPOrLater = binding.Loaded = true;
+  binding.Api.GetCurrentThemeName = SchemeThemeName;
+  SetUxThemeBinding(binding);
+  InitOffice11Colors();
+  cxRadioButtonImageList()->Rebuild();
+}
+
+void SavePaintersPicture(const std::string& folder) {
+  const TUxThemeBinding realBinding = UxThemeBinding();
+  gRealBinding = &realBinding;
+  const std::vector<TPainterColumn> columns = PainterColumns();
+  const int rows = 9;
+  TBitmap picture;
+  picture.SetSize(kPainterLabelWidth + static_cast<int>(columns.size()) * kPainterCell + 4,
+                  kPainterHeaderHeight + rows * kPainterCell + 4);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  DrawPainterCaptions(canvas, columns);
+  int top = kPainterHeaderHeight;
+  const auto row = [&](const std::string& label, TcxLookAndFeelPainterClass painter) {
+    DrawPainterRow(canvas, top, label, painter, columns);
+    top += kPainterCell;
+  };
+  row("Flat", cxFlatLookAndFeelPainter());
+  row("Standard", cxStandardLookAndFeelPainter());
+  row("UltraFlat", cxUltraFlatLookAndFeelPainter());
+  const wchar_t* const schemeColorNames[] = {L"", L"NormalColor", L"HomeStead", L"Metallic"};
+  for (int scheme = schSystem; scheme <= schSilver; ++scheme) {
+    UseOffice11Scheme(schemeColorNames[scheme]);
+    row(std::string("Office11 ") + kSchemeNames[scheme], cxOffice11LookAndFeelPainter());
+  }
+  SetUxThemeBinding(realBinding);
+  InitOffice11Colors();
+  cxRadioButtonImageList()->Rebuild();
+  row("WinXP, themed", cxWinXPLookAndFeelPainter());
+  SetUxThemeBinding({});
+  row("WinXP, no theme", cxWinXPLookAndFeelPainter());
+  SetUxThemeBinding(realBinding);
+  picture.SaveToFile(folder + "\\painters.bmp");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: nepl-gallery <output folder>\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  try {
+    InitializeUnits(FoundationUnits());
+    InitOffice11Colors();
+    SaveCanvasPicture(folder);
+    SaveOfficeColoursPicture(folder);
+    SavePaintersPicture(folder);
+    FinalizeUnits();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
+    return 1;
+  }
+  std::printf("%s\\canvas.bmp\n%s\\office-colours.bmp\n%s\\painters.bmp\n", folder.c_str(), folder.c_str(),
+              folder.c_str());
+  return 0;
+}
