@@ -13,6 +13,7 @@
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
@@ -47,6 +48,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().CreateForm(frmPortEnable);
     Application().CreateForm(Conf_ParameterW);
     Application().CreateForm(Conf_ResetW);
+    Application().CreateForm(Conf_VLANW);
     Application().CreateForm(Conf_FlowConW);
     Application().CreateForm(Conf_PFIW);
     Application().CreateForm(Conf_LcaseW);

@@ -1,6 +1,7 @@
 #include "application/main/ApplicationClasses.h"
 
 #include "application/core/CommClass.h"
+#include "application/dialogs/Alarm_Shielded.h"
 #include "application/dialogs/Conf_CRCeable.h"
 #include "application/dialogs/Conf_Clock.h"
 #include "application/dialogs/Conf_FlowCon.h"
@@ -12,7 +13,10 @@
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
+#include "application/dialogs/Prefor_Query.h"
+#include "application/dialogs/Sys_Ver.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
@@ -24,6 +28,8 @@ void RegisterApplicationClasses() {
   RegisterClasses({TfrmPortEnable::StaticClass(), TConf_LoopW::StaticClass(), TConf_CRCeableW::StaticClass(),
                    TConf_ClockW::StaticClass(), TConf_ParameterW::StaticClass(), TConf_ResetW::StaticClass(),
                    TConf_FlowConW::StaticClass(), TConf_LcaseW::StaticClass(), TConf_PFIW::StaticClass()});
+  RegisterClasses({TConf_VLANW::StaticClass(), TAlarm_ShieldedW::StaticClass(), TPrefor_QueryW::StaticClass(),
+                   TSys_VerW::StaticClass()});
   // The dialogs no menu opens.
   RegisterClasses({TConf_ProModeW::StaticClass(), TConf_MonitorW::StaticClass(), TConf_OperationW::StaticClass()});
 }

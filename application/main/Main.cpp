@@ -7,13 +7,17 @@
 
 #include "application/core/ExchangeGuard.h"
 #include "application/core/Share.h"
+#include "application/dialogs/Alarm_Shielded.h"
 #include "application/dialogs/Conf_CRCeable.h"
 #include "application/dialogs/Conf_Clock.h"
 #include "application/dialogs/Conf_Lcase.h"
 #include "application/dialogs/Conf_Loop.h"
 #include "application/dialogs/Conf_PFI.h"
 #include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
+#include "application/dialogs/Prefor_Query.h"
+#include "application/dialogs/Sys_Ver.h"
 #include "application/main/About.h"
 #include "application/main/Legend.h"
 #include "application/main/uDeviceParam.h"
@@ -128,10 +132,14 @@ TClass TMainW::StaticClass() {
           .Field("MenuItemLoopback", &TMainW::MenuItemLoopback)
           .Field("MenuItemParameter", &TMainW::MenuItemParameter)
           .Field("MenuItemVcgConfig", &TMainW::MenuItemVcgConfig)
+          .Field("MenuItemVlanTable", &TMainW::MenuItemVlanTable)
           .Field("MenuItem_Alarm", &TMainW::MenuItem_Alarm)
+          .Field("MenuItemAlarmShield", &TMainW::MenuItemAlarmShield)
           .Field("MenuItem_Performance", &TMainW::MenuItem_Performance)
+          .Field("MenuItemPerformanceQuery", &TMainW::MenuItemPerformanceQuery)
           .Field("MenuItemPerformanceClear", &TMainW::MenuItemPerformanceClear)
           .Field("MenuItem_System", &TMainW::MenuItem_System)
+          .Field("MenuItemVersion", &TMainW::MenuItemVersion)
           .Field("MenuItem_Help", &TMainW::MenuItem_Help)
           .Field("MenuItemHelp", &TMainW::MenuItemHelp)
           .Field("MenuItemLegend", &TMainW::MenuItemLegend)
@@ -186,6 +194,10 @@ TClass TMainW::StaticClass() {
           .Method("MenuItemLoopbackClick", &TMainW::MenuItemLoopbackClick)
           .Method("MenuItemParameterClick", &TMainW::MenuItemParameterClick)
           .Method("MenuItemVcgConfigClick", &TMainW::MenuItemVcgConfigClick)
+          .Method("MenuItemVlanTableClick", &TMainW::MenuItemVlanTableClick)
+          .Method("MenuItemAlarmShieldClick", &TMainW::MenuItemAlarmShieldClick)
+          .Method("MenuItemPerformanceQueryClick", &TMainW::MenuItemPerformanceQueryClick)
+          .Method("Sys_VerExecute", &TMainW::Sys_VerExecute)
           .Method("MenuItemPerformanceClearClick", &TMainW::MenuItemPerformanceClearClick)
           .Method("MenuItemHelpClick", &TMainW::MenuItemHelpClick)
           .Method("MenuItemLegendClick", &TMainW::MenuItemLegendClick)
@@ -309,6 +321,16 @@ void TMainW::MenuItemLoopbackClick(TObject*) { ShowDialogModal(TConf_LoopW::Stat
 void TMainW::MenuItemParameterClick(TObject*) { ShowDialogModal(TConf_ParameterW::StaticClass()); }
 
 void TMainW::MenuItemVcgConfigClick(TObject*) { ShowDialogModal(TConf_LcaseW::StaticClass()); }
+
+void TMainW::MenuItemVlanTableClick(TObject*) { ShowDialogModal(TConf_VLANW::StaticClass()); }
+
+// ---- the Alarm, Performance and System menus
+
+void TMainW::MenuItemAlarmShieldClick(TObject*) { ShowDialogModal(TAlarm_ShieldedW::StaticClass()); }
+
+void TMainW::MenuItemPerformanceQueryClick(TObject*) { ShowDialogModal(TPrefor_QueryW::StaticClass()); }
+
+void TMainW::Sys_VerExecute(TObject*) { ShowDialogModal(TSys_VerW::StaticClass()); }
 
 // ---- the Help menu
 

@@ -125,6 +125,10 @@ class TMainW : public TForm, public TExchangeMonitor {
   void MenuItemLoopbackClick(TObject* Sender);
   void MenuItemParameterClick(TObject* Sender);
   void MenuItemVcgConfigClick(TObject* Sender);
+  void MenuItemVlanTableClick(TObject* Sender);
+  void MenuItemAlarmShieldClick(TObject* Sender);
+  void MenuItemPerformanceQueryClick(TObject* Sender);
+  void Sys_VerExecute(TObject* Sender);
   void MenuItemPerformanceClearClick(TObject* Sender);
   void MenuItemHelpClick(TObject* Sender);
   void MenuItemLegendClick(TObject* Sender);
@@ -150,10 +154,14 @@ class TMainW : public TForm, public TExchangeMonitor {
   TMenuItem* MenuItemLoopback = nullptr;
   TMenuItem* MenuItemParameter = nullptr;
   TMenuItem* MenuItemVcgConfig = nullptr;
+  TMenuItem* MenuItemVlanTable = nullptr;
   TMenuItem* MenuItem_Alarm = nullptr;
+  TMenuItem* MenuItemAlarmShield = nullptr;
   TMenuItem* MenuItem_Performance = nullptr;
+  TMenuItem* MenuItemPerformanceQuery = nullptr;
   TMenuItem* MenuItemPerformanceClear = nullptr;
   TMenuItem* MenuItem_System = nullptr;
+  TMenuItem* MenuItemVersion = nullptr;
   TMenuItem* MenuItem_Help = nullptr;
   TMenuItem* MenuItemHelp = nullptr;
   TMenuItem* MenuItemLegend = nullptr;

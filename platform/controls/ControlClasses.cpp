@@ -9,6 +9,7 @@
 #include "platform/controls/GroupBox.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/LabeledEdit.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/PageControl.h"
@@ -32,4 +33,5 @@ void RegisterControlClasses() {
       {TStringGrid::StaticClass(), TImage::StaticClass(), TShape::StaticClass(), TPopupMenu::StaticClass()});
   RegisterClasses({TCheckBox::StaticClass(), TRadioButton::StaticClass(), TRadioGroup::StaticClass(),
                    TPageControl::StaticClass(), TTabSheet::StaticClass()});
+  RegisterClasses({TLabeledEdit::StaticClass()});
 }

@@ -1,8 +1,9 @@
 // Drives a running nepl.exe the way an operator would and saves pictures of
 // its windows for the README: the main window with the first device selected
 // and refreshed, then each dialog opened from a menu (the configuration
-// dialogs after their read of the device).
-// Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]
+// dialogs after their read of the device), with one of its buttons pressed
+// where the argument names one.
+// Usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption>[:<button caption>] ...]
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -119,15 +120,50 @@ HWND WaitForDialog(const std::string& caption) {
   return nullptr;
 }
 
-// Opens a dialog from the main menu, saves its picture and closes it.
+// The child window that shows `text` (a button's caption), or nullptr.
+HWND FindChildByText(HWND parent, const std::string& text) {
+  struct TSearch {
+    std::string Text;
+    HWND Found = nullptr;
+  } search{text};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<TSearch*>(data);
+        char shown[128] = {};
+        GetWindowTextA(child, shown, sizeof shown);
+        if (search->Text != shown) return TRUE;
+        search->Found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// Presses a button of the dialog (a Read that the dialog does not run as it
+// opens) and answers the box that says how it went.
+void PressButton(HWND dialog, const std::string& caption) {
+  const HWND button = FindChildByText(dialog, caption);
+  if (!button) {
+    std::fprintf(stderr, "the button \"%s\" is not there\n", caption.c_str());
+    return;
+  }
+  PostMessageA(button, BM_CLICK, 0, 0);
+  const HWND box = WaitForTopWindow(kResultBoxCaption, 10s);
+  if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Opens a dialog from the main menu, presses `button` when one is named,
+// saves its picture and closes it.
 void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& dialogCaption,
-                const std::string& file) {
+                const std::string& button, const std::string& file) {
   ChooseMenuItem(mainWindow, menuKey, itemKey);
   const HWND dialog = WaitForDialog(dialogCaption);
   if (!dialog) {
     std::fprintf(stderr, "the window \"%s\" did not open\n", dialogCaption.c_str());
     return;
   }
+  if (!button.empty()) PressButton(dialog, button);
   Pause(500ms);
   if (SaveWindowPicture(dialog, file)) std::printf("%s\n", file.c_str());
   PostMessageA(dialog, WM_CLOSE, 0, 0);
@@ -138,7 +174,9 @@ void SnapDialog(HWND mainWindow, char menuKey, char itemKey, const std::string& 
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: nepl-snapshot <output folder> [<menu key><item key>=<dialog caption> ...]\n");
+    std::fprintf(stderr,
+                 "usage: nepl-snapshot <output folder> "
+                 "[<menu key><item key>=<dialog caption>[:<button caption>] ...]\n");
     return 2;
   }
   const std::string folder = argv[1];
@@ -155,9 +193,12 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     const std::string pair = argv[i];
     if (pair.size() < 4 || pair[2] != '=') continue;
-    std::string name = pair.substr(3);
+    const size_t colon = pair.find(':');
+    const std::string caption = pair.substr(3, colon == std::string::npos ? std::string::npos : colon - 3);
+    const std::string button = colon == std::string::npos ? std::string() : pair.substr(colon + 1);
+    std::string name = caption;
     for (char& c : name) c = c == ' ' ? '-' : static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    SnapDialog(mainWindow, pair[0], pair[1], pair.substr(3), folder + "\\" + name + ".bmp");
+    SnapDialog(mainWindow, pair[0], pair[1], caption, button, folder + "\\" + name + ".bmp");
   }
   return 0;
 }
