@@ -1,6 +1,7 @@
 #include "controls/foundation/FoundationUnits.h"
 
 #include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxControls.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxDataStorage.h"
 #include "controls/foundation/cxEditPaintUtils.h"
@@ -13,7 +14,8 @@
 
 // Each unit starts after those it uses: the theme manager asks the bound
 // visual-style library, the Office colours ask the theme manager and mix
-// through the graphics routines, the painters draw with all of them. The
+// through the graphics routines, the painters draw with all of them; the
+// control companions come after the painters, as the controls they serve do. The
 // editors' brush cache comes last, after every unit of the controls it paints for.
 std::vector<TUnitInfo> FoundationUnits() {
   return {
@@ -24,6 +26,7 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"dxThemeManager", dxThemeManagerInitialize, dxThemeManagerFinalize},
       {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
       {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
+      {"cxControls", cxControlsInitialize, cxControlsFinalize},
       {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
       {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},

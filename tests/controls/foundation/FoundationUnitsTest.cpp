@@ -26,7 +26,7 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Names(FoundationUnits()),
             (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
-                                      "dxOffice11", "cxLookAndFeelPainters", "cxDWMApi", "cxDataStorage",
+                                      "dxOffice11", "cxLookAndFeelPainters", "cxControls", "cxDWMApi", "cxDataStorage",
                                       "cxEditPaintUtils"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));

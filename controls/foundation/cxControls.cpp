@@ -1,0 +1,323 @@
+#include "controls/foundation/cxControls.h"
+
+#include <algorithm>
+
+#include "platform/classes/ClassBuilder.h"
+#include "platform/rtl/DynamicLibrary.h"
+#include "platform/rtl/Units.h"
+
+namespace {
+
+constexpr UINT kMouseTrackingInterval = 10;
+constexpr WPARAM kNonClientMetricsChanged = SPI_SETNONCLIENTMETRICS;
+
+TUnitGuard gUnit;
+// Once the unit has ended nothing may create what the end has freed.
+bool gFinalized = false;
+POINT gLastCursorPos{};
+UINT_PTR gNextTimerID = 1;
+
+std::map<UINT_PTR, TcxTimer*> gTimers;
+std::vector<TMouseTrackingTimer*> gTrackingTimers;
+std::unique_ptr<TcxSettingsController> gSettingsController;
+
+TDynamicLibrary& User32Library() {
+  static TDynamicLibrary library;
+  return library;
+}
+
+}  // namespace
+
+TcxInputApi& cxInputApi() {
+  static TcxInputApi api;
+  return api;
+}
+
+TcxTimerApi& cxTimerApi() {
+  static TcxTimerApi api;
+  return api;
+}
+
+TcxMonitorApi& cxMonitorApi() {
+  static TcxMonitorApi api;
+  return api;
+}
+
+POINT GetCursorPosition() {
+  POINT point;
+  if (cxInputApi().GetCursorPos(&point)) gLastCursorPos = point;
+  return gLastCursorPos;
+}
+
+bool IsCtrlPressed() { return cxInputApi().GetKeyState(VK_CONTROL) < 0; }
+
+RECT GetDesktopWorkArea(POINT point) {
+  const TcxMonitorApi& api = cxMonitorApi();
+  if (api.MonitorFromPoint && api.GetMonitorInfoA) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (api.GetMonitorInfoA(api.MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info)) return info.rcWork;
+  }
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+TcxMessageWindow::TcxMessageWindow() : FWindow([this](TMessage& message) { return WndProc(message); }) {}
+
+// The shared window every timer ticks on. A tick finds its timer by id; the
+// handler may free the timer, so the dispatch runs a copy of the handler and
+// touches nothing of the timer once the handler has returned.
+class TcxTimerWindow : public TcxMessageWindow {
+ protected:
+  bool WndProc(TMessage& message) override {
+    if (message.Msg != WM_TIMER) return false;
+    const auto found = gTimers.find(message.WParam);
+    if (found != gTimers.end() && found->second->FOnTimer) {
+      TcxTimer* timer = found->second;
+      const TNotifyEvent handler = timer->FOnTimer;
+      handler(timer);
+    }
+    message.Result = 0;
+    return true;
+  }
+};
+
+namespace {
+std::unique_ptr<TcxTimerWindow> gTimerWindow;
+
+HWND TimerWindow() {
+  if (!gTimerWindow && !gFinalized) gTimerWindow = std::make_unique<TcxTimerWindow>();
+  return gTimerWindow ? gTimerWindow->Handle() : nullptr;
+}
+}  // namespace
+
+HWND cxTimerWindowHandle() { return gTimerWindow ? gTimerWindow->Handle() : nullptr; }
+
+std::vector<UINT_PTR> cxRunningTimerIDs() {
+  std::vector<UINT_PTR> ids;
+  for (const auto& entry : gTimers) ids.push_back(entry.first);
+  return ids;
+}
+
+TClass TcxTimer::StaticClass() {
+  static const TMetaClass metaClass = TClassBuilder<TcxTimer>("TcxTimer", TComponent::StaticClass())
+                                          .Boolean("Enabled", &TcxTimer::Enabled, &TcxTimer::SetEnabled, true)
+                                          .Integer("Interval", &TcxTimer::Interval, &TcxTimer::SetInterval, 1000)
+                                          .Event("OnTimer", &TcxTimer::SetOnTimer)
+                                          .Build();
+  return &metaClass;
+}
+
+TcxTimer::TcxTimer(TComponent* owner) : TComponent(owner), FTimerID(gNextTimerID++) {}
+
+TcxTimer::~TcxTimer() { KillTimer(); }
+
+void TcxTimer::BeforeDestruction() {
+  KillTimer();
+  TComponent::BeforeDestruction();
+}
+
+void TcxTimer::SetEnabled(bool value) {
+  if (FEnabled == value) return;
+  FEnabled = value;
+  UpdateTimer();
+}
+
+void TcxTimer::SetInterval(UINT value) {
+  if (value == 0 || value == FInterval) return;
+  FInterval = value;
+  UpdateTimer();
+}
+
+void TcxTimer::SetOnTimer(TNotifyEvent value) {
+  FOnTimer = std::move(value);
+  UpdateTimer();
+}
+
+void TcxTimer::UpdateTimer() {
+  KillTimer();
+  SetTimer();
+}
+
+void TcxTimer::KillTimer() {
+  if (!FTimerOn) return;
+  cxTimerApi().KillTimer(cxTimerWindowHandle(), FTimerID);
+  SetTimerOn(false);
+}
+
+void TcxTimer::SetTimer() {
+  if (!FEnabled || FTimerOn || !FOnTimer) return;
+  const HWND window = TimerWindow();
+  SetTimerOn(window && cxTimerApi().SetTimer(window, FTimerID, FInterval, nullptr) != 0);
+}
+
+void TcxTimer::SetTimerOn(bool value) {
+  FTimerOn = value;
+  if (value)
+    gTimers[FTimerID] = this;
+  else
+    gTimers.erase(FTimerID);
+}
+
+TMouseTrackingTimer::TMouseTrackingTimer(TWinControl* control, RECT screenBounds, IcxMouseTrackingCaller* caller)
+    : TcxTimer(nullptr), FControl(control), FBounds(screenBounds), FCaller(caller) {
+  SetInterval(kMouseTrackingInterval);
+  SetOnTimer([this](TObject*) { Tick(); });
+}
+
+bool TMouseTrackingTimer::PointerInside() const {
+  const POINT cursor = GetCursorPosition();
+  if (auto* extended = dynamic_cast<IcxMouseTrackingCaller2*>(FCaller)) {
+    if (!FControl || !FControl->HandleAllocated()) return false;
+    POINT local = cursor;
+    ScreenToClient(FControl->Handle(), &local);
+    return extended->PtInCaller(local);
+  }
+  return PtInRect(&FBounds, cursor) != FALSE;
+}
+
+void TMouseTrackingTimer::Tick() {
+  if (PointerInside()) return;
+  // The caller's MouseLeave may end the tracking and free this timer: only
+  // locals are used from here on, and the end goes through the lookup.
+  IcxMouseTrackingCaller* caller = FCaller;
+  TWinControl* control = FControl;
+  if (control && control->HandleAllocated()) {
+    POINT local = GetCursorPosition();
+    ScreenToClient(control->Handle(), &local);
+    const RECT client = control->ClientRect();
+    if (!PtInRect(&client, local)) SendMessageA(control->Handle(), CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(control));
+  }
+  caller->MouseLeave();
+  EndMouseTracking(caller);
+}
+
+TMouseTrackingTimer* GetMouseTrackingTimer(IcxMouseTrackingCaller* caller) {
+  const auto found = std::find_if(gTrackingTimers.begin(), gTrackingTimers.end(),
+                                  [caller](const TMouseTrackingTimer* timer) { return timer->Caller() == caller; });
+  return found == gTrackingTimers.end() ? nullptr : *found;
+}
+
+bool IsMouseTracking(IcxMouseTrackingCaller* caller) { return GetMouseTrackingTimer(caller) != nullptr; }
+
+void BeginMouseTracking(TWinControl* control, const RECT& bounds, IcxMouseTrackingCaller* caller) {
+  if (gFinalized || IsMouseTracking(caller)) return;
+  RECT screenBounds = bounds;
+  if (control) {
+    const POINT topLeft = control->ClientToScreen(POINT{bounds.left, bounds.top});
+    OffsetRect(&screenBounds, topLeft.x - bounds.left, topLeft.y - bounds.top);
+  }
+  gTrackingTimers.push_back(new TMouseTrackingTimer(control, screenBounds, caller));
+}
+
+void EndMouseTracking(IcxMouseTrackingCaller* caller) {
+  TMouseTrackingTimer* timer = GetMouseTrackingTimer(caller);
+  if (!timer) return;
+  gTrackingTimers.erase(std::find(gTrackingTimers.begin(), gTrackingTimers.end(), timer));
+  timer->Free();
+}
+
+void TcxSettingsController::AddListener(TWinControl* control) {
+  if (std::find(FListeners.begin(), FListeners.end(), control) != FListeners.end()) return;
+  FListeners.push_back(control);
+  if (!FWindow) FWindow = TUtilWindow([this](TMessage& message) { return WndProc(message); });
+}
+
+void TcxSettingsController::RemoveListener(TWinControl* control) {
+  const auto found = std::find(FListeners.begin(), FListeners.end(), control);
+  if (found == FListeners.end()) return;
+  FListeners.erase(found);
+  if (FListeners.empty()) FWindow.Reset();
+}
+
+bool TcxSettingsController::WndProc(TMessage& message) {
+  if (message.Msg != WM_SETTINGCHANGE || message.WParam != kNonClientMetricsChanged) return false;
+  for (TWinControl* control : FListeners)
+    if (control->HandleAllocated()) SendNotifyMessageA(control->Handle(), CM_NCSIZECHANGED, 0, 0);
+  message.Result = 0;
+  return true;
+}
+
+TcxSettingsController& cxSettingsController() {
+  if (!gSettingsController) gSettingsController = std::make_unique<TcxSettingsController>();
+  return *gSettingsController;
+}
+
+namespace {
+
+// Aligned placement along each axis, for the current vertical (0 before the
+// owner, 2 after it) and horizontal alignments.
+POINT AlignedPosition(const TcxPopupPlacement& p, int alignHorz, int alignVert) {
+  const RECT& r = p.OwnerBounds;
+  POINT result{(r.left + r.right - p.Width) / 2, (r.top + r.bottom - p.Height) / 2};
+  if (p.DirectionVertical) {
+    if (alignHorz == 0) result.x = r.left;
+    if (alignHorz == 2) result.x = r.right - p.Width;
+    if (alignVert == 0) result.y = r.top - p.Height;
+    if (alignVert == 2) result.y = r.bottom;
+  } else {
+    if (alignHorz == 0) result.x = r.left - p.Width;
+    if (alignHorz == 2) result.x = r.right;
+    if (alignVert == 0) result.y = r.top;
+    if (alignVert == 2) result.y = r.bottom - p.Height;
+  }
+  return result;
+}
+
+// The side along the direction: 0 before the owner, 2 after; flipped only
+// towards more room.
+int FlippedSide(int side, int position, int size, int roomBefore, int roomAfter, int areaStart, int areaEnd) {
+  if (side == 0 && position < areaStart && roomAfter >= roomBefore) return 2;
+  if (side == 2 && position + size > areaEnd && roomBefore > roomAfter) return 0;
+  return side;
+}
+
+int Clamped(int position, int size, int areaStart, int areaEnd) {
+  if (position + size > areaEnd) position = areaEnd - size;
+  return std::max(position, areaStart);
+}
+
+}  // namespace
+
+POINT CalculatePopupPosition(const TcxPopupPlacement& p, POINT anchor) {
+  const RECT& r = p.OwnerBounds;
+  const RECT area = GetDesktopWorkArea(anchor);
+  int alignHorz = p.AlignHorz;
+  int alignVert = p.AlignVert;
+  POINT result = AlignedPosition(p, alignHorz, alignVert);
+  if (p.DirectionVertical && alignVert != 1)
+    alignVert =
+        FlippedSide(alignVert, result.y, p.Height, r.top - area.top, area.bottom - r.bottom, area.top, area.bottom);
+  if (!p.DirectionVertical && alignHorz != 1)
+    alignHorz =
+        FlippedSide(alignHorz, result.x, p.Width, r.left - area.left, area.right - r.right, area.left, area.right);
+  result = AlignedPosition(p, alignHorz, alignVert);
+  if (p.DirectionVertical || p.AlignHorz == 1) result.x = Clamped(result.x, p.Width, area.left, area.right);
+  if (!p.DirectionVertical || p.AlignVert == 1) result.y = Clamped(result.y, p.Height, area.top, area.bottom);
+  return result;
+}
+
+void cxControlsInitialize() {
+  if (!gUnit.Enter()) return;
+  gFinalized = false;
+  if (User32Library().Load("USER32")) {
+    User32Library().Bind("MonitorFromPoint", cxMonitorApi().MonitorFromPoint);
+    User32Library().Bind("GetMonitorInfoA", cxMonitorApi().GetMonitorInfoA);
+  }
+}
+
+void cxControlsFinalize() {
+  if (!gUnit.Leave()) return;
+  gFinalized = true;
+  // Tracking left running by a caller that never ended it is a caller's bug,
+  // but raising here would abort the exit and leave the later units up.
+#ifndef NDEBUG
+  if (!gTrackingTimers.empty()) OutputDebugStringA("cxControls: mouse tracking timers left at exit\n");
+#endif
+  while (!gTrackingTimers.empty()) EndMouseTracking(gTrackingTimers.back()->Caller());
+  cxMonitorApi() = TcxMonitorApi{};
+  User32Library().Unload();
+  gSettingsController.reset();
+  gTimerWindow.reset();
+}

@@ -1,0 +1,174 @@
+#pragma once
+// The companions of the control base: the hidden message windows, the timer
+// that fires on the shared timer window, mouse tracking (telling a control the
+// pointer has left it), the settings controller and the placement of popups
+// on the work area of a monitor.
+//
+// The pointer, the key state, the system timers and the monitor functions are
+// reached through tables tests replace, so nothing here depends on the real
+// pointer of the session or on the clock.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/UtilWindow.h"
+#include "platform/controls/WinControl.h"
+
+// Where the pointer is and which keys are down.
+struct TcxInputApi {
+  BOOL(WINAPI* GetCursorPos)(LPPOINT point) = ::GetCursorPos;
+  SHORT(WINAPI* GetKeyState)(int key) = ::GetKeyState;
+};
+TcxInputApi& cxInputApi();
+
+// The system timers of the timer window.
+struct TcxTimerApi {
+  UINT_PTR(WINAPI* SetTimer)(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc) = ::SetTimer;
+  BOOL(WINAPI* KillTimer)(HWND window, UINT_PTR id) = ::KillTimer;
+};
+TcxTimerApi& cxTimerApi();
+
+// The monitor functions, bound from user32 at start-up; nullptr where the
+// system has none, and the work area comes from SPI_GETWORKAREA.
+struct TcxMonitorApi {
+  HMONITOR(WINAPI* MonitorFromPoint)(POINT point, DWORD flags) = nullptr;
+  BOOL(WINAPI* GetMonitorInfoA)(HMONITOR monitor, LPMONITORINFO info) = nullptr;
+};
+TcxMonitorApi& cxMonitorApi();
+
+// The pointer in screen coordinates; the last known point when the system
+// cannot tell (the desktop is locked, say).
+POINT GetCursorPosition();
+bool IsCtrlPressed();
+// The work area of the monitor nearest to `point`.
+RECT GetDesktopWorkArea(POINT point);
+
+// A hidden top-level window whose messages reach the object's WndProc.
+class TcxMessageWindow : public TObject {
+ public:
+  TcxMessageWindow();
+  HWND Handle() const { return FWindow.Handle(); }
+
+ protected:
+  // Answers whether the message was handled; the rest goes to DefWindowProc.
+  virtual bool WndProc(TMessage& /*message*/) { return false; }
+
+ private:
+  TUtilWindow FWindow;
+};
+
+class TcxTimer : public TComponent {
+ public:
+  explicit TcxTimer(TComponent* owner);
+  ~TcxTimer() override;
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+  void BeforeDestruction() override;
+
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool value);
+  UINT Interval() const { return FInterval; }
+  void SetInterval(UINT value);
+  const TNotifyEvent& OnTimer() const { return FOnTimer; }
+  void SetOnTimer(TNotifyEvent value);
+
+  UINT_PTR TimerID() const { return FTimerID; }
+  bool TimerOn() const { return FTimerOn; }
+
+ private:
+  friend class TcxTimerWindow;
+  void UpdateTimer();
+  void KillTimer();
+  void SetTimer();
+  void SetTimerOn(bool value);
+
+  bool FEnabled = true;
+  UINT FInterval = 1000;
+  TNotifyEvent FOnTimer;
+  // From a counter, never reused: a tick a freed timer left in the queue
+  // finds no timer, not a newer one at the same address.
+  UINT_PTR FTimerID;
+  bool FTimerOn = false;
+};
+
+// The window the timers tick on; null outside the unit's life.
+HWND cxTimerWindowHandle();
+// The ids of the running timers.
+std::vector<UINT_PTR> cxRunningTimerIDs();
+
+// A control told that the pointer left it.
+class IcxMouseTrackingCaller {
+ public:
+  virtual ~IcxMouseTrackingCaller() = default;
+  virtual void MouseLeave() = 0;
+};
+
+// A caller that decides itself whether a point (in the control's client
+// coordinates) is inside it.
+class IcxMouseTrackingCaller2 : public IcxMouseTrackingCaller {
+ public:
+  virtual bool PtInCaller(POINT point) = 0;
+};
+
+// Polls the pointer every 10 ms until it leaves the caller.
+class TMouseTrackingTimer : public TcxTimer {
+ public:
+  TMouseTrackingTimer(TWinControl* control, RECT screenBounds, IcxMouseTrackingCaller* caller);
+  IcxMouseTrackingCaller* Caller() const { return FCaller; }
+  TWinControl* Control() const { return FControl; }
+  const RECT& Bounds() const { return FBounds; }
+
+ private:
+  bool PointerInside() const;
+  void Tick();
+
+  TWinControl* FControl;
+  RECT FBounds;
+  IcxMouseTrackingCaller* FCaller;
+};
+
+// `bounds` is in `control`'s client coordinates, or in screen coordinates
+// when there is no control.
+void BeginMouseTracking(TWinControl* control, const RECT& bounds, IcxMouseTrackingCaller* caller);
+void EndMouseTracking(IcxMouseTrackingCaller* caller);
+bool IsMouseTracking(IcxMouseTrackingCaller* caller);
+TMouseTrackingTimer* GetMouseTrackingTimer(IcxMouseTrackingCaller* caller);
+
+// Sent to listening controls when the non-client metrics change.
+constexpr UINT CM_NCSIZECHANGED = 0x8131;
+
+// Tells the listening controls that the non-client metrics changed; its
+// window lives only while someone listens.
+class TcxSettingsController {
+ public:
+  void AddListener(TWinControl* control);
+  void RemoveListener(TWinControl* control);
+  HWND Window() const { return FWindow.Handle(); }
+
+ private:
+  bool WndProc(TMessage& message);
+
+  std::vector<TWinControl*> FListeners;
+  TUtilWindow FWindow;
+};
+TcxSettingsController& cxSettingsController();
+
+// Where a popup goes relative to its owner's screen bounds.
+struct TcxPopupPlacement {
+  RECT OwnerBounds;
+  int Width;
+  int Height;
+  int AlignHorz = 0;  // 0 left, 1 centred, 2 right
+  int AlignVert = 2;  // 0 above, 1 centred, 2 below
+  bool DirectionVertical = true;
+};
+// The top-left corner of the popup: aligned to the owner, flipped to the side
+// with more room when it does not fit, then kept on the work area of the
+// monitor nearest to `anchor` where it may slide.
+POINT CalculatePopupPosition(const TcxPopupPlacement& placement, POINT anchor);
+
+void cxControlsInitialize();
+void cxControlsFinalize();

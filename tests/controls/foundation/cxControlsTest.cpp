@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/foundation/cxControls.h"
+#include "platform/controls/Form.h"
+
+namespace {
+
+// The system timers as the timer window asks for them; ticks are sent by the
+// tests through the real timer window.
+struct TFakeTimers {
+  std::vector<std::string> Calls;
+  bool Fail = false;
+};
+TFakeTimers* gTimers = nullptr;
+
+UINT_PTR WINAPI FakeSetTimer(HWND, UINT_PTR id, UINT elapse, TIMERPROC) {
+  gTimers->Calls.push_back("set " + std::to_string(elapse));
+  return gTimers->Fail ? 0 : id;
+}
+
+BOOL WINAPI FakeKillTimer(HWND, UINT_PTR) {
+  gTimers->Calls.push_back("kill");
+  return TRUE;
+}
+
+POINT gCursor{};
+BOOL WINAPI FakeGetCursorPos(LPPOINT point) {
+  *point = gCursor;
+  return TRUE;
+}
+
+// Two monitors side by side; the left one has a task bar along its bottom.
+constexpr RECT kLeftWorkArea{0, 0, 1024, 738};
+constexpr RECT kRightWorkArea{1024, 0, 2048, 768};
+HMONITOR WINAPI FakeMonitorFromPoint(POINT point, DWORD) {
+  return reinterpret_cast<HMONITOR>(static_cast<intptr_t>(point.x < 1024 ? 1 : 2));
+}
+BOOL WINAPI FakeGetMonitorInfoA(HMONITOR monitor, LPMONITORINFO info) {
+  info->rcWork = monitor == reinterpret_cast<HMONITOR>(1) ? kLeftWorkArea : kRightWorkArea;
+  return TRUE;
+}
+
+// A top-level window that records the component messages it gets.
+class TRecordingForm : public TForm {
+ public:
+  TRecordingForm() : TForm(nullptr) {
+    SetBounds(100, 100, 200, 100);
+    HandleNeeded();
+  }
+  void WndProc(TMessage& message) override {
+    if (message.Msg == CM_MOUSELEAVE || message.Msg == CM_NCSIZECHANGED) Received.push_back(message);
+    TForm::WndProc(message);
+  }
+  std::vector<TMessage> Received;
+};
+
+class TCaller : public IcxMouseTrackingCaller {
+ public:
+  void MouseLeave() override {
+    ++Leaves;
+    if (EndsTracking) EndMouseTracking(this);
+  }
+  int Leaves = 0;
+  bool EndsTracking = false;
+};
+
+class TShapedCaller : public IcxMouseTrackingCaller2 {
+ public:
+  void MouseLeave() override { ++Leaves; }
+  bool PtInCaller(POINT point) override {
+    Asked.push_back(point);
+    return Inside;
+  }
+  std::vector<POINT> Asked;
+  bool Inside = true;
+  int Leaves = 0;
+};
+
+class cxControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cxControlsInitialize();
+    gTimers = &Timers;
+    cxTimerApi() = {FakeSetTimer, FakeKillTimer};
+    cxInputApi().GetCursorPos = FakeGetCursorPos;
+    cxMonitorApi() = {FakeMonitorFromPoint, FakeGetMonitorInfoA};
+  }
+  void TearDown() override {
+    cxControlsFinalize();
+    cxTimerApi() = {};
+    cxInputApi() = {};
+    gTimers = nullptr;
+  }
+
+  static void Tick(UINT_PTR id) { SendMessageA(cxTimerWindowHandle(), WM_TIMER, id, 0); }
+  static void TickTracking(IcxMouseTrackingCaller* caller) { Tick(GetMouseTrackingTimer(caller)->TimerID()); }
+
+  TFakeTimers Timers;
+};
+
+TEST_F(cxControlsTest, TimerRestartsOnlyForARealChange) {
+  TOwned<TcxTimer> timer(new TcxTimer(nullptr));
+  EXPECT_TRUE(Timers.Calls.empty()) << "no handler, no timer";
+  timer->SetOnTimer([](TObject*) {});
+  timer->SetInterval(1000);
+  timer->SetInterval(0);
+  EXPECT_EQ(Timers.Calls, (std::vector<std::string>{"set 1000"}));
+  timer->SetInterval(250);
+  timer->SetEnabled(false);
+  timer->SetEnabled(false);
+  EXPECT_EQ(Timers.Calls, (std::vector<std::string>{"set 1000", "kill", "set 250", "kill"}));
+  EXPECT_FALSE(timer->TimerOn());
+}
+
+TEST_F(cxControlsTest, RemovingTheHandlerStopsAnEnabledTimer) {
+  TOwned<TcxTimer> timer(new TcxTimer(nullptr));
+  timer->SetOnTimer([](TObject*) {});
+  timer->SetOnTimer(nullptr);
+  EXPECT_EQ(Timers.Calls, (std::vector<std::string>{"set 1000", "kill"}));
+  EXPECT_TRUE(timer->Enabled());
+  EXPECT_TRUE(cxRunningTimerIDs().empty());
+}
+
+TEST_F(cxControlsTest, ATimerTheSystemRefusesStaysOffAndNeverTicks) {
+  Timers.Fail = true;
+  int ticks = 0;
+  TOwned<TcxTimer> timer(new TcxTimer(nullptr));
+  timer->SetOnTimer([&](TObject*) { ++ticks; });
+  EXPECT_FALSE(timer->TimerOn());
+  Tick(timer->TimerID());
+  EXPECT_EQ(ticks, 0);
+  timer->SetInterval(500);
+  EXPECT_EQ(Timers.Calls, (std::vector<std::string>{"set 1000", "set 500"})) << "nothing to kill";
+}
+
+TEST_F(cxControlsTest, AHandlerFreesItsTimerAndItsStaleTickFindsNothing) {
+  int ticks = 0;
+  auto* timer = new TcxTimer(nullptr);
+  timer->SetOnTimer([&ticks, timer](TObject* sender) {
+    ++ticks;
+    EXPECT_EQ(sender, timer);
+    timer->Free();
+  });
+  const UINT_PTR id = timer->TimerID();
+  Tick(id);
+  EXPECT_EQ(ticks, 1);
+
+  // A newer timer takes a new id, so the freed timer's tick still in the
+  // queue does not fire it.
+  int newerTicks = 0;
+  TOwned<TcxTimer> newer(new TcxTimer(nullptr));
+  newer->SetOnTimer([&](TObject*) { ++newerTicks; });
+  EXPECT_NE(newer->TimerID(), id);
+  Tick(id);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(newerTicks, 0);
+  Tick(newer->TimerID());
+  EXPECT_EQ(newerTicks, 1);
+}
+
+TEST_F(cxControlsTest, TrackingTwiceRunsOneTimerUntilThePointerLeaves) {
+  TCaller caller;
+  gCursor = {50, 50};
+  BeginMouseTracking(nullptr, RECT{0, 0, 100, 100}, &caller);
+  BeginMouseTracking(nullptr, RECT{0, 0, 100, 100}, &caller);
+  EXPECT_EQ(Timers.Calls, (std::vector<std::string>{"set 10"}));
+  TickTracking(&caller);
+  EXPECT_EQ(caller.Leaves, 0);
+  gCursor = {100, 50};
+  TickTracking(&caller);
+  EXPECT_EQ(caller.Leaves, 1);
+  EXPECT_FALSE(IsMouseTracking(&caller));
+  EXPECT_TRUE(cxRunningTimerIDs().empty());
+}
+
+TEST_F(cxControlsTest, LeavingAControlTellsItAndTheCallerWhichMayEndTheTrackingItself) {
+  TOwned<TRecordingForm> form(new TRecordingForm);
+  TCaller caller;
+  caller.EndsTracking = true;
+  const POINT origin = form->ClientToScreen(POINT{0, 0});
+  gCursor = {origin.x + 5, origin.y + 5};
+  BeginMouseTracking(form.get(), RECT{0, 0, 10, 10}, &caller);
+  EXPECT_EQ(GetMouseTrackingTimer(&caller)->Bounds().left, origin.x);
+  TickTracking(&caller);
+  EXPECT_TRUE(form->Received.empty());
+
+  gCursor = {origin.x - 1, origin.y + 5};
+  TickTracking(&caller);
+  ASSERT_EQ(form->Received.size(), 1u);
+  EXPECT_EQ(form->Received[0].Msg, CM_MOUSELEAVE);
+  EXPECT_EQ(form->Received[0].LParam, reinterpret_cast<LPARAM>(form.get()));
+  EXPECT_EQ(caller.Leaves, 1);
+  EXPECT_FALSE(IsMouseTracking(&caller));
+}
+
+TEST_F(cxControlsTest, AShapedCallerDecidesWhereItIsInClientCoordinates) {
+  TOwned<TRecordingForm> form(new TRecordingForm);
+  TShapedCaller caller;
+  const POINT origin = form->ClientToScreen(POINT{0, 0});
+  gCursor = {origin.x + 150, origin.y + 7};
+  BeginMouseTracking(form.get(), RECT{0, 0, 10, 10}, &caller);
+  TickTracking(&caller);
+  ASSERT_EQ(caller.Asked.size(), 1u);
+  EXPECT_EQ(caller.Asked[0].x, 150);
+  EXPECT_EQ(caller.Asked[0].y, 7);
+  EXPECT_EQ(caller.Leaves, 0) << "outside the bounds but inside the shape";
+  caller.Inside = false;
+  TickTracking(&caller);
+  EXPECT_EQ(caller.Leaves, 1);
+  EXPECT_TRUE(form->Received.empty()) << "still over the control's client area";
+}
+
+TEST_F(cxControlsTest, TheEndFreesLeftoverTrackingAndNothingStartsAfterIt) {
+  TCaller caller;
+  gCursor = {5, 5};
+  BeginMouseTracking(nullptr, RECT{0, 0, 10, 10}, &caller);
+  EXPECT_NO_THROW(cxControlsFinalize());
+  EXPECT_FALSE(IsMouseTracking(&caller));
+  EXPECT_EQ(Timers.Calls, (std::vector<std::string>{"set 10", "kill"}));
+  BeginMouseTracking(nullptr, RECT{0, 0, 10, 10}, &caller);
+  EXPECT_FALSE(IsMouseTracking(&caller));
+  EXPECT_EQ(cxTimerWindowHandle(), nullptr);
+}
+
+TEST_F(cxControlsTest, SettingsReachListeningControlsWhileTheWindowLives) {
+  TOwned<TRecordingForm> form(new TRecordingForm);
+  TcxSettingsController& controller = cxSettingsController();
+  EXPECT_EQ(controller.Window(), nullptr);
+  controller.AddListener(form.get());
+  controller.AddListener(form.get());
+  ASSERT_NE(controller.Window(), nullptr);
+  SendMessageA(controller.Window(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  EXPECT_TRUE(form->Received.empty());
+  EXPECT_EQ(SendMessageA(controller.Window(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0), 0);
+  ASSERT_EQ(form->Received.size(), 1u) << "listed once";
+  EXPECT_EQ(form->Received[0].Msg, CM_NCSIZECHANGED);
+  controller.RemoveListener(form.get());
+  EXPECT_EQ(controller.Window(), nullptr);
+}
+
+struct TPlacementCase {
+  const char* Name;
+  RECT Owner;
+  int Width, Height, AlignHorz, AlignVert;
+  bool Vertical;
+  POINT Expected;
+};
+
+TEST_F(cxControlsTest, PopupsGoWhereThereIsRoomOnTheOwnersMonitor) {
+  const TPlacementCase cases[] = {
+      {"below", {100, 100, 200, 120}, 100, 200, 0, 2, true, {100, 120}},
+      {"right-aligned below", {100, 100, 200, 120}, 150, 200, 2, 2, true, {50, 120}},
+      {"below near the bottom flips above", {100, 600, 200, 620}, 100, 200, 0, 2, true, {100, 400}},
+      {"below with less room above stays", {100, 150, 200, 170}, 100, 700, 0, 2, true, {100, 170}},
+      {"above off the top flips below", {100, 50, 200, 70}, 100, 200, 0, 0, true, {100, 70}},
+      {"above with more room above stays", {100, 700, 200, 720}, 100, 710, 0, 0, true, {100, -10}},
+      {"vertically centred is pushed down", {100, 150, 200, 170}, 100, 700, 0, 1, true, {100, 0}},
+      {"centred both ways", {400, 300, 600, 340}, 100, 100, 1, 1, true, {450, 270}},
+      {"slides left off the right edge", {980, 100, 1020, 120}, 100, 50, 0, 2, true, {924, 120}},
+      {"right of the owner flips left", {900, 100, 1000, 120}, 200, 50, 2, 2, false, {700, 70}},
+      {"left of the owner flips right", {50, 100, 150, 120}, 200, 50, 0, 0, false, {150, 100}},
+      {"sideways slides up", {100, 150, 200, 170}, 100, 700, 2, 0, false, {200, 38}},
+      {"second monitor's left edge", {1030, 100, 1080, 120}, 100, 50, 2, 2, true, {1024, 120}},
+  };
+  for (const TPlacementCase& c : cases) {
+    TcxPopupPlacement placement{c.Owner, c.Width, c.Height, c.AlignHorz, c.AlignVert, c.Vertical};
+    const POINT p = CalculatePopupPosition(placement, POINT{c.Owner.left, c.Owner.top});
+    EXPECT_EQ(p.x, c.Expected.x) << c.Name;
+    EXPECT_EQ(p.y, c.Expected.y) << c.Name;
+  }
+}
+
+TEST_F(cxControlsTest, WithoutMonitorFunctionsTheWorkAreaIsTheSystemOne) {
+  cxMonitorApi() = {};
+  const RECT area = GetDesktopWorkArea(POINT{1500, 10});
+  EXPECT_EQ(area.right, 1024);
+  EXPECT_EQ(area.bottom, 768);
+}
+
+}  // namespace
