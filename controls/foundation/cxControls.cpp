@@ -298,6 +298,110 @@ POINT CalculatePopupPosition(const TcxPopupPlacement& p, POINT anchor) {
   return result;
 }
 
+TcxPopupWindow::TcxPopupWindow(TComponent* owner) : TForm(owner) {
+  SetBorderStyle(bsNone);
+  TControlState state = ControlState();
+  state.Include(csCustomPaint);
+  SetControlState(state);
+}
+
+void TcxPopupWindow::CalculatePosition(POINT& position) {
+  const TcxPopupPlacement placement{GetOwnerScreenBounds(), Width(), Height(), FAlignHorz, FAlignVert,
+                                    FDirectionVertical};
+  position = CalculatePopupPosition(placement, position);
+}
+
+void TcxPopupWindow::CalculateSize() {
+  if (!FAdjustableSize) return;
+  int maxRight = 0;
+  int maxBottom = 0;
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* control = Controls(i);
+    const RECT bounds = control->BoundsRect();
+    maxRight = std::max<int>(maxRight, bounds.right);
+    maxBottom = std::max<int>(maxBottom, bounds.bottom);
+    control->SetBounds(bounds.left + GetFrameWidth(0), bounds.top + GetFrameWidth(1), control->Width(),
+                       control->Height());
+  }
+  if (ControlCount() > 0 || maxRight != 0)
+    SetBounds(Left(), Top(), GetFrameWidth(0) + maxRight + GetFrameWidth(2),
+              GetFrameWidth(1) + maxBottom + GetFrameWidth(3));
+}
+
+int TcxPopupWindow::GetFrameWidth(int edge) { return GetBorderWidth(edge) + FClientEdgeWidth; }
+
+RECT TcxPopupWindow::GetClientBounds() {
+  RECT bounds = ClientRect();
+  bounds.left += GetFrameWidth(0);
+  bounds.top += GetFrameWidth(1);
+  bounds.right -= GetFrameWidth(2);
+  bounds.bottom -= GetFrameWidth(3);
+  return bounds;
+}
+
+int TcxPopupWindow::GetBorderWidth(int /*edge*/) {
+  if (FPopupBorderStyle == 1 || FPopupBorderStyle == 2) return 1;
+  return FPopupBorderStyle == 3 ? 2 : 0;
+}
+
+RECT TcxPopupWindow::GetOwnerScreenBounds() {
+  if (!FOwnerControl) return FOwnerBounds;
+  RECT bounds = FOwnerBounds;
+  const POINT topLeft = FOwnerControl->ClientToScreen(POINT{bounds.left, bounds.top});
+  OffsetRect(&bounds, topLeft.x - bounds.left, topLeft.y - bounds.top);
+  return bounds;
+}
+
+void TcxPopupWindow::InitPopup() {
+  if (FOwnerControl) SetFont(FOwnerControl->Font());
+}
+
+void TcxPopupWindow::DrawFrame(TcxCanvas& canvas) {
+  TRect bounds{0, 0, Width(), Height()};
+  switch (FPopupBorderStyle) {
+    case 1: canvas.FrameRect(bounds, FFrameColor); break;
+    case 2: canvas.DrawEdge(bounds, false, false); break;
+    case 3:
+      canvas.DrawEdge(bounds, false, true);
+      InflateRect(&bounds, -1, -1);
+      canvas.DrawEdge(bounds, false, false);
+      break;
+    default: break;
+  }
+}
+
+void TcxPopupWindow::CloseUp() { Hide(); }
+
+void TcxPopupWindow::Popup() {
+  InitPopup();
+  CalculateSize();
+  const RECT owner = GetOwnerScreenBounds();
+  POINT position{owner.left, owner.top};
+  CalculatePosition(position);
+  SetBounds(position.x, position.y, Width(), Height());
+  Show();
+}
+
+void TcxPopupWindow::WndProc(TMessage& message) {
+  // The owner's form keeps an active caption while its popup has the focus,
+  // and loses it with the popup when another program is activated.
+  if (message.Msg == WM_ACTIVATE && LOWORD(message.WParam) != WA_INACTIVE) {
+    FPrevActiveWindow = reinterpret_cast<HWND>(message.LParam);
+    if (FPrevActiveWindow) SendMessageA(FPrevActiveWindow, WM_NCACTIVATE, TRUE, 0);
+  } else if (message.Msg == WM_ACTIVATEAPP && !message.WParam) {
+    if (FPrevActiveWindow) SendMessageA(FPrevActiveWindow, WM_NCACTIVATE, FALSE, 0);
+    CloseUp();
+  }
+  TForm::WndProc(message);
+}
+
+void TcxPopupWindow::PaintWindow(HDC dc) {
+  TForm::PaintWindow(dc);
+  TCanvas canvas(dc);
+  TcxCanvas cxCanvas(canvas);
+  DrawFrame(cxCanvas);
+}
+
 void cxControlsInitialize() {
   if (!gUnit.Enter()) return;
   gFinalized = false;

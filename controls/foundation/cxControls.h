@@ -13,8 +13,10 @@
 #include <memory>
 #include <vector>
 
+#include "controls/foundation/cxGraphics.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/UtilWindow.h"
+#include "platform/controls/Form.h"
 #include "platform/controls/WinControl.h"
 
 // Where the pointer is and which keys are down.
@@ -169,6 +171,64 @@ struct TcxPopupPlacement {
 // with more room when it does not fit, then kept on the work area of the
 // monitor nearest to `anchor` where it may slide.
 POINT CalculatePopupPosition(const TcxPopupPlacement& placement, POINT anchor);
+
+// A borderless form that opens beside its owner control and closes when the
+// program loses the activation.
+class TcxPopupWindow : public TForm {
+ public:
+  explicit TcxPopupWindow(TComponent* owner);
+
+  bool AdjustableSize() const { return FAdjustableSize; }
+  void SetAdjustableSize(bool value) { FAdjustableSize = value; }
+  int AlignHorz() const { return FAlignHorz; }
+  void SetAlignHorz(int value) { FAlignHorz = value; }
+  int AlignVert() const { return FAlignVert; }
+  void SetAlignVert(int value) { FAlignVert = value; }
+  int ClientEdgeWidth() const { return FClientEdgeWidth; }
+  void SetClientEdgeWidth(int value) { FClientEdgeWidth = value; }
+  // 0 none, 1 a single line, 2 one raised edge, 3 two raised edges; the
+  // form's own border stays none.
+  int PopupBorderStyle() const { return FPopupBorderStyle; }
+  void SetPopupBorderStyle(int value) { FPopupBorderStyle = value; }
+  bool DirectionVertical() const { return FDirectionVertical; }
+  void SetDirectionVertical(bool value) { FDirectionVertical = value; }
+  TColor FrameColor() const { return FFrameColor; }
+  void SetFrameColor(TColor value) { FFrameColor = value; }
+  // In the owner control's client coordinates.
+  const RECT& OwnerBounds() const { return FOwnerBounds; }
+  void SetOwnerBounds(const RECT& value) { FOwnerBounds = value; }
+  TWinControl* OwnerControl() const { return FOwnerControl; }
+  void SetOwnerControl(TWinControl* value) { FOwnerControl = value; }
+  HWND PrevActiveWindow() const { return FPrevActiveWindow; }
+
+  virtual void CalculatePosition(POINT& position);
+  virtual void CalculateSize();
+  // Edge 0 left, 1 top, 2 right, 3 bottom.
+  virtual int GetFrameWidth(int edge);
+  virtual RECT GetClientBounds();
+  virtual int GetBorderWidth(int edge);
+  virtual RECT GetOwnerScreenBounds();
+  virtual void InitPopup();
+  virtual void DrawFrame(TcxCanvas& canvas);
+  virtual void CloseUp();
+  virtual void Popup();
+
+ protected:
+  void WndProc(TMessage& message) override;
+  void PaintWindow(HDC dc) override;
+
+ private:
+  bool FAdjustableSize = true;
+  int FAlignHorz = 0;
+  int FAlignVert = 2;
+  int FClientEdgeWidth = 0;
+  int FPopupBorderStyle = 0;
+  bool FDirectionVertical = true;
+  TColor FFrameColor = clWindowText;
+  RECT FOwnerBounds{};
+  TWinControl* FOwnerControl = nullptr;
+  HWND FPrevActiveWindow = nullptr;
+};
 
 void cxControlsInitialize();
 void cxControlsFinalize();

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "controls/foundation/cxControls.h"
-#include "platform/controls/Form.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Colors.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ class TRecordingForm : public TForm {
     HandleNeeded();
   }
   void WndProc(TMessage& message) override {
-    if (message.Msg == CM_MOUSELEAVE || message.Msg == CM_NCSIZECHANGED) Received.push_back(message);
+    if (message.Msg == CM_MOUSELEAVE || message.Msg == CM_NCSIZECHANGED || message.Msg == WM_NCACTIVATE)
+      Received.push_back(message);
     TForm::WndProc(message);
   }
   std::vector<TMessage> Received;
@@ -278,6 +280,92 @@ TEST_F(cxControlsTest, WithoutMonitorFunctionsTheWorkAreaIsTheSystemOne) {
   const RECT area = GetDesktopWorkArea(POINT{1500, 10});
   EXPECT_EQ(area.right, 1024);
   EXPECT_EQ(area.bottom, 768);
+}
+
+TEST_F(cxControlsTest, APopupKeepsItsOwnersCaptionActiveUntilTheProgramLosesTheActivation) {
+  TOwned<TRecordingForm> owner(new TRecordingForm);
+  TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+  owner->Show();
+  SetActiveWindow(owner->Handle());
+  owner->Received.clear();
+  popup->Show();
+  SetActiveWindow(popup->Handle());
+  EXPECT_EQ(popup->PrevActiveWindow(), owner->Handle());
+  ASSERT_FALSE(owner->Received.empty());
+  EXPECT_EQ(owner->Received.back().Msg, static_cast<UINT>(WM_NCACTIVATE));
+  EXPECT_EQ(owner->Received.back().WParam, static_cast<WPARAM>(TRUE)) << "after the system's deactivation";
+
+  SendMessageA(popup->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_TRUE(popup->Visible());
+  const size_t before = owner->Received.size();
+  SendMessageA(popup->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  // The system activates the owner again once the popup is hidden.
+  ASSERT_GT(owner->Received.size(), before);
+  EXPECT_EQ(owner->Received[before].Msg, static_cast<UINT>(WM_NCACTIVATE));
+  EXPECT_EQ(owner->Received[before].WParam, static_cast<WPARAM>(FALSE));
+  EXPECT_FALSE(popup->Visible());
+}
+
+TEST_F(cxControlsTest, APopupOpensBesideItsOwnerControlSizedToItsContentsAndFrame) {
+  TOwned<TRecordingForm> owner(new TRecordingForm);
+  const POINT origin = owner->ClientToScreen(POINT{0, 0});
+  for (int style = 0; style <= 3; ++style) {
+    TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+    popup->SetPopupBorderStyle(style);
+    popup->SetClientEdgeWidth(1);
+    auto* child = new TControl(popup.get());
+    child->SetBounds(0, 0, 50, 20);
+    child->SetParent(popup.get());
+    popup->SetOwnerControl(owner.get());
+    popup->SetOwnerBounds(RECT{10, 10, 60, 30});
+    popup->Popup();
+    const int frame = (style == 3 ? 2 : style == 0 ? 0 : 1) + 1;
+    EXPECT_EQ(popup->Width(), 50 + 2 * frame) << style;
+    EXPECT_EQ(popup->Height(), 20 + 2 * frame) << style;
+    EXPECT_EQ(child->Left(), frame) << style;
+    EXPECT_EQ(popup->Left(), origin.x + 10) << style;
+    EXPECT_EQ(popup->Top(), origin.y + 30) << style;
+    EXPECT_TRUE(popup->Visible());
+  }
+}
+
+TEST_F(cxControlsTest, APopupWithoutChildrenKeepsItsSize) {
+  TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+  popup->SetPopupBorderStyle(3);
+  popup->SetBounds(0, 0, 70, 40);
+  popup->CalculateSize();
+  EXPECT_EQ(popup->Width(), 70);
+  EXPECT_EQ(popup->Height(), 40);
+}
+
+TEST_F(cxControlsTest, PopupFramesDrawTheirLinesAndEdges) {
+  struct TCase {
+    int Style;
+    COLORREF Corner, Inner, FarCorner;
+  };
+  const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF background = RGB(1, 2, 3);
+  const TCase cases[] = {
+      {1, RGB(255, 0, 0), background, RGB(255, 0, 0)},
+      {2, highlight, background, shadow},
+      {3, GetSysColor(COLOR_3DLIGHT), highlight, GetSysColor(COLOR_3DDKSHADOW)},
+  };
+  for (const TCase& c : cases) {
+    TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+    popup->SetBounds(0, 0, 10, 8);
+    popup->SetPopupBorderStyle(c.Style);
+    popup->SetFrameColor(clRed);
+    TBitmap bitmap;
+    bitmap.SetSize(10, 8);
+    bitmap.Canvas().Brush().SetColor(static_cast<TColor>(background));
+    bitmap.Canvas().FillRect(RECT{0, 0, 10, 8});
+    TcxCanvas canvas(bitmap.Canvas());
+    popup->DrawFrame(canvas);
+    EXPECT_EQ(GetPixel(bitmap.DC(), 0, 0), c.Corner) << c.Style;
+    EXPECT_EQ(GetPixel(bitmap.DC(), 1, 1), c.Inner) << c.Style;
+    EXPECT_EQ(GetPixel(bitmap.DC(), 9, 7), c.FarCorner) << c.Style;
+  }
 }
 
 }  // namespace
