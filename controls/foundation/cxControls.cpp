@@ -1,8 +1,11 @@
 #include "controls/foundation/cxControls.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "platform/classes/ClassBuilder.h"
+#include "platform/controls/Mouse.h"
 #include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
 
@@ -50,6 +53,60 @@ POINT GetCursorPosition() {
 }
 
 bool IsCtrlPressed() { return cxInputApi().GetKeyState(VK_CONTROL) < 0; }
+
+namespace {
+
+constexpr int kDragReleased = 0;
+constexpr int kDragStarted = 1;
+constexpr int kDragCancelled = 2;
+
+// What a message means for a drag still undecided; -1 while it is.
+int DragOutcome(const MSG& message, HWND window, const RECT& dragRect) {
+  switch (message.message) {
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: return kDragReleased;
+    case WM_KEYDOWN:
+    case WM_KEYUP: return message.wParam == VK_ESCAPE ? kDragCancelled : -1;
+    case WM_MOUSEMOVE: {
+      if (message.hwnd != window) return -1;
+      POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+      ClientToScreen(window, &point);
+      return PtInRect(&dragRect, point) ? -1 : kDragStarted;
+    }
+    default: return -1;
+  }
+}
+
+}  // namespace
+
+int DragDetect(HWND window) {
+  const POINT start = GetCursorPosition();
+  const int threshold = Mouse().DragThreshold();
+  const RECT dragRect{start.x - threshold, start.y - threshold, start.x + threshold, start.y + threshold};
+  SetCapture(window);
+  // Losing the capture without an ending message cancels.
+  int outcome = kDragCancelled;
+  while (GetCapture() == window) {
+    MSG message;
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == -1) break;
+    if (!got) {
+      // The quit is for the program's own loop.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    const int decided = DragOutcome(message, window, dragRect);
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    if (decided >= 0) {
+      outcome = decided;
+      break;
+    }
+  }
+  if (GetCapture() == window) ReleaseCapture();
+  return outcome;
+}
 
 RECT GetDesktopWorkArea(POINT point) {
   const TcxMonitorApi& api = cxMonitorApi();

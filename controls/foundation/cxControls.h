@@ -45,6 +45,10 @@ TcxMonitorApi& cxMonitorApi();
 // cannot tell (the desktop is locked, say).
 POINT GetCursorPosition();
 bool IsCtrlPressed();
+// Waits, holding the capture for `window`, for what the pressed button
+// becomes: 0 released, 1 dragged beyond the drag threshold, 2 cancelled
+// (Escape, the capture taken away, the program told to quit).
+int DragDetect(HWND window);
 // The work area of the monitor nearest to `point`.
 RECT GetDesktopWorkArea(POINT point);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/foundation/cxControls.h"
+#include "platform/controls/Mouse.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
 
@@ -366,6 +367,65 @@ TEST_F(cxControlsTest, PopupFramesDrawTheirLinesAndEdges) {
     EXPECT_EQ(GetPixel(bitmap.DC(), 1, 1), c.Inner) << c.Style;
     EXPECT_EQ(GetPixel(bitmap.DC(), 9, 7), c.FarCorner) << c.Style;
   }
+}
+
+struct TPosted {
+  UINT Msg;
+  WPARAM WParam;
+  POINT At;  // from the start, for mouse moves
+};
+
+struct TDragCase {
+  const char* Name;
+  std::vector<TPosted> Posted;
+  int Expected;
+  size_t Dispatched;  // the posted messages up to the one that decides
+};
+
+TEST_F(cxControlsTest, DragDetectTellsReleaseDragAndCancel) {
+  std::vector<UINT> dispatched;
+  // The capture goes when the window is told so, as when another window takes it.
+  TUtilWindow window([&dispatched](TMessage& message) {
+    // Only what was posted: not what the system sends on its way.
+    if (message.Msg == WM_CAPTURECHANGED || message.Msg == WM_CONTEXTMENU) return false;
+    dispatched.push_back(message.Msg);
+    if (message.Msg == WM_APP) ReleaseCapture();
+    return false;
+  });
+  const int t = Mouse().DragThreshold();
+  const TDragCase cases[] = {
+      {"released", {{WM_MOUSEMOVE, 0, {t - 1, 1 - t}}, {WM_LBUTTONUP, 0, {}}}, 0, 2},
+      {"right button released", {{WM_RBUTTONUP, 0, {}}}, 0, 1},
+      {"moved out", {{WM_MOUSEMOVE, 0, {0, -t - 1}}, {WM_LBUTTONUP, 0, {}}}, 1, 1},
+      {"moved out to the right", {{WM_MOUSEMOVE, 0, {t, 0}}}, 1, 1},
+      {"escape", {{WM_KEYDOWN, 'A', {}}, {WM_KEYDOWN, VK_ESCAPE, {}}, {WM_LBUTTONUP, 0, {}}}, 2, 2},
+      {"capture lost", {{WM_APP, 0, {}}, {WM_LBUTTONUP, 0, {}}}, 2, 1},
+  };
+  POINT start{20, 20};
+  ClientToScreen(window.Handle(), &start);
+  gCursor = start;
+  for (const TDragCase& c : cases) {
+    dispatched.clear();
+    for (const TPosted& posted : c.Posted)
+      PostMessageA(window.Handle(), posted.Msg, posted.WParam, MAKELPARAM(20 + posted.At.x, 20 + posted.At.y));
+    EXPECT_EQ(DragDetect(window.Handle()), c.Expected) << c.Name;
+    EXPECT_EQ(GetCapture(), nullptr) << c.Name;
+    std::vector<UINT> expected;
+    for (size_t i = 0; i < c.Dispatched; ++i) expected.push_back(c.Posted[i].Msg);
+    EXPECT_EQ(dispatched, expected) << c.Name;
+    MSG rest;
+    while (PeekMessageA(&rest, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+}
+
+TEST_F(cxControlsTest, DragDetectLeavesTheQuitForTheProgramsLoop) {
+  TUtilWindow window([](TMessage&) { return false; });
+  PostQuitMessage(7);
+  EXPECT_EQ(DragDetect(window.Handle()), 2);
+  MSG quit;
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 7u);
 }
 
 }  // namespace
