@@ -3,9 +3,11 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Mouse.h"
+#include "platform/controls/Screen.h"
 #include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
 
@@ -459,9 +461,29 @@ void TcxPopupWindow::PaintWindow(HDC dc) {
   DrawFrame(cxCanvas);
 }
 
+namespace {
+
+constexpr const char* kCursorNames[] = {
+    "CX_DRAGCOPYCURSOR",    "CX_FULLSCROLLCURSOR", "CX_HORSCROLLCURSOR",  "CX_VERSCROLLCURSOR", "CX_UPSCROLLCURSOR",
+    "CX_RIGHTSCROLLCURSOR", "CX_DOWNSCROLLCURSOR", "CX_LEFTSCROLLCURSOR", "CX_REMOVECURSOR",    "CX_VERTSIZECURSOR",
+    "CX_HORZSIZECURSOR",    "CX_MULTIDRAGCURSOR",  "CX_NODROPCURSOR",     "CX_DRAGCURSOR",      "CX_COLORPICKERCURSOR",
+};
+static_assert(std::size(kCursorNames) == crcxColorPicker - crcxDragCopy + 1);
+
+// Cursors loaded from the program's resources are shared: nothing destroys them.
+void LoadCursors() {
+  const HINSTANCE program = GetModuleHandleA(nullptr);
+  for (TCursor id = crcxDragCopy; id <= crcxColorPicker; ++id)
+    Screen().SetCursors(id, LoadCursorA(program, kCursorNames[id - crcxDragCopy]));
+  Screen().SetCursors(crcxHandPoint, LoadCursorA(nullptr, IDC_HAND));
+}
+
+}  // namespace
+
 void cxControlsInitialize() {
   if (!gUnit.Enter()) return;
   gFinalized = false;
+  LoadCursors();
   if (User32Library().Load("USER32")) {
     User32Library().Bind("MonitorFromPoint", cxMonitorApi().MonitorFromPoint);
     User32Library().Bind("GetMonitorInfoA", cxMonitorApi().GetMonitorInfoA);

@@ -234,5 +234,10 @@ class TcxPopupWindow : public TForm {
   HWND FPrevActiveWindow = nullptr;
 };
 
+// The library's own cursors in the screen's cursor list.
+constexpr TCursor crcxDragCopy = 2100;
+constexpr TCursor crcxColorPicker = 2114;
+constexpr TCursor crcxHandPoint = -2099;
+
 void cxControlsInitialize();
 void cxControlsFinalize();

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "controls/foundation/cxControls.h"
 #include "platform/controls/Mouse.h"
+#include "platform/controls/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
 
@@ -426,6 +428,29 @@ TEST_F(cxControlsTest, DragDetectLeavesTheQuitForTheProgramsLoop) {
   MSG quit;
   ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(quit.wParam, 7u);
+}
+
+TEST_F(cxControlsTest, TheLibrarysCursorsAreOnTheScreenWithTheirHotSpots) {
+  std::set<HCURSOR> distinct;
+  for (TCursor id = crcxDragCopy; id <= crcxColorPicker; ++id) {
+    ASSERT_NE(Screen().Cursors(id), nullptr) << id;
+    distinct.insert(Screen().Cursors(id));
+  }
+  EXPECT_EQ(distinct.size(), 15u);
+  EXPECT_EQ(Screen().Cursors(crcxHandPoint), LoadCursorA(nullptr, IDC_HAND));
+
+  const struct {
+    TCursor Id;
+    DWORD X, Y;
+  } hotSpots[] = {{crcxDragCopy, 0, 0}, {crcxDragCopy + 1, 15, 15}, {crcxColorPicker, 1, 30}};
+  for (const auto& spot : hotSpots) {
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(Screen().Cursors(spot.Id), &info));
+    EXPECT_EQ(info.xHotspot, spot.X) << spot.Id;
+    EXPECT_EQ(info.yHotspot, spot.Y) << spot.Id;
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+  }
 }
 
 }  // namespace
