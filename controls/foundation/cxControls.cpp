@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 #include "platform/classes/ClassBuilder.h"
@@ -55,6 +56,44 @@ POINT GetCursorPosition() {
 }
 
 bool IsCtrlPressed() { return cxInputApi().GetKeyState(VK_CONTROL) < 0; }
+
+bool IsPointWithinDragThreshold(POINT start, int x, int y) {
+  const int threshold = Mouse().DragThreshold();
+  return std::abs(x - start.x) < threshold && std::abs(y - start.y) < threshold;
+}
+
+WPARAM ShiftStateToKeys(TShiftState shift) {
+  WPARAM keys = 0;
+  if (shift.Contains(ssShift)) keys |= MK_SHIFT;
+  if (shift.Contains(ssCtrl)) keys |= MK_CONTROL;
+  if (shift.Contains(ssLeft)) keys |= MK_LBUTTON;
+  if (shift.Contains(ssRight)) keys |= MK_RBUTTON;
+  if (shift.Contains(ssMiddle)) keys |= MK_MBUTTON;
+  return keys;
+}
+
+std::string RemoveAccelChars(const std::string& text) {
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '&')
+      result += text[i];
+    else if (i + 1 == text.size())
+      result += '_';
+    else
+      result += text[++i];
+  }
+  return result;
+}
+
+bool IsChildOrSelf(HWND parent, HWND window) { return parent && (window == parent || IsChild(parent, window)); }
+
+bool HasChildWindowStyle(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0; }
+
+bool CanAllocateHandle(TWinControl* control) {
+  if (control->HandleAllocated()) return true;
+  TWinControl* parent = control->Parent();
+  return parent && CanAllocateHandle(parent);
+}
 
 namespace {
 

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "controls/foundation/cxGraphics.h"
@@ -45,6 +46,19 @@ TcxMonitorApi& cxMonitorApi();
 // cannot tell (the desktop is locked, say).
 POINT GetCursorPosition();
 bool IsCtrlPressed();
+// Both distances from `start` below the mouse's drag threshold.
+bool IsPointWithinDragThreshold(POINT start, int x, int y);
+// The MK_ flags of a shift state.
+WPARAM ShiftStateToKeys(TShiftState shift);
+// A menu caption without its accelerator marks: "&&" keeps one ampersand and
+// a final one shows as an underscore.
+std::string RemoveAccelChars(const std::string& text);
+bool IsChildOrSelf(HWND parent, HWND window);
+bool HasChildWindowStyle(HWND window);
+// Whether the control has a window or can make one: a window-backed parent
+// somewhere up its chain.
+bool CanAllocateHandle(TWinControl* control);
+
 // Waits, holding the capture for `window`, for what the pressed button
 // becomes: 0 released, 1 dragged beyond the drag threshold, 2 cancelled
 // (Escape, the capture taken away, the program told to quit).

@@ -453,4 +453,47 @@ TEST_F(cxControlsTest, TheLibrarysCursorsAreOnTheScreenWithTheirHotSpots) {
   }
 }
 
+TEST(cxControlsRoutinesTest, AcceleratorMarksAreRemoved) {
+  const struct {
+    const char* Text;
+    const char* Expected;
+  } cases[] = {
+      {"&File", "File"}, {"Save &As", "Save As"}, {"R&&D", "R&D"}, {"&&&x", "&x"}, {"Tail&", "Tail_"}, {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RemoveAccelChars(c.Text), c.Expected) << c.Text;
+}
+
+TEST(cxControlsRoutinesTest, TheDragThresholdIsExclusiveOnBothAxes) {
+  const int t = Mouse().DragThreshold();
+  const POINT start{100, 100};
+  EXPECT_TRUE(IsPointWithinDragThreshold(start, 100 + t - 1, 100 - t + 1));
+  EXPECT_FALSE(IsPointWithinDragThreshold(start, 100 + t, 100));
+  EXPECT_FALSE(IsPointWithinDragThreshold(start, 100, 100 - t));
+}
+
+TEST(cxControlsRoutinesTest, ShiftStatesBecomeMouseKeyFlags) {
+  EXPECT_EQ(ShiftStateToKeys(TShiftState{ssShift, ssCtrl, ssLeft, ssRight, ssMiddle}),
+            static_cast<WPARAM>(MK_SHIFT | MK_CONTROL | MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
+  EXPECT_EQ(ShiftStateToKeys(TShiftState{ssAlt, ssDouble}), 0u);
+}
+
+TEST(cxControlsRoutinesTest, AControlCanMakeAWindowThroughAWindowedAncestor) {
+  TOwned<TRecordingForm> form(new TRecordingForm);
+  TOwned<TWinControl> loose(new TWinControl(nullptr));
+  auto* looseChild = new TWinControl(loose.get());
+  looseChild->SetParent(loose.get());
+  EXPECT_FALSE(CanAllocateHandle(looseChild));
+  auto* inner = new TWinControl(form.get());
+  auto* innermost = new TWinControl(form.get());
+  inner->SetParent(form.get());
+  innermost->SetParent(inner);
+  EXPECT_TRUE(CanAllocateHandle(innermost));
+  EXPECT_TRUE(IsChildOrSelf(form->Handle(), innermost->Handle()));
+  EXPECT_TRUE(IsChildOrSelf(form->Handle(), form->Handle()));
+  EXPECT_FALSE(IsChildOrSelf(nullptr, nullptr));
+  EXPECT_FALSE(IsChildOrSelf(innermost->Handle(), form->Handle()));
+  EXPECT_TRUE(HasChildWindowStyle(innermost->Handle()));
+  EXPECT_FALSE(HasChildWindowStyle(form->Handle()));
+}
+
 }  // namespace
