@@ -1,7 +1,5 @@
 #include "controls/foundation/cxControls.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
@@ -22,6 +20,8 @@ TUnitGuard gUnit;
 bool gFinalized = false;
 POINT gLastCursorPos{};
 UINT_PTR gNextTimerID = 1;
+TcxSystemVersion gSystemVersion;
+std::unique_ptr<TcxMessageWindow> gMessageWindow;
 
 std::map<UINT_PTR, TcxTimer*> gTimers;
 std::vector<TMouseTrackingTimer*> gTrackingTimers;
@@ -87,6 +87,19 @@ std::string RemoveAccelChars(const std::string& text) {
 
 bool IsChildOrSelf(HWND parent, HWND window) { return parent && (window == parent || IsChild(parent, window)); }
 
+bool IsTextChar(char ch) { return static_cast<unsigned char>(ch) >= 32; }
+
+POINT MapWindowPoint(HWND from, HWND to, POINT point) {
+  MapWindowPoints(from, to, &point, 1);
+  return point;
+}
+
+RECT MapWindowRect(HWND from, HWND to, const RECT& rect) {
+  POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+  MapWindowPoints(from, to, corners, 2);
+  return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
 bool HasChildWindowStyle(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0; }
 
 bool CanAllocateHandle(TWinControl* control) {
@@ -111,7 +124,7 @@ int DragOutcome(const MSG& message, HWND window, const RECT& dragRect) {
     case WM_KEYUP: return message.wParam == VK_ESCAPE ? kDragCancelled : -1;
     case WM_MOUSEMOVE: {
       if (message.hwnd != window) return -1;
-      POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+      POINT point{static_cast<SHORT>(LOWORD(message.lParam)), static_cast<SHORT>(HIWORD(message.lParam))};
       ClientToScreen(window, &point);
       return PtInRect(&dragRect, point) ? -1 : kDragStarted;
     }
@@ -161,6 +174,19 @@ RECT GetDesktopWorkArea(POINT point) {
   return area;
 }
 
+TcxSystemVersion SystemVersionFlags(DWORD platformId, DWORD major, DWORD minor) {
+  const bool nt = platformId == VER_PLATFORM_WIN32_NT;
+  TcxSystemVersion flags;
+  flags.IsWin9X = platformId == VER_PLATFORM_WIN32s || platformId == VER_PLATFORM_WIN32_WINDOWS;
+  flags.IsWin2KOrLater = nt && major >= 5;
+  flags.IsWinXPOrLater = nt && major >= 5 && minor > 0;
+  flags.IsWinNT4OrLater = nt && major >= 4;
+  flags.IsWinVistaOrLater = major >= 6;
+  return flags;
+}
+
+const TcxSystemVersion& cxSystemVersion() { return gSystemVersion; }
+
 TcxMessageWindow::TcxMessageWindow() : FWindow([this](TMessage& message) { return WndProc(message); }) {}
 
 // The shared window every timer ticks on. A tick finds its timer by id; the
@@ -189,6 +215,11 @@ HWND TimerWindow() {
   return gTimerWindow ? gTimerWindow->Handle() : nullptr;
 }
 }  // namespace
+
+TcxMessageWindow* cxMessageWindow() {
+  if (!gMessageWindow && !gFinalized) gMessageWindow = std::make_unique<TcxMessageWindow>();
+  return gMessageWindow.get();
+}
 
 HWND cxTimerWindowHandle() { return gTimerWindow ? gTimerWindow->Handle() : nullptr; }
 
@@ -522,6 +553,10 @@ void LoadCursors() {
 void cxControlsInitialize() {
   if (!gUnit.Enter()) return;
   gFinalized = false;
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (GetVersionExA(&version))
+    gSystemVersion = SystemVersionFlags(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
   LoadCursors();
   if (User32Library().Load("USER32")) {
     User32Library().Bind("MonitorFromPoint", cxMonitorApi().MonitorFromPoint);
@@ -542,4 +577,5 @@ void cxControlsFinalize() {
   User32Library().Unload();
   gSettingsController.reset();
   gTimerWindow.reset();
+  gMessageWindow.reset();
 }

@@ -54,6 +54,10 @@ WPARAM ShiftStateToKeys(TShiftState shift);
 // a final one shows as an underscore.
 std::string RemoveAccelChars(const std::string& text);
 bool IsChildOrSelf(HWND parent, HWND window);
+// Code 32 or above: a character that types text rather than a control code.
+bool IsTextChar(char ch);
+POINT MapWindowPoint(HWND from, HWND to, POINT point);
+RECT MapWindowRect(HWND from, HWND to, const RECT& rect);
 bool HasChildWindowStyle(HWND window);
 // Whether the control has a window or can make one: a window-backed parent
 // somewhere up its chain.
@@ -65,6 +69,17 @@ bool CanAllocateHandle(TWinControl* control);
 int DragDetect(HWND window);
 // The work area of the monitor nearest to `point`.
 RECT GetDesktopWorkArea(POINT point);
+
+// What the library asks of the system's version, computed at start-up.
+struct TcxSystemVersion {
+  bool IsWin9X = false;
+  bool IsWin2KOrLater = false;
+  bool IsWinXPOrLater = false;
+  bool IsWinNT4OrLater = false;
+  bool IsWinVistaOrLater = false;
+};
+TcxSystemVersion SystemVersionFlags(DWORD platformId, DWORD major, DWORD minor);
+const TcxSystemVersion& cxSystemVersion();
 
 // A hidden top-level window whose messages reach the object's WndProc.
 class TcxMessageWindow : public TObject {
@@ -79,6 +94,10 @@ class TcxMessageWindow : public TObject {
  private:
   TUtilWindow FWindow;
 };
+
+// The window shared by whoever needs a hidden window only to receive
+// messages; null once the unit has ended.
+TcxMessageWindow* cxMessageWindow();
 
 class TcxTimer : public TComponent {
  public:

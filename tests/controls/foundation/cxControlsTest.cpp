@@ -496,4 +496,38 @@ TEST(cxControlsRoutinesTest, AControlCanMakeAWindowThroughAWindowedAncestor) {
   EXPECT_FALSE(HasChildWindowStyle(form->Handle()));
 }
 
+TEST(cxControlsRoutinesTest, SystemVersionFlags) {
+  const struct {
+    DWORD Platform, Major, Minor;
+    bool Win9X, Win2K, WinXP, NT4, Vista;
+  } cases[] = {
+      {VER_PLATFORM_WIN32_WINDOWS, 4, 10, true, false, false, false, false},
+      {VER_PLATFORM_WIN32_NT, 4, 0, false, false, false, true, false},
+      {VER_PLATFORM_WIN32_NT, 5, 0, false, true, false, true, false},
+      {VER_PLATFORM_WIN32_NT, 5, 1, false, true, true, true, false},
+      {VER_PLATFORM_WIN32_NT, 6, 0, false, true, false, true, true},
+      {VER_PLATFORM_WIN32_NT, 10, 0, false, true, false, true, true},
+  };
+  for (const auto& c : cases) {
+    const TcxSystemVersion flags = SystemVersionFlags(c.Platform, c.Major, c.Minor);
+    const std::string name = std::to_string(c.Platform) + " " + std::to_string(c.Major) + "." + std::to_string(c.Minor);
+    EXPECT_EQ(flags.IsWin9X, c.Win9X) << name;
+    EXPECT_EQ(flags.IsWin2KOrLater, c.Win2K) << name;
+    EXPECT_EQ(flags.IsWinXPOrLater, c.WinXP) << name;
+    EXPECT_EQ(flags.IsWinNT4OrLater, c.NT4) << name;
+    EXPECT_EQ(flags.IsWinVistaOrLater, c.Vista) << name;
+  }
+}
+
+TEST_F(cxControlsTest, TheSharedMessageWindowLivesUntilTheEnd) {
+  TcxMessageWindow* window = cxMessageWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(cxMessageWindow(), window);
+  EXPECT_TRUE(IsWindow(window->Handle()));
+  const HWND handle = window->Handle();
+  cxControlsFinalize();
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_EQ(cxMessageWindow(), nullptr);
+}
+
 }  // namespace
