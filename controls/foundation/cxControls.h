@@ -133,7 +133,7 @@ class TcxTimer : public TComponent {
   bool FTimerOn = false;
 };
 
-// The window the timers tick on; null outside the unit's life.
+// The window the timers tick on; null until a timer first runs and after the unit ends.
 HWND cxTimerWindowHandle();
 // The ids of the running timers.
 std::vector<UINT_PTR> cxRunningTimerIDs();
