@@ -4,8 +4,8 @@
 # forms given, the
 # visual-styles manifest of the common controls, the program's icon
 # (MAINICON), its version information, the bitmaps of resources/bitmaps and
-# the string table listed in resources/strings. Each form becomes a resource of type FORM named after its file (the form
-# class) in upper case; each bitmap a BITMAP named after its file.
+# the string table listed in resources/strings, and the cursors of resources/cursors. Each form becomes a resource of type FORM named after its file (the form
+# class) in upper case; each bitmap a BITMAP and each cursor a CURSOR named after its file.
 function(nepl_add_form_resources target)
   cmake_parse_arguments(ARG "APPLICATION_FORMS" "" "FORMS" ${ARGN})
   set(forms)
@@ -20,12 +20,17 @@ function(nepl_add_form_resources target)
   set(icon ${PROJECT_SOURCE_DIR}/resources/nepl.ico)
   set(version ${PROJECT_SOURCE_DIR}/resources/version.rc)
   file(GLOB bitmaps CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/bitmaps/*.bmp)
+  file(GLOB cursors CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/cursors/*.cur)
   file(GLOB string_lists CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/strings/*.strings)
   set(content "1 24 \"${manifest}\"\nMAINICON ICON \"${icon}\"\n#include \"${version}\"\n")
   foreach(bitmap ${bitmaps})
     get_filename_component(name ${bitmap} NAME_WE)
     string(TOUPPER ${name} name)
     string(APPEND content "${name} BITMAP \"${bitmap}\"\n")
+  endforeach()
+  foreach(cursor ${cursors})
+    get_filename_component(name ${cursor} NAME_WE)
+    string(APPEND content "${name} CURSOR \"${cursor}\"\n")
   endforeach()
   foreach(form ${forms})
     get_filename_component(name ${form} NAME_WE)
@@ -42,5 +47,5 @@ function(nepl_add_form_resources target)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.rc)
   file(CONFIGURE OUTPUT ${rc} CONTENT "${content}")
   target_sources(${target} PRIVATE ${rc})
-  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${forms};${manifest};${icon};${version};${bitmaps};${string_lists}")
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${forms};${manifest};${icon};${version};${bitmaps};${cursors};${string_lists}")
 endfunction()

@@ -1,6 +1,7 @@
 #include "controls/foundation/FoundationUnits.h"
 
 #include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxControls.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxDataStorage.h"
 #include "controls/foundation/cxEditPaintUtils.h"
@@ -15,8 +16,9 @@
 // Each unit starts after those it uses: the theme manager asks the bound
 // visual-style library, the Office colours ask the theme manager and mix
 // through the graphics routines, the painters draw with all of them, and the
-// root look-and-feel chooses among the painters. The editors' brush cache
-// comes last, after every unit of the controls it paints for.
+// root look-and-feel chooses among the painters; the control companions come
+// after them, as the controls they serve do. The editors' brush cache comes
+// last, after every unit of the controls it paints for.
 std::vector<TUnitInfo> FoundationUnits() {
   return {
       {"cxClasses", cxClassesInitialize, cxClassesFinalize},
@@ -27,6 +29,7 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"dxOffice11", dxOffice11Initialize, dxOffice11Finalize},
       {"cxLookAndFeelPainters", cxLookAndFeelPaintersInitialize, cxLookAndFeelPaintersFinalize},
       {"cxLookAndFeels", cxLookAndFeelsInitialize, cxLookAndFeelsFinalize},
+      {"cxControls", cxControlsInitialize, cxControlsFinalize},
       {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
       {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},

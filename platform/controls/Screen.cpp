@@ -8,6 +8,8 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 HCURSOR TScreen::CursorHandle(TCursor cursor) const {
+  const auto registered = FCursors.find(cursor);
+  if (registered != FCursors.end()) return registered->second;
   switch (cursor) {
     case crHourGlass: return LoadCursorA(nullptr, IDC_WAIT);
     case crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);

@@ -3,6 +3,7 @@
 // shows (the hourglass while an exchange runs) and the list of forms.
 #include <windows.h>
 
+#include <map>
 #include <vector>
 
 #include "platform/controls/Control.h"
@@ -14,8 +15,13 @@ class TScreen {
   TCursor Cursor() const { return FCursor; }
   // Any cursor but crDefault overrides the cursor of every window of the program.
   void SetCursor(TCursor cursor);
-  // The system cursor of a cursor value; the arrow for values it does not know.
+  // The cursor registered for a value, else the system cursor of a built-in
+  // value; the arrow for values it does not know.
   HCURSOR CursorHandle(TCursor cursor) const;
+  HCURSOR Cursors(TCursor cursor) const { return CursorHandle(cursor); }
+  // Registers the program's own cursors (positive values) and further system
+  // ones (negative values); the screen does not destroy them.
+  void SetCursors(TCursor cursor, HCURSOR handle) { FCursors[cursor] = handle; }
 
   int FormCount() const { return static_cast<int>(FForms.size()); }
   TForm* Forms(int index) const { return FForms.at(index); }
@@ -26,6 +32,7 @@ class TScreen {
   void RemoveForm(TForm* form);
 
   TCursor FCursor = crDefault;
+  std::map<TCursor, HCURSOR> FCursors;
   std::vector<TForm*> FForms;
 };
 

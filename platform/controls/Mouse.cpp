@@ -1,0 +1,16 @@
+#include "platform/controls/Mouse.h"
+
+#include <windows.h>
+
+int TMouse::DragThreshold() const { return FDragThreshold > 0 ? FDragThreshold : GetSystemMetrics(SM_CXDRAG); }
+
+int TMouse::WheelScrollLines() const {
+  UINT lines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  return static_cast<int>(lines);
+}
+
+TMouse& Mouse() {
+  static TMouse mouse;
+  return mouse;
+}
