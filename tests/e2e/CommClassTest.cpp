@@ -54,7 +54,7 @@ class CommClassTest : public ::testing::Test {
     Application().CreateForm(CommClassW);
   }
   static void TearDownTestSuite() {
-    delete CommClassW;
+    CommClassW->Free();
     CommClassW = nullptr;
     delete FMonitor;
   }

@@ -81,9 +81,9 @@ class MainWindowE2ETest : public ::testing::Test {
     MainW->Show();
   }
   static void TearDownTestSuite() {
-    delete CommClassW;
+    CommClassW->Free();
     CommClassW = nullptr;
-    delete MainW;
+    MainW->Free();
     MainW = nullptr;
   }
 

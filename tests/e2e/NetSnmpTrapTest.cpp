@@ -57,7 +57,7 @@ TEST(NetSnmpTraps, ArriveAsTheRecordsTheMainWindowExpects) {
   EXPECT_EQ(warmStart.Port, 1);
   EXPECT_EQ(warmStart.VarOid, v2.VarOid);
 
-  delete CommClassW;
+  CommClassW->Free();
   CommClassW = nullptr;
   delete monitor;
 }

@@ -118,7 +118,7 @@ TEST(TrapStress, TenThousandTrapsWhileTheWindowsStayResponsive) {
   EXPECT_EQ(probe.Handled(), probe.Posted());
   EXPECT_LT(probe.WorstWait(), std::chrono::milliseconds(1000));
 
-  delete CommClassW;
+  CommClassW->Free();
   CommClassW = nullptr;
   delete monitor;
 }
