@@ -12,40 +12,12 @@
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Form.h"
+#include "tests/controls/foundation/FakeCurrentTheme.h"
 
 namespace {
 
-// Styles are active; the current style is Luna in the colour the test names,
-// or unknown while the name is empty.
-std::wstring gThemeColor;
-
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR) { return reinterpret_cast<HTHEME>(1); }
-HRESULT WINAPI FakeCloseThemeData(HTHEME) { return S_OK; }
-BOOL WINAPI FakeIsThemeActive() { return TRUE; }
-HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR file, int fileLength, LPWSTR color, int colorLength, LPWSTR, int) {
-  if (gThemeColor.empty()) return E_FAIL;
-  lstrcpynW(file, L"Luna.msstyles", fileLength);
-  lstrcpynW(color, gThemeColor.c_str(), colorLength);
-  return S_OK;
-}
-
-class PaletteListenerTest : public testing::Test {
+class PaletteListenerTest : public FakeCurrentThemeTest {
  protected:
-  void SetUp() override {
-    TUxThemeBinding binding;
-    binding.WinXPOrLater = binding.Loaded = true;
-    binding.Api.OpenThemeData = FakeOpenThemeData;
-    binding.Api.CloseThemeData = FakeCloseThemeData;
-    binding.Api.IsThemeActive = FakeIsThemeActive;
-    binding.Api.GetCurrentThemeName = FakeGetCurrentThemeName;
-    SetUxThemeBinding(binding);
-    dxThemeManagerInitialize();
-    gThemeColor.clear();
-  }
-  void TearDown() override {
-    dxThemeManagerFinalize();
-    SetUxThemeBinding({});
-  }
   static void SendSysColorChange() { SendMessageA(SystemPaletteChangedListenerWindow(), WM_SYSCOLORCHANGE, 0, 0); }
 };
 
@@ -64,7 +36,7 @@ TEST_F(PaletteListenerTest, TheOfficeColoursAreRefreshedBeforePrimariesAndThenOr
     heard.push_back("primary2");
   });
 
-  gThemeColor = L"HomeStead";
+  UseLuna(L"HomeStead");
   SendSysColorChange();
   EXPECT_EQ(heard, (std::vector<std::string>{"primary2", "primary1", "ordinary2", "ordinary1"}));
   EXPECT_EQ(Office11Colors().SchemeColors[0], static_cast<TColor>(0x00DEF7F4));

@@ -8,6 +8,7 @@
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/graphics/Msimg32.h"
+#include "tests/controls/foundation/FakeCurrentTheme.h"
 
 namespace {
 
@@ -30,38 +31,7 @@ TEST(Office11SchemeTest, TheColourNameDecidesForLunaOrAnyStyleOfWindows6) {
     EXPECT_EQ(Office11SchemeOfTheme(c.File, c.Color, c.Major), c.Expected) << c.File << " " << c.Color;
 }
 
-// The visual-style library faked: styles are active and the current style
-// is whatever the test names; an empty file name makes the query fail.
-std::wstring gThemeFile;
-std::wstring gThemeColor;
-
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR) { return reinterpret_cast<HTHEME>(1); }
-HRESULT WINAPI FakeCloseThemeData(HTHEME) { return S_OK; }
-BOOL WINAPI FakeIsThemeActive() { return TRUE; }
-HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR file, int fileLength, LPWSTR color, int colorLength, LPWSTR, int) {
-  if (gThemeFile.empty()) return E_FAIL;
-  lstrcpynW(file, gThemeFile.c_str(), fileLength);
-  lstrcpynW(color, gThemeColor.c_str(), colorLength);
-  return S_OK;
-}
-
-class FakeThemeTest : public testing::Test {
- protected:
-  void SetUp() override {
-    TUxThemeBinding binding;
-    binding.WinXPOrLater = binding.Loaded = true;
-    binding.Api.OpenThemeData = FakeOpenThemeData;
-    binding.Api.CloseThemeData = FakeCloseThemeData;
-    binding.Api.IsThemeActive = FakeIsThemeActive;
-    binding.Api.GetCurrentThemeName = FakeGetCurrentThemeName;
-    SetUxThemeBinding(binding);
-    dxThemeManagerInitialize();
-  }
-  void TearDown() override {
-    dxThemeManagerFinalize();
-    SetUxThemeBinding({});
-  }
-};
+using FakeThemeTest = FakeCurrentThemeTest;
 
 TEST_F(FakeThemeTest, TheSchemeFollowsTheCurrentStyleAndAFailingQueryGivesSystemColours) {
   const struct {
@@ -73,11 +43,11 @@ TEST_F(FakeThemeTest, TheSchemeFollowsTheCurrentStyleAndAFailingQueryGivesSystem
                {L"Luna.msstyles", L"Metallic", schSilver},
                {L"", L"Metallic", schSystem}};
   for (const auto& c : cases) {
-    gThemeFile = c.File;
-    gThemeColor = c.Color;
+    TFakeCurrentTheme::File = c.File;
+    TFakeCurrentTheme::Color = c.Color;
     EXPECT_EQ(GetOffice11Scheme(), c.Expected) << c.File << " " << c.Color;
   }
-  gThemeFile = L"Luna.msstyles";
+  TFakeCurrentTheme::File = L"Luna.msstyles";
   InitOffice11Colors();
   EXPECT_EQ(Office11Scheme(), schSilver);
   EXPECT_TRUE(IsOffice11TableColors());
