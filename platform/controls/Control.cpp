@@ -18,6 +18,11 @@ const TIdentMap& AlignIdents() {
   return idents;
 }
 
+const TIdentMap& ScrollBarKindIdents() {
+  static const TIdentMap idents = {{sbHorizontal, "sbHorizontal"}, {sbVertical, "sbVertical"}};
+  return idents;
+}
+
 TClass TSizeConstraints::StaticClass() {
   static const TMetaClass metaClass =
       TClassBuilder<TSizeConstraints>("TSizeConstraints", TPersistent::StaticClass())
@@ -127,8 +132,7 @@ void TControl::WndProc(TMessage& message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       // The parents hear of it too, told which control the pointer met.
-      if (FParent && message.LParam == 0)
-        FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
+      if (FParent && message.LParam == 0) FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
       break;
   }
   DefaultHandler(message);
@@ -337,9 +341,7 @@ void TControl::SetCursor(TCursor value) {
   Perform(CM_CURSORCHANGED);
 }
 
-HWND TControl::ParentWindow() const {
-  return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr;
-}
+HWND TControl::ParentWindow() const { return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr; }
 
 bool TControl::Dying() const {
   for (const TControl* control = this; control; control = control->FParent)

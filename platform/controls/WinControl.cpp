@@ -90,8 +90,7 @@ HWND TWinControl::Handle() {
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
-  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure)
-    return nullptr;
+  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure) return nullptr;
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
@@ -248,6 +247,8 @@ void TWinControl::WndProc(TMessage& message) {
       FBrush.SetColor(Color());
       NotifyControls(CM_PARENTCOLORCHANGED);
       break;
+    case CM_CTL3DCHANGED: NotifyControls(CM_PARENTCTL3DCHANGED); break;
+    case CM_PARENTCTL3DCHANGED: TakeParentCtl3D(); break;
   }
   TControl::WndProc(message);
 }
@@ -301,9 +302,7 @@ void TWinControl::PaintControls(HDC dc) {
   }
 }
 
-bool TWinControl::HasGraphicControls() const {
-  return std::any_of(FControls.begin(), FControls.end(), IsGraphic);
-}
+bool TWinControl::HasGraphicControls() const { return std::any_of(FControls.begin(), FControls.end(), IsGraphic); }
 
 void TWinControl::Invalidate() {
   if (HandleAllocated()) InvalidateRect(FHandle.Get(), nullptr, !ControlStyle().Contains(csOpaque));
@@ -415,6 +414,25 @@ bool TWinControl::ReflectNotification(TMessage& message) {
 
 void TWinControl::NotifyControls(UINT msg) {
   for (TControl* control : std::vector<TControl*>(FControls)) control->Perform(msg);
+}
+
+void TWinControl::SetCtl3D(bool value) {
+  FParentCtl3D = false;
+  if (FCtl3D == value) return;
+  FCtl3D = value;
+  Perform(CM_CTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  if (FParentCtl3D == value) return;
+  FParentCtl3D = value;
+  TakeParentCtl3D();
+}
+
+void TWinControl::TakeParentCtl3D() {
+  if (!FParentCtl3D || !Parent() || Parent()->Ctl3D() == FCtl3D) return;
+  FCtl3D = Parent()->Ctl3D();
+  Perform(CM_CTL3DCHANGED);
 }
 
 void TWinControl::NotifyShowing() {
@@ -598,6 +616,7 @@ void TWinControl::AlignControls() {
 }
 
 void TWinControl::ParentChanged() {
+  TakeParentCtl3D();
   DestroyHandle();
   if (Parent() && Parent()->HandleAllocated()) HandleNeeded();
 }
