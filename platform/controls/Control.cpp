@@ -132,7 +132,8 @@ void TControl::WndProc(TMessage& message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       // The parents hear of it too, told which control the pointer met.
-      if (FParent && message.LParam == 0) FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
+      if (FParent && message.LParam == 0)
+        FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
       break;
   }
   DefaultHandler(message);
@@ -341,7 +342,9 @@ void TControl::SetCursor(TCursor value) {
   Perform(CM_CURSORCHANGED);
 }
 
-HWND TControl::ParentWindow() const { return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr; }
+HWND TControl::ParentWindow() const {
+  return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr;
+}
 
 bool TControl::Dying() const {
   for (const TControl* control = this; control; control = control->FParent)

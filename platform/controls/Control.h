@@ -96,12 +96,12 @@ using TScrollBarInc = int;
 // What a control class does by nature.
 enum TControlStyleFlag {
   csAcceptsControls,
-  csCaptureMouse,  // takes the mouse capture while a button is down
-  csClickEvents,   // a press and release of the left button inside is a Click
+  csCaptureMouse,   // takes the mouse capture while a button is down
+  csClickEvents,    // a press and release of the left button inside is a Click
   csFramed,
   csSetCaption,
-  csOpaque,        // paints its whole area: nothing is filled or erased first
-  csDoubleClicks,  // a double click is a DblClick, not a second press
+  csOpaque,         // paints its whole area: nothing is filled or erased first
+  csDoubleClicks,   // a double click is a DblClick, not a second press
   csFixedWidth,
   csFixedHeight,
   csNoDesignVisible,

@@ -90,7 +90,8 @@ HWND TWinControl::Handle() {
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
-  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure) return nullptr;
+  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure)
+    return nullptr;
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
@@ -302,7 +303,9 @@ void TWinControl::PaintControls(HDC dc) {
   }
 }
 
-bool TWinControl::HasGraphicControls() const { return std::any_of(FControls.begin(), FControls.end(), IsGraphic); }
+bool TWinControl::HasGraphicControls() const {
+  return std::any_of(FControls.begin(), FControls.end(), IsGraphic);
+}
 
 void TWinControl::Invalidate() {
   if (HandleAllocated()) InvalidateRect(FHandle.Get(), nullptr, !ControlStyle().Contains(csOpaque));
