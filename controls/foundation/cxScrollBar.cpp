@@ -459,16 +459,24 @@ void TcxScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TcxScrollBar::CancelScroll() {
   if (FPressedPart == sbpNone) return;
-  if (IsThumbDragging()) {
-    SetPosition(ScrollBarThumbPosition(FViewInfo->Metrics(), FViewInfo->Rects()));
-    DoScroll(scPosition);
-  }
+  if (IsThumbDragging()) SettleThumb();
   FTimer->SetEnabled(false);
   FPressedPart = sbpNone;
   FHotPart = sbpNone;
   DoScroll(scEndScroll);
   FViewInfo->CalculateThumb();
   Invalidate();
+}
+
+// Tracking assigned the position without a word; the end of the drag says
+// that it changed, or the owner would never hear of a dragged thumb.
+void TcxScrollBar::SettleThumb() {
+  const int settled = ScrollBarThumbPosition(FViewInfo->Metrics(), FViewInfo->Rects());
+  if (settled != FPosition)
+    SetPosition(settled);
+  else if (FPosition != FSavedPosition)
+    Change();
+  DoScroll(scPosition);
 }
 
 bool TcxScrollBar::RepaintsOnEnterOrLeave() const {

@@ -184,6 +184,7 @@ class TcxScrollBar : public TCustomControl {
   void ScrollPart(TcxScrollBarPart part);
   void StartAutoRepeat();
   void DragThumb(int x, int y);
+  void SettleThumb();
   bool IsInTrackingArea(int x, int y) const;
   bool RepaintsOnEnterOrLeave() const;
 
