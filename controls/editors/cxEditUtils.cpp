@@ -47,12 +47,7 @@ void FillLine(TcxCanvas& canvas, int left, int top, int right, int bottom, TColo
   FillRectByColor(canvas, TRect{left, top, right, bottom}, color);
 }
 
-bool IsRectEmpty(const TRect& r) { return r.right <= r.left || r.bottom <= r.top; }
-bool SameRect(const TRect& a, const TRect& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-// Makes `bitmap` hold the glyph's size and the canvas's pixels under it.
+// Makes `bitmap` a copy of the canvas's pixels in that area.
 void CopyCanvasArea(TcxCanvas& canvas, int x, int y, int width, int height, TBitmap& bitmap) {
   bitmap.SetSize(width, height);
   BitBlt(bitmap.DC(), 0, 0, width, height, canvas.Handle(), x, y, SRCCOPY);
@@ -78,6 +73,12 @@ void DrawImageOverBackground(TcxCanvas& canvas, const TImageList& images, int im
                              TColor backgroundColor) {
   FillRectByColor(canvas, TRect{x, y, x + images.Width(), y + images.Height()}, backgroundColor);
   images.Draw(canvas.Canvas(), x, y, imageIndex);
+}
+
+// The Office11 painter is an UltraFlat painter with the Office 2003 colours.
+const TcxUltraFlatLookAndFeelPainter& HighlightPainter(bool office11) {
+  return static_cast<const TcxUltraFlatLookAndFeelPainter&>(office11 ? *cxOffice11LookAndFeelPainter()
+                                                                     : *cxUltraFlatLookAndFeelPainter());
 }
 
 }  // namespace
@@ -164,6 +165,7 @@ void DrawImageWithBackground(TcxCanvas& canvas, const TImageList& images, int im
     DrawImageOverBackground(work, images, imageIndex, 0, 0, backgroundColor);
   } else {
     FillRectByColor(work, TRect{0, 0, images.Width(), images.Height()}, backgroundColor);
+    // Windows blends the image half with the background; Wine draws it as it is.
     ImageList_DrawEx(images.Handle(), imageIndex, workBitmap.DC(), 0, 0, 0, 0, CLR_NONE,
                      backgroundColor == clNone ? CLR_DEFAULT : ColorToRGB(backgroundColor), ILD_BLEND50);
   }
@@ -171,16 +173,16 @@ void DrawImageWithBackground(TcxCanvas& canvas, const TImageList& images, int im
 }
 
 void FillRectByColor(TcxCanvas& canvas, const TRect& r, TColor color) {
-  if (color == clNone || IsRectEmpty(r)) return;
+  if (color == clNone || IsRectEmpty(&r)) return;
   ::FillRect(canvas.Handle(), &r, GetSolidBrush(canvas, color));
 }
 
 void FillRectFrameDC(TcxCanvas& canvas, const TRect& outer, const TRect& inner, TColor color) {
-  if (IsRectEmpty(outer) || SameRect(outer, inner)) return;
+  if (IsRectEmpty(&outer) || EqualRect(&outer, &inner)) return;
   // Strips reaching beyond `outer` would paint outside it.
   const TRect hole{std::max(inner.left, outer.left), std::max(inner.top, outer.top), std::min(inner.right, outer.right),
                    std::min(inner.bottom, outer.bottom)};
-  if (IsRectEmpty(hole)) return FillRectByColor(canvas, outer, color);
+  if (IsRectEmpty(&hole)) return FillRectByColor(canvas, outer, color);
   FillRectByColor(canvas, TRect{outer.left, outer.top, outer.right, hole.top}, color);
   FillRectByColor(canvas, TRect{outer.left, hole.bottom, outer.right, outer.bottom}, color);
   FillRectByColor(canvas, TRect{outer.left, hole.top, hole.left, hole.bottom}, color);
@@ -223,16 +225,6 @@ void CalculateEditButtonNativeInfo(TcxEditButtonInfo& button) {
   button.BackgroundPartiallyTransparent =
       dxUxTheme::IsThemeBackgroundPartiallyTransparent(OpenTheme(type), button.NativePart, button.NativeState) != FALSE;
 }
-
-namespace {
-
-// The Office11 painter is an UltraFlat painter with the Office 2003 colours.
-const TcxUltraFlatLookAndFeelPainter& HighlightPainter(bool office11) {
-  return static_cast<const TcxUltraFlatLookAndFeelPainter&>(office11 ? *cxOffice11LookAndFeelPainter()
-                                                                     : *cxUltraFlatLookAndFeelPainter());
-}
-
-}  // namespace
 
 // The UltraFlat painter's highlight is clHighlight.
 TColor GetEditHighlightColor(bool office11) { return HighlightPainter(office11).HighlightBorderColor(); }
