@@ -348,7 +348,8 @@ TcxScreenCanvas& cxScreenCanvas() {
   return *gScreenCanvas;
 }
 
-TcxBitmap::TcxBitmap(int width, int height, TColor transparentColor) : FTransparentColor(transparentColor) {
+TcxBitmap::TcxBitmap(int width, int height, TColor transparentColor) {
+  SetTransparentColor(transparentColor);
   SetBitmapSize(width, height);
 }
 
@@ -364,7 +365,7 @@ void TcxBitmap::SetBitmapSize(int width, int height) {
   BeginUpdate();
   // A new picture is black; a transparent colour with its top byte set fills it.
   SetSize(width, height);
-  if ((static_cast<uint32_t>(FTransparentColor) >> 24) != 0) Filter(bfFill);
+  if ((static_cast<uint32_t>(TransparentColor()) >> 24) != 0) Filter(bfFill);
   EndUpdate();
 }
 
@@ -388,7 +389,7 @@ void TcxBitmap::SetBitmapBits(const std::vector<RGBQUAD>& bits) { SetBitmapPixel
 
 bool TcxBitmap::IsKept(const RGBQUAD& pixel) const {
   const COLORREF color = PixelRGB(pixel);
-  if (color == ColorToRGB(FTransparentColor)) return true;
+  if (color == ColorToRGB(TransparentColor())) return true;
   return std::any_of(FExcludedColors.begin(), FExcludedColors.end(),
                      [color](TColor excluded) { return ColorToRGB(excluded) == color; });
 }
@@ -435,7 +436,7 @@ void TcxBitmap::FilterPixel(TcxBitmapFilter kind, RGBQUAD& pixel, int column, in
                  odd ? FCheckerAlpha2 : FCheckerAlpha1);
       return;
     }
-    case bfFill: pixel = ColorToRGBQuad(FTransparentColor); return;
+    case bfFill: pixel = ColorToRGBQuad(TransparentColor()); return;
   }
 }
 

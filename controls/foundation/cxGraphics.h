@@ -193,11 +193,10 @@ enum TcxBitmapFilter {
 // A 32-bit bitmap whose changes can be held back, with pixel filters.
 class TcxBitmap : public TBitmap {
  public:
-  TcxBitmap() = default;
+  // The transparent colour is black unless given.
+  TcxBitmap() { SetTransparentColor(clBlack); }
   TcxBitmap(int width, int height, TColor transparentColor = clBlack);
 
-  TColor TransparentColor() const { return FTransparentColor; }
-  void SetTransparentColor(TColor value) { FTransparentColor = value; }
   // Colours the filters leave alone, besides the transparent colour.
   std::vector<TColor>& ExcludedColors() { return FExcludedColors; }
   void SetCheckerboard(TColor color1, BYTE alpha1, TColor color2, BYTE alpha2, int cellSize);
@@ -218,7 +217,6 @@ class TcxBitmap : public TBitmap {
   bool IsKept(const RGBQUAD& pixel) const;
   void FilterPixel(TcxBitmapFilter kind, RGBQUAD& pixel, int column, int row) const;
 
-  TColor FTransparentColor = clBlack;
   std::vector<TColor> FExcludedColors;
   int FUpdateCount = 0;
   bool FChangedWhileLocked = false;

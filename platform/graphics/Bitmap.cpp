@@ -46,6 +46,13 @@ void TBitmap::Adopt(HBITMAP bitmap) {
   Changed();
 }
 
+TColor TBitmap::TransparentColor() const {
+  if (FTransparentColor != clDefault) return FTransparentColor;
+  if (Empty()) return clNone;
+  GdiFlush();
+  return static_cast<TColor>(GetPixel(FDC.Get(), 0, FHeight - 1));
+}
+
 void TBitmap::Changed() {
   if (FOnChange) FOnChange();
 }

@@ -44,6 +44,12 @@ class TBitmap {
   // Writes the picture as a 32-bit BMP file; raises EInvalidGraphic.
   void SaveToFile(const std::string& fileName) const;
 
+  // The colour that shows through when the picture is drawn transparently:
+  // the one set, or while it is clDefault the bottom-left pixel's; clNone for
+  // an empty picture.
+  TColor TransparentColor() const;
+  void SetTransparentColor(TColor value) { FTransparentColor = value; }
+
   HBITMAP Handle() const { return FBitmap.Get(); }
   // The memory device context that holds the picture.
   HDC DC() const { return FDC.Get(); }
@@ -63,5 +69,6 @@ class TBitmap {
   TCanvas FCanvas;
   int FWidth = 0;
   int FHeight = 0;
+  TColor FTransparentColor = clDefault;
   std::function<void()> FOnChange;
 };

@@ -134,3 +134,58 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
   if (bitmap.Empty()) return;
   BitBlt(RequireHandle(), x, y, bitmap.Width(), bitmap.Height(), bitmap.DC(), 0, 0, SRCCOPY);
 }
+
+namespace {
+
+// A one-bit picture of `image`: set where its pixel has the colour.
+TGdiObject<HBITMAP> ColorMask(TBitmap& image, TColor color) {
+  TGdiObject<HBITMAP> mask(CreateBitmap(image.Width(), image.Height(), 1, 1, nullptr));
+  const TMemoryDC dc;
+  const TSelectedObject selection(dc.Get(), mask.Get());
+  // A colour picture copied to one bit sets the pixels of its background colour.
+  const COLORREF background = SetBkColor(image.DC(), ColorToRGB(color));
+  BitBlt(dc.Get(), 0, 0, image.Width(), image.Height(), image.DC(), 0, 0, SRCCOPY);
+  SetBkColor(image.DC(), background);
+  return mask;
+}
+
+// Combines `mask` into `target` by `rop`, its set bits taken as white and its
+// clear bits as black.
+void ApplyMask(TBitmap& target, HBITMAP mask, DWORD rop) {
+  const TMemoryDC dc;
+  const TSelectedObject selection(dc.Get(), mask);
+  const COLORREF text = SetTextColor(target.DC(), RGB(0, 0, 0));
+  const COLORREF background = SetBkColor(target.DC(), RGB(255, 255, 255));
+  BitBlt(target.DC(), 0, 0, target.Width(), target.Height(), dc.Get(), 0, 0, rop);
+  SetTextColor(target.DC(), text);
+  SetBkColor(target.DC(), background);
+}
+
+// Destination AND NOT source.
+constexpr DWORD kAndNotSource = 0x00220326;
+
+}  // namespace
+
+void TCanvas::BrushCopy(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor color) {
+  const int width = dest.right - dest.left;
+  const int height = dest.bottom - dest.top;
+  if (width <= 0 || height <= 0 || bitmap.Empty()) return;
+  const HDC dc = RequireBrush();
+  TBitmap image;
+  image.SetSize(width, height);
+  StretchBlt(image.DC(), 0, 0, width, height, bitmap.DC(), source.left, source.top, source.right - source.left,
+             source.bottom - source.top, SRCCOPY);
+  const TGdiObject<HBITMAP> mask = ColorMask(image, color);
+  TBitmap shownThrough;
+  shownThrough.SetSize(width, height);
+  if (FBrush.Style() == bsClear) {
+    BitBlt(shownThrough.DC(), 0, 0, width, height, dc, dest.left, dest.top, SRCCOPY);
+  } else {
+    const TRect whole{0, 0, width, height};
+    ::FillRect(shownThrough.DC(), &whole, FBrush.Handle());
+  }
+  ApplyMask(image, mask.Get(), kAndNotSource);
+  ApplyMask(shownThrough, mask.Get(), SRCAND);
+  BitBlt(image.DC(), 0, 0, width, height, shownThrough.DC(), 0, 0, SRCPAINT);
+  BitBlt(dc, dest.left, dest.top, width, height, image.DC(), 0, 0, SRCCOPY);
+}

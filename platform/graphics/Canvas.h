@@ -86,6 +86,10 @@ class TCanvas {
 
   // Copies the whole bitmap with its top-left corner at (x, y).
   void Draw(int x, int y, const TBitmap& bitmap);
+  // Copies `source`'s rectangle into `dest`, stretched to fit, with the
+  // pixels of `color` replaced by the brush; a clear brush leaves what is
+  // under them as it was.
+  void BrushCopy(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor color);
 
   // Selects the context's own objects back: before SaveDC or RestoreDC,
   // which would otherwise leave the canvas's objects selected behind its back.

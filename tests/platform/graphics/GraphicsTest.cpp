@@ -235,3 +235,45 @@ TEST(CanvasTest, PolygonsRoundedRectanglesAndInvertingCopies) {
   EXPECT_EQ(PixelAt(bitmap, 1, 1), RGB(0, 255, 255));
   EXPECT_EQ(PixelAt(bitmap, 8, 8), RGB(0, 0, 0));
 }
+
+TEST(BitmapTest, TheTransparentColourIsTheBottomLeftPixelUnlessOneIsSet) {
+  TBitmap bitmap;
+  EXPECT_EQ(bitmap.TransparentColor(), clNone);
+  Fill(bitmap, 3, 3, clBlue);
+  bitmap.Canvas().SetPixels(0, 2, clLime);
+  EXPECT_EQ(bitmap.TransparentColor(), clLime);
+  bitmap.SetTransparentColor(clRed);
+  EXPECT_EQ(bitmap.TransparentColor(), clRed);
+  bitmap.SetTransparentColor(clDefault);
+  bitmap.Canvas().SetPixels(0, 2, clYellow);
+  EXPECT_EQ(bitmap.TransparentColor(), clYellow);
+}
+
+TEST(CanvasTest, BrushCopyPutsTheBrushUnderTheColourOrLeavesWhatIsThereWithAClearBrush) {
+  // A 4 x 4 source: blue, with lime at (1, 1) and (2, 2).
+  TBitmap source;
+  Fill(source, 4, 4, clBlue);
+  source.Canvas().SetPixels(1, 1, clLime);
+  source.Canvas().SetPixels(2, 2, clLime);
+  struct TCase {
+    const char* Label;
+    TBrushStyle Style;
+    TColor Shown;
+  };
+  const TCase cases[] = {{"solid brush", bsSolid, clRed}, {"clear brush", bsClear, clYellow}};
+  for (const TCase& c : cases) {
+    TBitmap target;
+    Fill(target, 8, 8, clYellow);
+    target.Canvas().Brush().SetColor(clRed);
+    target.Canvas().Brush().SetStyle(c.Style);
+    // The source's lower-right 3 x 3 at (4, 4).
+    target.Canvas().BrushCopy(Rect(4, 4, 7, 7), source, Rect(1, 1, 4, 4), clLime);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) {
+        const bool copied = x >= 4 && x < 7 && y >= 4 && y < 7;
+        const bool lime = (x == 4 && y == 4) || (x == 5 && y == 5);
+        const TColor expected = !copied ? clYellow : lime ? c.Shown : clBlue;
+        EXPECT_EQ(PixelAt(target, x, y), ColorToRGB(expected)) << c.Label << " at " << x << "," << y;
+      }
+  }
+}
