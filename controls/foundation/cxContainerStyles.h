@@ -160,8 +160,6 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
   virtual void FontChanged(TObject* sender);
   virtual TcxStyleController* GetDefaultStyleController() const;
 
-  bool IsDestroying() const { return FIsDestroying; }
-
  private:
   bool IsCommonValue(TcxContainerStyleValue value) const { return GetCommonValues().Contains(value); }
   bool HasOwnValue(TcxContainerStyleValue value) const { return FAssignedValues.Contains(value); }
@@ -271,7 +269,6 @@ class TcxStyleController : public TComponent {
   virtual void AddListener(TcxContainerStyle* style);
   virtual void RemoveListener(TcxContainerStyle* style);
   const std::vector<TcxContainerStyle*>& Listeners() const { return FListeners; }
-  bool IsDestruction() const { return FIsDestruction; }
 
   // Scales the font the controller's styles give, once.
   void ChangeFontScale(int multiplier, int divisor);

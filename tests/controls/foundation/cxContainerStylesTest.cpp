@@ -217,6 +217,10 @@ TEST_F(ContainerStylesTest, TheDisabledStateHasItsOwnDefaultsAndTheOthersFollowT
     EXPECT_EQ(style.GetTextColor(), row.TextColor);
     EXPECT_EQ(style.GetColor(), row.Color);
     EXPECT_EQ(style.GetTextStyle(), TFontStyles{fsUnderline});
+    const TFont* visibleFont = styles.GetStyleByState(row.State)->GetVisibleFont();
+    EXPECT_EQ(visibleFont->Color(), row.TextColor);
+    EXPECT_EQ(visibleFont->Style(), TFontStyles{fsUnderline});
+    EXPECT_EQ(visibleFont->Name(), styles.GetStyle()->Font()->Name());
   }
   // A container that takes its parent's colour by default shows it when disabled too.
   container.DefaultParentColor = true;
