@@ -1,6 +1,7 @@
 #include "controls/foundation/FoundationUnits.h"
 
 #include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxContainer.h"
 #include "controls/foundation/cxControls.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxDataStorage.h"
@@ -31,6 +32,7 @@ std::vector<TUnitInfo> FoundationUnits() {
       {"cxLookAndFeels", cxLookAndFeelsInitialize, cxLookAndFeelsFinalize},
       {"cxControls", cxControlsInitialize, cxControlsFinalize},
       {"cxDWMApi", cxDWMApiInitialize, cxDWMApiFinalize},
+      {"cxContainer", cxContainerInitialize, cxContainerFinalize},
       {"cxDataStorage", cxDataStorageInitialize, cxDataStorageFinalize},
       {"cxEditPaintUtils", cxEditPaintUtilsInitialize, cxEditPaintUtilsFinalize},
   };

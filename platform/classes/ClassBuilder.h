@@ -145,6 +145,18 @@ class TClassBuilder {
     return *this;
   }
 
+  // A Boolean the form may hold beside the published properties; reading it
+  // calls `read` with the value. It has no getter: what it says is the
+  // class's own business.
+  template <class R>
+  TClassBuilder& DefineBoolean(std::string name, R read) {
+    TPropertyInfo& info = FDefinedProperties.emplace_back();
+    info.Name = std::move(name);
+    info.Kind = TPropertyKind::Boolean;
+    info.SetOrdinal = [read](TPersistent& instance, int64_t value) { std::invoke(read, Self(instance), value != 0); };
+    return *this;
+  }
+
   // Applies to the property added last: the writer stores it only when the rule says so.
   template <class R>
   TClassBuilder& Stored(R rule) {
@@ -182,7 +194,7 @@ class TClassBuilder {
 
   TMetaClass Build() {
     return TMetaClass(std::move(FName), FParent, Factory(), std::move(FProperties), std::move(FFields),
-                      std::move(FMethods));
+                      std::move(FMethods), std::move(FDefinedProperties));
   }
 
  private:
@@ -231,4 +243,5 @@ class TClassBuilder {
   std::vector<TPropertyInfo> FProperties;
   std::vector<TFieldInfo> FFields;
   std::vector<TMethodInfo> FMethods;
+  std::vector<TPropertyInfo> FDefinedProperties;
 };

@@ -37,13 +37,15 @@ bool TPropertyInfo::IsStored(const TPersistent& instance) const {
 }
 
 TMetaClass::TMetaClass(std::string name, TClass parent, TFactory factory, std::vector<TPropertyInfo> properties,
-                       std::vector<TFieldInfo> fields, std::vector<TMethodInfo> methods)
+                       std::vector<TFieldInfo> fields, std::vector<TMethodInfo> methods,
+                       std::vector<TPropertyInfo> definedProperties)
     : FName(std::move(name)),
       FParent(parent),
       FFactory(factory),
       FProperties(std::move(properties)),
       FFields(std::move(fields)),
-      FMethods(std::move(methods)) {}
+      FMethods(std::move(methods)),
+      FDefinedProperties(std::move(definedProperties)) {}
 
 bool TMetaClass::InheritsFrom(TClass ancestor) const {
   for (TClass cls = this; cls; cls = cls->FParent)
@@ -61,6 +63,12 @@ TComponent* TMetaClass::Create(TComponent* owner) const {
 const TPropertyInfo* TMetaClass::FindProperty(const std::string& name) const {
   for (TClass cls = this; cls; cls = cls->FParent)
     if (const TPropertyInfo* info = FindByName(cls->FProperties, name)) return info;
+  return nullptr;
+}
+
+const TPropertyInfo* TMetaClass::FindDefinedProperty(const std::string& name) const {
+  for (TClass cls = this; cls; cls = cls->FParent)
+    if (const TPropertyInfo* info = FindByName(cls->FDefinedProperties, name)) return info;
   return nullptr;
 }
 

@@ -106,7 +106,8 @@ class TMetaClass {
   using TFactory = TComponent* (*)(TComponent* owner);
 
   TMetaClass(std::string name, TClass parent, TFactory factory, std::vector<TPropertyInfo> properties,
-             std::vector<TFieldInfo> fields, std::vector<TMethodInfo> methods);
+             std::vector<TFieldInfo> fields, std::vector<TMethodInfo> methods,
+             std::vector<TPropertyInfo> definedProperties = {});
   TMetaClass(const TMetaClass&) = delete;
   TMetaClass& operator=(const TMetaClass&) = delete;
 
@@ -122,6 +123,9 @@ class TMetaClass {
 
   // Lookups by name (ASCII case ignored) in this class and then its ancestors.
   const TPropertyInfo* FindProperty(const std::string& name) const;
+  // A value a class keeps in its form beside its published properties, read
+  // only through the class's own handler.
+  const TPropertyInfo* FindDefinedProperty(const std::string& name) const;
   const TFieldInfo* FindField(const std::string& name) const;
   const TMethodInfo* FindMethod(const std::string& name) const;
   // The component members of this class and its ancestors.
@@ -134,6 +138,7 @@ class TMetaClass {
   std::vector<TPropertyInfo> FProperties;
   std::vector<TFieldInfo> FFields;
   std::vector<TMethodInfo> FMethods;
+  std::vector<TPropertyInfo> FDefinedProperties;
 };
 
 // The registry the form reader creates components from. Registering a class

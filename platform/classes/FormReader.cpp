@@ -104,6 +104,7 @@ class TFormLoader {
 
   const TPropertyInfo& FindProperty(const TPersistent& instance, const std::string& name, int line) const {
     const TPropertyInfo* info = instance.ClassType()->FindProperty(name);
+    if (!info) info = instance.ClassType()->FindDefinedProperty(name);
     if (!info) Fail(line, "Unknown property " + name + " of " + instance.ClassName());
     return *info;
   }

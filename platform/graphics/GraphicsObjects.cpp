@@ -4,8 +4,6 @@
 
 namespace {
 
-const TIdentMap kFontStyles = {
-    {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
 const TIdentMap kBrushStyles = {{bsSolid, "bsSolid"}, {bsClear, "bsClear"}};
 
 int ScreenPixelsPerInch() {
@@ -17,6 +15,12 @@ int ScreenPixelsPerInch() {
 int FontHeight(int points) { return -MulDiv(points, ScreenPixelsPerInch(), 72); }
 
 }  // namespace
+
+const TIdentMap& FontStyleIdents() {
+  static const TIdentMap idents = {
+      {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
+  return idents;
+}
 
 TClass TGraphicsObject::StaticClass() {
   static const TMetaClass metaClass =
@@ -35,7 +39,7 @@ TClass TFont::StaticClass() {
           .String("Name", &TFont::Name, &TFont::SetName)
           .Integer("Size", &TFont::Size, &TFont::SetSize, 8)
           .Integer("Color", &TFont::Color, &TFont::SetColor, clWindowText, &ColorIdents())
-          .Set("Style", &TFont::Style, &TFont::SetStyle, kFontStyles, TFontStyles{})
+          .Set("Style", &TFont::Style, &TFont::SetStyle, FontStyleIdents(), TFontStyles{})
           .Build();
   return &metaClass;
 }

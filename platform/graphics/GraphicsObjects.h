@@ -32,6 +32,9 @@ class TGraphicsObject : public TPersistent {
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
 
+// The names a form resource gives the members of a font style set.
+const TIdentMap& FontStyleIdents();
+
 class TFont : public TGraphicsObject {
  public:
   static TClass StaticClass();

@@ -26,8 +26,8 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Names(FoundationUnits()),
             (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
-                                      "dxOffice11", "cxLookAndFeelPainters", "cxLookAndFeels", "cxControls",
-                                      "cxDWMApi", "cxDataStorage", "cxEditPaintUtils"}));
+                                      "dxOffice11", "cxLookAndFeelPainters", "cxLookAndFeels", "cxControls", "cxDWMApi",
+                                      "cxContainer", "cxDataStorage", "cxEditPaintUtils"}));
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
   EXPECT_TRUE(IsUxThemeLoaded());

@@ -94,6 +94,14 @@ TEST_F(FormReaderTest, SetsEveryKindOfValueThroughThePropertyTables) {
   EXPECT_EQ(root.Changes[0], root.Knob);
 }
 
+TEST_F(FormReaderTest, ADefinedValueGoesToItsReadHandlerAndIsNoPublishedProperty) {
+  TPanelRoot root(nullptr);
+  ReadComponentResource(root, WithKnobLines("    Legacy = False\n    Legacy = True\n"), "TPanelRoot");
+  EXPECT_EQ(root.Knob->LegacyRead, (std::vector<bool>{false, true}));
+  EXPECT_EQ(TGadget::StaticClass()->FindProperty("Legacy"), nullptr);
+  EXPECT_NE(TGadget::StaticClass()->FindDefinedProperty("legacy"), nullptr);
+}
+
 TEST_F(FormReaderTest, NestedObjectsAreOwnedByTheRootAndToldTheirParent) {
   TPanelRoot root(nullptr);
   ReadComponentResource(root,
@@ -147,6 +155,7 @@ TEST_F(FormReaderTest, NamesTheOffendingTextAndLineOfEveryUnresolvedName) {
       {"    Shape = stHexagon\n", "TPanelRoot, line 3: Invalid value stHexagon for Shape"},
       {"    Flags = [flRed, flPink]\n", "TPanelRoot, line 3: Invalid value flPink for Flags"},
       {"    Active = Yes\n", "TPanelRoot, line 3: Invalid value Yes for Active"},
+      {"    Legacy = 1\n", "TPanelRoot, line 3: Invalid value for Legacy"},
       {"    Color = clPurple\n", "TPanelRoot, line 3: Invalid value clPurple for Color"},
       {"    Count = Many\n", "TPanelRoot, line 3: Invalid value for Count"},
       {"    Count = 99999999999\n", "TPanelRoot, line 3: '99999999999' is not a valid integer value"},

@@ -83,6 +83,7 @@ class TGadget : public TComponent {
             .Component("Buddy", &TGadget::Buddy, &TGadget::SetBuddy)
             .Event("OnChange", &TGadget::SetOnChange)
             .Bitmap("Glyph", &TGadget::Glyph, &TGadget::SetGlyph)
+            .DefineBoolean("Legacy", &TGadget::ReadLegacy)
             .Build();
     return &metaClass;
   }
@@ -114,6 +115,8 @@ class TGadget : public TComponent {
   const std::string& Glyph() const { return FGlyph; }
   void SetGlyph(const std::string& value) { FGlyph = value; }
 
+  void ReadLegacy(bool value) { LegacyRead.push_back(value); }
+
   void SetParentComponent(TComponent* parent) override { ParentComponent = parent; }
   void Loaded() override {
     BuddyWhenLoaded = FBuddy;
@@ -122,6 +125,7 @@ class TGadget : public TComponent {
 
   TComponent* ParentComponent = nullptr;
   TGadget* BuddyWhenLoaded = nullptr;
+  std::vector<bool> LegacyRead;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override {
