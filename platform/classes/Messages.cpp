@@ -97,3 +97,10 @@ HWND SetCursorWindow(const TMessage& message) { return reinterpret_cast<HWND>(me
 WORD ScrollCode(const TMessage& message) { return LOWORD(message.WParam); }
 
 SIZE ClientSizeOf(const TMessage& message) { return SIZE{LOWORD(message.LParam), HIWORD(message.LParam)}; }
+
+UINT SettingChangeParameter(const TMessage& message) { return static_cast<UINT>(message.WParam); }
+
+// A broadcast of a changed system parameter often comes without a name.
+std::string SettingChangeSection(const TMessage& message) {
+  return message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
+}

@@ -14,6 +14,8 @@
 // Published-property tables have a member GetObject; Win32 is called as GetObjectA.
 #undef GetObject
 
+#include <string>
+
 #include "platform/classes/Sets.h"
 
 struct TMessage {
@@ -153,6 +155,11 @@ HWND SetCursorWindow(const TMessage& message);
 WORD ScrollCode(const TMessage& message);
 // The new client size of WM_SIZE.
 SIZE ClientSizeOf(const TMessage& message);
+// What WM_SETTINGCHANGE (WM_WININICHANGE) reports changed: the system
+// parameter (SPI_...), 0 for settings of a named section, and that section
+// ("intl"...) or policy, empty when the message names none.
+UINT SettingChangeParameter(const TMessage& message);
+std::string SettingChangeSection(const TMessage& message);
 // The pointer to a structure the message carries in lParam.
 template <class T>
 T& MessageRecord(const TMessage& message) {

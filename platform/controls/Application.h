@@ -38,6 +38,11 @@ class TApplication : public TComponent {
   void Initialize(const std::vector<TUnitInfo>& units = {});
   HWND Handle() const { return FHandle.Handle(); }
   const std::string& Title() const { return FTitle; }
+  // Whether the formats built from the regional settings follow a change of
+  // the settings while the program runs; a program with fixed formats of
+  // its own clears it.
+  bool UpdateFormatSettings() const { return FUpdateFormatSettings; }
+  void SetUpdateFormatSettings(bool value) { FUpdateFormatSettings = value; }
   void SetTitle(const std::string& title);
 
   // Creates a form of class T owned by the application and points `reference`
@@ -113,6 +118,7 @@ class TApplication : public TComponent {
   std::string FTitle;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
+  bool FUpdateFormatSettings = true;
   TMessageBoxHandler FMessageBoxHandler;
   TModalHandler FModalHandler;
   TControl* FCaptureControl = nullptr;

@@ -1,10 +1,58 @@
 #include "platform/rtl/Locale.h"
 
+#include <array>
+#include <string_view>
+
 TLocale& SystemLocale();
 
 namespace {
 
 TLocale* chosenLocale = nullptr;
+
+constexpr std::array<const char*, 12> kLongMonthNames = {"January",   "February", "March",    "April",
+                                                         "May",       "June",     "July",     "August",
+                                                         "September", "October",  "November", "December"};
+
+bool IsAsciiLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
+
+bool IsMeaningfulLetter(char ch, bool timePicture) {
+  return std::string_view(timePicture ? "hHmst" : "dMyg").find(ch) != std::string_view::npos;
+}
+
+// The letter as the library writes it.
+char LibraryLetter(char ch) {
+  if (ch == 'H') return 'h';
+  if (ch == 'm') return 'n';
+  return ch;
+}
+
+// Reads the apostrophe-quoted text that starts at `position` (on the opening
+// apostrophe) into `literal`; answers the position of the closing one, or the
+// end. Two apostrophes in a row stand for one, inside or outside the quotes.
+size_t ReadQuotedPictureText(const std::string& picture, size_t position, std::string& literal) {
+  ++position;
+  if (position < picture.size() && picture[position] == '\'') {
+    literal += '\'';
+    return position;
+  }
+  for (; position < picture.size(); ++position) {
+    if (picture[position] != '\'') {
+      literal += picture[position];
+    } else if (position + 1 < picture.size() && picture[position + 1] == '\'') {
+      literal += '\'';
+      ++position;
+    } else {
+      break;
+    }
+  }
+  return position;
+}
+
+size_t RunEnd(const std::string& text, size_t position) {
+  const char ch = text[position];
+  while (position < text.size() && text[position] == ch) ++position;
+  return position;
+}
 
 }  // namespace
 
@@ -12,9 +60,65 @@ char TInvariantLocale::UpperCase(char ch) const {
   return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
+std::string TInvariantLocale::ShortMonthName(int month) const { return LongMonthName(month).substr(0, 3); }
+
+std::string TInvariantLocale::LongMonthName(int month) const {
+  return month >= 1 && month <= 12 ? kLongMonthNames[month - 1] : "";
+}
+
 TLocale& CurrentLocale() { return chosenLocale ? *chosenLocale : SystemLocale(); }
 
 void SetCurrentLocale(TLocale* locale) { chosenLocale = locale; }
+
+std::string QuotedFormatLiteral(const std::string& text) {
+  std::string result;
+  bool open = false;
+  for (const char ch : text) {
+    if (ch == '\'') {
+      if (open) result += '\'';
+      open = false;
+      result += "\"'\"";
+      continue;
+    }
+    if (!open) result += '\'';
+    open = true;
+    result += ch;
+  }
+  if (open) result += '\'';
+  return result;
+}
+
+std::string SystemPictureToFormat(const std::string& picture, bool timePicture) {
+  std::string result;
+  std::string literal;
+  const auto flushLiteral = [&] {
+    result += QuotedFormatLiteral(literal);
+    literal.clear();
+  };
+  for (size_t i = 0; i < picture.size(); ++i) {
+    const char ch = picture[i];
+    if (CurrentLocale().IsLeadByte(ch) && i + 1 < picture.size()) {
+      flushLiteral();
+      result += picture.substr(i++, 2);
+    } else if (ch == '\'') {
+      i = ReadQuotedPictureText(picture, i, literal);
+    } else if (timePicture && ch == 't') {
+      flushLiteral();
+      result += "AMPM";
+      i = RunEnd(picture, i) - 1;
+    } else if (IsMeaningfulLetter(ch, timePicture)) {
+      flushLiteral();
+      result += LibraryLetter(ch);
+    } else if (IsAsciiLetter(ch) || ch == '"') {
+      literal += ch;
+    } else {
+      flushLiteral();
+      result += ch;
+    }
+  }
+  flushLiteral();
+  return result;
+}
 
 #ifndef _WIN32
 TLocale& SystemLocale() {

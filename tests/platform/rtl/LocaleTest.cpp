@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "platform/rtl/Locale.h"
+#include "tests/support/TestLocale.h"
 
 namespace {
 
@@ -40,4 +44,75 @@ TEST(LocaleTest, TheRegionalLocaleUpperCasesByTheAnsiCodePage) {
   EXPECT_NE(regional.TimeSeparator(), '\0');
   EXPECT_NE(regional.DecimalSeparator(), '\0');
 }
+
+TEST(LocaleTest, TheRegionalLocaleReadsPicturesNamesAndCurrencySettings) {
+  const TLocale& regional = CurrentLocale();
+  for (const std::string& picture : {regional.ShortTimeFormat(), regional.LongTimeFormat()}) {
+    EXPECT_FALSE(picture.empty());
+    EXPECT_EQ(picture.find_first_of("tHm"), std::string::npos) << picture;
+  }
+  EXPECT_FALSE(regional.ShortDateFormat().empty());
+  EXPECT_FALSE(regional.LongDateFormat().empty());
+  for (int month = 1; month <= 12; ++month) {
+    EXPECT_FALSE(regional.ShortMonthName(month).empty()) << month;
+    EXPECT_GE(regional.LongMonthName(month).size(), regional.ShortMonthName(month).size()) << month;
+  }
+  EXPECT_EQ(regional.LongMonthName(13), "");
+  EXPECT_FALSE(regional.CurrencyString().empty());
+  EXPECT_GE(regional.CurrencyFormat(), 0);
+  EXPECT_LE(regional.CurrencyFormat(), 3);
+  EXPECT_GE(regional.NegCurrFormat(), 0);
+  EXPECT_LE(regional.NegCurrFormat(), 15);
+  EXPECT_GE(regional.FirstDayOfWeek(), 0);
+  EXPECT_LE(regional.FirstDayOfWeek(), 6);
+}
 #endif
+
+namespace {
+
+struct TPictureCase {
+  const char* Picture;
+  bool Time;
+  const char* Format;
+};
+
+const TPictureCase kPictureCases[] = {
+    {"M/d/yyyy", false, "M/d/yyyy"},
+    {"dddd, MMMM d, yyyy", false, "dddd, MMMM d, yyyy"},
+    {"dd.MM.yy", false, "dd.MM.yy"},
+    {"d 'de' MMMM 'de' yyyy", false, "d 'de' MMMM 'de' yyyy"},
+    {"gg yyyy/M/d", false, "gg yyyy/M/d"},
+    {"yyyy h", false, "yyyy 'h'"},
+    {"d a M", false, "d 'a' M"},
+    {"d\"M", false, "d'\"'M"},
+    {"d''M", false, "d\"'\"M"},
+    {"h:mm:ss tt", true, "h:nn:ss AMPM"},
+    {"tt h:mm", true, "AMPM h:nn"},
+    {"H:mm t", true, "h:nn AMPM"},
+    {"HH:mm", true, "hh:nn"},
+    {"mm:ss", true, "nn:ss"},
+    {"H 'h' mm", true, "h 'h' nn"},
+    {"h 'o''clock'", true, "h 'o'\"'\"'clock'"},
+    {"'unclosed", true, "'unclosed'"},
+    {"hh:mm d", true, "hh:nn 'd'"},
+};
+
+TEST(LocaleTest, SystemPicturesTurnIntoTheLibrarysSyntax) {
+  for (const TPictureCase& c : kPictureCases)
+    EXPECT_EQ(SystemPictureToFormat(c.Picture, c.Time), c.Format) << c.Picture;
+}
+
+TEST(LocaleTest, ATwoByteCharacterOfAPictureStaysWhole) {
+  TTestFormatLocale locale;
+  locale.LeadByte = '\x81';
+  EXPECT_EQ(SystemPictureToFormat("h\x81m mm", true), "h\x81m nn");
+  EXPECT_EQ(SystemPictureToFormat("d\x81", false), "d\x81");
+}
+
+TEST(LocaleTest, LiteralTextIsQuotedWithItsApostrophesInQuotes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", ""}, {"ab", "'ab'"}, {"'", "\"'\""}, {"a'b", "'a'\"'\"'b'"}, {"\"", "'\"'"}};
+  for (const auto& [text, quoted] : cases) EXPECT_EQ(QuotedFormatLiteral(text), quoted) << text;
+}
+
+}  // namespace
