@@ -153,6 +153,12 @@ HWND SetCursorWindow(const TMessage& message);
 WORD ScrollCode(const TMessage& message);
 // The new client size of WM_SIZE.
 SIZE ClientSizeOf(const TMessage& message);
+// WM_ACTIVATE: whether the window is being deactivated, and the window that
+// loses (or takes) the activation in exchange, when it is of this thread.
+bool IsDeactivation(const TMessage& message);
+HWND ActivationPartner(const TMessage& message);
+// WM_ACTIVATEAPP: whether this program is being activated.
+bool IsAppActivation(const TMessage& message);
 // The pointer to a structure the message carries in lParam.
 template <class T>
 T& MessageRecord(const TMessage& message) {
