@@ -108,13 +108,14 @@ void TDragSession::End(bool drop) {
   // Cleared first: the handlers below may start the next drag.
   const TDragSession ended = std::exchange(*this, TDragSession{});
   TControl* source = ended.Source;
+  if (source->MouseCapture()) source->SetMouseCapture(false);
+  TDragObject* object = ended.Object;
+  if (!object) return;
+  // The drag took the press: the button's release is no click.
   TControlState state = source->ControlState();
   state.Exclude(csLButtonDown);
   state.Exclude(csClicked);
   source->SetControlState(state);
-  if (source->MouseCapture()) source->SetMouseCapture(false);
-  TDragObject* object = ended.Object;
-  if (!object) return;
   TControl* target = object->DragTarget();
   const bool accepted = drop && target && ended.Accepted;
   const POINT local = (target ? target : source)->ScreenToClient(object->DragPos());
