@@ -162,11 +162,11 @@ class TPopupMenu : public TComponent {
   // true when one took it.
   bool IsShortCut(const TMessage& message);
 
- protected:
-  void Notification(TComponent* component, TOperation operation) override;
-
   // Tests replace the modal tracking, which would wait for a real click.
   static void SetPopupHandler(TPopupHandler handler);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool CommandMessage(const TMessage& message);
