@@ -160,6 +160,12 @@ SIZE ClientSizeOf(const TMessage& message);
 // ("intl"...) or policy, empty when the message names none.
 UINT SettingChangeParameter(const TMessage& message);
 std::string SettingChangeSection(const TMessage& message);
+// WM_ACTIVATE: whether the window is being deactivated, and the window that
+// loses (or takes) the activation in exchange, when it is of this thread.
+bool IsDeactivation(const TMessage& message);
+HWND ActivationPartner(const TMessage& message);
+// WM_ACTIVATEAPP: whether this program is being activated.
+bool IsAppActivation(const TMessage& message);
 // The pointer to a structure the message carries in lParam.
 template <class T>
 T& MessageRecord(const TMessage& message) {

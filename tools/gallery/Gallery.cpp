@@ -13,6 +13,8 @@
 //   scrollbars.bmp      the painter-drawn scroll bar of each look-and-feel
 //                       kind, horizontal and vertical: normal, hot, pressed
 //                       and disabled, then the thumb at Min, halfway and Max
+//   popup-frames.bmp    the four frames of a popup window (none, a line in
+//                       its frame colour, one raised edge, two raised edges)
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -22,6 +24,7 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxControls.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -428,6 +431,31 @@ void SaveScrollBarsPicture(const std::string& folder) {
     }
   }
   picture.SaveToFile(folder + "\\scrollbars.bmp");
+void SavePopupFramesPicture(const std::string& folder) {
+  constexpr int kFrameWidth = 90;
+  constexpr int kFrameHeight = 50;
+  constexpr int kStep = kFrameWidth + 16;
+  const char* const names[] = {"0 none", "1 line", "2 raised", "3 raised twice"};
+  TBitmap picture;
+  picture.SetSize(8 + 4 * kStep, kPainterHeaderHeight + kFrameHeight + 12);
+  TcxCanvas canvas(picture.Canvas());
+  // The popup's own face on a window's white, so the light edges show against both.
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clWindow);
+  for (int style = 0; style <= 3; ++style) {
+    const TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+    popup->SetBounds(0, 0, kFrameWidth, kFrameHeight);
+    popup->SetPopupBorderStyle(style);
+    popup->SetFrameColor(clNavy);
+    TBitmap sample;
+    sample.SetSize(kFrameWidth, kFrameHeight);
+    TcxCanvas sampleCanvas(sample.Canvas());
+    sampleCanvas.FillRectWithColor({0, 0, kFrameWidth, kFrameHeight}, clBtnFace);
+    popup->DrawFrame(sampleCanvas);
+    const int x = 8 + style * kStep;
+    Label(canvas, x, 2, names[style], kStep);
+    canvas.Draw(x, kPainterHeaderHeight, sample);
+  }
+  picture.SaveToFile(folder + "\\popup-frames.bmp");
 }
 
 }  // namespace
@@ -446,12 +474,13 @@ int main(int argc, char** argv) {
     SavePaintersPicture(folder);
     SaveLookAndFeelPicture(folder);
     SaveScrollBarsPicture(folder);
+    SavePopupFramesPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars"})
+  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "controls/foundation/cxControls.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
+#include "tests/platform/controls/Capture.h"
 
 namespace {
 
@@ -528,6 +530,190 @@ TEST_F(cxControlsTest, TheSharedMessageWindowLivesUntilTheEnd) {
   cxControlsFinalize();
   EXPECT_FALSE(IsWindow(handle));
   EXPECT_EQ(cxMessageWindow(), nullptr);
+}
+
+TEST_F(cxControlsTest, APopupClosesWhenItLosesTheActivationAndPaintsItsFrameOnItsOwnCanvas) {
+  TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+  popup->SetBounds(50, 50, 40, 30);
+  popup->SetPopupBorderStyle(1);
+  popup->SetFrameColor(clRed);
+  popup->Show();
+  TBitmap picture;
+  CaptureClient(popup->Handle(), picture);
+  EXPECT_EQ(GetPixel(picture.DC(), 0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(picture.DC(), 39, 29), RGB(255, 0, 0));
+  EXPECT_NE(GetPixel(picture.DC(), 1, 1), RGB(255, 0, 0));
+
+  SendMessageA(popup->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_FALSE(popup->Visible());
+}
+
+TEST_F(cxControlsTest, TheSizeGripIsItsColourAndNothingElse) {
+  TOwned<TRecordingForm> form(new TRecordingForm);
+  auto* grip = new TcxSizeGrip(form.get());
+  EXPECT_EQ(grip->Color(), clBtnFace);
+  EXPECT_TRUE(grip->ControlStyle().Contains(csNoDesignVisible));
+  grip->SetColor(static_cast<TColor>(RGB(10, 200, 30)));
+  grip->SetBounds(0, 0, 17, 17);
+  grip->SetParent(form.get());
+  TBitmap picture;
+  CaptureClient(grip->Handle(), picture);
+  int others = 0;
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 17; ++x) others += GetPixel(picture.DC(), x, y) != RGB(10, 200, 30);
+  EXPECT_EQ(others, 0);
+}
+
+// A menu of the library's own kind, told apart by the interface alone.
+class TCustomMenu : public TComponent, public IcxPopupMenu {
+ public:
+  TCustomMenu(std::vector<std::string>& log) : TComponent(nullptr), FLog(log) {}
+  bool IsShortCut(const TMessage& message) override {
+    FLog.push_back("asked " + std::to_string(KeyCode(message)));
+    return true;
+  }
+  void Popup(int x, int y) override { FLog.push_back("custom " + std::to_string(x) + "," + std::to_string(y)); }
+
+ private:
+  std::vector<std::string>& FLog;
+};
+
+TEST_F(cxControlsTest, PopupMenusOpenThroughTheirInterfaceOrWhenTheyOpenByThemselves) {
+  std::vector<std::string> log;
+  TOwned<TComponent> caller(new TComponent(nullptr));
+  TOwned<TCustomMenu> custom(new TCustomMenu(log));
+  TOwned<TPopupMenu> automatic(new TPopupMenu(nullptr));
+  TOwned<TPopupMenu> manual(new TPopupMenu(nullptr));
+  TOwned<TComponent> other(new TComponent(nullptr));
+  automatic->SetName("automatic");
+  manual->SetName("manual");
+  EXPECT_TRUE(manual->AutoPopup());
+  manual->SetAutoPopup(false);
+  TPopupMenu::SetPopupHandler([&](TPopupMenu& menu, int x, int y) {
+    log.push_back(menu.Name() + " " + std::to_string(x) + "," + std::to_string(y));
+  });
+  const struct {
+    const char* Name;
+    TComponent* Menu;
+    bool Shown;
+    std::vector<std::string> Log;
+  } cases[] = {
+      {"interface", custom.get(), true, {"custom 30,40"}},
+      {"opens by itself", automatic.get(), true, {"automatic 30,40"}},
+      {"opens only when asked", manual.get(), false, {}},
+      {"no menu at all", other.get(), false, {}},
+      {"nothing", nullptr, false, {}},
+  };
+  for (const auto& c : cases) {
+    log.clear();
+    EXPECT_EQ(ShowPopupMenu(caller.get(), c.Menu, 30, 40), c.Shown) << c.Name;
+    EXPECT_EQ(log, c.Log) << c.Name;
+  }
+  TPopupMenu::SetPopupHandler(nullptr);
+  EXPECT_EQ(automatic->PopupComponent(), caller.get());
+  EXPECT_EQ(manual->PopupComponent(), nullptr);
+  caller.reset();
+  EXPECT_EQ(automatic->PopupComponent(), nullptr) << "forgotten when it goes";
+}
+
+TMenuItem* AddItem(TMenuItem& parent, const std::string& caption, TShortCut shortCut,
+                   std::vector<std::string>& clicks) {
+  auto* item = new TMenuItem(&parent);
+  item->SetCaption(caption);
+  item->SetShortCut(shortCut);
+  item->SetOnClick([&clicks, caption](TObject*) { clicks.push_back(caption); });
+  parent.Add(item);
+  return item;
+}
+
+void SetControlKey(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+TEST_F(cxControlsTest, AKeyIsAPopupMenusShortCutWhenAnEnabledItemHasIt) {
+  std::vector<std::string> clicks;
+  TOwned<TPopupMenu> menu(new TPopupMenu(nullptr));
+  AddItem(menu->Items(), "Copy", scCtrl | 'C', clicks);
+  AddItem(menu->Items(), "Delete", VK_DELETE, clicks);
+  AddItem(menu->Items(), "Off", scCtrl | 'O', clicks)->SetEnabled(false);
+  TMenuItem* more = AddItem(menu->Items(), "More", scNone, clicks);
+  AddItem(*more, "Nested", scCtrl | 'N', clicks);
+  AddItem(*more, "Hidden", scCtrl | 'H', clicks);
+  constexpr LPARAM kAltDown = 0x20000000;
+  const struct {
+    const char* Name;
+    UINT Msg;
+    WORD Key;
+    bool Ctrl;
+    LPARAM KeyData;
+    const char* Clicked;  // nullptr: not a shortcut
+  } cases[] = {
+      {"ctrl+C", WM_KEYDOWN, 'C', true, 0, "Copy"},
+      {"C alone", WM_KEYDOWN, 'C', false, 0, nullptr},
+      {"ctrl+alt+C", WM_SYSKEYDOWN, 'C', true, kAltDown, nullptr},
+      {"delete", WM_KEYDOWN, VK_DELETE, false, 0, "Delete"},
+      {"delete as the control sees it", CN_KEYDOWN, VK_DELETE, false, 0, "Delete"},
+      {"ctrl+delete", WM_KEYDOWN, VK_DELETE, true, 0, nullptr},
+      {"disabled item", WM_KEYDOWN, 'O', true, 0, nullptr},
+      {"in a submenu", WM_KEYDOWN, 'N', true, 0, "Nested"},
+  };
+  for (const auto& c : cases) {
+    clicks.clear();
+    SetControlKey(c.Ctrl);
+    const TMessage message{c.Msg, c.Key, c.KeyData, 0};
+    EXPECT_EQ(IsPopupMenuShortCut(menu.get(), message), c.Clicked != nullptr) << c.Name;
+    EXPECT_EQ(clicks, c.Clicked ? std::vector<std::string>{c.Clicked} : std::vector<std::string>{}) << c.Name;
+  }
+  clicks.clear();
+  more->SetEnabled(false);
+  SetControlKey(true);
+  EXPECT_FALSE(IsPopupMenuShortCut(menu.get(), TMessage{WM_KEYDOWN, 'H', 0, 0})) << "behind a disabled submenu";
+  SetControlKey(false);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(cxControlsTest, OnlyMenusWithItemsOrTheInterfaceAreAskedForShortCuts) {
+  std::vector<std::string> log;
+  TOwned<TPopupMenu> empty(new TPopupMenu(nullptr));
+  TOwned<TCustomMenu> custom(new TCustomMenu(log));
+  const TMessage message{WM_KEYDOWN, VK_DELETE, 0, 0};
+  EXPECT_FALSE(IsPopupMenuShortCut(empty.get(), message));
+  EXPECT_FALSE(IsPopupMenuShortCut(nullptr, message));
+  EXPECT_TRUE(IsPopupMenuShortCut(custom.get(), message));
+  EXPECT_EQ(log, (std::vector<std::string>{"asked " + std::to_string(VK_DELETE)}));
+}
+
+TEST_F(cxControlsTest, OnlyComponentsInDesignModeTellTheDesigner) {
+  std::vector<TComponent*> told;
+  SetDesignerModifiedHook([&](TComponent& component) { told.push_back(&component); });
+  TOwned<TComponent> running(new TComponent(nullptr));
+  TOwned<TComponent> designed(new TComponent(nullptr));
+  designed->SetDesigning(true);
+  SetDesignerModified(running.get());
+  SetDesignerModified(designed.get());
+  SetDesignerModified(nullptr);
+  SetDesignerModifiedHook(nullptr);
+  EXPECT_EQ(told, (std::vector<TComponent*>{designed.get()}));
+}
+
+TEST_F(cxControlsTest, TheLibrarysMessageIsRegisteredUnderItsName) {
+  EXPECT_GE(cxControlsMessageID(), 0xC000u);
+  EXPECT_EQ(cxControlsMessageID(), RegisterWindowMessageA("{B2CE3777-44D8-4998-9701-47BBBC10B656}"));
+}
+
+TEST(cxControlsRoutinesTest, ArrowsTradePlacesOnlyWhereTextReadsRightToLeft) {
+  const struct {
+    WORD Key;
+    bool RightToLeft;
+    WORD Expected;
+  } cases[] = {
+      {VK_LEFT, false, VK_LEFT}, {VK_RIGHT, false, VK_RIGHT}, {VK_LEFT, true, VK_RIGHT},
+      {VK_RIGHT, true, VK_LEFT}, {VK_UP, true, VK_UP},        {'A', true, 'A'},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TranslateKey(c.Key, c.RightToLeft), c.Expected) << c.Key << c.RightToLeft;
 }
 
 }  // namespace
