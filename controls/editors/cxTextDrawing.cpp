@@ -189,8 +189,7 @@ TcxTextRow TcxRowBreaker::MakeRow(bool last) {
   row.TextHeight = extent.Height;
   row.StartOffset = FPosition;
   FPosition += length;
-  while (SkipByte(FParams.BreakChar)) {
-  }
+  while (SkipByte(FParams.BreakChar)) continue;
   SkipByte(kTab);
   const bool skippedCR = SkipByte(kCR);
   SkipByte(kLF);
@@ -250,6 +249,7 @@ void InitTextParams(TcxTextMeasurer& measurer, uint32_t flags, TcxTextParams& pa
   params.Reserved1 = (flags & TF_RESERVED1) != 0;
   params.ClampLeft = (flags & TF_CLAMP_LEFT) != 0;
   params.ClampTop = (flags & TF_CLAMP_TOP) != 0;
+  // Far-East text seldom has blanks to break at: an overlong run is cut anywhere.
   params.CharBreak = (flags & TF_CHARBREAK) != 0 || measurer.FarEastLocale();
   params.Reserved2 = (flags & TF_RESERVED2) != 0;
   params.NoMeasureSingleLine = (flags & TF_NO_MEASURE_SINGLELINE) != 0;
