@@ -42,6 +42,9 @@ class TCanvas {
   void SetHandle(HDC dc);
   // The context to draw on, made when the canvas has none and knows how.
   HDC RequiredHandle() { return RequireHandle(); }
+  // The context with the canvas's font selected, for code that measures and
+  // draws text on the context itself.
+  HDC RequiredFontHandle() { return RequireFont(); }
 
   TFont& Font() { return FFont; }
   TBrush& Brush() { return FBrush; }

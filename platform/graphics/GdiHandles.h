@@ -95,3 +95,20 @@ class TPaintDC {
   HWND FWindow;
   PAINTSTRUCT FPaint{};
 };
+
+// Keeps a device context's clip region and puts it back when it ends, so
+// that clipping added meanwhile goes away. A context that had no clip region
+// gets none back, not an empty one, which would hide everything.
+class TSavedClipRegion {
+ public:
+  explicit TSavedClipRegion(HDC dc) : FDC(dc), FRegion(CreateRectRgn(0, 0, 0, 0)) {
+    if (GetClipRgn(dc, FRegion.Get()) != 1) FRegion.Reset();
+  }
+  ~TSavedClipRegion() { SelectClipRgn(FDC, FRegion.Get()); }
+  TSavedClipRegion(const TSavedClipRegion&) = delete;
+  TSavedClipRegion& operator=(const TSavedClipRegion&) = delete;
+
+ private:
+  HDC FDC;
+  TGdiObject<HRGN> FRegion;
+};

@@ -431,6 +431,8 @@ void SaveScrollBarsPicture(const std::string& folder) {
     }
   }
   picture.SaveToFile(folder + "\\scrollbars.bmp");
+}
+
 void SavePopupFramesPicture(const std::string& folder) {
   constexpr int kFrameWidth = 90;
   constexpr int kFrameHeight = 50;
