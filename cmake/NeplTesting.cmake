@@ -28,7 +28,11 @@ function(nepl_test name)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  # A program that dies mid-run may still exit with 0 under Wine (a stack
+  # overflow does), so a test passes only when GoogleTest says it finished.
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\."
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
   if(NEPL_WINDOWS)
     list(APPEND ARG_RESOURCE_LOCK desktop)
   endif()

@@ -2,25 +2,13 @@
 
 #include "platform/graphics/Colors.h"
 
-namespace {
-
-// What the class library's CanFocus asks: the control and every parent up to
-// the top are visible and enabled.
-bool CanFocus(const TControl* control) {
-  for (; control; control = control->Parent()) {
-    if (!control->Visible() || !control->Enabled()) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 TcxControlScrollBar::TcxControlScrollBar(TWinControl* owner, TcxLookAndFeel* ownerLookAndFeel) : TcxScrollBar(owner) {
   SetColor(clBtnFace);
   TControlStyle style = ControlStyle();
   style.Exclude(csFramed);
   style.Include(csNoDesignVisible);
   SetControlStyle(style);
+  SetTabStop(false);
   SetVisible(false);
   LookAndFeel().SetMasterLookAndFeel(ownerLookAndFeel);
 }
@@ -32,10 +20,8 @@ void TcxControlScrollBar::ApplyData() {
     SetLargeChange(FData.LargeChange);
   }
   SetEnabled(FData.Enabled);
-  if (Visible() != FData.Visible) {
-    SetVisible(FData.Visible);
-    Perform(CM_SHOWINGCHANGED);
-  }
+  // Showing or hiding announces itself (CM_SHOWINGCHANGED) to the bar.
+  if (Visible() != FData.Visible) SetVisible(FData.Visible);
 }
 
 void TcxControlScrollBar::ShowDisabled() {
@@ -46,7 +32,7 @@ void TcxControlScrollBar::ShowDisabled() {
 bool TcxControlScrollBar::ParentTakesFocus() {
   if (auto* decider = dynamic_cast<IcxFocusWhenChildIsClicked*>(Parent()))
     return decider->FocusWhenChildIsClicked(this);
-  return CanFocus(Parent());
+  return Parent()->CanFocus();
 }
 
 void TcxControlScrollBar::FocusParent() {
