@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "controls/foundation/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/Screen.h"
@@ -558,6 +559,7 @@ void cxControlsInitialize() {
   if (GetVersionExA(&version))
     gSystemVersion = SystemVersionFlags(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
   LoadCursors();
+  GroupDescendentsWith(TcxControlChildComponent::StaticClass(), TControl::StaticClass());
   if (User32Library().Load("USER32")) {
     User32Library().Bind("MonitorFromPoint", cxMonitorApi().MonitorFromPoint);
     User32Library().Bind("GetMonitorInfoA", cxMonitorApi().GetMonitorInfoA);

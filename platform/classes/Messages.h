@@ -153,6 +153,12 @@ HWND SetCursorWindow(const TMessage& message);
 WORD ScrollCode(const TMessage& message);
 // The new client size of WM_SIZE.
 SIZE ClientSizeOf(const TMessage& message);
+// The object a component message names in lParam (the control the pointer
+// met for CM_MOUSEENTER and CM_MOUSELEAVE), or `self` when it names none.
+template <class T>
+T* MessageObject(const TMessage& message, T* self) {
+  return message.LParam ? reinterpret_cast<T*>(message.LParam) : self;
+}
 // The pointer to a structure the message carries in lParam.
 template <class T>
 T& MessageRecord(const TMessage& message) {

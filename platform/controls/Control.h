@@ -85,6 +85,9 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // The names a form uses for alignments.
 const TIdentMap& AlignIdents();
 
+// What a scroll asks for, numbered as the SB_ codes of WM_HSCROLL and WM_VSCROLL.
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+
 // What a control class does by nature.
 enum TControlStyleFlag {
   csAcceptsControls,

@@ -1,0 +1,416 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/foundation/cxControlsControl.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/Mouse.h"
+#include "platform/controls/Screen.h"
+#include "tests/controls/foundation/FoundationFixture.h"
+
+namespace {
+
+bool gCtrlDown = false;
+SHORT WINAPI FakeGetKeyState(int key) { return key == VK_CONTROL && gCtrlDown ? SHORT(0x8000) : SHORT(0); }
+
+POINT gCursor{};
+BOOL WINAPI FakeGetCursorPos(LPPOINT point) {
+  *point = gCursor;
+  return TRUE;
+}
+
+unsigned gWheelLines = 3;
+unsigned FakeWheelScrollLines() { return gWheelLines; }
+
+// Records what the drag-and-drop asks of its object.
+class TRecordingDragObject : public TcxDragAndDropObject {
+ public:
+  TRecordingDragObject(TcxControl& control, std::vector<std::string>& log) : TcxDragAndDropObject(control), FLog(log) {}
+  bool GetImmediateStart() override { return ImmediateStart; }
+  bool ImmediateStart = false;
+
+ protected:
+  void BeginDragAndDrop() override { FLog.push_back("begin"); }
+  void DragAndDrop(POINT point, bool& accepted) override {
+    FLog.push_back("drag " + std::to_string(point.x));
+    TcxDragAndDropObject::DragAndDrop(point, accepted);
+  }
+  void EndDragAndDrop(bool accepted) override { FLog.push_back(accepted ? "drop" : "cancel"); }
+
+ private:
+  std::vector<std::string>& FLog;
+};
+
+class TTestControl : public TcxControl {
+ public:
+  explicit TTestControl(TComponent* owner) : TcxControl(owner) {
+    SetDragAndDropObjectClass([this](TcxControl& control) {
+      auto object = std::make_unique<TRecordingDragObject>(control, Log);
+      object->ImmediateStart = ImmediateStart;
+      return object;
+    });
+  }
+
+  std::vector<std::string> Log;
+  bool StartsDrag = false;
+  bool ImmediateStart = false;
+  int WheelKind = 0;
+  bool FreeOnFocusChanged = false;
+  bool FreeOnBeforeMouseDown = false;
+  TCursor CurrentCursor = crDefault;
+
+  using TcxControl::CanDrag;
+
+ protected:
+  bool StartDragAndDrop(POINT) override { return StartsDrag; }
+  TCursor GetCurrentCursor(int x, int y) override {
+    return CurrentCursor != crDefault ? CurrentCursor : TcxControl::GetCurrentCursor(x, y);
+  }
+  int GetMouseWheelScrollingKind() override { return WheelKind; }
+  bool CanScrollByDirection(TcxDirection) override { return true; }
+  void Scroll(TScrollBarKind kind, TScrollCode code, int&) override {
+    Log.push_back(std::string(kind == sbHorizontal ? "h" : "v") + " " + std::to_string(code));
+  }
+  void FocusChanged() override {
+    TcxControl::FocusChanged();
+    if (FreeOnFocusChanged && Focused()) Free();
+  }
+  void BeforeMouseDown(TMouseButton, TShiftState, int, int) override {
+    Log.push_back("before mouse down");
+    if (FreeOnBeforeMouseDown) Free();
+  }
+  void ColorChanged() override { Log.push_back("color"); }
+  void TextChanged() override { Log.push_back("text"); }
+  void VisibleChanged() override { Log.push_back("visible"); }
+};
+
+class TListener : public IcxFontListener {
+ public:
+  void Changed(TObject* sender, TFont& font) override {
+    Sender = sender;
+    Size = font.Size();
+  }
+  TObject* Sender = nullptr;
+  int Size = 0;
+};
+
+class cxControlsControlTest : public FoundationTest {
+ protected:
+  void SetUp() override {
+    FoundationTest::SetUp();
+    cxInputApi().GetKeyState = FakeGetKeyState;
+    cxInputApi().GetCursorPos = FakeGetCursorPos;
+    cxWheelApi().WheelScrollLines = FakeWheelScrollLines;
+    Mouse().SetDragThreshold(4);
+    gCtrlDown = false;
+    gWheelLines = 3;
+    Form.reset(new TForm(nullptr));
+    Form->SetBounds(100, 100, 300, 200);
+    Control = new TTestControl(Form.get());
+    Control->SetBounds(10, 10, 100, 80);
+    Control->SetParent(Form.get());
+    Form->Show();
+    TPopupMenu::SetPopupHandler([this](TPopupMenu&, int x, int y) { Popups.push_back(POINT{x, y}); });
+  }
+  void TearDown() override {
+    TPopupMenu::SetPopupHandler(nullptr);
+    Form.reset();
+    cxInputApi() = {};
+    cxWheelApi() = {};
+    Mouse().SetDragThreshold(0);
+    Screen().SetCursor(crDefault);
+  }
+
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(Control->Handle(), message, wParam, lParam);
+  }
+  LRESULT SendMouse(UINT message, int x, int y) {
+    return Send(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+  }
+  LRESULT Wheel(int delta) {
+    const POINT at = Control->ClientToScreen(POINT{5, 5});
+    return Send(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y));
+  }
+
+  TOwned<TForm> Form;
+  TTestControl* Control = nullptr;
+  std::vector<POINT> Popups;
+};
+
+TEST_F(cxControlsControlTest, AClickFocusesTheControlUnlessItShouldNot) {
+  struct TCase {
+    const char* Name;
+    bool FocusOnClick;
+    UINT Message;
+    bool Focused;
+  };
+  const TCase cases[] = {
+      {"a click", true, WM_LBUTTONDOWN, true},
+      {"a right click", true, WM_RBUTTONDOWN, true},
+      {"focus on click off", false, WM_LBUTTONDOWN, false},
+      {"a double click", true, WM_LBUTTONDBLCLK, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    ::SetFocus(Form->Handle());
+    Control->SetFocusOnClick(c.FocusOnClick);
+    SendMouse(c.Message, 20, 20);
+    SendMouse(WM_LBUTTONUP, 20, 20);
+    EXPECT_EQ(Control->Focused(), c.Focused);
+    EXPECT_EQ(Control->MouseDownPos().x, 20);
+  }
+}
+
+TEST_F(cxControlsControlTest, AHandlerThatFreesTheControlStopsThePress) {
+  struct TCase {
+    const char* Name;
+    bool FreeOnFocus;
+  };
+  for (const TCase& c : {TCase{"while it takes the focus", true}, TCase{"before the press event", false}}) {
+    SCOPED_TRACE(c.Name);
+    ::SetFocus(Form->Handle());
+    bool pressEvent = false;
+    auto* control = new TTestControl(Form.get());
+    control->SetBounds(0, 100, 50, 50);
+    control->SetParent(Form.get());
+    control->FreeOnFocusChanged = c.FreeOnFocus;
+    control->FreeOnBeforeMouseDown = !c.FreeOnFocus;
+    control->SetOnMouseDown([&](TObject*, TMouseButton, TShiftState, int, int) { pressEvent = true; });
+    const HWND window = control->Handle();
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(pressEvent);
+    EXPECT_EQ(Form->ControlCount(), 1);
+  }
+}
+
+TEST_F(cxControlsControlTest, TheDialogCodeWantsTheKeysTheControlAsksFor) {
+  struct TCase {
+    TcxKeys Keys;
+    bool Ctrl;
+    LRESULT Code;
+  };
+  const TCase cases[] = {
+      {TcxKeys{}, false, 0},
+      {TcxKeys{kAll}, false, DLGC_WANTALLKEYS},
+      {TcxKeys{kArrows, kChars}, false, DLGC_WANTARROWS | DLGC_WANTCHARS},
+      {TcxKeys{kTab}, false, DLGC_WANTTAB},
+      {TcxKeys{kTab}, true, 0},
+      {TcxKeys{kAll, kArrows, kChars, kTab}, true, DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS},
+  };
+  for (const TCase& c : cases) {
+    gCtrlDown = c.Ctrl;
+    Control->SetKeys(c.Keys);
+    EXPECT_EQ(Send(WM_GETDLGCODE), c.Code);
+  }
+}
+
+TEST_F(cxControlsControlTest, TheWheelScrollsLineByLineOrAPageAtATime) {
+  struct TCase {
+    const char* Name;
+    int Kind;
+    unsigned Lines;
+    int Delta;
+    LRESULT Handled;
+    std::vector<std::string> Scrolls;
+  };
+  const std::string up = "v " + std::to_string(scLineUp);
+  const std::string right = "h " + std::to_string(scLineDown);
+  const TCase cases[] = {
+      {"no scrolling kind", 0, 3, 120, 0, {}},
+      {"vertical, up", 2, 3, 120, 1, {up, up, up}},
+      {"horizontal, right", 1, 1, -120, 1, {right}},
+      {"no lines", 2, 0, -120, 1, {}},
+      {"a screen at a time", 2, cxWheelPageScroll, -120, 1, {"v " + std::to_string(scPageDown)}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Control->Log.clear();
+    Control->WheelKind = c.Kind;
+    gWheelLines = c.Lines;
+    EXPECT_EQ(Wheel(c.Delta), c.Handled);
+    EXPECT_EQ(Control->Log, c.Scrolls);
+  }
+}
+
+TEST_F(cxControlsControlTest, AWheelHandlerThatTakesTheWheelStopsTheScrolling) {
+  Control->WheelKind = 2;
+  Control->SetOnMouseWheel([](TObject*, TShiftState, int, POINT, bool& handled) { handled = true; });
+  EXPECT_EQ(Wheel(120), 1);
+  EXPECT_TRUE(Control->Log.empty());
+}
+
+TEST_F(cxControlsControlTest, ADragArmsOnPressStartsBeyondTheThresholdAndDropsOnRelease) {
+  Control->StartsDrag = true;
+  SendMouse(WM_LBUTTONDOWN, 20, 20);
+  EXPECT_EQ(Control->DragAndDropState(), 1);
+  SendMouse(WM_MOUSEMOVE, 23, 23);
+  EXPECT_EQ(Control->DragAndDropState(), 1) << "within the threshold";
+  SendMouse(WM_MOUSEMOVE, 24, 20);
+  EXPECT_EQ(Control->DragAndDropState(), 2);
+  EXPECT_TRUE(Control->MouseCapture());
+  EXPECT_EQ(Screen().Cursor(), crcxNoDrop);
+  SendMouse(WM_LBUTTONUP, 30, 20);
+  EXPECT_EQ(Control->DragAndDropState(), 0);
+  EXPECT_FALSE(Control->MouseCapture());
+  EXPECT_EQ(Screen().Cursor(), crDefault);
+  EXPECT_EQ(Control->Log, (std::vector<std::string>{"before mouse down", "begin", "drag 24", "drop"}));
+}
+
+TEST_F(cxControlsControlTest, EscapeCancelsADragAndTheKeysServeTheDragMeanwhile) {
+  Control->StartsDrag = true;
+  Control->ImmediateStart = true;
+  SendMouse(WM_LBUTTONDOWN, 20, 20);
+  EXPECT_EQ(Control->DragAndDropState(), 2) << "an immediate start";
+  EXPECT_EQ(Control->Perform(CN_KEYDOWN, 'A'), 1);
+  EXPECT_EQ(Control->DragAndDropState(), 2);
+  EXPECT_EQ(Control->Perform(CN_KEYDOWN, VK_ESCAPE), 1);
+  EXPECT_EQ(Control->DragAndDropState(), 0);
+  EXPECT_EQ(Control->Log.back(), "cancel");
+  EXPECT_EQ(Control->Perform(CN_KEYDOWN, 'A'), 0) << "after the drag, keys are the dialog's again";
+}
+
+TEST_F(cxControlsControlTest, APressThatArmsNoDragEndsAPendingOne) {
+  struct TCase {
+    const char* Name;
+    UINT Message;
+    bool StartsDrag;
+  };
+  const TCase cases[] = {
+      {"a double click", WM_LBUTTONDBLCLK, true},
+      {"the right button", WM_RBUTTONDOWN, true},
+      {"a press the control refuses", WM_LBUTTONDOWN, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Control->StartsDrag = true;
+    SendMouse(WM_LBUTTONDOWN, 20, 20);
+    ASSERT_EQ(Control->DragAndDropState(), 1);
+    Control->StartsDrag = c.StartsDrag;
+    SendMouse(c.Message, 20, 20);
+    EXPECT_EQ(Control->DragAndDropState(), 0);
+    EXPECT_TRUE(Control->CanDrag());
+    SendMouse(WM_LBUTTONUP, 20, 20);
+  }
+}
+
+TEST_F(cxControlsControlTest, CancelModeEndsADragUnaccepted) {
+  Control->StartsDrag = true;
+  Control->ImmediateStart = true;
+  SendMouse(WM_LBUTTONDOWN, 20, 20);
+  Send(WM_CANCELMODE);
+  EXPECT_EQ(Control->DragAndDropState(), 0);
+  EXPECT_EQ(Control->Log.back(), "cancel");
+  EXPECT_FALSE(Control->IsMouseDown());
+}
+
+TEST_F(cxControlsControlTest, TheContextMenuShowsInTheClientAreaOrAtItsCornerForTheKeyboard) {
+  auto* menu = new TPopupMenu(Form.get());
+  Control->SetPopupMenu(menu);
+  const POINT origin = Control->ClientToScreen(POINT{0, 0});
+  struct TCase {
+    const char* Name;
+    POINT At;
+    std::vector<POINT> Shown;
+  };
+  const TCase cases[] = {
+      {"the menu key", {-1, -1}, {origin}},
+      {"a click inside", {origin.x + 30, origin.y + 40}, {{origin.x + 30, origin.y + 40}}},
+      {"a click outside the client bounds", {origin.x + 100, origin.y + 40}, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Popups.clear();
+    Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control->Handle()), MAKELPARAM(c.At.x, c.At.y));
+    ASSERT_EQ(Popups.size(), c.Shown.size());
+    for (size_t i = 0; i < Popups.size(); ++i) {
+      EXPECT_EQ(Popups[i].x, c.Shown[i].x);
+      EXPECT_EQ(Popups[i].y, c.Shown[i].y);
+    }
+  }
+}
+
+TEST_F(cxControlsControlTest, TheContextMenuGivesWayToTheEventAndGoesWithItsMenu) {
+  auto* menu = new TPopupMenu(Form.get());
+  Control->SetPopupMenu(menu);
+  Control->SetOnContextPopup([](TObject*, POINT, bool& handled) { handled = true; });
+  Send(WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
+  EXPECT_TRUE(Popups.empty());
+  menu->Free();
+  EXPECT_EQ(Control->PopupMenu(), nullptr);
+  Control->SetPopupMenu(Form.get());
+  EXPECT_EQ(Control->PopupMenu(), nullptr) << "a form is no popup menu";
+}
+
+TEST_F(cxControlsControlTest, ComponentMessagesBecomeTheNotifications) {
+  TListener listener;
+  Control->AddFontListener(&listener);
+  Control->SetColor(clRed);
+  Control->SetCaption("x");
+  Control->SetVisible(false);
+  Control->Font().SetSize(14);
+  EXPECT_EQ(Control->Log, (std::vector<std::string>{"color", "text", "visible"}));
+  EXPECT_EQ(listener.Sender, Control);
+  EXPECT_EQ(listener.Size, 14);
+  Control->RemoveFontListener(&listener);
+  Control->Font().SetSize(9);
+  EXPECT_EQ(listener.Size, 14);
+}
+
+TEST_F(cxControlsControlTest, TheControlsOwnCursorLeavesTheDefaultCursorAlone) {
+  Control->SetCursor(crHandPoint);
+  EXPECT_EQ(Control->DefaultCursor(), crHandPoint);
+  Control->CurrentCursor = crHSplit;
+  SendMouse(WM_MOUSEMOVE, 5, 5);
+  EXPECT_EQ(Control->Cursor(), crHSplit);
+  EXPECT_EQ(Control->DefaultCursor(), crHandPoint);
+  Control->CurrentCursor = crDefault;
+  SendMouse(WM_MOUSEMOVE, 6, 5);
+  EXPECT_EQ(Control->Cursor(), crHandPoint);
+}
+
+TEST_F(cxControlsControlTest, EnterAndLeaveReachTheirEvents) {
+  std::vector<std::string> events;
+  Control->SetOnMouseEnter([&](TObject*) { events.push_back("enter"); });
+  Control->SetOnMouseLeave([&](TObject*) { events.push_back("leave"); });
+  Control->Perform(CM_MOUSEENTER);
+  Control->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
+}
+
+TEST_F(cxControlsControlTest, ADefaultBorderNarrowsTheClientBounds) {
+  const RECT whole = Control->GetClientBounds();
+  Control->SetBorderStyle(cxcbsDefault);
+  const int border = Control->GetBorderSize();
+  const RECT client = Control->GetClientBounds();
+  EXPECT_GT(border, 0);
+  EXPECT_EQ(client.left, whole.left + border);
+  EXPECT_EQ(client.bottom, whole.bottom - border);
+  Control->SetStoredBounds(RECT{5, 5, 50, 40});
+  EXPECT_EQ(Control->GetClientBounds().right, 50 - border);
+}
+
+TEST_F(cxControlsControlTest, ChildComponentsTellTheirControl) {
+  struct TWatchingControl : TcxControl {
+    using TcxControl::TcxControl;
+    void AddChildComponent(TcxControlChildComponent*) override { ++Added; }
+    void RemoveChildComponent(TcxControlChildComponent*) override { ++Removed; }
+    int Added = 0;
+    int Removed = 0;
+  };
+  auto* control = new TWatchingControl(Form.get());
+  auto* owned = TcxControlChildComponent::CreateEx<TcxControlChildComponent>(control, true);
+  EXPECT_EQ(owned->Owner(), Form.get());
+  EXPECT_TRUE(owned->HasParent());
+  owned->SetParentComponent(control);
+  EXPECT_EQ(control->Added, 1);
+  TOwned<TcxControlChildComponent> unowned(
+      TcxControlChildComponent::CreateEx<TcxControlChildComponent>(control, false));
+  EXPECT_EQ(unowned->Owner(), nullptr);
+  unowned.reset();
+  EXPECT_EQ(control->Removed, 1);
+}
+
+}  // namespace
