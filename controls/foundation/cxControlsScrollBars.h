@@ -7,7 +7,7 @@
 // The control owns the bars and an update state; it implements
 // TcxScrollBarsHost and calls UpdateScrollBars whenever its bounds or
 // content change.
-#include "platform/controls/Form.h"
+#include "platform/controls/Control.h"
 
 // The values a bar takes at the next update.
 struct TcxScrollBarData {
@@ -35,8 +35,8 @@ bool ScrollBarsInclude(int scrollBars, TScrollBarKind kind);
 // position before the start) needs no bar, which is then hidden when
 // `allowHide`, else shown disabled. A kind the ScrollBars setting leaves out
 // is never shown.
-void SetScrollBarInfo(TcxScrollBarData& data, TScrollBarKind kind, int scrollBars, int min, int max, int step,
-                      int page, int position, bool allowShow, bool allowHide);
+void SetScrollBarInfo(TcxScrollBarData& data, TScrollBarKind kind, int scrollBars, int min, int max, int step, int page,
+                      int position, bool allowShow, bool allowHide);
 
 // The bookkeeping of the updates; the control keeps one and never touches it
 // but through the functions below.

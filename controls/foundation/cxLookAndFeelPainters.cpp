@@ -840,6 +840,11 @@ const TBitmap& cxScrollBarPatternBitmap(bool pressed) {
   return *gPatternBitmaps[pressed ? 1 : 0];
 }
 
+void cxRefreshScrollBarPatternBitmaps() {
+  gPatternBitmaps[0].reset();
+  gPatternBitmaps[1].reset();
+}
+
 void cxLookAndFeelPaintersInitialize() {
   if (!gUnit.Enter()) return;
   gExtendedStylePainters = std::make_unique<TcxExtendedStylePainters>();

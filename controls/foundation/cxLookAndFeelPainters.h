@@ -677,6 +677,8 @@ TcxExtendedStylePainters* GetExtendedStylePainters();
 
 // The 8 x 8 page-area patterns of scroll bars: face and highlight, or black and dark shadow.
 const TBitmap& cxScrollBarPatternBitmap(bool pressed);
+// Lets the patterns go, so that the next use makes them in the system colours of then.
+void cxRefreshScrollBarPatternBitmaps();
 
 void cxLookAndFeelPaintersInitialize();
 void cxLookAndFeelPaintersFinalize();

@@ -18,6 +18,11 @@ const TIdentMap& AlignIdents() {
   return idents;
 }
 
+const TIdentMap& ScrollBarKindIdents() {
+  static const TIdentMap idents = {{sbHorizontal, "sbHorizontal"}, {sbVertical, "sbVertical"}};
+  return idents;
+}
+
 TClass TSizeConstraints::StaticClass() {
   static const TMetaClass metaClass =
       TClassBuilder<TSizeConstraints>("TSizeConstraints", TPersistent::StaticClass())

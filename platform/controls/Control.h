@@ -85,8 +85,13 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // The names a form uses for alignments.
 const TIdentMap& AlignIdents();
 
+// The direction of a scroll bar.
+enum TScrollBarKind { sbHorizontal, sbVertical };
+const TIdentMap& ScrollBarKindIdents();
 // What a scroll asks for, numbered as the SB_ codes of WM_HSCROLL and WM_VSCROLL.
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+// The step of a line or a page, 1 to 32767.
+using TScrollBarInc = int;
 
 // What a control class does by nature.
 enum TControlStyleFlag {
@@ -118,6 +123,8 @@ using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, POINT MousePos, bool& Handled)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, POINT MousePos, bool& Handled)>;
+// The handler may move the position the scroll ends at.
+using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 
 class TControl : public TComponent {
  public:

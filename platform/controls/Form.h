@@ -28,7 +28,6 @@ enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
-enum TScrollBarKind { sbHorizontal, sbVertical };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 

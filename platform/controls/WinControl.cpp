@@ -248,6 +248,8 @@ void TWinControl::WndProc(TMessage& message) {
       FBrush.SetColor(Color());
       NotifyControls(CM_PARENTCOLORCHANGED);
       break;
+    case CM_CTL3DCHANGED: NotifyControls(CM_PARENTCTL3DCHANGED); break;
+    case CM_PARENTCTL3DCHANGED: TakeParentCtl3D(); break;
   }
   TControl::WndProc(message);
 }
@@ -415,6 +417,25 @@ bool TWinControl::ReflectNotification(TMessage& message) {
 
 void TWinControl::NotifyControls(UINT msg) {
   for (TControl* control : std::vector<TControl*>(FControls)) control->Perform(msg);
+}
+
+void TWinControl::SetCtl3D(bool value) {
+  FParentCtl3D = false;
+  if (FCtl3D == value) return;
+  FCtl3D = value;
+  Perform(CM_CTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  if (FParentCtl3D == value) return;
+  FParentCtl3D = value;
+  TakeParentCtl3D();
+}
+
+void TWinControl::TakeParentCtl3D() {
+  if (!FParentCtl3D || !Parent() || Parent()->Ctl3D() == FCtl3D) return;
+  FCtl3D = Parent()->Ctl3D();
+  Perform(CM_CTL3DCHANGED);
 }
 
 void TWinControl::NotifyShowing() {
@@ -598,6 +619,7 @@ void TWinControl::AlignControls() {
 }
 
 void TWinControl::ParentChanged() {
+  TakeParentCtl3D();
   DestroyHandle();
   if (Parent() && Parent()->HandleAllocated()) HandleNeeded();
 }

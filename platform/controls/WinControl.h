@@ -54,6 +54,14 @@ class TWinControl : public TControl {
   bool DoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
 
+  // Whether the control draws sunken three-dimensional borders; the controls
+  // here only keep the setting, which forms still write.
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool value);
+  // Takes the parent's Ctl3D, now and whenever it changes.
+  bool ParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool value);
+
   // Offers Enter or Escape to the controls inside; true when one took it
   // (the default or cancel button).
   virtual bool DialogKey(WORD key);
@@ -134,6 +142,7 @@ class TWinControl : public TControl {
   void FocusReceived();
   void NotifyControls(UINT msg);
   void NotifyShowing();
+  void TakeParentCtl3D();
 
   void WindowPositionChanged();
   void ApplyTrackingLimits(MINMAXINFO& limits);
@@ -143,6 +152,8 @@ class TWinControl : public TControl {
   WNDPROC FDefWndProc = DefWindowProcA;
   std::vector<TControl*> FControls;
   bool FDoubleBuffered = false;
+  bool FCtl3D = true;
+  bool FParentCtl3D = true;
   TBrush FBrush;
   bool FAligning = false;
   bool FTrackingMouseLeave = false;

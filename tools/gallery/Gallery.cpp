@@ -10,6 +10,9 @@
 //                       look-and-feel that follows the root, as a controller
 //                       sets each kind and then native style, beside one
 //                       with its own kind that stays put
+//   scrollbars.bmp      the painter-drawn scroll bar of each look-and-feel
+//                       kind, horizontal and vertical: normal, hot, pressed
+//                       and disabled, then the thumb at Min, halfway and Max
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -22,9 +25,11 @@
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/cxScrollBar.h"
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
+#include "platform/controls/Form.h"
 #include "platform/graphics/Msimg32.h"
 
 namespace {
@@ -353,6 +358,78 @@ void SaveLookAndFeelPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\lookandfeel.bmp");
 }
 
+// How a bar in the scroll-bar picture is shown.
+enum TScrollBarSample { sbsNormal, sbsHot, sbsPressed, sbsDisabled, sbsAtMin, sbsHalfway, sbsAtMax };
+
+constexpr int kScrollBarLength = 110;
+constexpr int kScrollBarCell = 124;
+constexpr int kScrollBarPage = 20;
+constexpr int kScrollBarLabelWidth = 136;
+
+int SamplePosition(TScrollBarSample sample) {
+  if (sample == sbsAtMin) return 0;
+  if (sample == sbsAtMax) return 100 - kScrollBarPage;
+  return (100 - kScrollBarPage) / 2;
+}
+
+POINT CenterOf(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// A real bar on a hidden form, put in the sample's state through the mouse
+// messages a user would send, drawn at (left, top).
+void DrawScrollBarSample(TcxCanvas& canvas, TForm& form, int left, int top, TcxLookAndFeelKind kind,
+                         TScrollBarKind barKind, TScrollBarSample sample) {
+  const TOwned<TcxScrollBar> bar(new TcxScrollBar(nullptr));
+  bar->SetParent(&form);
+  bar->LookAndFeel().SetKind(kind);
+  bar->LookAndFeel().SetNativeStyle(false);
+  bar->SetKind(barKind);
+  const int thickness = GetSystemMetrics(SM_CYHSCROLL);
+  if (barKind == sbHorizontal)
+    bar->SetBounds(0, 0, kScrollBarLength, thickness);
+  else
+    bar->SetBounds(0, 0, thickness, kScrollBarLength);
+  bar->SetParams(0, 99, false, kScrollBarPage, SamplePosition(sample));
+  if (sample == sbsHot) bar->Perform(WM_MOUSEMOVE, 0, PointToLParam(CenterOf(bar->ViewInfo().ThumbRect())));
+  if (sample == sbsPressed)
+    bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(CenterOf(bar->ViewInfo().SecondArrowRect())));
+  if (sample == sbsDisabled) bar->SetEnabled(false);
+  canvas.SetWindowOrg({-left, -top});
+  bar->DrawScrollBar(canvas);
+  canvas.SetWindowOrg({0, 0});
+  bar->Perform(WM_CANCELMODE);
+}
+
+void SaveScrollBarsPicture(const std::string& folder) {
+  const char* const columns[] = {"normal", "hot", "pressed", "disabled", "thumb at Min", "halfway", "at Max"};
+  const struct {
+    const char* Label;
+    TcxLookAndFeelKind Kind;
+  } kinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+  const int horizontalRow = GetSystemMetrics(SM_CYHSCROLL) + 8;
+  const int verticalRow = kScrollBarLength + 8;
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->HandleNeeded();
+  TBitmap picture;
+  picture.SetSize(kScrollBarLabelWidth + static_cast<int>(std::size(columns)) * kScrollBarCell,
+                  kPainterHeaderHeight + static_cast<int>(std::size(kinds)) * (horizontalRow + verticalRow));
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+    Label(canvas, kScrollBarLabelWidth + column * kScrollBarCell, 2, columns[column], kScrollBarCell);
+  int top = kPainterHeaderHeight;
+  for (const auto& kind : kinds) {
+    for (const TScrollBarKind barKind : {sbHorizontal, sbVertical}) {
+      Label(canvas, 4, top, std::string(kind.Label) + (barKind == sbHorizontal ? ", horizontal" : ", vertical"),
+            kScrollBarLabelWidth);
+      for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+        DrawScrollBarSample(canvas, *form, kScrollBarLabelWidth + column * kScrollBarCell, top, kind.Kind, barKind,
+                            static_cast<TScrollBarSample>(column));
+      top += barKind == sbHorizontal ? horizontalRow : verticalRow;
+    }
+  }
+  picture.SaveToFile(folder + "\\scrollbars.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -368,12 +445,13 @@ int main(int argc, char** argv) {
     SaveOfficeColoursPicture(folder);
     SavePaintersPicture(folder);
     SaveLookAndFeelPicture(folder);
+    SaveScrollBarsPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  std::printf("%s\\canvas.bmp\n%s\\office-colours.bmp\n%s\\painters.bmp\n%s\\lookandfeel.bmp\n", folder.c_str(),
-              folder.c_str(), folder.c_str(), folder.c_str());
+  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars"})
+    std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
