@@ -21,6 +21,7 @@ TUnitGuard gUnit;
 bool gFinalized = false;
 POINT gLastCursorPos{};
 UINT_PTR gNextTimerID = 1;
+UINT gControlsMessageID = 0;
 TcxSystemVersion gSystemVersion;
 std::unique_ptr<TcxMessageWindow> gMessageWindow;
 
@@ -187,6 +188,8 @@ TcxSystemVersion SystemVersionFlags(DWORD platformId, DWORD major, DWORD minor) 
 }
 
 const TcxSystemVersion& cxSystemVersion() { return gSystemVersion; }
+
+UINT cxControlsMessageID() { return gControlsMessageID; }
 
 TcxMessageWindow::TcxMessageWindow() : FWindow([this](TMessage& message) { return WndProc(message); }) {}
 
@@ -515,21 +518,24 @@ void TcxPopupWindow::Popup() {
 void TcxPopupWindow::WndProc(TMessage& message) {
   // The owner's form keeps an active caption while its popup has the focus,
   // and loses it with the popup when another program is activated.
-  if (message.Msg == WM_ACTIVATE && LOWORD(message.WParam) != WA_INACTIVE) {
-    FPrevActiveWindow = reinterpret_cast<HWND>(message.LParam);
+  if (message.Msg == WM_ACTIVATE && !IsDeactivation(message)) {
+    FPrevActiveWindow = ActivationPartner(message);
     if (FPrevActiveWindow) SendMessageA(FPrevActiveWindow, WM_NCACTIVATE, TRUE, 0);
-  } else if (message.Msg == WM_ACTIVATEAPP && !message.WParam) {
+  } else if (message.Msg == WM_ACTIVATEAPP && !IsAppActivation(message)) {
     if (FPrevActiveWindow) SendMessageA(FPrevActiveWindow, WM_NCACTIVATE, FALSE, 0);
     CloseUp();
   }
   TForm::WndProc(message);
 }
 
-void TcxPopupWindow::PaintWindow(HDC dc) {
-  TForm::PaintWindow(dc);
-  TCanvas canvas(dc);
-  TcxCanvas cxCanvas(canvas);
-  DrawFrame(cxCanvas);
+void TcxPopupWindow::Paint() {
+  TForm::Paint();
+  DrawFrame(FCanvas);
+}
+
+void TcxPopupWindow::Deactivate() {
+  TForm::Deactivate();
+  CloseUp();
 }
 
 namespace {
@@ -559,6 +565,7 @@ void cxControlsInitialize() {
   if (GetVersionExA(&version))
     gSystemVersion = SystemVersionFlags(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
   LoadCursors();
+  gControlsMessageID = RegisterWindowMessageA("{B2CE3777-44D8-4998-9701-47BBBC10B656}");
   GroupDescendentsWith(TcxControlChildComponent::StaticClass(), TControl::StaticClass());
   if (User32Library().Load("USER32")) {
     User32Library().Bind("MonitorFromPoint", cxMonitorApi().MonitorFromPoint);

@@ -17,6 +17,7 @@
 #include "controls/foundation/cxGraphics.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/UtilWindow.h"
+#include "platform/controls/CustomControl.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/WinControl.h"
 
@@ -24,6 +25,7 @@
 struct TcxInputApi {
   BOOL(WINAPI* GetCursorPos)(LPPOINT point) = ::GetCursorPos;
   SHORT(WINAPI* GetKeyState)(int key) = ::GetKeyState;
+  UINT(WINAPI* GetDoubleClickTime)() = ::GetDoubleClickTime;
 };
 TcxInputApi& cxInputApi();
 
@@ -69,6 +71,61 @@ bool CanAllocateHandle(TWinControl* control);
 int DragDetect(HWND window);
 // The work area of the monitor nearest to `point`.
 RECT GetDesktopWorkArea(POINT point);
+
+// The routines whose names the system uses too live apart, so they never
+// stand in for the system's own.
+namespace cxControls {
+// The longest time between the clicks of a double click, in milliseconds.
+UINT GetDoubleClickTime();
+}  // namespace cxControls
+
+// The key a control acts on: the arrows left and right trade places where
+// the text reads right to left.
+WORD TranslateKey(WORD key, bool rightToLeft = false);
+
+// A menu a control opens on a right click or the context key, other than a
+// TPopupMenu.
+class IcxPopupMenu {
+ public:
+  virtual ~IcxPopupMenu() = default;
+  // A key message that is the shortcut of one of its items runs the item;
+  // true when one took it.
+  virtual bool IsShortCut(const TMessage& message) = 0;
+  // Opens at a screen point.
+  virtual void Popup(int x, int y) = 0;
+};
+
+// Something that holds the mouse while it works (a drag, a scroll) and lets
+// go when the control's mouse operations end.
+class IcxMouseCaptureObject {
+ public:
+  virtual ~IcxMouseCaptureObject() = default;
+  virtual void DoCancelMode() = 0;
+};
+
+// Opens `menu` at a screen point for `caller`: a menu of the interface
+// always, a TPopupMenu only when it opens by itself (AutoPopup). False when
+// nothing opened.
+bool ShowPopupMenu(TComponent* caller, TComponent* menu, int x, int y);
+// Whether the key message is the shortcut of an item of `menu`, which then runs it.
+bool IsPopupMenuShortCut(TComponent* menu, const TMessage& message);
+// Tells the form designer a component in design mode changed; nothing at run time.
+void SetDesignerModified(TComponent* component);
+
+// The window message the library registers at start-up; 0 before.
+UINT cxControlsMessageID();
+
+// The square where a control's two scroll bars meet: its colour and nothing
+// more.
+class TcxSizeGrip : public TCustomControl {
+ public:
+  explicit TcxSizeGrip(TComponent* owner);
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+ protected:
+  void Paint() override;
+};
 
 // What the library asks of the system's version, computed at start-up.
 struct TcxSystemVersion {
@@ -250,9 +307,14 @@ class TcxPopupWindow : public TForm {
   virtual void CloseUp();
   virtual void Popup();
 
+  // The form's canvas, for the library's drawing.
+  TcxCanvas& Canvas() { return FCanvas; }
+
  protected:
   void WndProc(TMessage& message) override;
-  void PaintWindow(HDC dc) override;
+  // The form's own painting, then the frame.
+  void Paint() override;
+  void Deactivate() override;
 
  private:
   bool FAdjustableSize = true;
@@ -265,6 +327,7 @@ class TcxPopupWindow : public TForm {
   RECT FOwnerBounds{};
   TWinControl* FOwnerControl = nullptr;
   HWND FPrevActiveWindow = nullptr;
+  TcxCanvas FCanvas{TForm::Canvas()};
 };
 
 // The library's own cursors in the screen's cursor list.

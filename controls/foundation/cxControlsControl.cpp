@@ -169,12 +169,6 @@ void TcxControl::BoundsChanged() { TCustomControl::BoundsChanged(); }
 
 // ---- focus
 
-bool TcxControl::CanFocus() {
-  for (TControl* control = this; control; control = control->Parent())
-    if (!control->Visible() || !control->Enabled()) return false;
-  return true;
-}
-
 bool TcxControl::CanFocusEx() {
   if (!CanFocus()) return false;
   TForm* form = GetParentForm(*this);
@@ -453,6 +447,8 @@ TClass TcxControlChildComponent::StaticClass() {
       TClassBuilder<TcxControlChildComponent>("TcxControlChildComponent", TcxComponent::StaticClass()).Build();
   return &metaClass;
 }
+
+TComponent* TcxControlChildComponent::GetParentComponent() const { return FControl; }
 
 void TcxControlChildComponent::BeforeDestruction() {
   if (FControl) FControl->RemoveChildComponent(this);

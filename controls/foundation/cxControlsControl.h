@@ -25,9 +25,6 @@
 #include "platform/controls/CustomControl.h"
 #include "platform/controls/Menus.h"
 
-constexpr TCursor crcxDrag = -12;
-constexpr TCursor crcxNoDrop = -13;
-
 class TcxControl;
 class TcxControlChildComponent;
 
@@ -50,7 +47,7 @@ class TcxDragAndDropObject : public TObject {
   void DoEndDragAndDrop(bool accepted);
 
   virtual void DirtyChanged() {}
-  virtual TCursor GetDragAndDropCursor(bool accepted) { return accepted ? crcxDrag : crcxNoDrop; }
+  virtual TCursor GetDragAndDropCursor(bool accepted) { return accepted ? crDrag : crNoDrop; }
   // True: the drag starts with the press, not once the pointer left the threshold.
   virtual bool GetImmediateStart() { return false; }
 
@@ -227,7 +224,6 @@ class TcxControl : public TCustomControl {
   void ArmDragAndDrop(TMouseButton button, TShiftState shift, POINT point);
   void SetOwnCursor(TCursor cursor);
   void FreeDragAndDropObject();
-  bool CanFocus();
 
   std::unique_ptr<TcxLookAndFeel> FLookAndFeel;
   std::unique_ptr<TcxCanvas> FCanvas;
@@ -285,8 +281,8 @@ class TcxControlChildComponent : public TcxComponent {
   TcxControl* Control() const { return FControl; }
   virtual void SetControl(TcxControl* value) { FControl = value; }
   virtual bool IsDestroying() const { return Destroying(); }
-  TComponent* GetParentComponent() const { return FControl; }
-  bool HasParent() const { return FControl != nullptr; }
+  TComponent* GetParentComponent() const override;
+  bool HasParent() const override { return FControl != nullptr; }
   void SetParentComponent(TComponent* parent) override;
 
  protected:

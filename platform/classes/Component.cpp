@@ -1,6 +1,7 @@
 #include "platform/classes/Component.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/SysUtils.h"
@@ -124,4 +125,17 @@ void TComponent::NotifyFreeSubscribers() {
     std::erase(subscriber->FFreeNotifies, this);
     subscriber->Notification(this, opRemove);
   }
+}
+
+namespace {
+TDesignerModifiedHook& DesignerModifiedHook() {
+  static TDesignerModifiedHook hook;
+  return hook;
+}
+}  // namespace
+
+void SetDesignerModifiedHook(TDesignerModifiedHook hook) { DesignerModifiedHook() = std::move(hook); }
+
+void DesignerModified(TComponent& component) {
+  if (DesignerModifiedHook()) DesignerModifiedHook()(component);
 }

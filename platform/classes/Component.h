@@ -114,6 +114,10 @@ class TComponent : public TPersistent {
       FComponentState.Exclude(csDesigning);
   }
   virtual void SetParentComponent(TComponent*) {}
+  // The component this one is nested in when streamed (a control's parent);
+  // HasParent tells whether it is streamed inside one at all.
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+  virtual bool HasParent() const { return false; }
   virtual void Loaded() { FComponentState.Exclude(csLoading); }
 
  protected:
@@ -137,6 +141,12 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> FFreeNotifies;
   TComponentState FComponentState;
 };
+
+// The program has no form designer; a design-time link tells this hook that
+// it changed a component, and a tool or test may listen.
+using TDesignerModifiedHook = std::function<void(TComponent& component)>;
+void SetDesignerModifiedHook(TDesignerModifiedHook hook);
+void DesignerModified(TComponent& component);
 
 // Creates a T through its class, so its AfterConstruction runs; owned by `owner`.
 template <class T>

@@ -90,6 +90,12 @@ WORD CommandId(const TMessage& message) { return LOWORD(message.WParam); }
 
 WORD KeyCode(const TMessage& message) { return static_cast<WORD>(message.WParam); }
 
+bool IsDeactivation(const TMessage& message) { return LOWORD(message.WParam) == WA_INACTIVE; }
+
+HWND ActivationPartner(const TMessage& message) { return reinterpret_cast<HWND>(message.LParam); }
+
+bool IsAppActivation(const TMessage& message) { return message.WParam != 0; }
+
 WORD SetCursorHitTest(const TMessage& message) { return LOWORD(message.LParam); }
 
 HWND SetCursorWindow(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }

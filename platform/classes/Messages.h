@@ -159,6 +159,12 @@ template <class T>
 T* MessageObject(const TMessage& message, T* self) {
   return message.LParam ? reinterpret_cast<T*>(message.LParam) : self;
 }
+// WM_ACTIVATE: whether the window is being deactivated, and the window that
+// loses (or takes) the activation in exchange, when it is of this thread.
+bool IsDeactivation(const TMessage& message);
+HWND ActivationPartner(const TMessage& message);
+// WM_ACTIVATEAPP: whether this program is being activated.
+bool IsAppActivation(const TMessage& message);
 // The pointer to a structure the message carries in lParam.
 template <class T>
 T& MessageRecord(const TMessage& message) {

@@ -7,6 +7,7 @@
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/DisabledWindows.h"
+#include "platform/controls/DragObjects.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Screen.h"
 #include "platform/controls/WinControl.h"
@@ -98,6 +99,11 @@ void TApplication::ProcessMessages() {
 }
 
 bool TApplication::IsKeyMessage(const MSG& message) {
+  // Escape cancels a drag wherever the focus is.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && DragControl()) {
+    CancelDrag();
+    return true;
+  }
   switch (message.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -201,8 +207,8 @@ void TApplication::SetMouseControl(TControl* control) {
 
 void TApplication::MouseLeftWindow(TWinControl* control) {
   if (!FMouseControl) return;
-  const bool onWindow = FMouseControl == control ||
-                        (FMouseControl->Parent() == control && !FMouseControl->InheritsFrom(TWinControl::StaticClass()));
+  const bool onWindow = FMouseControl == control || (FMouseControl->Parent() == control &&
+                                                     !FMouseControl->InheritsFrom(TWinControl::StaticClass()));
   if (onWindow) SetMouseControl(nullptr);
 }
 

@@ -91,6 +91,7 @@ TControl::~TControl() {
 
 void TControl::BeforeDestruction() {
   MarkDestroying();
+  LeaveDrag();
   Application().ControlDestroying(this);
   if (FParent) {
     InvalidateInParent(BoundsRect());
@@ -132,8 +133,7 @@ void TControl::WndProc(TMessage& message) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
       // The parents hear of it too, told which control the pointer met.
-      if (FParent && message.LParam == 0)
-        FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
+      if (FParent && message.LParam == 0) FParent->Perform(message.Msg, 0, reinterpret_cast<LPARAM>(this));
       break;
   }
   DefaultHandler(message);
@@ -142,6 +142,8 @@ void TControl::WndProc(TMessage& message) {
 void TControl::DefaultHandler(TMessage&) {}
 
 void TControl::MouseMessage(TMessage& message) {
+  if (DragMouseMessage(message)) return;
+  TrackButtonState(message);
   // A windowed control's own window procedure sees the press first (a Win32 button presses itself).
   DefaultHandler(message);
   const POINT point = MessagePoint(message);
@@ -152,6 +154,10 @@ void TControl::MouseMessage(TMessage& message) {
   }
   const TMouseButton button = MouseButtonOf(message.Msg);
   if (IsMouseDownMessage(message.Msg)) {
+    if (button == mbLeft && FDragMode == dmAutomatic && !ComponentState().Contains(csDesigning)) {
+      BeginDrag(false);
+      return;
+    }
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
     if (button == mbLeft && FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
     if (IsMouseDoubleClickMessage(message.Msg) && FControlStyle.Contains(csDoubleClicks)) DblClick();
@@ -165,6 +171,14 @@ void TControl::MouseMessage(TMessage& message) {
     if (PtInRect(&client, point)) Click();
   }
   MouseUp(button, shift, point.x, point.y);
+}
+
+void TControl::TrackButtonState(const TMessage& message) {
+  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+    FControlState.Include(csLButtonDown);
+    FLeftDownPos = ClientToScreen(MessagePoint(message));
+  }
+  if (message.Msg == WM_LBUTTONUP) FControlState.Exclude(csLButtonDown);
 }
 
 void TControl::MouseWheelMessage(TMessage& message) {
@@ -211,6 +225,17 @@ bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) {
 
 void TControl::DoContextPopup(POINT mousePos, bool& handled) {
   if (FOnContextPopup) FOnContextPopup(this, mousePos, handled);
+}
+
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = static_cast<bool>(FOnDragOver);
+  if (FOnDragOver) FOnDragOver(this, source, x, y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) {
+  if (FOnDragDrop) FOnDragDrop(this, source, x, y);
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -342,9 +367,7 @@ void TControl::SetCursor(TCursor value) {
   Perform(CM_CURSORCHANGED);
 }
 
-HWND TControl::ParentWindow() const {
-  return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr;
-}
+HWND TControl::ParentWindow() const { return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr; }
 
 bool TControl::Dying() const {
   for (const TControl* control = this; control; control = control->FParent)

@@ -34,6 +34,8 @@ constexpr TCursor crArrow = -2;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHSplit = -14;
 constexpr TCursor crVSplit = -15;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
 constexpr TCursor crHandPoint = -21;
 
 // The names a form uses for cursor values.
@@ -41,6 +43,7 @@ const TIdentMap& CursorIdents();
 
 class TControl;
 class TWinControl;
+class TDragObject;
 
 // An operation a control cannot do in its present state.
 class EInvalidOperation : public Exception {
@@ -96,19 +99,20 @@ using TScrollBarInc = int;
 // What a control class does by nature.
 enum TControlStyleFlag {
   csAcceptsControls,
-  csCaptureMouse,   // takes the mouse capture while a button is down
-  csClickEvents,    // a press and release of the left button inside is a Click
+  csCaptureMouse,  // takes the mouse capture while a button is down
+  csClickEvents,   // a press and release of the left button inside is a Click
   csFramed,
   csSetCaption,
-  csOpaque,         // paints its whole area: nothing is filled or erased first
-  csDoubleClicks,   // a double click is a DblClick, not a second press
+  csOpaque,        // paints its whole area: nothing is filled or erased first
+  csDoubleClicks,  // a double click is a DblClick, not a second press
   csFixedWidth,
   csFixedHeight,
   csNoDesignVisible,
   csReplicatable,
   csNoStdEvents,
   csParentBackground,
-  csPannable
+  csPannable,
+  csDisplayDragImage  // shows the drag image of a drag over it
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 
@@ -125,6 +129,15 @@ using TMouseWheelEvent =
 using TContextPopupEvent = std::function<void(TObject* Sender, POINT MousePos, bool& Handled)>;
 // The handler may move the position the scroll ends at.
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
+
+// dmAutomatic starts a drag when the left button goes down on the control.
+enum TDragMode { dmManual, dmAutomatic };
+// What a drag does over a target: arrives at it, leaves it, moves over it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// Source is the dragged control, or the drag object when it drags no control.
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
 
 class TControl : public TComponent {
  public:
@@ -226,6 +239,30 @@ class TControl : public TComponent {
   // Runs OnClick.
   virtual void Click();
 
+  // ---- streaming
+  TComponent* GetParentComponent() const override;
+  bool HasParent() const override { return true; }
+
+  // ---- drag (one drag at a time in the program; see DragObjects.h)
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode value) { FDragMode = value; }
+  // Starts dragging this control: at once, or once the pointer has moved
+  // `threshold` pixels (-1: the mouse's drag threshold) before the left
+  // button goes up. The control holds the mouse capture until the drag ends.
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Drops on the control under the pointer when `drop` and it accepts;
+  // otherwise the drag is cancelled.
+  void EndDrag(bool drop);
+  // This control is the source of the drag, started or waiting for the threshold.
+  bool Dragging() const;
+  // A drag is over this control, in its client coordinates; the base accepts
+  // only through OnDragOver.
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  // A drag this control accepted was dropped on it; the base runs OnDragDrop.
+  virtual void DragDrop(TObject* source, int x, int y);
+  void SetOnDragOver(TDragOverEvent handler) { FOnDragOver = std::move(handler); }
+  void SetOnDragDrop(TDragDropEvent handler) { FOnDragDrop = std::move(handler); }
+
  protected:
   virtual void DblClick();
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -235,6 +272,11 @@ class TControl : public TComponent {
   virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos);
   virtual void DoContextPopup(POINT mousePos, bool& handled);
   virtual void Resize() {}
+  // The drag starts: a control may give its own drag object (it then frees
+  // it, in its Finished for one); left nullptr, the drag makes and frees one.
+  virtual void DoStartDrag(TDragObject*& /*dragObject*/) {}
+  // The drag ended; `target` is the control dropped on, nullptr when cancelled.
+  virtual void DoEndDrag(TObject* /*target*/, int /*x*/, int /*y*/) {}
 
   // What a windowed control does with new bounds; a graphic one repaints its places.
   virtual void BoundsChanged();
@@ -251,8 +293,14 @@ class TControl : public TComponent {
  private:
   friend class TSizeConstraints;
   friend class TWinControl;
+  friend class TDragSession;
 
   void MouseMessage(TMessage& message);
+  void TrackButtonState(const TMessage& message);
+  // The drag of which this control is the source takes the mouse message; true when it used it up.
+  bool DragMouseMessage(const TMessage& message);
+  // The control goes: a drag from it is cancelled, a drag over it forgets it.
+  void LeaveDrag();
   void MouseWheelMessage(TMessage& message);
   void ContextMenuMessage(TMessage& message);
   void FontChanged();
@@ -285,4 +333,9 @@ class TControl : public TComponent {
   TMouseEvent FOnMouseUp;
   TMouseWheelEvent FOnMouseWheel;
   TContextPopupEvent FOnContextPopup;
+  TDragMode FDragMode = dmManual;
+  // Where the left button last went down, in screen coordinates: a drag's threshold counts from there.
+  POINT FLeftDownPos{};
+  TDragOverEvent FOnDragOver;
+  TDragDropEvent FOnDragDrop;
 };

@@ -144,12 +144,22 @@ void TForm::WndProc(TMessage& message) {
       Command(CommandId(message));
       return;
     case WM_NEXTDLGCTL: FocusNextControl(message); return;
+    case WM_ACTIVATE:
+      if (IsDeactivation(message)) Deactivate();
+      break;
     case WM_DESTROY:
       // The window would destroy its menu bar with it; the menu component owns that.
       if (FMenu) FMenu->SetWindowHandle(nullptr);
       break;
   }
   TWinControl::WndProc(message);
+}
+
+void TForm::PaintWindow(HDC dc) {
+  TWinControl::PaintWindow(dc);
+  const TControlCanvas::TPaintScope scope(FCanvas, dc);
+  FCanvas.Font().Assign(Font());
+  Paint();
 }
 
 bool TForm::DialogKeyMessage(WORD key) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "platform/classes/Sets.h"
+#include "platform/controls/ControlCanvas.h"
 #include "platform/controls/WinControl.h"
 
 using TModalResult = int;
@@ -87,11 +88,20 @@ class TForm : public TWinControl {
   // Deletes the form once the messages queued before have run.
   void Release();
 
+  // During Paint the paint's context; at other times the window's, taken on demand.
+  TCanvas& Canvas() { return FCanvas; }
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
+  // The form paints itself (csCustomPaint) or has graphic controls: after its
+  // own painting, with Canvas on the paint's context.
+  void PaintWindow(HDC dc) override;
+  virtual void Paint() {}
+  // Another window of this program, or another program, took the activation.
+  virtual void Deactivate() {}
 
  private:
   void VisibleChanged();
@@ -119,6 +129,7 @@ class TForm : public TWinControl {
   TNotifyEvent FOnShow;
   TCloseEvent FOnClose;
   TNotifyEvent FOnDestroy;
+  TControlCanvas FCanvas{*this};
 };
 
 // The form a control sits on, or nullptr.

@@ -38,12 +38,25 @@ TPopupMenu::TPopupHandler& PopupHandler() {
 
 }  // namespace
 
+TShortCut ShortCut(WORD key, TShiftState shift) {
+  TShortCut result = key & 0xFF;
+  if (shift.Contains(ssShift)) result |= scShift;
+  if (shift.Contains(ssCtrl)) result |= scCtrl;
+  if (shift.Contains(ssAlt)) result |= scAlt;
+  return result;
+}
+
+TShortCut ShortCutOfMessage(const TMessage& message) {
+  return ShortCut(KeyCode(message), KeyDataToShiftState(message.LParam));
+}
+
 TClass TMenuItem::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TMenuItem>("TMenuItem", TComponent::StaticClass())
                                           .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
                                           .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled, true)
                                           .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true)
                                           .Component("Action", &TMenuItem::Action, &TMenuItem::SetAction)
+                                          .Integer("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut, 0)
                                           .Event("OnClick", &TMenuItem::SetOnClick)
                                           .Build();
   return &metaClass;
@@ -148,6 +161,14 @@ TMenuItem* TMenuItem::FindCommand(WORD command) {
   return nullptr;
 }
 
+TMenuItem* TMenuItem::FindShortCut(TShortCut shortCut) {
+  for (TMenuItem* item : FItems) {
+    if (item->FShortCut == shortCut) return item;
+    if (TMenuItem* found = item->FindShortCut(shortCut)) return found;
+  }
+  return nullptr;
+}
+
 void TMenuItem::AppendItems(HMENU menu) const {
   for (const TMenuItem* item : FItems)
     if (item->FVisible) item->AppendTo(menu);
@@ -218,7 +239,9 @@ bool TMainMenu::DispatchCommand(WORD command) {
 }
 
 TClass TPopupMenu::StaticClass() {
-  static const TMetaClass metaClass = TClassBuilder<TPopupMenu>("TPopupMenu", TComponent::StaticClass()).Build();
+  static const TMetaClass metaClass = TClassBuilder<TPopupMenu>("TPopupMenu", TComponent::StaticClass())
+                                          .Boolean("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup, true)
+                                          .Build();
   return &metaClass;
 }
 
@@ -255,5 +278,27 @@ HWND TPopupMenu::WindowHandle() {
 bool TPopupMenu::CommandMessage(const TMessage& message) {
   if (message.Msg != WM_COMMAND || CommandCode(message) != 0) return false;
   if (TMenuItem* item = FItems->FindCommand(CommandId(message))) item->Click();
+  return true;
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* component) {
+  if (FPopupComponent) RemoveFreeNotification(FPopupComponent);
+  FPopupComponent = component;
+  if (FPopupComponent) FPopupComponent->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == FPopupComponent) FPopupComponent = nullptr;
+}
+
+bool TPopupMenu::IsShortCut(const TMessage& message) {
+  const TShortCut shortCut = ShortCutOfMessage(message);
+  TMenuItem* item = shortCut == scNone ? nullptr : FItems->FindShortCut(shortCut);
+  if (!item) return false;
+  // An item in a disabled submenu is as far from the key as from the mouse.
+  for (const TMenuItem* step = item; step != FItems.get(); step = step->Parent())
+    if (!step->Enabled()) return false;
+  item->Click();
   return true;
 }

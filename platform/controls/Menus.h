@@ -16,10 +16,22 @@
 #include <vector>
 
 #include "platform/classes/Component.h"
+#include "platform/classes/Messages.h"
 #include "platform/classes/UtilWindow.h"
 #include "platform/controls/Actions.h"
 
 class TMainMenu;
+
+// A key with its modifiers, as menu items name their shortcuts: the virtual
+// key in the low byte and a bit for each modifier.
+using TShortCut = WORD;
+constexpr TShortCut scNone = 0;
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+TShortCut ShortCut(WORD key, TShiftState shift);
+// The shortcut a WM_KEYDOWN or WM_SYSKEYDOWN (or its CN_ form) stands for.
+TShortCut ShortCutOfMessage(const TMessage& message);
 
 struct TMenuDeleter {
   void operator()(HMENU menu) const { DestroyMenu(menu); }
@@ -47,6 +59,9 @@ class TMenuItem : public TComponent, private TActionClient {
   TAction* Action() const { return FAction; }
   void SetAction(TAction* action);
   void SetOnClick(TNotifyEvent handler) { FOnClick = std::move(handler); }
+  // The key that clicks the item while its menu is asked (IsShortCut).
+  TShortCut ShortCut() const { return FShortCut; }
+  void SetShortCut(TShortCut value) { FShortCut = value; }
 
   int Count() const { return static_cast<int>(FItems.size()); }
   TMenuItem* Items(int index) const { return FItems.at(index); }
@@ -63,6 +78,8 @@ class TMenuItem : public TComponent, private TActionClient {
   void Click();
   // The command item below this one with that number, or nullptr.
   TMenuItem* FindCommand(WORD command);
+  // The item below this one with that shortcut, or nullptr.
+  TMenuItem* FindShortCut(TShortCut shortCut);
   // Appends the visible items below this one to a Win32 menu.
   void AppendItems(HMENU menu) const;
 
@@ -81,6 +98,7 @@ class TMenuItem : public TComponent, private TActionClient {
   bool FVisible = true;
   TAction* FAction = nullptr;
   TNotifyEvent FOnClick;
+  TShortCut FShortCut = scNone;
   WORD FCommand;
   TMenuItem* FParent = nullptr;
   std::vector<TMenuItem*> FItems;
@@ -134,8 +152,21 @@ class TPopupMenu : public TComponent {
   // The hidden window that receives the items' WM_COMMAND.
   HWND WindowHandle();
 
+  // Whether a control's right click or context key opens the menu by itself.
+  bool AutoPopup() const { return FAutoPopup; }
+  void SetAutoPopup(bool value) { FAutoPopup = value; }
+  // The component the menu was last opened for.
+  TComponent* PopupComponent() const { return FPopupComponent; }
+  void SetPopupComponent(TComponent* component);
+  // A key message that is the shortcut of an enabled item clicks that item;
+  // true when one took it.
+  bool IsShortCut(const TMessage& message);
+
   // Tests replace the modal tracking, which would wait for a real click.
   static void SetPopupHandler(TPopupHandler handler);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool CommandMessage(const TMessage& message);
@@ -143,4 +174,6 @@ class TPopupMenu : public TComponent {
 
   TOwned<TMenuItem> FItems;
   TUtilWindow FWindow;
+  bool FAutoPopup = true;
+  TComponent* FPopupComponent = nullptr;
 };

@@ -2,6 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/controls/Application.h"
+
+TControl* TMouse::Capture() const { return Application().CaptureControl(); }
+
+void TMouse::SetCapture(TControl* control) { Application().SetCaptureControl(control); }
+
 int TMouse::DragThreshold() const { return FDragThreshold > 0 ? FDragThreshold : GetSystemMetrics(SM_CXDRAG); }
 
 int TMouse::WheelScrollLines() const {

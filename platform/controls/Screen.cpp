@@ -15,6 +15,7 @@ HCURSOR TScreen::CursorHandle(TCursor cursor) const {
     case crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
     case crVSplit: return LoadCursorA(nullptr, IDC_SIZENS);
     case crHandPoint: return LoadCursorA(nullptr, IDC_HAND);
+    case crNoDrop: return LoadCursorA(nullptr, IDC_NO);
     default: return LoadCursorA(nullptr, IDC_ARROW);
   }
 }

@@ -90,8 +90,7 @@ HWND TWinControl::Handle() {
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
-  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure)
-    return nullptr;
+  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure) return nullptr;
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
@@ -118,6 +117,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   }
   if (Visible()) params.Style |= WS_VISIBLE;
   if (!Enabled()) params.Style |= WS_DISABLED;
+  if (FTabStop) params.Style |= WS_TABSTOP;
   params.X = Left();
   params.Y = Top();
   params.Width = Width();
@@ -303,9 +303,7 @@ void TWinControl::PaintControls(HDC dc) {
   }
 }
 
-bool TWinControl::HasGraphicControls() const {
-  return std::any_of(FControls.begin(), FControls.end(), IsGraphic);
-}
+bool TWinControl::HasGraphicControls() const { return std::any_of(FControls.begin(), FControls.end(), IsGraphic); }
 
 void TWinControl::Invalidate() {
   if (HandleAllocated()) InvalidateRect(FHandle.Get(), nullptr, !ControlStyle().Contains(csOpaque));
@@ -627,3 +625,28 @@ void TWinControl::ParentChanged() {
 void TWinControl::InsertControl(TControl* control) { FControls.push_back(control); }
 
 void TWinControl::RemoveControl(TControl* control) { std::erase(FControls, control); }
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* control = this; control; control = control->Parent())
+    if (!control->Visible() || !control->Enabled()) return false;
+  return true;
+}
+
+void TWinControl::SetTabStop(bool value) {
+  if (value == FTabStop) return;
+  FTabStop = value;
+  if (!HandleAllocated()) return;
+  const LONG_PTR style = GetWindowLongPtrA(FHandle.Get(), GWL_STYLE);
+  SetWindowLongPtrA(FHandle.Get(), GWL_STYLE, value ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+void TWinControl::SetParentBackground(bool value) {
+  if (value == ParentBackground()) return;
+  TControlStyle style = ControlStyle();
+  if (value)
+    style.Include(csParentBackground);
+  else
+    style.Exclude(csParentBackground);
+  SetControlStyle(style);
+  Invalidate();
+}

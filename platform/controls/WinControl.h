@@ -48,6 +48,14 @@ class TWinControl : public TControl {
 
   bool Focused() const { return HandleAllocated() && GetFocus() == FHandle.Get(); }
   void SetFocus();
+  // The control and every parent up to the top are visible and enabled.
+  bool CanFocus() const;
+  // Tab reaches the control (WS_TABSTOP).
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool value);
+  // The control lets its parent's background show through (csParentBackground).
+  bool ParentBackground() const { return ControlStyle().Contains(csParentBackground); }
+  void SetParentBackground(bool value);
 
   // Whether the control paints through an off-screen picture: controls on it
   // that draw its background then paint it into their own context.
@@ -89,7 +97,9 @@ class TWinControl : public TControl {
   virtual void CreateParams(TCreateParams& params);
   // Makes the window; overrides call the base, then set up what lives in the window.
   virtual void CreateWnd();
-  void DestroyHandle() { FHandle.Reset(); }
+  void DestroyHandle() { DestroyWindowHandle(); }
+  // Destroys the window itself; the object stays and makes a new one when asked.
+  virtual void DestroyWindowHandle() { FHandle.Reset(); }
 
   // The window's own painting into `dc` (the Win32 control's, for one), before the graphic controls on it.
   virtual void PaintWindow(HDC dc);
@@ -154,6 +164,7 @@ class TWinControl : public TControl {
   bool FDoubleBuffered = false;
   bool FCtl3D = true;
   bool FParentCtl3D = true;
+  bool FTabStop = false;
   TBrush FBrush;
   bool FAligning = false;
   bool FTrackingMouseLeave = false;

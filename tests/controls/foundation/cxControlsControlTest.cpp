@@ -251,7 +251,7 @@ TEST_F(cxControlsControlTest, ADragArmsOnPressStartsBeyondTheThresholdAndDropsOn
   SendMouse(WM_MOUSEMOVE, 24, 20);
   EXPECT_EQ(Control->DragAndDropState(), 2);
   EXPECT_TRUE(Control->MouseCapture());
-  EXPECT_EQ(Screen().Cursor(), crcxNoDrop);
+  EXPECT_EQ(Screen().Cursor(), crNoDrop);
   SendMouse(WM_LBUTTONUP, 30, 20);
   EXPECT_EQ(Control->DragAndDropState(), 0);
   EXPECT_FALSE(Control->MouseCapture());
