@@ -85,6 +85,8 @@ TcxControl::TcxControl(TComponent* owner)
   FLookAndFeel->SetOnChanged(
       [this](TcxLookAndFeel* sender, TcxLookAndFeelValues changed) { LookAndFeelChanged(sender, changed); });
   FDefaultCursor = Cursor();
+  SetTabStop(Focusable());
+  SetParentBackground(true);
 }
 
 TcxControl::~TcxControl() { ClearObjectLinks(this); }
@@ -93,6 +95,8 @@ void TcxControl::BeforeDestruction() {
   // Whoever checks a weak link from here on finds the control gone.
   ClearObjectLinks(this);
   FDragAndDropObject.reset();
+  FMouseCaptureObject = nullptr;
+  FDragImages.reset();
   SetPopupMenu(nullptr);
   FFontListeners.clear();
   TCustomControl::BeforeDestruction();
@@ -106,7 +110,7 @@ void TcxControl::SetBorderStyle(TcxControlBorderStyle value) {
 }
 
 void TcxControl::SetPopupMenu(TComponent* value) {
-  if (value && !value->InheritsFrom(TPopupMenu::StaticClass())) value = nullptr;
+  if (value && !value->InheritsFrom(TPopupMenu::StaticClass()) && !dynamic_cast<IcxPopupMenu*>(value)) value = nullptr;
   if (value == FPopupMenu) return;
   if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
   FPopupMenu = value;
@@ -204,9 +208,23 @@ void TcxControl::MouseLeave(TControl* /*control*/) {
   if (FOnMouseLeave) FOnMouseLeave(this);
 }
 
-void TcxControl::CancelMouseOperations() { FMouseDown = false; }
+void TcxControl::CancelMouseOperations() {
+  FMouseDown = false;
+  SetMouseCaptureObject(nullptr);
+}
 
-void TcxControl::EndMouseOperations() { FinishDragAndDrop(true); }
+void TcxControl::EndMouseOperations() {
+  const TcxWeakSelf self(this);
+  FinishDragAndDrop(true);
+  if (self.Alive()) SetMouseCaptureObject(nullptr);
+}
+
+void TcxControl::SetMouseCaptureObject(IcxMouseCaptureObject* value) {
+  if (value == FMouseCaptureObject) return;
+  const TcxWeakSelf self(this);
+  if (IcxMouseCaptureObject* previous = std::exchange(FMouseCaptureObject, value)) previous->DoCancelMode();
+  if (self.Alive()) SetMouseCapture(FMouseCaptureObject != nullptr);
+}
 
 // ---- the window procedure
 
@@ -219,8 +237,16 @@ void TcxControl::WndProc(TMessage& message) {
       return;
     case WM_CONTEXTMENU: return ContextMenuMessage(message);
     case CN_KEYDOWN:
-      if (KeyDuringDragAndDrop(message)) return;
+    case CN_SYSKEYDOWN: {
+      const TcxWeakSelf self(this);
+      if (IsMenuShortCut(message)) {
+        message.Result = 1;
+        return;
+      }
+      if (!self.Alive() || (message.Msg == CN_KEYDOWN && KeyDuringDragAndDrop(message))) return;
       break;
+    }
+    case WM_PAINT: return PaintMessage(message);
     case WM_CANCELMODE: {
       const TcxWeakSelf self(this);
       FinishDragAndDrop(false);
@@ -232,8 +258,32 @@ void TcxControl::WndProc(TMessage& message) {
     default: break;
   }
   const TcxWeakSelf self(this);
+  // The press is the control's own first: the class library's automatic
+  // drag waits for the drag detection that follows it.
+  const bool ownPress = TakesPressBeforeItsDrag(message);
+  if (ownPress) SetDragMode(dmManual);
   TCustomControl::WndProc(message);
-  if (self.Alive()) AfterMessage(message);
+  if (!self.Alive()) return;
+  if (ownPress) SetDragMode(dmAutomatic);
+  AfterMessage(message);
+}
+
+bool TcxControl::TakesPressBeforeItsDrag(const TMessage& message) {
+  const bool leftPress = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK;
+  return leftPress && DragMode() == dmAutomatic && !IsDesigning() && !DragControl();
+}
+
+// The image of a drag over the control hides while the control paints
+// beneath it; a changed ParentBackground shows at the next paint.
+void TcxControl::PaintMessage(TMessage& message) {
+  const TcxWeakSelf self(this);
+  TDragObject* dragObject = FDragObject && FDragObject == DragObject() ? FDragObject : nullptr;
+  if (dragObject) dragObject->HideDragImage();
+  TCustomControl::WndProc(message);
+  if (dragObject && DragObject() == dragObject) dragObject->ShowDragImage();
+  if (!self.Alive() || ParentBackground() == FParentBackground) return;
+  FParentBackground = ParentBackground();
+  ParentBackgroundChanged();
 }
 
 void TcxControl::AfterMessage(const TMessage& message) {
@@ -247,6 +297,13 @@ void TcxControl::AfterMessage(const TMessage& message) {
     case CM_VISIBLECHANGED: VisibleChanged(); break;
     case CM_MOUSEENTER: MouseEnter(MessageObject<TControl>(message, this)); break;
     case CM_MOUSELEAVE: MouseLeave(MessageObject<TControl>(message, this)); break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      const POINT point = MessagePoint(message);
+      StartAutoDragOrScroll(MouseButtonOf(message.Msg), point.x, point.y);
+      break;
+    }
     default: break;
   }
 }
@@ -271,10 +328,15 @@ void TcxControl::DoContextPopup(POINT mousePos, bool& handled) {
   handled = DoShowPopupMenu(FPopupMenu, at.x, at.y);
 }
 
-bool TcxControl::DoShowPopupMenu(TComponent* menu, int x, int y) {
-  if (!menu) return false;
-  static_cast<TPopupMenu*>(menu)->Popup(x, y);
-  return true;
+bool TcxControl::DoShowPopupMenu(TComponent* menu, int x, int y) { return ShowPopupMenu(this, menu, x, y); }
+
+bool TcxControl::IsMenuShortCut(const TMessage& message) {
+  for (TControl* control = this; control; control = control->Parent()) {
+    if (!control->InheritsFrom(TcxControl::StaticClass())) continue;
+    TComponent* menu = static_cast<TcxControl*>(control)->FPopupMenu;
+    if (menu && IsPopupMenuShortCut(menu, message)) return true;
+  }
+  return false;
 }
 
 // While dragging, keys serve the drag alone: Escape goes straight to
@@ -438,6 +500,89 @@ bool TcxControl::ScrollByDirection(TcxDirection direction, bool byPage) {
   Scroll(kind, code, position);
   if (self.Alive()) Update();
   return true;
+}
+
+// ---- the class library's drag
+
+void TcxControl::StartAutoDragOrScroll(TMouseButton button, int x, int y) {
+  if (button != mbLeft || DragMode() != dmAutomatic || !MouseCapture()) return;
+  if (IsDesigning() && !GetDesignHitTest(x, y, TShiftState{})) return;
+  if (CanDrag() && DragDetect(Handle()) == 1) BeginDrag(true, -1);
+}
+
+void TcxControl::DoStartDrag(TDragObject*& dragObject) {
+  TCustomControl::DoStartDrag(dragObject);
+  if (!dragObject) dragObject = new TcxDragControlObject(this);
+  if (AcceptsDragObject(dragObject)) return;
+  std::exchange(dragObject, nullptr)->Free();
+  CancelDrag();
+}
+
+void TcxControl::DoEndDrag(TObject* target, int x, int y) {
+  const TcxWeakSelf self(this);
+  TCustomControl::DoEndDrag(target, x, y);
+  if (self.Alive()) FDragImages.reset();
+}
+
+void TcxControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  FDragObject = state == dsDragLeave ? nullptr : DragObject();
+  TCustomControl::DragOver(source, x, y, state, accept);
+}
+
+void TcxControl::DestroyWindowHandle() {
+  TControlState state = ControlState();
+  state.Exclude(csClicked);
+  SetControlState(state);
+  TCustomControl::DestroyWindowHandle();
+}
+
+TDragImageList* TcxControl::GetDragImages() {
+  if (!FDragImages) {
+    FDragImages.reset(new TcxDragImageList(nullptr));
+    InitDragImages(*FDragImages);
+  }
+  return FDragImages->Count() > 0 ? FDragImages.get() : nullptr;
+}
+
+void TcxControl::InitDragImages(TcxDragImageList& images) {
+  const SIZE size = GetDragImagesSize();
+  if (size.cx <= 0 || size.cy <= 0) return;
+  images.SetWidth(size.cx);
+  images.SetHeight(size.cy);
+  TBitmap bitmap;
+  bitmap.SetSize(size.cx, size.cy);
+  // Whatever the drawing leaves in this colour shows through.
+  bitmap.Canvas().Brush().SetColor(clFuchsia);
+  bitmap.Canvas().FillRect(RECT{0, 0, size.cx, size.cy});
+  TcxCanvas canvas(bitmap.Canvas());
+  DrawDragImage(canvas, RECT{0, 0, size.cx, size.cy});
+  images.AddMasked(bitmap, clFuchsia);
+}
+
+TClass TcxDragImageList::StaticClass() {
+  static const TMetaClass metaClass =
+      TClassBuilder<TcxDragImageList>("TcxDragImageList", TDragImageList::StaticClass()).Build();
+  return &metaClass;
+}
+
+void TcxDragControlObject::Finished(TObject* target, int x, int y, bool accepted) {
+  TDragControlObject::Finished(target, x, y, accepted);
+  Free();
+}
+
+TCursor TcxDragControlObject::GetDragCursor(bool accepted, int x, int y) {
+  TControl* control = Control();
+  if (accepted && control && control->InheritsFrom(TcxControl::StaticClass()) &&
+      static_cast<TcxControl*>(control)->IsCopyDragDrop())
+    return crcxDragCopy;
+  return TDragControlObject::GetDragCursor(accepted, x, y);
+}
+
+TDragImageList* TcxDragControlObject::GetDragImages() {
+  TControl* control = Control();
+  if (control && control->InheritsFrom(TcxControl::StaticClass()))
+    return static_cast<TcxControl*>(control)->GetDragImages();
+  return TDragControlObject::GetDragImages();
 }
 
 // ---- child components

@@ -23,6 +23,7 @@
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/controls/CustomControl.h"
+#include "platform/controls/DragObjects.h"
 #include "platform/controls/Menus.h"
 
 class TcxControl;
@@ -74,6 +75,23 @@ class IcxFontListener {
   virtual void Changed(TObject* sender, TFont& font) = 0;
 };
 
+// The class library's drag of a library control: the copy cursor while Ctrl
+// is down over a target that accepts; frees itself when the drag ends.
+class TcxDragControlObject : public TDragControlObject {
+ public:
+  using TDragControlObject::TDragControlObject;
+  void Finished(TObject* target, int x, int y, bool accepted) override;
+  TCursor GetDragCursor(bool accepted, int x, int y) override;
+  TDragImageList* GetDragImages() override;
+};
+
+class TcxDragImageList : public TDragImageList {
+ public:
+  using TDragImageList::TDragImageList;
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+};
+
 // The keys a control asks the dialog manager to leave to it.
 enum TcxKey { kAll, kArrows, kChars, kTab };
 using TcxKeys = TSet<TcxKey>;
@@ -113,7 +131,7 @@ class TcxControl : public TCustomControl {
   void SetFocusOnClick(bool value) { FFocusOnClick = value; }
   TcxKeys Keys() const { return FKeys; }
   void SetKeys(TcxKeys value) { FKeys = value; }
-  // A TPopupMenu; any other component is not taken.
+  // A TPopupMenu or a menu of the library's interface; any other component is not taken.
   TComponent* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TComponent* value);
 
@@ -125,6 +143,11 @@ class TcxControl : public TCustomControl {
   // Ends a drag-and-drop in either state; in the dragging state the drop is
   // made (accepted) or cancelled.
   void FinishDragAndDrop(bool accepted);
+  // Holds the mouse while set; a new one first cancels the one before.
+  IcxMouseCaptureObject* MouseCaptureObject() const { return FMouseCaptureObject; }
+  void SetMouseCaptureObject(IcxMouseCaptureObject* value);
+  // The pictures of the class library's drag, made once; nullptr while they hold none.
+  TDragImageList* GetDragImages();
   POINT MouseDownPos() const { return FMouseDownPos; }
   bool IsMouseDown() const { return FMouseDown; }
   TCursor DefaultCursor() const { return FDefaultCursor; }
@@ -164,6 +187,10 @@ class TcxControl : public TCustomControl {
  protected:
   void WndProc(TMessage& message) override;
   void CreateParams(TCreateParams& params) override;
+  void DestroyWindowHandle() override;
+  void DoStartDrag(TDragObject*& dragObject) override;
+  void DoEndDrag(TObject* target, int x, int y) override;
+  void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
   void Notification(TComponent* component, TOperation operation) override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -178,6 +205,10 @@ class TcxControl : public TCustomControl {
 
   // Screen point; true when a menu showed.
   virtual bool DoShowPopupMenu(TComponent* menu, int x, int y);
+  virtual void ParentBackgroundChanged() {}
+  // After a press: the class library's automatic drag once the pointer moves
+  // away, or panning for the middle button.
+  virtual void StartAutoDragOrScroll(TMouseButton button, int x, int y);
   virtual bool GetDesignHitTest(int /*x*/, int /*y*/, TShiftState /*shift*/) { return true; }
   virtual void BeforeMouseDown(TMouseButton /*button*/, TShiftState /*shift*/, int /*x*/, int /*y*/) {}
   virtual void EndMouseOperations();
@@ -215,8 +246,17 @@ class TcxControl : public TCustomControl {
   virtual TcxDragAndDropObjectClass GetDragAndDropObjectClass();
   bool CanDrag() { return FDragAndDropState == 0; }
 
+  // The class library's drag.
+  virtual bool AcceptsDragObject(TDragObject* /*dragObject*/) { return true; }
+  virtual bool HasDragImages() { return false; }
+  virtual SIZE GetDragImagesSize() { return SIZE{0, 0}; }
+  virtual void DrawDragImage(TcxCanvas& /*canvas*/, const RECT& /*rect*/) {}
+  virtual void InitDragImages(TcxDragImageList& images);
+
  private:
-  void LeaveOnInput(TMessage& message);
+  bool TakesPressBeforeItsDrag(const TMessage& message);
+  bool IsMenuShortCut(const TMessage& message);
+  void PaintMessage(TMessage& message);
   void AfterMessage(const TMessage& message);
   void ContextMenuMessage(TMessage& message);
   bool KeyDuringDragAndDrop(TMessage& message);
@@ -231,6 +271,10 @@ class TcxControl : public TCustomControl {
   bool FFocusOnClick = true;
   TcxKeys FKeys;
   TComponent* FPopupMenu = nullptr;
+  IcxMouseCaptureObject* FMouseCaptureObject = nullptr;
+  TOwned<TcxDragImageList> FDragImages;
+  TDragObject* FDragObject = nullptr;
+  bool FParentBackground = true;
   TCursor FDefaultCursor = crDefault;
   bool FSettingOwnCursor = false;
   int FDragAndDropState = 0;
