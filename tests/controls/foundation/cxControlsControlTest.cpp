@@ -59,6 +59,8 @@ class TTestControl : public TcxControl {
   int WheelKind = 0;
   bool FreeOnFocusChanged = false;
   bool FreeOnBeforeMouseDown = false;
+  bool AcceptsDrag = true;
+  SIZE DragImagesSize{0, 0};
   TCursor CurrentCursor = crDefault;
 
   using TcxControl::CanDrag;
@@ -69,6 +71,12 @@ class TTestControl : public TcxControl {
     return CurrentCursor != crDefault ? CurrentCursor : TcxControl::GetCurrentCursor(x, y);
   }
   int GetMouseWheelScrollingKind() override { return WheelKind; }
+  bool AcceptsDragObject(TDragObject*) override { return AcceptsDrag; }
+  SIZE GetDragImagesSize() override { return DragImagesSize; }
+  void DrawDragImage(TcxCanvas& canvas, const RECT& rect) override {
+    canvas.Brush().SetColor(clRed);
+    canvas.Canvas().FillRect(rect);
+  }
   bool CanScrollByDirection(TcxDirection) override { return true; }
   void Scroll(TScrollBarKind kind, TScrollCode code, int&) override {
     Log.push_back(std::string(kind == sbHorizontal ? "h" : "v") + " " + std::to_string(code));
@@ -96,6 +104,22 @@ class TListener : public IcxFontListener {
   int Size = 0;
 };
 
+// A menu of the library's own interface.
+class TInterfaceMenu : public TComponent, public IcxPopupMenu {
+ public:
+  using TComponent::TComponent;
+  bool IsShortCut(const TMessage& message) override { return KeyCode(message) == ShortCutKey; }
+  void Popup(int x, int y) override { Shown.push_back(POINT{x, y}); }
+  WORD ShortCutKey = 'K';
+  std::vector<POINT> Shown;
+};
+
+class TCaptureObject : public IcxMouseCaptureObject {
+ public:
+  void DoCancelMode() override { ++Cancels; }
+  int Cancels = 0;
+};
+
 class cxControlsControlTest : public FoundationTest {
  protected:
   void SetUp() override {
@@ -116,6 +140,7 @@ class cxControlsControlTest : public FoundationTest {
   }
   void TearDown() override {
     TPopupMenu::SetPopupHandler(nullptr);
+    CancelDrag();
     Form.reset();
     cxInputApi() = {};
     cxWheelApi() = {};
@@ -411,6 +436,107 @@ TEST_F(cxControlsControlTest, ChildComponentsTellTheirControl) {
   EXPECT_EQ(unowned->Owner(), nullptr);
   unowned.reset();
   EXPECT_EQ(control->Removed, 1);
+}
+
+TEST_F(cxControlsControlTest, OnlyAMenuThatOpensByItselfShowsAndEitherKindGivesItsShortcuts) {
+  auto* menu = new TPopupMenu(Form.get());
+  menu->SetAutoPopup(false);
+  Control->SetPopupMenu(menu);
+  Send(WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
+  EXPECT_TRUE(Popups.empty());
+
+  auto* own = new TInterfaceMenu(Form.get());
+  Control->SetPopupMenu(own);
+  ASSERT_EQ(Control->PopupMenu(), own);
+  Send(WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
+  EXPECT_EQ(own->Shown.size(), 1u);
+
+  // A control inside another answers for the outer control's menu too.
+  auto* inner = new TTestControl(Form.get());
+  inner->SetParent(Control);
+  struct TCase {
+    TcxControl* Receiver;
+    UINT Message;
+    WORD Key;
+    LRESULT Result;
+  };
+  const TCase cases[] = {
+      {Control, CN_KEYDOWN, 'K', 1},
+      {Control, CN_SYSKEYDOWN, 'K', 1},
+      {Control, CN_KEYDOWN, 'L', 0},
+      {inner, CN_KEYDOWN, 'K', 1},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(c.Receiver->Perform(c.Message, c.Key), c.Result) << c.Key;
+}
+
+TEST_F(cxControlsControlTest, ANewCaptureObjectCancelsTheOneBefore) {
+  TCaptureObject first;
+  TCaptureObject second;
+  Control->SetMouseCaptureObject(&first);
+  EXPECT_TRUE(Control->MouseCapture());
+  Control->SetMouseCaptureObject(&second);
+  EXPECT_EQ(first.Cancels, 1);
+  EXPECT_EQ(second.Cancels, 0);
+  SendMouse(WM_LBUTTONUP, 5, 5);
+  EXPECT_EQ(Control->MouseCaptureObject(), nullptr) << "the mouse operations ended";
+  EXPECT_EQ(second.Cancels, 1);
+  EXPECT_FALSE(Control->MouseCapture());
+}
+
+TEST_F(cxControlsControlTest, AnAutomaticDragStartsOnceThePressedPointerMoves) {
+  struct TCase {
+    const char* Name;
+    UINT Press;
+    bool Accepts;
+    bool Drags;
+  };
+  const TCase cases[] = {
+      {"a press", WM_LBUTTONDOWN, true, true},
+      {"a press the control refuses to drag", WM_LBUTTONDOWN, false, false},
+      {"a double click", WM_LBUTTONDBLCLK, true, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Control->SetDragMode(dmAutomatic);
+    Control->AcceptsDrag = c.Accepts;
+    bool pressed = false;
+    Control->SetOnMouseDown([&](TObject*, TMouseButton, TShiftState, int, int) { pressed = true; });
+    gCursor = Control->ClientToScreen(POINT{20, 20});
+    PostMessageA(Control->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 20));
+    SendMouse(c.Press, 20, 20);
+    EXPECT_TRUE(pressed) << "the press reaches the control before any drag";
+    EXPECT_EQ(DragControl() == Control, c.Drags);
+    EXPECT_EQ(dynamic_cast<TcxDragControlObject*>(DragObject()) != nullptr, c.Drags);
+    CancelDrag();
+    Application().ProcessMessages();
+    SendMouse(WM_LBUTTONUP, 20, 20);
+  }
+}
+
+TEST_F(cxControlsControlTest, TheDragCursorCopiesWhileCtrlIsDown) {
+  struct TCase {
+    bool Accepted;
+    bool Ctrl;
+    TCursor Cursor;
+  };
+  const TCase cases[] = {{true, true, crcxDragCopy}, {true, false, crDrag}, {false, true, crNoDrop}};
+  auto* object = new TcxDragControlObject(Control);
+  for (const TCase& c : cases) {
+    gCtrlDown = c.Ctrl;
+    EXPECT_EQ(object->GetDragCursor(c.Accepted, 0, 0), c.Cursor);
+  }
+  object->Finished(nullptr, 0, 0, false);
+}
+
+TEST_F(cxControlsControlTest, DragImagesExistOnlyWhenTheControlDrawsOne) {
+  EXPECT_EQ(Control->GetDragImages(), nullptr);
+  auto* sized = new TTestControl(Form.get());
+  sized->DragImagesSize = SIZE{16, 12};
+  TDragImageList* images = sized->GetDragImages();
+  ASSERT_NE(images, nullptr);
+  EXPECT_EQ(images->Count(), 1);
+  EXPECT_EQ(images->Height(), 12);
+  EXPECT_EQ(sized->GetDragImages(), images) << "made once";
 }
 
 }  // namespace
