@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/foundation/cxControlsPanning.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Mouse.h"
@@ -87,6 +88,7 @@ TcxControl::TcxControl(TComponent* owner)
   FDefaultCursor = Cursor();
   SetTabStop(Focusable());
   SetParentBackground(true);
+  CreateScrollBars();
 }
 
 TcxControl::~TcxControl() { ClearObjectLinks(this); }
@@ -97,6 +99,8 @@ void TcxControl::BeforeDestruction() {
   FDragAndDropObject.reset();
   FMouseCaptureObject = nullptr;
   FDragImages.reset();
+  // The settings controller would otherwise tell a freed control of the next change.
+  DestroyScrollBars();
   SetPopupMenu(nullptr);
   FFontListeners.clear();
   TCustomControl::BeforeDestruction();
@@ -150,7 +154,125 @@ RECT TcxControl::GetClientBounds() {
   RECT bounds = GetBounds();
   const int border = GetBorderSize();
   InflateRect(&bounds, -border, -border);
+  if (FHScrollBar && FHScrollBar->Visible()) bounds.bottom -= FHScrollBar->Height();
+  if (FVScrollBar && FVScrollBar->Visible()) bounds.right -= FVScrollBar->Width();
   return bounds;
+}
+
+RECT TcxControl::GetHScrollBarBounds() {
+  RECT bounds = GetClientBounds();
+  bounds.top = bounds.bottom;
+  bounds.bottom = bounds.top + FHScrollBar->Height();
+  return bounds;
+}
+
+RECT TcxControl::GetVScrollBarBounds() {
+  RECT bounds = GetClientBounds();
+  bounds.left = bounds.right;
+  bounds.right = bounds.left + FVScrollBar->Width();
+  return bounds;
+}
+
+RECT TcxControl::GetSizeGripBounds() {
+  const int left = FVScrollBar->Left();
+  const int top = FHScrollBar->Top();
+  return RECT{left, top, left + FVScrollBar->Width(), top + FHScrollBar->Height()};
+}
+
+// ---- the bars
+
+void TcxControl::CreateScrollBars() {
+  if (FHScrollBar) return;
+  FHScrollBar = new TcxControlScrollBar(this, FLookAndFeel.get());
+  FHScrollBar->SetKind(sbHorizontal);
+  FHScrollBar->SetOnScroll([this](TObject*, TScrollCode code, int& position) { Scroll(sbHorizontal, code, position); });
+  FVScrollBar = new TcxControlScrollBar(this, FLookAndFeel.get());
+  FVScrollBar->SetKind(sbVertical);
+  FVScrollBar->SetOnScroll([this](TObject*, TScrollCode code, int& position) { Scroll(sbVertical, code, position); });
+  FSizeGrip = new TcxSizeGrip(this);
+  FSizeGrip->SetVisible(false);
+  FHScrollBar->SetHeight(GetSystemMetrics(SM_CYHSCROLL));
+  FVScrollBar->SetWidth(GetSystemMetrics(SM_CXVSCROLL));
+  cxSettingsController().AddListener(this);
+}
+
+void TcxControl::DestroyScrollBars() {
+  if (!FHScrollBar) return;
+  cxSettingsController().RemoveListener(this);
+  std::exchange(FSizeGrip, nullptr)->Free();
+  std::exchange(FVScrollBar, nullptr)->Free();
+  std::exchange(FHScrollBar, nullptr)->Free();
+}
+
+void TcxControl::InitScrollBars() {
+  if (!FHScrollBar) return;
+  FHScrollBar->SetParent(this);
+  FVScrollBar->SetParent(this);
+  FSizeGrip->SetParent(this);
+}
+
+void TcxControl::CreateWnd() {
+  FCreatingWindow = true;
+  TCustomControl::CreateWnd();
+  FCreatingWindow = false;
+  if (HasScrollBars())
+    CreateScrollBars();
+  else
+    DestroyScrollBars();
+  InitScrollBars();
+}
+
+bool TcxControl::IsInternalControl(TControl* control) {
+  return control && (control == FHScrollBar || control == FVScrollBar || control == FSizeGrip);
+}
+
+void TcxControl::SetScrollBars(int value) {
+  if (value == FScrollBars) return;
+  FScrollBars = value;
+  UpdateScrollBars();
+}
+
+void TcxControl::SetScrollBarInfo(TScrollBarKind kind, int min, int max, int step, int page, int position,
+                                  bool allowShow, bool allowHide) {
+  if (FHScrollBar)
+    ::SetScrollBarInfo(Bar(kind)->Data(), kind, FScrollBars, min, max, step, page, position, allowShow, allowHide);
+}
+
+void TcxControl::UpdateScrollBars() {
+  if (FHScrollBar && HasScrollBars()) ::UpdateScrollBars(*this, FScrollBarsState);
+}
+
+bool TcxControl::IsOwnScrollBarVisible(TScrollBarKind kind) {
+  return FHScrollBar && IsScrollBarVisible(*this, FScrollBarsState, kind);
+}
+
+int TcxControl::ScrollBarThickness(TScrollBarKind kind) {
+  return kind == sbHorizontal ? FHScrollBar->Height() : FVScrollBar->Width();
+}
+
+void TcxControl::ShowSizeGrip(bool show) { FSizeGrip->SetVisible(show); }
+
+void TcxControl::SetScrollBarsBounds() {
+  auto place = [](TControl* control, const RECT& r) {
+    if (control->Visible()) control->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  };
+  place(FHScrollBar, GetHScrollBarBounds());
+  place(FVScrollBar, GetVScrollBarBounds());
+  place(FSizeGrip, GetSizeGripBounds());
+}
+
+void TcxControl::BringInternalControlsToFront() {
+  FHScrollBar->BringToFront();
+  FVScrollBar->BringToFront();
+  FSizeGrip->BringToFront();
+}
+
+// The system's bar sizes changed: the bars take them and the layout follows.
+void TcxControl::SettingsChanged() {
+  if (!FHScrollBar) return;
+  if (FHScrollBar->Height() != GetSystemMetrics(SM_CYHSCROLL)) FHScrollBar->SetHeight(GetSystemMetrics(SM_CYHSCROLL));
+  if (FVScrollBar->Width() != GetSystemMetrics(SM_CXVSCROLL)) FVScrollBar->SetWidth(GetSystemMetrics(SM_CXVSCROLL));
+  BoundsChanged();
 }
 
 void TcxControl::InvalidateRect(const RECT& rect, bool eraseBackground) {
@@ -169,7 +291,10 @@ void TcxControl::Resize() {
   BoundsChanged();
 }
 
-void TcxControl::BoundsChanged() { TCustomControl::BoundsChanged(); }
+void TcxControl::BoundsChanged() {
+  TCustomControl::BoundsChanged();
+  UpdateScrollBars();
+}
 
 // ---- focus
 
@@ -247,6 +372,10 @@ void TcxControl::WndProc(TMessage& message) {
       break;
     }
     case WM_PAINT: return PaintMessage(message);
+    case CM_NCSIZECHANGED: return SettingsChanged();
+    case WM_NCCALCSIZE:
+      if (HandleAllocated()) PostMessageA(Handle(), CM_NCSIZECHANGED, 0, 0);
+      break;
     case WM_CANCELMODE: {
       const TcxWeakSelf self(this);
       FinishDragAndDrop(false);
@@ -495,7 +624,7 @@ bool TcxControl::ScrollByDirection(TcxDirection direction, bool byPage) {
   const TScrollBarKind kind = direction == dirLeft || direction == dirRight ? sbHorizontal : sbVertical;
   TScrollCode code = IsBackward(direction) ? scLineUp : scLineDown;
   if (byPage) code = IsBackward(direction) ? scPageUp : scPageDown;
-  int position = ScrollBarPosition(kind);
+  int position = HasOwnScrollBars() ? Bar(kind)->Position() : 0;
   const TcxWeakSelf self(this);
   Scroll(kind, code, position);
   if (self.Alive()) Update();
@@ -505,9 +634,17 @@ bool TcxControl::ScrollByDirection(TcxDirection direction, bool byPage) {
 // ---- the class library's drag
 
 void TcxControl::StartAutoDragOrScroll(TMouseButton button, int x, int y) {
+  if (button == mbMiddle) return StartPanning();
   if (button != mbLeft || DragMode() != dmAutomatic || !MouseCapture()) return;
   if (IsDesigning() && !GetDesignHitTest(x, y, TShiftState{})) return;
   if (CanDrag() && DragDetect(Handle()) == 1) BeginDrag(true, -1);
+}
+
+void TcxControl::StartPanning() {
+  const TcxWeakSelf self(this);
+  RunMousePanning(TcxPanningBars{IsHScrollBarVisible(), IsVScrollBarVisible()}, [this, &self](int direction) {
+    if (self.Alive()) ScrollByDirection(static_cast<TcxDirection>(direction));
+  });
 }
 
 void TcxControl::DoStartDrag(TDragObject*& dragObject) {

@@ -19,6 +19,7 @@
 
 #include "controls/foundation/cxClasses.h"
 #include "controls/foundation/cxControls.h"
+#include "controls/foundation/cxControlsScrollBar.h"
 #include "controls/foundation/cxControlsScrollBars.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -111,7 +112,10 @@ struct TcxWheelApi {
 TcxWheelApi& cxWheelApi();
 unsigned WheelScrollLines();
 
-class TcxControl : public TCustomControl {
+// Owns its two bars and the size grip between them and lays them out by the
+// settling update of the bars; a click on a bar focuses the control when it
+// would focus on a click of its own.
+class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFocusWhenChildIsClicked {
  public:
   explicit TcxControl(TComponent* owner);
   ~TcxControl() override;
@@ -176,10 +180,29 @@ class TcxControl : public TCustomControl {
   virtual bool CanFocusEx();
   virtual bool CanFocusOnClick();
   virtual bool CanFocusOnClickAt(int /*x*/, int /*y*/) { return CanFocusOnClick(); }
-  virtual bool FocusWhenChildIsClicked(TControl* /*child*/) { return CanFocusOnClick(); }
+  bool FocusWhenChildIsClicked(TControl* /*child*/) override { return CanFocusOnClick(); }
   virtual bool IsCopyDragDrop() { return IsCtrlPressed(); }
   virtual bool IsWithinDragThreshold(int x, int y);
   void InvalidateRect(const RECT& rect, bool eraseBackground);
+  // ---- the bars: 0 none, 1 horizontal, 2 vertical, 3 both
+  int ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(int value);
+  TcxControlScrollBar* HScrollBar() const { return FHScrollBar; }
+  TcxControlScrollBar* VScrollBar() const { return FVScrollBar; }
+  TcxSizeGrip* SizeGrip() const { return FSizeGrip; }
+  // Called from InitScrollBarsParameters: what the bar of `kind` shows next.
+  void SetScrollBarInfo(TScrollBarKind kind, int min, int max, int step, int page, int position, bool allowShow,
+                        bool allowHide);
+  void UpdateScrollBars();
+  void BeginUpdateScrollBars() { ::BeginUpdateScrollBars(FScrollBarsState); }
+  void EndUpdateScrollBars() { ::EndUpdateScrollBars(*this, FScrollBarsState); }
+  // The pending visibility while the ranges are computed; false without own bars.
+  bool IsHScrollBarVisible() { return IsOwnScrollBarVisible(sbHorizontal); }
+  bool IsVScrollBarVisible() { return IsOwnScrollBarVisible(sbVertical); }
+  virtual RECT GetHScrollBarBounds();
+  virtual RECT GetVScrollBarBounds();
+  virtual RECT GetSizeGripBounds();
+
   // The direction's step on that bar through Scroll; false when the control
   // cannot scroll that way.
   bool ScrollByDirection(TcxDirection direction, bool byPage = false);
@@ -222,10 +245,27 @@ class TcxControl : public TCustomControl {
   virtual void LookAndFeelChanged(TcxLookAndFeel* /*sender*/, TcxLookAndFeelValues /*changedValues*/) {}
   virtual bool CanScrollByDirection(TcxDirection /*direction*/) { return false; }
   // 2 scrolls vertically, any other non-zero value horizontally, 0 not at all.
-  virtual int GetMouseWheelScrollingKind() { return 0; }
+  virtual int GetMouseWheelScrollingKind() { return IsVScrollBarVisible() ? 2 : 0; }
   virtual void Scroll(TScrollBarKind /*kind*/, TScrollCode /*scrollCode*/, int& /*scrollPos*/) {}
-  virtual int ScrollBarPosition(TScrollBarKind /*kind*/) { return 0; }
-  virtual bool HasOwnScrollBars() { return false; }
+  bool HasOwnScrollBars() { return FHScrollBar != nullptr; }
+  // Makes the control the parent of its bars and grip.
+  virtual void InitScrollBars();
+  virtual bool IsInternalControl(TControl* control);
+  void CreateWnd() override;
+
+  // ---- the bars' layout, asked by the settling update
+  bool HasScrollBars() override { return true; }
+  void InitScrollBarsParameters() override {}
+  bool NeedsScrollBar(TScrollBarKind /*kind*/) override { return false; }
+  void ShowSizeGrip(bool show) override;
+  void SetScrollBarsBounds() override;
+  bool CanBringInternalControlsToFront() override { return !IsDesigning(); }
+  void BringInternalControlsToFront() override;
+  TcxScrollBarData& ScrollBarData(TScrollBarKind kind) override { return Bar(kind)->Data(); }
+  bool ScrollBarVisible(TScrollBarKind kind) override { return Bar(kind)->Visible(); }
+  int ScrollBarThickness(TScrollBarKind kind) override;
+  void ApplyScrollBarData(TScrollBarKind kind) override { Bar(kind)->ApplyData(); }
+  void ShowScrollBarDisabled(TScrollBarKind kind) override { Bar(kind)->ShowDisabled(); }
 
   // The notifications.
   virtual void ColorChanged() {}
@@ -254,6 +294,12 @@ class TcxControl : public TCustomControl {
   virtual void InitDragImages(TcxDragImageList& images);
 
  private:
+  TcxControlScrollBar* Bar(TScrollBarKind kind) const { return kind == sbHorizontal ? FHScrollBar : FVScrollBar; }
+  bool IsOwnScrollBarVisible(TScrollBarKind kind);
+  void CreateScrollBars();
+  void DestroyScrollBars();
+  void SettingsChanged();
+  void StartPanning();
   bool TakesPressBeforeItsDrag(const TMessage& message);
   bool IsMenuShortCut(const TMessage& message);
   void PaintMessage(TMessage& message);
@@ -286,6 +332,12 @@ class TcxControl : public TCustomControl {
   POINT FMouseDownPos{};
   std::vector<IcxFontListener*> FFontListeners;
   RECT FStoredBounds{};
+  int FScrollBars = cxScrollBarsBoth;
+  TcxControlScrollBar* FHScrollBar = nullptr;
+  TcxControlScrollBar* FVScrollBar = nullptr;
+  TcxSizeGrip* FSizeGrip = nullptr;
+  TcxScrollBarsUpdateState FScrollBarsState;
+  bool FCreatingWindow = false;
   TNotifyEvent FOnFocusChanged;
   TNotifyEvent FOnMouseEnter;
   TNotifyEvent FOnMouseLeave;

@@ -61,6 +61,15 @@ class TTestControl : public TcxControl {
   bool FreeOnBeforeMouseDown = false;
   bool AcceptsDrag = true;
   SIZE DragImagesSize{0, 0};
+  // The range each bar is given: min, max, page.
+  struct TRange {
+    int Min = 0;
+    int Max = 0;
+    int Page = 1;
+  };
+  TRange HRange;
+  TRange VRange;
+  bool AllowHide = true;
   TCursor CurrentCursor = crDefault;
 
   using TcxControl::CanDrag;
@@ -70,7 +79,13 @@ class TTestControl : public TcxControl {
   TCursor GetCurrentCursor(int x, int y) override {
     return CurrentCursor != crDefault ? CurrentCursor : TcxControl::GetCurrentCursor(x, y);
   }
-  int GetMouseWheelScrollingKind() override { return WheelKind; }
+  int GetMouseWheelScrollingKind() override {
+    return WheelKind < 0 ? TcxControl::GetMouseWheelScrollingKind() : WheelKind;
+  }
+  void InitScrollBarsParameters() override {
+    SetScrollBarInfo(sbHorizontal, HRange.Min, HRange.Max, 1, HRange.Page, 0, true, AllowHide);
+    SetScrollBarInfo(sbVertical, VRange.Min, VRange.Max, 1, VRange.Page, 0, true, AllowHide);
+  }
   bool AcceptsDragObject(TDragObject*) override { return AcceptsDrag; }
   SIZE GetDragImagesSize() override { return DragImagesSize; }
   void DrawDragImage(TcxCanvas& canvas, const RECT& rect) override {
@@ -537,6 +552,94 @@ TEST_F(cxControlsControlTest, DragImagesExistOnlyWhenTheControlDrawsOne) {
   EXPECT_EQ(images->Count(), 1);
   EXPECT_EQ(images->Height(), 12);
   EXPECT_EQ(sized->GetDragImages(), images) << "made once";
+}
+
+TEST_F(cxControlsControlTest, TheBarsShowWhatTheScrollBarsSettingAllows) {
+  struct TCase {
+    int ScrollBars;
+    bool Horizontal;
+    bool Vertical;
+  };
+  const TCase cases[] = {{0, false, false}, {1, true, false}, {2, false, true}, {3, true, true}};
+  Control->HRange = {0, 1000, 10};
+  Control->VRange = {0, 100000, 10};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.ScrollBars);
+    Control->SetScrollBars(c.ScrollBars);
+    Control->UpdateScrollBars();
+    EXPECT_EQ(Control->HScrollBar()->Visible(), c.Horizontal);
+    EXPECT_EQ(Control->VScrollBar()->Visible(), c.Vertical);
+    EXPECT_EQ(Control->SizeGrip()->Visible(), c.Horizontal && c.Vertical);
+  }
+}
+
+TEST_F(cxControlsControlTest, ARangeThePageCoversHidesTheBarOrShowsItDisabled) {
+  Control->VRange = {0, 99, 100};
+  for (bool allowHide : {true, false}) {
+    SCOPED_TRACE(allowHide);
+    Control->AllowHide = allowHide;
+    Control->UpdateScrollBars();
+    EXPECT_EQ(Control->VScrollBar()->Visible(), !allowHide);
+    EXPECT_FALSE(Control->VScrollBar()->Enabled() && Control->VScrollBar()->Visible());
+  }
+}
+
+TEST_F(cxControlsControlTest, VisibleBarsSitBesideTheClientBoundsAndTheWheelScrollsTheVerticalOne) {
+  Control->HRange = {0, 1000, 10};
+  Control->VRange = {0, 1000, 10};
+  Control->UpdateScrollBars();
+  const RECT client = Control->GetClientBounds();
+  const RECT whole = Control->ClientRect();
+  EXPECT_EQ(client.bottom, whole.bottom - Control->HScrollBar()->Height());
+  EXPECT_EQ(client.right, whole.right - Control->VScrollBar()->Width());
+  EXPECT_EQ(Control->HScrollBar()->Top(), client.bottom);
+  EXPECT_EQ(Control->VScrollBar()->Left(), client.right);
+  EXPECT_EQ(Control->SizeGrip()->Left(), client.right);
+  EXPECT_EQ(Control->SizeGrip()->Top(), client.bottom);
+  Control->WheelKind = -1;
+  Control->Log.clear();
+  gWheelLines = 1;
+  EXPECT_EQ(Wheel(-120), 1);
+  EXPECT_EQ(Control->Log, (std::vector<std::string>{"v " + std::to_string(scLineDown)}));
+}
+
+TEST_F(cxControlsControlTest, TheSettingsMessageGivesTheBarsTheSystemSizes) {
+  Control->HRange = {0, 1000, 10};
+  Control->UpdateScrollBars();
+  Control->HScrollBar()->SetHeight(3);
+  Control->VScrollBar()->SetWidth(3);
+  Control->Perform(CM_NCSIZECHANGED);
+  EXPECT_EQ(Control->HScrollBar()->Height(), GetSystemMetrics(SM_CYHSCROLL));
+  EXPECT_EQ(Control->VScrollBar()->Width(), GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(Control->GetClientBounds().bottom, Control->ClientRect().bottom - GetSystemMetrics(SM_CYHSCROLL))
+      << "laid out again";
+}
+
+TEST_F(cxControlsControlTest, AFreedControlNoLongerHearsOfChangedSettings) {
+  ASSERT_NE(cxSettingsController().Window(), nullptr) << "the control listens";
+  Control->Free();
+  Control = nullptr;
+  EXPECT_EQ(cxSettingsController().Window(), nullptr) << "nobody listens any more";
+  auto* other = new TTestControl(Form.get());
+  other->SetParent(Form.get());
+  other->Free();
+  SendMessageA(cxSettingsController().Window(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  Application().ProcessMessages();
+}
+
+TEST_F(cxControlsControlTest, AMiddlePressPansWhileABarShowsUntilEscape) {
+  SendMouse(WM_MBUTTONDOWN, 20, 20);
+  EXPECT_EQ(GetCapture(), Control->Handle()) << "no bar: the press's own capture, no panning";
+  SendMouse(WM_MBUTTONUP, 20, 20);
+  Control->VRange = {0, 1000, 10};
+  Control->UpdateScrollBars();
+  ASSERT_TRUE(Control->VScrollBar()->Visible());
+  gCursor = Control->ClientToScreen(POINT{20, 20});
+  PostMessageA(Control->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  SendMouse(WM_MBUTTONDOWN, 20, 20);
+  EXPECT_NE(GetCapture(), Control->Handle()) << "the panning took the capture and let go";
+  MSG left;
+  EXPECT_FALSE(PeekMessageA(&left, Control->Handle(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) << "Escape ended it";
 }
 
 }  // namespace
