@@ -372,6 +372,9 @@ void TcxControl::WndProc(TMessage& message) {
       break;
     }
     case WM_PAINT: return PaintMessage(message);
+    case WM_SETCURSOR:
+      if (DesignCursorMessage(message)) return;
+      break;
     case CM_NCSIZECHANGED: return SettingsChanged();
     case WM_NCCALCSIZE:
       if (HandleAllocated()) PostMessageA(Handle(), CM_NCSIZECHANGED, 0, 0);
@@ -397,6 +400,24 @@ void TcxControl::WndProc(TMessage& message) {
   AfterMessage(message);
 }
 
+// While designed, the control shows the cursor of the part under the pointer
+// where it handles the mouse itself.
+bool TcxControl::DesignCursorMessage(TMessage& message) {
+  if (!IsDesigning() || DragControl()) return false;
+  const POINT point = ScreenToClient(GetCursorPosition());
+  if (!GetDesignHitTest(point.x, point.y, TShiftState{})) return false;
+  ::SetCursor(Screen().CursorHandle(GetCurrentCursor(point.x, point.y)));
+  message.Result = TRUE;
+  return true;
+}
+
+void TcxControl::SetDesignerModified() {
+  if (!IsDesigning()) return;
+  for (TControl* control = this; control; control = control->Parent())
+    if (control->ComponentState().Contains(csLoading) || control->Destroying()) return;
+  ::SetDesignerModified(this);
+}
+
 bool TcxControl::TakesPressBeforeItsDrag(const TMessage& message) {
   const bool leftPress = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK;
   return leftPress && DragMode() == dmAutomatic && !IsDesigning() && !DragControl();
@@ -415,8 +436,14 @@ void TcxControl::PaintMessage(TMessage& message) {
   ParentBackgroundChanged();
 }
 
-void TcxControl::AfterMessage(const TMessage& message) {
+void TcxControl::AfterMessage(TMessage& message) {
   switch (message.Msg) {
+    case CM_DESIGNHITTEST:
+      if (message.Result == 0) {
+        const POINT point = MessagePoint(message);
+        message.Result = GetDesignHitTest(point.x, point.y, MouseShiftState(message)) ? 1 : 0;
+      }
+      break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: FocusChanged(); break;
     case CM_COLORCHANGED: ColorChanged(); break;

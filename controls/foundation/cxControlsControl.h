@@ -229,6 +229,9 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   // Screen point; true when a menu showed.
   virtual bool DoShowPopupMenu(TComponent* menu, int x, int y);
   virtual void ParentBackgroundChanged() {}
+  // Tells the form designer, while designed and neither this control nor a
+  // parent is loading or going.
+  virtual void SetDesignerModified();
   // After a press: the class library's automatic drag once the pointer moves
   // away, or panning for the middle button.
   virtual void StartAutoDragOrScroll(TMouseButton button, int x, int y);
@@ -301,9 +304,10 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   void SettingsChanged();
   void StartPanning();
   bool TakesPressBeforeItsDrag(const TMessage& message);
+  bool DesignCursorMessage(TMessage& message);
   bool IsMenuShortCut(const TMessage& message);
   void PaintMessage(TMessage& message);
-  void AfterMessage(const TMessage& message);
+  void AfterMessage(TMessage& message);
   void ContextMenuMessage(TMessage& message);
   bool KeyDuringDragAndDrop(TMessage& message);
   void FocusOnMouseDown(int& x, int& y);

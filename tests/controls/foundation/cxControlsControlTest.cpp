@@ -73,6 +73,7 @@ class TTestControl : public TcxControl {
   TCursor CurrentCursor = crDefault;
 
   using TcxControl::CanDrag;
+  using TcxControl::SetDesignerModified;
 
  protected:
   bool StartDragAndDrop(POINT) override { return StartsDrag; }
@@ -93,6 +94,7 @@ class TTestControl : public TcxControl {
     canvas.Canvas().FillRect(rect);
   }
   bool CanScrollByDirection(TcxDirection) override { return true; }
+  bool GetDesignHitTest(int x, int, TShiftState) override { return x < 50; }
   void Scroll(TScrollBarKind kind, TScrollCode code, int&) override {
     Log.push_back(std::string(kind == sbHorizontal ? "h" : "v") + " " + std::to_string(code));
   }
@@ -640,6 +642,28 @@ TEST_F(cxControlsControlTest, AMiddlePressPansWhileABarShowsUntilEscape) {
   EXPECT_NE(GetCapture(), Control->Handle()) << "the panning took the capture and let go";
   MSG left;
   EXPECT_FALSE(PeekMessageA(&left, Control->Handle(), WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) << "Escape ended it";
+}
+
+TEST_F(cxControlsControlTest, WhileDesignedTheControlAnswersTheHitTestAndTellsTheDesigner) {
+  std::vector<TComponent*> modified;
+  SetDesignerModifiedHook([&](TComponent& component) { modified.push_back(&component); });
+  Control->SetDesignerModified();
+  EXPECT_TRUE(modified.empty()) << "not designed";
+  Control->SetDesigning(true);
+  struct TCase {
+    int X;
+    LRESULT Result;
+  };
+  for (const TCase& c : {TCase{10, 1}, TCase{60, 0}})
+    EXPECT_EQ(Control->Perform(CM_DESIGNHITTEST, 0, MAKELPARAM(c.X, 5)), c.Result);
+  Control->SetDesignerModified();
+  EXPECT_EQ(modified, (std::vector<TComponent*>{Control}));
+  Form->BeginLoading();
+  Control->SetDesignerModified();
+  EXPECT_EQ(modified.size(), 1u) << "a parent is loading";
+  Form->Loaded();
+  SetDesignerModifiedHook(nullptr);
+  Control->SetDesigning(false);
 }
 
 }  // namespace
