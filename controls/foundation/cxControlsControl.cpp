@@ -212,9 +212,7 @@ void TcxControl::InitScrollBars() {
 }
 
 void TcxControl::CreateWnd() {
-  FCreatingWindow = true;
   TCustomControl::CreateWnd();
-  FCreatingWindow = false;
   if (HasScrollBars())
     CreateScrollBars();
   else

@@ -341,7 +341,6 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   TcxControlScrollBar* FVScrollBar = nullptr;
   TcxSizeGrip* FSizeGrip = nullptr;
   TcxScrollBarsUpdateState FScrollBarsState;
-  bool FCreatingWindow = false;
   TNotifyEvent FOnFocusChanged;
   TNotifyEvent FOnMouseEnter;
   TNotifyEvent FOnMouseLeave;
