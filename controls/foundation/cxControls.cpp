@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "controls/foundation/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/Screen.h"
@@ -565,6 +566,7 @@ void cxControlsInitialize() {
     gSystemVersion = SystemVersionFlags(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
   LoadCursors();
   gControlsMessageID = RegisterWindowMessageA("{B2CE3777-44D8-4998-9701-47BBBC10B656}");
+  GroupDescendentsWith(TcxControlChildComponent::StaticClass(), TControl::StaticClass());
   if (User32Library().Load("USER32")) {
     User32Library().Bind("MonitorFromPoint", cxMonitorApi().MonitorFromPoint);
     User32Library().Bind("GetMonitorInfoA", cxMonitorApi().GetMonitorInfoA);

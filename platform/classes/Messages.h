@@ -160,6 +160,12 @@ SIZE ClientSizeOf(const TMessage& message);
 // ("intl"...) or policy, empty when the message names none.
 UINT SettingChangeParameter(const TMessage& message);
 std::string SettingChangeSection(const TMessage& message);
+// The object a component message names in lParam (the control the pointer
+// met for CM_MOUSEENTER and CM_MOUSELEAVE), or `self` when it names none.
+template <class T>
+T* MessageObject(const TMessage& message, T* self) {
+  return message.LParam ? reinterpret_cast<T*>(message.LParam) : self;
+}
 // WM_ACTIVATE: whether the window is being deactivated, and the window that
 // loses (or takes) the activation in exchange, when it is of this thread.
 bool IsDeactivation(const TMessage& message);

@@ -38,7 +38,8 @@ class TDragSession {
   bool PastThreshold(POINT point) const {
     return std::abs(point.x - StartPos.x) >= Threshold || std::abs(point.y - StartPos.y) >= Threshold;
   }
-  void Start();
+  // False when the source cancelled the drag as it started.
+  bool Start();
   void MoveTo(POINT point);
   void End(bool drop);
   void Forget(TControl& control);
@@ -81,12 +82,15 @@ bool TDragSession::AskTarget(TControl& target, TDragState state) const {
   return accept;
 }
 
-void TDragSession::Start() {
+bool TDragSession::Start() {
   TDragObject* object = nullptr;
   Source->DoStartDrag(object);
+  // The source may have refused its own object and cancelled the drag.
+  if (!Source) return false;
   OwnsObject = object == nullptr;
   Object = OwnsObject ? new TDragControlObject(Source) : object;
   Object->FDragPos = StartPos;
+  return true;
 }
 
 void TDragSession::MoveTo(POINT point) {
@@ -157,8 +161,7 @@ void TControl::BeginDrag(bool immediate, int threshold) {
   }
   SetMouseCapture(true);
   if (!immediate) return;
-  session.Start();
-  session.MoveTo(session.StartPos);
+  if (session.Start()) session.MoveTo(session.StartPos);
 }
 
 void TControl::EndDrag(bool drop) {
@@ -173,8 +176,7 @@ bool TControl::DragMouseMessage(const TMessage& message) {
   const POINT point = ClientToScreen(MessagePoint(message));
   if (!session.Object) {
     if (message.Msg == WM_MOUSEMOVE && session.PastThreshold(point)) {
-      session.Start();
-      session.MoveTo(point);
+      if (session.Start()) session.MoveTo(point);
       return true;
     }
     // Released before the threshold: no drag, the press goes on as a click.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxControlsControl.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/cxGraphics.h"
@@ -37,6 +38,8 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_NE(Msimg32Api().GradientFill, nullptr);
   EXPECT_NE(ThemeChangedReceiverWindow(), nullptr);
   EXPECT_EQ(GetClass("TcxRect") != nullptr, true);
+  EXPECT_EQ(ClassGroupOf(TcxControlChildComponent::StaticClass()), TControl::StaticClass());
+  EXPECT_NE(cxControlsMessageID(), 0u);
   EXPECT_NE(cxRadioButtonImageList(), nullptr);
   EXPECT_NE(GetExtendedStylePainters(), nullptr);
   EXPECT_NE(SystemPaletteChangedListenerWindow(), nullptr);

@@ -1,0 +1,12 @@
+#pragma once
+// Tests of controls that need the foundation started as the program starts
+// it: the look-and-feel root, the painters, the cursors, the settings controller.
+#include <gtest/gtest.h>
+
+#include "controls/foundation/FoundationUnits.h"
+#include "platform/controls/Application.h"
+
+class FoundationTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Application().Initialize(FoundationUnits()); }
+};
