@@ -365,7 +365,7 @@ void TcxSettingsController::RemoveListener(TWinControl* control) {
 }
 
 bool TcxSettingsController::WndProc(TMessage& message) {
-  if (message.Msg != WM_SETTINGCHANGE || message.WParam != kNonClientMetricsChanged) return false;
+  if (message.Msg != WM_SETTINGCHANGE || SettingChangeParameter(message) != kNonClientMetricsChanged) return false;
   for (TWinControl* control : FListeners)
     if (control->HandleAllocated()) SendNotifyMessageA(control->Handle(), CM_NCSIZECHANGED, 0, 0);
   message.Result = 0;

@@ -378,7 +378,7 @@ class TcxControlChildComponent : public TcxComponent {
   void BeforeDestruction() override;
 
   TcxControl* Control() const { return FControl; }
-  virtual void SetControl(TcxControl* value) { FControl = value; }
+  virtual void SetControl(TcxControl* value);
   virtual bool IsDestroying() const { return Destroying(); }
   TComponent* GetParentComponent() const override;
   bool HasParent() const override { return FControl != nullptr; }
@@ -386,6 +386,7 @@ class TcxControlChildComponent : public TcxComponent {
 
  protected:
   virtual void Initialize() {}
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   TcxControl* FControl = nullptr;

@@ -455,6 +455,14 @@ TEST_F(cxControlsControlTest, ChildComponentsTellTheirControl) {
   EXPECT_EQ(control->Removed, 1);
 }
 
+TEST_F(cxControlsControlTest, AChildComponentOutlivesItsControlSafely) {
+  auto* control = new TcxControl(Form.get());
+  TOwned<TcxControlChildComponent> child(TcxControlChildComponent::CreateEx<TcxControlChildComponent>(control, false));
+  control->Free();
+  EXPECT_EQ(child->Control(), nullptr);
+  EXPECT_FALSE(child->HasParent());
+}
+
 TEST_F(cxControlsControlTest, OnlyAMenuThatOpensByItselfShowsAndEitherKindGivesItsShortcuts) {
   auto* menu = new TPopupMenu(Form.get());
   menu->SetAutoPopup(false);
