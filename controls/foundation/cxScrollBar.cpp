@@ -504,9 +504,12 @@ void TcxScrollBar::LayoutChanged() {
 
 void TcxScrollBar::LookAndFeelChanged() { LayoutChanged(); }
 
+// A theme may change the bar's metrics, and with them the room an aligned
+// bar takes from its parent.
 void TcxScrollBar::ThemeChanged() {
   RefreshPatterns();
   LayoutChanged();
+  if (Parent()) Parent()->Realign();
 }
 
 void TcxScrollBar::RefreshPatterns() { cxRefreshScrollBarPatternBitmaps(); }
