@@ -6,6 +6,7 @@
 
 #include "controls/editors/cxDateUtils.h"
 #include "platform/rtl/Locale.h"
+#include "platform/rtl/SysUtils.h"
 
 void TcxDateTimeFormatInfo::AddItem(uint8_t kind, const std::string& data) {
   if (kind == dtikString && !Items.empty() && Items.back().Kind == dtikString) {
@@ -293,23 +294,7 @@ std::string DisplayFormatItem(const TcxDateTimeFormatItem& item) {
 
 }  // namespace
 
-std::string cxRegExprQuotedWord(const std::string& text) {
-  std::string result;
-  bool open = false;
-  for (const char ch : text) {
-    if (ch == '\'') {
-      if (open) result += '\'';
-      open = false;
-      result += "\\'";
-      continue;
-    }
-    if (!open) result += '\'';
-    open = true;
-    result += ch;
-  }
-  if (open) result += '\'';
-  return result;
-}
+std::string cxRegExprQuotedWord(const std::string& text) { return QuotedRuns(text, "\\'"); }
 
 std::string BuildDateTimeEditMask(const TcxDateTimeFormatInfo& info, TcxDateTimeEditMaskMode mode) {
   if (info.Items.empty()) return "";

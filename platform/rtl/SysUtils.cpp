@@ -92,3 +92,21 @@ std::string UpperCase(const std::string& text) {
 }
 
 bool SameText(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
+
+std::string QuotedRuns(const std::string& text, const std::string& apostrophe) {
+  std::string result;
+  bool open = false;
+  for (const char ch : text) {
+    if (ch == '\'') {
+      if (open) result += '\'';
+      open = false;
+      result += apostrophe;
+      continue;
+    }
+    if (!open) result += '\'';
+    open = true;
+    result += ch;
+  }
+  if (open) result += '\'';
+  return result;
+}

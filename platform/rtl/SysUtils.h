@@ -18,4 +18,7 @@ std::string IntToHex(uint64_t value, int digits);
 // Removes blanks and control characters at both ends.
 std::string Trim(const std::string& text);
 std::string UpperCase(const std::string& text);
+// The runs of `text` without apostrophes, each between apostrophes, with
+// `apostrophe` standing for every apostrophe of the text between them.
+std::string QuotedRuns(const std::string& text, const std::string& apostrophe);
 bool SameText(const std::string& a, const std::string& b);
