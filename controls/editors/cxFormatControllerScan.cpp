@@ -353,6 +353,19 @@ void BuildSmartDateRegExpr(std::string& expression, bool includeNow) {
   expression = expression.empty() ? smartDate : "(" + expression + ")|" + smartDate;
 }
 
+std::string BuildDateEditRegExpr(const TcxDateTimeFormatInfo& date) {
+  std::string expression = BuildDateRegExpr(date);
+  BuildSmartDateRegExpr(expression, false);
+  return expression;
+}
+
+std::string BuildDateTimeEditRegExpr(const TcxDateTimeFormatInfo& date, const TcxDateTimeFormatInfo& time) {
+  const std::string dateExpression = BuildDateRegExpr(date);
+  std::string expression = dateExpression.empty() ? "" : dateExpression + " ' '(" + BuildTimeRegExpr(time) + ")?";
+  BuildSmartDateRegExpr(expression, true);
+  return expression;
+}
+
 namespace {
 
 // The symbol's "," and "." would read as the number's separators.
@@ -400,14 +413,34 @@ std::string BuildCurrencyFormat() {
          NegativeCurrencyFormat(locale.NegCurrFormat(), symbol, number);
 }
 
+namespace {
+
+// Where the piece of a picture that starts at `position` ends: a quoted text,
+// a two-byte character or a run of one character.
+size_t PictureRunEnd(const std::string& format, size_t position) {
+  const char ch = format[position];
+  if (ch == '\'' || ch == '"') {
+    const size_t close = format.find(ch, position + 1);
+    return close == std::string::npos ? format.size() : close + 1;
+  }
+  if (CurrentLocale().IsLeadByte(ch) && position + 1 < format.size()) return position + 2;
+  size_t end = position + 1;
+  while (end < format.size() && format[end] == ch) ++end;
+  return end;
+}
+
+}  // namespace
+
+// A "d" or "M" in quoted text or in a two-byte character is no day or month:
+// doubling it would change the text the picture shows.
 std::string BuildDateEditFormat(const std::string& shortDateFormat) {
   std::string result;
-  for (size_t i = 0; i < shortDateFormat.size(); ++i) {
-    const char ch = shortDateFormat[i];
-    const bool single =
-        (i == 0 || shortDateFormat[i - 1] != ch) && (i + 1 == shortDateFormat.size() || shortDateFormat[i + 1] != ch);
-    result += ch;
-    if (single && (ch == 'd' || ch == 'M')) result += ch;
+  for (size_t position = 0; position < shortDateFormat.size();) {
+    const size_t end = PictureRunEnd(shortDateFormat, position);
+    const char ch = shortDateFormat[position];
+    result.append(shortDateFormat, position, end - position);
+    if (end == position + 1 && (ch == 'd' || ch == 'M')) result += ch;
+    position = end;
   }
   return result;
 }

@@ -51,24 +51,17 @@ bool Accepts(const std::string& expression, const std::string& text) {
   return engine.IsFinal();
 }
 
-// The expressions of the date and date-time editors, as the controller builds them.
-std::string DateEditRegExpr(const std::string& shortDate) {
+// The info of a picture, empty when the scan fails (as for an era).
+TcxDateTimeFormatInfo ScannedOrEmpty(const std::string& format) {
   TcxDateTimeFormatInfo info;
-  ScanDateTimeFormat(shortDate, info);
-  std::string expression = BuildDateRegExpr(info);
-  BuildSmartDateRegExpr(expression, false);
-  return expression;
+  ScanDateTimeFormat(format, info);
+  return info;
 }
 
+std::string DateEditRegExpr(const std::string& shortDate) { return BuildDateEditRegExpr(ScannedOrEmpty(shortDate)); }
+
 std::string DateTimeEditRegExpr(const std::string& shortDate, const std::string& longTime) {
-  TcxDateTimeFormatInfo date;
-  TcxDateTimeFormatInfo time;
-  ScanDateTimeFormat(shortDate, date);
-  ScanDateTimeFormat(longTime, time);
-  const std::string dateExpression = BuildDateRegExpr(date);
-  std::string expression = dateExpression.empty() ? "" : dateExpression + " ' '(" + BuildTimeRegExpr(time) + ")?";
-  BuildSmartDateRegExpr(expression, true);
-  return expression;
+  return BuildDateTimeEditRegExpr(ScannedOrEmpty(shortDate), ScannedOrEmpty(longTime));
 }
 
 class cxFormatControllerScanTest : public testing::Test {
@@ -328,15 +321,14 @@ const TCurrencyCase kNegativeCurrencyCases[] = {
 };
 
 TEST_F(cxFormatControllerScanTest, CurrencyFormatsFollowEveryPatternAndTheFirstOutsideTheTable) {
-  for (const TCurrencyCase& c : kPositiveCurrencyCases) {
-    Locale.PositiveCurrency = c.Pattern;
-    EXPECT_EQ(BuildCurrencyFormat(), std::string(c.Format) + ";($,0.00)") << c.Pattern;
-  }
-  Locale.PositiveCurrency = 0;
-  for (const TCurrencyCase& c : kNegativeCurrencyCases) {
-    Locale.NegativeCurrency = c.Pattern;
-    EXPECT_EQ(BuildCurrencyFormat(), std::string("$,0.00;") + c.Format) << c.Pattern;
-  }
+  // The 64 pairs of the tables, and the first pattern for values outside them.
+  for (const TCurrencyCase& positive : kPositiveCurrencyCases)
+    for (const TCurrencyCase& negative : kNegativeCurrencyCases) {
+      Locale.PositiveCurrency = positive.Pattern;
+      Locale.NegativeCurrency = negative.Pattern;
+      EXPECT_EQ(BuildCurrencyFormat(), std::string(positive.Format) + ";" + negative.Format)
+          << positive.Pattern << " " << negative.Pattern;
+    }
 }
 
 TEST_F(cxFormatControllerScanTest, TheCurrencySymbolKeepsItsSeparatorsAsText) {
@@ -349,14 +341,29 @@ TEST_F(cxFormatControllerScanTest, TheCurrencySymbolKeepsItsSeparatorsAsText) {
 
 TEST_F(cxFormatControllerScanTest, SingleDaysAndMonthsAreDoubledForEditing) {
   const std::pair<const char*, const char*> cases[] = {
-      {"d/M/yyyy", "dd/MM/yyyy"}, {"dd/MM/yy", "dd/MM/yy"}, {"ddd d.M", "ddd dd.MM"}, {"M", "MM"}, {"m/d", "m/dd"},
+      {"d/M/yyyy", "dd/MM/yyyy"},
+      {"dd/MM/yy", "dd/MM/yy"},
+      {"ddd d.M", "ddd dd.MM"},
+      {"M", "MM"},
+      {"m/d", "m/dd"},
       {"MMM d", "MMM dd"},
+      // Quoted text and two-byte characters keep their letters.
+      {"d 'de' M", "dd 'de' MM"},
+      {"d \"d\" M", "dd \"d\" MM"},
+      {"M 'd", "MM 'd"},
+      {"M\x83M d", "MM\x83M dd"},
+      {"\x83"
+       "dd",
+       "\x83"
+       "ddd"},
+      {"d\x83", "dd\x83"},
   };
+  Locale.LeadByte = '\x83';
   for (const auto& [format, doubled] : cases) EXPECT_EQ(BuildDateEditFormat(format), doubled) << format;
 }
 
 TEST_F(cxFormatControllerScanTest, TheWeekStartsOnTheRegionsFirstDayCountedFromSunday) {
-  const std::pair<int, int> cases[] = {{0, 1}, {5, 6}, {6, 0}};
+  const std::pair<int, int> cases[] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 0}};
   for (const auto& [firstDay, startOfWeek] : cases) EXPECT_EQ(StartOfWeekOf(firstDay), startOfWeek) << firstDay;
 }
 
