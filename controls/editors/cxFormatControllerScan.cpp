@@ -199,8 +199,6 @@ bool ScanDateTimeFormat(const std::string& format, TcxDateTimeFormatInfo& info) 
 
 namespace {
 
-bool IsAlphaNumeric(char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; }
-
 bool HasLetters(const TcxDateTimeFormatItem& item, size_t count) { return item.Data.size() >= count; }
 
 std::string UpperText(std::string text) {
@@ -214,23 +212,27 @@ std::string LowerText(std::string text) {
   return text;
 }
 
-// A separator in an expression. After "\" a letter or digit would mean a
-// class, a hex code or a back-reference, and a blank is refused: those are
-// quoted instead. A separator of 0 is no separator.
+// A separator in an expression, taken literally: after "\" a letter or
+// digit would mean a class, a hex code or a back-reference, and a blank or
+// line break is refused, so every separator is quoted. A separator of 0 is
+// no separator.
 std::string SeparatorRegExpr(char separator) {
-  if (separator == '\0') return "";
-  if (separator == ' ' || IsAlphaNumeric(separator)) return cxRegExprQuotedWord(std::string(1, separator));
-  return std::string("\\") + separator;
+  return separator == '\0' ? "" : cxRegExprQuotedWord(std::string(1, separator));
 }
 
+// A month without a name (a region's settings that could not be read) is
+// typed by its number only: an empty alternative would make the engine
+// refuse the whole expression.
 std::string MonthNamesRegExpr(bool longNames) {
   const TLocale& locale = CurrentLocale();
   std::string names;
   for (int month = 1; month <= 12; ++month) {
-    if (month > 1) names += '|';
-    names += cxRegExprQuotedWord(longNames ? locale.LongMonthName(month) : locale.ShortMonthName(month));
+    const std::string name = longNames ? locale.LongMonthName(month) : locale.ShortMonthName(month);
+    if (name.empty()) continue;
+    if (!names.empty()) names += '|';
+    names += cxRegExprQuotedWord(name);
   }
-  return "((0?[1-9]|1[012])|(" + names + "))";
+  return "((0?[1-9]|1[012])" + (names.empty() ? "" : "|(" + names + ")") + ")";
 }
 
 std::string TimeSuffixRegExpr(const std::string& data) {
@@ -361,7 +363,11 @@ std::string BuildDateEditRegExpr(const TcxDateTimeFormatInfo& date) {
 
 std::string BuildDateTimeEditRegExpr(const TcxDateTimeFormatInfo& date, const TcxDateTimeFormatInfo& time) {
   const std::string dateExpression = BuildDateRegExpr(date);
-  std::string expression = dateExpression.empty() ? "" : dateExpression + " ' '(" + BuildTimeRegExpr(time) + ")?";
+  const std::string timeExpression = BuildTimeRegExpr(time);
+  // A time picture with nothing to type (milliseconds alone) would leave an
+  // empty group, which the engine refuses.
+  const std::string optionalTime = timeExpression.empty() ? "" : "(" + timeExpression + ")?";
+  std::string expression = dateExpression.empty() ? "" : dateExpression + " ' '" + optionalTime;
   BuildSmartDateRegExpr(expression, true);
   return expression;
 }

@@ -228,6 +228,9 @@ const TTypingCase kDateTypingCases[] = {
     {"d/M/yyyy", 't', "7t12t2026", true},
     {"d/M/yyyy", '1', "31112", false},
     {"d/M/yyyy", '1', "2111212026", true},
+    {"d/M/yyyy", '\t', "7\t12\t2026", true},
+    {"d/M/yyyy", '\n', "7\n12\n2026", true},
+    {"d/M/yyyy", '\0', "7122026", true},
     {"dd\"'\"MM\"'\"yyyy", '/', "07'12'2026", true},
     {"d \"o'\" M yyyy", '/', "7 o' 12 2026", true},
     // An era cannot be typed: the smart words are all the editor takes.
@@ -255,6 +258,15 @@ TEST_F(cxFormatControllerScanTest, MonthNamesAndDesignatorsWithApostrophesAreTak
   EXPECT_FALSE(Accepts(DateTimeEditRegExpr("d/M/yyyy", "h:nn AMPM"), "1/5/2026 9:05 PM"));
 }
 
+TEST_F(cxFormatControllerScanTest, MonthsWithoutNamesAreTypedByNumber) {
+  Locale.ShortMonths.fill("");
+  Locale.LongMonths[0] = "";
+  EXPECT_TRUE(Accepts(DateEditRegExpr("d MMM yyyy"), "1 5 2026"));
+  EXPECT_FALSE(Accepts(DateEditRegExpr("d MMM yyyy"), "1  2026"));
+  EXPECT_TRUE(Accepts(DateEditRegExpr("d MMMM yyyy"), "1 February 2026"));
+  EXPECT_FALSE(Accepts(DateEditRegExpr("d MMMM yyyy"), "1 January 2026"));
+}
+
 struct TDateTimeTypingCase {
   const char* LongTime;
   char TimeSeparator;
@@ -278,6 +290,10 @@ const TDateTimeTypingCase kDateTimeTypingCases[] = {
     {"h:nn a/p", ':', "7/12/2026 12:00 P", true},
     {"h:nn a/p", ':', "7/12/2026 12:00 PM", false},
     {"hh 'h' nn", ':', "7/12/2026 09 h 30", true},
+    // Nothing to type in the time: the date and the blank.
+    {"zzz", ':', "7/12/2026 ", true},
+    {"zzz", ':', "7/12/2026 1", false},
+    {"ddddd", ':', "7/12/2026 ", true},
 };
 
 TEST_F(cxFormatControllerScanTest, TheDateTimeExpressionTakesAnOptionalTime) {
