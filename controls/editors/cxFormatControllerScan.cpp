@@ -212,12 +212,14 @@ std::string LowerText(std::string text) {
   return text;
 }
 
-// A separator in an expression, taken literally: after "\" a letter or
-// digit would mean a class, a hex code or a back-reference, and a blank or
-// line break is refused, so every separator is quoted. A separator of 0 is
-// no separator.
+// A separator in an expression, taken literally. Only punctuation goes
+// after "\": there a letter or digit would mean a class, a hex code or a
+// back-reference, and a blank or line break is refused, so anything else is
+// quoted. A separator of 0 is no separator.
 std::string SeparatorRegExpr(char separator) {
-  return separator == '\0' ? "" : cxRegExprQuotedWord(std::string(1, separator));
+  if (separator == '\0') return "";
+  if (std::ispunct(static_cast<unsigned char>(separator))) return std::string("\\") + separator;
+  return cxRegExprQuotedWord(std::string(1, separator));
 }
 
 // A month without a name (a region's settings that could not be read) is
