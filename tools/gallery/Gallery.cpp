@@ -1,4 +1,4 @@
-// Draws what the control library's foundation paints into two pictures, so a
+// Draws what the control library paints into pictures, so a
 // reader sees it without running the program:
 //   canvas.bmp          edges, frames, gradients with and without the
 //                       system's gradient routine, grip dots, every filter
@@ -15,6 +15,9 @@
 //                       and disabled, then the thumb at Min, halfway and Max
 //   popup-frames.bmp    the four frames of a popup window (none, a line in
 //                       its frame colour, one raised edge, two raised edges)
+//   edit-text.bmp       the text editors' own text drawing: a paragraph
+//                       wrapped left, justified, centred in the middle,
+//                       on one row cut with an ellipsis, with a selection
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -23,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/editors/EditorsUnits.h"
+#include "controls/editors/cxTextDrawingGdi.h"
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxControls.h"
 #include "controls/foundation/cxGraphics.h"
@@ -460,6 +465,58 @@ void SavePopupFramesPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\popup-frames.bmp");
 }
 
+constexpr int kTextSampleWidth = 150;
+constexpr int kTextSampleHeight = 96;
+constexpr int kTextSampleStep = kTextSampleWidth + 16;
+
+const char kEditSampleText[] =
+    "The quick brown fox jumps over the lazy dog and runs back again.\r\nA second paragraph.";
+
+struct TEditTextSample {
+  const char* Name;
+  uint32_t Flags;
+  int SelectionStart;
+  int SelectionLength;
+};
+
+// Breaks, lays out and draws the sample text in the rectangle as a text
+// editor would, on a window's face with a frame around it.
+void DrawEditTextSample(TcxCanvas& canvas, const TRect& rect, const TEditTextSample& sample) {
+  canvas.FillRectWithColor({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}, clBtnShadow);
+  canvas.FillRectWithColor(rect, clWindow);
+  const TRect textRect{rect.left + 3, rect.top + 2, rect.right - 3, rect.bottom - 2};
+  TcxTextParams params;
+  InitTextParams(canvas, sample.Flags, params);
+  int lineCount = 0;
+  TcxTextRows rows;
+  MakeTextRows(canvas, kEditSampleText, textRect, 0, lineCount, rows, params);
+  LayoutTextRows(textRect, lineCount, rows, params);
+  DrawTextRows(canvas.Handle(), textRect, params, false, clHighlightText, clHighlight, sample.SelectionStart,
+               sample.SelectionLength, lineCount, rows);
+}
+
+void SaveEditTextPicture(const std::string& folder) {
+  const TEditTextSample samples[] = {
+      {"wrapped", TF_WORDBREAK, 0, 0},
+      {"justified", TF_WORDBREAK | cxHAlignJustify, 0, 0},
+      {"centred, middle", TF_WORDBREAK | cxHAlignCenter | cxVAlignCenter << 4, 0, 0},
+      {"ellipsis", TF_SINGLELINE | TF_END_ELLIPSIS, 0, 0},
+      {"selection", TF_WORDBREAK, 10, 30},
+  };
+  TBitmap picture;
+  picture.SetSize(8 + static_cast<int>(std::size(samples)) * kTextSampleStep,
+                  kPainterHeaderHeight + kTextSampleHeight + 12);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  for (size_t i = 0; i < std::size(samples); ++i) {
+    const int x = 8 + static_cast<int>(i) * kTextSampleStep;
+    Label(canvas, x, 2, samples[i].Name, kTextSampleStep);
+    DrawEditTextSample(
+        canvas, {x, kPainterHeaderHeight, x + kTextSampleWidth, kPainterHeaderHeight + kTextSampleHeight}, samples[i]);
+  }
+  picture.SaveToFile(folder + "\\edit-text.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -470,6 +527,7 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   try {
     InitializeUnits(FoundationUnits());
+    InitializeUnits(EditorsUnits());
     InitOffice11Colors();
     SaveCanvasPicture(folder);
     SaveOfficeColoursPicture(folder);
@@ -477,12 +535,14 @@ int main(int argc, char** argv) {
     SaveLookAndFeelPicture(folder);
     SaveScrollBarsPicture(folder);
     SavePopupFramesPicture(folder);
+    SaveEditTextPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames"})
+  for (const char* name :
+       {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
