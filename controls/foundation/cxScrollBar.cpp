@@ -329,10 +329,10 @@ void TcxScrollBar::WndProc(TMessage& message) {
     case CM_SYSCOLORCHANGE:
     case CN_CTLCOLORSCROLLBAR: RefreshPatterns(); break;
     case CM_MOUSEENTER:
-      if (message.LParam == 0) MouseEnter();
+      if (!MessageObject<TControl>(message, nullptr)) MouseEnter();
       break;
     case CM_MOUSELEAVE:
-      if (message.LParam == 0) MouseLeave();
+      if (!MessageObject<TControl>(message, nullptr)) MouseLeave();
       break;
   }
   TCustomControl::WndProc(message);

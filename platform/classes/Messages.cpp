@@ -110,3 +110,9 @@ UINT SettingChangeParameter(const TMessage& message) { return static_cast<UINT>(
 std::string SettingChangeSection(const TMessage& message) {
   return message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
 }
+
+TMessage QueuedMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, msg.lParam, 0}; }
+
+int QuitExitCode(const TMessage& message) { return static_cast<int>(message.WParam); }
+
+UINT_PTR TimerId(const TMessage& message) { return static_cast<UINT_PTR>(message.WParam); }

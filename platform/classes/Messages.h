@@ -177,3 +177,10 @@ template <class T>
 T& MessageRecord(const TMessage& message) {
   return *reinterpret_cast<T*>(message.LParam);
 }
+// A message taken from the queue by a loop of its own (a drag detection,
+// the panning), to be read through the decoders above.
+TMessage QueuedMessage(const MSG& msg);
+// The exit code WM_QUIT carries.
+int QuitExitCode(const TMessage& message);
+// The timer WM_TIMER is for.
+UINT_PTR TimerId(const TMessage& message);

@@ -18,9 +18,14 @@
 //   edit-text.bmp       the text editors' own text drawing: a paragraph
 //                       wrapped left, justified, centred in the middle,
 //                       on one row cut with an ellipsis, with a selection
+//   control-base.bmp    a form on the screen with one control base per
+//                       look-and-feel kind, each with its border, both bars
+//                       and the size grip, scrolling a numbered grid by
+//                       its own bars
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -30,6 +35,7 @@
 #include "controls/editors/cxTextDrawingGdi.h"
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxControls.h"
+#include "controls/foundation/cxControlsControl.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -38,7 +44,9 @@
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
+#include "tools/snapshot/WindowPicture.h"
 
 namespace {
 
@@ -517,6 +525,112 @@ void SaveEditTextPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\edit-text.bmp");
 }
 
+// A grid of numbered cells, scrolled a cell at a time by the control's own bars.
+class TNumberedGrid : public TcxControl {
+ public:
+  static constexpr int kColumns = 12;
+  static constexpr int kRows = 40;
+  static constexpr int kCellWidth = 44;
+  static constexpr int kCellHeight = 20;
+
+  using TcxControl::TcxControl;
+
+ protected:
+  void InitScrollBarsParameters() override {
+    const RECT client = GetClientBounds();
+    SetScrollBarInfo(sbHorizontal, 0, kColumns - 1, 1, (client.right - client.left) / kCellWidth, FLeftColumn, true,
+                     true);
+    SetScrollBarInfo(sbVertical, 0, kRows - 1, 1, (client.bottom - client.top) / kCellHeight, FTopRow, true, true);
+  }
+  void Scroll(TScrollBarKind kind, TScrollCode code, int& position) override {
+    int& first = kind == sbHorizontal ? FLeftColumn : FTopRow;
+    const RECT client = GetClientBounds();
+    const int visible =
+        kind == sbHorizontal ? (client.right - client.left) / kCellWidth : (client.bottom - client.top) / kCellHeight;
+    const int last = std::max(0, (kind == sbHorizontal ? kColumns : kRows) - visible);
+    switch (code) {
+      case scLineUp: --first; break;
+      case scLineDown: ++first; break;
+      case scPageUp: first -= visible; break;
+      case scPageDown: first += visible; break;
+      case scPosition:
+      case scTrack: first = position; break;
+      case scTop: first = 0; break;
+      case scBottom: first = last; break;
+      default: break;
+    }
+    first = std::clamp(first, 0, last);
+    position = first;
+    UpdateScrollBars();
+    Invalidate();
+  }
+  void Paint() override {
+    TcxControl::Paint();
+    TcxCanvas& canvas = Canvas();
+    const RECT client = GetClientBounds();
+    canvas.FillRectWithColor(client, clWindow);
+    for (int row = FTopRow; row < kRows; ++row)
+      for (int column = FLeftColumn; column < kColumns; ++column) {
+        const int left = client.left + (column - FLeftColumn) * kCellWidth;
+        const int top = client.top + (row - FTopRow) * kCellHeight;
+        if (left >= client.right || top >= client.bottom) continue;
+        const TRect cell{left, top, left + kCellWidth, top + kCellHeight};
+        canvas.FrameRect(cell, clBtnShadow, 1, TcxBorders{bRight, bBottom});
+        canvas.Brush().SetStyle(bsClear);
+        canvas.DrawText(std::to_string(row * kColumns + column + 1), cell,
+                        cxSingleLine | cxAlignHCenter | cxAlignVCenter);
+      }
+  }
+
+ private:
+  int FLeftColumn = 0;
+  int FTopRow = 0;
+};
+
+void SaveControlBasePicture(const std::string& folder) {
+  constexpr int kGridWidth = 220;
+  constexpr int kGridHeight = 160;
+  constexpr int kGap = 10;
+  const struct {
+    const char* Label;
+    TcxLookAndFeelKind Kind;
+  } kinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetCaption("Control base: a numbered grid per look-and-feel kind");
+  const int width = kGap + static_cast<int>(std::size(kinds)) * (kGridWidth + kGap);
+  const int height = kPainterHeaderHeight + kGridHeight + kGap;
+  form->SetBounds(40, 40, width, height);
+  form->HandleNeeded();
+  // The frame around the client area as the system draws it.
+  const RECT client = form->ClientRect();
+  form->SetBounds(40, 40, 2 * width - client.right, 2 * height - client.bottom);
+  int left = kGap;
+  for (const auto& kind : kinds) {
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetCaption(kind.Label);
+    label->SetBounds(left, 2, kGridWidth, kPainterHeaderHeight - 2);
+    auto* grid = new TNumberedGrid(form.get());
+    grid->SetParent(form.get());
+    grid->LookAndFeel().SetKind(kind.Kind);
+    grid->LookAndFeel().SetNativeStyle(false);
+    grid->SetBorderStyle(cxcbsDefault);
+    grid->SetBounds(left, kPainterHeaderHeight, kGridWidth, kGridHeight);
+    left += kGridWidth + kGap;
+  }
+  form->Show();
+  // Each grid scrolled as a user would with its bars: the vertical bar a
+  // page and a line down, the horizontal one a line right.
+  for (int i = 0; i < form->ControlCount(); ++i) {
+    auto* grid = dynamic_cast<TNumberedGrid*>(form->Controls(i));
+    if (!grid) continue;
+    grid->VScrollBar()->Perform(CN_VSCROLL, SB_PAGEDOWN);
+    grid->VScrollBar()->Perform(CN_VSCROLL, SB_LINEDOWN);
+    grid->HScrollBar()->Perform(CN_HSCROLL, SB_LINEDOWN);
+  }
+  SaveWindowPicture(form->Handle(), folder + "\\control-base.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -536,13 +650,14 @@ int main(int argc, char** argv) {
     SaveScrollBarsPicture(folder);
     SavePopupFramesPicture(folder);
     SaveEditTextPicture(folder);
+    SaveControlBasePicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name :
-       {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text"})
+  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
+                           "edit-text", "control-base"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
