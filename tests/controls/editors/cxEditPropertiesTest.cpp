@@ -53,6 +53,8 @@ class TTestProperties : public TcxCustomEditProperties {
   TClass ClassType() const override { return StaticClass(); }
   TClass GetAssignedValuesClass() const override { return TTestValues::StaticClass(); }
   TClass GetButtonsClass() const override { return TTestButtons::StaticClass(); }
+  void FreeNotification(TComponent* component) override { Freed.push_back(component); }
+  std::vector<TComponent*> Freed;
 };
 
 class TFakeHelper : public TcxCustomFilterEditHelper {
@@ -347,6 +349,11 @@ TEST_F(EditPropertiesTest, ADescendantsClassesAreTheOnesMade) {
   EXPECT_EQ(copy->GetOwner(), nullptr);
   EXPECT_EQ(copy->ClearKey(), scNone);
   EXPECT_EQ(copy->ClickKey(), 16397);
+
+  TComponent* linked = new TComponent(nullptr);
+  properties->FreeNotificator().FreeNotification(linked);
+  linked->Free();
+  EXPECT_EQ(properties->Freed, std::vector<TComponent*>{linked});
 }
 
 TEST_F(EditPropertiesTest, StoredRules) {
