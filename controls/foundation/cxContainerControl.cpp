@@ -420,16 +420,11 @@ void TcxContainer::FontChanged() {
     RefreshForCursorPos(false);
     return;
   }
-  if (!FIsCreating) {
-    TcxContainerStyle* style = GetStyle();
-    const bool wasAssigned = style->AssignedValues().Contains(csvFont);
+  // A font taken from the parent is no font of the style's own: the style
+  // would keep it as assigned.
+  if (!FIsCreating && !ParentFont()) {
     const TFlagScope fromControl(FChangingFromStyle, true);
-    style->SetFont(&Font());
-    if (!wasAssigned) {
-      TcxContainerStyleValues values = style->AssignedValues();
-      values.Exclude(csvFont);
-      style->SetAssignedValues(values);
-    }
+    GetStyle()->SetFont(&Font());
   }
   if (self.Alive()) TcxControl::FontChanged();
 }
