@@ -6,6 +6,8 @@
 #include "controls/foundation/cxContainer.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/dxOffice11.h"
+#include "controls/foundation/dxThemeManager.h"
+#include "controls/foundation/dxUxTheme.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
@@ -23,6 +25,40 @@ BOOL WINAPI FakeKillTimer(HWND, UINT_PTR) { return TRUE; }
 HRESULT WINAPI CompositionOn(BOOL* enabled) {
   *enabled = TRUE;
   return S_OK;
+}
+
+// A visual style that has every part, fills with one colour and keeps a
+// one-pixel frame.
+constexpr COLORREF kThemeFill = RGB(10, 20, 30);
+HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR) { return reinterpret_cast<HTHEME>(1); }
+HRESULT WINAPI FakeCloseThemeData(HTHEME) { return S_OK; }
+BOOL WINAPI FakeIsThemeActive() { return TRUE; }
+HRESULT WINAPI FakeGetThemeColor(HTHEME, int, int, int, COLORREF* color) {
+  *color = kThemeFill;
+  return S_OK;
+}
+HRESULT WINAPI FakeGetThemeBackgroundContentRect(HTHEME, HDC, int, int, LPCRECT bounding, LPRECT content) {
+  *content = {bounding->left + 1, bounding->top + 1, bounding->right - 1, bounding->bottom - 1};
+  return S_OK;
+}
+HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR, int, LPWSTR, int, LPWSTR, int) { return E_FAIL; }
+
+TUxThemeBinding FakeThemeBinding() {
+  TUxThemeBinding binding;
+  binding.WinXPOrLater = binding.Loaded = true;
+  binding.Api.OpenThemeData = FakeOpenThemeData;
+  binding.Api.CloseThemeData = FakeCloseThemeData;
+  binding.Api.IsThemeActive = FakeIsThemeActive;
+  binding.Api.GetThemeColor = FakeGetThemeColor;
+  binding.Api.GetThemeBackgroundContentRect = FakeGetThemeBackgroundContentRect;
+  binding.Api.GetCurrentThemeName = FakeGetCurrentThemeName;
+  return binding;
+}
+
+void UseThemeBinding(const TUxThemeBinding& binding) {
+  CloseAllThemes();
+  SetUxThemeBinding(binding);
+  SendMessageA(ThemeChangedReceiverWindow(), WM_THEMECHANGED, 0, 0);
 }
 
 class TTestContainer;
@@ -387,4 +423,47 @@ TEST_F(cxContainerControlTest, TheMultiLineEditsBarIsMirroredAndFollowsItsScroll
   EXPECT_FALSE(Container->ScrollBarRegion().Empty) << "both bars: the corner is the edit's";
   Container->SetEnabled(false);
   EXPECT_FALSE(bar->Enabled());
+}
+
+TEST_F(cxContainerControlTest, ANativeContainerTakesTheEditPartsStateAndTheThemesFillWhenDisabled) {
+  const TUxThemeBinding saved = UxThemeBinding();
+  UseThemeBinding(FakeThemeBinding());
+  Container->GetStyle()->LookAndFeel()->SetNativeStyle(true);
+  struct TCase {
+    const char* State;
+    int NativeState;
+    TColor Background;
+  };
+  const TCase cases[] = {
+      {"normal", 1, clWindow},
+      {"hot", 2, clWindow},
+      {"focused", 5, clWindow},
+      {"disabled", 4, static_cast<TColor>(kThemeFill)},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.State);
+    Container->SetEnabled(std::string(c.State) != "disabled");
+    ::SetFocus(Form->Handle());
+    if (std::string(c.State) == "focused") Container->SetFocus();
+    LeaveAndTick();
+    if (std::string(c.State) == "hot") HoverAt(40, 12);
+    const TcxContainerViewInfo& viewInfo = Container->ViewInfo();
+    EXPECT_TRUE(viewInfo.NativeStyle);
+    EXPECT_EQ(viewInfo.NativePart, 1);
+    EXPECT_EQ(viewInfo.NativeState, c.NativeState);
+    EXPECT_EQ(viewInfo.BackgroundColor, c.Background);
+    EXPECT_FALSE(viewInfo.Shadow);
+  }
+  Container->SetEnabled(true);
+  Container->GetStyle()->LookAndFeel()->SetNativeStyle(false);
+  UseThemeBinding(saved);
+}
+
+TEST_F(cxContainerInnerEditTest, TabSkipsTheContainerForItsEditBothWays) {
+  Edit->SetFocus();
+  SendMessageA(Form->Handle(), WM_NEXTDLGCTL, 0, 0);
+  EXPECT_EQ(GetFocus(), Next->Handle());
+  SendMessageA(Form->Handle(), WM_NEXTDLGCTL, 1, 0);
+  EXPECT_EQ(GetFocus(), Edit->Handle());
+  EXPECT_EQ(Form->ActiveControl(), Edit);
 }
