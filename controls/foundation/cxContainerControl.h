@@ -180,14 +180,12 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   void MakeInnerControlFocusedControl();
   void ApplyInnerControlVisibleBounds();
   void InvalidateContainer();
-  void SetFromStyle(const std::function<void()>& change);
   void ForwardToInnerWindow(TMessage& message);
   bool SetFocusMessage(TMessage& message);
   bool KillFocusMessage(TMessage& message);
   bool SetCursorMessage(TMessage& message);
   void CompositedPaintMessage(TMessage& message);
   void CtlColorMessage(TMessage& message);
-  void FontChangedMessage(TMessage& message);
   void ParentColorChangedMessage(TMessage& message);
   void ParentFontChangedMessage(TMessage& message);
   void EnabledChangedMessage(TMessage& message);

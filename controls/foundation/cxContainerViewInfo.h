@@ -54,7 +54,7 @@ class TcxContainerViewInfo : public TObject {
   // What must be painted again when this view info replaces `other`: nothing here.
   virtual std::unique_ptr<TcxRegion> GetUpdateRegion(const TcxContainerViewInfo* other);
   virtual void Offset(int dx, int dy);
-  void Paint(TcxCanvas& canvas) { InternalPaint(canvas); }
+  virtual void Paint(TcxCanvas& canvas) { InternalPaint(canvas); }
 
  protected:
   void PaintClassic(TcxCanvas& canvas);
