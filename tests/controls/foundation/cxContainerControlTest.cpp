@@ -118,9 +118,12 @@ class TRecordingMenu : public TComponent, public IcxPopupMenu {
   std::vector<POINT> Shown;
 };
 
+// Runs the queued messages; a bounded number, so endless posting fails a
+// test instead of hanging it.
 void ProcessPendingMessages() {
+  constexpr int kMessageLimit = 10000;
   MSG message{};
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++count) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
