@@ -109,6 +109,15 @@ class TTestContainer : public TcxContainer {
   }
 };
 
+// A container whose descendant ignores the shadow.
+class TShadowlessContainer : public TcxContainer {
+ public:
+  using TcxContainer::TcxContainer;
+
+ protected:
+  TcxContainerStyleValues GetIgnoredStyleValues() const override { return {csvShadow}; }
+};
+
 // A menu of the library's own interface that records where it showed.
 class TRecordingMenu : public TComponent, public IcxPopupMenu {
  public:
@@ -469,4 +478,34 @@ TEST_F(cxContainerInnerEditTest, TabSkipsTheContainerForItsEditBothWays) {
   SendMessageA(Form->Handle(), WM_NEXTDLGCTL, 1, 0);
   EXPECT_EQ(GetFocus(), Edit->Handle());
   EXPECT_EQ(Form->ActiveControl(), Edit);
+}
+
+TEST_F(cxContainerControlTest, TheFormKeepsAStylePropertyUnlessTheStateSharesItOrTheContainerIgnoresIt) {
+  TOwned<TShadowlessContainer> shadowless(new TShadowlessContainer(nullptr));
+  struct TCase {
+    const char* Name;
+    bool StateStyle;
+    bool Stored;
+    bool StoredWhenIgnored;
+  };
+  const TCase cases[] = {
+      {"LookAndFeel", false, true, true}, {"LookAndFeel", true, false, false}, {"StyleController", true, false, false},
+      {"Edges", false, true, true},       {"Edges", true, false, false},       {"BorderColor", true, true, true},
+      {"Shadow", false, true, false},     {"Shadow", true, false, false},      {"Unknown", true, true, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Name) + (c.StateStyle ? " of a state" : " of the normal style"));
+    EXPECT_EQ(Container->IsStylePropertyStored(c.Name, c.StateStyle), c.Stored);
+    EXPECT_EQ(shadowless->IsStylePropertyStored(c.Name, c.StateStyle), c.StoredWhenIgnored);
+  }
+}
+
+TEST_F(cxContainerInnerEditTest, TheEditTakesTheContainersCursorAndTheBorderShowsTheArrow) {
+  Container->SetCursor(crHandPoint);
+  EXPECT_EQ(Edit->Cursor(), crHandPoint);
+  gCursor = Container->ClientToScreen(POINT{1, 1});
+  const LPARAM hitClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+  EXPECT_EQ(SendMessageA(Container->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Container->Handle()), hitClient),
+            TRUE);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
