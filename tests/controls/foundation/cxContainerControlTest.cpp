@@ -509,3 +509,91 @@ TEST_F(cxContainerInnerEditTest, TheEditTakesTheContainersCursorAndTheBorderShow
             TRUE);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
+
+TEST_F(cxContainerControlTest, StringsCompareWithOrWithoutCase) {
+  struct TCase {
+    const char* A;
+    const char* B;
+    bool CaseSensitive;
+    bool Equal;
+  };
+  const TCase cases[] = {
+      {"Edges", "Edges", true, true},
+      {"Edges", "EDGES", true, false},
+      {"Edges", "EDGES", false, true},
+      {"Edge", "Edges", false, false},
+      {"", "", true, true},
+      {"edges", "Edges", false, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.A) + " / " + c.B);
+    EXPECT_EQ(StringsEqual(c.A, c.B, c.CaseSensitive), c.Equal);
+  }
+}
+
+TEST_F(cxContainerControlTest, RemovingPendingMessagesTakesOneOrAllAndLeavesAQuitQueued) {
+  const HWND window = Container->Handle();
+  ProcessPendingMessages();
+  auto pending = [window] {
+    int count = 0;
+    MSG message{};
+    while (PeekMessageA(&message, window, WM_USER, WM_USER + 1, PM_REMOVE)) ++count;
+    return count;
+  };
+  for (int i = 0; i < 3; ++i) PostMessageA(window, WM_USER, 0, 0);
+  RemovePendingMessages(window, WM_USER, WM_USER + 1, false);
+  EXPECT_EQ(pending(), 2);
+  for (int i = 0; i < 3; ++i) PostMessageA(window, WM_USER, 0, 0);
+  RemovePendingMessages(window, WM_USER, WM_USER + 1, true);
+  EXPECT_EQ(pending(), 0);
+  PostQuitMessage(7);
+  RemovePendingMessages(nullptr, 0, 0, true);
+  MSG quit{};
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 7u);
+}
+
+TEST_F(cxContainerControlTest, InvalidatingAFrameLeavesItsMiddleValid) {
+  const HWND window = Container->Handle();
+  UpdateWindow(window);
+  ValidateRect(window, nullptr);
+  InvalidateRectFrame(window, TRect{0, 0, 80, 24}, TRect{2, 2, 78, 22}, false);
+  TcxRegion invalid;
+  GetUpdateRgn(window, invalid.Handle(), FALSE);
+  EXPECT_TRUE(PtInRegion(invalid.Handle(), 0, 0));
+  EXPECT_TRUE(PtInRegion(invalid.Handle(), 79, 23));
+  EXPECT_FALSE(PtInRegion(invalid.Handle(), 40, 12));
+  ValidateRect(window, nullptr);
+  InvalidateRectFrame(window, TRect{0, 0, 80, 24}, EmptyRect, false);
+  GetUpdateRgn(window, invalid.Handle(), FALSE);
+  EXPECT_TRUE(PtInRegion(invalid.Handle(), 40, 12)) << "no inner rectangle: all of it";
+  ValidateRect(window, nullptr);
+}
+
+TEST_F(cxContainerInnerEditTest, DescendantWindowsAreTheChildrenAndTheShownPopupsOwned) {
+  const TOwned<TForm> popup(new TForm(Container));
+  popup->SetBounds(0, 0, 50, 50);
+  auto* popupEdit = new TEdit(popup.get());
+  popupEdit->SetParent(popup.get());
+  popup->Show();
+  const TOwned<TForm> stranger(new TForm(nullptr));
+  struct TCase {
+    const char* Name;
+    HWND Window;
+    bool Descendant;
+  };
+  const TCase cases[] = {
+      {"the inner edit", Edit->Handle(), true},
+      {"a shown popup it owns", popup->Handle(), true},
+      {"a child of that popup", popupEdit->Handle(), true},
+      {"another form", stranger->Handle(), false},
+      {"the container itself", Container->Handle(), false},
+      {"no window", nullptr, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(IsDescendantWindow(Container, c.Window), c.Descendant);
+  }
+  popup->Hide();
+  EXPECT_FALSE(IsDescendantWindow(Container, popup->Handle())) << "hidden";
+}
