@@ -2,11 +2,17 @@
 
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Control.h"
+#include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
 
 namespace {
 
 TUnitGuard gUnit;
+
+TDynamicLibrary& User32Library() {
+  static TDynamicLibrary library;
+  return library;
+}
 
 }  // namespace
 
@@ -14,6 +20,11 @@ void cxContainerInitialize() {
   if (!gUnit.Enter()) return;
   StartClassGroup(TControl::StaticClass());
   GroupDescendentsWith(TcxStyleController::StaticClass(), TControl::StaticClass());
+  if (User32Library().Load("USER32")) User32Library().Bind("GetScrollBarInfo", cxContainerApi().GetScrollBarInfo);
 }
 
-void cxContainerFinalize() { gUnit.Leave(); }
+void cxContainerFinalize() {
+  if (!gUnit.Leave()) return;
+  cxContainerApi().GetScrollBarInfo = nullptr;
+  User32Library().Unload();
+}

@@ -98,6 +98,8 @@ bool IsAppActivation(const TMessage& message) { return message.WParam != 0; }
 
 WORD SetCursorHitTest(const TMessage& message) { return LOWORD(message.LParam); }
 
+HWND FocusPartner(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }
+
 HWND SetCursorWindow(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }
 
 WORD ScrollCode(const TMessage& message) { return LOWORD(message.WParam); }

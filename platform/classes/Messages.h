@@ -148,6 +148,8 @@ UINT NotifyCode(const TMessage& message);
 WORD CommandId(const TMessage& message);
 // The virtual key of a key message; the character of WM_CHAR.
 WORD KeyCode(const TMessage& message);
+// The window that loses the focus (WM_SETFOCUS) or takes it (WM_KILLFOCUS); may be null.
+HWND FocusPartner(const TMessage& message);
 // The hit-test code WM_SETCURSOR reports and the window it is for.
 WORD SetCursorHitTest(const TMessage& message);
 HWND SetCursorWindow(const TMessage& message);

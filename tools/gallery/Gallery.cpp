@@ -22,6 +22,9 @@
 //                       look-and-feel kind, each with its border, both bars
 //                       and the size grip, scrolling a numbered grid by
 //                       its own bars
+//   containers.bmp      a container per border style, then with the bottom
+//                       edge only and with a shadow: normal, hot, focused
+//                       and disabled, cut to their window regions
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -34,6 +37,7 @@
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/cxTextDrawingGdi.h"
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxContainer.h"
 #include "controls/foundation/cxControls.h"
 #include "controls/foundation/cxControlsControl.h"
 #include "controls/foundation/cxGraphics.h"
@@ -629,6 +633,84 @@ void SaveControlBasePicture(const std::string& folder) {
     grid->HScrollBar()->Perform(CN_HSCROLL, SB_LINEDOWN);
   }
   SaveWindowPicture(form->Handle(), folder + "\\control-base.bmp");
+constexpr int kContainerWidth = 100;
+constexpr int kContainerHeight = 24;
+constexpr int kContainerCell = kContainerWidth + 16;
+constexpr int kContainerRow = kContainerHeight + 10;
+
+enum TContainerSample { csmNormal, csmHot, csmFocused, csmDisabled };
+
+struct TContainerLooks {
+  const char* Label;
+  TcxContainerBorderStyle BorderStyle;
+  TcxBorders Edges;
+  bool Shadow;
+};
+
+// A real container on the shown form, put in the sample's state as a user
+// would, drawn at (left, top) through its own window region.
+void DrawContainerSample(TcxCanvas& canvas, TForm& form, int left, int top, const TContainerLooks& looks,
+                         TContainerSample sample) {
+  const TOwned<TcxContainer> container(new TcxContainer(nullptr));
+  container->SetBounds(0, 0, kContainerWidth, kContainerHeight);
+  container->SetParent(&form);
+  TcxContainerStyle* style = container->GetStyle();
+  style->LookAndFeel()->SetKind(lfUltraFlat);
+  style->SetBorderStyle(looks.BorderStyle);
+  style->SetEdges(looks.Edges);
+  style->SetShadow(looks.Shadow);
+  style->SetTransparentBorder(false);
+  container->HandleNeeded();
+  container->ShortRefreshContainer();
+  if (sample == csmHot) container->Perform(WM_MOUSEMOVE, 0, PointToLParam({kContainerWidth / 2, kContainerHeight / 2}));
+  if (sample == csmFocused) container->SetFocus();
+  if (sample == csmDisabled) container->SetEnabled(false);
+  TBitmap picture;
+  picture.SetSize(kContainerWidth, kContainerHeight);
+  TcxCanvas pictureCanvas(picture.Canvas());
+  pictureCanvas.FillRectWithColor({0, 0, kContainerWidth, kContainerHeight}, clBtnFace);
+  container->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.DC()), PRF_CLIENT);
+  TcxRegion region(0, 0, kContainerWidth, kContainerHeight);
+  GetWindowRgn(container->Handle(), region.Handle());
+  region.Offset(left, top);
+  canvas.SaveState();
+  canvas.SetClipRegion(region, roIntersect);
+  canvas.Draw(left, top, picture);
+  canvas.RestoreState();
+}
+
+void SaveContainersPicture(const std::string& folder) {
+  const char* const columns[] = {"normal", "hot", "focused", "disabled"};
+  const TContainerLooks rows[] = {
+      {"None", cbsNone, cxBordersAll, false},
+      {"Single", cbsSingle, cxBordersAll, false},
+      {"Thick", cbsThick, cxBordersAll, false},
+      {"Flat", cbsFlat, cxBordersAll, false},
+      {"3D", cbs3D, cxBordersAll, false},
+      {"UltraFlat", cbsUltraFlat, cxBordersAll, false},
+      {"Office11", cbsOffice11, cxBordersAll, false},
+      {"Single, bottom only", cbsSingle, {bBottom}, false},
+      {"Single, shadow", cbsSingle, cxBordersAll, true},
+  };
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(0, 0, 300, 200);
+  form->Show();
+  TBitmap picture;
+  picture.SetSize(kScrollBarLabelWidth + static_cast<int>(std::size(columns)) * kContainerCell,
+                  kPainterHeaderHeight + static_cast<int>(std::size(rows)) * kContainerRow);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+    Label(canvas, kScrollBarLabelWidth + column * kContainerCell, 2, columns[column], kContainerCell);
+  int top = kPainterHeaderHeight;
+  for (const TContainerLooks& row : rows) {
+    Label(canvas, 4, top + 4, row.Label, kScrollBarLabelWidth);
+    for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+      DrawContainerSample(canvas, *form, kScrollBarLabelWidth + column * kContainerCell, top, row,
+                          static_cast<TContainerSample>(column));
+    top += kContainerRow;
+  }
+  picture.SaveToFile(folder + "\\containers.bmp");
 }
 
 }  // namespace
@@ -651,13 +733,14 @@ int main(int argc, char** argv) {
     SavePopupFramesPicture(folder);
     SaveEditTextPicture(folder);
     SaveControlBasePicture(folder);
+    SaveContainersPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
   for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
-                           "edit-text", "control-base"})
+                           "edit-text", "control-base", "containers"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
