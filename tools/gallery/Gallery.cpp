@@ -633,6 +633,8 @@ void SaveControlBasePicture(const std::string& folder) {
     grid->HScrollBar()->Perform(CN_HSCROLL, SB_LINEDOWN);
   }
   SaveWindowPicture(form->Handle(), folder + "\\control-base.bmp");
+}
+
 constexpr int kContainerWidth = 100;
 constexpr int kContainerHeight = 24;
 constexpr int kContainerCell = kContainerWidth + 16;
