@@ -1,15 +1,13 @@
 #pragma once
-// The three-valued check state of the check-style editors, and the codec
-// that keeps the states of a check-list control's items in one edit value
-// and reads them back. The codec never raises: a value it cannot read leaves
-// every item unchecked.
+// The codec that keeps the check states of a check-list control's items in
+// one edit value and reads them back. The codec never raises: a value it
+// cannot read leaves every item unchecked.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "controls/foundation/cxClasses.h"
 #include "platform/rtl/Variants.h"
-
-enum TcxCheckBoxState : uint8_t { cbsUnchecked = 0, cbsChecked = 1, cbsGrayed = 2 };
 
 // One state per item of a check-list control, by item index.
 using TcxCheckStates = std::vector<TcxCheckBoxState>;

@@ -192,6 +192,7 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   int UpdateCount() const { return FUpdateCount; }
   void Changed();
   // While set, changes are kept back as during an update.
+  bool ChangedLocked() const { return FChangedLocked; }
   void SetChangedLocked(bool value) { FChangedLocked = value; }
 
   // The alignment as it shows: a Horz nobody set shows the default.

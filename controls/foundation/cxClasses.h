@@ -13,6 +13,10 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/StringList.h"
 
+// The three states of a check box: the painters draw them and the check
+// editors keep them, the latter also where there are no windows.
+enum TcxCheckBoxState : uint8_t { cbsUnchecked = 0, cbsChecked = 1, cbsGrayed = 2 };
+
 // A persistent object that knows the object owning it.
 class TcxInterfacedPersistent : public TPersistent {
  public:

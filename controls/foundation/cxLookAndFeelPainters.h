@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/foundation/cxClasses.h"
 #include "controls/foundation/cxGraphics.h"
 #include "platform/classes/Sets.h"
 #include "platform/controls/ImageList.h"
@@ -31,7 +32,6 @@ enum TcxButtonState { cxbsDefault, cxbsNormal, cxbsHot, cxbsPressed, cxbsDisable
 enum TcxArrowDirection { adUp, adDown, adLeft, adRight };
 // The arrow buttons are the first (up or left) and the second (down or right).
 enum TcxScrollBarPart { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp, sbpPageDown };
-enum TcxCheckBoxState { cbsUnchecked, cbsChecked, cbsGrayed };
 
 enum TcxNeighbor { nLeft, nTop, nRight, nBottom };
 using TcxNeighbors = TSet<TcxNeighbor>;

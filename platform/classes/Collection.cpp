@@ -58,17 +58,26 @@ TCollectionItem& TCollection::Items(int index) const {
 
 TCollectionItem& TCollection::Add() {
   TCollectionItem& item = *FItems.emplace_back(NewItem());
+  item.Inserted();
   Changed();
   return item;
 }
 
 void TCollection::Delete(int index) {
   Items(index);
+  const std::unique_ptr<TCollectionItem> item = std::move(FItems[index]);
   FItems.erase(FItems.begin() + index);
+  item->Removed(index);
   Changed();
 }
 
 void TCollection::Clear() {
-  FItems.clear();
-  Changed();
+  BeginUpdate();
+  try {
+    while (!FItems.empty()) Delete(Count() - 1);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
 }

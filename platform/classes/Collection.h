@@ -24,8 +24,16 @@ class TCollectionItem : public TPersistent {
   // Setters call it after changing what the owner shows; `allItems` when the
   // change touches the other items too.
   void Changed(bool allItems = false);
+  // A constructor runs before the item has its place in the collection, so an
+  // item that tells others of its arrival does it here, already in place.
+  virtual void Inserted() {}
+  // The item has left the collection (the later items have moved up) and is
+  // about to be freed; `formerIndex` is where it was.
+  virtual void Removed(int /*formerIndex*/) {}
 
  private:
+  friend class TCollection;
+
   TCollection& FCollection;
 };
 
@@ -51,7 +59,9 @@ class TCollection : public TPersistent {
   // Raises EListError "List index out of bounds (i)" outside 0..Count-1.
   TCollectionItem& Items(int index) const;
   TCollectionItem& Add();
+  // The item leaves the collection before it is freed.
   void Delete(int index);
+  // Deletes the items from the last to the first, told as one change.
   void Clear();
 
  protected:

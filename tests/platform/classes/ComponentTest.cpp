@@ -133,6 +133,44 @@ TEST(TCollection, ChangesInsideAnUpdateAreToldOnceAtTheOutermostEnd) {
   EXPECT_EQ(items.Items(0).GetOwner(), &items);
 }
 
+// Logs where it stands in its collection as it arrives and leaves.
+class TTrackedItem : public TCollectionItem {
+ public:
+  using TCollectionItem::TCollectionItem;
+  static std::vector<std::string>* Log;
+
+ protected:
+  void Inserted() override { Record("in " + std::to_string(Index())); }
+  void Removed(int formerIndex) override { Record("out " + std::to_string(formerIndex)); }
+
+ private:
+  void Record(const std::string& event) { Log->push_back(event + " of " + std::to_string(Collection().Count())); }
+};
+std::vector<std::string>* TTrackedItem::Log = nullptr;
+
+TEST(TCollection, AnItemIsInPlaceWhenItArrivesAndGoneWhenItLeaves) {
+  struct TCase {
+    const char* Label;
+    void (*Action)(TCollectionOf<TTrackedItem>&);
+    std::vector<std::string> Expected;
+  };
+  const TCase cases[] = {
+      {"added", [](auto& items) { items.Add(); }, {"in 3 of 4"}},
+      {"deleted from the middle", [](auto& items) { items.Delete(1); }, {"out 1 of 2"}},
+      {"cleared from the last", [](auto& items) { items.Clear(); }, {"out 2 of 2", "out 1 of 1", "out 0 of 0"}},
+  };
+  for (const TCase& c : cases) {
+    TCollectionOf<TTrackedItem> items;
+    std::vector<std::string> log;
+    TTrackedItem::Log = &log;
+    for (int i = 0; i < 3; ++i) items.Add();
+    log.clear();
+    c.Action(items);
+    EXPECT_EQ(log, c.Expected) << c.Label;
+  }
+  TTrackedItem::Log = nullptr;
+}
+
 TEST(TMetaClass, CreatesRegisteredClassesByNameAndKnowsTheirAncestry) {
   RegisterClasses({TGadget::StaticClass(), TGadget::StaticClass()});
   const TClass cls = GetClass("tgadget");
