@@ -165,20 +165,21 @@ void TcxCustomEditViewData::Calculate(TcxCanvas& canvas, const TRect& bounds, co
   const TcxEditButtonLayout layout = LayoutEditButtons(content, items, FillsWithButtons());
   viewInfo.ClientRect = layout.Free;
   viewInfo.ButtonsRect = content;
-  const int previousPressed = viewInfo.PressedButton;
-  viewInfo.PressedButton = viewInfo.HotButton = -1;
+  // The states compare with the button pressed before this calculation.
+  int pressed = -1;
+  int hot = -1;
   for (int i = 0; i < viewInfo.ButtonCount(); ++i) {
     TcxEditButtonViewInfo& record = *viewInfo.ButtonsInfo[i];
     record.Bounds = layout.Bounds[i];
     record.ButtonVisibleIndex = i;
     CalculateButtonViewInfo(canvas, viewInfo, i);
-    viewInfo.PressedButton = previousPressed;
     CalculateButtonState(viewInfo, i, mousePoint, button, shift, isMouseEvent);
-    viewInfo.PressedButton = -1;
-    if (record.Data.State == ebstPressed) viewInfo.PressedButton = i;
-    if (record.Data.State == ebstHot) viewInfo.HotButton = i;
+    if (record.Data.State == ebstPressed) pressed = i;
+    if (record.Data.State == ebstHot) hot = i;
     CalculateEditButtonNativeInfo(record.Data);
   }
+  viewInfo.PressedButton = pressed;
+  viewInfo.HotButton = hot;
   viewInfo.InnerEditRect = Editor ? Editor->InnerEditBounds(viewInfo.ClientRect) : viewInfo.ClientRect;
 }
 

@@ -583,3 +583,167 @@ TEST_F(EditNativeBackgroundTest, WithoutBorderOnlyTheContentIsFilled) {
   EXPECT_EQ(Pixel(10, 10), Rgb(clLime));
   EXPECT_EQ(Pixel(1, 1), Rgb(clBlue));
 }
+
+namespace {
+
+// Owns the edit styles a view data reads, and answers as the editor would.
+class TFakeEditor : public TControl, public IcxContainerStyleOwner, public IcxEditViewOwner {
+ public:
+  TFakeEditor() : TControl(nullptr), FStyles(this, CreateEditStyle) {}
+
+  TControl& StyleOwnerControl() override { return *this; }
+  bool IsDefaultParentColor() const override { return false; }
+  bool IsInplace() const override { return false; }
+  bool IsStylePropertyStored(const std::string&, bool) const override { return true; }
+
+  HWND ViewHandle() const override { return nullptr; }
+  bool HasMouseCapture() const override { return Capture; }
+  bool HasNativeBackground() const override { return false; }
+  TRect InnerEditBounds(const TRect& contentRect) const override { return contentRect; }
+  SIZE MinSize() const override { return Min; }
+  SIZE MaxSize() const override { return Max; }
+
+  TcxEditStyle& Style() { return static_cast<TcxEditStyle&>(*FStyles.GetStyleByState(csNormal)); }
+
+  bool Capture = false;
+  SIZE Min{0, 0};
+  SIZE Max{0, 0};
+
+ private:
+  TcxContainerStyles FStyles;
+};
+
+class EditViewDataTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    cxLookAndFeelsInitialize();
+    cxEditInitialize();
+    FProperties = CreatePersistentOf<TcxCustomEditProperties>(TcxCustomEditProperties::StaticClass(), nullptr);
+    FEditor = std::make_unique<TFakeEditor>();
+    FEditor->Style().SetEditBorderStyle(ebsSingle);
+    FEditor->Style().SetShadow(false);
+    for (int i = 0; i < 3; ++i) FProperties->Buttons().Add().SetWidth(15);
+    FProperties->Buttons().Items(2).SetVisible(false);
+    FBitmap.SetSize(100, 20);
+  }
+  void TearDown() override {
+    FEditor.reset();
+    FProperties.reset();
+    cxEditFinalize();
+    cxLookAndFeelsFinalize();
+  }
+  TcxCustomEditViewData MakeViewData() {
+    TcxCustomEditViewData data(*FProperties, FEditor->Style(), false);
+    data.Editor = FEditor.get();
+    return data;
+  }
+  void Calculate(TcxCustomEditViewData& data, POINT mouse, TShiftState shift, bool mouseEvent) {
+    data.Calculate(FCanvas, TRect{0, 0, 100, 20}, mouse, mbLeft, shift, FViewInfo, mouseEvent);
+  }
+
+  TOwned<TcxCustomEditProperties> FProperties;
+  std::unique_ptr<TFakeEditor> FEditor;
+  TBitmap FBitmap;
+  TcxCanvas FCanvas{FBitmap.Canvas()};
+  TcxCustomEditViewInfo FViewInfo;
+};
+
+}  // namespace
+
+TEST_F(EditViewDataTest, ReadsThePropertiesAndLaysOutTheVisibleButtons) {
+  FProperties->Alignment()->SetHorz(taRightJustify);
+  TcxCustomEditViewData data = MakeViewData();
+  EXPECT_EQ(data.ButtonVisibleCount, 2);
+  EXPECT_EQ(data.HorzAlignment, taRightJustify);
+  EXPECT_EQ(data.MaxWidth, 1 << 29);
+  EXPECT_TRUE(data.Enabled);
+
+  Calculate(data, {-1, -1}, {}, false);
+  ASSERT_EQ(FViewInfo.ButtonCount(), 2);
+  EXPECT_EQ(Text(FViewInfo.ContentRect), "1,1,99,19");
+  EXPECT_EQ(Text(FViewInfo.ButtonsInfo[0]->Bounds), "84,1,99,19");
+  EXPECT_EQ(Text(FViewInfo.ButtonsInfo[1]->Bounds), "69,1,84,19");
+  EXPECT_EQ(Text(FViewInfo.ClientRect), "1,1,69,19");
+  EXPECT_EQ(FViewInfo.ButtonStyle, btsHotFlat);
+  EXPECT_EQ(FViewInfo.HotButton, -1);
+  EXPECT_EQ(FViewInfo.PressedButton, -1);
+}
+
+TEST_F(EditViewDataTest, ButtonStatesFromTheMouse) {
+  struct TCase {
+    const char* Name;
+    TShiftState Shift;
+    bool MouseEvent;
+    bool Capture;
+    bool ReadOnly;
+    bool ButtonEnabled;
+    TcxEditButtonState Expected;
+  };
+  const TCase cases[] = {
+      {"hot", {}, true, false, false, true, ebstHot},
+      {"held with the capture", {ssLeft}, true, true, false, true, ebstPressed},
+      {"held without the capture", {ssLeft}, true, false, false, true, ebstNormal},
+      {"held, no mouse event", {ssLeft}, false, false, false, true, ebstPressed},
+      {"read-only", {ssLeft}, true, true, true, true, ebstNormal},
+      {"disabled button", {}, true, false, false, false, ebstDisabled},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    FEditor->Capture = c.Capture;
+    FProperties->SetReadOnly(c.ReadOnly);
+    FProperties->Buttons().Items(0).SetEnabled(c.ButtonEnabled);
+    TcxCustomEditViewData data = MakeViewData();
+    Calculate(data, {90, 5}, c.Shift, c.MouseEvent);
+    EXPECT_EQ(FViewInfo.ButtonsInfo[0]->Data.State, c.Expected);
+    EXPECT_EQ(FViewInfo.ButtonsInfo[1]->Data.State, ebstNormal) << "the button under no mouse";
+    EXPECT_EQ(FViewInfo.HotButton, c.Expected == ebstHot ? 0 : -1);
+    EXPECT_EQ(FViewInfo.PressedButton, c.Expected == ebstPressed ? 0 : -1);
+  }
+}
+
+TEST_F(EditViewDataTest, ADoublePressKeepsThePressedButtonPressed) {
+  TcxCustomEditViewData data = MakeViewData();
+  FEditor->Capture = true;
+  Calculate(data, {90, 5}, {ssLeft}, true);
+  ASSERT_EQ(FViewInfo.PressedButton, 0);
+  data.CalculateButtonState(FViewInfo, 0, {90, 5}, mbLeft, {ssDouble}, true);
+  EXPECT_EQ(FViewInfo.ButtonsInfo[0]->Data.State, ebstPressed);
+  data.CalculateButtonState(FViewInfo, 1, {75, 5}, mbLeft, {ssDouble}, true);
+  EXPECT_EQ(FViewInfo.ButtonsInfo[1]->Data.State, ebstHot) << "not the button pressed before";
+}
+
+TEST_F(EditViewDataTest, TransparencyDropDownAndPopupBorder) {
+  struct TCase {
+    TcxEditButtonTransparency Transparency;
+    bool Focused;
+    bool Transparent;
+  };
+  for (const TCase& c : {TCase{ebtNone, false, false}, TCase{ebtAlways, true, true}, TCase{ebtInactive, false, true},
+                         TCase{ebtInactive, true, false}}) {
+    FEditor->Style().SetButtonTransparency(c.Transparency);
+    TcxCustomEditViewData data = MakeViewData();
+    data.Focused = c.Focused;
+    Calculate(data, {-1, -1}, {}, false);
+    EXPECT_EQ(FViewInfo.ButtonsInfo[0]->Data.Transparent, c.Transparent) << int{c.Transparency} << c.Focused;
+  }
+  EXPECT_FALSE(FViewInfo.ButtonsInfo[0]->Data.IsDropDown) << "two buttons";
+  FProperties->Buttons().Items(1).SetVisible(false);
+  TcxCustomEditViewData data = MakeViewData();
+  Calculate(data, {-1, -1}, {}, false);
+  EXPECT_TRUE(FViewInfo.ButtonsInfo[0]->Data.IsDropDown);
+  EXPECT_EQ(data.GetPopupBorderStyle(), epbsSingle);
+  data.Editor = nullptr;
+  EXPECT_EQ(data.GetPopupBorderStyle(), epbsDefault);
+}
+
+TEST_F(EditViewDataTest, EditSizeAddsButtonsAndBordersWithinTheConstraints) {
+  TcxCustomEditViewData data = MakeViewData();
+  const SIZE size = data.GetEditSize(FCanvas, 50);
+  EXPECT_EQ(size.cx, 50 + 30 + 2);
+  EXPECT_EQ(size.cy, FCanvas.TextHeight("Zg") + 2);
+  FEditor->Max = {60, 0};
+  FEditor->Min = {0, 40};
+  const SIZE constrained = data.GetEditSize(FCanvas, 50);
+  EXPECT_EQ(constrained.cx, 60);
+  EXPECT_EQ(constrained.cy, 40);
+}
