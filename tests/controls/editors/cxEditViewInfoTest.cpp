@@ -747,3 +747,15 @@ TEST_F(EditViewDataTest, EditSizeAddsButtonsAndBordersWithinTheConstraints) {
   EXPECT_EQ(constrained.cx, 60);
   EXPECT_EQ(constrained.cy, 40);
 }
+
+TEST_F(EditViewDataTest, AHotTrackedEditorHighlightsItsBorderOnlyWithHotTracking) {
+  FEditor->Style().SetEditBorderStyle(ebsUltraFlat);
+  for (bool hotTrack : {true, false}) {
+    FEditor->Style().SetHotTrack(hotTrack);
+    TcxCustomEditViewData data = MakeViewData();
+    data.HotTracked = true;
+    Calculate(data, {10, 5}, {}, true);
+    EXPECT_EQ(FViewInfo.BorderColor, hotTrack ? GetEditHighlightColor(false) : clBtnShadow) << hotTrack;
+    EXPECT_EQ(FViewInfo.BorderStyle, cbsSingle);
+  }
+}
