@@ -216,19 +216,19 @@ bool TcxCustomEditViewInfo::StateDiffers(const TcxCustomEditViewInfo& other) con
          HotTracked != other.HotTracked || ReadOnly != other.ReadOnly || NativeState != other.NativeState;
 }
 
-std::vector<TRect> TcxCustomEditViewInfo::ChangedRects(const TcxCustomEditViewInfo* previous,
-                                                       bool& buttonsChanged) const {
+std::vector<TcxCustomEditViewInfo::TChangedRect> TcxCustomEditViewInfo::ChangedRects(
+    const TcxCustomEditViewInfo* previous, bool& buttonsChanged) const {
   buttonsChanged = false;
-  if (!previous) return {Bounds};
+  if (!previous) return {{Bounds, Transparent}};
   if (BorderColor != previous->BorderColor || !EqualRect(&Bounds, &previous->Bounds) ||
       ButtonCount() != previous->ButtonCount() || (RepaintsOnStateChange() && StateDiffers(*previous))) {
     buttonsChanged = true;
-    return {Bounds};
+    return {{Bounds, Transparent}};
   }
-  std::vector<TRect> rects;
+  std::vector<TChangedRect> rects;
   for (int i = 0; i < ButtonCount(); ++i) {
     if (ButtonsInfo[i]->Equals(*previous->ButtonsInfo[i])) continue;
-    rects.push_back(ButtonsInfo[i]->Bounds);
+    rects.push_back({ButtonsInfo[i]->Bounds, ButtonsInfo[i]->Data.Transparent});
     buttonsChanged = true;
   }
   return rects;
@@ -238,9 +238,9 @@ bool TcxCustomEditViewInfo::Repaint(const TcxCustomEditViewInfo* previous, const
   const HWND window = Editor ? Editor->ViewHandle() : nullptr;
   if (!window) return false;
   bool buttonsChanged = false;
-  for (TRect rect : ChangedRects(previous, buttonsChanged)) {
+  for (auto [rect, erase] : ChangedRects(previous, buttonsChanged)) {
     OffsetRect(&rect, offset.x, offset.y);
-    InvalidateRect(window, &rect, Transparent);
+    InvalidateRect(window, &rect, erase);
   }
   return buttonsChanged;
 }

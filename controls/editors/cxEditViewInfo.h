@@ -185,8 +185,13 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   // Invalidates what differs from `previous` (nullptr: everything) in the
   // editor's window, shifted by `offset`; true when a button changed.
   bool Repaint(const TcxCustomEditViewInfo* previous, const POINT& offset);
+  struct TChangedRect {
+    TRect Rect;
+    // What shows through must be drawn again.
+    bool Erase;
+  };
   // The repaint comparison without a window: the rectangles to invalidate.
-  std::vector<TRect> ChangedRects(const TcxCustomEditViewInfo* previous, bool& buttonsChanged) const;
+  std::vector<TChangedRect> ChangedRects(const TcxCustomEditViewInfo* previous, bool& buttonsChanged) const;
 
  protected:
   virtual void DrawEditBackground(TcxCanvas& canvas);

@@ -376,10 +376,13 @@ TEST_F(EditViewInfoTest, RepaintInvalidatesOnlyWhatChanged) {
   EXPECT_FALSE(changed);
 
   FViewInfo.ButtonsInfo[1]->Data.State = ebstHot;
-  std::vector<TRect> rects = FViewInfo.ChangedRects(&previous, changed);
+  FViewInfo.ButtonsInfo[1]->Data.Transparent = true;
+  std::vector<TcxCustomEditViewInfo::TChangedRect> rects = FViewInfo.ChangedRects(&previous, changed);
   ASSERT_EQ(rects.size(), 1u);
-  EXPECT_EQ(Text(rects[0]), "20,0,30,20");
+  EXPECT_EQ(Text(rects[0].Rect), "20,0,30,20");
+  EXPECT_TRUE(rects[0].Erase) << "a transparent button shows what is under it";
   EXPECT_TRUE(changed);
+  FViewInfo.ButtonsInfo[1]->Data.Transparent = false;
   FViewInfo.ButtonsInfo[1]->Data.State = ebstNormal;
 
   // A caption's change alone does not change the looks the record compares.
@@ -398,7 +401,8 @@ TEST_F(EditViewInfoTest, RepaintInvalidatesOnlyWhatChanged) {
     change(changedInfo);
     rects = changedInfo.ChangedRects(&previous, changed);
     ASSERT_EQ(rects.size(), 1u) << name;
-    EXPECT_EQ(Text(rects[0]), "0,0,40,20") << name;
+    EXPECT_EQ(Text(rects[0].Rect), "0,0,40,20") << name;
+    EXPECT_FALSE(rects[0].Erase) << name;
   }
   EXPECT_EQ(FViewInfo.ChangedRects(nullptr, changed).size(), 1u);
   EXPECT_FALSE(FViewInfo.Repaint(&previous, {0, 0})) << "without a window nothing happens";
@@ -758,4 +762,19 @@ TEST_F(EditViewDataTest, AHotTrackedEditorHighlightsItsBorderOnlyWithHotTracking
     EXPECT_EQ(FViewInfo.BorderColor, hotTrack ? GetEditHighlightColor(false) : clBtnShadow) << hotTrack;
     EXPECT_EQ(FViewInfo.BorderStyle, cbsSingle);
   }
+}
+
+TEST_F(EditViewDataTest, AShadowWhenTheStyleAsksForOneAndOnlyOutOfPlace) {
+  for (bool shadow : {false, true}) {
+    FEditor->Style().SetShadow(shadow);
+    EXPECT_EQ(EditHasShadow(FEditor->Style()), shadow);
+    TcxCustomEditViewData data = MakeViewData();
+    Calculate(data, {-1, -1}, {}, false);
+    EXPECT_EQ(FViewInfo.Shadow, shadow);
+    EXPECT_EQ(Text(FViewInfo.ContentRect), shadow ? "1,1,96,16" : "1,1,99,19");
+  }
+  TcxCustomEditViewData inplace(*FProperties, FEditor->Style(), true);
+  inplace.Calculate(FCanvas, TRect{0, 0, 100, 20}, {-1, -1}, mbLeft, {}, FViewInfo, false);
+  EXPECT_FALSE(FViewInfo.Shadow);
+  EXPECT_EQ(Text(FViewInfo.ContentRect), "0,0,100,20") << "no border in place";
 }
