@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "controls/editors/cxEditViewInfo.h"
 #include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
@@ -79,6 +80,66 @@ void DrawImageOverBackground(TcxCanvas& canvas, const TImageList& images, int im
 const TcxUltraFlatLookAndFeelPainter& HighlightPainter(bool office11) {
   return static_cast<const TcxUltraFlatLookAndFeelPainter&>(office11 ? *cxOffice11LookAndFeelPainter()
                                                                      : *cxUltraFlatLookAndFeelPainter());
+}
+
+// The themed edit part of the frame.
+constexpr int kNativeEditPart = 1;
+// Mode 1 keeps this much room inside the themed frame.
+constexpr int kNativeFrameInset = 3;
+
+TRect NativeContentArea(TcxCanvas& canvas, HTHEME theme, const TcxCustomEditViewInfo& viewInfo, int mode) {
+  TRect area = viewInfo.Bounds;
+  switch (mode) {
+    case 0:
+      dxUxTheme::GetThemeBackgroundContentRect(theme, canvas.Handle(), kNativeEditPart, viewInfo.NativeState,
+                                               viewInfo.Bounds, area);
+      return area;
+    case 1:
+      InflateRect(&area, -kNativeFrameInset, -kNativeFrameInset);
+      area.bottom = viewInfo.ClientRect.bottom - 1;
+      return area;
+    default: return viewInfo.ClientRect;
+  }
+}
+
+void DrawNativeEditBackground(TcxCanvas& canvas, const TcxCustomEditViewInfo& viewInfo,
+                              const TcxEditBackgroundOptions& options, bool drawBackground) {
+  if (viewInfo.BorderStyle == cbsNone) {
+    if (drawBackground) FillRectByColor(canvas, viewInfo.ContentRect, viewInfo.BackgroundColor);
+    return;
+  }
+  const HTHEME theme = OpenTheme(totEdit);
+  const TRect area = NativeContentArea(canvas, theme, viewInfo, options.NativeContentMode);
+  canvas.SaveDC();
+  canvas.IntersectClipRect(viewInfo.Bounds);
+  dxUxTheme::DrawThemeBackground(theme, canvas.Handle(), kNativeEditPart, viewInfo.NativeState, viewInfo.Bounds);
+  canvas.RestoreDC();
+  if (!drawBackground) return;
+  if (options.FillContent)
+    FillRectByColor(canvas, area, viewInfo.BackgroundColor);
+  else if (options.NativeContentMode != 2)
+    FillRectFrame(canvas, area, viewInfo.ContentRect, viewInfo.BackgroundColor);
+}
+
+// The container's geometry: the border grows out of the content on the
+// sides in Edges, the shadow lies beside it.
+void DrawClassicEditBackground(TcxCanvas& canvas, const TcxCustomEditViewInfo& viewInfo, bool drawBackground) {
+  const int width = viewInfo.BorderWidth;
+  TRect rect = viewInfo.ContentRect;
+  rect.left -= width;
+  rect.top -= width;
+  if (viewInfo.Edges.Contains(bRight)) rect.right += width;
+  if (viewInfo.Edges.Contains(bBottom)) rect.bottom += width;
+  if (viewInfo.Shadow) DrawContainerShadow(canvas, rect);
+  // A missing edge's line falls outside the editor.
+  if (!viewInfo.Edges.Contains(bRight)) rect.right += width;
+  if (!viewInfo.Edges.Contains(bBottom)) rect.bottom += width;
+  DrawContainerBorder(canvas, rect, viewInfo.BorderStyle, width, viewInfo.BorderColor, viewInfo.Edges,
+                      viewInfo.Painter);
+  if (!drawBackground) return;
+  if (viewInfo.ButtonCount() == 0) return FillRectByColor(canvas, viewInfo.ContentRect, viewInfo.BackgroundColor);
+  FillRectFrame(canvas, viewInfo.ContentRect, viewInfo.InnerEditRect, viewInfo.BackgroundColor);
+  FillRectByColor(canvas, viewInfo.InnerEditRect, viewInfo.BackgroundColor);
 }
 
 }  // namespace
@@ -231,4 +292,22 @@ TColor GetEditHighlightColor(bool office11) { return HighlightPainter(office11).
 
 TColor GetEditButtonHighlightColor(bool office11, bool pressed) {
   return HighlightPainter(office11).ButtonColor(pressed ? cxbsPressed : cxbsHot);
+}
+
+bool EditHasShadow(const TcxCustomEditStyle& style) {
+  const TcxLookAndFeel* lookAndFeel = style.LookAndFeel();
+  return style.Shadow() && !(lookAndFeel && lookAndFeel->SkinPainter());
+}
+
+void DrawEditBackgroundAndBorder(TcxCanvas& canvas, const TcxCustomEditViewInfo& viewInfo,
+                                 const TcxEditBackgroundOptions& options) {
+  canvas.SaveDC();
+  for (const auto& button : viewInfo.ButtonsInfo)
+    if (!IsRectEmpty(&button->Bounds)) canvas.ExcludeClipRect(button->Bounds);
+  const bool drawBackground = !viewInfo.Transparent && !options.SkipBackground;
+  if (viewInfo.NativeStyle)
+    DrawNativeEditBackground(canvas, viewInfo, options, drawBackground);
+  else
+    DrawClassicEditBackground(canvas, viewInfo, drawBackground);
+  canvas.RestoreDC();
 }

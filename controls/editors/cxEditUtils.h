@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/editors/cxEditButtons.h"
+#include "controls/editors/cxEditStyles.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -88,3 +89,23 @@ void CalculateEditButtonNativeInfo(TcxEditButtonInfo& button);
 
 TColor GetEditHighlightColor(bool office11);
 TColor GetEditButtonHighlightColor(bool office11, bool pressed);
+
+// The style draws a shadow and the look-and-feel has no painter of its own.
+bool EditHasShadow(const TcxCustomEditStyle& style);
+
+class TcxCustomEditViewInfo;
+
+struct TcxEditBackgroundOptions {
+  // Native: the area inside the themed frame. 0 the theme's content
+  // rectangle, 1 the bounds less 3 with the bottom above the client's, 2
+  // the client rectangle.
+  int NativeContentMode = 0;
+  // Native: fill that area rather than the frame between it and the content.
+  bool FillContent = false;
+  // Someone else has drawn the background; only the border is drawn.
+  bool SkipBackground = false;
+};
+// The editor's border and background, in native or classic mode; the
+// buttons keep what they have, the clip is as it was afterwards.
+void DrawEditBackgroundAndBorder(TcxCanvas& canvas, const TcxCustomEditViewInfo& viewInfo,
+                                 const TcxEditBackgroundOptions& options = {});

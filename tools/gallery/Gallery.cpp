@@ -25,6 +25,12 @@
 //   containers.bmp      a container per border style, then with the bottom
 //                       edge only and with a shadow: normal, hot, focused
 //                       and disabled, cut to their window regions
+//   edit-styles.bmp     an editor with two buttons per look-and-feel kind,
+//                       its looks set on its own style or through a style
+//                       controller, hot-tracking on and off: normal, hot,
+//                       focused, a pressed button and disabled
+//   edit-borders.bmp    an editor per border style and look-and-feel kind,
+//                       with buttons and without, and in native style
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -35,6 +41,8 @@
 #include <vector>
 
 #include "controls/editors/EditorsUnits.h"
+#include "controls/editors/cxEdit.h"
+#include "controls/editors/cxEditViewInfo.h"
 #include "controls/editors/cxTextDrawingGdi.h"
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxContainer.h"
@@ -715,6 +723,152 @@ void SaveContainersPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\containers.bmp");
 }
 
+// ---- editors
+
+constexpr int kEditWidth = 110;
+constexpr int kEditHeight = 21;
+constexpr int kEditCell = kEditWidth + 10;
+constexpr int kEditRow = kEditHeight + 8;
+
+// Owns an editor's styles and its properties, so a view data can paint
+// the editor without a window.
+class TGalleryEditor : public TControl, public IcxContainerStyleOwner {
+ public:
+  explicit TGalleryEditor(bool withButtons)
+      : TControl(nullptr),
+        FStyles(this, CreateEditStyle),
+        FProperties(CreatePersistentOf<TcxCustomEditProperties>(TcxCustomEditProperties::StaticClass(), nullptr)) {
+    if (!withButtons) return;
+    FProperties->Buttons().Add().SetKind(bkDown);
+    FProperties->Buttons().Add().SetKind(bkEllipsis);
+  }
+
+  TControl& StyleOwnerControl() override { return *this; }
+  bool IsDefaultParentColor() const override { return false; }
+  bool IsInplace() const override { return false; }
+  bool IsStylePropertyStored(const std::string&, bool) const override { return true; }
+
+  TcxEditStyle& Style() { return static_cast<TcxEditStyle&>(*FStyles.GetStyleByState(csNormal)); }
+  TcxCustomEditProperties& Properties() { return *FProperties; }
+
+ private:
+  TcxContainerStyles FStyles;
+  TOwned<TcxCustomEditProperties> FProperties;
+};
+
+enum TEditSample { esNormal, esHot, esFocused, esPressed, esDisabled };
+
+// The editor in the sample's state drawn at (left, top): its view data
+// calculated with the pointer where a user's would be, then painted.
+void DrawEditSample(TcxCanvas& canvas, TGalleryEditor& editor, int left, int top, TEditSample sample) {
+  TcxCustomEditViewData data(editor.Properties(), editor.Style(), false);
+  data.Enabled = sample != esDisabled;
+  data.Focused = sample == esFocused;
+  data.HotTracked = sample == esHot || sample == esPressed;
+  const TRect bounds{left, top, left + kEditWidth, top + kEditHeight};
+  // Over the text for hot, over the right-hand button for pressed.
+  const POINT mouse = sample == esPressed ? POINT{bounds.right - 6, top + kEditHeight / 2}
+                      : sample == esHot   ? POINT{left + 10, top + kEditHeight / 2}
+                                          : POINT{-1, -1};
+  const TShiftState shift = sample == esPressed ? TShiftState{ssLeft} : TShiftState{};
+  TcxCustomEditViewInfo viewInfo;
+  data.Calculate(canvas, bounds, mouse, mbLeft, shift, viewInfo, false);
+  viewInfo.Paint(canvas);
+}
+
+TcxEditBorderStyle BorderStyleOfKind(TcxLookAndFeelKind kind) {
+  switch (kind) {
+    case lfFlat: return ebsFlat;
+    case lfStandard: return ebs3D;
+    case lfUltraFlat: return ebsUltraFlat;
+    case lfOffice11: return ebsOffice11;
+  }
+  return ebsSingle;
+}
+
+void SaveEditStylesPicture(const std::string& folder) {
+  const char* const columns[] = {"normal", "hot", "focused", "button pressed", "disabled"};
+  const struct {
+    const char* Label;
+    TcxLookAndFeelKind Kind;
+  } kinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+  const struct {
+    const char* Label;
+    bool Controller;
+    bool HotTrack;
+  } ways[] = {{"", false, true},
+              {", no hot-tracking", false, false},
+              {", controller", true, true},
+              {", controller, no hot-tracking", true, false}};
+  const int rows = static_cast<int>(std::size(kinds) * std::size(ways));
+  TBitmap picture;
+  picture.SetSize(kScrollBarLabelWidth + 70 + static_cast<int>(std::size(columns)) * kEditCell,
+                  kPainterHeaderHeight + rows * kEditRow);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  const int first = kScrollBarLabelWidth + 70;
+  for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+    Label(canvas, first + column * kEditCell, 2, columns[column], kEditCell);
+  int top = kPainterHeaderHeight;
+  for (const auto& kind : kinds)
+    for (const auto& way : ways) {
+      Label(canvas, 4, top + 4, std::string(kind.Label) + way.Label, kScrollBarLabelWidth + 66);
+      const TOwned<TcxEditStyleController> controller = CreateUnowned<TcxEditStyleController>();
+      TGalleryEditor editor(true);
+      TcxCustomEditStyle& looks = way.Controller ? *controller->Style() : editor.Style();
+      if (way.Controller) editor.Style().SetEditStyleController(controller.get());
+      looks.LookAndFeel()->SetKind(kind.Kind);
+      looks.LookAndFeel()->SetNativeStyle(false);
+      looks.SetBorderStyle(static_cast<TcxContainerBorderStyle>(BorderStyleOfKind(kind.Kind)));
+      looks.SetHotTrack(way.HotTrack);
+      for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+        DrawEditSample(canvas, editor, first + column * kEditCell, top, static_cast<TEditSample>(column));
+      top += kEditRow;
+    }
+  picture.SaveToFile(folder + "\\edit-styles.bmp");
+}
+
+void SaveEditBordersPicture(const std::string& folder) {
+  const struct {
+    const char* Label;
+    TcxEditBorderStyle Style;
+  } rows[] = {{"None", ebsNone}, {"Single", ebsSingle},       {"Thick", ebsThick},      {"Flat", ebsFlat},
+              {"3D", ebs3D},     {"UltraFlat", ebsUltraFlat}, {"Office11", ebsOffice11}};
+  const struct {
+    const char* Label;
+    TcxLookAndFeelKind Kind;
+    bool Buttons;
+    bool Native;
+  } columns[] = {{"Flat", lfFlat, true, false},
+                 {"Standard", lfStandard, true, false},
+                 {"UltraFlat", lfUltraFlat, true, false},
+                 {"Office11", lfOffice11, true, false},
+                 {"no buttons", lfStandard, false, false},
+                 {"native", lfStandard, true, true}};
+  TBitmap picture;
+  picture.SetSize(kScrollBarLabelWidth + static_cast<int>(std::size(columns)) * kEditCell,
+                  kPainterHeaderHeight + static_cast<int>(std::size(rows)) * kEditRow);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+    Label(canvas, kScrollBarLabelWidth + column * kEditCell, 2, columns[column].Label, kEditCell);
+  int top = kPainterHeaderHeight;
+  for (const auto& row : rows) {
+    Label(canvas, 4, top + 4, row.Label, kScrollBarLabelWidth);
+    int left = kScrollBarLabelWidth;
+    for (const auto& column : columns) {
+      TGalleryEditor editor(column.Buttons);
+      editor.Style().LookAndFeel()->SetKind(column.Kind);
+      editor.Style().LookAndFeel()->SetNativeStyle(column.Native);
+      editor.Style().SetEditBorderStyle(row.Style);
+      DrawEditSample(canvas, editor, left, top, esNormal);
+      left += kEditCell;
+    }
+    top += kEditRow;
+  }
+  picture.SaveToFile(folder + "\\edit-borders.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -736,13 +890,15 @@ int main(int argc, char** argv) {
     SaveEditTextPicture(folder);
     SaveControlBasePicture(folder);
     SaveContainersPicture(folder);
+    SaveEditStylesPicture(folder);
+    SaveEditBordersPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
   for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
-                           "edit-text", "control-base", "containers"})
+                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
