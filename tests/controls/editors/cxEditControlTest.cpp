@@ -91,6 +91,9 @@ class TTestEdit : public TcxCustomEdit {
   void SetInternalDisplayValue(const Variant& value) override { Text = value.AsString(); }
   void UpdateDisplayFromEditValue() override { Text = VarIsEmpty(EditValue()) ? "" : EditValue().AsString(); }
   void SelectAll() override { ++SelectAllCount; }
+  void CopyToClipboard() override { gLog.push_back(std::string("copy") + (UserAction() ? " by the user" : "")); }
+  void CutToClipboard() override { gLog.push_back(std::string("cut") + (UserAction() ? " by the user" : "")); }
+  void PasteFromClipboard() override { gLog.push_back(std::string("paste") + (UserAction() ? " by the user" : "")); }
 
   std::string Text;
   int SelectAllCount = 0;
@@ -555,4 +558,87 @@ TEST_F(cxEditControlTest, AHandlerMayFreeTheEditorMidSequence) {
     c.Arm(edit);
     EXPECT_FALSE(SurvivesAction(edit, [&] { c.Action(edit); }));
   }
+}
+
+TEST_F(cxEditControlTest, AFailedValidationOnLeavingReleasesTheChangeEvents) {
+  Record(*Edit->Properties(), "");
+  Edit->Properties()->SetOnValidate([](TObject*, Variant&, std::string&, bool& error) { error = true; });
+  Edit->Type("typed");
+  EXPECT_THROW(Edit->ValidateOnExit(), EcxEditValidationError);
+  EXPECT_FALSE(Edit->ChangeEventsLocked());
+  EXPECT_TRUE(Edit->ModifiedAfterEnter()) << "the entered text stays the user's";
+  gLog.clear();
+  Edit->SetEditValueProperty(Variant("b"));
+  EXPECT_EQ(gLog, (TLog{"edit value changed", "change"}));
+}
+
+TEST_F(cxEditControlTest, ClipboardMessagesHonourReadOnly) {
+  struct TCase {
+    const char* Name;
+    UINT Message;
+    bool ReadOnly;
+    TLog Expected;
+  };
+  const TCase cases[] = {
+      {"copy", WM_COPY, false, {"copy"}},
+      {"copy from a read-only editor", WM_COPY, true, {"copy"}},
+      {"cut", WM_CUT, false, {"cut by the user"}},
+      {"cut from a read-only editor copies", WM_CUT, true, {"copy"}},
+      {"paste", WM_PASTE, false, {"paste by the user"}},
+      {"paste into a read-only editor", WM_PASTE, true, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Edit->Properties()->SetReadOnly(c.ReadOnly);
+    gLog.clear();
+    SendMessageA(Edit->Handle(), c.Message, 0, 0);
+    EXPECT_EQ(gLog, c.Expected);
+    EXPECT_FALSE(Edit->UserAction());
+  }
+}
+
+TEST_F(cxEditControlTest, EditDataLetsGoOfTheEditorAndTheEditorOfIt) {
+  auto data = std::make_unique<TcxCustomEditData>(Edit);
+  EXPECT_TRUE(data->Fresh());
+  Edit->SetEditData(data.get());
+  data.reset();
+  EXPECT_EQ(Edit->EditData(), nullptr);
+
+  data = std::make_unique<TcxCustomEditData>(Edit);
+  Edit->Free();
+  Edit = nullptr;
+  EXPECT_EQ(data->Edit(), nullptr);
+}
+
+TEST_F(cxEditControlTest, TheBindingsDefaultValuesReachTheActiveSettings) {
+  TcxEditRepository repository(nullptr);
+  auto* item = repository.CreateItem(TTestItem::StaticClass());
+  struct TCase {
+    const char* Name;
+    bool UsesItem;
+  };
+  const TCase cases[] = {{"own settings", false}, {"repository item", true}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Edit->SetRepositoryItem(c.UsesItem ? item : nullptr);
+    Edit->Type("typed");
+    ASSERT_TRUE(Edit->ValidateEdit(true));
+    int itemChanges = 0;
+    item->Properties()->SetOnPropertiesChanged([&](TObject*) { ++itemChanges; });
+    Edit->DataBinding()->DefaultValuesChanged();
+    EXPECT_FALSE(Edit->Validated());
+    EXPECT_EQ(itemChanges, 0) << "the item's other editors hear nothing";
+    item->Properties()->SetOnPropertiesChanged(nullptr);
+  }
+  Edit->SetRepositoryItem(nullptr);
+}
+
+TEST_F(cxEditControlTest, AnEditorIsInitialisingUntilItFirstGetsAParent) {
+  auto* edit = CreateComponent<TTestEdit>(Form.get());
+  EXPECT_TRUE(edit->Initialising());
+  edit->SetEditValueProperty(Variant("set early"));
+  edit->Text.clear();
+  edit->SetParent(Form.get());
+  EXPECT_FALSE(edit->Initialising());
+  EXPECT_EQ(edit->Text, "set early") << "the display follows the value once parented";
 }
