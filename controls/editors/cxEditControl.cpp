@@ -154,7 +154,9 @@ void TcxCustomEditData::TLink::Notification(TComponent* component, TOperation op
 TClass TcxCustomEdit::StaticClass() {
   static const TMetaClass metaClass =
       TClassBuilder<TcxCustomEdit>("TcxCustomEdit", TcxContainer::StaticClass())
+          .Event("PropertiesEvents", &TcxCustomEdit::SetPropertiesEvents)
           .Component("RepositoryItem", &TcxCustomEdit::RepositoryItem, &TcxCustomEdit::SetRepositoryItem)
+          .Event("OnFocusChanged", &TcxCustomEdit::SetOnFocusChanged)
           .Build();
   return &metaClass;
 }
@@ -248,8 +250,11 @@ void TcxCustomEdit::PropertiesChanged(TcxEditRepositoryItem* sender) {
   if (sender == FRepositoryItem) PropertiesChanged(sender->Properties());
 }
 
+// While a form is read the settings arrive one by one; Loaded reads them all at once.
 void TcxCustomEdit::AttachOwnPropertiesCallback() {
-  FProperties->SetOnPropertiesChanged([this](TObject* sender) { PropertiesChanged(sender); });
+  FProperties->SetOnPropertiesChanged([this](TObject* sender) {
+    if (!IsLoading()) PropertiesChanged(sender);
+  });
 }
 
 void TcxCustomEdit::DetachOwnPropertiesCallback() { FProperties->SetOnPropertiesChanged(nullptr); }

@@ -642,3 +642,24 @@ TEST_F(cxEditControlTest, AnEditorIsInitialisingUntilItFirstGetsAParent) {
   EXPECT_FALSE(edit->Initialising());
   EXPECT_EQ(edit->Text, "set early") << "the display follows the value once parented";
 }
+
+TEST_F(cxEditControlTest, WhileLoadingSettingsAndChangesWaitForTheEnd) {
+  Record(*Edit->Properties(), "");
+  Edit->Type("typed");
+  ASSERT_TRUE(Edit->ValidateEdit(true));
+  gLog.clear();
+  Edit->BeginLoading();
+  Edit->Properties()->SetTransparent(true);
+  Edit->SetEditValueProperty(Variant("read"));
+  EXPECT_TRUE(Edit->Validated()) << "settings are not read one by one";
+  EXPECT_FALSE(Edit->Transparent());
+  Edit->Loaded();
+  EXPECT_FALSE(Edit->Validated());
+  EXPECT_TRUE(Edit->Transparent());
+  EXPECT_FALSE(Edit->ChangeEventsLocked());
+  EXPECT_EQ(gLog, TLog{}) << "a value read from the form is no change";
+  Edit->Properties()->SetTransparent(false);
+  Edit->SetTransparent(false);
+  Edit->Properties()->SetTransparent(true);
+  EXPECT_TRUE(Edit->Transparent()) << "the settings are heard again";
+}
