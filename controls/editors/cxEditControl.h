@@ -154,7 +154,6 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
   void SetRepositoryItem(TcxEditRepositoryItem* value);
 
   Variant EditValue() { return GetEditValue(); }
-  void SetEditValueProperty(const Variant& value) { SetEditValue(value); }
   Variant EditingValue() { return GetEditingValue(); }
   bool EditModified() const { return FEditModified; }
   void SetEditModified(bool value);
@@ -247,7 +246,7 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
  protected:
   void Notification(TComponent* component, TOperation operation) override;
   void WndProc(TMessage& message) override;
-  // The hook of the in-place editor's own style flags and inner edit.
+  // False while the editor takes no user change at all, whatever its settings say.
   virtual bool IsEditingAllowed() { return true; }
 
  private:

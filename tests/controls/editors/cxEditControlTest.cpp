@@ -166,10 +166,10 @@ TEST_F(cxEditControlTest, SettingTheValueFiresTheChangeEventsItDetects) {
     SCOPED_TRACE(c.Name);
     Edit->TestProperties().Detects = c.Detects;
     Edit->TestProperties().ReportedByInnerEdit = c.ReportedByInnerEdit;
-    Edit->SetEditValueProperty(c.From);
+    Edit->SetEditValue(c.From);
     Record(*Edit->Properties(), "");
     gLog.clear();
-    Edit->SetEditValueProperty(c.To);
+    Edit->SetEditValue(c.To);
     EXPECT_EQ(gLog, c.Expected);
     EXPECT_EQ(Edit->Text, VarIsEmpty(c.To) ? "" : c.To.AsString());
     EXPECT_FALSE(Edit->EditModified());
@@ -184,7 +184,7 @@ TEST_F(cxEditControlTest, EventsGoToTheOwnPropertiesFirstThenTheRepositoryItems)
   Record(*Edit->Properties(), "own ");
   Record(*item->Properties(), "item ");
   Edit->SetRepositoryItem(item);
-  Edit->SetEditValueProperty(Variant("b"));
+  Edit->SetEditValue(Variant("b"));
   EXPECT_EQ(gLog, (TLog{"own edit value changed", "item edit value changed", "own change", "item change"}));
   Edit->SetRepositoryItem(nullptr);
 }
@@ -206,11 +206,11 @@ TEST_F(cxEditControlTest, LockedChangeEventsFireOnceAtTheOutermostUnlock) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    Edit->SetEditValueProperty(Variant("start"));
+    Edit->SetEditValue(Variant("start"));
     Record(*Edit->Properties(), "");
     gLog.clear();
     for (int lock = 0; lock < c.Locks; ++lock) Edit->LockChangeEvents(true);
-    for (int change = 0; change < c.Changes; ++change) Edit->SetEditValueProperty(Variant(int32_t{change}));
+    for (int change = 0; change < c.Changes; ++change) Edit->SetEditValue(Variant(int32_t{change}));
     for (int lock = 1; lock < c.Locks; ++lock) Edit->LockChangeEvents(false, c.Invoke);
     EXPECT_EQ(gLog, c.AtInnerUnlocks);
     EXPECT_TRUE(Edit->ChangeEventsLocked() == (c.Locks > 0));
@@ -223,7 +223,7 @@ TEST_F(cxEditControlTest, LockedChangeEventsFireOnceAtTheOutermostUnlock) {
 TEST_F(cxEditControlTest, APendingChangeStaysUntilTheNextOutermostLock) {
   Record(*Edit->Properties(), "");
   Edit->LockChangeEvents(true);
-  Edit->SetEditValueProperty(Variant("b"));
+  Edit->SetEditValue(Variant("b"));
   Edit->LockChangeEvents(false, false);
   gLog.clear();
   Edit->LockChangeEvents(true);
@@ -275,7 +275,7 @@ TEST_F(cxEditControlTest, ValidationOfTheTypedText) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    Edit->SetEditValueProperty(Variant("old"));
+    Edit->SetEditValue(Variant("old"));
     Edit->Properties()->SetBeepOnError(c.BeepOnError);
     int validations = 0;
     if (c.Handler)
@@ -354,7 +354,7 @@ TEST_F(cxEditControlTest, OrderOfEventsWhenValidatingAndPosting) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     TTestEdit* edit = MakeEdit(c.Inplace);
-    edit->SetEditValueProperty(Variant("old"));
+    edit->SetEditValue(Variant("old"));
     Record(*edit->Properties(), "");
     edit->Properties()->SetOnValidate(
         [](TObject*, Variant& value, std::string&, bool&) { gLog.push_back("validate " + value.AsString()); });
@@ -419,7 +419,7 @@ TEST_F(cxEditControlTest, EditingAsksReadOnlyAndOnEditingOnlyForUserChanges) {
       canEdit = c.HandlerAnswer;
     });
     edit->SetUserAction(c.UserAction);
-    edit->SetEditValueProperty(Variant("new"));
+    edit->SetEditValue(Variant("new"));
     EXPECT_EQ(edit->Text == "new", c.Changed);
     EXPECT_EQ(edit->ModifiedAfterEnter(), c.Changed && c.UserAction);
     EXPECT_EQ(queries, c.Queries);
@@ -491,10 +491,10 @@ TEST_F(cxEditControlTest, RepositoryItemsTakenRefusedAndFreed) {
 
 TEST_F(cxEditControlTest, RevertingGoesBackToTheValueLoadedOnEntering) {
   Record(*Edit->Properties(), "");
-  Edit->SetEditValueProperty(Variant("loaded"));
+  Edit->SetEditValue(Variant("loaded"));
   Edit->ReloadEditValue();
   Edit->SetUserAction(true);
-  Edit->SetEditValueProperty(Variant("typed"));
+  Edit->SetEditValue(Variant("typed"));
   Edit->SetUserAction(false);
   gLog.clear();
   Edit->RevertEditedValue();
@@ -514,9 +514,9 @@ TEST_F(cxEditControlTest, AHandlerMayFreeTheEditorMidSequence) {
   const auto freeOn = [](TTestEdit* edit) { return [edit](TObject*) { edit->Free(); }; };
   const TCase cases[] = {
       {"OnEditValueChanged while setting", [&](TTestEdit* e) { e->Properties()->SetOnEditValueChanged(freeOn(e)); },
-       [](TTestEdit* e) { e->SetEditValueProperty(Variant("b")); }},
+       [](TTestEdit* e) { e->SetEditValue(Variant("b")); }},
       {"OnChange while setting", [&](TTestEdit* e) { e->Properties()->SetOnChange(freeOn(e)); },
-       [](TTestEdit* e) { e->SetEditValueProperty(Variant("b")); }},
+       [](TTestEdit* e) { e->SetEditValue(Variant("b")); }},
       {"OnChange at the unlock",
        [&](TTestEdit* e) {
          e->Properties()->SetOnChange(freeOn(e));
@@ -524,7 +524,7 @@ TEST_F(cxEditControlTest, AHandlerMayFreeTheEditorMidSequence) {
        },
        [](TTestEdit* e) {
          e->LockChangeEvents(true);
-         e->SetEditValueProperty(Variant("b"));
+         e->SetEditValue(Variant("b"));
          e->LockChangeEvents(false, true);
        }},
       {"OnEditing",
@@ -532,7 +532,7 @@ TEST_F(cxEditControlTest, AHandlerMayFreeTheEditorMidSequence) {
          e->SetOnEditing([e](TObject*, bool&) { e->Free(); });
          e->SetUserAction(true);
        },
-       [](TTestEdit* e) { e->SetEditValueProperty(Variant("b")); }},
+       [](TTestEdit* e) { e->SetEditValue(Variant("b")); }},
       {"OnValidate",
        [](TTestEdit* e) {
          e->Properties()->SetOnValidate([e](TObject*, Variant&, std::string&, bool& error) {
@@ -554,7 +554,7 @@ TEST_F(cxEditControlTest, AHandlerMayFreeTheEditorMidSequence) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     TTestEdit* edit = MakeEdit(std::string(c.Name) == "the host's post");
-    edit->SetEditValueProperty(Variant("a"));
+    edit->SetEditValue(Variant("a"));
     c.Arm(edit);
     EXPECT_FALSE(SurvivesAction(edit, [&] { c.Action(edit); }));
   }
@@ -568,7 +568,7 @@ TEST_F(cxEditControlTest, AFailedValidationOnLeavingReleasesTheChangeEvents) {
   EXPECT_FALSE(Edit->ChangeEventsLocked());
   EXPECT_TRUE(Edit->ModifiedAfterEnter()) << "the entered text stays the user's";
   gLog.clear();
-  Edit->SetEditValueProperty(Variant("b"));
+  Edit->SetEditValue(Variant("b"));
   EXPECT_EQ(gLog, (TLog{"edit value changed", "change"}));
 }
 
@@ -636,7 +636,7 @@ TEST_F(cxEditControlTest, TheBindingsDefaultValuesReachTheActiveSettings) {
 TEST_F(cxEditControlTest, AnEditorIsInitialisingUntilItFirstGetsAParent) {
   auto* edit = CreateComponent<TTestEdit>(Form.get());
   EXPECT_TRUE(edit->Initialising());
-  edit->SetEditValueProperty(Variant("set early"));
+  edit->SetEditValue(Variant("set early"));
   edit->Text.clear();
   edit->SetParent(Form.get());
   EXPECT_FALSE(edit->Initialising());
@@ -650,7 +650,7 @@ TEST_F(cxEditControlTest, WhileLoadingSettingsAndChangesWaitForTheEnd) {
   gLog.clear();
   Edit->BeginLoading();
   Edit->Properties()->SetTransparent(true);
-  Edit->SetEditValueProperty(Variant("read"));
+  Edit->SetEditValue(Variant("read"));
   EXPECT_TRUE(Edit->Validated()) << "settings are not read one by one";
   EXPECT_FALSE(Edit->Transparent());
   Edit->Loaded();
