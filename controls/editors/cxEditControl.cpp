@@ -200,6 +200,7 @@ void TcxCustomEdit::Loaded() {
     if (!self.Alive()) return;
     if (!FRepositoryItem) AttachOwnPropertiesCallback();
     PropertiesChanged(ActiveProperties());
+    if (self.Alive()) ContainerStyleChanged(GetStyle());
   }
   if (self.Alive()) LockChangeEvents(false, false);
 }
