@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/editors/cxEditConsts.h"
+#include "controls/editors/cxEditControl.h"
 #include "controls/editors/cxEditStyles.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Control.h"
@@ -389,6 +390,19 @@ double TcxCustomEditProperties::GetMinValue() const {
 
 void TcxCustomEditProperties::GetValidationErrorText(std::string& text) const {
   text = cxGetResourceString(cxMsgInvalidInputValue);
+}
+
+void TcxCustomEditProperties::ValidateDisplayValue(Variant& displayValue, std::string& errorText, bool& error,
+                                                   TcxCustomEdit* edit) {
+  if (!CanValidate()) return;
+  if (errorText.empty()) GetValidationErrorText(errorText);
+  if (!edit || !edit->HasOnValidate()) return;
+  const Variant shown = displayValue;
+  const TcxWeakSelf self(edit);
+  edit->DoOnValidate(displayValue, errorText, error);
+  if (!self.Alive() || !error) return;
+  // A handler that refused the value without touching it leaves the text the user typed.
+  if (shown.AsString() == displayValue.AsString()) displayValue = Variant(edit->GetInnerEditText());
 }
 
 bool TcxCustomEditProperties::QueryProviderOption(bool flag) const {

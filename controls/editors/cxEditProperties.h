@@ -23,6 +23,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/rtl/Variants.h"
 
+class TcxCustomEdit;
 class TcxCustomEditProperties;
 
 enum TcxEditVertAlignment { taTopJustify, taBottomJustify, taVCenter };
@@ -125,6 +126,8 @@ class IcxEditDefaultValuesProvider {
   // Whether the data defines its own format; `forDisplay` asks for the
   // display-time answer, else the edit-time one.
   virtual bool IsFormatDefined(bool forDisplay) const = 0;
+  // Whether the editor is bound to stored data it can go back to.
+  virtual bool IsDataStorage() const = 0;
 };
 
 // The fixed answers of a binding that knows nothing about its data.
@@ -150,6 +153,7 @@ class TcxCustomEditDefaultValuesProvider : public TcxInterfacedPersistent, publi
   std::string DefaultDisplayFormat() const override { return {}; }
   std::string DefaultEditFormat() const override { return {}; }
   bool IsFormatDefined(bool) const override { return false; }
+  bool IsDataStorage() const override { return false; }
 };
 
 using TcxEditButtonClickEvent = std::function<void(TObject* sender, int buttonIndex)>;
@@ -257,6 +261,9 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   virtual void AlignmentChangedHandler(TcxEditAlignment* sender);
   virtual void ButtonsChangedHandler(TObject* sender);
   virtual bool CanValidate() const { return false; }
+  // Fills an empty error text with the default and runs the editor's
+  // OnValidate handlers.
+  virtual void ValidateDisplayValue(Variant& displayValue, std::string& errorText, bool& error, TcxCustomEdit* edit);
   virtual bool DefaultUseLeftAlignmentOnEditing() const { return true; }
   virtual void ClearDefaultValuesProvider() { FDefaultValuesProvider = nullptr; }
   virtual void FreeNotification(TComponent*) {}
