@@ -1,5 +1,6 @@
 #include "controls/foundation/cxContainer.h"
 
+#include "controls/foundation/cxContainerPopup.h"
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Control.h"
 #include "platform/rtl/Units.h"
@@ -14,6 +15,9 @@ void cxContainerInitialize() {
   if (!gUnit.Enter()) return;
   StartClassGroup(TControl::StaticClass());
   GroupDescendentsWith(TcxStyleController::StaticClass(), TControl::StaticClass());
+  cxContainerPopupInitialize();
 }
 
-void cxContainerFinalize() { gUnit.Leave(); }
+void cxContainerFinalize() {
+  if (gUnit.Leave()) cxContainerPopupFinalize();
+}
