@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 #include "controls/foundation/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
@@ -12,7 +13,15 @@
 
 namespace {
 
-std::unique_ptr<std::vector<TcxCustomPopupWindow*>> gShownPopupWindows;
+// Lives from the unit's start to its end only: the hooks may still run while
+// the program exits, after the statics have gone.
+struct TPopupUnitState {
+  std::vector<TcxCustomPopupWindow*> ShownPopupWindows;
+  // The windows whose next message is swallowed; each leaves the set with
+  // that message (a window being destroyed still gets WM_DESTROY).
+  std::set<HWND> SwallowPending;
+};
+TPopupUnitState* gState = nullptr;
 int gPopupFocusLockCount = 0;
 bool gPopupShowing = false;
 HHOOK gCallWndProcHook = nullptr;
@@ -45,9 +54,13 @@ class TPopupShowingScope {
   bool FSaved;
 };
 
-std::vector<TcxCustomPopupWindow*> gNoPopups;
-
-std::vector<TcxCustomPopupWindow*>& ShownList() { return gShownPopupWindows ? *gShownPopupWindows : gNoPopups; }
+// Empty, and nothing added to it sticks, while the unit is not running.
+std::vector<TcxCustomPopupWindow*>& ShownList() {
+  static std::vector<TcxCustomPopupWindow*>* none = new std::vector<TcxCustomPopupWindow*>;
+  if (gState) return gState->ShownPopupWindows;
+  none->clear();
+  return *none;
+}
 
 void RemoveFromShownList(TcxCustomPopupWindow* popup) { std::erase(ShownList(), popup); }
 
@@ -116,6 +129,7 @@ bool IsMouseClickMessage(UINT message) {
 LRESULT CALLBACK SwallowProc(HWND window, UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, UINT_PTR id,
                              DWORD_PTR /*data*/) {
   RemoveWindowSubclass(window, SwallowProc, id);
+  if (gState) gState->SwallowPending.erase(window);
   return 1;
 }
 
@@ -131,7 +145,7 @@ void Guarded(TBody body) {
 }
 
 LRESULT CALLBACK CallWndProcHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION)
+  if (code == HC_ACTION && gState)
     Guarded([&] {
       const THookedMessage hooked = CallWndProcHookMessage(lParam);
       PopupCallWndProcMessage(hooked.Message, hooked.Window);
@@ -140,7 +154,7 @@ LRESULT CALLBACK CallWndProcHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION)
+  if (code == HC_ACTION && gState)
     Guarded([&] {
       MSG& record = GetMessageHookRecord(lParam);
       TMessage message{record.message, record.wParam, record.lParam, 0};
@@ -152,7 +166,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
   bool passOn = true;
-  if (code == HC_ACTION)
+  if (code == HC_ACTION && gState)
     Guarded([&] {
       const THookedMessage hooked = MouseHookMessage(wParam, lParam);
       if (IsMouseClickMessage(hooked.Message.Msg) && !ShownList().empty())
@@ -290,14 +304,11 @@ TcxHookCounts cxPopupHookCounts() { return gHookCounts; }
 std::vector<TcxCustomPopupWindow*> ShownPopupWindows() { return ShownList(); }
 
 void SwallowNextMessage(HWND window) {
-  if (!IsWindow(window) || IsSwallowPending(window)) return;
-  SetWindowSubclass(window, SwallowProc, kSwallowSubclassId, 0);
+  if (!gState || !IsWindow(window) || IsSwallowPending(window)) return;
+  if (SetWindowSubclass(window, SwallowProc, kSwallowSubclassId, 0)) gState->SwallowPending.insert(window);
 }
 
-bool IsSwallowPending(HWND window) {
-  DWORD_PTR data = 0;
-  return GetWindowSubclass(window, SwallowProc, kSwallowSubclassId, &data) != FALSE;
-}
+bool IsSwallowPending(HWND window) { return gState && gState->SwallowPending.contains(window); }
 
 void PopupCallWndProcMessage(const TMessage& message, HWND window) {
   if ((message.Msg == CM_ACTIVATE || message.Msg == CM_DEACTIVATE) && gPopupFocusLockCount > 0)
@@ -327,6 +338,23 @@ void PopupGetMessage(TMessage& message, bool removed) {
   if (!topmost->IsSysKeyAccepted(KeyCode(message))) message.Msg = WM_NULL;
 }
 
+// Holds a popup's lock count up while a click closes it; the popup may be
+// freed by its close handlers.
+class TPopupLock {
+ public:
+  explicit TPopupLock(TcxCustomPopupWindow* popup) : FPopup(popup), FAlive(popup) { ++popup->FLockCount; }
+  ~TPopupLock() {
+    if (FAlive.Alive()) --FPopup->FLockCount;
+  }
+  TPopupLock(const TPopupLock&) = delete;
+  TPopupLock& operator=(const TPopupLock&) = delete;
+  bool Alive() const { return FAlive.Alive(); }
+
+ private:
+  TcxCustomPopupWindow* FPopup;
+  TcxWeakSelf FAlive;
+};
+
 bool PopupClickPassesOn(HWND window, UINT message, POINT point) {
   bool result = true;
   const TShiftState shift = KeyboardShiftState();
@@ -344,13 +372,10 @@ bool PopupClickPassesOn(HWND window, UINT message, POINT point) {
     if (clickOnOwner && popup->HandleOutsideMouseMessage(window, message, point, shift))
       popup->SetOwnerClickHandled(true);
     const TPopupShowingScope showing;
-    const TcxWeakSelf alive(popup);
-    ++popup->FLockCount;
+    const TPopupLock lock(popup);
     if (!clickOnOwner && popup->HandleOutsideMouseMessage(window, message, point, shift)) result = false;
     popup->CloseUp();
-    if (!alive.Alive()) return true;
-    --popup->FLockCount;
-    if (clickOnOwner && (owner->Destroying() || !popup->IsOwnerControlVisible())) result = false;
+    if (clickOnOwner && lock.Alive() && (owner->Destroying() || !popup->IsOwnerControlVisible())) result = false;
     return true;
   });
   return result;
@@ -372,6 +397,7 @@ TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* ownerControl) : TcxPopup
 }
 
 TcxCustomPopupWindow::~TcxCustomPopupWindow() {
+  ClearObjectLinks(this);
   RemoveFromShownList(this);
   if (FStyle) {
     FStyle->SetOnChanged(nullptr);
@@ -528,7 +554,8 @@ HWND TcxCustomPopupWindow::ZOrderAfter() const {
 
 void TcxCustomPopupWindow::Popup(TWinControl* focusedControl) {
   if (IsShown() || !IsOwnerControlVisible()) return;
-  SetPopupParent(FOwnedByParentForm ? OwnerParentForm() : nullptr);
+  TForm* popupParent = FOwnedByParentForm ? OwnerParentForm() : nullptr;
+  if (popupParent != PopupParent()) SetPopupParent(popupParent);
   InitPopup();
   CalculateSize();
   const RECT owner = GetOwnerScreenBounds();
@@ -606,14 +633,16 @@ void TcxCustomPopupWindow::FocusedControlChanged(TWinControl* control) {
   TcxPopupWindow::FocusedControlChanged(control);
 }
 
+// The popups shown after the one taking the activation close, this one
+// among them; a popup opened from this one keeps it open.
 void TcxCustomPopupWindow::Deactivate() {
   TForm::Deactivate();
   if (FLockCount != 0 || ShownList().empty()) return;
-  const HWND active = GetActiveWindow();
+  const HWND active = FActivatedWindow ? FActivatedWindow : GetActiveWindow();
   for (size_t i = ShownList().size(); i-- > 0;) {
     if (i >= ShownList().size()) continue;
     TcxCustomPopupWindow* popup = ShownList()[i];
-    if (popup->HandleAllocated() && popup->Handle() == active) break;
+    if (popup->HandleAllocated() && popup->Handle() == active) return;
     if (popup->HandleAllocated() && IsWindowEnabled(popup->Handle()) && popup->LockCount() == 0) popup->CloseUp();
   }
   if (!ShownList().empty()) CloseUp();
@@ -656,6 +685,7 @@ void TcxCustomPopupWindow::WndProc(TMessage& message) {
       return;
     // The call-wnd-proc hook closes the popups when the program loses the activation.
     case WM_ACTIVATEAPP: return;
+    case WM_ACTIVATE: FActivatedWindow = IsDeactivation(message) ? ActivationPartner(message) : nullptr; break;
     case WM_WINDOWPOSCHANGED:
       TcxPopupWindow::WndProc(message);
       if (MessageRecord<WINDOWPOS>(message).flags & SWP_HIDEWINDOW) Hidden();
@@ -673,7 +703,7 @@ void TcxCustomPopupWindow::Notification(TComponent* component, TOperation operat
 }
 
 void cxContainerPopupInitialize() {
-  gShownPopupWindows = std::make_unique<std::vector<TcxCustomPopupWindow*>>();
+  gState = new TPopupUnitState;
   gCallWndProcHook = InstallThreadHook(WH_CALLWNDPROC, CallWndProcHook);
   gGetMessageHook = InstallThreadHook(WH_GETMESSAGE, GetMessageHook);
   gMouseHook = InstallThreadHook(WH_MOUSE, MouseHook);
@@ -685,5 +715,6 @@ void cxContainerPopupFinalize() {
   RemoveThreadHook(gMouseHook);
   RemoveThreadHook(gGetMessageHook);
   RemoveThreadHook(gCallWndProcHook);
-  gShownPopupWindows.reset();
+  delete gState;
+  gState = nullptr;
 }

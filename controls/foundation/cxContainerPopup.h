@@ -125,7 +125,7 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
 
  private:
   friend bool PopupClickPassesOn(HWND, UINT, POINT);
-  friend void PopupCallWndProcMessage(const TMessage&, HWND);
+  friend class TPopupLock;
   TForm* OwnerParentForm() const;
   HWND OwnerWindow() const;
   bool IsOwnedAndActive() const;
@@ -138,6 +138,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
 
   bool FOwnedByParentForm = true;
   int FLockCount = 0;
+  // The window taking the activation from this one, while it is deactivated.
+  HWND FActivatedWindow = nullptr;
   TWinControl* FFocusedControl = nullptr;
   bool FTopMostWithParentForm = false;
   bool FOwnerClickHandled = false;

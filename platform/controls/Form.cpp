@@ -97,7 +97,9 @@ void TForm::SetPopupParent(TForm* value) {
   if (FPopupParent) FPopupParent->RemoveFreeNotification(this);
   FPopupParent = value;
   if (value) value->FreeNotification(this);
-  RecreateWnd();
+  // A window of the right owner stays, with whatever is queued for it.
+  const HWND owner = value ? value->Handle() : Application().Handle();
+  if (HandleAllocated() && !Parent() && GetWindow(Handle(), GW_OWNER) != owner) RecreateWnd();
 }
 
 void TForm::FocusedControlChanged(TWinControl* control) {

@@ -640,6 +640,9 @@ void TWinControl::RecreateWnd() {
   if (!HandleAllocated()) return;
   DestroyHandle();
   HandleNeeded();
+  // A form's window is made hidden and shown apart.
+  if (Visible() && FHandle.Get() && !(GetWindowLongPtrA(FHandle.Get(), GWL_STYLE) & WS_VISIBLE))
+    ShowWindow(FHandle.Get(), SW_SHOW);
 }
 
 bool TWinControl::CanFocus() const {
