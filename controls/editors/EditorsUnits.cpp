@@ -1,16 +1,19 @@
 #include "controls/editors/EditorsUnits.h"
 
 #include "controls/editors/cxDateUtils.h"
+#include "controls/editors/cxEdit.h"
 #include "controls/editors/cxFormatController.h"
 #include "controls/editors/cxTextDrawing.h"
 
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the
-// controller the editors made on first use.
+// controller the editors made on first use. The edit base comes after the
+// units it paints and formats with.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
       {"cxFormatController", cxFormatControllerInitialize, cxFormatControllerFinalize},
       {"cxDateUtils", cxDateUtilsInitialize, cxDateUtilsFinalize},
+      {"cxEdit", cxEditInitialize, cxEditFinalize},
   };
 }

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "controls/editors/cxEditButtons.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -29,7 +30,6 @@ constexpr int cxEditTextNoClip = 1024;
 int DrawTextFlagsToTextOutFlags(UINT drawTextFlags);
 UINT TextOutFlagsToDrawTextFlags(int textOutFlags);
 
-enum TcxEditButtonKind { bkEllipsis, bkDown, bkGlyph, bkText };
 // A button's state as the editors keep it, in the order of the native states.
 enum TcxEditButtonState { ebstDisabled, ebstNormal, ebstPressed, ebstHot };
 

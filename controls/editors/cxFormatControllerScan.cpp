@@ -6,6 +6,7 @@
 
 #include "controls/editors/cxDateUtils.h"
 #include "platform/rtl/Locale.h"
+#include "platform/rtl/SysUtils.h"
 
 void TcxDateTimeFormatInfo::AddItem(uint8_t kind, const std::string& data) {
   if (kind == dtikString && !Items.empty() && Items.back().Kind == dtikString) {
@@ -198,8 +199,6 @@ bool ScanDateTimeFormat(const std::string& format, TcxDateTimeFormatInfo& info) 
 
 namespace {
 
-bool IsAlphaNumeric(char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; }
-
 bool HasLetters(const TcxDateTimeFormatItem& item, size_t count) { return item.Data.size() >= count; }
 
 std::string UpperText(std::string text) {
@@ -213,23 +212,29 @@ std::string LowerText(std::string text) {
   return text;
 }
 
-// A separator in an expression. After "\" a letter or digit would mean a
-// class, a hex code or a back-reference, and a blank is refused: those are
-// quoted instead. A separator of 0 is no separator.
+// A separator in an expression, taken literally. Only punctuation goes
+// after "\": there a letter or digit would mean a class, a hex code or a
+// back-reference, and a blank or line break is refused, so anything else is
+// quoted. A separator of 0 is no separator.
 std::string SeparatorRegExpr(char separator) {
   if (separator == '\0') return "";
-  if (separator == ' ' || IsAlphaNumeric(separator)) return cxRegExprQuotedWord(std::string(1, separator));
-  return std::string("\\") + separator;
+  if (std::ispunct(static_cast<unsigned char>(separator))) return std::string("\\") + separator;
+  return cxRegExprQuotedWord(std::string(1, separator));
 }
 
+// A month without a name (a region's settings that could not be read) is
+// typed by its number only: an empty alternative would make the engine
+// refuse the whole expression.
 std::string MonthNamesRegExpr(bool longNames) {
   const TLocale& locale = CurrentLocale();
   std::string names;
   for (int month = 1; month <= 12; ++month) {
-    if (month > 1) names += '|';
-    names += cxRegExprQuotedWord(longNames ? locale.LongMonthName(month) : locale.ShortMonthName(month));
+    const std::string name = longNames ? locale.LongMonthName(month) : locale.ShortMonthName(month);
+    if (name.empty()) continue;
+    if (!names.empty()) names += '|';
+    names += cxRegExprQuotedWord(name);
   }
-  return "((0?[1-9]|1[012])|(" + names + "))";
+  return "((0?[1-9]|1[012])" + (names.empty() ? "" : "|(" + names + ")") + ")";
 }
 
 std::string TimeSuffixRegExpr(const std::string& data) {
@@ -293,23 +298,7 @@ std::string DisplayFormatItem(const TcxDateTimeFormatItem& item) {
 
 }  // namespace
 
-std::string cxRegExprQuotedWord(const std::string& text) {
-  std::string result;
-  bool open = false;
-  for (const char ch : text) {
-    if (ch == '\'') {
-      if (open) result += '\'';
-      open = false;
-      result += "\\'";
-      continue;
-    }
-    if (!open) result += '\'';
-    open = true;
-    result += ch;
-  }
-  if (open) result += '\'';
-  return result;
-}
+std::string cxRegExprQuotedWord(const std::string& text) { return QuotedRuns(text, "\\'"); }
 
 std::string BuildDateTimeEditMask(const TcxDateTimeFormatInfo& info, TcxDateTimeEditMaskMode mode) {
   if (info.Items.empty()) return "";
@@ -368,6 +357,23 @@ void BuildSmartDateRegExpr(std::string& expression, bool includeNow) {
   expression = expression.empty() ? smartDate : "(" + expression + ")|" + smartDate;
 }
 
+std::string BuildDateEditRegExpr(const TcxDateTimeFormatInfo& date) {
+  std::string expression = BuildDateRegExpr(date);
+  BuildSmartDateRegExpr(expression, false);
+  return expression;
+}
+
+std::string BuildDateTimeEditRegExpr(const TcxDateTimeFormatInfo& date, const TcxDateTimeFormatInfo& time) {
+  const std::string dateExpression = BuildDateRegExpr(date);
+  const std::string timeExpression = BuildTimeRegExpr(time);
+  // A time picture with nothing to type (milliseconds alone) would leave an
+  // empty group, which the engine refuses.
+  const std::string optionalTime = timeExpression.empty() ? "" : "(" + timeExpression + ")?";
+  std::string expression = dateExpression.empty() ? "" : dateExpression + " ' '" + optionalTime;
+  BuildSmartDateRegExpr(expression, true);
+  return expression;
+}
+
 namespace {
 
 // The symbol's "," and "." would read as the number's separators.
@@ -415,14 +421,34 @@ std::string BuildCurrencyFormat() {
          NegativeCurrencyFormat(locale.NegCurrFormat(), symbol, number);
 }
 
+namespace {
+
+// Where the piece of a picture that starts at `position` ends: a quoted text,
+// a two-byte character or a run of one character.
+size_t PictureRunEnd(const std::string& format, size_t position) {
+  const char ch = format[position];
+  if (ch == '\'' || ch == '"') {
+    const size_t close = format.find(ch, position + 1);
+    return close == std::string::npos ? format.size() : close + 1;
+  }
+  if (CurrentLocale().IsLeadByte(ch) && position + 1 < format.size()) return position + 2;
+  size_t end = position + 1;
+  while (end < format.size() && format[end] == ch) ++end;
+  return end;
+}
+
+}  // namespace
+
+// A "d" or "M" in quoted text or in a two-byte character is no day or month:
+// doubling it would change the text the picture shows.
 std::string BuildDateEditFormat(const std::string& shortDateFormat) {
   std::string result;
-  for (size_t i = 0; i < shortDateFormat.size(); ++i) {
-    const char ch = shortDateFormat[i];
-    const bool single =
-        (i == 0 || shortDateFormat[i - 1] != ch) && (i + 1 == shortDateFormat.size() || shortDateFormat[i + 1] != ch);
-    result += ch;
-    if (single && (ch == 'd' || ch == 'M')) result += ch;
+  for (size_t position = 0; position < shortDateFormat.size();) {
+    const size_t end = PictureRunEnd(shortDateFormat, position);
+    const char ch = shortDateFormat[position];
+    result.append(shortDateFormat, position, end - position);
+    if (end == position + 1 && (ch == 'd' || ch == 'M')) result += ch;
+    position = end;
   }
   return result;
 }

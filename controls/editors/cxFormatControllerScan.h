@@ -57,6 +57,11 @@ std::string BuildDisplayFormat(const TcxDateTimeFormatInfo& info);
 // ("+" or "-" and 1 to 4 digits); "now" only when asked for. An empty
 // expression takes the words alone.
 void BuildSmartDateRegExpr(std::string& expression, bool includeNow);
+// What a date editor takes: the date, or a smart-date word without "now".
+std::string BuildDateEditRegExpr(const TcxDateTimeFormatInfo& date);
+// What a date-time editor takes: the date, a blank and an optional time, or a
+// smart-date word. Without a date to type the smart words are all there is.
+std::string BuildDateTimeEditRegExpr(const TcxDateTimeFormatInfo& date, const TcxDateTimeFormatInfo& time);
 
 // Text that the expression engine takes literally: the runs without
 // apostrophes in apostrophes, each apostrophe escaped.

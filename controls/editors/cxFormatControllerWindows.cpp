@@ -50,16 +50,8 @@ void TcxFormatController::UpdateFormats() {
   ScanDateTimeFormat(locale.ShortDateFormat() + " " + locale.LongTimeFormat(), FDateTimeFormatInfo);
   FStandardDateEditMask = BuildDateTimeEditMask(FDateFormatInfo, dtemmDate);
   if (!FAssignedDateEditMask) FDateEditMask = FStandardDateEditMask;
-  const std::string dateRegExpr = BuildDateRegExpr(FDateFormatInfo);
-  if (!FAssignedDateEditRegExpr) {
-    FDateEditRegExpr = dateRegExpr;
-    BuildSmartDateRegExpr(FDateEditRegExpr, false);
-  }
-  if (!FAssignedDateTimeEditRegExpr) {
-    // Without a date to type, the smart words are all there is.
-    FDateTimeEditRegExpr = dateRegExpr.empty() ? "" : dateRegExpr + " ' '(" + BuildTimeRegExpr(FTimeFormatInfo) + ")?";
-    BuildSmartDateRegExpr(FDateTimeEditRegExpr, true);
-  }
+  if (!FAssignedDateEditRegExpr) FDateEditRegExpr = BuildDateEditRegExpr(FDateFormatInfo);
+  if (!FAssignedDateTimeEditRegExpr) FDateTimeEditRegExpr = BuildDateTimeEditRegExpr(FDateFormatInfo, FTimeFormatInfo);
   if (!FAssignedDateTimeEditMask) FDateTimeEditMask = BuildDateTimeEditMask(FDateTimeFormatInfo, dtemmDateTime);
   FDateDisplayFormat = BuildDisplayFormat(FDateFormatInfo);
   FDateTimeDisplayFormat = BuildDisplayFormat(FDateTimeFormatInfo);

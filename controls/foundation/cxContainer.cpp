@@ -3,11 +3,17 @@
 #include "controls/foundation/cxContainerPopup.h"
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Control.h"
+#include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
 
 namespace {
 
 TUnitGuard gUnit;
+
+TDynamicLibrary& User32Library() {
+  static TDynamicLibrary library;
+  return library;
+}
 
 }  // namespace
 
@@ -15,9 +21,13 @@ void cxContainerInitialize() {
   if (!gUnit.Enter()) return;
   StartClassGroup(TControl::StaticClass());
   GroupDescendentsWith(TcxStyleController::StaticClass(), TControl::StaticClass());
+  if (User32Library().Load("USER32")) User32Library().Bind("GetScrollBarInfo", cxContainerApi().GetScrollBarInfo);
   cxContainerPopupInitialize();
 }
 
 void cxContainerFinalize() {
-  if (gUnit.Leave()) cxContainerPopupFinalize();
+  if (!gUnit.Leave()) return;
+  cxContainerPopupFinalize();
+  cxContainerApi().GetScrollBarInfo = nullptr;
+  User32Library().Unload();
 }

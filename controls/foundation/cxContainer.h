@@ -1,7 +1,11 @@
 #pragma once
 // The container unit: the styles every container control takes its looks
-// from, the style controllers they share, and the unit's start-up.
+// from, the style controllers they share, the container control with its
+// view info and routines, and the unit's start-up.
+#include "controls/foundation/cxContainerControl.h"
+#include "controls/foundation/cxContainerRoutines.h"
 #include "controls/foundation/cxContainerStyles.h"
+#include "controls/foundation/cxContainerViewInfo.h"
 
 void cxContainerInitialize();
 void cxContainerFinalize();

@@ -399,6 +399,7 @@ TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* ownerControl) : TcxPopup
 TcxCustomPopupWindow::~TcxCustomPopupWindow() {
   ClearObjectLinks(this);
   RemoveFromShownList(this);
+  FViewInfo.reset();
   if (FStyle) {
     FStyle->SetOnChanged(nullptr);
     FStyle->Free();
@@ -419,6 +420,18 @@ TcxContainerStyle& TcxCustomPopupWindow::Style() {
   }
   return *FStyle;
 }
+
+TcxContainerViewInfo& TcxCustomPopupWindow::ViewInfo() {
+  if (!FViewInfo) FViewInfo = CreateViewInfo();
+  return *FViewInfo;
+}
+
+RECT TcxCustomPopupWindow::ClientRect() const {
+  if (FViewInfo && !IsRectEmpty(&FViewInfo->ClientRect)) return FViewInfo->ClientRect;
+  return TcxPopupWindow::ClientRect();
+}
+
+void TcxCustomPopupWindow::Paint() { ViewInfo().Paint(Canvas()); }
 
 bool TcxCustomPopupWindow::IsSysKeyAccepted(WORD key) { return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_F4; }
 

@@ -9,9 +9,11 @@
 // the functions below, which tests call with messages of their own.
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "controls/foundation/cxContainerStyles.h"
+#include "controls/foundation/cxContainerViewInfo.h"
 #include "controls/foundation/cxControls.h"
 
 class TcxCustomPopupWindow;
@@ -92,6 +94,10 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   void PostClosePopup();
 
   TcxContainerStyle& Style();
+  TcxContainerViewInfo& ViewInfo();
+  // The view info's client rectangle once a descendant has calculated one;
+  // the window's own before.
+  RECT ClientRect() const override;
   bool OwnedByParentForm() const { return FOwnedByParentForm; }
   void SetOwnedByParentForm(bool value);
   bool TopMostWithParentForm() const { return FTopMostWithParentForm; }
@@ -113,8 +119,10 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   virtual void DoShowed();
   virtual void DoShowing();
   virtual void StyleChanged() {}
-  // The style a popup of this class takes.
+  // The style and the view info a popup of this class takes.
   virtual TcxContainerStyle* CreateStyle();
+  virtual std::unique_ptr<TcxContainerViewInfo> CreateViewInfo() { return CreateContainerViewInfo(); }
+  void Paint() override;
 
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
@@ -149,6 +157,7 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   TNotifyEvent FOnShowed;
   TNotifyEvent FOnShowing;
   TcxContainerStyle* FStyle = nullptr;
+  std::unique_ptr<TcxContainerViewInfo> FViewInfo;
 };
 
 // The start and end of the popup part of the container unit: the shown list,

@@ -397,9 +397,10 @@ void TcxContainerStyle::ControllerFreeNotification(TcxStyleController* controlle
 }
 
 bool TcxContainerStyle::IsValueStored(TcxContainerStyleValue value) const {
-  if (!HasOwnValue(value)) return false;
+  std::string name;
+  if (!HasOwnValue(value) || !GetValueName(value, name)) return false;
   const IcxContainerStyleOwner* container = GetContainer();
-  return !container || container->IsStylePropertyStored(kValueNames.at(value), !IsBaseStyle());
+  return !container || container->IsStylePropertyStored(name, !IsBaseStyle());
 }
 
 bool TcxContainerStyle::IsStyleControllerStored() const { return FState == csNormal && StyleController(); }

@@ -160,15 +160,18 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
   virtual void FontChanged(TObject* sender);
   virtual TcxStyleController* GetDefaultStyleController() const;
 
- private:
-  bool IsCommonValue(TcxContainerStyleValue value) const { return GetCommonValues().Contains(value); }
   bool HasOwnValue(TcxContainerStyleValue value) const { return FAssignedValues.Contains(value); }
+  // Marks a value a descendant stores as set here.
+  void IncludeAssignedValue(TcxContainerStyleValue value) { FAssignedValues.Include(value); }
   // The style a value lives in: the base style for a value every state shares.
   TcxContainerStyle* ValueStyle(TcxContainerStyleValue value) const;
   // The style that gives the value: the style it lives in when assigned
   // there, else the same state's style of the controller in effect, and so
   // on; nullptr when none does.
   const TcxContainerStyle* FindValueHolder(TcxContainerStyleValue value) const;
+
+ private:
+  bool IsCommonValue(TcxContainerStyleValue value) const { return GetCommonValues().Contains(value); }
   template <class V>
   V Resolve(TcxContainerStyleValue value, V TcxContainerStyle::*field, V (TcxContainerStyle::*byDefault)() const) const;
   template <class V>

@@ -6,6 +6,7 @@
 
 #include "controls/foundation/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
+#include "platform/classes/Messages.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/Screen.h"
 #include "platform/rtl/DynamicLibrary.h"
@@ -117,16 +118,17 @@ constexpr int kDragStarted = 1;
 constexpr int kDragCancelled = 2;
 
 // What a message means for a drag still undecided; -1 while it is.
-int DragOutcome(const MSG& message, HWND window, const RECT& dragRect) {
-  switch (message.message) {
+int DragOutcome(const MSG& msg, HWND window, const RECT& dragRect) {
+  const TMessage message = QueuedMessage(msg);
+  switch (message.Msg) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: return kDragReleased;
     case WM_KEYDOWN:
-    case WM_KEYUP: return message.wParam == VK_ESCAPE ? kDragCancelled : -1;
+    case WM_KEYUP: return KeyCode(message) == VK_ESCAPE ? kDragCancelled : -1;
     case WM_MOUSEMOVE: {
-      if (message.hwnd != window) return -1;
-      POINT point{static_cast<SHORT>(LOWORD(message.lParam)), static_cast<SHORT>(HIWORD(message.lParam))};
+      if (msg.hwnd != window) return -1;
+      POINT point = MessagePoint(message);
       ClientToScreen(window, &point);
       return PtInRect(&dragRect, point) ? -1 : kDragStarted;
     }
@@ -149,7 +151,7 @@ int DragDetect(HWND window) {
     if (got == -1) break;
     if (!got) {
       // The quit is for the program's own loop.
-      PostQuitMessage(static_cast<int>(message.wParam));
+      PostQuitMessage(QuitExitCode(QueuedMessage(message)));
       break;
     }
     const int decided = DragOutcome(message, window, dragRect);
@@ -200,7 +202,7 @@ class TcxTimerWindow : public TcxMessageWindow {
  protected:
   bool WndProc(TMessage& message) override {
     if (message.Msg != WM_TIMER) return false;
-    const auto found = gTimers.find(message.WParam);
+    const auto found = gTimers.find(TimerId(message));
     if (found != gTimers.end() && found->second->FOnTimer) {
       TcxTimer* timer = found->second;
       const TNotifyEvent handler = timer->FOnTimer;
@@ -365,7 +367,7 @@ void TcxSettingsController::RemoveListener(TWinControl* control) {
 }
 
 bool TcxSettingsController::WndProc(TMessage& message) {
-  if (message.Msg != WM_SETTINGCHANGE || message.WParam != kNonClientMetricsChanged) return false;
+  if (message.Msg != WM_SETTINGCHANGE || SettingChangeParameter(message) != kNonClientMetricsChanged) return false;
   for (TWinControl* control : FListeners)
     if (control->HandleAllocated()) SendNotifyMessageA(control->Handle(), CM_NCSIZECHANGED, 0, 0);
   message.Result = 0;

@@ -757,6 +757,19 @@ TClass TcxControlChildComponent::StaticClass() {
 
 TComponent* TcxControlChildComponent::GetParentComponent() const { return FControl; }
 
+// The control may go first: it then tells this component, which forgets it.
+void TcxControlChildComponent::SetControl(TcxControl* value) {
+  if (FControl == value) return;
+  if (FControl) FControl->RemoveFreeNotification(this);
+  FControl = value;
+  if (FControl) FControl->FreeNotification(this);
+}
+
+void TcxControlChildComponent::Notification(TComponent* component, TOperation operation) {
+  TcxComponent::Notification(component, operation);
+  if (operation == opRemove && component == FControl) FControl = nullptr;
+}
+
 void TcxControlChildComponent::BeforeDestruction() {
   if (FControl) FControl->RemoveChildComponent(this);
   TcxComponent::BeforeDestruction();

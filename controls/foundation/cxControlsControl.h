@@ -255,6 +255,9 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   virtual void InitScrollBars();
   virtual bool IsInternalControl(TControl* control);
   void CreateWnd() override;
+  // Whether a popup menu of this control or of a library control around it
+  // takes the key as its shortcut.
+  bool IsMenuShortCut(const TMessage& message);
 
   // ---- the bars' layout, asked by the settling update
   bool HasScrollBars() override { return true; }
@@ -305,7 +308,6 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   void StartPanning();
   bool TakesPressBeforeItsDrag(const TMessage& message);
   bool DesignCursorMessage(TMessage& message);
-  bool IsMenuShortCut(const TMessage& message);
   void PaintMessage(TMessage& message);
   void AfterMessage(TMessage& message);
   void ContextMenuMessage(TMessage& message);
@@ -378,7 +380,7 @@ class TcxControlChildComponent : public TcxComponent {
   void BeforeDestruction() override;
 
   TcxControl* Control() const { return FControl; }
-  virtual void SetControl(TcxControl* value) { FControl = value; }
+  virtual void SetControl(TcxControl* value);
   virtual bool IsDestroying() const { return Destroying(); }
   TComponent* GetParentComponent() const override;
   bool HasParent() const override { return FControl != nullptr; }
@@ -386,6 +388,7 @@ class TcxControlChildComponent : public TcxComponent {
 
  protected:
   virtual void Initialize() {}
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   TcxControl* FControl = nullptr;

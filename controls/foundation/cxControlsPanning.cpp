@@ -33,8 +33,6 @@ bool IsEscape(const TMessage& message) {
   return (message.Msg == WM_KEYDOWN || message.Msg == WM_KEYUP) && KeyCode(message) == VK_ESCAPE;
 }
 
-TMessage ToMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, msg.lParam, 0}; }
-
 RECT VirtualScreen() {
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
@@ -103,7 +101,7 @@ class TPanningSession {
       if (got == -1) return;
       if (!got) {
         // The quit is for the program's own loop.
-        PostQuitMessage(static_cast<int>(msg.wParam));
+        PostQuitMessage(QuitExitCode(QueuedMessage(msg)));
         return;
       }
       if (!Handle(msg)) return;
@@ -113,12 +111,12 @@ class TPanningSession {
  private:
   // False when the message ends the panning.
   bool Handle(const MSG& msg) {
-    const TMessage message = ToMessage(msg);
+    const TMessage message = QueuedMessage(msg);
     if (msg.message == WM_PAINT && msg.hwnd == FMark.Window()) {
       FMark.Paint();
       return true;
     }
-    if (msg.message == WM_TIMER && msg.hwnd == nullptr && message.WParam == FTimer) {
+    if (msg.message == WM_TIMER && msg.hwnd == nullptr && TimerId(message) == FTimer) {
       Tick();
       return true;
     }

@@ -58,6 +58,8 @@ class TcxRegion {
   explicit TcxRegion(HRGN handle) : FHandle(handle) {}
 
   HRGN Handle() const { return FHandle.Get(); }
+  // Gives up the handle (to the system, which took it for a window).
+  HRGN Release() { return FHandle.Release(); }
   bool IsEmpty() const;
   void Offset(int dx, int dy) { OffsetRgn(Handle(), dx, dy); }
   // roSet makes this region a copy of the other.

@@ -439,12 +439,13 @@ void TcxCustomLookAndFeelPainter::DrawCheckButton(TcxCanvas& canvas, const TRect
 void TcxCustomLookAndFeelPainter::DrawRadioButton(TcxCanvas& canvas, int x, int y, TcxButtonState state, bool checked,
                                                   bool focused, TColor brushColor) const {
   const TcxPaintStateGuard guard(canvas);
-  if (gRadioButtonImageList)
-    gRadioButtonImageList->Draw(canvas, x, y, LookAndFeelStyle(), state, checked, focused, brushColor);
+  if (TcxRadioButtonImageList* images = cxRadioButtonImageList())
+    images->Draw(canvas, x, y, LookAndFeelStyle(), state, checked, focused, brushColor);
 }
 
 SIZE TcxCustomLookAndFeelPainter::RadioButtonSize() const {
-  return gRadioButtonImageList ? gRadioButtonImageList->GlyphSize() : SIZE{};
+  const TcxRadioButtonImageList* images = cxRadioButtonImageList();
+  return images ? images->GlyphSize() : SIZE{};
 }
 
 // Headers and sorting marks.
@@ -795,7 +796,14 @@ TcxLookAndFeelPainterClass cxUltraFlatLookAndFeelPainter() { return &gUltraFlatP
 TcxLookAndFeelPainterClass cxOffice11LookAndFeelPainter() { return &gOffice11Painter; }
 TcxLookAndFeelPainterClass cxWinXPLookAndFeelPainter() { return &gWinXPPainter; }
 
-TcxRadioButtonImageList* cxRadioButtonImageList() { return gRadioButtonImageList.get(); }
+// Drawing the eighty images costs more than the rest of the unit's start-up,
+// and a program without radio buttons never needs them: they are made the
+// first time they are asked for.
+TcxRadioButtonImageList* cxRadioButtonImageList() {
+  if (!gRadioButtonImageList && gUnit.Active())
+    gRadioButtonImageList = std::make_unique<TcxRadioButtonImageList>(MeasureRadioGlyph());
+  return gRadioButtonImageList.get();
+}
 
 void TcxExtendedStylePainters::AddListener(IcxLookAndFeelPainterListener* listener) {
   if (std::find(FListeners.begin(), FListeners.end(), listener) == FListeners.end()) FListeners.push_back(listener);
@@ -850,7 +858,6 @@ void cxLookAndFeelPaintersInitialize() {
   gExtendedStylePainters = std::make_unique<TcxExtendedStylePainters>();
   FillIndicatorImages();
   MakePatternBitmaps();
-  gRadioButtonImageList = std::make_unique<TcxRadioButtonImageList>(MeasureRadioGlyph());
   gSystemPaletteChangedNotifier = std::make_unique<TSystemPaletteChangedNotifier>();
   gCheckButtonSize = CheckBoxBitmapCellSize();
 }

@@ -638,7 +638,7 @@ class TcxRadioButtonImageList {
   TBitmap FMask;
 };
 
-// The unit's list, made at start-up; nullptr outside the unit's life.
+// The unit's list, made when first asked for; nullptr outside the unit's life.
 TcxRadioButtonImageList* cxRadioButtonImageList();
 
 // Told of painters registered by name.

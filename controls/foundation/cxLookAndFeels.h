@@ -104,6 +104,8 @@ class TcxLookAndFeel : public TcxInterfacedPersistent,
 
   // The painter chosen at the last change: the one a control draws with.
   TcxLookAndFeelPainterClass GetPainter() const { return FPainter; }
+  // The skin's painter in effect, or nullptr.
+  TcxLookAndFeelPainterClass SkinPainter() const { return FSkinPainter; }
   // As GetPainter, but native only when the visual style has that part.
   TcxLookAndFeelPainterClass GetAvailablePainter(TdxThemedObjectType themedObjectType) const;
 

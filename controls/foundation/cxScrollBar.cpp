@@ -329,10 +329,10 @@ void TcxScrollBar::WndProc(TMessage& message) {
     case CM_SYSCOLORCHANGE:
     case CN_CTLCOLORSCROLLBAR: RefreshPatterns(); break;
     case CM_MOUSEENTER:
-      if (message.LParam == 0) MouseEnter();
+      if (!MessageObject<TControl>(message, nullptr)) MouseEnter();
       break;
     case CM_MOUSELEAVE:
-      if (message.LParam == 0) MouseLeave();
+      if (!MessageObject<TControl>(message, nullptr)) MouseLeave();
       break;
   }
   TCustomControl::WndProc(message);
@@ -504,9 +504,12 @@ void TcxScrollBar::LayoutChanged() {
 
 void TcxScrollBar::LookAndFeelChanged() { LayoutChanged(); }
 
+// A theme may change the bar's metrics, and with them the room an aligned
+// bar takes from its parent.
 void TcxScrollBar::ThemeChanged() {
   RefreshPatterns();
   LayoutChanged();
+  if (Parent()) Parent()->Realign();
 }
 
 void TcxScrollBar::RefreshPatterns() { cxRefreshScrollBarPatternBitmaps(); }

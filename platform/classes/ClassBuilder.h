@@ -194,7 +194,7 @@ class TClassBuilder {
 
   TMetaClass Build() {
     return TMetaClass(std::move(FName), FParent, Factory(), std::move(FProperties), std::move(FFields),
-                      std::move(FMethods), std::move(FDefinedProperties));
+                      std::move(FMethods), std::move(FDefinedProperties), PersistentFactory());
   }
 
  private:
@@ -205,6 +205,15 @@ class TClassBuilder {
     if constexpr (std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
                   std::is_constructible_v<T, TComponent*>) {
       return [](TComponent* owner) -> TComponent* { return new T(owner); };
+    } else {
+      return nullptr;
+    }
+  }
+
+  static TMetaClass::TPersistentFactory PersistentFactory() {
+    if constexpr (std::is_base_of_v<TPersistent, T> && !std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
+                  std::is_constructible_v<T, TPersistent*>) {
+      return [](TPersistent* owner) -> TPersistent* { return new T(owner); };
     } else {
       return nullptr;
     }

@@ -38,10 +38,11 @@ bool TPropertyInfo::IsStored(const TPersistent& instance) const {
 
 TMetaClass::TMetaClass(std::string name, TClass parent, TFactory factory, std::vector<TPropertyInfo> properties,
                        std::vector<TFieldInfo> fields, std::vector<TMethodInfo> methods,
-                       std::vector<TPropertyInfo> definedProperties)
+                       std::vector<TPropertyInfo> definedProperties, TPersistentFactory persistentFactory)
     : FName(std::move(name)),
       FParent(parent),
       FFactory(factory),
+      FPersistentFactory(persistentFactory),
       FProperties(std::move(properties)),
       FFields(std::move(fields)),
       FMethods(std::move(methods)),
@@ -56,6 +57,13 @@ bool TMetaClass::InheritsFrom(TClass ancestor) const {
 TComponent* TMetaClass::Create(TComponent* owner) const {
   if (!FFactory) throw EComponentError("Cannot create an instance of " + FName);
   TOwned<TComponent> instance(FFactory(owner));
+  instance->AfterConstruction();
+  return instance.release();
+}
+
+TPersistent* TMetaClass::CreatePersistent(TPersistent* owner) const {
+  if (!FPersistentFactory) throw EComponentError("Cannot create an instance of " + FName);
+  TOwned<TPersistent> instance(FPersistentFactory(owner));
   instance->AfterConstruction();
   return instance.release();
 }

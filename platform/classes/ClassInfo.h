@@ -104,10 +104,12 @@ class TMetaClass {
  public:
   // Creates an instance owned by `owner`; empty for classes that cannot be created by name.
   using TFactory = TComponent* (*)(TComponent* owner);
+  // Creates a persistent that is no component (a settings object) for `owner`.
+  using TPersistentFactory = TPersistent* (*)(TPersistent* owner);
 
   TMetaClass(std::string name, TClass parent, TFactory factory, std::vector<TPropertyInfo> properties,
              std::vector<TFieldInfo> fields, std::vector<TMethodInfo> methods,
-             std::vector<TPropertyInfo> definedProperties = {});
+             std::vector<TPropertyInfo> definedProperties = {}, TPersistentFactory persistentFactory = nullptr);
   TMetaClass(const TMetaClass&) = delete;
   TMetaClass& operator=(const TMetaClass&) = delete;
 
@@ -120,6 +122,8 @@ class TMetaClass {
   // after its AfterConstruction has run. Raises EComponentError for a class
   // that cannot be created; deletes the instance when AfterConstruction raises.
   TComponent* Create(TComponent* owner) const;
+  // The same for a persistent made for an owner object; the caller frees it.
+  TPersistent* CreatePersistent(TPersistent* owner) const;
 
   // Lookups by name (ASCII case ignored) in this class and then its ancestors.
   const TPropertyInfo* FindProperty(const std::string& name) const;
@@ -135,6 +139,7 @@ class TMetaClass {
   std::string FName;
   TClass FParent;
   TFactory FFactory;
+  TPersistentFactory FPersistentFactory;
   std::vector<TPropertyInfo> FProperties;
   std::vector<TFieldInfo> FFields;
   std::vector<TMethodInfo> FMethods;

@@ -17,11 +17,38 @@ int TCollectionItem::Index() const {
   return static_cast<int>(it - items.begin());
 }
 
-void TCollectionItem::Changed() { FCollection.Update(this); }
+TPersistent* TCollectionItem::GetOwner() const { return &FCollection; }
+
+void TCollectionItem::Changed(bool allItems) { FCollection.Changed(allItems ? nullptr : this); }
 
 TClass TCollection::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TCollection>("TCollection", TPersistent::StaticClass()).Build();
   return &metaClass;
+}
+
+void TCollection::Assign(const TPersistent* source) {
+  const auto* other = dynamic_cast<const TCollection*>(source);
+  if (!other) {
+    TPersistent::Assign(source);
+    return;
+  }
+  BeginUpdate();
+  try {
+    Clear();
+    for (const auto& item : other->FItems) Add().Assign(item.get());
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+}
+
+void TCollection::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) Changed();
+}
+
+void TCollection::Changed(TCollectionItem* item) {
+  if (FUpdateCount == 0) Update(item);
 }
 
 TCollectionItem& TCollection::Items(int index) const {
@@ -31,17 +58,17 @@ TCollectionItem& TCollection::Items(int index) const {
 
 TCollectionItem& TCollection::Add() {
   TCollectionItem& item = *FItems.emplace_back(NewItem());
-  Update(nullptr);
+  Changed();
   return item;
 }
 
 void TCollection::Delete(int index) {
   Items(index);
   FItems.erase(FItems.begin() + index);
-  Update(nullptr);
+  Changed();
 }
 
 void TCollection::Clear() {
   FItems.clear();
-  Update(nullptr);
+  Changed();
 }

@@ -18,10 +18,12 @@ class TCollectionItem : public TPersistent {
 
   TCollection& Collection() const { return FCollection; }
   int Index() const;
+  TPersistent* GetOwner() const override;
 
  protected:
-  // Setters call it after changing what the owner shows.
-  void Changed();
+  // Setters call it after changing what the owner shows; `allItems` when the
+  // change touches the other items too.
+  void Changed(bool allItems = false);
 
  private:
   TCollection& FCollection;
@@ -29,8 +31,21 @@ class TCollectionItem : public TPersistent {
 
 class TCollection : public TPersistent {
  public:
+  TCollection() = default;
+  explicit TCollection(TPersistent* owner) : FOwner(owner) {}
+
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
+
+  TPersistent* GetOwner() const override { return FOwner; }
+  // Copies the items of another collection, one item per source item, with
+  // one notification at the end.
+  void Assign(const TPersistent* source) override;
+  // Changes inside an update are told once, as a change of all items, when
+  // the outermost update ends.
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
 
   int Count() const { return static_cast<int>(FItems.size()); }
   // Raises EListError "List index out of bounds (i)" outside 0..Count-1.
@@ -41,12 +56,16 @@ class TCollection : public TPersistent {
 
  protected:
   virtual std::unique_ptr<TCollectionItem> NewItem() = 0;
-  // `item` changed; nullptr when items were added or removed.
+  // `item` changed; nullptr when items were added or removed or all changed.
   virtual void Update(TCollectionItem*) {}
+  // Tells Update of `item` unless inside an update.
+  void Changed(TCollectionItem* item = nullptr);
 
  private:
   friend class TCollectionItem;
 
+  TPersistent* FOwner = nullptr;
+  int FUpdateCount = 0;
   std::vector<std::unique_ptr<TCollectionItem>> FItems;
 };
 
@@ -54,6 +73,7 @@ class TCollection : public TPersistent {
 template <class T>
 class TCollectionOf : public TCollection {
  public:
+  using TCollection::TCollection;
   T& Add() { return static_cast<T&>(TCollection::Add()); }
   T& Items(int index) const { return static_cast<T&>(TCollection::Items(index)); }
 

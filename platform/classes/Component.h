@@ -66,7 +66,8 @@ class EComponentError : public Exception {
 
 // csDesigning marks a component edited by a designer; the program never sets it
 // on its own components, but the control library's design-time links test it.
-enum TComponentStateFlag { csLoading, csDestroying, csDesigning };
+// csWriting marks a component while a writer streams it.
+enum TComponentStateFlag { csLoading, csDestroying, csDesigning, csWriting };
 using TComponentState = TSet<TComponentStateFlag>;
 
 enum TOperation { opInsert, opRemove };
@@ -113,12 +114,21 @@ class TComponent : public TPersistent {
     else
       FComponentState.Exclude(csDesigning);
   }
+  void SetWriting(bool value) {
+    if (value)
+      FComponentState.Include(csWriting);
+    else
+      FComponentState.Exclude(csWriting);
+  }
   virtual void SetParentComponent(TComponent*) {}
   // The component this one is nested in when streamed (a control's parent);
   // HasParent tells whether it is streamed inside one at all.
   virtual TComponent* GetParentComponent() const { return nullptr; }
   virtual bool HasParent() const { return false; }
   virtual void Loaded() { FComponentState.Exclude(csLoading); }
+  // The components a writer streams nested in this one when `root` is written.
+  using TGetChildProc = std::function<void(TComponent* child)>;
+  virtual void GetChildren(const TGetChildProc& /*proc*/, TComponent* /*root*/) {}
 
  protected:
   // Called when `component` is inserted into or removed from this owner, and
@@ -152,6 +162,13 @@ void DesignerModified(TComponent& component);
 template <class T>
 T* CreateComponent(TComponent* owner) {
   return static_cast<T*>(T::StaticClass()->Create(owner));
+}
+
+// A persistent of class `cls`, T or a descendant of it, made for `owner`:
+// the class a caller was handed decides what is made.
+template <class T>
+TOwned<T> CreatePersistentOf(TClass cls, TPersistent* owner) {
+  return TOwned<T>(static_cast<T*>(cls->CreatePersistent(owner)));
 }
 
 // The same for an instance the caller owns.

@@ -118,6 +118,8 @@ bool IsRedrawOn(const TMessage& message) { return message.WParam != 0; }
 
 WORD SetCursorHitTest(const TMessage& message) { return LOWORD(message.LParam); }
 
+HWND FocusPartner(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }
+
 HWND SetCursorWindow(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }
 
 WORD ScrollCode(const TMessage& message) { return LOWORD(message.WParam); }
@@ -130,3 +132,9 @@ UINT SettingChangeParameter(const TMessage& message) { return static_cast<UINT>(
 std::string SettingChangeSection(const TMessage& message) {
   return message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
 }
+
+TMessage QueuedMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, msg.lParam, 0}; }
+
+int QuitExitCode(const TMessage& message) { return static_cast<int>(message.WParam); }
+
+UINT_PTR TimerId(const TMessage& message) { return static_cast<UINT_PTR>(message.WParam); }

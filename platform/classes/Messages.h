@@ -148,6 +148,8 @@ UINT NotifyCode(const TMessage& message);
 WORD CommandId(const TMessage& message);
 // The virtual key of a key message; the character of WM_CHAR.
 WORD KeyCode(const TMessage& message);
+// The window that loses the focus (WM_SETFOCUS) or takes it (WM_KILLFOCUS); may be null.
+HWND FocusPartner(const TMessage& message);
 // The hit-test code WM_SETCURSOR reports and the window it is for.
 WORD SetCursorHitTest(const TMessage& message);
 HWND SetCursorWindow(const TMessage& message);
@@ -197,3 +199,10 @@ template <class T>
 T& MessageRecord(const TMessage& message) {
   return *reinterpret_cast<T*>(message.LParam);
 }
+// A message taken from the queue by a loop of its own (a drag detection,
+// the panning), to be read through the decoders above.
+TMessage QueuedMessage(const MSG& msg);
+// The exit code WM_QUIT carries.
+int QuitExitCode(const TMessage& message);
+// The timer WM_TIMER is for.
+UINT_PTR TimerId(const TMessage& message);

@@ -41,6 +41,9 @@ class TWinControl : public TControl {
   // The control a window of this program belongs to, or nullptr.
   static TWinControl* FindControl(HWND window);
 
+  // Lays the aligned controls out again, after one of them changed its size.
+  void Realign() { AlignControls(); }
+
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int index) const { return FControls.at(index); }
   // The topmost graphic control on this one that is at `point`, or nullptr.

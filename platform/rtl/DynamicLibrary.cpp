@@ -1,7 +1,15 @@
 #include "platform/rtl/DynamicLibrary.h"
 
+namespace {
+
+TLibraryLoader gLoader = nullptr;
+
+}  // namespace
+
+void SetLibraryLoader(TLibraryLoader loader) { gLoader = loader; }
+
 bool TDynamicLibrary::Load(const std::string& name) {
-  if (!FHandle) FHandle = LoadLibraryA(name.c_str());
+  if (!FHandle) FHandle = gLoader ? gLoader(name.c_str()) : LoadLibraryA(name.c_str());
   return FHandle != nullptr;
 }
 

@@ -7,6 +7,11 @@
 
 #include <string>
 
+// How a library is found by name: LoadLibraryA unless a test puts in a
+// loader that plays a system without some of them (nullptr: none again).
+using TLibraryLoader = HMODULE (*)(const char* name);
+void SetLibraryLoader(TLibraryLoader loader);
+
 class TDynamicLibrary {
  public:
   TDynamicLibrary() = default;

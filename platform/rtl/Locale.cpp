@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/rtl/SysUtils.h"
+
 TLocale& SystemLocale();
 
 namespace {
@@ -70,23 +72,7 @@ TLocale& CurrentLocale() { return chosenLocale ? *chosenLocale : SystemLocale();
 
 void SetCurrentLocale(TLocale* locale) { chosenLocale = locale; }
 
-std::string QuotedFormatLiteral(const std::string& text) {
-  std::string result;
-  bool open = false;
-  for (const char ch : text) {
-    if (ch == '\'') {
-      if (open) result += '\'';
-      open = false;
-      result += "\"'\"";
-      continue;
-    }
-    if (!open) result += '\'';
-    open = true;
-    result += ch;
-  }
-  if (open) result += '\'';
-  return result;
-}
+std::string QuotedFormatLiteral(const std::string& text) { return QuotedRuns(text, "\"'\""); }
 
 std::string SystemPictureToFormat(const std::string& picture, bool timePicture) {
   std::string result;

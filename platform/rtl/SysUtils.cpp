@@ -13,12 +13,14 @@ int HexDigitValue(char c) {
   return -1;
 }
 
-// Decimal values must fit a signed 32-bit integer; hexadecimal ones may use all
-// 32 bits ("$FFFFFFFF" is -1), as the class library allows.
-bool ParseInteger(const std::string& text, int32_t& result) {
+// Optional blanks, an optional sign, then decimal digits or "$" and
+// hexadecimal digits. A decimal magnitude may reach `decimalMax` (one more
+// when negative); a hexadecimal one `hexMax`, so that it may use every bit.
+bool ParseMagnitude(const std::string& text, uint64_t decimalMax, uint64_t hexMax, bool& negative,
+                    uint64_t& magnitude) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
+  negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
     negative = text[i] == '-';
     ++i;
@@ -26,15 +28,24 @@ bool ParseInteger(const std::string& text, int32_t& result) {
   const bool hex = i < text.size() && text[i] == '$';
   if (hex) ++i;
   if (i == text.size()) return false;
-  const int base = hex ? 16 : 10;
-  const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-  uint64_t magnitude = 0;
+  const uint64_t base = hex ? 16 : 10;
+  const uint64_t limit = hex ? hexMax : (negative ? decimalMax + 1 : decimalMax);
+  magnitude = 0;
   for (; i < text.size(); ++i) {
     const int digit = HexDigitValue(text[i]);
-    if (digit < 0 || digit >= base) return false;
+    if (digit < 0 || static_cast<uint64_t>(digit) >= base) return false;
+    if (magnitude > (limit - static_cast<uint64_t>(digit)) / base) return false;
     magnitude = magnitude * base + static_cast<uint64_t>(digit);
-    if (magnitude > limit) return false;
   }
+  return true;
+}
+
+// Decimal values must fit a signed 32-bit integer; hexadecimal ones may use all
+// 32 bits ("$FFFFFFFF" is -1), as the class library allows.
+bool ParseInteger(const std::string& text, int32_t& result) {
+  bool negative = false;
+  uint64_t magnitude = 0;
+  if (!ParseMagnitude(text, INT32_MAX, UINT32_MAX, negative, magnitude)) return false;
   const uint32_t bits = static_cast<uint32_t>(magnitude);
   result = static_cast<int32_t>(negative ? 0u - bits : bits);
   return true;
@@ -55,6 +66,14 @@ int32_t StrToInt(const std::string& text) {
   int32_t value = 0;
   if (!ParseInteger(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
   return value;
+}
+
+bool TryStrToInt64(const std::string& text, int64_t& value) {
+  bool negative = false;
+  uint64_t magnitude = 0;
+  if (!ParseMagnitude(text, INT64_MAX, UINT64_MAX, negative, magnitude)) return false;
+  value = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
+  return true;
 }
 
 int32_t StrToIntDef(const std::string& text, int32_t defaultValue) {
@@ -92,3 +111,21 @@ std::string UpperCase(const std::string& text) {
 }
 
 bool SameText(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
+
+std::string QuotedRuns(const std::string& text, const std::string& apostrophe) {
+  std::string result;
+  bool open = false;
+  for (const char ch : text) {
+    if (ch == '\'') {
+      if (open) result += '\'';
+      open = false;
+      result += apostrophe;
+      continue;
+    }
+    if (!open) result += '\'';
+    open = true;
+    result += ch;
+  }
+  if (open) result += '\'';
+  return result;
+}

@@ -1,12 +1,22 @@
 #include "platform/rtl/Units.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 std::vector<TUnitInfo>& StartedUnits() {
   static std::vector<TUnitInfo> units;
   return units;
+}
+
+TUnitsLog& UnitsLog() {
+  static TUnitsLog log;
+  return log;
+}
+
+void Log(const TUnitInfo& unit, bool started) {
+  if (UnitsLog()) UnitsLog()(unit.Name, started);
 }
 
 bool Started(const std::string& name) {
@@ -21,6 +31,7 @@ void InitializeUnits(const std::vector<TUnitInfo>& units) {
     if (Started(unit.Name)) continue;
     if (unit.Initialize) unit.Initialize();
     StartedUnits().push_back(unit);
+    Log(unit, true);
   }
 }
 
@@ -30,6 +41,7 @@ void FinalizeUnits() {
     const TUnitInfo unit = started.back();
     started.pop_back();
     if (unit.Finalize) unit.Finalize();
+    Log(unit, false);
   }
 }
 
@@ -38,3 +50,5 @@ std::vector<std::string> InitializedUnits() {
   for (const TUnitInfo& unit : StartedUnits()) names.push_back(unit.Name);
   return names;
 }
+
+void SetUnitsLog(TUnitsLog log) { UnitsLog() = std::move(log); }

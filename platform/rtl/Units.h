@@ -4,6 +4,7 @@
 // runs after those of the units it needs, and the ends run in reverse order
 // of the start-ups that ran. Nothing is set up by a static constructor or
 // torn down by a static destructor, so the order is the one written here.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ void InitializeUnits(const std::vector<TUnitInfo>& units);
 void FinalizeUnits();
 // The names of the started units, in the order they started.
 std::vector<std::string> InitializedUnits();
+// Tells `log` of each start-up and end as it runs, after it ran; an empty
+// log stops the telling.
+using TUnitsLog = std::function<void(const std::string& unit, bool started)>;
+void SetUnitsLog(TUnitsLog log);
 
 // A unit's own guard: its start-up and end run once, however often they are
 // asked for, so a unit named twice or ended twice does no harm.

@@ -29,28 +29,6 @@ bool IsPlainNumber(const std::string& text) {
   return !text.empty() && text.find_first_not_of("0123456789+-.eE") == std::string::npos;
 }
 
-// Decimal, or "$" and hexadecimal digits, with an optional sign.
-bool TryTextToInt64(const std::string& text, int64_t& result) {
-  size_t position = 0;
-  const bool negative = position < text.size() && text[position] == '-';
-  if (position < text.size() && (text[position] == '-' || text[position] == '+')) ++position;
-  const bool hex = position < text.size() && text[position] == '$';
-  if (hex) ++position;
-  const std::string digits = text.substr(position);
-  if (digits.empty() || digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") != std::string::npos)
-    return false;
-  const uint64_t limit = hex ? std::numeric_limits<uint64_t>::max() : (negative ? 1ull << 63 : (1ull << 63) - 1);
-  const unsigned base = hex ? 16 : 10;
-  uint64_t magnitude = 0;
-  for (const char c : digits) {
-    const unsigned digit = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-    if (magnitude > (limit - digit) / base) return false;
-    magnitude = magnitude * base + digit;
-  }
-  result = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
-  return true;
-}
-
 bool TryTextToDouble(const std::string& text, double& result) {
   if (!IsPlainNumber(text)) return false;
   char* end = nullptr;
@@ -183,7 +161,7 @@ int64_t Variant::AsInt64() const {
     case varFMTBcd: {
       const std::string text = Trim(AsString());
       double number = 0;
-      if (TryTextToInt64(text, result)) return result;
+      if (TryStrToInt64(text, result)) return result;
       if (!TryTextToDouble(text, number)) RaiseCastError(varInt64);
       return Variant(number).AsInt64();
     }

@@ -1,4 +1,4 @@
-// Draws what the control library's foundation paints into two pictures, so a
+// Draws what the control library paints into pictures, so a
 // reader sees it without running the program:
 //   canvas.bmp          edges, frames, gradients with and without the
 //                       system's gradient routine, grip dots, every filter
@@ -15,16 +15,31 @@
 //                       and disabled, then the thumb at Min, halfway and Max
 //   popup-frames.bmp    the four frames of a popup window (none, a line in
 //                       its frame colour, one raised edge, two raised edges)
+//   edit-text.bmp       the text editors' own text drawing: a paragraph
+//                       wrapped left, justified, centred in the middle,
+//                       on one row cut with an ellipsis, with a selection
+//   control-base.bmp    a form on the screen with one control base per
+//                       look-and-feel kind, each with its border, both bars
+//                       and the size grip, scrolling a numbered grid by
+//                       its own bars
+//   containers.bmp      a container per border style, then with the bottom
+//                       edge only and with a shadow: normal, hot, focused
+//                       and disabled, cut to their window regions
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "controls/editors/EditorsUnits.h"
+#include "controls/editors/cxTextDrawingGdi.h"
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxContainer.h"
 #include "controls/foundation/cxControls.h"
+#include "controls/foundation/cxControlsControl.h"
 #include "controls/foundation/cxGraphics.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "controls/foundation/cxLookAndFeels.h"
@@ -33,7 +48,9 @@
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
+#include "tools/snapshot/WindowPicture.h"
 
 namespace {
 
@@ -460,6 +477,244 @@ void SavePopupFramesPicture(const std::string& folder) {
   picture.SaveToFile(folder + "\\popup-frames.bmp");
 }
 
+constexpr int kTextSampleWidth = 150;
+constexpr int kTextSampleHeight = 96;
+constexpr int kTextSampleStep = kTextSampleWidth + 16;
+
+const char kEditSampleText[] =
+    "The quick brown fox jumps over the lazy dog and runs back again.\r\nA second paragraph.";
+
+struct TEditTextSample {
+  const char* Name;
+  uint32_t Flags;
+  int SelectionStart;
+  int SelectionLength;
+};
+
+// Breaks, lays out and draws the sample text in the rectangle as a text
+// editor would, on a window's face with a frame around it.
+void DrawEditTextSample(TcxCanvas& canvas, const TRect& rect, const TEditTextSample& sample) {
+  canvas.FillRectWithColor({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}, clBtnShadow);
+  canvas.FillRectWithColor(rect, clWindow);
+  const TRect textRect{rect.left + 3, rect.top + 2, rect.right - 3, rect.bottom - 2};
+  TcxTextParams params;
+  InitTextParams(canvas, sample.Flags, params);
+  int lineCount = 0;
+  TcxTextRows rows;
+  MakeTextRows(canvas, kEditSampleText, textRect, 0, lineCount, rows, params);
+  LayoutTextRows(textRect, lineCount, rows, params);
+  DrawTextRows(canvas.Handle(), textRect, params, false, clHighlightText, clHighlight, sample.SelectionStart,
+               sample.SelectionLength, lineCount, rows);
+}
+
+void SaveEditTextPicture(const std::string& folder) {
+  const TEditTextSample samples[] = {
+      {"wrapped", TF_WORDBREAK, 0, 0},
+      {"justified", TF_WORDBREAK | cxHAlignJustify, 0, 0},
+      {"centred, middle", TF_WORDBREAK | cxHAlignCenter | cxVAlignCenter << 4, 0, 0},
+      {"ellipsis", TF_SINGLELINE | TF_END_ELLIPSIS, 0, 0},
+      {"selection", TF_WORDBREAK, 10, 30},
+  };
+  TBitmap picture;
+  picture.SetSize(8 + static_cast<int>(std::size(samples)) * kTextSampleStep,
+                  kPainterHeaderHeight + kTextSampleHeight + 12);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  for (size_t i = 0; i < std::size(samples); ++i) {
+    const int x = 8 + static_cast<int>(i) * kTextSampleStep;
+    Label(canvas, x, 2, samples[i].Name, kTextSampleStep);
+    DrawEditTextSample(
+        canvas, {x, kPainterHeaderHeight, x + kTextSampleWidth, kPainterHeaderHeight + kTextSampleHeight}, samples[i]);
+  }
+  picture.SaveToFile(folder + "\\edit-text.bmp");
+}
+
+// A grid of numbered cells, scrolled a cell at a time by the control's own bars.
+class TNumberedGrid : public TcxControl {
+ public:
+  static constexpr int kColumns = 12;
+  static constexpr int kRows = 40;
+  static constexpr int kCellWidth = 44;
+  static constexpr int kCellHeight = 20;
+
+  using TcxControl::TcxControl;
+
+ protected:
+  void InitScrollBarsParameters() override {
+    const RECT client = GetClientBounds();
+    SetScrollBarInfo(sbHorizontal, 0, kColumns - 1, 1, (client.right - client.left) / kCellWidth, FLeftColumn, true,
+                     true);
+    SetScrollBarInfo(sbVertical, 0, kRows - 1, 1, (client.bottom - client.top) / kCellHeight, FTopRow, true, true);
+  }
+  void Scroll(TScrollBarKind kind, TScrollCode code, int& position) override {
+    int& first = kind == sbHorizontal ? FLeftColumn : FTopRow;
+    const RECT client = GetClientBounds();
+    const int visible =
+        kind == sbHorizontal ? (client.right - client.left) / kCellWidth : (client.bottom - client.top) / kCellHeight;
+    const int last = std::max(0, (kind == sbHorizontal ? kColumns : kRows) - visible);
+    switch (code) {
+      case scLineUp: --first; break;
+      case scLineDown: ++first; break;
+      case scPageUp: first -= visible; break;
+      case scPageDown: first += visible; break;
+      case scPosition:
+      case scTrack: first = position; break;
+      case scTop: first = 0; break;
+      case scBottom: first = last; break;
+      default: break;
+    }
+    first = std::clamp(first, 0, last);
+    position = first;
+    UpdateScrollBars();
+    Invalidate();
+  }
+  void Paint() override {
+    TcxControl::Paint();
+    TcxCanvas& canvas = Canvas();
+    const RECT client = GetClientBounds();
+    canvas.FillRectWithColor(client, clWindow);
+    for (int row = FTopRow; row < kRows; ++row)
+      for (int column = FLeftColumn; column < kColumns; ++column) {
+        const int left = client.left + (column - FLeftColumn) * kCellWidth;
+        const int top = client.top + (row - FTopRow) * kCellHeight;
+        if (left >= client.right || top >= client.bottom) continue;
+        const TRect cell{left, top, left + kCellWidth, top + kCellHeight};
+        canvas.FrameRect(cell, clBtnShadow, 1, TcxBorders{bRight, bBottom});
+        canvas.Brush().SetStyle(bsClear);
+        canvas.DrawText(std::to_string(row * kColumns + column + 1), cell,
+                        cxSingleLine | cxAlignHCenter | cxAlignVCenter);
+      }
+  }
+
+ private:
+  int FLeftColumn = 0;
+  int FTopRow = 0;
+};
+
+void SaveControlBasePicture(const std::string& folder) {
+  constexpr int kGridWidth = 220;
+  constexpr int kGridHeight = 160;
+  constexpr int kGap = 10;
+  const struct {
+    const char* Label;
+    TcxLookAndFeelKind Kind;
+  } kinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetCaption("Control base: a numbered grid per look-and-feel kind");
+  const int width = kGap + static_cast<int>(std::size(kinds)) * (kGridWidth + kGap);
+  const int height = kPainterHeaderHeight + kGridHeight + kGap;
+  form->SetBounds(40, 40, width, height);
+  form->HandleNeeded();
+  // The frame around the client area as the system draws it.
+  const RECT client = form->ClientRect();
+  form->SetBounds(40, 40, 2 * width - client.right, 2 * height - client.bottom);
+  int left = kGap;
+  for (const auto& kind : kinds) {
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetCaption(kind.Label);
+    label->SetBounds(left, 2, kGridWidth, kPainterHeaderHeight - 2);
+    auto* grid = new TNumberedGrid(form.get());
+    grid->SetParent(form.get());
+    grid->LookAndFeel().SetKind(kind.Kind);
+    grid->LookAndFeel().SetNativeStyle(false);
+    grid->SetBorderStyle(cxcbsDefault);
+    grid->SetBounds(left, kPainterHeaderHeight, kGridWidth, kGridHeight);
+    left += kGridWidth + kGap;
+  }
+  form->Show();
+  // Each grid scrolled as a user would with its bars: the vertical bar a
+  // page and a line down, the horizontal one a line right.
+  for (int i = 0; i < form->ControlCount(); ++i) {
+    auto* grid = dynamic_cast<TNumberedGrid*>(form->Controls(i));
+    if (!grid) continue;
+    grid->VScrollBar()->Perform(CN_VSCROLL, SB_PAGEDOWN);
+    grid->VScrollBar()->Perform(CN_VSCROLL, SB_LINEDOWN);
+    grid->HScrollBar()->Perform(CN_HSCROLL, SB_LINEDOWN);
+  }
+  SaveWindowPicture(form->Handle(), folder + "\\control-base.bmp");
+}
+
+constexpr int kContainerWidth = 100;
+constexpr int kContainerHeight = 24;
+constexpr int kContainerCell = kContainerWidth + 16;
+constexpr int kContainerRow = kContainerHeight + 10;
+
+enum TContainerSample { csmNormal, csmHot, csmFocused, csmDisabled };
+
+struct TContainerLooks {
+  const char* Label;
+  TcxContainerBorderStyle BorderStyle;
+  TcxBorders Edges;
+  bool Shadow;
+};
+
+// A real container on the shown form, put in the sample's state as a user
+// would, drawn at (left, top) through its own window region.
+void DrawContainerSample(TcxCanvas& canvas, TForm& form, int left, int top, const TContainerLooks& looks,
+                         TContainerSample sample) {
+  const TOwned<TcxContainer> container(new TcxContainer(nullptr));
+  container->SetBounds(0, 0, kContainerWidth, kContainerHeight);
+  container->SetParent(&form);
+  TcxContainerStyle* style = container->GetStyle();
+  style->LookAndFeel()->SetKind(lfUltraFlat);
+  style->SetBorderStyle(looks.BorderStyle);
+  style->SetEdges(looks.Edges);
+  style->SetShadow(looks.Shadow);
+  style->SetTransparentBorder(false);
+  container->HandleNeeded();
+  container->ShortRefreshContainer();
+  if (sample == csmHot) container->Perform(WM_MOUSEMOVE, 0, PointToLParam({kContainerWidth / 2, kContainerHeight / 2}));
+  if (sample == csmFocused) container->SetFocus();
+  if (sample == csmDisabled) container->SetEnabled(false);
+  TBitmap picture;
+  picture.SetSize(kContainerWidth, kContainerHeight);
+  TcxCanvas pictureCanvas(picture.Canvas());
+  pictureCanvas.FillRectWithColor({0, 0, kContainerWidth, kContainerHeight}, clBtnFace);
+  container->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.DC()), PRF_CLIENT);
+  TcxRegion region(0, 0, kContainerWidth, kContainerHeight);
+  GetWindowRgn(container->Handle(), region.Handle());
+  region.Offset(left, top);
+  canvas.SaveState();
+  canvas.SetClipRegion(region, roIntersect);
+  canvas.Draw(left, top, picture);
+  canvas.RestoreState();
+}
+
+void SaveContainersPicture(const std::string& folder) {
+  const char* const columns[] = {"normal", "hot", "focused", "disabled"};
+  const TContainerLooks rows[] = {
+      {"None", cbsNone, cxBordersAll, false},
+      {"Single", cbsSingle, cxBordersAll, false},
+      {"Thick", cbsThick, cxBordersAll, false},
+      {"Flat", cbsFlat, cxBordersAll, false},
+      {"3D", cbs3D, cxBordersAll, false},
+      {"UltraFlat", cbsUltraFlat, cxBordersAll, false},
+      {"Office11", cbsOffice11, cxBordersAll, false},
+      {"Single, bottom only", cbsSingle, {bBottom}, false},
+      {"Single, shadow", cbsSingle, cxBordersAll, true},
+  };
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(0, 0, 300, 200);
+  form->Show();
+  TBitmap picture;
+  picture.SetSize(kScrollBarLabelWidth + static_cast<int>(std::size(columns)) * kContainerCell,
+                  kPainterHeaderHeight + static_cast<int>(std::size(rows)) * kContainerRow);
+  TcxCanvas canvas(picture.Canvas());
+  canvas.FillRectWithColor({0, 0, picture.Width(), picture.Height()}, clBtnFace);
+  for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+    Label(canvas, kScrollBarLabelWidth + column * kContainerCell, 2, columns[column], kContainerCell);
+  int top = kPainterHeaderHeight;
+  for (const TContainerLooks& row : rows) {
+    Label(canvas, 4, top + 4, row.Label, kScrollBarLabelWidth);
+    for (int column = 0; column < static_cast<int>(std::size(columns)); ++column)
+      DrawContainerSample(canvas, *form, kScrollBarLabelWidth + column * kContainerCell, top, row,
+                          static_cast<TContainerSample>(column));
+    top += kContainerRow;
+  }
+  picture.SaveToFile(folder + "\\containers.bmp");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -470,6 +725,7 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   try {
     InitializeUnits(FoundationUnits());
+    InitializeUnits(EditorsUnits());
     InitOffice11Colors();
     SaveCanvasPicture(folder);
     SaveOfficeColoursPicture(folder);
@@ -477,12 +733,16 @@ int main(int argc, char** argv) {
     SaveLookAndFeelPicture(folder);
     SaveScrollBarsPicture(folder);
     SavePopupFramesPicture(folder);
+    SaveEditTextPicture(folder);
+    SaveControlBasePicture(folder);
+    SaveContainersPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames"})
+  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
+                           "edit-text", "control-base", "containers"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }

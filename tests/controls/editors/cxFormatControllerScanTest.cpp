@@ -51,24 +51,17 @@ bool Accepts(const std::string& expression, const std::string& text) {
   return engine.IsFinal();
 }
 
-// The expressions of the date and date-time editors, as the controller builds them.
-std::string DateEditRegExpr(const std::string& shortDate) {
+// The info of a picture, empty when the scan fails (as for an era).
+TcxDateTimeFormatInfo ScannedOrEmpty(const std::string& format) {
   TcxDateTimeFormatInfo info;
-  ScanDateTimeFormat(shortDate, info);
-  std::string expression = BuildDateRegExpr(info);
-  BuildSmartDateRegExpr(expression, false);
-  return expression;
+  ScanDateTimeFormat(format, info);
+  return info;
 }
 
+std::string DateEditRegExpr(const std::string& shortDate) { return BuildDateEditRegExpr(ScannedOrEmpty(shortDate)); }
+
 std::string DateTimeEditRegExpr(const std::string& shortDate, const std::string& longTime) {
-  TcxDateTimeFormatInfo date;
-  TcxDateTimeFormatInfo time;
-  ScanDateTimeFormat(shortDate, date);
-  ScanDateTimeFormat(longTime, time);
-  const std::string dateExpression = BuildDateRegExpr(date);
-  std::string expression = dateExpression.empty() ? "" : dateExpression + " ' '(" + BuildTimeRegExpr(time) + ")?";
-  BuildSmartDateRegExpr(expression, true);
-  return expression;
+  return BuildDateTimeEditRegExpr(ScannedOrEmpty(shortDate), ScannedOrEmpty(longTime));
 }
 
 class cxFormatControllerScanTest : public testing::Test {
@@ -235,6 +228,9 @@ const TTypingCase kDateTypingCases[] = {
     {"d/M/yyyy", 't', "7t12t2026", true},
     {"d/M/yyyy", '1', "31112", false},
     {"d/M/yyyy", '1', "2111212026", true},
+    {"d/M/yyyy", '\t', "7\t12\t2026", true},
+    {"d/M/yyyy", '\n', "7\n12\n2026", true},
+    {"d/M/yyyy", '\0', "7122026", true},
     {"dd\"'\"MM\"'\"yyyy", '/', "07'12'2026", true},
     {"d \"o'\" M yyyy", '/', "7 o' 12 2026", true},
     // An era cannot be typed: the smart words are all the editor takes.
@@ -262,6 +258,15 @@ TEST_F(cxFormatControllerScanTest, MonthNamesAndDesignatorsWithApostrophesAreTak
   EXPECT_FALSE(Accepts(DateTimeEditRegExpr("d/M/yyyy", "h:nn AMPM"), "1/5/2026 9:05 PM"));
 }
 
+TEST_F(cxFormatControllerScanTest, MonthsWithoutNamesAreTypedByNumber) {
+  Locale.ShortMonths.fill("");
+  Locale.LongMonths[0] = "";
+  EXPECT_TRUE(Accepts(DateEditRegExpr("d MMM yyyy"), "1 5 2026"));
+  EXPECT_FALSE(Accepts(DateEditRegExpr("d MMM yyyy"), "1  2026"));
+  EXPECT_TRUE(Accepts(DateEditRegExpr("d MMMM yyyy"), "1 February 2026"));
+  EXPECT_FALSE(Accepts(DateEditRegExpr("d MMMM yyyy"), "1 January 2026"));
+}
+
 struct TDateTimeTypingCase {
   const char* LongTime;
   char TimeSeparator;
@@ -285,6 +290,10 @@ const TDateTimeTypingCase kDateTimeTypingCases[] = {
     {"h:nn a/p", ':', "7/12/2026 12:00 P", true},
     {"h:nn a/p", ':', "7/12/2026 12:00 PM", false},
     {"hh 'h' nn", ':', "7/12/2026 09 h 30", true},
+    // Nothing to type in the time: the date and the blank.
+    {"zzz", ':', "7/12/2026 ", true},
+    {"zzz", ':', "7/12/2026 1", false},
+    {"ddddd", ':', "7/12/2026 ", true},
 };
 
 TEST_F(cxFormatControllerScanTest, TheDateTimeExpressionTakesAnOptionalTime) {
@@ -328,15 +337,14 @@ const TCurrencyCase kNegativeCurrencyCases[] = {
 };
 
 TEST_F(cxFormatControllerScanTest, CurrencyFormatsFollowEveryPatternAndTheFirstOutsideTheTable) {
-  for (const TCurrencyCase& c : kPositiveCurrencyCases) {
-    Locale.PositiveCurrency = c.Pattern;
-    EXPECT_EQ(BuildCurrencyFormat(), std::string(c.Format) + ";($,0.00)") << c.Pattern;
-  }
-  Locale.PositiveCurrency = 0;
-  for (const TCurrencyCase& c : kNegativeCurrencyCases) {
-    Locale.NegativeCurrency = c.Pattern;
-    EXPECT_EQ(BuildCurrencyFormat(), std::string("$,0.00;") + c.Format) << c.Pattern;
-  }
+  // The 64 pairs of the tables, and the first pattern for values outside them.
+  for (const TCurrencyCase& positive : kPositiveCurrencyCases)
+    for (const TCurrencyCase& negative : kNegativeCurrencyCases) {
+      Locale.PositiveCurrency = positive.Pattern;
+      Locale.NegativeCurrency = negative.Pattern;
+      EXPECT_EQ(BuildCurrencyFormat(), std::string(positive.Format) + ";" + negative.Format)
+          << positive.Pattern << " " << negative.Pattern;
+    }
 }
 
 TEST_F(cxFormatControllerScanTest, TheCurrencySymbolKeepsItsSeparatorsAsText) {
@@ -349,14 +357,29 @@ TEST_F(cxFormatControllerScanTest, TheCurrencySymbolKeepsItsSeparatorsAsText) {
 
 TEST_F(cxFormatControllerScanTest, SingleDaysAndMonthsAreDoubledForEditing) {
   const std::pair<const char*, const char*> cases[] = {
-      {"d/M/yyyy", "dd/MM/yyyy"}, {"dd/MM/yy", "dd/MM/yy"}, {"ddd d.M", "ddd dd.MM"}, {"M", "MM"}, {"m/d", "m/dd"},
+      {"d/M/yyyy", "dd/MM/yyyy"},
+      {"dd/MM/yy", "dd/MM/yy"},
+      {"ddd d.M", "ddd dd.MM"},
+      {"M", "MM"},
+      {"m/d", "m/dd"},
       {"MMM d", "MMM dd"},
+      // Quoted text and two-byte characters keep their letters.
+      {"d 'de' M", "dd 'de' MM"},
+      {"d \"d\" M", "dd \"d\" MM"},
+      {"M 'd", "MM 'd"},
+      {"M\x83M d", "MM\x83M dd"},
+      {"\x83"
+       "dd",
+       "\x83"
+       "ddd"},
+      {"d\x83", "dd\x83"},
   };
+  Locale.LeadByte = '\x83';
   for (const auto& [format, doubled] : cases) EXPECT_EQ(BuildDateEditFormat(format), doubled) << format;
 }
 
 TEST_F(cxFormatControllerScanTest, TheWeekStartsOnTheRegionsFirstDayCountedFromSunday) {
-  const std::pair<int, int> cases[] = {{0, 1}, {5, 6}, {6, 0}};
+  const std::pair<int, int> cases[] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 0}};
   for (const auto& [firstDay, startOfWeek] : cases) EXPECT_EQ(StartOfWeekOf(firstDay), startOfWeek) << firstDay;
 }
 

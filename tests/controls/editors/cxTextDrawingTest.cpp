@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -272,6 +274,77 @@ TEST_F(cxTextDrawingTest, EmptyTextMakesNoRows) {
   bool complete = false;
   EXPECT_TRUE(Break("", TF_WORDBREAK, 100, 100, 1, &complete).empty());
   EXPECT_TRUE(complete);
+}
+
+// Random texts of short words, blanks, tabs, line breaks and two-byte
+// characters, broken at widths from 0 to 200 with random flags.
+class cxTextDrawingPropertyTest : public cxTextDrawingTest {
+ protected:
+  static bool IsBreak(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+  std::string RandomText() {
+    static const char* const kPieces[] = {"a",  "b",  "cd", "efg",  " ",        "  ",
+                                          "\t", "\r", "\n", "\r\n", "\x82\xa0", "\x82 "};
+    std::string text;
+    for (int count = Pick(0, 40); count > 0; --count) text += kPieces[Pick(0, std::size(kPieces) - 1)];
+    return text;
+  }
+  uint32_t RandomFlags() {
+    static const uint32_t kOptional[] = {TF_CHARBREAK, TF_EXPANDTABS, TF_END_ELLIPSIS, kJustify, kDistribute};
+    uint32_t flags = TF_WORDBREAK;
+    for (const uint32_t flag : kOptional)
+      if (Pick(0, 2) == 0) flags = (flags & ~TF_HALIGN) | flag;
+    return flags;
+  }
+  int Pick(size_t low, size_t high) {
+    return static_cast<int>(std::uniform_int_distribution<size_t>(low, high)(FRandom));
+  }
+
+  // The row without its trailing blanks and tabs fits, unless nothing could
+  // be left out of it: one word, or one character. A blank that is the
+  // second byte of a two-byte character is no blank.
+  static void ExpectFits(TcxTextMeasurer& measurer, std::string_view row, bool expandTabs, int width) {
+    std::vector<std::string_view> characters;
+    for (int i = 0; i < static_cast<int>(row.size()); i += TextCharLength(measurer, row, i))
+      characters.push_back(row.substr(i, TextCharLength(measurer, row, i)));
+    const auto isBlank = [](std::string_view ch) { return ch == " " || ch == "\t"; };
+    while (!characters.empty() && isBlank(characters.back())) characters.pop_back();
+    const bool oneWord = std::none_of(characters.begin(), characters.end(), isBlank);
+    if (oneWord || characters.size() == 1) return;
+    const std::string_view kept = row.substr(0, characters.back().data() + characters.back().size() - row.data());
+    EXPECT_LE(measurer.TextExtent(kept, expandTabs).Width, width) << "'" << row << "'";
+  }
+
+  std::mt19937 FRandom{20260722};
+};
+
+TEST_F(cxTextDrawingPropertyTest, RowsFollowEachOtherAndFitTheirWidth) {
+  for (int round = 0; round < 3000; ++round) {
+    TFakeTextMeasurer measurer(true, round % 5 == 0);
+    const std::string text = RandomText();
+    const uint32_t flags = RandomFlags();
+    const int width = Pick(0, 200);
+    SCOPED_TRACE(testing::Message() << "round " << round << " flags " << flags << " width " << width);
+    TcxTextParams params;
+    InitTextParams(measurer, flags, params);
+    int lineCount = 0;
+    TcxTextRows rows;
+    MakeTextRows(measurer, text, {0, 0, width, 100000}, 0, lineCount, rows, params);
+    std::vector<bool> starts(text.size() + 1, false);
+    for (int i = 0; i < static_cast<int>(text.size()); i += TextCharLength(measurer, text, i)) starts[i] = true;
+    starts[text.size()] = true;
+    int end = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const TcxTextRow& row = rows[i];
+      ASSERT_GE(row.StartOffset, end);
+      for (int skipped = end; skipped < row.StartOffset; ++skipped) ASSERT_TRUE(IsBreak(text[skipped])) << skipped;
+      end = row.StartOffset + row.TextLength;
+      ASSERT_TRUE(starts[row.StartOffset] && starts[end]) << "a two-byte character split at row " << i;
+      const bool ellipsisRow = params.EndEllipsis && i + 1 == rows.size();
+      if (!ellipsisRow) ExpectFits(measurer, {row.Text, static_cast<size_t>(row.TextLength)}, params.ExpandTabs, width);
+    }
+    for (size_t skipped = end; skipped < text.size(); ++skipped) ASSERT_TRUE(IsBreak(text[skipped])) << skipped;
+  }
 }
 
 }  // namespace

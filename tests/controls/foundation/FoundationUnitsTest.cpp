@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/classes/ClassInfo.h"
+#include "platform/controls/Form.h"
 #include "platform/graphics/Msimg32.h"
+#include "platform/rtl/DynamicLibrary.h"
 
 namespace {
 
@@ -24,6 +27,19 @@ std::vector<std::string> Names(const std::vector<TUnitInfo>& units) {
   for (const TUnitInfo& unit : units) names.push_back(unit.Name);
   return names;
 }
+
+// A system without the visual-style, drawing and window-manager libraries,
+// whose user32 has no monitor functions (an old one, played by kernel32).
+HMODULE LoadAsOnAnOldSystem(const char* name) {
+  for (const char* missing : {"UxTheme.dll", "msimg32.dll", "dwmapi.dll"})
+    if (_stricmp(name, missing) == 0) return nullptr;
+  return LoadLibraryA(_stricmp(name, "USER32") == 0 ? "kernel32.dll" : name);
+}
+
+class TLeftoverCaller : public IcxMouseTrackingCaller {
+ public:
+  void MouseLeave() override {}
+};
 
 TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_EQ(Names(FoundationUnits()),
@@ -102,6 +118,74 @@ TEST(FoundationUnitsTest, StartUpWithoutTheOptionalLibrariesCompletes) {
     EXPECT_EQ(GetPixel(bitmap.DC(), 1, 0), RGB(128, 128, 128));
     EXPECT_FALSE(IsCompositionEnabled());
   }
+  FinalizeUnits();
+}
+
+TEST(FoundationUnitsTest, TheLogShowsEachStartInOrderAndEachEndInReverseOnce) {
+  std::vector<std::string> log;
+  SetUnitsLog([&log](const std::string& unit, bool started) { log.push_back((started ? "start " : "end ") + unit); });
+  InitializeUnits(FoundationUnits());
+  InitializeUnits(FoundationUnits());
+  FinalizeUnits();
+  FinalizeUnits();
+  SetUnitsLog(nullptr);
+  std::vector<std::string> expected;
+  const std::vector<std::string> names = Names(FoundationUnits());
+  for (const std::string& name : names) expected.push_back("start " + name);
+  for (auto name = names.rbegin(); name != names.rend(); ++name) expected.push_back("end " + *name);
+  EXPECT_EQ(log, expected);
+}
+
+TEST(FoundationUnitsTest, StartUpCompletesWhenTheOptionalLibrariesAndEntriesAreMissing) {
+  SetLibraryLoader(LoadAsOnAnOldSystem);
+  EXPECT_NO_THROW(InitializeUnits(FoundationUnits()));
+  SetLibraryLoader(nullptr);
+  EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
+  EXPECT_FALSE(IsUxThemeLoaded());
+  EXPECT_FALSE(IsDwmLoaded());
+  EXPECT_EQ(Msimg32Api().AlphaBlend, nullptr);
+  EXPECT_EQ(Msimg32Api().GradientFill, nullptr);
+  EXPECT_EQ(cxMonitorApi().MonitorFromPoint, nullptr);
+  EXPECT_EQ(cxMonitorApi().GetMonitorInfoA, nullptr);
+  // Each feature falls back: the system work area, a gradient drawn by
+  // hand, a control with its bars painted without visual styles.
+  RECT workArea{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+  const RECT area = GetDesktopWorkArea(POINT{10, 10});
+  EXPECT_TRUE(EqualRect(&workArea, &area));
+  {
+    TBitmap bitmap;
+    bitmap.SetSize(3, 1);
+    FillGradientRect(bitmap.DC(), {0, 0, 3, 1}, clBlack, clWhite, true);
+    EXPECT_EQ(GetPixel(bitmap.DC(), 1, 0), RGB(128, 128, 128));
+    TOwned<TForm> form(new TForm(nullptr));
+    auto* control = new TcxControl(form.get());
+    control->SetParent(form.get());
+    control->SetBorderStyle(cxcbsDefault);
+    form->Show();
+    EXPECT_TRUE(RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN));
+  }
+  EXPECT_NO_THROW(FinalizeUnits());
+  EXPECT_TRUE(InitializedUnits().empty());
+}
+
+TEST(FoundationUnitsTest, TheEndFreesWhatWasMadeOnFirstUseAndLeftoverTrackingDoesNotStopIt) {
+  InitializeUnits(FoundationUnits());
+  TLeftoverCaller caller;
+  BeginMouseTracking(nullptr, RECT{0, 0, 10, 10}, &caller);
+  ASSERT_TRUE(IsMouseTracking(&caller));
+  const HWND timerWindow = cxTimerWindowHandle();
+  const HWND messageWindow = cxMessageWindow()->Handle();
+  EXPECT_TRUE(IsWindow(timerWindow));
+  EXPECT_NO_THROW(FinalizeUnits());
+  EXPECT_FALSE(IsMouseTracking(&caller));
+  EXPECT_FALSE(IsWindow(timerWindow));
+  EXPECT_FALSE(IsWindow(messageWindow));
+  EXPECT_EQ(cxTimerWindowHandle(), nullptr);
+  EXPECT_EQ(cxMessageWindow(), nullptr);
+  EXPECT_EQ(RootLookAndFeel, nullptr);
+  InitializeUnits(FoundationUnits());
+  EXPECT_NE(cxMessageWindow(), nullptr) << "a new start makes them again";
   FinalizeUnits();
 }
 

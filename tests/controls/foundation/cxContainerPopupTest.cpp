@@ -10,6 +10,7 @@
 #include "controls/foundation/cxControlsControl.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
+#include "platform/graphics/Bitmap.h"
 
 namespace {
 
@@ -78,6 +79,11 @@ TRecordingForm* NewForm(RECT bounds, TFormStyle style = fsNormal) {
   return form;
 }
 
+std::string Text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
 TMessage Message(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return TMessage{msg, wParam, lParam, 0}; }
 
 class cxContainerPopupTest : public FoundationTest {
@@ -118,6 +124,23 @@ TEST_F(cxContainerPopupTest, APopupOpensOnceAndOnlyWhileItsOwnerIsVisible) {
   Popup->Popup(nullptr);
   EXPECT_FALSE(Popup->IsShown());
   EXPECT_EQ(showings, 1);
+}
+
+TEST_F(cxContainerPopupTest, ThePopupLaysOutAndPaintsThroughItsViewInfo) {
+  auto* child = new TRecordingControl(Popup, RECT{0, 0, 10, 10});
+  child->SetAlign(alClient);
+  Popup->SetBounds(0, 0, 80, 60);
+  EXPECT_EQ(Text(Popup->ClientRect()), "0,0,80,60") << "nothing calculated yet";
+  Popup->ViewInfo().ClientRect = TRect{3, 4, 50, 40};
+  Popup->ViewInfo().ContentRect = TRect{0, 0, 80, 60};
+  Popup->ViewInfo().BackgroundColor = clRed;
+  Popup->SetBounds(0, 0, 81, 60);
+  EXPECT_EQ(Text(child->BoundsRect()), "3,4,50,40");
+  Popup->Popup(nullptr);
+  TBitmap bitmap;
+  bitmap.SetSize(80, 60);
+  SendMessageA(Popup->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap.DC()), PRF_CLIENT);
+  EXPECT_EQ(GetPixel(bitmap.DC(), 70, 50), ColorToRGB(clRed));
 }
 
 TEST_F(cxContainerPopupTest, TheFocusGoesToTheGivenControlATabStopInsideOrThePopup) {

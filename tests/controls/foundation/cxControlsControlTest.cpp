@@ -259,10 +259,12 @@ TEST_F(cxControlsControlTest, TheWheelScrollsLineByLineOrAPageAtATime) {
     std::vector<std::string> Scrolls;
   };
   const std::string up = "v " + std::to_string(scLineUp);
+  const std::string down = "v " + std::to_string(scLineDown);
   const std::string right = "h " + std::to_string(scLineDown);
   const TCase cases[] = {
       {"no scrolling kind", 0, 3, 120, 0, {}},
       {"vertical, up", 2, 3, 120, 1, {up, up, up}},
+      {"vertical, down", 2, 3, -120, 1, {down, down, down}},
       {"horizontal, right", 1, 1, -120, 1, {right}},
       {"no lines", 2, 0, -120, 1, {}},
       {"a screen at a time", 2, cxWheelPageScroll, -120, 1, {"v " + std::to_string(scPageDown)}},
@@ -401,6 +403,75 @@ TEST_F(cxControlsControlTest, ComponentMessagesBecomeTheNotifications) {
   EXPECT_EQ(listener.Size, 14);
 }
 
+// Each notification it hears, by name; enabling has none of its own, so its
+// component message stands for it.
+class TNotifiedControl : public TcxControl {
+ public:
+  using TcxControl::TcxControl;
+  std::vector<std::string> Heard;
+
+ protected:
+  void ColorChanged() override { Heard.push_back("color"); }
+  void FontChanged() override {
+    Heard.push_back("font");
+    TcxControl::FontChanged();
+  }
+  void CursorChanged() override {
+    Heard.push_back("cursor");
+    TcxControl::CursorChanged();
+  }
+  void TextChanged() override { Heard.push_back("text"); }
+  void VisibleChanged() override { Heard.push_back("visible"); }
+  void WndProc(TMessage& message) override {
+    if (message.Msg == CM_ENABLEDCHANGED) Heard.push_back("enabled");
+    TcxControl::WndProc(message);
+  }
+};
+
+TEST_F(cxControlsControlTest, EachChangedPropertyIsNotifiedOnce) {
+  struct TCase {
+    const char* Name;
+    void (*Change)(TForm& form, TNotifiedControl& control);
+    std::vector<std::string> Heard;
+  };
+  const TCase cases[] = {
+      {"colour", [](TForm&, TNotifiedControl& c) { c.SetColor(clRed); }, {"color"}},
+      {"the same colour", [](TForm&, TNotifiedControl& c) { c.SetColor(c.Color()); }, {}},
+      {"font size", [](TForm&, TNotifiedControl& c) { c.Font().SetSize(14); }, {"font"}},
+      {"a whole other font",
+       [](TForm&, TNotifiedControl& c) {
+         TFont font;
+         font.SetName("Arial");
+         font.SetSize(20);
+         font.SetColor(clBlue);
+         font.SetStyle(TFontStyles{fsBold});
+         c.SetFont(font);
+       },
+       {"font"}},
+      {"the parent's font", [](TForm& form, TNotifiedControl&) { form.Font().SetSize(16); }, {"font"}},
+      {"cursor", [](TForm&, TNotifiedControl& c) { c.SetCursor(crHandPoint); }, {"cursor"}},
+      {"the same cursor", [](TForm&, TNotifiedControl& c) { c.SetCursor(c.Cursor()); }, {}},
+      {"disabled", [](TForm&, TNotifiedControl& c) { c.SetEnabled(false); }, {"enabled"}},
+      {"still enabled", [](TForm&, TNotifiedControl& c) { c.SetEnabled(true); }, {}},
+      {"caption", [](TForm&, TNotifiedControl& c) { c.SetCaption("x"); }, {"text"}},
+      {"hidden", [](TForm&, TNotifiedControl& c) { c.SetVisible(false); }, {"visible"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TOwned<TForm> form(new TForm(nullptr));
+    auto* control = new TNotifiedControl(form.get());
+    control->SetParent(form.get());
+    form->Show();
+    TListener listener;
+    control->AddFontListener(&listener);
+    control->Heard.clear();
+    c.Change(*form, *control);
+    EXPECT_EQ(control->Heard, c.Heard);
+    EXPECT_EQ(listener.Sender != nullptr, c.Heard == std::vector<std::string>{"font"});
+    control->RemoveFontListener(&listener);
+  }
+}
+
 TEST_F(cxControlsControlTest, TheControlsOwnCursorLeavesTheDefaultCursorAlone) {
   Control->SetCursor(crHandPoint);
   EXPECT_EQ(Control->DefaultCursor(), crHandPoint);
@@ -453,6 +524,14 @@ TEST_F(cxControlsControlTest, ChildComponentsTellTheirControl) {
   EXPECT_EQ(unowned->Owner(), nullptr);
   unowned.reset();
   EXPECT_EQ(control->Removed, 1);
+}
+
+TEST_F(cxControlsControlTest, AChildComponentOutlivesItsControlSafely) {
+  auto* control = new TcxControl(Form.get());
+  TOwned<TcxControlChildComponent> child(TcxControlChildComponent::CreateEx<TcxControlChildComponent>(control, false));
+  control->Free();
+  EXPECT_EQ(child->Control(), nullptr);
+  EXPECT_FALSE(child->HasParent());
 }
 
 TEST_F(cxControlsControlTest, OnlyAMenuThatOpensByItselfShowsAndEitherKindGivesItsShortcuts) {

@@ -116,6 +116,23 @@ TEST(TCollection, TellsItsOwnerOfEveryChangeAndChecksIndexes) {
   EXPECT_EQ(items.Count(), 0);
 }
 
+TEST(TCollection, ChangesInsideAnUpdateAreToldOnceAtTheOutermostEnd) {
+  TGadget gadget(nullptr);
+  TGadgetItems& items = gadget.Items();
+  items.BeginUpdate();
+  items.BeginUpdate();
+  items.Add();
+  items.Add().SetSize(4);
+  items.Delete(0);
+  items.EndUpdate();
+  EXPECT_EQ(items.Updates, 0);
+  items.EndUpdate();
+  EXPECT_EQ(items.Updates, 1);
+  items.EndUpdate();
+  EXPECT_EQ(items.Updates, 1);
+  EXPECT_EQ(items.Items(0).GetOwner(), &items);
+}
+
 TEST(TMetaClass, CreatesRegisteredClassesByNameAndKnowsTheirAncestry) {
   RegisterClasses({TGadget::StaticClass(), TGadget::StaticClass()});
   const TClass cls = GetClass("tgadget");
@@ -131,6 +148,7 @@ TEST(TMetaClass, CreatesRegisteredClassesByNameAndKnowsTheirAncestry) {
   EXPECT_EQ(created->Owner(), &owner);
   EXPECT_FALSE(TGadgetItem::StaticClass()->CanCreate());
   EXPECT_THROW(TGadgetItem::StaticClass()->Create(&owner), EComponentError);
+  EXPECT_THROW(TGadgetLimits::StaticClass()->CreatePersistent(nullptr), EComponentError);
 }
 
 TEST(TMetaClass, RefusesASecondClassUnderARegisteredName) {

@@ -39,6 +39,38 @@ TEST(StrToIntDef, GivesTheDefaultOnlyWhenTheTextIsNotANumber) {
   EXPECT_EQ(value, 99);
 }
 
+TEST(TryStrToInt64, ReadsTheIntegerFormsOverSixtyFourBits) {
+  struct TCase {
+    const char* Text;
+    int64_t Value;
+  };
+  const TCase cases[] = {
+      {"5", 5},
+      {"  -17", -17},
+      {"+9223372036854775807", INT64_MAX},
+      {"-9223372036854775808", INT64_MIN},
+      {"$ff", 255},
+      {"$7FFFFFFFFFFFFFFF", INT64_MAX},
+      {"$FFFFFFFFFFFFFFFF", -1},
+      {"-$10", -16},
+      {"0000000000000000000000042", 42},
+  };
+  for (const TCase& c : cases) {
+    int64_t value = 0;
+    EXPECT_TRUE(TryStrToInt64(c.Text, value)) << c.Text;
+    EXPECT_EQ(value, c.Value) << c.Text;
+  }
+}
+
+TEST(TryStrToInt64, RejectsOverflowAndWhatIsNotAWholeNumberLeavingTheValue) {
+  for (const char* text : {"", " ", "-", "$", "x", "12a", "1 ", "1.5", "0x10", "9223372036854775808",
+                           "-9223372036854775809", "$10000000000000000", "18446744073709551616"}) {
+    int64_t value = 99;
+    EXPECT_FALSE(TryStrToInt64(text, value)) << text;
+    EXPECT_EQ(value, 99) << text;
+  }
+}
+
 TEST(IntToHex, IsUpperCaseAndPaddedToTheWidth) {
   EXPECT_EQ(IntToHex(0xA2, 2), "A2");
   EXPECT_EQ(IntToHex(5, 2), "05");
