@@ -692,8 +692,55 @@ void TcxCustomEdit::RevertEditedValue() {
 
 // ---- clipboard
 
+// The editor and its inner edit count as one control: moving between them
+// is no entering or leaving.
+bool TcxCustomEdit::EnterOrExit(bool enter) {
+  const TcxWeakSelf self(this);
+  if (enter) {
+    if (FEntered) return true;
+    FEntered = true;
+    DoEnterEdit();
+    return self.Alive();
+  }
+  const TForm* form = GetParentForm(*this);
+  const TWinControl* active = form ? form->ActiveControl() : nullptr;
+  if (!FEntered || active == this || (active && active == InnerControl())) return true;
+  FEntered = false;
+  DoExitEdit();
+  return self.Alive();
+}
+
+void TcxCustomEdit::DoEnterEdit() {
+  if (IsLoading()) return;
+  const TcxWeakSelf self(this);
+  if (!FFocusSetting) ReloadEditValue();
+  if (self.Alive()) ShortRefreshContainer();
+}
+
+void TcxCustomEdit::DoExitEdit() {
+  const TcxWeakSelf self(this);
+  const TFlagScope noUserAction(self, FUserAction, false);
+  ValidateOnExit();
+}
+
+bool TcxCustomEdit::DoInnerControlMessage(TMessage& message) {
+  if ((message.Msg == CM_ENTER || message.Msg == CM_EXIT) && !EnterOrExit(message.Msg == CM_ENTER)) return true;
+  return TcxContainer::DoInnerControlMessage(message);
+}
+
 void TcxCustomEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case CM_ENTER:
+    case CM_EXIT:
+      if (!EnterOrExit(message.Msg == CM_ENTER)) return;
+      break;
+    case WM_NCCALCSIZE:
+      // Sizing itself the editor keeps its client area as it is.
+      if (FAutoSizing) {
+        message.Result = 0;
+        return;
+      }
+      break;
     case WM_COPY: CopyToClipboard(); return;
     case WM_CUT:
     case WM_PASTE: ClipboardMessage(message); return;

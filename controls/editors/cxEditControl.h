@@ -241,6 +241,8 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void InnerEditKeyPress(char& key) { KeyPress(key); }
   void InnerEditKeyUp(WORD& key, TShiftState shift) { KeyUp(key, shift); }
 
+  bool DoInnerControlMessage(TMessage& message) override;
+
   // ---- buttons and keys
   // Fires OnButtonClick with the button's index in the collection.
   virtual void DoButtonClick(int buttonIndex);
@@ -319,6 +321,10 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void Notification(TComponent* component, TOperation operation) override;
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
+  // The focus came into the editor from elsewhere: the value is read afresh.
+  virtual void DoEnterEdit();
+  // The focus left for elsewhere: the value is validated and posted.
+  virtual void DoExitEdit();
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void KeyUp(WORD& key, TShiftState shift) override;
@@ -379,6 +385,8 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void RevalidateDisplayText(const Variant& displayValue);
   void ClipboardMessage(TMessage& message);
   void CreateClickTimer();
+  // False when the editor went meanwhile.
+  bool EnterOrExit(bool enter);
   void AdjustAutoSize();
   bool HasDefaultButton() const;
   void FireKeyDown(WORD& key, TShiftState shift);
@@ -427,6 +435,7 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   // OnKeyDown already ran for the key in hand.
   bool FKeyDownFired = false;
   bool FAutoSizing = false;
+  bool FEntered = false;
   TMouseButton FRefreshButton = mbLeft;
   TShiftState FRefreshShift;
   // The looks before the refresh in progress; what changed repaints.

@@ -37,6 +37,7 @@ class TInputProperties : public TcxCustomEditProperties {
   }
   TClass ClassType() const override { return StaticClass(); }
   bool CanRevertValue() const override { return true; }
+  bool CanValidate() const override { return true; }
 };
 
 class TInputItem : public TcxEditRepositoryItem {
@@ -72,6 +73,10 @@ class TInnerEdit : public TEdit, public IcxCustomInnerEdit {
     if (FEdit->DoInnerControlKeyMessage(message)) return;
     TEdit::WndProc(message);
   }
+  void DefaultHandler(TMessage& message) override {
+    if (FEdit->DoInnerControlMessage(message)) return;
+    TEdit::DefaultHandler(message);
+  }
 
  private:
   TcxCustomEdit* FEdit;
@@ -100,6 +105,10 @@ class TInputEdit : public TcxCustomEdit {
   std::string GetInnerEditText() const override { return InnerText(); }
   void UpdateDisplayFromEditValue() override {
     if (InnerEdit()) Inner().SetText(VarIsEmpty(EditValue()) ? "" : EditValue().AsString());
+  }
+  void ReloadEditValue() override {
+    gLog.push_back("reload");
+    TcxCustomEdit::ReloadEditValue();
   }
   void DoButtonDown(int index) override { gLog.push_back("down " + std::to_string(index)); }
   void DoButtonUp(int index) override { gLog.push_back("up " + std::to_string(index)); }
@@ -199,6 +208,7 @@ class cxEditInputTest : public FoundationTest {
 
 TEST_F(cxEditInputTest, AButtonClicksWhenReleasedOverItself) {
   AddButtons(*Edit, 2);
+  Edit->SetFocus();
   const POINT away{5, 5};
   struct TCase {
     const char* Name;
@@ -452,4 +462,33 @@ TEST_F(cxEditInputTest, TwoButtonsPaintThroughTheViewInfo) {
       {"the border", 0, Edit->Height() / 2, ColorToRGB(clBtnShadow)},
   };
   for (const TCase& c : cases) EXPECT_EQ(static_cast<COLORREF>(picture.Canvas().Pixels(c.X, c.Y)), c.Colour) << c.Name;
+}
+
+TEST_F(cxEditInputTest, TheValueReloadsWhenTheFocusComesInAndValidatesWhenItLeaves) {
+  auto* other = new TEdit(Form.get());
+  other->SetParent(Form.get());
+  Edit->Properties()->SetOnValidate(
+      [](TObject*, Variant& value, std::string&, bool&) { gLog.push_back("validate " + value.AsString()); });
+  struct TCase {
+    const char* Name;
+    TWinControl* From;
+    bool Modified;
+    TWinControl* To;
+    TLog Expected;
+  };
+  const TCase cases[] = {
+      {"coming in", other, false, Edit, {"reload"}},
+      {"leaving modified", Edit, true, other, {"validate typed"}},
+      {"leaving unmodified", Edit, false, other, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    c.From->SetFocus();
+    Edit->Inner().SetText("typed");
+    Edit->SetModifiedAfterEnter(c.Modified);
+    gLog.clear();
+    c.To->SetFocus();
+    EXPECT_EQ(gLog, c.Expected);
+    EXPECT_FALSE(Edit->ModifiedAfterEnter());
+  }
 }
