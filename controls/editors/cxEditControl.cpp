@@ -7,6 +7,7 @@
 #include "controls/foundation/cxVariants.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
+#include "platform/rtl/SysUtils.h"
 
 namespace {
 
@@ -67,6 +68,16 @@ class TChangeEventsLock {
 
 // The window property that leads a hooked inner window to its editor.
 constexpr const char* kInnerEditHookProperty = "TcxCustomEdit.InnerEditHook";
+
+// Whether `ch` follows a single ampersand in `caption`, in either case.
+bool IsAccelerator(char ch, const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return SameText(std::string(1, caption[i + 1]), std::string(1, ch));
+    ++i;
+  }
+  return false;
+}
 
 bool IsNavigationKey(WORD key) { return key >= VK_PRIOR && key <= VK_DOWN; }
 
@@ -741,11 +752,22 @@ void TcxCustomEdit::WndProc(TMessage& message) {
         return;
       }
       break;
+    case WM_LBUTTONDBLCLK:
+      // Over a button it is one more press of the button.
+      if (EditViewInfo().IsPointOverButton(MessagePoint(message))) message.Msg = WM_LBUTTONDOWN;
+      break;
+    case CM_DIALOGCHAR:
+      if (ClickButtonByAccelerator(static_cast<char>(KeyCode(message)))) {
+        message.Result = 1;
+        return;
+      }
+      break;
     case WM_COPY: CopyToClipboard(); return;
     case WM_CUT:
     case WM_PASTE: ClipboardMessage(message); return;
-    default: TcxContainer::WndProc(message);
+    default: break;
   }
+  TcxContainer::WndProc(message);
 }
 
 void TcxCustomEdit::ClipboardMessage(TMessage& message) {
@@ -933,6 +955,17 @@ void TcxCustomEdit::ProcessButtonStateChanges(const TcxCustomEditViewInfo& previ
     if (self.Alive() && hot == wasPressed) DoButtonClick(index);
   }
   if (self.Alive() && pressed >= 0) DoButtonDown(VisibleButtonIndex(pressed));
+}
+
+bool TcxCustomEdit::ClickButtonByAccelerator(char ch) {
+  const TcxEditButtons& buttons = ActiveProperties()->Buttons();
+  for (int i = 0; i < buttons.Count(); ++i) {
+    const TcxEditButton& button = buttons.Items(i);
+    if (!button.Visible() || !IsAccelerator(ch, button.Caption())) continue;
+    DoButtonClick(i);
+    return true;
+  }
+  return false;
 }
 
 int TcxCustomEdit::VisibleButtonIndex(int visibleIndex) const {

@@ -395,6 +395,7 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void ValidateByEnter();
   bool RevertByEscape();
   void RemovePendingChars();
+  bool ClickButtonByAccelerator(char ch);
   // The collection index of the button shown at `visibleIndex`.
   int VisibleButtonIndex(int visibleIndex) const;
   static LRESULT CALLBACK InnerEditHookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

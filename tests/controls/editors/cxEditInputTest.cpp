@@ -212,23 +212,42 @@ TEST_F(cxEditInputTest, AButtonClicksWhenReleasedOverItself) {
   const POINT away{5, 5};
   struct TCase {
     const char* Name;
+    UINT PressMsg;
     POINT Press;
     POINT Release;
     TLog Expected;
   };
   const TCase cases[] = {
-      {"press and release over the second", ButtonPoint(1), ButtonPoint(1), {"down 1", "up 1", "click 1"}},
-      {"release elsewhere", ButtonPoint(0), away, {"down 0", "up 0"}},
-      {"release over the other", ButtonPoint(0), ButtonPoint(1), {"down 0", "up 0"}},
-      {"press elsewhere", away, ButtonPoint(0), {}},
+      {"press and release over the second",
+       WM_LBUTTONDOWN,
+       ButtonPoint(1),
+       ButtonPoint(1),
+       {"down 1", "up 1", "click 1"}},
+      {"release elsewhere", WM_LBUTTONDOWN, ButtonPoint(0), away, {"down 0", "up 0"}},
+      {"release over the other", WM_LBUTTONDOWN, ButtonPoint(0), ButtonPoint(1), {"down 0", "up 0"}},
+      {"press elsewhere", WM_LBUTTONDOWN, away, ButtonPoint(0), {}},
+      {"double click over a button", WM_LBUTTONDBLCLK, ButtonPoint(0), ButtonPoint(0), {"down 0", "up 0", "click 0"}},
+      {"double click elsewhere", WM_LBUTTONDBLCLK, away, away, {"double click"}},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     gLog.clear();
-    Mouse(WM_LBUTTONDOWN, c.Press, MK_LBUTTON);
+    Mouse(c.PressMsg, c.Press, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, c.Release, 0);
     EXPECT_EQ(gLog, c.Expected);
     EXPECT_EQ(Edit->PressedButton(), -1);
+  }
+}
+
+TEST_F(cxEditInputTest, AButtonsAcceleratorClicksIt) {
+  AddButtons(*Edit, 2);
+  Edit->Properties()->Buttons().Items(1).SetCaption("&Go");
+  Edit->Properties()->Buttons().Items(0).SetCaption("&&x");
+  const std::pair<char, TLog> cases[] = {{'g', {"click 1"}}, {'G', {"click 1"}}, {'x', {}}, {'o', {}}};
+  for (const auto& [ch, expected] : cases) {
+    gLog.clear();
+    EXPECT_EQ(Edit->Perform(CM_DIALOGCHAR, static_cast<WPARAM>(ch), 0) != 0, !expected.empty()) << ch;
+    EXPECT_EQ(gLog, expected) << ch;
   }
 }
 
