@@ -344,7 +344,9 @@ void TcxCustomEdit::SetTransparent(bool value) {
   Invalidate();
 }
 
+// An inner edit freed by itself leaves the editor without one.
 void TcxCustomEdit::Notification(TComponent* component, TOperation operation) {
+  if (operation == opRemove && FInnerEdit && component == InnerControl()) FInnerEdit = nullptr;
   TcxContainer::Notification(component, operation);
   if (operation == opRemove && component == FRepositoryItem) SetRepositoryItem(nullptr);
 }

@@ -424,7 +424,7 @@ TEST_F(cxEditInputTest, AutoSizeFollowsTheFontAndTheButtons) {
     EXPECT_EQ(edit->Height() > before, c.Grows);
     const TRect inner = edit->Inner().BoundsRect();
     EXPECT_TRUE(EqualRect(&inner, &edit->EditViewInfo().InnerEditRect));
-    delete edit;
+    edit->Free();
   }
 }
 
@@ -453,6 +453,9 @@ TEST_F(cxEditInputTest, ReadOnlyReachesTheInnerEdit) {
     EXPECT_EQ((GetWindowLongPtrA(Edit->Inner().Handle(), GWL_STYLE) & ES_READONLY) != 0, c.ReadOnly);
   }
   Edit->SetRepositoryItem(nullptr);
+  Edit->Inner().Free();
+  EXPECT_EQ(Edit->InnerEdit(), nullptr);
+  Edit->Properties()->SetReadOnly(true);
 }
 
 TEST_F(cxEditInputTest, TwoButtonsPaintThroughTheViewInfo) {
