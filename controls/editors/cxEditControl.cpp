@@ -736,8 +736,21 @@ void TcxCustomEdit::DoExitEdit() {
   ValidateOnExit();
 }
 
+// True also when the editor went: its inner edit went with it.
 bool TcxCustomEdit::DoInnerControlMessage(TMessage& message) {
-  if ((message.Msg == CM_ENTER || message.Msg == CM_EXIT) && !EnterOrExit(message.Msg == CM_ENTER)) return true;
+  const TcxWeakSelf self(this);
+  switch (message.Msg) {
+    case CM_ENTER:
+    case CM_EXIT:
+      if (!EnterOrExit(message.Msg == CM_ENTER)) return true;
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      FocusMoved(message.Msg == WM_SETFOCUS, FocusPartner(message));
+      if (!self.Alive()) return true;
+      break;
+    default: break;
+  }
   return TcxContainer::DoInnerControlMessage(message);
 }
 
@@ -747,6 +760,8 @@ void TcxCustomEdit::WndProc(TMessage& message) {
     case CM_EXIT:
       if (!EnterOrExit(message.Msg == CM_ENTER)) return;
       break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: return OwnFocusMessage(message);
     case WM_NCCALCSIZE:
       // Sizing itself the editor keeps its client area as it is.
       if (FAutoSizing) {
@@ -1015,10 +1030,42 @@ void TcxCustomEdit::DefaultHandler(TMessage& message) {
   TcxContainer::DefaultHandler(message);
 }
 
+// The editor's focus is its window's or its inner window's: passing
+// between the two changes nothing.
+void TcxCustomEdit::FocusMoved(bool gaining, HWND partner) {
+  const bool focused = gaining || IsChildWindow(partner);
+  if (focused == FEffectiveFocus) return;
+  FEffectiveFocus = focused;
+  FFocusLostTo = focused ? nullptr : partner;
+  FocusChanged();
+}
+
+void TcxCustomEdit::OwnFocusMessage(TMessage& message) {
+  const TcxWeakSelf self(this);
+  {
+    const TFlagScope inMessage(self, FInFocusMessage, true);
+    TcxContainer::WndProc(message);
+  }
+  if (self.Alive()) FocusMoved(message.Msg == WM_SETFOCUS, FocusPartner(message));
+}
+
 void TcxCustomEdit::FocusChanged() {
+  if (FInFocusMessage) return;
   const TcxWeakSelf self(this);
   TcxContainer::FocusChanged();
   if (self.Alive()) UpdateDisplayText();
+  if (self.Alive() && !FEffectiveFocus && ValidatesOnFocusLoss()) ValidateEdit(false);
+}
+
+// No form control takes the focus to validate the value on the way out
+// when the editor is its form's only control, nor when the form closes.
+bool TcxCustomEdit::ValidatesOnFocusLoss() {
+  TForm* form = GetParentForm(*this);
+  if (!form) return false;
+  const TModalResult result = form->ModalResult();
+  if (result != mrNone && result != mrCancel) return true;
+  if (form->ControlCount() != 1 || !FFocusLostTo || !form->HandleAllocated()) return false;
+  return GetAncestor(FFocusLostTo, GA_ROOT) == GetAncestor(form->Handle(), GA_ROOT);
 }
 
 // ---- the keyboard

@@ -331,6 +331,7 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
   void FontChanged() override;
+  // Runs when the editor, with its inner edit, gains or loses the focus.
   void FocusChanged() override;
   void Click() override;
 
@@ -387,6 +388,10 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void CreateClickTimer();
   // False when the editor went meanwhile.
   bool EnterOrExit(bool enter);
+  void OwnFocusMessage(TMessage& message);
+  // The focus came to the editor's windows or went to `partner`.
+  void FocusMoved(bool gaining, HWND partner);
+  bool ValidatesOnFocusLoss();
   void AdjustAutoSize();
   bool HasDefaultButton() const;
   void FireKeyDown(WORD& key, TShiftState shift);
@@ -437,6 +442,11 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   bool FKeyDownFired = false;
   bool FAutoSizing = false;
   bool FEntered = false;
+  bool FEffectiveFocus = false;
+  // The control base tells of every focus message; the editor tells of the
+  // changes of its effective focus itself.
+  bool FInFocusMessage = false;
+  HWND FFocusLostTo = nullptr;
   TMouseButton FRefreshButton = mbLeft;
   TShiftState FRefreshShift;
   // The looks before the refresh in progress; what changed repaints.

@@ -514,3 +514,37 @@ TEST_F(cxEditInputTest, TheValueReloadsWhenTheFocusComesInAndValidatesWhenItLeav
     EXPECT_FALSE(Edit->ModifiedAfterEnter());
   }
 }
+
+TEST_F(cxEditInputTest, LosingTheFocusWithoutLeavingForAControlValidatesOnlyAtTheFormsEnd) {
+  Edit->Properties()->SetOnValidate(
+      [](TObject*, Variant& value, std::string&, bool&) { gLog.push_back("validate " + value.AsString()); });
+  TWindowHandle plainWindow;
+  plainWindow.Attach(
+      CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 0, 100, 10, 10, Form->Handle(), nullptr, nullptr, nullptr));
+  struct TCase {
+    const char* Name;
+    bool OnlyControl;
+    TModalResult Result;
+    TLog Expected;
+  };
+  const TCase cases[] = {
+      {"the only control", true, mrNone, {"validate typed"}},
+      {"one of two controls", false, mrNone, {}},
+      {"the form closing with OK", false, mrOk, {"validate typed"}},
+      {"the form cancelled", false, mrCancel, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TOwned<TEdit> other(c.OnlyControl ? nullptr : new TEdit(nullptr));
+    if (other) other->SetParent(Form.get());
+    Form->SetModalResult(c.Result);
+    Edit->SetFocus();
+    Edit->Inner().SetText("typed");
+    Edit->SetModifiedAfterEnter(true);
+    gLog.clear();
+    ::SetFocus(plainWindow.Get());
+    EXPECT_EQ(gLog, c.Expected);
+    EXPECT_FALSE(Edit->ViewInfo().ContainerState.Contains(csFocused));
+  }
+  Form->SetModalResult(mrNone);
+}
