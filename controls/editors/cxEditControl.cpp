@@ -863,14 +863,16 @@ bool TcxCustomEdit::RefreshContainer(POINT point, TMouseButton button, TShiftSta
   return result;
 }
 
-// Only what changed repaints; the buttons lie inside the content the
-// container leaves to an inner window, so they are asked for apart.
+// The pointer changes the states of the buttons and the border alone: only
+// what changed repaints. Any other refresh repaints the frame, and the
+// buttons, which lie inside the content the container leaves to an inner
+// window.
 void TcxCustomEdit::InvalidateContainer() {
   if (!HandleAllocated()) return;
-  if (FPreviousViewInfo && EditViewInfo().Repaint(FPreviousViewInfo, POINT{0, 0})) return;
-  if (FPreviousViewInfo && EqualRect(&FPreviousViewInfo->Bounds, &EditViewInfo().Bounds) &&
-      FPreviousViewInfo->BackgroundColor == EditViewInfo().BackgroundColor)
+  if (FPreviousViewInfo && FMouseRefresh) {
+    EditViewInfo().Repaint(FPreviousViewInfo, POINT{0, 0});
     return;
+  }
   TcxContainer::InvalidateContainer();
   if (!InnerControl()) return;
   for (const auto& button : EditViewInfo().ButtonsInfo) ::InvalidateRect(Handle(), &button->Bounds, FALSE);
@@ -1006,13 +1008,28 @@ void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
     doubleClick = !EditViewInfo().IsPointOverButton(point);
   }
   const TcxWeakSelf self(this);
-  TcxContainer::MouseDown(button, shift, x, y);
+  {
+    const TFlagScope fromMouse(self, FMouseRefresh, true);
+    TcxContainer::MouseDown(button, shift, x, y);
+  }
   if (!self.Alive()) return;
   const int index = EditViewInfo().GetButtonIndexAt(point);
   if (button == mbLeft && HasMouseCapture() && index >= 0 &&
       EditViewInfo().ButtonsInfo[index]->Data.State == ebstPressed)
     FPressedButton = index;
   if (doubleClick) DblClick();
+}
+
+void TcxCustomEdit::MouseMove(TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  const TFlagScope fromMouse(self, FMouseRefresh, true);
+  TcxContainer::MouseMove(shift, x, y);
+}
+
+void TcxCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  const TFlagScope fromMouse(self, FMouseRefresh, true);
+  TcxContainer::MouseUp(button, shift, x, y);
 }
 
 bool TcxCustomEdit::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) {

@@ -329,6 +329,8 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void KeyPress(char& key) override;
   void KeyUp(WORD& key, TShiftState shift) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
   void FontChanged() override;
   // Runs when the editor, with its inner edit, gains or loses the focus.
@@ -451,5 +453,6 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   TShiftState FRefreshShift;
   // The looks before the refresh in progress; what changed repaints.
   const TcxCustomEditViewInfo* FPreviousViewInfo = nullptr;
+  bool FMouseRefresh = false;
   WNDPROC FSavedInnerWndProc = nullptr;
 };

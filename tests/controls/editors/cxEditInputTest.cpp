@@ -279,6 +279,11 @@ TEST_F(cxEditInputTest, HoveringAndPressingRepaintOnlyTheButtonsThatChange) {
     GetUpdateRgn(Edit->Handle(), repainted.Handle(), FALSE);
     EXPECT_TRUE(EqualRgn(repainted.Handle(), expected.Handle()));
   }
+  ValidateRect(Edit->Handle(), nullptr);
+  Edit->GetStyle()->SetColor(clYellow);
+  RECT updated{};
+  GetUpdateRect(Edit->Handle(), &updated, FALSE);
+  EXPECT_TRUE(EqualRect(&updated, &Edit->EditViewInfo().Bounds)) << "a change of the style repaints it all";
 }
 
 TEST_F(cxEditInputTest, KeysReachTheEditorsEventsBeforeTheInnerEdit) {
