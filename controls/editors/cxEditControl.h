@@ -17,10 +17,24 @@
 #include "controls/editors/cxEditErrors.h"
 #include "controls/editors/cxEditProperties.h"
 #include "controls/editors/cxEditRepository.h"
+#include "controls/editors/cxEditViewInfo.h"
 #include "controls/foundation/cxContainerControl.h"
 #include "platform/rtl/Variants.h"
 
 class TcxCustomEdit;
+
+// The child window that carries a text editor's text. It belongs to the
+// editor (its owner) and hands its keys to the editor's InnerEditKeyDown,
+// InnerEditKeyPress and InnerEditKeyUp before it handles them itself.
+class IcxCustomInnerEdit : public IcxContainerInnerControl {
+ public:
+  virtual bool ReadOnly() const = 0;
+  virtual void SetReadOnly(bool value) = 0;
+  // Reports each change of the text; nullptr stops the reports.
+  virtual void SetOnChange(TNotifyEvent value) = 0;
+  // Makes the focus its window holds known again after it was moved by hand.
+  virtual void SafelySetFocus() = 0;
+};
 
 // Through the binding an editor reads and stores its value and obtains the
 // default-values provider of its settings. The base binding stores nothing.
@@ -122,7 +136,7 @@ using TcxEditEditingEvent = std::function<void(TObject* sender, bool& canEdit)>;
 using TcxEditBeepProc = std::function<void()>;
 TcxEditBeepProc& cxEditBeep();
 
-class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener {
+class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxEditRepositoryItemListener {
  public:
   explicit TcxCustomEdit(TComponent* owner, bool inplace = false,
                          TClass propertiesClass = TcxCustomEditProperties::StaticClass());
@@ -163,6 +177,8 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool value);
   bool AutoSize() const { return FAutoSize; }
+  // Ignored in place: the host sizes its editors.
+  virtual void SetAutoSize(bool value);
   bool Validated() const { return FValidated; }
   bool Validating() const { return FValidating; }
   bool Posting() const { return FIsPosting; }
@@ -192,6 +208,61 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
   // What leaving the editor does: validate, post and refresh; false when the
   // display value failed.
   bool ValidateOnExit();
+
+  // ---- the looks
+  TcxCustomEditViewInfo& EditViewInfo() const { return static_cast<TcxCustomEditViewInfo&>(ViewInfo()); }
+  virtual std::unique_ptr<TcxCustomEditViewData> CreateViewData();
+  // -1 while no button is held down.
+  int PressedButton() const { return FPressedButton; }
+  IcxCustomInnerEdit* InnerEdit() const { return FInnerEdit; }
+  // Runs while a press soon after a mouse activation counts as a double click.
+  TcxTimer& ClickTimer() const { return *FClickTimer; }
+
+  // ---- IcxEditViewOwner
+  HWND ViewHandle() const override;
+  bool HasMouseCapture() const override;
+  bool HasNativeBackground() const override { return false; }
+  TRect InnerEditBounds(const TRect& contentRect) const override { return contentRect; }
+  SIZE MinSize() const override;
+  SIZE MaxSize() const override;
+
+  // ---- in-place editing: a host starts editing with an Activate call and
+  // ends it with Deactivate, which answers whether the value is valid.
+  void Activate(TcxCustomEditData*& editData);
+  void ActivateByKey(char key, TcxCustomEditData*& editData);
+  void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& editData);
+  bool Deactivate();
+  bool Activated() const { return FActivated; }
+  // Whether `window` is the editor's or one of its children.
+  bool IsChildWindow(HWND window) const;
+
+  // ---- the inner edit's keys: what is left non-zero the inner edit handles
+  void InnerEditKeyDown(WORD& key, TShiftState shift) { KeyDown(key, shift); }
+  void InnerEditKeyPress(char& key) { KeyPress(key); }
+  void InnerEditKeyUp(WORD& key, TShiftState shift) { KeyUp(key, shift); }
+
+  bool DoInnerControlMessage(TMessage& message) override;
+
+  // ---- buttons and keys
+  // Fires OnButtonClick with the button's index in the collection.
+  virtual void DoButtonClick(int buttonIndex);
+  virtual void DoButtonDown(int) {}
+  virtual void DoButtonUp(int) {}
+  void ClickDefaultButton();
+  virtual void DoEditKeyDown(WORD& key, TShiftState shift);
+  virtual void DoEditKeyPress(char& key);
+  virtual void DoEditKeyUp(WORD&, TShiftState) {}
+  virtual bool IsEditingKeyDown(WORD, TShiftState) { return false; }
+  virtual bool IsEditingChar(char) { return false; }
+  virtual bool IsClickKey(WORD key, TShiftState shift);
+  virtual bool IsValidChar(char key);
+  // A character a text editor may type; a refused one becomes 0 with a beep.
+  virtual bool ValidateKeyPress(char& key);
+  virtual bool CanProcessKeyDown(WORD key, TShiftState shift);
+  virtual bool HandlesNavigationKeys() { return false; }
+  virtual bool FiresKeyDownAfterEditKeyDown() { return false; }
+  virtual void ProcessTabKey() {}
+  virtual bool CanSendActivationChar(char) { return true; }
 
   // ---- what the data binding and the properties call back
   virtual void BeginPostingValue() { FIsPosting = true; }
@@ -236,6 +307,9 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
   virtual void CopyToClipboard() {}
   virtual void CutToClipboard() {}
   virtual void PasteFromClipboard() {}
+  virtual void InitializeEditData() {}
+  // The per-activation state an in-place editor of this kind keeps; none here.
+  virtual TcxCustomEditData* CreateEditData() { return nullptr; }
   // Runs the OnValidate handlers: the own properties' first, then the
   // repository item's.
   void DoOnValidate(Variant& displayValue, std::string& errorText, bool& error);
@@ -246,6 +320,47 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
  protected:
   void Notification(TComponent* component, TOperation operation) override;
   void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+  // The focus came into the editor from elsewhere: the value is read afresh.
+  virtual void DoEnterEdit();
+  // The focus left for elsewhere: the value is validated and posted.
+  virtual void DoExitEdit();
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyPress(char& key) override;
+  void KeyUp(WORD& key, TShiftState shift) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
+  void FontChanged() override;
+  // Runs when the editor, with its inner edit, gains or loses the focus.
+  void FocusChanged() override;
+  void Click() override;
+
+  // ---- the container
+  void CalculateViewInfo(POINT point, bool isMouseEvent) override;
+  bool RefreshContainer(POINT point, TMouseButton button, TShiftState shift, bool fromMouseLeave) override;
+  void InvalidateContainer() override;
+  TRect GetBorderExtent() override;
+  void AdjustInnerControl() override { AdjustInnerEditPosition(); }
+  bool IsTransparentBackground() override { return HasNativeBackground() || IsTransparentActive(); }
+  TcxContainerStyleValues GetIgnoredStyleValues() const override;
+  bool TabMovesFocus() override { return false; }
+
+  // The inner edit a text editor makes, owned by the editor; none here.
+  virtual IcxCustomInnerEdit* CreateInnerEdit() { return nullptr; }
+  virtual void SetupInnerEdit();
+  virtual void AdjustInnerEditPosition();
+  virtual bool IsAutoSizeActive() const { return FAutoSize && !IsInplace(); }
+  virtual bool CanAutoWidth() const { return ActiveProperties()->ButtonsViewMode() == bvmFitContentWidth; }
+  virtual bool IsTransparentActive() const { return FTransparent && !IsInplace(); }
+  virtual void InitializeViewData(TcxCustomEditViewData&) {}
+  // Compares the pressed and hot buttons of `previous` with those of now.
+  virtual void ProcessButtonStateChanges(const TcxCustomEditViewInfo& previous);
+  // Every message of the hooked inner window passes here.
+  virtual void InnerEditWndProc(TMessage& message);
+  void HookInnerEditWndProc();
+  void UnhookInnerEditWndProc();
   // False while the editor takes no user change at all, whatever its settings say.
   virtual bool IsEditingAllowed() { return true; }
 
@@ -272,6 +387,25 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
   bool IsLoadingOrDestroying() const { return IsLoading() || Destroying(); }
   void RevalidateDisplayText(const Variant& displayValue);
   void ClipboardMessage(TMessage& message);
+  void CreateClickTimer();
+  // False when the editor went meanwhile.
+  bool EnterOrExit(bool enter);
+  void OwnFocusMessage(TMessage& message);
+  // The focus came to the editor's windows or went to `partner`.
+  void FocusMoved(bool gaining, HWND partner);
+  bool ValidatesOnFocusLoss();
+  void AdjustAutoSize();
+  bool HasDefaultButton() const;
+  void FireKeyDown(WORD& key, TShiftState shift);
+  void ClearByKey();
+  void MoveFocusByTab(TShiftState shift);
+  void ValidateByEnter();
+  bool RevertByEscape();
+  void RemovePendingChars();
+  bool ClickButtonByAccelerator(char ch);
+  // The collection index of the button shown at `visibleIndex`.
+  int VisibleButtonIndex(int visibleIndex) const;
+  static LRESULT CALLBACK InnerEditHookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   bool FAutoSize = true;
   int FEditValueSettingLock = 0;
@@ -301,4 +435,24 @@ class TcxCustomEdit : public TcxContainer, private IcxEditRepositoryItemListener
   TNotifyEvent FOnFocusChanged;
   TNotifyEvent FOnPostEditValue;
   std::unique_ptr<TcxEditChangeEventsCatcher> FChangeEventsCatcher;
+  IcxCustomInnerEdit* FInnerEdit = nullptr;
+  int FPressedButton = -1;
+  TOwned<TcxTimer> FClickTimer;
+  bool FActivated = false;
+  bool FEscapePressed = false;
+  // OnKeyDown already ran for the key in hand.
+  bool FKeyDownFired = false;
+  bool FAutoSizing = false;
+  bool FEntered = false;
+  bool FEffectiveFocus = false;
+  // The control base tells of every focus message; the editor tells of the
+  // changes of its effective focus itself.
+  bool FInFocusMessage = false;
+  HWND FFocusLostTo = nullptr;
+  TMouseButton FRefreshButton = mbLeft;
+  TShiftState FRefreshShift;
+  // The looks before the refresh in progress; what changed repaints.
+  const TcxCustomEditViewInfo* FPreviousViewInfo = nullptr;
+  bool FMouseRefresh = false;
+  WNDPROC FSavedInnerWndProc = nullptr;
 };

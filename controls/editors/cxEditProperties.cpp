@@ -5,6 +5,7 @@
 #include "controls/editors/cxEditConsts.h"
 #include "controls/editors/cxEditControl.h"
 #include "controls/editors/cxEditStyles.h"
+#include "controls/editors/cxEditViewInfo.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Control.h"
 
@@ -412,6 +413,13 @@ bool TcxCustomEditProperties::QueryProviderOption(bool flag) const {
 }
 
 TcxContainerStyleClass TcxCustomEditProperties::GetStyleClass() const { return CreateEditStyle; }
+
+TcxContainerViewInfoClass TcxCustomEditProperties::GetViewInfoClass() const { return CreateEditViewInfo; }
+
+std::unique_ptr<TcxCustomEditViewData> TcxCustomEditProperties::CreateViewData(TcxCustomEditStyle& style,
+                                                                               bool inplace) {
+  return std::make_unique<TcxCustomEditViewData>(*this, style, inplace);
+}
 
 bool TcxCustomEditProperties::IsDisplayValueEqual(const Variant& editValue1, const Variant& editValue2) {
   Variant displayValue1;

@@ -17,6 +17,7 @@
 #include "controls/editors/cxEditButtons.h"
 #include "controls/foundation/cxClasses.h"
 #include "controls/foundation/cxContainerStyles.h"
+#include "controls/foundation/cxContainerViewInfo.h"
 #include "controls/foundation/cxLookAndFeelPainters.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Sets.h"
@@ -25,6 +26,8 @@
 
 class TcxCustomEdit;
 class TcxCustomEditProperties;
+class TcxCustomEditStyle;
+class TcxCustomEditViewData;
 
 enum TcxEditVertAlignment { taTopJustify, taBottomJustify, taVCenter };
 
@@ -280,6 +283,9 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   virtual bool DetectsEditValueChangeOnSet() const { return false; }
   virtual TClass GetButtonsClass() const { return TcxEditButtons::StaticClass(); }
   virtual TcxContainerStyleClass GetStyleClass() const;
+  virtual TcxContainerViewInfoClass GetViewInfoClass() const;
+  // What measures and lays out an editor of this kind.
+  virtual std::unique_ptr<TcxCustomEditViewData> CreateViewData(TcxCustomEditStyle& style, bool inplace);
   virtual bool IsDisplayValueEqual(const Variant& editValue1, const Variant& editValue2);
   // A new object of the same class, without an owner.
   virtual TOwned<TcxCustomEditProperties> CreateInstanceOfSameClass() const;

@@ -85,6 +85,8 @@ bool TcxEditButtonViewInfo::Equals(const TcxEditButtonViewInfo& other) const {
 
 // ---- the view info
 
+std::unique_ptr<TcxContainerViewInfo> CreateEditViewInfo() { return std::make_unique<TcxCustomEditViewInfo>(); }
+
 std::unique_ptr<TcxEditButtonViewInfo> TcxCustomEditViewInfo::CreateButtonViewInfo() const {
   return std::make_unique<TcxEditButtonViewInfo>();
 }
@@ -105,6 +107,9 @@ void TcxCustomEditViewInfo::Assign(const TcxContainerViewInfo* source) {
   TcxContainerViewInfo::Assign(source);
   const auto* other = dynamic_cast<const TcxCustomEditViewInfo*>(source);
   if (!other) return;
+  Bounds = other->Bounds;
+  BorderColor = other->BorderColor;
+  NativeState = other->NativeState;
   Enabled = other->Enabled;
   Focused = other->Focused;
   Selected = other->Selected;

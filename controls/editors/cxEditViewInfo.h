@@ -206,6 +206,8 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   bool StateDiffers(const TcxCustomEditViewInfo& other) const;
 };
 
+std::unique_ptr<TcxContainerViewInfo> CreateEditViewInfo();
+
 // ---- the view data
 
 class TcxCustomEditViewData : public TPersistent {

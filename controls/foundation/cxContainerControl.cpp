@@ -57,7 +57,7 @@ TClass TcxContainer::StaticClass() {
 
 TcxContainer::TcxContainer(TComponent* owner, TcxContainerStyleClass styleClass,
                            TcxContainerViewInfoClass viewInfoClass)
-    : TcxControl(owner), FStyleClass(styleClass) {
+    : TcxControl(owner), FStyleClass(styleClass), FViewInfoClass(viewInfoClass) {
   const TFlagScope creating(FIsCreating, true);
   FStyles = std::make_unique<TcxContainerStyles>(this, styleClass);
   FStyles->SetOnChanged([this](TObject* sender) { ContainerStyleChanged(sender); });
@@ -325,6 +325,13 @@ void TcxContainer::CalculateViewInfo(POINT point, bool isMouseEvent) {
                                                     kThemeFillColorProperty, fill)))
       viewInfo.SetBackgroundColor(static_cast<TColor>(fill));
   }
+}
+
+void TcxContainer::SetViewInfoClass(TcxContainerViewInfoClass viewInfoClass) {
+  if (viewInfoClass == FViewInfoClass || FIsDestroyingFlag) return;
+  FViewInfoClass = viewInfoClass;
+  FViewInfo = viewInfoClass();
+  FViewInfoCalculated = false;
 }
 
 void TcxContainer::EnsureViewInfoCalculated() {

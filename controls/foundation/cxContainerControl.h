@@ -159,6 +159,12 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   virtual void ResetInnerControlVisibleBounds();
   virtual bool HasPopupWindow() { return false; }
 
+  // Makes a view info of `viewInfoClass` when the present one is of another
+  // class; it is calculated at the next refresh.
+  void SetViewInfoClass(TcxContainerViewInfoClass viewInfoClass);
+  // What a refresh repaints.
+  virtual void InvalidateContainer();
+
   // The states of now; hot only from a mouse event with the pointer inside.
   TcxContainerStates GetContainerState(POINT point, bool isMouseEvent);
   bool ChangingFromStyle() const { return FChangingFromStyle; }
@@ -179,7 +185,6 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   bool InnerWindowFocused() const;
   void MakeInnerControlFocusedControl();
   void ApplyInnerControlVisibleBounds();
-  void InvalidateContainer();
   void ForwardToInnerWindow(TMessage& message);
   bool SetFocusMessage(TMessage& message);
   bool KillFocusMessage(TMessage& message);
@@ -216,5 +221,6 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   TcxContainerStyleClass FStyleClass;
   TTrackingCaller FTrackingCaller{*this};
   std::unique_ptr<TcxContainerStyles> FStyles;
+  TcxContainerViewInfoClass FViewInfoClass;
   std::unique_ptr<TcxContainerViewInfo> FViewInfo;
 };
