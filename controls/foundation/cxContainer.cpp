@@ -1,5 +1,6 @@
 #include "controls/foundation/cxContainer.h"
 
+#include "controls/foundation/cxContainerPopup.h"
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Control.h"
 #include "platform/rtl/DynamicLibrary.h"
@@ -21,10 +22,12 @@ void cxContainerInitialize() {
   StartClassGroup(TControl::StaticClass());
   GroupDescendentsWith(TcxStyleController::StaticClass(), TControl::StaticClass());
   if (User32Library().Load("USER32")) User32Library().Bind("GetScrollBarInfo", cxContainerApi().GetScrollBarInfo);
+  cxContainerPopupInitialize();
 }
 
 void cxContainerFinalize() {
   if (!gUnit.Leave()) return;
+  cxContainerPopupFinalize();
   cxContainerApi().GetScrollBarInfo = nullptr;
   User32Library().Unload();
 }

@@ -433,6 +433,16 @@ POINT CalculatePopupPosition(const TcxPopupPlacement& p, POINT anchor) {
   return result;
 }
 
+namespace {
+
+TcxPopupOwnerWindowFunc gPopupOwnerWindowFunc = nullptr;
+
+}  // namespace
+
+void SetPopupOwnerWindowFunc(TcxPopupOwnerWindowFunc func) { gPopupOwnerWindowFunc = func; }
+
+HWND GetPopupOwnerWindow(HWND window) { return gPopupOwnerWindowFunc ? gPopupOwnerWindowFunc(window) : window; }
+
 TcxPopupWindow::TcxPopupWindow(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsNone);
   TControlState state = ControlState();

@@ -112,6 +112,12 @@ bool IsPopupMenuShortCut(TComponent* menu, const TMessage& message);
 // Tells the form designer a component in design mode changed; nothing at run time.
 void SetDesignerModified(TComponent* component);
 
+// The window that answers for `window` where a popup's windows count as
+// their owner's: the popups' unit sets the answer; without it, the window itself.
+using TcxPopupOwnerWindowFunc = HWND (*)(HWND window);
+void SetPopupOwnerWindowFunc(TcxPopupOwnerWindowFunc func);
+HWND GetPopupOwnerWindow(HWND window);
+
 // The window message the library registers at start-up; 0 before.
 UINT cxControlsMessageID();
 

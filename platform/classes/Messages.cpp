@@ -96,6 +96,26 @@ HWND ActivationPartner(const TMessage& message) { return reinterpret_cast<HWND>(
 
 bool IsAppActivation(const TMessage& message) { return message.WParam != 0; }
 
+THookedMessage CallWndProcHookMessage(LPARAM hookData) {
+  const auto& record = *reinterpret_cast<const CWPSTRUCT*>(hookData);
+  return {TMessage{record.message, record.wParam, record.lParam, 0}, record.hwnd, POINT{}};
+}
+
+MSG& GetMessageHookRecord(LPARAM hookData) { return *reinterpret_cast<MSG*>(hookData); }
+
+bool GetMessageHookRemoved(WPARAM hookFlags) { return (hookFlags & PM_REMOVE) != 0; }
+
+THookedMessage MouseHookMessage(WPARAM message, LPARAM hookData) {
+  const auto& record = *reinterpret_cast<const MOUSEHOOKSTRUCT*>(hookData);
+  return {TMessage{static_cast<UINT>(message), 0, 0, 0}, record.hwnd, record.pt};
+}
+
+bool IsBeingShown(const TMessage& message) { return message.WParam != 0; }
+
+bool IsNcActivation(const TMessage& message) { return message.WParam != 0; }
+
+bool IsRedrawOn(const TMessage& message) { return message.WParam != 0; }
+
 WORD SetCursorHitTest(const TMessage& message) { return LOWORD(message.LParam); }
 
 HWND FocusPartner(const TMessage& message) { return reinterpret_cast<HWND>(message.WParam); }

@@ -174,6 +174,26 @@ bool IsDeactivation(const TMessage& message);
 HWND ActivationPartner(const TMessage& message);
 // WM_ACTIVATEAPP: whether this program is being activated.
 bool IsAppActivation(const TMessage& message);
+// WM_SHOWWINDOW: whether the window is being shown (not hidden).
+bool IsBeingShown(const TMessage& message);
+// WM_NCACTIVATE: whether the non-client area is drawn active.
+bool IsNcActivation(const TMessage& message);
+// WM_SETREDRAW: whether redrawing is switched back on.
+bool IsRedrawOn(const TMessage& message);
+// What a hook of the thread is handed: the message about to be sent
+// (WH_CALLWNDPROC), the message taken from or peeked at in the queue
+// (WH_GETMESSAGE), the mouse message about to be posted (WH_MOUSE), with the
+// window it is for and, for the mouse, the screen point.
+struct THookedMessage {
+  TMessage Message;
+  HWND Window;
+  POINT Point;
+};
+THookedMessage CallWndProcHookMessage(LPARAM hookData);
+MSG& GetMessageHookRecord(LPARAM hookData);
+bool GetMessageHookRemoved(WPARAM hookFlags);
+THookedMessage MouseHookMessage(WPARAM message, LPARAM hookData);
+
 // The pointer to a structure the message carries in lParam.
 template <class T>
 T& MessageRecord(const TMessage& message) {

@@ -86,6 +86,22 @@ void TForm::SetMenu(TMainMenu* menu) {
   if (HandleAllocated()) FMenu->SetWindowHandle(Handle());
 }
 
+void TForm::SetFormStyle(TFormStyle value) {
+  if (value == FFormStyle) return;
+  FFormStyle = value;
+  RecreateWnd();
+}
+
+void TForm::SetPopupParent(TForm* value) {
+  if (value == FPopupParent) return;
+  if (FPopupParent) FPopupParent->RemoveFreeNotification(this);
+  FPopupParent = value;
+  if (value) value->FreeNotification(this);
+  // A window of the right owner stays, with whatever is queued for it.
+  const HWND owner = value ? value->Handle() : Application().Handle();
+  if (HandleAllocated() && !Parent() && GetWindow(Handle(), GW_OWNER) != owner) RecreateWnd();
+}
+
 void TForm::FocusedControlChanged(TWinControl* control) {
   if (control == FActiveControl || control == this) return;
   TWinControl* previous = FActiveControl;
@@ -101,12 +117,14 @@ void TForm::Notification(TComponent* component, TOperation operation) {
   if (operation != opRemove) return;
   if (component == FActiveControl) FActiveControl = nullptr;
   if (component == FMenu) FMenu = nullptr;
+  if (component == FPopupParent) FPopupParent = nullptr;
 }
 
 void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.Style &= ~(WS_VISIBLE | WS_CHILD);
-  if (!Parent()) params.WndParent = Application().Handle();
+  if (!Parent()) params.WndParent = FPopupParent ? FPopupParent->Handle() : Application().Handle();
+  if (FFormStyle == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
   const bool hasMinMax = FBorderStyle == bsSingle || FBorderStyle == bsSizeable;
   switch (FBorderStyle) {
     case bsNone: params.Style |= WS_POPUP; break;
@@ -145,6 +163,8 @@ void TForm::WndProc(TMessage& message) {
       return;
     case WM_NEXTDLGCTL: FocusNextControl(message); return;
     case WM_ACTIVATE:
+      // Sent, not performed: whoever watches the messages of the thread sees them.
+      SendMessageA(Handle(), IsDeactivation(message) ? CM_DEACTIVATE : CM_ACTIVATE, 0, 0);
       if (IsDeactivation(message)) Deactivate();
       break;
     case WM_DESTROY:
@@ -217,6 +237,12 @@ void TForm::FocusActiveControl() {
 
 void TForm::DoClose(TCloseAction& action) {
   if (FOnClose) FOnClose(this, action);
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (FOnCloseQuery) FOnCloseQuery(this, canClose);
+  return canClose;
 }
 
 void TForm::Close() {

@@ -29,8 +29,12 @@ enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+// fsStayOnTop keeps the window above the others (WS_EX_TOPMOST); the program
+// has no multi-document windows, so fsMDIChild is only ever asked about.
+enum TFormStyle { fsNormal, fsStayOnTop, fsMDIChild };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 class TMainMenu;
 
@@ -54,12 +58,18 @@ class TForm : public TWinControl {
   void SetBorderIcons(TBorderIcons value) { FBorderIcons = value; }
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition value) { FPosition = value; }
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle value);
+  // The form whose window owns this one's (stays below it, hides with it);
+  // none: the application window.
+  TForm* PopupParent() const { return FPopupParent; }
+  void SetPopupParent(TForm* value);
 
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* control);
   // A control of the form got the focus: CM_EXIT to the one that had it,
   // CM_ENTER to it, and it becomes the ActiveControl.
-  void FocusedControlChanged(TWinControl* control);
+  virtual void FocusedControlChanged(TWinControl* control);
   // The form sees the keys of its controls first.
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool value) { FKeyPreview = value; }
@@ -74,6 +84,7 @@ class TForm : public TWinControl {
   void SetOnCreate(TNotifyEvent handler) { FOnCreate = std::move(handler); }
   void SetOnShow(TNotifyEvent handler) { FOnShow = std::move(handler); }
   void SetOnClose(TCloseEvent handler) { FOnClose = std::move(handler); }
+  void SetOnCloseQuery(TCloseQueryEvent handler) { FOnCloseQuery = std::move(handler); }
   void SetOnDestroy(TNotifyEvent handler) { FOnDestroy = std::move(handler); }
 
   void Show() { SetVisible(true); }
@@ -85,6 +96,8 @@ class TForm : public TWinControl {
   // Asks OnClose; hides the form, frees it later (caFree) or, for the main
   // form, ends the application. A modal form's Close sets ModalResult mrCancel.
   void Close();
+  // Whether the form may close now: OnCloseQuery decides, yes without one.
+  virtual bool CloseQuery();
   // Deletes the form once the messages queued before have run.
   void Release();
 
@@ -120,6 +133,8 @@ class TForm : public TWinControl {
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
   TPosition FPosition = poDesigned;
+  TFormStyle FFormStyle = fsNormal;
+  TForm* FPopupParent = nullptr;
   TWinControl* FActiveControl = nullptr;
   TMainMenu* FMenu = nullptr;
   TModalResult FModalResult = mrNone;
@@ -128,6 +143,7 @@ class TForm : public TWinControl {
   TNotifyEvent FOnCreate;
   TNotifyEvent FOnShow;
   TCloseEvent FOnClose;
+  TCloseQueryEvent FOnCloseQuery;
   TNotifyEvent FOnDestroy;
   TControlCanvas FCanvas{*this};
 };

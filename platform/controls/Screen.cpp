@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/controls/Form.h"
+
 void TScreen::SetCursor(TCursor cursor) {
   FCursor = cursor;
   ::SetCursor(CursorHandle(cursor));
@@ -18,6 +20,14 @@ HCURSOR TScreen::CursorHandle(TCursor cursor) const {
     case crNoDrop: return LoadCursorA(nullptr, IDC_NO);
     default: return LoadCursorA(nullptr, IDC_ARROW);
   }
+}
+
+TForm* TScreen::ActiveForm() const {
+  const HWND active = GetActiveWindow();
+  if (!active) return nullptr;
+  for (TForm* form : FForms)
+    if (form->HandleAllocated() && form->Handle() == active) return form;
+  return nullptr;
 }
 
 void TScreen::RemoveForm(TForm* form) { std::erase(FForms, form); }

@@ -25,6 +25,8 @@ class TScreen {
 
   int FormCount() const { return static_cast<int>(FForms.size()); }
   TForm* Forms(int index) const { return FForms.at(index); }
+  // The form whose window is the thread's active window, or nullptr.
+  TForm* ActiveForm() const;
 
  private:
   friend class TForm;

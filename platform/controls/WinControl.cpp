@@ -626,6 +626,25 @@ void TWinControl::InsertControl(TControl* control) { FControls.push_back(control
 
 void TWinControl::RemoveControl(TControl* control) { std::erase(FControls, control); }
 
+TWinControl* TWinControl::FirstTabStopControl() const {
+  for (TControl* control : FControls) {
+    if (!control->InheritsFrom(TWinControl::StaticClass())) continue;
+    auto* child = static_cast<TWinControl*>(control);
+    if (child->TabStop() && child->CanFocus()) return child;
+    if (TWinControl* inner = child->FirstTabStopControl()) return inner;
+  }
+  return nullptr;
+}
+
+void TWinControl::RecreateWnd() {
+  if (!HandleAllocated()) return;
+  DestroyHandle();
+  HandleNeeded();
+  // A form's window is made hidden and shown apart.
+  if (Visible() && FHandle.Get() && !(GetWindowLongPtrA(FHandle.Get(), GWL_STYLE) & WS_VISIBLE))
+    ShowWindow(FHandle.Get(), SW_SHOW);
+}
+
 bool TWinControl::CanFocus() const {
   for (const TControl* control = this; control; control = control->Parent())
     if (!control->Visible() || !control->Enabled()) return false;

@@ -49,10 +49,17 @@ class TWinControl : public TControl {
   // The topmost graphic control on this one that is at `point`, or nullptr.
   TControl* ControlAtPos(POINT point, bool allowDisabled) const;
 
-  bool Focused() const { return HandleAllocated() && GetFocus() == FHandle.Get(); }
+  // A control may count as focused while the focus is on a window of its own
+  // (a popup's child), so descendants may say more.
+  virtual bool Focused() const { return HandleAllocated() && GetFocus() == FHandle.Get(); }
   void SetFocus();
   // The control and every parent up to the top are visible and enabled.
-  bool CanFocus() const;
+  virtual bool CanFocus() const;
+  // The first control inside, in the order Tab visits them, that Tab reaches
+  // and that can take the focus; nullptr when none can.
+  TWinControl* FirstTabStopControl() const;
+  // Makes the window again (new window parameters), when there is one.
+  void RecreateWnd();
   // Tab reaches the control (WS_TABSTOP).
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool value);

@@ -8,6 +8,7 @@
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Screen.h"
+#include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {
 
@@ -71,25 +72,7 @@ TOwned<T> MakeProperties(TPersistent* owner = nullptr) {
   return CreatePersistentOf<T>(T::StaticClass(), owner);
 }
 
-int CountChanges(TcxCustomEditProperties& properties, const std::function<void()>& action) {
-  int changes = 0;
-  properties.SetOnPropertiesChanged([&](TObject*) { ++changes; });
-  action();
-  properties.SetOnPropertiesChanged(nullptr);
-  return changes;
-}
-
-class EditPropertiesTest : public testing::Test {
- protected:
-  void SetUp() override {
-    cxLookAndFeelsInitialize();
-    cxEditInitialize();
-  }
-  void TearDown() override {
-    cxEditFinalize();
-    cxLookAndFeelsFinalize();
-  }
-};
+using EditPropertiesTest = EditUnitsTest;
 
 TEST_F(EditPropertiesTest, UpdatesTellAChangeOnceAtTheOutermostEndWhenAsked) {
   auto properties = MakeProperties();

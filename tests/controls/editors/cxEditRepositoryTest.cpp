@@ -7,6 +7,7 @@
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/FormReader.h"
+#include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {
 
@@ -51,29 +52,12 @@ class TListener : public IcxEditRepositoryItemListener {
   std::vector<std::string>& FLog;
 };
 
-class EditRepositoryTest : public testing::Test {
+class EditRepositoryTest : public EditUnitsTest {
  protected:
-  void SetUp() override {
-    cxLookAndFeelsInitialize();
-    cxEditInitialize();
-  }
-  void TearDown() override {
-    cxEditFinalize();
-    cxLookAndFeelsFinalize();
-  }
-
   TOwned<TcxCustomEditProperties> FProperties =
       CreatePersistentOf<TcxCustomEditProperties>(TcxCustomEditProperties::StaticClass(), nullptr);
   TcxEditButtons& FButtons = FProperties->Buttons();
 };
-
-int CountChanges(TcxCustomEditProperties& properties, const std::function<void()>& action) {
-  int changes = 0;
-  properties.SetOnPropertiesChanged([&](TObject*) { ++changes; });
-  action();
-  properties.SetOnPropertiesChanged(nullptr);
-  return changes;
-}
 
 TEST_F(EditRepositoryTest, OnlyOneButtonIsTheDefault) {
   for (int index = 0; index < 3; ++index) FButtons.Add();

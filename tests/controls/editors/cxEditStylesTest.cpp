@@ -10,6 +10,7 @@
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Control.h"
+#include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {
 
@@ -70,17 +71,7 @@ int CountChanges(TcxContainerStyle& style, const std::function<void()>& action) 
   return changes;
 }
 
-class EditStylesTest : public testing::Test {
- protected:
-  void SetUp() override {
-    cxLookAndFeelsInitialize();
-    cxEditInitialize();
-  }
-  void TearDown() override {
-    cxEditFinalize();
-    cxLookAndFeelsFinalize();
-  }
-};
+using EditStylesTest = EditUnitsTest;
 
 TEST_F(EditStylesTest, EachValueComesFromTheStyleThenTheControllerChainThenTheDefaultInEveryState) {
   for (const TcxContainerState state : {csNormal, csHot}) {

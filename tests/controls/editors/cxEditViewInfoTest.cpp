@@ -10,6 +10,7 @@
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/controls/Control.h"
+#include "tests/controls/editors/EditUnitsFixture.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"
 
 namespace {
@@ -617,11 +618,10 @@ class TFakeEditor : public TControl, public IcxContainerStyleOwner, public IcxEd
   TcxContainerStyles FStyles;
 };
 
-class EditViewDataTest : public testing::Test {
+class EditViewDataTest : public EditUnitsTest {
  protected:
   void SetUp() override {
-    cxLookAndFeelsInitialize();
-    cxEditInitialize();
+    EditUnitsTest::SetUp();
     FProperties = CreatePersistentOf<TcxCustomEditProperties>(TcxCustomEditProperties::StaticClass(), nullptr);
     FEditor = std::make_unique<TFakeEditor>();
     FEditor->Style().SetEditBorderStyle(ebsSingle);
@@ -633,8 +633,7 @@ class EditViewDataTest : public testing::Test {
   void TearDown() override {
     FEditor.reset();
     FProperties.reset();
-    cxEditFinalize();
-    cxLookAndFeelsFinalize();
+    EditUnitsTest::TearDown();
   }
   TcxCustomEditViewData MakeViewData() {
     TcxCustomEditViewData data(*FProperties, FEditor->Style(), false);

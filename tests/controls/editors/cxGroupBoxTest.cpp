@@ -8,6 +8,7 @@
 #include "controls/editors/cxEdit.h"
 #include "controls/editors/cxGroupBox.h"
 #include "controls/foundation/cxLookAndFeels.h"
+#include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {
 
@@ -32,19 +33,17 @@ std::string Observe(const TcxButtonGroupItems& items) {
   return seen;
 }
 
-class ButtonGroupItemsTest : public testing::Test {
+class ButtonGroupItemsTest : public EditUnitsTest {
  protected:
   void SetUp() override {
-    cxLookAndFeelsInitialize();
-    cxEditInitialize();
+    EditUnitsTest::SetUp();
     FProperties = CreatePersistentOf<TcxCustomEditProperties>(TcxCustomEditProperties::StaticClass(), nullptr);
     FItems = std::make_unique<TcxButtonGroupItems>(FProperties.get());
   }
   void TearDown() override {
     FItems.reset();
     FProperties.reset();
-    cxEditFinalize();
-    cxLookAndFeelsFinalize();
+    EditUnitsTest::TearDown();
   }
 
   void AddItems(const std::vector<std::string>& captions) {

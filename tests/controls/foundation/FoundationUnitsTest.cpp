@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
+#include "controls/foundation/cxContainerPopup.h"
 #include "controls/foundation/cxControlsControl.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/cxEditPaintUtils.h"
@@ -45,8 +46,10 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
             (std::vector<std::string>{"cxClasses", "cxGeometry", "dxUxTheme", "cxGraphics", "dxThemeManager",
                                       "dxOffice11", "cxLookAndFeelPainters", "cxLookAndFeels", "cxControls", "cxDWMApi",
                                       "cxContainer", "cxDataStorage", "cxEditPaintUtils"}));
+  const TcxHookCounts hooks = cxPopupHookCounts();
   InitializeUnits(FoundationUnits());
   EXPECT_EQ(InitializedUnits(), Names(FoundationUnits()));
+  EXPECT_EQ(cxPopupHookCounts().Installs, hooks.Installs + 3);
   EXPECT_TRUE(IsUxThemeLoaded());
   EXPECT_TRUE(IsDwmLoaded());
   const HBRUSH cached = GetSolidBrush(clRed);
@@ -63,6 +66,7 @@ TEST(FoundationUnitsTest, UnitsStartInOrderAndEndInReverse) {
   EXPECT_TRUE(RootLookAndFeel->IsRoot());
   FinalizeUnits();
   EXPECT_TRUE(InitializedUnits().empty());
+  EXPECT_EQ(cxPopupHookCounts().Removals, hooks.Removals + 3);
   EXPECT_FALSE(IsUxThemeLoaded());
   EXPECT_FALSE(IsDwmLoaded());
   EXPECT_EQ(GetObjectType(cached), 0u);
