@@ -1,266 +1,187 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "controls/editors/cxEditPopupWindow.h"
-#include "controls/foundation/cxEditPaintUtils.h"
-#include "controls/foundation/dxUxTheme.h"
-#include "platform/graphics/GdiHandles.h"
-#include "tests/controls/foundation/FakeCurrentTheme.h"
+#include "platform/controls/Form.h"
+#include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
 
-constexpr int kWidth = 100;
-constexpr int kHeight = 80;
-const HTHEME kWindowTheme = reinterpret_cast<HTHEME>(1);
-const HTHEME kScrollBarTheme = reinterpret_cast<HTHEME>(2);
-
-// The window theme's close button is 21 by 23, the scroll bar's size box
-// 15 by 15; drawing a part fills it with a colour of its state.
-struct TFakePopupThemes {
-  static TColor StateColor(int state) { return RGB(10 * state, 0, 200); }
-  static HTHEME WINAPI OpenThemeData(HWND, LPCWSTR classList) {
-    return lstrcmpiW(classList, L"ScrollBar") == 0 ? kScrollBarTheme : kWindowTheme;
+// The editor's side of the popup: an owner 100 by 20 wanting content of 50
+// by 30; its lookup list, when it has one, shows whole rows of 13 pixels.
+struct TFakeEdit : IcxEditPopupWindowEdit {
+  void FinalizePopup() override {}
+  bool CanShrinkPopupToWorkArea() override { return false; }
+  void ClosePopup(int reason) override { CloseReasons.push_back(reason); }
+  RECT PopupOwnerBounds() override { return RECT{0, 0, 100, 20}; }
+  SIZE GetPopupContentSize() override { return SIZE{50, 30}; }
+  TcxLookAndFeelKind PopupLookAndFeelKind() override { return lfStandard; }
+  TcxLookAndFeelPainterClass PopupSkinPainter() override { return nullptr; }
+  void PopupResizedByUser() override { ResizedByUser = true; }
+  void PopupClientBoundsChanged(const RECT& bounds) override { ClientBounds = bounds; }
+  bool HasVisualLookupList() override { return LookupList; }
+  bool FitLookupContentSize(SIZE& size, int) override {
+    size.cy -= size.cy % 13;
+    return LookupFits;
   }
-  static HRESULT WINAPI GetThemePartSize(HTHEME theme, HDC, int, int, RECT*, THEMESIZE, SIZE* size) {
-    *size = theme == kWindowTheme ? SIZE{21, 23} : SIZE{15, 15};
-    return S_OK;
-  }
-  static HRESULT WINAPI DrawThemeBackground(HTHEME, HDC dc, int, int state, LPCRECT rect, LPCRECT) {
-    TGdiObject<HBRUSH> brush(CreateSolidBrush(StateColor(state)));
-    FillRect(dc, rect, brush.Get());
-    return S_OK;
-  }
-  static BOOL WINAPI IsThemeBackgroundPartiallyTransparent(HTHEME, int, int) { return FALSE; }
+  std::vector<int> CloseReasons;
+  bool ResizedByUser = false;
+  RECT ClientBounds{};
+  bool LookupList = false;
+  bool LookupFits = true;
 };
 
-int SystemPanelHeight() { return std::max(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CYSIZE)); }
+int PanelHeight() { return std::max(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CYSIZE)); }
 
-class EditPopupViewInfoTest : public FakeCurrentThemeTest {
+class EditPopupWindowTest : public FoundationTest {
  protected:
   void SetUp() override {
-    FakeCurrentThemeTest::SetUp();
-    TUxThemeBinding binding = UxThemeBinding();
-    binding.Api.OpenThemeData = TFakePopupThemes::OpenThemeData;
-    binding.Api.GetThemePartSize = TFakePopupThemes::GetThemePartSize;
-    binding.Api.DrawThemeBackground = TFakePopupThemes::DrawThemeBackground;
-    binding.Api.IsThemeBackgroundPartiallyTransparent = TFakePopupThemes::IsThemeBackgroundPartiallyTransparent;
-    SetUxThemeBinding(binding);
-    cxEditPaintUtilsInitialize();
-    FViewInfo.Bounds = Rect(0, 0, kWidth, kHeight);
+    FoundationTest::SetUp();
+    Form.reset(new TForm(nullptr));
+    Form->SetBounds(100, 100, 400, 300);
+    Form->Show();
+    Owner = new TWinControl(Form.get());
+    Owner->SetBounds(10, 10, 100, 20);
+    Owner->SetParent(Form.get());
+    Popup = new TcxCustomEditPopupWindow(Owner, &Edit);
+    Popup->SetModalPopup(false);
+    Popup->SetEditPopupBorderStyle(epbsSingle);
   }
-  void TearDown() override {
-    cxEditPaintUtilsFinalize();
-    FakeCurrentThemeTest::TearDown();
+  void Send(UINT message, int x, int y) {
+    SendMessageA(Popup->Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
   }
-  void Paint(TBitmap& bitmap) {
-    bitmap.SetSize(kWidth, kHeight);
-    bitmap.Canvas().Brush().SetColor(clWhite);
-    bitmap.Canvas().FillRect(Rect(0, 0, kWidth, kHeight));
-    FViewInfo.Calculate();
-    TcxCanvas canvas(bitmap.Canvas());
-    FViewInfo.Paint(canvas);
-  }
-  COLORREF Pixel(int x, int y) { return GetPixel(FBitmap.DC(), x, y); }
-  // The pixels of row y from x on, left to right.
-  std::vector<COLORREF> Row(int x, int y, int count) {
-    std::vector<COLORREF> pixels;
-    for (int i = 0; i < count; ++i) pixels.push_back(Pixel(x + i, y));
-    return pixels;
-  }
-  static std::vector<COLORREF> Colors(std::initializer_list<TColor> colors) {
-    std::vector<COLORREF> result;
-    for (TColor color : colors) result.push_back(ColorToRGB(color));
-    return result;
+  void Drag(POINT from, POINT to) {
+    Send(WM_LBUTTONDOWN, from.x, from.y);
+    Send(WM_MOUSEMOVE, to.x, to.y);
+    Send(WM_LBUTTONUP, to.x, to.y);
   }
 
-  TcxCustomEditPopupWindowViewInfo FViewInfo;
-  TBitmap FBitmap;
+  TFakeEdit Edit;
+  TOwned<TForm> Form;
+  TWinControl* Owner = nullptr;
+  TcxCustomEditPopupWindow* Popup = nullptr;
 };
 
-TEST_F(EditPopupViewInfoTest, ClientRectPerBorderStyleShadowCornerAndClientEdge) {
+TEST_F(EditPopupWindowTest, SizeFromTheEditorsSettings) {
+  const int h = PanelHeight();
+  // The minimum with a sizeable sys panel: frame, close button, grip and spacing.
+  const SIZE panelMin{2 + (h - 4) + (h - 2) + 10, 2 + h + 1};
   struct TCase {
-    TcxEditPopupBorderStyle Style;
-    bool Native, ClientEdge, Shadow, SysPanel;
-    TcxEditPopupSysPanelCorner Corner;
-    // The extent without the sys panel, and the separator the panel adds.
-    TRect Extent;
-    int Separator;
+    bool AutoSize, Sizeable, SysPanel;
+    SIZE Wanted, Min, Expected;
   };
   const TCase cases[] = {
-      {epbsDefault, false, true, false, true, spcBottomRight, {0, 0, 0, 0}, 0},
-      {epbsSingle, false, false, false, true, spcBottomRight, {1, 1, 1, 1}, 1},
-      {epbsSingle, false, true, true, true, spcTopLeft, {3, 3, 6, 6}, 1},
-      {epbsFrame3D, false, true, false, true, spcTopRight, {6, 6, 6, 6}, 0},
-      {epbsFrame3D, false, false, true, false, spcBottomLeft, {4, 4, 7, 7}, 0},
-      {epbsFlat, false, true, true, true, spcBottomLeft, {3, 3, 6, 6}, 0},
-      {epbsFlat, true, true, false, false, spcBottomRight, {3, 3, 3, 3}, 1},
-      {epbsDefault, true, false, true, true, spcTopRight, {1, 1, 4, 4}, 1},
+      {false, false, false, {0, 0}, {0, 0}, {100, 2}},           {true, false, false, {200, 150}, {0, 0}, {52, 32}},
+      {false, false, false, {200, 150}, {250, 160}, {200, 150}}, {false, false, false, {0, 0}, {250, 160}, {100, 160}},
+      {false, true, false, {200, 150}, {250, 160}, {250, 160}},  {false, true, true, {10, 10}, {0, 0}, panelMin},
   };
   for (const TCase& c : cases) {
-    FViewInfo.PopupBorderStyle = c.Style;
-    FViewInfo.NativeStyle = c.Native;
-    FViewInfo.ClientEdge = c.ClientEdge;
-    FViewInfo.Shadow = c.Shadow;
-    FViewInfo.SysPanelStyle = c.SysPanel;
-    FViewInfo.SysPanelCorner = c.Corner;
-    FViewInfo.Calculate();
-    // The native panel is as high as the themed close button.
-    const int panel = c.SysPanel ? (c.Native ? std::max(23, SystemPanelHeight()) : SystemPanelHeight()) : 0;
-    const int panelSide = c.SysPanel ? panel + c.Separator : 0;
-    TRect expected{c.Extent.left, c.Extent.top, kWidth - c.Extent.right, kHeight - c.Extent.bottom};
-    (IsTopCorner(c.Corner) ? expected.top : expected.bottom) += IsTopCorner(c.Corner) ? panelSide : -panelSide;
-    const std::string label = "style " + std::to_string(c.Style) + " corner " + std::to_string(c.Corner);
-    EXPECT_TRUE(EqualRect(&FViewInfo.ClientRect, &expected)) << label;
-    EXPECT_EQ(FViewInfo.SysPanelHeight, panel) << label;
+    Popup->SetPopupAutoSize(c.AutoSize);
+    Popup->SetPopupSizeable(c.Sizeable);
+    Popup->SetPopupSysPanelStyle(c.SysPanel);
+    Popup->SetCloseButton(c.SysPanel);
+    Popup->SetWantedWidth(c.Wanted.cx);
+    Popup->SetWantedHeight(c.Wanted.cy);
+    Popup->SetPopupMinWidth(c.Min.cx);
+    Popup->SetPopupMinHeight(c.Min.cy);
+    Popup->CalculateSize();
+    EXPECT_EQ(Popup->Width(), c.Expected.cx) << c.Wanted.cx << " min " << c.Min.cx;
+    EXPECT_EQ(Popup->Height(), c.Expected.cy) << c.Wanted.cy << " min " << c.Min.cy;
   }
 }
 
-TEST_F(EditPopupViewInfoTest, GripAndCloseButtonSitInThePanelAwayFromTheEditor) {
-  FViewInfo.PopupBorderStyle = epbsSingle;
-  FViewInfo.Shadow = true;
-  FViewInfo.SysPanelStyle = FViewInfo.Sizeable = FViewInfo.CloseButton = true;
-  const int h = SystemPanelHeight();
+TEST_F(EditPopupWindowTest, DraggingTheGripResizesWithinTheMinimum) {
+  Popup->SetPopupSizeable(true);
+  Popup->SetPopupSysPanelStyle(true);
+  Popup->SetWantedWidth(150);
+  Popup->SetWantedHeight(100);
+  Popup->SetPopupMinWidth(120);
+  Popup->SetPopupMinHeight(60);
+  Popup->SetPopupAutoSize(false);
+  struct TCase {
+    POINT To;
+    bool LookupList, LookupFits;
+    SIZE Expected;
+  };
+  // The press is on the grip, 3 pixels inside the bottom-right corner.
+  const TCase cases[] = {
+      {{167, 107}, false, false, {170, 110}},
+      {{20, 20}, false, false, {120, 60}},
+      {{167, 107}, true, true, {170, 3 + PanelHeight() + (110 - 3 - PanelHeight()) / 13 * 13}},
+      {{167, 107}, true, false, {150, 100}},
+  };
+  for (const TCase& c : cases) {
+    Edit.LookupList = c.LookupList;
+    Edit.LookupFits = c.LookupFits;
+    Popup->Popup();
+    ASSERT_EQ(Popup->EditViewInfo().SysPanelCorner, spcBottomRight);
+    Drag({147, 97}, c.To);
+    EXPECT_FALSE(Popup->Sizing());
+    EXPECT_EQ(Popup->Width(), c.Expected.cx) << c.To.x;
+    EXPECT_EQ(Popup->Height(), c.Expected.cy) << c.To.x;
+    const RECT client = Popup->EditViewInfo().ClientRect;
+    EXPECT_TRUE(EqualRect(&Edit.ClientBounds, &client));
+    Popup->CloseUp();
+  }
+}
+
+TEST_F(EditPopupWindowTest, ShadowRegionSparesTheEditor) {
+  Popup->SetShadow(true);
+  Popup->HandleNeeded();
+  Popup->SetOwnerBounds(Edit.PopupOwnerBounds());
+  const RECT owner = Popup->GetOwnerScreenBounds();
+  Popup->SetBounds(owner.left, owner.top - 100, 150, 100);
   struct TCase {
     TcxEditPopupSysPanelCorner Corner;
-    TRect Sizing, Grip, Close;
+    bool Native;
+    // The strip cut from the shadow's copy, in the popup's coordinates.
+    TRect Cut;
   };
-  // The panel area is (1, 1, 96, 76): inside the frame, less the shadow.
-  const TCase cases[] = {
-      {spcBottomRight,
-       {96 - (h - 2), 76 - (h - 2), 96, 76},
-       {96 - (h - 2), 76 - (h - 2), 94, 74},
-       {4, 74 - (h - 4), 4 + h - 4, 74}},
-      {spcTopLeft, {1, 1, 1 + h - 2, 1 + h - 2}, {3, 3, 1 + h - 2, 1 + h - 2}, {93 - (h - 4), 3, 93, 3 + h - 4}},
-  };
+  const TCase cases[] = {{spcBottomRight, false, {}}, {spcTopRight, false, {0, 97, 97, 100}}, {spcTopLeft, true, {}}};
   for (const TCase& c : cases) {
-    FViewInfo.SysPanelCorner = c.Corner;
-    FViewInfo.Calculate();
-    EXPECT_TRUE(EqualRect(&FViewInfo.SizeGripSizingRect, &c.Sizing)) << c.Corner;
-    EXPECT_TRUE(EqualRect(&FViewInfo.SizeGripRect, &c.Grip)) << c.Corner;
-    EXPECT_TRUE(EqualRect(&FViewInfo.CloseButtonRect, &c.Close)) << c.Corner;
+    Popup->SetNativeStyle(c.Native);
+    Popup->EditViewInfo().SysPanelCorner = c.Corner;
+    Popup->UpdatePopupWindowRegion();
+    TcxRegion actual;
+    const int kind = GetWindowRgn(Popup->Handle(), actual.Handle());
+    if (c.Native) {
+      EXPECT_EQ(kind, ERROR);
+      continue;
+    }
+    TcxRegion expected(0, 0, 147, 97);
+    expected.Combine(TcxRegion(3, 3, 150, 100), roAdd);
+    expected.Combine(TcxRegion(c.Cut), roSubtract);
+    EXPECT_TRUE(EqualRgn(actual.Handle(), expected.Handle())) << int(c.Corner);
   }
-  FViewInfo.CloseButton = false;
-  FViewInfo.Calculate();
-  EXPECT_TRUE(IsRectEmpty(&FViewInfo.CloseButtonRect));
 }
 
-TEST_F(EditPopupViewInfoTest, ThemedCloseButtonIsCentredInThePanel) {
-  FViewInfo.NativeStyle = FViewInfo.SysPanelStyle = FViewInfo.CloseButton = true;
-  FViewInfo.SysPanelCorner = spcBottomRight;
-  FViewInfo.CloseButtonState = cxbsHot;
-  Paint(FBitmap);
-  const int panel = std::max(23, SystemPanelHeight());
-  const int top = kHeight - 1 - (panel - 23) / 2 - 23;
-  const TRect expected{2, top, 23, top + 23};
-  EXPECT_TRUE(EqualRect(&FViewInfo.CloseButtonRect, &expected));
-  EXPECT_EQ(Pixel(10, top + 5), ColorToRGB(TFakePopupThemes::StateColor(cxbsHot)));
-  // The separator runs just above the panel.
-  EXPECT_EQ(Pixel(40, kHeight - 1 - panel - 1), ColorToRGB(clBtnText));
-}
-
-TEST_F(EditPopupViewInfoTest, SizingPlacesAreTheFrameAndTheGrip) {
-  FViewInfo.PopupBorderStyle = epbsFrame3D;
-  FViewInfo.SysPanelStyle = FViewInfo.Sizeable = FViewInfo.CloseButton = true;
+TEST_F(EditPopupWindowTest, CloseButtonClosesWhenReleasedOnItAndTheQueryAgrees) {
+  Popup->SetPopupSysPanelStyle(true);
+  Popup->SetCloseButton(true);
+  Popup->SetWantedWidth(150);
+  Popup->SetWantedHeight(100);
   struct TCase {
-    TcxEditPopupSysPanelCorner Corner;
-    POINT P;
-    bool Sizing;
-    int Horizontal, Vertical;
+    bool Agree;
+    POINT Release;
+    bool Closes;
   };
-  const TCase cases[] = {
-      {spcBottomRight, {50, 40}, false, 0, 0},  {spcBottomRight, {99, 40}, true, 1, 0},
-      {spcBottomRight, {0, 40}, true, 0, 0},    {spcBottomRight, {99, 79}, true, 1, 1},
-      {spcBottomRight, {93, 73}, true, 1, 1},   {spcBottomRight, {8, 73}, false, 0, 0},
-      {spcBottomRight, {100, 40}, false, 0, 0}, {spcTopLeft, {0, 0}, true, -1, -1},
-      {spcTopLeft, {6, 6}, true, -1, -1},       {spcTopLeft, {99, 79}, true, 0, 0},
-      {spcTopRight, {50, 0}, true, 0, -1},
-  };
+  const TCase cases[] = {{true, {0, 0}, true}, {false, {0, 0}, false}, {true, {140, 40}, false}};
   for (const TCase& c : cases) {
-    FViewInfo.SysPanelCorner = c.Corner;
-    FViewInfo.Calculate();
-    TcxEditPopupSizingDirections directions{7, 7};
-    EXPECT_EQ(FViewInfo.IsSizingPlace(c.P, directions), c.Sizing) << c.P.x << "," << c.P.y;
-    EXPECT_EQ(directions.Horizontal, c.Horizontal) << c.P.x << "," << c.P.y;
-    EXPECT_EQ(directions.Vertical, c.Vertical) << c.P.x << "," << c.P.y;
+    Edit.CloseReasons.clear();
+    Popup->SetOnCloseQuery([&](TObject*, bool& canClose) { canClose = c.Agree; });
+    Popup->Popup();
+    const RECT button = Popup->EditViewInfo().CloseButtonRect;
+    const POINT release = c.Release.x ? c.Release : POINT{button.left + 2, button.top + 2};
+    Send(WM_LBUTTONDOWN, button.left + 2, button.top + 2);
+    EXPECT_EQ(Popup->EditViewInfo().CloseButtonState, cxbsPressed);
+    Send(WM_MOUSEMOVE, release.x, release.y);
+    Send(WM_LBUTTONUP, release.x, release.y);
+    EXPECT_EQ(Edit.CloseReasons, c.Closes ? std::vector<int>{0} : std::vector<int>{}) << c.Agree;
+    EXPECT_NE(Popup->EditViewInfo().CloseButtonState, cxbsPressed);
+    Popup->CloseUp();
   }
-}
-
-TEST_F(EditPopupViewInfoTest, FramePixelsPerBorderStyle) {
-  struct TCase {
-    TcxEditPopupBorderStyle Style;
-    bool ClientEdge;
-    std::vector<COLORREF> LeftColumns;
-  };
-  const TCase cases[] = {
-      {epbsSingle, false, Colors({clBtnText, clBtnFace})},
-      {epbsSingle, true, Colors({clBtnText, clBtnShadow, cl3DDkShadow, clBtnFace})},
-      {epbsFrame3D, true,
-       Colors({cl3DLight, clBtnHighlight, clInactiveBorder, clBtnFace, clBtnShadow, cl3DDkShadow, clBtnFace})},
-      {epbsFrame3D, false, Colors({cl3DLight, clBtnHighlight, clBtnFace, clBtnShadow, clBtnFace})},
-      {epbsFlat, true, Colors({cl3DLight, clBtnHighlight, clBtnShadow, clBtnFace})},
-  };
-  for (const TCase& c : cases) {
-    FViewInfo.PopupBorderStyle = c.Style;
-    FViewInfo.ClientEdge = c.ClientEdge;
-    Paint(FBitmap);
-    EXPECT_EQ(Row(0, kHeight / 2, static_cast<int>(c.LeftColumns.size())), c.LeftColumns) << c.Style;
-  }
-}
-
-TEST_F(EditPopupViewInfoTest, ShadowFallsRightAndBelowOnly) {
-  FViewInfo.PopupBorderStyle = epbsSingle;
-  FViewInfo.Shadow = true;
-  Paint(FBitmap);
-  EXPECT_EQ(Row(kWidth - 4, 40, 4), Colors({clBtnText, clBtnShadow, clBtnShadow, clBtnShadow}));
-  EXPECT_EQ(Pixel(kWidth - 1, 2), ColorToRGB(clWhite));
-  EXPECT_EQ(Pixel(2, kHeight - 1), ColorToRGB(clWhite));
-  EXPECT_EQ(Pixel(50, kHeight - 1), ColorToRGB(clBtnShadow));
-}
-
-TEST_F(EditPopupViewInfoTest, SysPanelAboveTheEditorIsTheOneBelowTurnedOver) {
-  FViewInfo.PopupBorderStyle = epbsSingle;
-  FViewInfo.SysPanelStyle = FViewInfo.Sizeable = true;
-  FViewInfo.SysPanelCorner = spcBottomRight;
-  Paint(FBitmap);
-  const TRect grip = FViewInfo.SizeGripRect;
-  int ink = 0;
-  for (int y = grip.top; y < grip.bottom; ++y)
-    for (int x = grip.left; x < grip.right; ++x) ink += Pixel(x, y) != ColorToRGB(clBtnFace);
-  EXPECT_GT(ink, 0);
-  struct TCase {
-    TcxEditPopupSysPanelCorner Corner;
-    bool MirrorX, MirrorY;
-  };
-  for (const TCase& c :
-       {TCase{spcTopLeft, true, true}, TCase{spcTopRight, false, true}, TCase{spcBottomLeft, true, false}}) {
-    FViewInfo.SysPanelCorner = c.Corner;
-    TBitmap turned;
-    Paint(turned);
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < kWidth; ++x)
-        ASSERT_EQ(GetPixel(turned.DC(), c.MirrorX ? kWidth - 1 - x : x, c.MirrorY ? kHeight - 1 - y : y), Pixel(x, y))
-            << "corner " << c.Corner << " at " << x << "," << y;
-  }
-}
-
-TEST_F(EditPopupViewInfoTest, ClassicCloseButtonIsTheKindPainters) {
-  FViewInfo.PopupBorderStyle = epbsFlat;
-  FViewInfo.SysPanelStyle = FViewInfo.CloseButton = true;
-  FViewInfo.LookAndFeelKind = lfStandard;
-  FViewInfo.CloseButtonState = cxbsPressed;
-  Paint(FBitmap);
-  const TRect q = FViewInfo.CloseButtonRect;
-  TBitmap alone;
-  alone.SetSize(kWidth, kHeight);
-  alone.Canvas().Brush().SetColor(clWhite);
-  alone.Canvas().FillRect(Rect(0, 0, kWidth, kHeight));
-  TcxCanvas canvas(alone.Canvas());
-  KindPainter(lfStandard)->DrawCloseButton(canvas, q, cxbsPressed);
-  for (int y = q.top; y < q.bottom; ++y)
-    for (int x = q.left; x < q.right; ++x) ASSERT_EQ(Pixel(x, y), GetPixel(alone.DC(), x, y)) << x << "," << y;
 }
 
 }  // namespace
