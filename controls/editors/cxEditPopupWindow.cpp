@@ -93,8 +93,10 @@ void TcxCustomEditPopupWindow::ModalCloseUp() {
   FEdit->ClosePopup(reason);
 }
 
+// A sizing cursor left on the screen would stay over every window of the program.
 void TcxCustomEditPopupWindow::DoClosed() {
-  FSizing.Active = FSizing.CursorChanged = false;
+  FSizing.Active = false;
+  RestoreDefaultCursor();
   TcxCustomPopupWindow::DoClosed();
 }
 
@@ -185,6 +187,7 @@ bool TcxCustomEditPopupWindow::CanResize(int& width, int& height) {
 
 void TcxCustomEditPopupWindow::Resize() {
   TcxCustomPopupWindow::Resize();
+  CalculateViewInfo();
   if (HandleAllocated()) UpdatePopupWindowRegion();
 }
 
@@ -356,7 +359,11 @@ void TcxCustomEditPopupWindow::ReleaseCloseButton() {
 void TcxCustomEditPopupWindow::MouseLeave() {
   FCloseButtonPressed = false;
   SetCloseButtonState(cxbsNormal);
-  if (FSizing.Active || !FSizing.CursorChanged) return;
+  if (!FSizing.Active) RestoreDefaultCursor();
+}
+
+void TcxCustomEditPopupWindow::RestoreDefaultCursor() {
+  if (!FSizing.CursorChanged) return;
   FSizing.CursorChanged = false;
   SetCursor(crDefault);
   Screen().SetCursor(crDefault);

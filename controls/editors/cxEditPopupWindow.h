@@ -211,6 +211,7 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
   void EndSizing(const POINT& p);
   void ReleaseCloseButton();
   void ShowSizingCursor(const POINT& p);
+  void RestoreDefaultCursor();
   void XorOutline(const TRect& bounds);
   void DrawOutline(const TRect& bounds);
   void EraseOutline();

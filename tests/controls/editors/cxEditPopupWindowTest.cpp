@@ -5,6 +5,7 @@
 
 #include "controls/editors/cxEditPopupWindow.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Screen.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
@@ -125,6 +126,18 @@ TEST_F(EditPopupWindowTest, DraggingTheGripResizesWithinTheMinimum) {
     EXPECT_TRUE(EqualRect(&Edit.ClientBounds, &client));
     Popup->CloseUp();
   }
+}
+
+// The sizing cursor shown over the frame would otherwise stay over every window.
+TEST_F(EditPopupWindowTest, ClosingRestoresTheDefaultCursor) {
+  Popup->SetPopupSizeable(true);
+  Popup->SetWantedWidth(150);
+  Popup->SetWantedHeight(100);
+  Popup->Popup();
+  SendMessageA(Popup->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(149, 50));
+  EXPECT_EQ(Screen().Cursor(), crSizeWE);
+  Popup->CloseUp();
+  EXPECT_EQ(Screen().Cursor(), crDefault);
 }
 
 TEST_F(EditPopupWindowTest, ShadowRegionSparesTheEditor) {

@@ -188,25 +188,35 @@ TEST_F(EditPopupViewInfoTest, SizingPlacesAreTheFrameAndTheGrip) {
   }
 }
 
+// Without a sys panel the client edge hugs the client rectangle on every side.
 TEST_F(EditPopupViewInfoTest, FramePixelsPerBorderStyle) {
   struct TCase {
     TcxEditPopupBorderStyle Style;
     bool ClientEdge;
     std::vector<COLORREF> LeftColumns;
+    // From the bottom row up.
+    std::vector<COLORREF> BottomRows;
   };
   const TCase cases[] = {
-      {epbsSingle, false, Colors({clBtnText, clBtnFace})},
-      {epbsSingle, true, Colors({clBtnText, clBtnShadow, cl3DDkShadow, clBtnFace})},
+      {epbsSingle, false, Colors({clBtnText, clBtnFace}), Colors({clBtnText, clBtnFace})},
+      {epbsSingle, true, Colors({clBtnText, clBtnShadow, cl3DDkShadow, clBtnFace}),
+       Colors({clBtnText, clBtnHighlight, cl3DLight, clBtnFace})},
       {epbsFrame3D, true,
-       Colors({cl3DLight, clBtnHighlight, clInactiveBorder, clBtnFace, clBtnShadow, cl3DDkShadow, clBtnFace})},
-      {epbsFrame3D, false, Colors({cl3DLight, clBtnHighlight, clBtnFace, clBtnShadow, clBtnFace})},
-      {epbsFlat, true, Colors({cl3DLight, clBtnHighlight, clBtnShadow, clBtnFace})},
+       Colors({cl3DLight, clBtnHighlight, clInactiveBorder, clBtnFace, clBtnShadow, cl3DDkShadow, clBtnFace}),
+       Colors({cl3DDkShadow, clBtnShadow, clInactiveBorder, clBtnFace, clBtnHighlight, cl3DLight, clBtnFace})},
+      {epbsFrame3D, false, Colors({cl3DLight, clBtnHighlight, clBtnFace, clBtnShadow, clBtnFace}),
+       Colors({cl3DDkShadow, clBtnShadow, clBtnFace, clBtnHighlight, clBtnFace})},
+      {epbsFlat, true, Colors({cl3DLight, clBtnHighlight, clBtnShadow, clBtnFace}),
+       Colors({cl3DDkShadow, clBtnShadow, clBtnHighlight, clBtnFace})},
   };
   for (const TCase& c : cases) {
     FViewInfo.PopupBorderStyle = c.Style;
     FViewInfo.ClientEdge = c.ClientEdge;
     Paint(FBitmap);
     EXPECT_EQ(Row(0, kHeight / 2, static_cast<int>(c.LeftColumns.size())), c.LeftColumns) << c.Style;
+    std::vector<COLORREF> bottomUp;
+    for (size_t i = 0; i < c.BottomRows.size(); ++i) bottomUp.push_back(Pixel(kWidth / 2, kHeight - 1 - int(i)));
+    EXPECT_EQ(bottomUp, c.BottomRows) << c.Style;
   }
 }
 
