@@ -7,8 +7,10 @@
 #include "platform/controls/WinControl.h"
 
 const TIdentMap& CursorIdents() {
-  static const TIdentMap idents = {{crDefault, "crDefault"}, {crArrow, "crArrow"},   {crHourGlass, "crHourGlass"},
-                                   {crHSplit, "crHSplit"},   {crVSplit, "crVSplit"}, {crHandPoint, "crHandPoint"}};
+  static const TIdentMap idents = {{crDefault, "crDefault"},   {crArrow, "crArrow"},   {crHourGlass, "crHourGlass"},
+                                   {crHSplit, "crHSplit"},     {crVSplit, "crVSplit"}, {crHandPoint, "crHandPoint"},
+                                   {crSizeNESW, "crSizeNESW"}, {crSizeNS, "crSizeNS"}, {crSizeNWSE, "crSizeNWSE"},
+                                   {crSizeWE, "crSizeWE"}};
   return idents;
 }
 

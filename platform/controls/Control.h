@@ -31,6 +31,10 @@
 using TCursor = int;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHSplit = -14;
 constexpr TCursor crVSplit = -15;

@@ -14,6 +14,10 @@ HCURSOR TScreen::CursorHandle(TCursor cursor) const {
   if (registered != FCursors.end()) return registered->second;
   switch (cursor) {
     case crHourGlass: return LoadCursorA(nullptr, IDC_WAIT);
+    case crSizeNESW: return LoadCursorA(nullptr, IDC_SIZENESW);
+    case crSizeNS: return LoadCursorA(nullptr, IDC_SIZENS);
+    case crSizeNWSE: return LoadCursorA(nullptr, IDC_SIZENWSE);
+    case crSizeWE: return LoadCursorA(nullptr, IDC_SIZEWE);
     case crHSplit: return LoadCursorA(nullptr, IDC_SIZEWE);
     case crVSplit: return LoadCursorA(nullptr, IDC_SIZENS);
     case crHandPoint: return LoadCursorA(nullptr, IDC_HAND);
