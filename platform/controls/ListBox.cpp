@@ -17,8 +17,16 @@ void TListBox::CreateParams(TCreateParams& params) {
   TCustomListControl::CreateParams(params);
   params.BaseClassName = "LISTBOX";
   params.Style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  if (FMultiSelect) params.Style |= LBS_EXTENDEDSEL;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
+
+int TListBox::TopIndex() const {
+  if (!HandleAllocated()) return 0;
+  return static_cast<int>(SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_GETTOPINDEX, 0, 0));
+}
+
+void TListBox::SetTopIndex(int value) { SendMessageA(Handle(), LB_SETTOPINDEX, value, 0); }
 
 void TListBox::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND) {

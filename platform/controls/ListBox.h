@@ -1,5 +1,6 @@
 #pragma once
 // TListBox: the Win32 list box. Choosing a line with the mouse or the keys runs OnClick.
+// MultiSelect takes effect when the window is made.
 #include "platform/controls/CustomListControl.h"
 
 class TListBox : public TCustomListControl {
@@ -9,7 +10,22 @@ class TListBox : public TCustomListControl {
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
+  int TopIndex() const;
+  void SetTopIndex(int value);
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool value) { FMultiSelect = value; }
+  bool AutoComplete() const { return FAutoComplete; }
+  void SetAutoComplete(bool value) { FAutoComplete = value; }
+  // Milliseconds between typed keys after which a search starts anew.
+  unsigned AutoCompleteDelay() const { return FAutoCompleteDelay; }
+  void SetAutoCompleteDelay(unsigned value) { FAutoCompleteDelay = value; }
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+
+ private:
+  bool FMultiSelect = false;
+  bool FAutoComplete = true;
+  unsigned FAutoCompleteDelay = 500;
 };
