@@ -4,6 +4,7 @@
 
 #include "controls/foundation/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
+#include "platform/graphics/GdiHandles.h"
 
 TcxInnerListBoxApi& cxInnerListBoxApi() {
   static TcxInnerListBoxApi api;
@@ -223,6 +224,11 @@ void TcxCustomInnerListBox::WndProc(TMessage& message) {
       if (ContainerAlive()) FContainer->RefreshForCursorPos(true);
       return;
     case WM_SETREDRAW: FIsRedrawLocked = !IsRedrawOn(message); break;
+    case WM_NCPAINT:
+      TListBox::WndProc(message);
+      if (HandleAllocated()) FillScrollBarCorner(TWholeWindowDC(Handle()).Get());
+      return;
+    case WM_PRINT: return PrintMessage(message);
     case WM_NCCALCSIZE:
       TListBox::WndProc(message);
       if (!FScrollBarsCalculating) UpdateScrollBars();
@@ -232,6 +238,35 @@ void TcxCustomInnerListBox::WndProc(TMessage& message) {
   if (ContainerAlive() && FContainer->DoInnerControlKeyMessage(message)) return;
   TListBox::WndProc(message);
   if (TriggersScrollBarUpdate(message)) UpdateScrollBars();
+  if (message.Msg == WM_WINDOWPOSCHANGED) RepaintScrollBarCorner();
+}
+
+// The bars lie over the window's own; the square between them is the
+// window's to paint.
+void TcxCustomInnerListBox::PrintMessage(TMessage& message) {
+  if (PrintFlags(message) & PRF_NONCLIENT) {
+    FillScrollBarCorner(MessageDC(message));
+    SetPrintFlags(message, PrintFlags(message) & ~PRF_NONCLIENT);
+  }
+  TListBox::WndProc(message);
+}
+
+TRect TcxCustomInnerListBox::GetScrollBarCornerRect() const {
+  if (!FHScrollBar || !FVScrollBar || !FHScrollBar->Visible() || !FVScrollBar->Visible()) return TRect{};
+  return TRect{FVScrollBar->Left() - Left(), FHScrollBar->Top() - Top(),
+               FVScrollBar->Left() + FVScrollBar->Width() - Left(), FHScrollBar->Top() + FHScrollBar->Height() - Top()};
+}
+
+void TcxCustomInnerListBox::FillScrollBarCorner(HDC dc) const {
+  const TRect corner = GetScrollBarCornerRect();
+  if (dc && !IsRectEmpty(&corner)) FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TcxCustomInnerListBox::RepaintScrollBarCorner() {
+  const TRect corner = GetScrollBarCornerRect();
+  if (IsRectEmpty(&corner)) return;
+  const TcxRegion region(corner);
+  SendMessageA(Handle(), WM_NCPAINT, reinterpret_cast<WPARAM>(region.Handle()), 0);
 }
 
 void TcxCustomInnerListBox::GetDlgCodeMessage(TMessage& message) {

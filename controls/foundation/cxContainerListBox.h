@@ -46,6 +46,8 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
   virtual void DoIncrementalSearch(char& key);
   virtual void LookAndFeelChanged(TcxLookAndFeel* sender, TcxLookAndFeelValues changedValues);
   virtual void UpdateScrollBars();
+  // The square between the two visible bars, in window coordinates; empty otherwise.
+  TRect GetScrollBarCornerRect() const;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -70,6 +72,9 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
   void HScrollHandler(TScrollCode scrollCode, int& scrollPos);
   void VScrollHandler(TScrollCode scrollCode, int& scrollPos);
   bool ContainerAlive() const;
+  void FillScrollBarCorner(HDC dc) const;
+  void PrintMessage(TMessage& message);
+  void RepaintScrollBarCorner();
   bool TriggersScrollBarUpdate(const TMessage& message) const;
   void GetDlgCodeMessage(TMessage& message);
   void SetFocusMessage(TMessage& message);

@@ -21,6 +21,18 @@ void TListBox::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+void TListBox::BeginUpdate() {
+  if (FUpdateCount++ == 0) SetRedraw(false);
+}
+
+void TListBox::EndUpdate() {
+  if (--FUpdateCount == 0) SetRedraw(true);
+}
+
+void TListBox::SetRedraw(bool redraw) {
+  if (HandleAllocated()) SendMessageA(Handle(), WM_SETREDRAW, redraw, 0);
+}
+
 int TListBox::TopIndex() const {
   if (!HandleAllocated()) return 0;
   return static_cast<int>(SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_GETTOPINDEX, 0, 0));

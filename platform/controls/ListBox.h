@@ -10,6 +10,10 @@ class TListBox : public TCustomListControl {
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
+  // Many changes to the items in a row: the window is not redrawn between them.
+  void BeginUpdate();
+  void EndUpdate();
+
   int TopIndex() const;
   void SetTopIndex(int value);
   bool MultiSelect() const { return FMultiSelect; }
@@ -25,6 +29,9 @@ class TListBox : public TCustomListControl {
   void WndProc(TMessage& message) override;
 
  private:
+  void SetRedraw(bool redraw);
+
+  int FUpdateCount = 0;
   bool FMultiSelect = false;
   bool FAutoComplete = true;
   unsigned FAutoCompleteDelay = 500;

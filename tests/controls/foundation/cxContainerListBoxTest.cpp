@@ -5,6 +5,7 @@
 
 #include "controls/foundation/cxContainerListBox.h"
 #include "platform/controls/Form.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
@@ -257,4 +258,57 @@ TEST_F(cxContainerListBoxTest, FreeingTheListOrTheContainerFirst) {
     }
     container->Free();
   }
+}
+
+TEST_F(cxContainerListBoxTest, BarsWaitForTheEndOfAnUpdate) {
+  TcxScrollBar* bar = ListBox->VScrollBar();
+  ListBox->BeginUpdate();
+  AddNumberedItems(1000);
+  EXPECT_TRUE(ListBox->IsRedrawLocked());
+  EXPECT_FALSE(bar->Visible());
+  ListBox->EndUpdate();
+  EXPECT_FALSE(ListBox->IsRedrawLocked());
+  EXPECT_TRUE(bar->Visible());
+  EXPECT_EQ(bar->Max(), 999);
+}
+
+namespace {
+
+// A list box that also scrolls sideways.
+class TWideInnerListBox : public TcxCustomInnerListBox {
+ public:
+  using TcxCustomInnerListBox::TcxCustomInnerListBox;
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TcxCustomInnerListBox::CreateParams(params);
+    params.Style |= WS_HSCROLL;
+  }
+};
+
+}  // namespace
+
+TEST_F(cxContainerListBoxTest, CornerBetweenTwoBarsIsButtonFace) {
+  auto* wide = new TWideInnerListBox(Container);
+  Container->SetInnerControl(wide);
+  ListBox->Free();
+  for (int index = 0; index < 30; ++index) wide->Items().Add("line");
+  SendMessageA(wide->Handle(), LB_SETHORIZONTALEXTENT, 500, 0);
+  ASSERT_TRUE(wide->HScrollBar()->Visible());
+  ASSERT_TRUE(wide->VScrollBar()->Visible());
+  const TRect corner = wide->GetScrollBarCornerRect();
+  ASSERT_FALSE(IsRectEmpty(&corner));
+  EXPECT_EQ(corner.right, wide->Width());
+  EXPECT_EQ(corner.bottom, wide->Height());
+
+  TBitmap picture;
+  picture.SetSize(wide->Width(), wide->Height());
+  picture.Canvas().Brush().SetColor(clFuchsia);
+  picture.Canvas().FillRect(RECT{0, 0, wide->Width(), wide->Height()});
+  wide->Perform(WM_PRINT, reinterpret_cast<WPARAM>(picture.DC()), PRF_NONCLIENT | PRF_CLIENT);
+  EXPECT_EQ(picture.Canvas().Pixels(corner.left + 2, corner.top + 2), ColorToRGB(clBtnFace));
+
+  wide->HScrollBar()->SetVisible(false);
+  const TRect none = wide->GetScrollBarCornerRect();
+  EXPECT_TRUE(IsRectEmpty(&none));
 }
