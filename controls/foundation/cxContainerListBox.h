@@ -45,6 +45,8 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
 
   virtual void DoIncrementalSearch(char& key);
   virtual void LookAndFeelChanged(TcxLookAndFeel* sender, TcxLookAndFeelValues changedValues);
+  // An item-drawing handler draws the focus too.
+  bool NeedsDrawFocusRect() override { return !HasDrawItemHandler(); }
   virtual void UpdateScrollBars();
   // The square between the two visible bars, in window coordinates; empty otherwise.
   TRect GetScrollBarCornerRect() const;

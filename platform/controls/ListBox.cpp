@@ -18,6 +18,7 @@ void TListBox::CreateParams(TCreateParams& params) {
   params.BaseClassName = "LISTBOX";
   params.Style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) params.Style |= LBS_EXTENDEDSEL;
+  if (FStyle == lbOwnerDrawFixed) params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -45,5 +46,36 @@ void TListBox::WndProc(TMessage& message) {
     if (CommandCode(message) == LBN_SELCHANGE) Click();
     return;
   }
+  if (message.Msg == CN_DRAWITEM) {
+    DrawItemMessage(MessageRecord<DRAWITEMSTRUCT>(message));
+    message.Result = TRUE;
+    return;
+  }
   TCustomListControl::WndProc(message);
+}
+
+void TListBox::DrawItemMessage(const DRAWITEMSTRUCT& item) {
+  TOwnerDrawState state;
+  if (item.itemState & ODS_SELECTED) state.Include(odSelected);
+  if (item.itemState & ODS_FOCUS) state.Include(odFocused);
+  if (item.itemState & ODS_DISABLED) state.Include(odDisabled);
+  const TControlCanvas::TPaintScope scope(FCanvas, item.hDC);
+  FCanvas.Font().Assign(Font());
+  FCanvas.Brush().SetColor(Color());
+  if (state.Contains(odSelected)) {
+    FCanvas.Brush().SetColor(clHighlight);
+    FCanvas.Font().SetColor(clHighlightText);
+  }
+  const int index = static_cast<int>(item.itemID);
+  if (index >= 0)
+    DrawItem(index, item.rcItem, state);
+  else
+    FCanvas.FillRect(item.rcItem);
+  if (state.Contains(odFocused) && NeedsDrawFocusRect()) FCanvas.DrawFocusRect(item.rcItem);
+}
+
+void TListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
+  if (FOnDrawItem) return FOnDrawItem(this, index, rect, state);
+  FCanvas.FillRect(rect);
+  if (index < Items().Count()) FCanvas.TextOut(rect.left + 2, rect.top, Items().Strings(index));
 }

@@ -1,7 +1,16 @@
 #pragma once
 // TListBox: the Win32 list box. Choosing a line with the mouse or the keys runs OnClick.
-// MultiSelect takes effect when the window is made.
+// MultiSelect and Style take effect when the window is made.
+#include <functional>
+
+#include "platform/controls/ControlCanvas.h"
 #include "platform/controls/CustomListControl.h"
+
+// An owner-drawn list box draws its items itself, all of one height.
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+enum TOwnerDrawStateFlag { odSelected, odFocused, odDisabled };
+using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
+using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
 class TListBox : public TCustomListControl {
  public:
@@ -13,6 +22,12 @@ class TListBox : public TCustomListControl {
   // Many changes to the items in a row: the window is not redrawn between them.
   void BeginUpdate();
   void EndUpdate();
+
+  TCanvas& Canvas() { return FCanvas; }
+  TListBoxStyle Style() const { return FStyle; }
+  void SetStyle(TListBoxStyle value) { FStyle = value; }
+  bool HasDrawItemHandler() const { return static_cast<bool>(FOnDrawItem); }
+  void SetOnDrawItem(TDrawItemEvent handler) { FOnDrawItem = std::move(handler); }
 
   int TopIndex() const;
   void SetTopIndex(int value);
@@ -27,10 +42,18 @@ class TListBox : public TCustomListControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  // Draws one item of an owner-drawn list on Canvas: OnDrawItem, or the item's text.
+  virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+  virtual bool NeedsDrawFocusRect() { return true; }
 
  private:
+  void DrawItemMessage(const DRAWITEMSTRUCT& item);
+
   void SetRedraw(bool redraw);
 
+  TControlCanvas FCanvas{*this};
+  TListBoxStyle FStyle = lbStandard;
+  TDrawItemEvent FOnDrawItem;
   int FUpdateCount = 0;
   bool FMultiSelect = false;
   bool FAutoComplete = true;

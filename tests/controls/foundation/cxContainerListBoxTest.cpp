@@ -312,3 +312,44 @@ TEST_F(cxContainerListBoxTest, CornerBetweenTwoBarsIsButtonFace) {
   const TRect none = wide->GetScrollBarCornerRect();
   EXPECT_TRUE(IsRectEmpty(&none));
 }
+
+TEST_F(cxContainerListBoxTest, OwnerDrawnItemsShowTheSelectionOrTheHandlersDrawing) {
+  struct TCase {
+    const char* Name;
+    bool Handler;
+    COLORREF Selected;
+    COLORREF Other;
+  } const cases[] = {
+      {"by the list", false, ColorToRGB(clHighlight), ColorToRGB(clWindow)},
+      {"by the handler", true, ColorToRGB(clLime), ColorToRGB(clLime)},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* drawn = new TcxCustomInnerListBox(Container);
+    drawn->SetStyle(lbOwnerDrawFixed);
+    Container->SetInnerControl(drawn);
+    std::vector<int> indices;
+    if (c.Handler)
+      drawn->SetOnDrawItem([&indices, drawn](TWinControl*, int index, const TRect& rect, TOwnerDrawState) {
+        indices.push_back(index);
+        drawn->Canvas().Brush().SetColor(clLime);
+        drawn->Canvas().FillRect(rect);
+      });
+    drawn->Items().Add("apple");
+    drawn->Items().Add("banana");
+    drawn->SetItemIndex(1);
+    const int height = static_cast<int>(SendMessageA(drawn->Handle(), LB_GETITEMHEIGHT, 0, 0));
+
+    TBitmap picture;
+    picture.SetSize(drawn->Width(), drawn->Height());
+    indices.clear();
+    drawn->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.DC()), PRF_CLIENT);
+    EXPECT_EQ(picture.Canvas().Pixels(drawn->Width() / 2, height + height / 2), c.Selected);
+    EXPECT_EQ(picture.Canvas().Pixels(drawn->Width() / 2, height / 2), c.Other);
+    EXPECT_EQ(drawn->NeedsDrawFocusRect(), !c.Handler);
+    if (c.Handler) {
+      EXPECT_EQ(indices, (std::vector<int>{0, 1}));
+    }
+    drawn->Free();
+  }
+}
