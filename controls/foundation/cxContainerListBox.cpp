@@ -184,6 +184,16 @@ void TcxCustomInnerListBox::DoContextPopup(POINT mousePos, bool& handled) {
   FContainer->DoContextPopup(mousePos, handled);
 }
 
+void TcxCustomInnerListBox::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  if (!ContainerAlive()) return TListBox::DragOver(source, x, y, state, accept);
+  FContainer->DragOver(source, x + Left(), y + Top(), state, accept);
+}
+
+void TcxCustomInnerListBox::DragDrop(TObject* source, int x, int y) {
+  if (!ContainerAlive()) return TListBox::DragDrop(source, x, y);
+  FContainer->DragDrop(source, x + Left(), y + Top());
+}
+
 // ---- messages
 
 void TcxCustomInnerListBox::DefaultHandler(TMessage& message) {
@@ -215,6 +225,7 @@ void TcxCustomInnerListBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_GETDLGCODE: return GetDlgCodeMessage(message);
     case WM_SETFOCUS: return SetFocusMessage(message);
+    case WM_LBUTTONDOWN: return LButtonDownMessage(message);
     case WM_KILLFOCUS:
       TListBox::WndProc(message);
       if (ContainerAlive()) FContainer->FocusChanged();
@@ -274,6 +285,28 @@ void TcxCustomInnerListBox::GetDlgCodeMessage(TMessage& message) {
   if (!FContainer) return;
   message.Result |= DLGC_WANTCHARS;
   if (!IsCtrlPressed()) message.Result |= DLGC_WANTARROWS;
+}
+
+// The container is what the user drags. Shift and Ctrl in a multi-select
+// list extend the selection instead; a press on a selected item keeps the
+// selection for the drag.
+void TcxCustomInnerListBox::LButtonDownMessage(TMessage& message) {
+  if (!ContainerAlive() || FContainer->DragMode() != dmAutomatic || ComponentState().Contains(csDesigning))
+    return TListBox::WndProc(message);
+  const TDragMode ownDragMode = DragMode();
+  SetDragMode(dmManual);
+  const TShiftState shift = MouseShiftState(message);
+  const int item = ItemAtPos(MessagePoint(message));
+  const TcxWeakSelf self(this);
+  if (MultiSelect() && item >= 0 && Selected(item) && (!shift.Contains(ssShift) || shift.Contains(ssCtrl))) {
+    FContainer->BeginDrag(false);
+  } else {
+    TListBox::WndProc(message);
+    if (!self.Alive()) return;
+    const bool extending = MultiSelect() && (shift.Contains(ssShift) || shift.Contains(ssCtrl));
+    if (!extending && ContainerAlive()) FContainer->BeginDrag(false);
+  }
+  SetDragMode(ownDragMode);
 }
 
 void TcxCustomInnerListBox::SetFocusMessage(TMessage& message) {

@@ -67,6 +67,8 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void DoContextPopup(POINT mousePos, bool& handled) override;
+  void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+  void DragDrop(TObject* source, int x, int y) override;
 
  private:
   TcxScrollBar* CreateScrollBar(TScrollBarKind kind);
@@ -80,6 +82,7 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
   bool TriggersScrollBarUpdate(const TMessage& message) const;
   void GetDlgCodeMessage(TMessage& message);
   void SetFocusMessage(TMessage& message);
+  void LButtonDownMessage(TMessage& message);
   int FindItem(const std::string& text);
   void SelectFoundItem(int index);
   void AppendSearchKey(char& key);

@@ -34,6 +34,18 @@ void TListBox::SetRedraw(bool redraw) {
   if (HandleAllocated()) SendMessageA(Handle(), WM_SETREDRAW, redraw, 0);
 }
 
+bool TListBox::Selected(int index) const {
+  if (!HandleAllocated()) return false;
+  return SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_GETSEL, index, 0) > 0;
+}
+
+int TListBox::ItemAtPos(POINT point) const {
+  if (!HandleAllocated()) return -1;
+  const LRESULT hit =
+      SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+  return HIWORD(hit) ? -1 : LOWORD(hit);
+}
+
 int TListBox::TopIndex() const {
   if (!HandleAllocated()) return 0;
   return static_cast<int>(SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_GETTOPINDEX, 0, 0));

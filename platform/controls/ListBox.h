@@ -29,6 +29,10 @@ class TListBox : public TCustomListControl {
   bool HasDrawItemHandler() const { return static_cast<bool>(FOnDrawItem); }
   void SetOnDrawItem(TDrawItemEvent handler) { FOnDrawItem = std::move(handler); }
 
+  bool Selected(int index) const;
+  // The item under a point of the client area; -1 below the last one.
+  int ItemAtPos(POINT point) const;
+
   int TopIndex() const;
   void SetTopIndex(int value);
   bool MultiSelect() const { return FMultiSelect; }

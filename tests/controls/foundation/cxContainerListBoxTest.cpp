@@ -353,3 +353,40 @@ TEST_F(cxContainerListBoxTest, OwnerDrawnItemsShowTheSelectionOrTheHandlersDrawi
     drawn->Free();
   }
 }
+
+TEST_F(cxContainerListBoxTest, APressStartsTheContainersDragUnlessItExtendsTheSelection) {
+  struct TCase {
+    const char* Name;
+    bool MultiSelect;
+    bool PressOnSelected;
+    WPARAM Keys;
+    bool Drags;
+    int SelectedAfter;
+  } const cases[] = {
+      {"single", false, false, 0, true, 1},
+      {"multi, unselected item", true, false, 0, true, 1},
+      {"multi, shift", true, false, MK_SHIFT, false, 2},
+      {"multi, ctrl", true, false, MK_CONTROL, false, 3},
+      {"multi, ctrl on a selected item", true, true, MK_CONTROL, true, 2},
+      {"multi, selected item", true, true, 0, true, 2},
+  };
+  Container->SetDragMode(dmAutomatic);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* list = new TcxCustomInnerListBox(Container);
+    list->SetMultiSelect(c.MultiSelect);
+    Container->SetInnerControl(list);
+    for (const char* item : {"apple", "banana", "cherry", "date"}) list->Items().Add(item);
+    if (c.MultiSelect) SendMessageA(list->Handle(), LB_SELITEMRANGE, TRUE, MAKELPARAM(0, 1));
+    const int height = static_cast<int>(SendMessageA(list->Handle(), LB_GETITEMHEIGHT, 0, 0));
+    const int row = c.PressOnSelected ? 1 : 2;
+    SendMessageA(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | c.Keys, MAKELPARAM(5, row * height + height / 2));
+    EXPECT_EQ(Container->Dragging(), c.Drags);
+    Container->EndDrag(false);
+    SendMessageA(list->Handle(), WM_LBUTTONUP, c.Keys, MAKELPARAM(5, row * height + height / 2));
+    if (c.MultiSelect) {
+      EXPECT_EQ(SendMessageA(list->Handle(), LB_GETSELCOUNT, 0, 0), c.SelectedAfter);
+    }
+    list->Free();
+  }
+}
