@@ -418,6 +418,7 @@ void TcxCustomInnerListBox::AppendSearchKey(char& key) {
 }
 
 int TcxCustomInnerListBox::FindItem(const std::string& text) {
+  if (IsVirtual()) return DoFindData(text);
   return static_cast<int>(
       SendMessageA(Handle(), LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())));
 }

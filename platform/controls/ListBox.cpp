@@ -19,8 +19,21 @@ void TListBox::CreateParams(TCreateParams& params) {
   params.Style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) params.Style |= LBS_EXTENDEDSEL;
   if (FStyle == lbOwnerDrawFixed) params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+  if (IsVirtual()) params.Style |= LBS_OWNERDRAWFIXED | LBS_NODATA;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
+
+void TListBox::CreateWnd() {
+  TCustomListControl::CreateWnd();
+  if (IsVirtual()) SendMessageA(Handle(), LB_SETCOUNT, FCount, 0);
+}
+
+void TListBox::SetCount(int value) {
+  FCount = value;
+  if (IsVirtual() && HandleAllocated()) SendMessageA(Handle(), LB_SETCOUNT, value, 0);
+}
+
+int TListBox::DoFindData(const std::string& data) { return FOnDataFind ? FOnDataFind(this, data) : -1; }
 
 void TListBox::BeginUpdate() {
   if (FUpdateCount++ == 0) SetRedraw(false);
@@ -89,5 +102,11 @@ void TListBox::DrawItemMessage(const DRAWITEMSTRUCT& item) {
 void TListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
   if (FOnDrawItem) return FOnDrawItem(this, index, rect, state);
   FCanvas.FillRect(rect);
-  if (index < Items().Count()) FCanvas.TextOut(rect.left + 2, rect.top, Items().Strings(index));
+  std::string text;
+  if (IsVirtual()) {
+    if (FOnData) FOnData(this, index, text);
+  } else if (index < Items().Count()) {
+    text = Items().Strings(index);
+  }
+  FCanvas.TextOut(rect.left + 2, rect.top, text);
 }

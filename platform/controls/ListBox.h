@@ -2,14 +2,19 @@
 // TListBox: the Win32 list box. Choosing a line with the mouse or the keys runs OnClick.
 // MultiSelect and Style take effect when the window is made.
 #include <functional>
+#include <string>
 
 #include "platform/controls/ControlCanvas.h"
 #include "platform/controls/CustomListControl.h"
 
-// An owner-drawn list box draws its items itself, all of one height.
-enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+// An owner-drawn list box draws its items itself, all of one height. A
+// virtual one holds no texts: it has Count items, asks OnData for the text
+// of one and OnDataFind for the item a text starts.
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbVirtual, lbVirtualOwnerDraw };
 enum TOwnerDrawStateFlag { odSelected, odFocused, odDisabled };
 using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
+using TLBGetDataEvent = std::function<void(TWinControl* Control, int Index, std::string& Data)>;
+using TLBFindDataEvent = std::function<int(TWinControl* Control, const std::string& FindString)>;
 using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
 class TListBox : public TCustomListControl {
@@ -26,6 +31,12 @@ class TListBox : public TCustomListControl {
   TCanvas& Canvas() { return FCanvas; }
   TListBoxStyle Style() const { return FStyle; }
   void SetStyle(TListBoxStyle value) { FStyle = value; }
+  bool IsVirtual() const { return FStyle == lbVirtual || FStyle == lbVirtualOwnerDraw; }
+  // The number of items of a virtual list.
+  int Count() const { return FCount; }
+  void SetCount(int value);
+  void SetOnData(TLBGetDataEvent handler) { FOnData = std::move(handler); }
+  void SetOnDataFind(TLBFindDataEvent handler) { FOnDataFind = std::move(handler); }
   bool HasDrawItemHandler() const { return static_cast<bool>(FOnDrawItem); }
   void SetOnDrawItem(TDrawItemEvent handler) { FOnDrawItem = std::move(handler); }
 
@@ -45,7 +56,10 @@ class TListBox : public TCustomListControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void WndProc(TMessage& message) override;
+  // The item of a virtual list whose text starts with `data`; -1 for none.
+  virtual int DoFindData(const std::string& data);
   // Draws one item of an owner-drawn list on Canvas: OnDrawItem, or the item's text.
   virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
   virtual bool NeedsDrawFocusRect() { return true; }
@@ -58,6 +72,9 @@ class TListBox : public TCustomListControl {
   TControlCanvas FCanvas{*this};
   TListBoxStyle FStyle = lbStandard;
   TDrawItemEvent FOnDrawItem;
+  TLBGetDataEvent FOnData;
+  TLBFindDataEvent FOnDataFind;
+  int FCount = 0;
   int FUpdateCount = 0;
   bool FMultiSelect = false;
   bool FAutoComplete = true;

@@ -390,3 +390,20 @@ TEST_F(cxContainerListBoxTest, APressStartsTheContainersDragUnlessItExtendsTheSe
     list->Free();
   }
 }
+
+TEST_F(cxContainerListBoxTest, VirtualListsSearchThroughTheirOwnHandler) {
+  auto* list = new TcxCustomInnerListBox(Container);
+  list->SetStyle(lbVirtual);
+  list->SetCount(100);
+  std::vector<std::string> asked;
+  list->SetOnDataFind([&asked](TWinControl*, const std::string& text) {
+    asked.push_back(text);
+    return text == "ab" ? 42 : -1;
+  });
+  Container->SetInnerControl(list);
+  SendMessageA(list->Handle(), WM_CHAR, 'a', 0);
+  SendMessageA(list->Handle(), WM_CHAR, 'b', 0);
+  EXPECT_EQ(asked, (std::vector<std::string>{"a", "ab"}));
+  EXPECT_EQ(list->ItemIndex(), 42);
+  EXPECT_TRUE(list->VScrollBar()->Visible());
+}
