@@ -407,3 +407,26 @@ TEST_F(cxContainerListBoxTest, VirtualListsSearchThroughTheirOwnHandler) {
   EXPECT_EQ(list->ItemIndex(), 42);
   EXPECT_TRUE(list->VScrollBar()->Visible());
 }
+
+TEST_F(cxContainerListBoxTest, TheWheelScrollsTheListAndItsBar) {
+  AddNumberedItems(40);
+  const POINT center = ListBox->ClientToScreen(POINT{10, 10});
+  SendMessageA(ListBox->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(center.x, center.y));
+  EXPECT_GT(ListBox->TopIndex(), 0);
+  EXPECT_EQ(ListBox->VScrollBar()->Position(), ListBox->TopIndex());
+}
+
+TEST_F(cxContainerListBoxTest, DialogCodeAndFocusReachTheContainer) {
+  auto* plain = new TcxCustomInnerListBox(Form.get());
+  plain->SetParent(Form.get());
+  const LRESULT plainCode = SendMessageA(plain->Handle(), WM_GETDLGCODE, 0, 0);
+  const LRESULT innerCode = SendMessageA(ListBox->Handle(), WM_GETDLGCODE, 0, 0);
+  EXPECT_EQ(innerCode & (DLGC_WANTCHARS | DLGC_WANTARROWS), DLGC_WANTCHARS | DLGC_WANTARROWS);
+  EXPECT_EQ(innerCode | plainCode, innerCode);
+
+  ::SetFocus(plain->Handle());
+  ::SetFocus(ListBox->Handle());
+  EXPECT_TRUE(Container->ViewInfo().ContainerState.Contains(csFocused));
+  ::SetFocus(plain->Handle());
+  EXPECT_FALSE(Container->ViewInfo().ContainerState.Contains(csFocused));
+}
