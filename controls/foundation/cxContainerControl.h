@@ -49,6 +49,9 @@ struct TcxContainerScrollBarRegion {
 };
 
 class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
+  // Its inner list box hands its events on to the container's handlers.
+  friend class TcxCustomInnerListBox;
+
  public:
   // The style and view-info classes are the descendant's: its styles exist
   // before its own constructor runs.

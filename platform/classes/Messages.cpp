@@ -67,6 +67,10 @@ int WheelDelta(const TMessage& message) { return GET_WHEEL_DELTA_WPARAM(message.
 
 HDC MessageDC(const TMessage& message) { return reinterpret_cast<HDC>(message.WParam); }
 
+UINT PrintFlags(const TMessage& message) { return static_cast<UINT>(message.LParam); }
+
+void SetPrintFlags(TMessage& message, UINT flags) { message.LParam = static_cast<LPARAM>(flags); }
+
 HWND NotifyingWindow(const TMessage& message, HWND receiver) {
   switch (message.Msg) {
     case WM_NOTIFY: return MessageRecord<NMHDR>(message).hwndFrom;

@@ -136,6 +136,9 @@ int WheelDelta(const TMessage& message);
 // The device context WM_PAINT (when it brings one), WM_PRINTCLIENT,
 // WM_ERASEBKGND and WM_CTLCOLOR* hand over.
 HDC MessageDC(const TMessage& message);
+// The PRF_ flags of WM_PRINT, and the message asking for them changed.
+UINT PrintFlags(const TMessage& message);
+void SetPrintFlags(TMessage& message, UINT flags);
 // The Win32 control a WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM,
 // WM_MEASUREITEM, WM_DELETEITEM, WM_COMPAREITEM or scroll message comes
 // from, in the window `receiver`; nullptr for a menu command, an accelerator

@@ -81,6 +81,23 @@ class TWindowDC {
   HDC FHandle;
 };
 
+// The device context of a whole window, its frame and bars included.
+class TWholeWindowDC {
+ public:
+  explicit TWholeWindowDC(HWND window) : FWindow(window), FHandle(GetWindowDC(window)) {}
+  ~TWholeWindowDC() {
+    if (FHandle) ReleaseDC(FWindow, FHandle);
+  }
+  TWholeWindowDC(const TWholeWindowDC&) = delete;
+  TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
+
+  HDC Get() const { return FHandle; }
+
+ private:
+  HWND FWindow;
+  HDC FHandle;
+};
+
 // The device context of one WM_PAINT, ended with its owner.
 class TPaintDC {
  public:
