@@ -25,19 +25,24 @@ struct TFakeCurrentTheme {
   }
 };
 
+// The fake's entries as a binding; a test adds the drawing entries it needs.
+inline TUxThemeBinding FakeCurrentThemeBinding() {
+  TUxThemeBinding binding;
+  binding.WinXPOrLater = binding.Loaded = true;
+  binding.Api.OpenThemeData = TFakeCurrentTheme::OpenThemeData;
+  binding.Api.CloseThemeData = TFakeCurrentTheme::CloseThemeData;
+  binding.Api.IsThemeActive = TFakeCurrentTheme::IsThemeActive;
+  binding.Api.GetCurrentThemeName = TFakeCurrentTheme::GetCurrentThemeName;
+  return binding;
+}
+
 // Binds the fake and starts the theme manager on it for each test.
 class FakeCurrentThemeTest : public testing::Test {
  protected:
   void SetUp() override {
     TFakeCurrentTheme::File.clear();
     TFakeCurrentTheme::Color.clear();
-    TUxThemeBinding binding;
-    binding.WinXPOrLater = binding.Loaded = true;
-    binding.Api.OpenThemeData = TFakeCurrentTheme::OpenThemeData;
-    binding.Api.CloseThemeData = TFakeCurrentTheme::CloseThemeData;
-    binding.Api.IsThemeActive = TFakeCurrentTheme::IsThemeActive;
-    binding.Api.GetCurrentThemeName = TFakeCurrentTheme::GetCurrentThemeName;
-    SetUxThemeBinding(binding);
+    SetUxThemeBinding(FakeCurrentThemeBinding());
     dxThemeManagerInitialize();
   }
   void TearDown() override {

@@ -11,6 +11,7 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
+#include "tests/controls/foundation/FakeCurrentTheme.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
@@ -30,9 +31,6 @@ HRESULT WINAPI CompositionOn(BOOL* enabled) {
 // A visual style that has every part, fills with one colour and keeps a
 // one-pixel frame.
 constexpr COLORREF kThemeFill = RGB(10, 20, 30);
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR) { return reinterpret_cast<HTHEME>(1); }
-HRESULT WINAPI FakeCloseThemeData(HTHEME) { return S_OK; }
-BOOL WINAPI FakeIsThemeActive() { return TRUE; }
 HRESULT WINAPI FakeGetThemeColor(HTHEME, int, int, int, COLORREF* color) {
   *color = kThemeFill;
   return S_OK;
@@ -41,17 +39,11 @@ HRESULT WINAPI FakeGetThemeBackgroundContentRect(HTHEME, HDC, int, int, LPCRECT 
   *content = {bounding->left + 1, bounding->top + 1, bounding->right - 1, bounding->bottom - 1};
   return S_OK;
 }
-HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR, int, LPWSTR, int, LPWSTR, int) { return E_FAIL; }
 
 TUxThemeBinding FakeThemeBinding() {
-  TUxThemeBinding binding;
-  binding.WinXPOrLater = binding.Loaded = true;
-  binding.Api.OpenThemeData = FakeOpenThemeData;
-  binding.Api.CloseThemeData = FakeCloseThemeData;
-  binding.Api.IsThemeActive = FakeIsThemeActive;
+  TUxThemeBinding binding = FakeCurrentThemeBinding();
   binding.Api.GetThemeColor = FakeGetThemeColor;
   binding.Api.GetThemeBackgroundContentRect = FakeGetThemeBackgroundContentRect;
-  binding.Api.GetCurrentThemeName = FakeGetCurrentThemeName;
   return binding;
 }
 
