@@ -62,7 +62,9 @@ void StartSockets() {
 
 TNativeSocket OpenNativeSocket() {
   StartSockets();
-  const SOCKET handle = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  // Not inheritable: a child process (the simulated devices a test starts)
+  // would otherwise keep the port bound after this socket is closed.
+  const SOCKET handle = WSASocketW(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, WSA_FLAG_NO_HANDLE_INHERIT);
   if (handle == INVALID_SOCKET) return handle;
   // Otherwise an ICMP "port unreachable" for a request to a silent device makes
   // the next receive fail instead of simply waiting for its time-out.

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -93,6 +94,37 @@ class ScriptedDevice {
   std::thread FThread;
 };
 
+// What the screen showed when a message box came up: the dialog (the newest
+// form but the two the program creates first), whether it was enabled, and
+// the screen cursor.
+struct TBoxMoment {
+  std::string Dialog;
+  bool DialogEnabled = true;
+  TCursor Cursor = crDefault;
+};
+
+inline TBoxMoment CurrentMoment() {
+  TBoxMoment moment;
+  for (int i = Screen().FormCount() - 1; i >= 0; --i) {
+    TForm* form = Screen().Forms(i);
+    if (form == MainW || form == CommClassW) continue;
+    moment.Dialog = form->ClassName();
+    moment.DialogEnabled = form->Enabled();
+    break;
+  }
+  moment.Cursor = Screen().Cursor();
+  return moment;
+}
+
+// The dialogs that show the hourglass while they exchange; the others leave
+// the cursor as it is.
+inline TCursor ExchangeCursor(const std::string& dialog) {
+  static const std::set<std::string> hourglass = {"TfrmPortEnable",  "TConf_LoopW", "TConf_ParameterW",
+                                                  "TConf_ResetW",    "TConf_VLANW", "TConf_SetVlanW",
+                                                  "TAlarm_ShieldedW"};
+  return hourglass.count(dialog) ? crHourGlass : crDefault;
+}
+
 class DialogE2ETest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -119,10 +151,15 @@ class DialogE2ETest : public ::testing::Test {
     Application().SetMessageBoxHandler([this](const std::string& text, const std::string& caption, UINT flags) {
       FBoxes.push_back(caption + ": " + text);
       FBoxFlags.push_back(flags);
+      FMoments.push_back(CurrentMoment());
       return IDOK;
     });
   }
+  // A box shown during an exchange finds its dialog disabled under the
+  // dialog's own cursor; any other box finds the cursor back to the default.
   void TearDown() override {
+    for (const TBoxMoment& moment : FMoments)
+      EXPECT_EQ(moment.Cursor, moment.DialogEnabled ? crDefault : ExchangeCursor(moment.Dialog)) << moment.Dialog;
     CommClassW->SNMP->SetReceiveTimeout(5000);
     Application().SetMessageBoxHandler(nullptr);
     Application().SetModalHandler(nullptr);
@@ -189,6 +226,8 @@ class DialogE2ETest : public ::testing::Test {
 
   std::vector<std::string> FBoxes;
   std::vector<UINT> FBoxFlags;
+  // Every box of the test, also those already taken.
+  std::vector<TBoxMoment> FMoments;
 };
 
 }  // namespace dialogs

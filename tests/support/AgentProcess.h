@@ -5,7 +5,6 @@
 // process creation. The agent's path comes from the build as NEPL_AGENT_PATH.
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -18,6 +17,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "tests/support/ChildProcess.h"
+#include "tests/support/FixedPort.h"
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -40,9 +42,9 @@ class AgentProcess {
       try {
         WaitUntilReady();
         return;
-      } catch (const EAgentEnded&) {
+      } catch (const EAgentEnded& ended) {
         Stop();
-        if (attempt == kStartAttempts) throw;
+        if (attempt == kStartAttempts) throw EAgentEnded(ended.what() + PortHolders(arguments));
         std::this_thread::sleep_for(kRetryPause);
       } catch (...) {
         Stop();
@@ -55,7 +57,7 @@ class AgentProcess {
   AgentProcess& operator=(const AgentProcess&) = delete;
 
   // The port device `device` (0 = the first on the command line) listens on.
-  uint16_t Port(size_t device = 0) const { return FPorts.at(device); }
+  uint16_t Port(size_t device = 0) const { return FEndpoints.at(device).Port; }
   // What the agent has logged so far.
   std::string Log() const { return FFolder.Read("log"); }
 
@@ -72,44 +74,69 @@ class AgentProcess {
 
   static std::string AgentPath() { return WindowsPath(NEPL_AGENT_PATH); }
 
+  // The agent renames its ready file into place whole, but the file can exist
+  // a moment before it can be opened (Wine's rename still holds it), so the
+  // wait is for its content, not for its name.
   void WaitUntilReady() {
     const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
-    while (!std::filesystem::exists(FFolder.File("ready"))) {
+    std::string ready;
+    while ((ready = FFolder.Read("ready")).empty()) {
       if (!Running()) throw EAgentEnded("the agent ended before it was ready:\n" + Log());
       if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the agent is not ready:\n" + Log());
       std::this_thread::sleep_for(kPollInterval);
     }
-    std::istringstream lines(FFolder.Read("ready"));
+    std::istringstream lines(ready);
     size_t number = 0;
     std::string address;
     unsigned port = 0;
-    while (lines >> number >> address >> port) FPorts.push_back(static_cast<uint16_t>(port));
+    while (lines >> number >> address >> port) FEndpoints.push_back({address, static_cast<uint16_t>(port)});
+  }
+
+  struct TEndpoint {
+    std::string Address;
+    uint16_t Port;
+  };
+
+  // The fixed ports the devices of `arguments` ask for ("--device 127.0.0.1"
+  // listens on 161, "--device 127.0.0.1:0" on any free port).
+  static std::vector<uint16_t> FixedPorts(const std::vector<std::string>& arguments) {
+    constexpr uint16_t kDefaultPort = 161;
+    std::vector<uint16_t> ports;
+    for (size_t i = 0; i + 1 < arguments.size(); ++i) {
+      if (arguments[i] != "--device") continue;
+      const std::string& device = arguments[i + 1];
+      const size_t colon = device.rfind(':');
+      const unsigned long port = colon == std::string::npos ? kDefaultPort : std::stoul(device.substr(colon + 1));
+      if (port != 0) ports.push_back(static_cast<uint16_t>(port));
+    }
+    return ports;
   }
 
 #ifdef _WIN32
+  static std::string PortHolders(const std::vector<std::string>& arguments) {
+    std::string note;
+    for (uint16_t port : FixedPorts(arguments)) note += "\n" + DescribeUdpPortHolders(port);
+    return note;
+  }
+
   void Start(const std::vector<std::string>& arguments) {
     std::string commandLine = "\"" + AgentPath() + "\"";
     for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     FLogHandle = CreateFileA(FFolder.File("log").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = FLogHandle;
-    startup.hStdError = FLogHandle;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &process)) {
+    try {
+      FProcess = StartChildProcess(commandLine, FLogHandle, CREATE_NO_WINDOW).hProcess;
+    } catch (...) {
       CloseHandle(FLogHandle);
-      throw std::runtime_error("cannot start " + commandLine);
+      throw;
     }
-    CloseHandle(process.hThread);
-    FProcess = process.hProcess;
   }
 
   bool Running() const { return WaitForSingleObject(FProcess, 0) == WAIT_TIMEOUT; }
 
+  // Returns only when the devices' ports are free again (or after a bound),
+  // so the next agent or scripted device can bind them at once.
   void Stop() {
     if (FProcess == nullptr) return;
     TerminateProcess(FProcess, 1);
@@ -117,11 +144,14 @@ class AgentProcess {
     CloseHandle(FProcess);
     CloseHandle(FLogHandle);
     FProcess = nullptr;
+    for (const TEndpoint& endpoint : FEndpoints) WaitUntilUdpPortFree(endpoint.Address, endpoint.Port);
   }
 
   HANDLE FProcess = nullptr;
   HANDLE FLogHandle = nullptr;
 #else
+  static std::string PortHolders(const std::vector<std::string>&) { return ""; }
+
   void Start(const std::vector<std::string>& arguments) {
     const std::string path = AgentPath();
     const std::string log = FFolder.File("log");
@@ -157,5 +187,5 @@ class AgentProcess {
 #endif
 
   TemporaryFolder FFolder;
-  std::vector<uint16_t> FPorts;
+  std::vector<TEndpoint> FEndpoints;
 };

@@ -8,19 +8,18 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/ChildProcess.h"
+#include "tests/support/FixedPort.h"
+
 class TProgram {
  public:
-  explicit TProgram(const std::string& path) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + path + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &FInfo))
-      throw std::runtime_error("cannot start " + commandLine);
-    CloseHandle(FInfo.hThread);
-  }
+  explicit TProgram(const std::string& path) : FInfo(StartChildProcess("\"" + path + "\"", nullptr)) {}
+  // The program holds the trap port: it is free again before the next test starts.
   ~TProgram() {
     if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(FInfo.hProcess, 1);
+    WaitForSingleObject(FInfo.hProcess, INFINITE);
     CloseHandle(FInfo.hProcess);
+    WaitUntilUdpPortFree("", kTrapPort);
   }
   TProgram(const TProgram&) = delete;
   TProgram& operator=(const TProgram&) = delete;
@@ -34,6 +33,7 @@ class TProgram {
   DWORD Id() const { return FInfo.dwProcessId; }
 
  private:
+  static constexpr uint16_t kTrapPort = 162;
   PROCESS_INFORMATION FInfo{};
 };
 

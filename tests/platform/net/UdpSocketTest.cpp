@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/net/UdpSocket.h"
@@ -109,3 +110,28 @@ TEST(TUdpSocket, DiscardsOnlyWhatIsAlreadyQueued) {
   TPeer peer;
   EXPECT_EQ(ReceiveOne(receiver, peer), "fresh");
 }
+
+#ifdef _WIN32
+#include <windows.h>
+
+// A child started with every inheritable handle (as CreateProcess's callers
+// often do) must not keep the port: closing the socket frees it at once.
+TEST(TUdpSocket, IsNotInheritedByAChildProcess) {
+  auto socket = std::make_unique<TLoopbackSocket>();
+  const uint16_t port = socket->LocalPort();
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string commandLine = std::string("\"") + self + "\" --gtest_list_tests";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr,
+                             &startup, &child));
+  socket.reset();
+  TUdpSocket again;
+  EXPECT_NO_THROW(again.Bind("127.0.0.1", port));
+  TerminateProcess(child.hProcess, 1);
+  CloseHandle(child.hThread);
+  CloseHandle(child.hProcess);
+}
+#endif

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,48 @@ TEST(AgentProgram, NamesTheAddressAndPortItCannotHave) {
   }
   EXPECT_NE(failure.find("nepl-agent: cannot listen on UDP port " + taken + " of 127.0.0.1: "), std::string::npos)
       << failure;
+#ifdef _WIN32
+  EXPECT_NE(failure.find("UDP " + taken + " is held by this test (process "), std::string::npos) << failure;
+#endif
 }
+
+#ifdef _WIN32
+// A Winsock socket as any code would make it: inheritable.
+SOCKET PlainSocketOnFreePort(uint16_t& port) {
+  const SOCKET plain = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int size = sizeof local;
+  bind(plain, reinterpret_cast<sockaddr*>(&local), size);
+  getsockname(plain, reinterpret_cast<sockaddr*>(&local), &size);
+  port = ntohs(local.sin_port);
+  return plain;
+}
+
+// A socket the test held while it started the agent is free the moment the
+// test closes it: the agent inherits neither the program's sockets nor a
+// plain inheritable one, only its log.
+TEST(AgentProgram, KeepsNoneOfTheSocketsOfTheTestThatStartedIt) {
+  for (const bool plain : {false, true}) {
+    SCOPED_TRACE(plain ? "a plain inheritable socket" : "the program's own socket");
+    uint16_t port = 0;
+    auto own = std::make_unique<TUdpSocket>();
+    SOCKET other = INVALID_SOCKET;
+    if (plain) {
+      other = PlainSocketOnFreePort(port);
+    } else {
+      own->Bind("127.0.0.1", 0);
+      port = own->LocalPort();
+    }
+    AgentProcess agent({"--device", "127.0.0.1:0", "--manager", "none"});
+    own.reset();
+    closesocket(other);
+    EXPECT_EQ(DescribeUdpPortHolders(port), "UDP " + IntToStr(port) + " is held by no Windows program");
+    TUdpSocket again;
+    EXPECT_NO_THROW(again.Bind("127.0.0.1", port));
+  }
+}
+#endif
 
 }  // namespace

@@ -1,0 +1,90 @@
+#pragma once
+// Starting a program from a test so that it can never outlive the test nor
+// keep what the test holds. It inherits only the handles named (its output),
+// never the test's sockets, so a port the test closes is free again at once;
+// and it runs in a job that ends it when the test process ends for whatever
+// reason (a crash, or CTest ending a test that ran out of time), so no
+// simulated device or program copy is left holding 161 or 162 for the tests
+// after it.
+#include <windows.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace child_process_detail {
+
+inline HANDLE KillOnCloseJob() {
+  static const HANDLE job = [] {
+    const HANDLE created = CreateJobObjectA(nullptr, nullptr);
+    if (created == nullptr) throw std::runtime_error("cannot create a job for child processes");
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits, sizeof limits))
+      throw std::runtime_error("cannot make child processes end with the test");
+    return created;
+  }();
+  return job;
+}
+
+// The attribute list that limits inheritance to `handles`.
+class TInheritedHandles {
+ public:
+  explicit TInheritedHandles(std::vector<HANDLE> handles) : FHandles(std::move(handles)) {
+    SIZE_T size = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    FStorage.resize(size);
+    if (!InitializeProcThreadAttributeList(List(), 1, 0, &size) ||
+        !UpdateProcThreadAttribute(List(), 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, FHandles.data(),
+                                   FHandles.size() * sizeof(HANDLE), nullptr, nullptr))
+      throw std::runtime_error("cannot limit what a child process inherits");
+  }
+  ~TInheritedHandles() { DeleteProcThreadAttributeList(List()); }
+  TInheritedHandles(const TInheritedHandles&) = delete;
+  TInheritedHandles& operator=(const TInheritedHandles&) = delete;
+
+  LPPROC_THREAD_ATTRIBUTE_LIST List() { return reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(FStorage.data()); }
+
+ private:
+  std::vector<HANDLE> FHandles;
+  std::vector<char> FStorage;
+};
+
+}  // namespace child_process_detail
+
+// Starts `commandLine` with its standard output and error on `output` (an
+// inheritable handle) or on nothing, and returns its process handle and id.
+// The caller closes hProcess.
+inline PROCESS_INFORMATION StartChildProcess(std::string commandLine, HANDLE output, DWORD creationFlags = 0) {
+  using namespace child_process_detail;
+  STARTUPINFOEXA startup{};
+  startup.StartupInfo.cb = sizeof startup;
+  std::vector<HANDLE> inherited;
+  if (output != nullptr) {
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdOutput = output;
+    startup.StartupInfo.hStdError = output;
+    inherited.push_back(output);
+  }
+  std::unique_ptr<TInheritedHandles> only;
+  if (!inherited.empty()) {
+    only = std::make_unique<TInheritedHandles>(inherited);
+    startup.lpAttributeList = only->List();
+  }
+  PROCESS_INFORMATION process{};
+  const DWORD flags = creationFlags | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT;
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, !inherited.empty(), flags, nullptr, nullptr,
+                      &startup.StartupInfo, &process))
+    throw std::runtime_error("cannot start " + commandLine);
+  if (!AssignProcessToJobObject(KillOnCloseJob(), process.hProcess)) {
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    throw std::runtime_error("cannot tie " + commandLine + " to the test's lifetime");
+  }
+  ResumeThread(process.hThread);
+  CloseHandle(process.hThread);
+  process.hThread = nullptr;
+  return process;
+}
