@@ -178,7 +178,7 @@ class TControl : public TComponent {
   int Height() const { return FHeight; }
   void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
   // The size is kept within the constraints.
-  void SetBounds(int left, int top, int width, int height);
+  virtual void SetBounds(int left, int top, int width, int height);
   RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   // The area the control draws in, in its own coordinates.
   virtual RECT ClientRect() const;
