@@ -13,25 +13,6 @@ std::string ValueText(const Variant& value) {
   return VarIsEmpty(value) || VarIsNull(value) ? std::string() : value.AsString();
 }
 
-// The editor's user-action flag for a scope, as its own clipboard messages set it.
-class TUserActionScope {
- public:
-  TUserActionScope(const TcxWeakSelf& editor, TcxCustomEdit& edit)
-      : FEditor(editor), FEdit(edit), FSaved(edit.UserAction()) {
-    edit.SetUserAction(true);
-  }
-  ~TUserActionScope() {
-    if (FEditor.Alive()) FEdit.SetUserAction(FSaved);
-  }
-  TUserActionScope(const TUserActionScope&) = delete;
-  TUserActionScope& operator=(const TUserActionScope&) = delete;
-
- private:
-  const TcxWeakSelf& FEditor;
-  TcxCustomEdit& FEdit;
-  bool FSaved;
-};
-
 }  // namespace
 
 // ---- TcxCustomInnerTextEditHelper
@@ -235,17 +216,20 @@ int TcxCustomInnerTextEdit::GetCaretCharIndex() {
 
 // ---- keys
 
-void TcxCustomInnerTextEdit::KeyDown(WORD& key, TShiftState shift) {
+// The editor has the key first; true when it used the key up (or went).
+bool TcxCustomInnerTextEdit::EditorTakesKey(TEditorKeyHandler handler, WORD& key, TShiftState shift) {
   if (TcxCustomEdit* container = Container()) {
     const TcxWeakSelf self(this);
-    container->InnerEditKeyDown(key, shift);
-    if (!self.Alive()) return;
+    (container->*handler)(key, shift);
+    if (!self.Alive()) return true;
   }
-  if (key == 0) {
-    FKeyHandled = true;
-    return;
-  }
-  TCustomEdit::KeyDown(key, shift);
+  if (key != 0) return false;
+  FKeyHandled = true;
+  return true;
+}
+
+void TcxCustomInnerTextEdit::KeyDown(WORD& key, TShiftState shift) {
+  if (!EditorTakesKey(&TcxCustomEdit::InnerEditKeyDown, key, shift)) TCustomEdit::KeyDown(key, shift);
 }
 
 // Tab belongs to the dialog and the editor; Enter and Escape would only make
@@ -265,16 +249,7 @@ void TcxCustomInnerTextEdit::KeyPress(char& key) {
 }
 
 void TcxCustomInnerTextEdit::KeyUp(WORD& key, TShiftState shift) {
-  if (TcxCustomEdit* container = Container()) {
-    const TcxWeakSelf self(this);
-    container->InnerEditKeyUp(key, shift);
-    if (!self.Alive()) return;
-  }
-  if (key == 0) {
-    FKeyHandled = true;
-    return;
-  }
-  TCustomEdit::KeyUp(key, shift);
+  if (!EditorTakesKey(&TcxCustomEdit::InnerEditKeyUp, key, shift)) TCustomEdit::KeyUp(key, shift);
 }
 
 TcxCustomInnerTextEdit::TSavedState TcxCustomInnerTextEdit::CurrentState() {
@@ -368,24 +343,20 @@ void TcxCustomInnerTextEdit::DefaultHandler(TMessage& message) {
   TCustomEdit::DefaultHandler(message);
 }
 
+// A read-only edit only copies. The editor's own clipboard messages mark a
+// cut or a paste as the user's.
 void TcxCustomInnerTextEdit::ClipboardMessage(TMessage& message) {
   TcxCustomEdit* container = Container();
   if (!container) return TCustomEdit::WndProc(message);
-  UINT msg = message.Msg;
+  const UINT msg = message.Msg;
   if (ReadOnly()) {
-    if (msg != WM_CUT && msg != WM_COPY) return;
-    msg = WM_COPY;
+    if (msg == WM_CUT || msg == WM_COPY) container->CopyToClipboard();
+    return;
   }
-  if (msg == WM_COPY) return container->CopyToClipboard();
-  const TcxWeakSelf editor(container);
-  const TUserActionScope userAction(editor, *container);
-  ClipboardOperation(msg);
-}
-
-void TcxCustomInnerTextEdit::ClipboardOperation(UINT msg) {
-  TcxCustomEdit* container = Container();
-  if (msg == WM_CUT) return container->CutToClipboard();
-  if (msg == WM_PASTE) return container->PasteFromClipboard();
+  if (msg != WM_CLEAR) {
+    container->Perform(msg);
+    return;
+  }
   if (IcxInnerTextEditContainer* text = TextContainer()) text->ClearSelection();
 }
 

@@ -162,7 +162,10 @@ class TcxCustomInnerTextEdit : public TCustomEdit {
     bool operator==(const TSavedState&) const = default;
   };
 
+  using TEditorKeyHandler = void (TcxCustomEdit::*)(WORD& key, TShiftState shift);
+
   IcxInnerTextEditContainer* TextContainer() const;
+  bool EditorTakesKey(TEditorKeyHandler handler, WORD& key, TShiftState shift);
   bool ContainerAlive() const;
   TSavedState CurrentState();
   void SaveState() { FSavedState = CurrentState(); }
@@ -177,7 +180,6 @@ class TcxCustomInnerTextEdit : public TCustomEdit {
   bool StartsDrag();
   void SetSelMessage(TMessage& message);
   void ClearPendingIme() { FImeCharCount = 0; }
-  void ClipboardOperation(UINT msg);
   void Notification(TComponent* component, TOperation operation) override;
 
   TcxCustomEdit* FContainer;
