@@ -45,9 +45,10 @@ class IcxEditViewOwner {
 // ebsNone in place; the two flat kinds are drawn as single.
 TcxEditBorderStyle EditViewBorderStyle(TcxEditBorderStyle styleBorderStyle, bool inplace);
 // The style's own unless btsDefault; then by look-and-feel kind in place or
-// without border and hot-tracking, else by the border style.
+// without border and hot-tracking, else by the style's own border style (not
+// the one drawn).
 TcxEditButtonStyle EffectiveButtonStyle(TcxEditButtonStyle styleButtonStyle, bool inplace,
-                                        TcxEditBorderStyle borderStyle, bool hotTrack, TcxLookAndFeelKind kind);
+                                        TcxEditBorderStyle styleBorderStyle, bool hotTrack, TcxLookAndFeelKind kind);
 // The visual-style edit part state.
 int EditNativeState(bool enabled, bool readOnly, bool focused, bool hot);
 

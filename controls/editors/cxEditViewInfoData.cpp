@@ -53,8 +53,11 @@ TcxEditBorderStyle TcxCustomEditViewData::GetBorderStyle() const {
   return EditViewBorderStyle(static_cast<TcxEditBorderStyle>(Style.BorderStyle()), Inplace);
 }
 
+// The buttons follow the style's own border style: the flat kinds have
+// buttons of their own although their border is drawn single.
 TcxEditButtonStyle TcxCustomEditViewData::GetButtonStyle() const {
-  return EffectiveButtonStyle(Style.ButtonStyle(), Inplace, GetBorderStyle(), Style.HotTrack(), LookAndFeelKind());
+  const auto styleBorderStyle = static_cast<TcxEditBorderStyle>(Style.BorderStyle());
+  return EffectiveButtonStyle(Style.ButtonStyle(), Inplace, styleBorderStyle, Style.HotTrack(), LookAndFeelKind());
 }
 
 TColor TcxCustomEditViewData::GetBorderColor() const {

@@ -663,3 +663,28 @@ TEST_F(cxEditControlTest, WhileLoadingSettingsAndChangesWaitForTheEnd) {
   Edit->Properties()->SetTransparent(true);
   EXPECT_TRUE(Edit->Transparent()) << "the settings are heard again";
 }
+
+TEST_F(cxEditControlTest, ButtonsFollowTheStylesOwnBorderStyleThoughTheFlatKindsDrawSingle) {
+  struct TCase {
+    TcxEditBorderStyle Border;
+    TcxContainerBorderStyle Drawn;
+    TcxEditButtonStyle Buttons;
+  };
+  const TCase cases[] = {
+      {ebsNone, cbsNone, btsSimple},
+      {ebsSingle, cbsSingle, btsHotFlat},
+      {ebsThick, cbsThick, bts3D},
+      {ebsFlat, cbsFlat, btsFlat},
+      {ebs3D, cbs3D, bts3D},
+      {ebsUltraFlat, cbsSingle, btsUltraFlat},
+      {ebsOffice11, cbsSingle, btsOffice11},
+  };
+  Edit->Properties()->Buttons().Add();
+  auto* style = static_cast<TcxEditStyle*>(Edit->GetStyle());
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(int{c.Border});
+    style->SetEditBorderStyle(c.Border);
+    EXPECT_EQ(int{Edit->EditViewInfo().BorderStyle}, int{c.Drawn});
+    EXPECT_EQ(int{Edit->EditViewInfo().ButtonStyle}, int{c.Buttons});
+  }
+}
