@@ -223,6 +223,8 @@ class TcxCustomEditViewData : public TPersistent {
   bool Selected = false;
   bool Hot = false;
   bool HotTracked = false;
+  // The editor leaves its background to its parent.
+  bool Transparent = false;
   IcxEditViewOwner* Editor = nullptr;
   HWND WindowHandle = nullptr;
   int ButtonVisibleCount = 0;

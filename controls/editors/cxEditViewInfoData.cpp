@@ -132,7 +132,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas& canvas, const TRect& bounds, co
   viewInfo.HotTracked = Hot || HotTracked;
   viewInfo.ReadOnly = Properties.ReadOnly();
   viewInfo.Inplace = Inplace;
-  viewInfo.Transparent = Style.TransparentBorder() && Inplace;
+  viewInfo.Transparent = Transparent;
   viewInfo.NativeStyle = NativeStyle() && !Inplace;
   viewInfo.NativeState = GetNativeState();
   viewInfo.Editor = Editor;
