@@ -234,6 +234,7 @@ class TcxCustomEditViewData : public TPersistent {
   TRect ContentOffset{};
   int MaxWidth = cxEditMaxSizeLimit;
   int MaxHeight = cxEditMaxSizeLimit;
+  // The editor shows what its settings look like rather than a value.
   bool IsPreview = false;
 
   virtual void ReadPropertiesSettings();
@@ -266,3 +267,6 @@ class TcxCustomEditViewData : public TPersistent {
   std::vector<TcxEditButton*> VisibleButtons() const;
   bool FillsWithButtons() const;
 };
+
+std::unique_ptr<TcxCustomEditViewData> CreateEditViewData(TcxCustomEditProperties& properties,
+                                                          TcxCustomEditStyle& style, bool inplace);

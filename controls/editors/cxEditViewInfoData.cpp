@@ -26,6 +26,11 @@ TcxCustomEditViewData::TcxCustomEditViewData(TcxCustomEditProperties& properties
   ReadPropertiesSettings();
 }
 
+std::unique_ptr<TcxCustomEditViewData> CreateEditViewData(TcxCustomEditProperties& properties,
+                                                          TcxCustomEditStyle& style, bool inplace) {
+  return std::make_unique<TcxCustomEditViewData>(properties, style, inplace);
+}
+
 void TcxCustomEditViewData::InitializeDefaults() {
   ContentOffset = TRect{};
   Enabled = true;
