@@ -27,7 +27,7 @@ class TcxTextRowsPainter {
   void ClipRow(const TcxTextRow& row);
   int TextWidth(std::string_view text) { return FMeasurer.TextExtent(text, FParams.ExpandTabs).Width; }
   std::optional<TRect> SelectionRect(const TcxTextRow& row, std::string_view text, int width, bool& toRowEnd);
-  bool DrawSelection(const TcxTextRow& row, std::string_view text, int width);
+  bool DrawSelection(const TcxTextRow& row, std::string_view text, int width, bool ellipsis);
   void DrawEllipsis(int x, int y);
 
   HDC FDC;
@@ -73,7 +73,7 @@ void TcxTextRowsPainter::DrawRow(const TcxTextRow& row, bool last, bool forceEll
     text = FitBeforeEllipsis(text);
     width = TextWidth(text);
   }
-  const bool ellipsisDrawn = DrawSelection(row, text, width) && ellipsis;
+  const bool ellipsisDrawn = DrawSelection(row, text, width, ellipsis);
   TextOutRun(FDC, row.TextOriginX, row.TextOriginY, text, FParams.ExpandTabs);
   if (ellipsis && !ellipsisDrawn) DrawEllipsis(row.TextOriginX + width, row.TextOriginY);
 }
@@ -120,8 +120,9 @@ std::optional<TRect> TcxTextRowsPainter::SelectionRect(const TcxTextRow& row, st
   return TRect{x + startOffset, top, x + endOffset, bottom};
 }
 
-// Answers whether the selection took the ellipsis with it.
-bool TcxTextRowsPainter::DrawSelection(const TcxTextRow& row, std::string_view text, int width) {
+// Answers whether the selection took the ellipsis of a cut row with it: it
+// does when it runs to the row's end.
+bool TcxTextRowsPainter::DrawSelection(const TcxTextRow& row, std::string_view text, int width, bool ellipsis) {
   bool toRowEnd = false;
   const std::optional<TRect> selection = SelectionRect(row, text, width, toRowEnd);
   if (!selection || IsRectEmpty(&*selection)) return false;
@@ -133,7 +134,7 @@ bool TcxTextRowsPainter::DrawSelection(const TcxTextRow& row, std::string_view t
     TextOutRun(FDC, row.TextOriginX, row.TextOriginY, text, FParams.ExpandTabs);
   }
   ExcludeClipRect(FDC, selection->left, selection->top, selection->right, selection->bottom);
-  if (!toRowEnd) return false;
+  if (!ellipsis || !toRowEnd) return false;
   const TTextColor color(FDC, FSelectionTextColor);
   DrawEllipsis(row.TextOriginX + width, row.TextOriginY);
   return true;

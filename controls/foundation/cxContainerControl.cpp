@@ -427,13 +427,25 @@ void TcxContainer::FontChanged() {
     RefreshForCursorPos(false);
     return;
   }
-  // A font taken from the parent is no font of the style's own: the style
-  // would keep it as assigned.
-  if (!FIsCreating && !ParentFont()) {
-    const TFlagScope fromControl(FChangingFromStyle, true);
-    GetStyle()->SetFont(&Font());
-  }
+  if (!FIsCreating) CopyFontToStyle();
   if (self.Alive()) TcxControl::FontChanged();
+}
+
+// The style draws with the control's font, the parent's included; a font
+// taken from the parent is no font of the style's own, so the style's
+// assigned bit stays as it was.
+void TcxContainer::CopyFontToStyle() {
+  TcxContainerStyle* style = GetStyle();
+  const bool wasAssigned = style->AssignedValues().Contains(csvFont);
+  const TFlagScope fromControl(FChangingFromStyle, true);
+  style->BeginUpdate();
+  style->SetFont(&Font());
+  if (ParentFont() && !wasAssigned) {
+    TcxContainerStyleValues values = style->AssignedValues();
+    values.Exclude(csvFont);
+    style->SetAssignedValues(values);
+  }
+  style->EndUpdate();
 }
 
 void TcxContainer::CursorChanged() {

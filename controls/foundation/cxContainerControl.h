@@ -196,6 +196,7 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   void CtlColorMessage(TMessage& message);
   void ParentColorChangedMessage(TMessage& message);
   void ParentFontChangedMessage(TMessage& message);
+  void CopyFontToStyle();
   void EnabledChangedMessage(TMessage& message);
   void SynchronizeScrollBar(TcxControlScrollBar* scrollBar, int bar, bool valuesOnly);
   void UpdateScrollBarRegion();

@@ -332,6 +332,17 @@ TEST_F(cxContainerInnerEditTest, ColourAndFontSetOnTheContainerReachTheEdit) {
   EXPECT_EQ(Edit->Font().Size(), 15);
 }
 
+TEST_F(cxContainerInnerEditTest, TheFormsFontReachesTheEditThroughTheStyleWithoutBecomingItsOwn) {
+  TFont font;
+  font.SetSize(15);
+  Form->SetFont(font);
+  // A refresh hands the edit the style's font.
+  Container->ShortRefreshContainer();
+  EXPECT_TRUE(Container->ParentFont());
+  EXPECT_EQ(Edit->Font().Size(), 15);
+  EXPECT_FALSE(Container->GetStyle()->AssignedValues().Contains(csvFont));
+}
+
 TEST_F(cxContainerInnerEditTest, HoveringHighlightsTheBorderAndLeavingRestoresIt) {
   HoverAt(1, 1);
   EXPECT_TRUE(Container->ViewInfo().ContainerState.Contains(csHot));
