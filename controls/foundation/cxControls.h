@@ -333,6 +333,8 @@ class TcxPopupWindow : public TForm {
   RECT FOwnerBounds{};
   TWinControl* FOwnerControl = nullptr;
   HWND FPrevActiveWindow = nullptr;
+  // How far CalculateSize moved the children off their own positions.
+  POINT FChildrenFrameOffset{};
   TcxCanvas FCanvas{TForm::Canvas()};
 };
 
