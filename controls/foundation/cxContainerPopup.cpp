@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 
+#include "controls/foundation/cxContainerControl.h"
 #include "controls/foundation/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
@@ -206,7 +207,7 @@ void CloseOnAppDeactivation() {
     if (form && form->HandleAllocated()) PostMessageA(form->Handle(), WM_NCACTIVATE, FALSE, 0);
     if (popup->OwnedByParentForm() && Screen().ActiveForm() == popup) return false;
     if (!popup->HandleAllocated() || !IsWindowEnabled(popup->Handle())) return false;
-    popup->CloseUp();
+    popup->CloseUpOnAppDeactivation();
     return true;
   });
 }
@@ -623,6 +624,7 @@ void TcxCustomPopupWindow::RunModalLoop() {
   }
 }
 
+// A closed handler may free the popup (with its owner).
 void TcxCustomPopupWindow::CloseUp() {
   if (!IsShown()) return;
   const TCountScope focusLock(gPopupFocusLockCount);
@@ -630,9 +632,20 @@ void TcxCustomPopupWindow::CloseUp() {
   DoClosing();
   if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
   SetVisible(false);
+  const TcxWeakSelf alive(this);
   DoClosed();
+  if (!alive.Alive()) return;
   const HWND capture = GetCapture();
   if (HandleAllocated() && capture && IsChildOrSelf(Handle(), capture)) Application().SetCaptureControl(nullptr);
+}
+
+// The close handlers may free the owner, and this popup with it: only the
+// weak link to the owner is read afterwards.
+void TcxCustomPopupWindow::CloseUpOnAppDeactivation() {
+  auto* container = dynamic_cast<TcxContainer*>(OwnerControl());
+  const TcxWeakSelf ownerAlive(container);
+  CloseUp();
+  if (container && ownerAlive.Alive() && !container->IsDestroying()) container->FocusChanged();
 }
 
 bool TcxCustomPopupWindow::Focused() const {

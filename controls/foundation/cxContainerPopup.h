@@ -81,6 +81,9 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   virtual void Popup(TWinControl* focusedControl);
   void Popup() override { Popup(FFocusedControl); }
   void CloseUp() override;
+  // CloseUp for the program losing the activation: a container owner then
+  // redraws itself as no longer focused in an active program.
+  void CloseUpOnAppDeactivation();
   // In screen coordinates once the owner has a window; as set before.
   RECT GetOwnerScreenBounds() override;
   void InitPopup() override {}
