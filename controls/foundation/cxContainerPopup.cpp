@@ -397,22 +397,16 @@ TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* ownerControl) : TcxPopup
   SetKeyPreview(true);
 }
 
-TcxCustomPopupWindow::~TcxCustomPopupWindow() {
-  ClearObjectLinks(this);
-  RemoveFromShownList(this);
-  FViewInfo.reset();
-  if (FStyle) {
-    FStyle->SetOnChanged(nullptr);
-    FStyle->Free();
-  }
-}
+TcxCustomPopupWindow::~TcxCustomPopupWindow() { ClearObjectLinks(this); }
 
 void TcxCustomPopupWindow::BeforeDestruction() {
   RemoveFromShownList(this);
   TcxPopupWindow::BeforeDestruction();
 }
 
-TcxContainerStyle* TcxCustomPopupWindow::CreateStyle() { return new TcxContainerStyle(this, csNormal, nullptr, true); }
+TOwned<TcxContainerStyle> TcxCustomPopupWindow::CreateStyle() {
+  return TOwned<TcxContainerStyle>(new TcxContainerStyle(this, csNormal, nullptr, true));
+}
 
 TcxContainerStyle& TcxCustomPopupWindow::Style() {
   if (!FStyle) {

@@ -123,7 +123,7 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   virtual void DoShowing();
   virtual void StyleChanged() {}
   // The style and the view info a popup of this class takes.
-  virtual TcxContainerStyle* CreateStyle();
+  virtual TOwned<TcxContainerStyle> CreateStyle();
   virtual std::unique_ptr<TcxContainerViewInfo> CreateViewInfo() { return CreateContainerViewInfo(); }
   void Paint() override;
 
@@ -159,7 +159,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   TNotifyEvent FOnClosing;
   TNotifyEvent FOnShowed;
   TNotifyEvent FOnShowing;
-  TcxContainerStyle* FStyle = nullptr;
+  // The view info goes first: the style outlives it.
+  TOwned<TcxContainerStyle> FStyle;
   std::unique_ptr<TcxContainerViewInfo> FViewInfo;
 };
 

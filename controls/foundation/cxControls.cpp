@@ -246,8 +246,6 @@ TClass TcxTimer::StaticClass() {
 
 TcxTimer::TcxTimer(TComponent* owner) : TComponent(owner), FTimerID(gNextTimerID++) {}
 
-TcxTimer::~TcxTimer() { KillTimer(); }
-
 void TcxTimer::BeforeDestruction() {
   KillTimer();
   TComponent::BeforeDestruction();

@@ -165,7 +165,6 @@ TcxMessageWindow* cxMessageWindow();
 class TcxTimer : public TComponent {
  public:
   explicit TcxTimer(TComponent* owner);
-  ~TcxTimer() override;
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
   void BeforeDestruction() override;
