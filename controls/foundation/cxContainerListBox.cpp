@@ -419,7 +419,7 @@ void TcxCustomInnerListBox::AppendSearchKey(char& key) {
   MSG trail{};
   if (PeekMessageA(&trail, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
     FSearchText += key;
-    FSearchText += static_cast<char>(trail.wParam);
+    FSearchText += static_cast<char>(KeyCode(QueuedMessage(trail)));
   }
   key = 0;
 }

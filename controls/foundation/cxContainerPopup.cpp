@@ -158,7 +158,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && gState)
     Guarded([&] {
       MSG& record = GetMessageHookRecord(lParam);
-      TMessage message{record.message, record.wParam, record.lParam, 0};
+      TMessage message = QueuedMessage(record);
       PopupGetMessage(message, GetMessageHookRemoved(wParam));
       record.message = message.Msg;
     });
@@ -594,7 +594,7 @@ namespace {
 void DropQueuedSystemKeys() {
   MSG queued;
   if (!PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE)) return;
-  const WORD key = KeyCode(TMessage{queued.message, queued.wParam, queued.lParam, 0});
+  const WORD key = KeyCode(QueuedMessage(queued));
   if (key == VK_RETURN || key == VK_MENU || key == VK_SPACE)
     PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE);
 }
