@@ -618,15 +618,16 @@ void TcxCustomPopupWindow::RunModalLoop() {
   }
 }
 
-// A closed handler may free the popup (with its owner).
+// A closing or closed handler may free the popup (with its owner).
 void TcxCustomPopupWindow::CloseUp() {
   if (!IsShown()) return;
   const TCountScope focusLock(gPopupFocusLockCount);
+  const TcxWeakSelf alive(this);
   RemoveFromShownList(this);
   DoClosing();
+  if (!alive.Alive()) return;
   if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
   SetVisible(false);
-  const TcxWeakSelf alive(this);
   DoClosed();
   if (!alive.Alive()) return;
   const HWND capture = GetCapture();
