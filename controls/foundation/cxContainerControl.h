@@ -49,8 +49,10 @@ struct TcxContainerScrollBarRegion {
 };
 
 class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
-  // Its inner list box hands its events on to the container's handlers.
+  // Its inner list box hands its events on to the container's handlers; its
+  // popup tells it of a focus lost with the program's activation.
   friend class TcxCustomInnerListBox;
+  friend class TcxCustomPopupWindow;
 
  public:
   // The style and view-info classes are the descendant's: its styles exist

@@ -98,9 +98,13 @@ TcxContainerStyle::TcxContainerStyle(TPersistent* owner, TcxContainerState state
   SetStyleController(nullptr);
 }
 
-TcxContainerStyle::~TcxContainerStyle() {
+void TcxContainerStyle::BeforeDestruction() {
   FIsDestroying = true;
   if (IsBaseStyle() && FStyleController) FStyleController->RemoveListener(this);
+  TcxInterfacedPersistent::BeforeDestruction();
+}
+
+TcxContainerStyle::~TcxContainerStyle() {
   FLookAndFeel.reset();
   FVisibleFont.reset();
   FOwnedFont.reset();
@@ -547,10 +551,19 @@ std::unique_ptr<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxC
   return std::make_unique<TcxContainerStyle>(owner, state, parentStyle, false);
 }
 
+namespace {
+
+// A style leaves its controller on its way out, so it goes through Free.
+TOwned<TcxContainerStyle> FreedThroughFree(std::unique_ptr<TcxContainerStyle> style) {
+  return TOwned<TcxContainerStyle>(style.release());
+}
+
+}  // namespace
+
 TcxContainerStyles::TcxContainerStyles(TPersistent* owner, TcxContainerStyleClass styleClass) {
-  FStyles[csNormal] = styleClass(owner, csNormal, nullptr);
+  FStyles[csNormal] = FreedThroughFree(styleClass(owner, csNormal, nullptr));
   for (const TcxContainerState state : {csFocused, csDisabled, csHot})
-    FStyles[state] = styleClass(owner, state, FStyles[csNormal].get());
+    FStyles[state] = FreedThroughFree(styleClass(owner, state, FStyles[csNormal].get()));
 }
 
 // The state styles read the normal one: they go first, the last first.
@@ -559,7 +572,7 @@ TcxContainerStyles::~TcxContainerStyles() {
 }
 
 void TcxContainerStyles::SetOnChanged(const TNotifyEvent& handler) {
-  for (const std::unique_ptr<TcxContainerStyle>& style : FStyles) style->SetOnChanged(handler);
+  for (const TOwned<TcxContainerStyle>& style : FStyles) style->SetOnChanged(handler);
 }
 
 TcxStyleController::TcxStyleController(TComponent* owner, TcxContainerStyleClass styleClass)
@@ -568,13 +581,14 @@ TcxStyleController::TcxStyleController(TComponent* owner, TcxContainerStyleClass
 }
 
 // Every listener lets go before the styles go, so none keeps this controller.
-TcxStyleController::~TcxStyleController() {
+void TcxStyleController::BeforeDestruction() {
   FIsDestruction = true;
   if (gDefaultStyleController == this) gDefaultStyleController = nullptr;
   const std::vector<TcxContainerStyle*> listeners = FListeners;
   for (auto listener = listeners.rbegin(); listener != listeners.rend(); ++listener)
     if (std::find(FListeners.begin(), FListeners.end(), *listener) != FListeners.end())
       (*listener)->ControllerFreeNotification(this);
+  TComponent::BeforeDestruction();
   FStyles.reset();
 }
 

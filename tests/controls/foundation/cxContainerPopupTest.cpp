@@ -331,6 +331,34 @@ TEST_F(cxContainerPopupTest, TheProgramLosingTheActivationClosesThePopupsThatAre
   }
 }
 
+TEST_F(cxContainerPopupTest, AContainerOwnerHearsOfTheFocusOnceTheLostActivationClosedItsPopup) {
+  struct TCase {
+    const char* Name;
+    bool OwnerFreedOnClose;
+    std::vector<bool> Heard;
+  };
+  const TCase cases[] = {{"the owner stays", false, {false}}, {"a close handler frees the owner", true, {}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* container = new TcxContainer(Form.get());
+    container->SetBounds(150, 10, 100, 20);
+    container->SetParent(Form.get());
+    auto* popup = new TTestPopup(container);
+    popup->SetOwnedByParentForm(false);
+    // Whether the popup was still shown each time the owner heard.
+    std::vector<bool> heard;
+    container->SetOnFocusChanged([&](TObject*) { heard.push_back(popup->IsShown()); });
+    popup->Popup(nullptr);
+    heard.clear();
+    if (c.OwnerFreedOnClose) popup->SetOnClosed([&](TObject*) { container->Free(); });
+
+    PopupCallWndProcMessage(Message(WM_ACTIVATEAPP, FALSE), Form->Handle());
+    EXPECT_TRUE(ShownPopupWindows().empty());
+    EXPECT_EQ(heard, c.Heard);
+    if (!c.OwnerFreedOnClose) container->Free();
+  }
+}
+
 TEST_F(cxContainerPopupTest, ClosingThePopupsWindowClosesItAndTheOwnersWindow) {
   Popup->Popup(nullptr);
   Popup->SetOnCloseQuery([](TObject*, bool& canClose) { canClose = false; });
