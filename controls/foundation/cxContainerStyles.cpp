@@ -546,24 +546,15 @@ void TcxContainerStyle::CheckChanges() {
   if (!FIsDestroying && !FDirectAccessMode && FOnChanged) FOnChanged(this);
 }
 
-std::unique_ptr<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
-                                                        TcxContainerStyle* parentStyle) {
-  return std::make_unique<TcxContainerStyle>(owner, state, parentStyle, false);
+TOwned<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
+                                               TcxContainerStyle* parentStyle) {
+  return TOwned<TcxContainerStyle>(new TcxContainerStyle(owner, state, parentStyle, false));
 }
-
-namespace {
-
-// A style leaves its controller on its way out, so it goes through Free.
-TOwned<TcxContainerStyle> FreedThroughFree(std::unique_ptr<TcxContainerStyle> style) {
-  return TOwned<TcxContainerStyle>(style.release());
-}
-
-}  // namespace
 
 TcxContainerStyles::TcxContainerStyles(TPersistent* owner, TcxContainerStyleClass styleClass) {
-  FStyles[csNormal] = FreedThroughFree(styleClass(owner, csNormal, nullptr));
+  FStyles[csNormal] = styleClass(owner, csNormal, nullptr);
   for (const TcxContainerState state : {csFocused, csDisabled, csHot})
-    FStyles[state] = FreedThroughFree(styleClass(owner, state, FStyles[csNormal].get()));
+    FStyles[state] = styleClass(owner, state, FStyles[csNormal].get());
 }
 
 // The state styles read the normal one: they go first, the last first.

@@ -217,12 +217,13 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
   TColor FTextColor = clWindowText;
 };
 
-// Makes a style of a class derived from TcxContainerStyle.
-using TcxContainerStyleClass = std::unique_ptr<TcxContainerStyle> (*)(TPersistent* owner, TcxContainerState state,
-                                                                      TcxContainerStyle* parentStyle);
+// Makes a style of a class derived from TcxContainerStyle. A style leaves its
+// controller on its way out, so it is freed through Free.
+using TcxContainerStyleClass = TOwned<TcxContainerStyle> (*)(TPersistent* owner, TcxContainerState state,
+                                                             TcxContainerStyle* parentStyle);
 
-std::unique_ptr<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
-                                                        TcxContainerStyle* parentStyle);
+TOwned<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
+                                               TcxContainerStyle* parentStyle);
 
 // The four styles of a container or controller, one per state; the normal
 // one is the parent of the others. They go through Free.

@@ -358,7 +358,7 @@ TEST_F(EditPropertiesTest, ADescendantsClassesAreTheOnesMade) {
 
 TEST_F(EditPropertiesTest, TheViewDataIsTheKindsOwnAndKeepsThePreviewFlag) {
   auto properties = MakeProperties<TTestProperties>();
-  const std::unique_ptr<TcxContainerStyle> style = CreateEditStyle(nullptr, csNormal, nullptr);
+  const TOwned<TcxContainerStyle> style = CreateEditStyle(nullptr, csNormal, nullptr);
   for (const bool preview : {false, true}) {
     const auto data = properties->CreateViewData(static_cast<TcxCustomEditStyle&>(*style), true, preview);
     EXPECT_NE(dynamic_cast<TTestViewData*>(data.get()), nullptr);

@@ -437,9 +437,9 @@ class TWholeStyle : public TcxContainerStyle {
   using TcxContainerStyle::TcxContainerStyle;
 };
 
-std::unique_ptr<TcxContainerStyle> CreateWholeStyle(TPersistent* owner, TcxContainerState state,
-                                                    TcxContainerStyle* parentStyle) {
-  return std::make_unique<TWholeStyle>(owner, state, parentStyle, false);
+TOwned<TcxContainerStyle> CreateWholeStyle(TPersistent* owner, TcxContainerState state,
+                                           TcxContainerStyle* parentStyle) {
+  return TOwned<TcxContainerStyle>(new TWholeStyle(owner, state, parentStyle, false));
 }
 
 // Records, for each style that leaves it, whether the style was still whole;
