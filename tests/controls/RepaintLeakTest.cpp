@@ -20,10 +20,10 @@
 
 namespace {
 
-// Caches (brushes, theme data, painter glyphs) fill during the warm-up: it
-// goes through every look the loop shows.
-constexpr int kWarmUpRepaints = 20;
 constexpr int kRepaints = 1000;
+// The repaints go through the looks below, focused and not, a run of
+// repaints in each.
+constexpr int kRepaintsPerState = 50;
 
 struct TLook {
   TcxLookAndFeelKind Kind;
@@ -31,6 +31,8 @@ struct TLook {
 };
 constexpr TLook kLooks[] = {
     {lfFlat, false}, {lfStandard, false}, {lfUltraFlat, false}, {lfOffice11, false}, {lfStandard, true}};
+constexpr int kLookCount = static_cast<int>(std::size(kLooks));
+constexpr int kStateCount = 2 * kLookCount;
 
 // Counts the paint messages that reach the control's window.
 template <class T>
@@ -109,14 +111,15 @@ class RepaintLeakTest : public FoundationTest {
   }
   void TearDown() override { Form.reset(); }
 
-  // Each repaint in the next look, focused and not in turn, as a user
-  // clicking about a form would see the control.
-  void Repaint(TWinControl& control, int round) {
-    constexpr int kLookCount = static_cast<int>(std::size(kLooks));
-    const TLook& look = kLooks[round % kLookCount];
+  // The control in one look, focused or not, as a user clicking about a
+  // form under another look-and-feel would see it.
+  void SetState(TWinControl& control, int state) {
+    const TLook& look = kLooks[state % kLookCount];
     Controller->SetKind(look.Kind);
     Controller->SetNativeStyle(look.NativeStyle);
-    (round / kLookCount % 2 ? static_cast<TWinControl&>(*Other) : control).SetFocus();
+    (state / kLookCount % 2 ? static_cast<TWinControl&>(*Other) : control).SetFocus();
+  }
+  static void Repaint(TWinControl& control) {
     RedrawWindow(control.Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Application().ProcessMessages();
@@ -139,10 +142,17 @@ TEST_F(RepaintLeakTest, RepaintingHoldsNoMoreHandlesAfterTheWarmUp) {
   };
   for (const auto& c : cases) {
     const TSubject subject = c.Make(*Form);
-    for (int round = 0; round < kWarmUpRepaints; ++round) Repaint(*subject.Control, round);
+    // Caches (brushes, theme data, painter glyphs) fill in every state once.
+    for (int state = 0; state < kStateCount; ++state) {
+      SetState(*subject.Control, state);
+      Repaint(*subject.Control);
+    }
     const long before = TGdiHandleCount::Live();
     const int paintsBefore = *subject.Paints;
-    for (int round = 0; round < kRepaints; ++round) Repaint(*subject.Control, round);
+    for (int round = 0; round < kRepaints; ++round) {
+      if (round % kRepaintsPerState == 0) SetState(*subject.Control, round / kRepaintsPerState % kStateCount);
+      Repaint(*subject.Control);
+    }
     EXPECT_EQ(TGdiHandleCount::Live(), before) << c.Name;
     EXPECT_GE(*subject.Paints - paintsBefore, kRepaints) << c.Name << " was not painted each time";
     subject.Placed->Free();
