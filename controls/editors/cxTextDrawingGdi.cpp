@@ -9,12 +9,29 @@
 
 namespace {
 
-// GetTabbedTextExtent answers its extent in two 16-bit halves: longer runs
-// would overflow them.
-constexpr int kTabbedExtentLimit = 4096;
-constexpr UINT kMeasureExpandedFormat = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE;
-
 int Width(const TRect& rect) { return rect.right - rect.left; }
+
+// Measured piece by piece between the tabs, each tab taking the pen on to
+// the next default stop (a multiple of the width the system gives a lone
+// tab), so a run keeps its whole width at any length: the system's tabbed
+// measure answers in 16 bits, and its DrawText measure of a line of more
+// than about a thousand characters comes out short under Wine.
+SIZE MeasureExpandedRun(HDC dc, std::string_view text) {
+  if (text.empty()) return {};
+  const DWORD tab = GetTabbedTextExtentA(dc, "\t", 1, 0, nullptr);
+  const LONG stop = std::max<LONG>(LOWORD(tab), 1);
+  SIZE size{0, HIWORD(tab)};
+  for (size_t start = 0;;) {
+    const size_t end = text.find('\t', start);
+    const std::string_view piece = text.substr(start, end - start);
+    SIZE pieceSize{};
+    GetTextExtentPoint32A(dc, piece.data(), static_cast<int>(piece.size()), &pieceSize);
+    size.cx += pieceSize.cx;
+    if (end == std::string_view::npos) return size;
+    size.cx = (size.cx / stop + 1) * stop;
+    start = end + 1;
+  }
+}
 
 class TcxTextRowsPainter {
  public:
@@ -150,16 +167,10 @@ void TcxTextRowsPainter::DrawEllipsis(int x, int y) {
 
 void MeasureTextRun(HDC dc, const char* text, int length, SIZE& size, bool expandTabs) {
   size = {};
-  if (!expandTabs) {
+  if (expandTabs)
+    size = MeasureExpandedRun(dc, std::string_view(text, static_cast<size_t>(std::max(length, 0))));
+  else
     GetTextExtentPoint32A(dc, text, length, &size);
-  } else if (length <= kTabbedExtentLimit) {
-    const DWORD extent = GetTabbedTextExtentA(dc, text, length, 0, nullptr);
-    size = {LOWORD(extent), HIWORD(extent)};
-  } else {
-    RECT rect{};
-    size.cy = DrawTextA(dc, text, length, &rect, kMeasureExpandedFormat);
-    size.cx = rect.right - rect.left;
-  }
 }
 
 TcxFontMetrics TcxGdiTextMeasurer::FontMetrics() {

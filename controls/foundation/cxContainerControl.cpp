@@ -208,6 +208,18 @@ void TcxContainer::MakeInnerControlFocusedControl() {
   if (TForm* form = GetParentForm(*this)) form->FocusedControlChanged(FInnerControl);
 }
 
+// A container that asks for Tab moves the focus on with it as the form
+// would, and hands it to its inner control when it stays here.
+void TcxContainer::KeyDown(WORD& key, TShiftState shift) {
+  const TcxWeakSelf self(this);
+  TcxControl::KeyDown(key, shift);
+  if (!self.Alive() || key != VK_TAB || shift.Contains(ssCtrl) || shift.Contains(ssAlt)) return;
+  if (!Focused() || !TabMovesFocus()) return;
+  key = 0;
+  if (TForm* form = GetParentForm(*this)) form->Perform(WM_NEXTDLGCTL, shift.Contains(ssShift) ? 1 : 0);
+  if (self.Alive() && TcxControl::Focused()) FocusInnerControl();
+}
+
 bool TcxContainer::CanFocusOnClick() {
   return TcxControl::CanFocusOnClick() && !InnerWindowFocused() && !FRefusesFocusOnClick;
 }

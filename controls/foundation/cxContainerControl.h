@@ -124,6 +124,7 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseLeave(TControl* control) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
   void DoContextPopup(POINT mousePos, bool& handled) override;
   void ColorChanged() override;
   void FontChanged() override;

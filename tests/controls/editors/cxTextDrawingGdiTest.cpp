@@ -328,6 +328,75 @@ TEST_F(cxTextDrawingGdiTest, AnEllipsisFollowsASelectionOnlyWhereTheRowIsCut) {
   }
 }
 
+// A run of `units` copies of "ab<tab>" and then `tail`: each copy ends on the
+// next tab stop, so the run is as wide as `units` stops and the tail.
+std::string TabbedRun(int units, const std::string& tail) {
+  std::string run;
+  for (int unit = 0; unit < units; ++unit) run += "ab\t";
+  return run + tail;
+}
+
+SIZE SystemTabbedExtent(HDC dc, const std::string& text) {
+  const DWORD extent = GetTabbedTextExtentA(dc, text.data(), static_cast<int>(text.size()), 0, nullptr);
+  return {LOWORD(extent), HIWORD(extent)};
+}
+
+TEST_F(cxTextDrawingGdiTest, RunsWithTabsAreMeasuredWholeAtAnyLength) {
+  const HDC dc = Picture().DC();
+  const SIZE stop = SystemTabbedExtent(dc, "ab\t");
+  const int tail = Picture().TextWidth("x");
+  const struct {
+    const char* Name;
+    std::string Text;
+    int Width;
+  } cases[] = {
+      {"no tab", "abc", SystemTabbedExtent(dc, "abc").cx},
+      {"a leading tab", "\tx", SystemTabbedExtent(dc, "\tx").cx},
+      {"two tabs", "a\t\tbc", SystemTabbedExtent(dc, "a\t\tbc").cx},
+      {"a piece wider than a stop", "abcdefghijklmnop\tx", SystemTabbedExtent(dc, "abcdefghijklmnop\tx").cx},
+      {"4,096 characters", TabbedRun(1365, "x"), 1365 * stop.cx + tail},
+      {"4,097 characters", TabbedRun(1365, "xx"), 1365 * stop.cx + 2 * tail},
+      {"9,001 characters, wider than 65,535 pixels", TabbedRun(3000, "x"), 3000 * stop.cx + tail},
+      {"4,096 tabs", std::string(4096, '\t'), 4096 * SystemTabbedExtent(dc, "\t").cx},
+  };
+  for (const auto& c : cases) {
+    SIZE size{};
+    MeasureTextRun(dc, c.Text.data(), static_cast<int>(c.Text.size()), size, true);
+    EXPECT_EQ(size.cx, c.Width) << c.Name;
+    EXPECT_EQ(size.cy, stop.cy) << c.Name;
+  }
+}
+
+// A mark after a row of tabs lands where the stops put it: past the left
+// edge by all the stops before it, or, right-aligned, ending at the right
+// edge, which only a whole measure of the row gets right.
+TEST_F(cxTextDrawingGdiTest, ALongRowOfTabsIsDrawnWholeWithItsTabsExpanded) {
+  const int stop = SystemTabbedExtent(Picture().DC(), "\t").cx;
+  const int mark = Picture().TextWidth("W");
+  constexpr int kMarkLeft = 100;
+  const struct {
+    const char* Name;
+    int Tabs;
+    uint8_t HAlign;
+  } cases[] = {
+      {"short, left", 100, cxHAlignLeft},
+      {"short, right", 100, cxHAlignRight},
+      {"past 4,096 characters and 65,535 pixels, left", 5000, cxHAlignLeft},
+      {"past 4,096 characters and 65,535 pixels, right", 5000, cxHAlignRight},
+  };
+  for (const auto& c : cases) {
+    FPicture.emplace();
+    const TRect rect{kMarkLeft - c.Tabs * stop, 10, kMarkLeft + mark, 40};
+    Draw(std::string(static_cast<size_t>(c.Tabs), '\t') + "W", rect,
+         TF_SINGLELINE | TF_NO_MEASURE_SINGLELINE | TF_EXPANDTABS | c.HAlign);
+    const std::optional<TRect> ink = Picture().Ink();
+    ASSERT_TRUE(ink) << c.Name;
+    EXPECT_GE(ink->left, kMarkLeft) << c.Name;
+    EXPECT_LE(ink->left, kMarkLeft + 2) << c.Name;
+    EXPECT_LE(ink->right, kMarkLeft + mark) << c.Name;
+  }
+}
+
 TEST_F(cxTextDrawingGdiTest, TheCanvasVariantsUseTheCanvasFont) {
   TBitmap bitmap;
   bitmap.SetSize(10, 10);

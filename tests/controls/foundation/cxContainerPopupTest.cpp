@@ -359,6 +359,40 @@ TEST_F(cxContainerPopupTest, AContainerOwnerHearsOfTheFocusOnceTheLostActivation
   }
 }
 
+// The system moves the activation from the popup opened last: the popups
+// shown after the one that takes it close, the rest stay.
+TEST_F(cxContainerPopupTest, ThePopupsShownAfterTheWindowTheSystemActivatesClose) {
+  auto* inner = new TRecordingControl(Popup, RECT{0, 0, 40, 20});
+  auto* second = new TTestPopup(inner);
+  TRecordingForm* elsewhere = NewForm(RECT{600, 100, 700, 200});
+  TOwned<TForm> elsewhereOwned(elsewhere);
+  struct TCase {
+    const char* Name;
+    TForm* Activated;
+    bool FirstEnabled;
+    bool FirstStaysOpen;
+  };
+  const TCase cases[] = {
+      {"the first popup", Popup, true, true},
+      {"the owner's form", Form.get(), true, false},
+      {"another form", elsewhere, true, false},
+      {"the owner's form, past a disabled popup", Form.get(), false, true},
+  };
+  for (const TCase& c : cases) {
+    Popup->Popup(nullptr);
+    second->Popup(nullptr);
+    ASSERT_EQ(GetActiveWindow(), second->Handle()) << c.Name;
+    EnableWindow(Popup->Handle(), c.FirstEnabled);
+    SetActiveWindow(c.Activated->Handle());
+    EXPECT_FALSE(second->IsShown()) << c.Name;
+    EXPECT_EQ(Popup->IsShown(), c.FirstStaysOpen) << c.Name;
+    EXPECT_EQ(GetActiveWindow(), c.Activated->Handle()) << c.Name;
+    EnableWindow(Popup->Handle(), TRUE);
+    second->CloseUp();
+    Popup->CloseUp();
+  }
+}
+
 TEST_F(cxContainerPopupTest, ClosingThePopupsWindowClosesItAndTheOwnersWindow) {
   Popup->Popup(nullptr);
   Popup->SetOnCloseQuery([](TObject*, bool& canClose) { canClose = false; });

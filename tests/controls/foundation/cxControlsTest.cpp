@@ -311,6 +311,29 @@ TEST_F(cxControlsTest, APopupKeepsItsOwnersCaptionActiveUntilTheProgramLosesTheA
   EXPECT_FALSE(popup->Visible());
 }
 
+// The form's deactivation, as the system sends it, closes the popup.
+TEST_F(cxControlsTest, APopupClosesWhenTheSystemActivatesAnotherOfTheProgramsWindows) {
+  TOwned<TRecordingForm> owner(new TRecordingForm);
+  TOwned<TRecordingForm> other(new TRecordingForm);
+  owner->Show();
+  other->Show();
+  const struct {
+    const char* Name;
+    TForm* Activated;
+  } cases[] = {{"its owner's form", owner.get()}, {"another form", other.get()}};
+  for (const auto& c : cases) {
+    TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+    popup->SetOwnerControl(owner.get());
+    popup->Popup();
+    SetActiveWindow(popup->Handle());
+    ASSERT_EQ(GetActiveWindow(), popup->Handle()) << c.Name;
+    SetActiveWindow(c.Activated->Handle());
+    EXPECT_FALSE(popup->Visible()) << c.Name;
+    EXPECT_FALSE(IsWindowVisible(popup->Handle())) << c.Name;
+    EXPECT_EQ(GetActiveWindow(), c.Activated->Handle()) << c.Name;
+  }
+}
+
 TEST_F(cxControlsTest, APopupOpensBesideItsOwnerControlSizedToItsContentsAndFrame) {
   TOwned<TRecordingForm> owner(new TRecordingForm);
   const POINT origin = owner->ClientToScreen(POINT{0, 0});
