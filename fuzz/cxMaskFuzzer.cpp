@@ -4,8 +4,11 @@
 // must stop; and the engine's history must stay in step with the text.
 //
 // Input: a flags byte (bit 0 expression, bit 1 case-insensitive, bit 2
-// completing), a length byte, that many bytes of mask, then operations of
-// one byte each, some followed by a character.
+// completing), a length of two bytes (low first), that many bytes of mask,
+// then operations of one byte each, some followed by a character.
+//
+// An expression runs on the stack a Windows thread gets, so that a pattern
+// nested deep enough to overflow it there is found here too.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +16,7 @@
 
 #include "controls/editors/cxRegExpr.h"
 #include "controls/editors/cxStandardMask.h"
+#include "tests/support/SmallStack.h"
 
 namespace {
 
@@ -145,9 +149,10 @@ void FuzzPictureMask(const std::string& mask, TInput& input) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TInput input(data, size);
   const uint8_t flags = input.Byte();
-  const std::string mask = input.Bytes(input.Byte());
+  const size_t length = input.Byte();
+  const std::string mask = input.Bytes(length + 256 * input.Byte());
   if (flags & 1) {
-    FuzzExpression(mask, flags, input);
+    RunOnStack(WindowsDefaultStack, [&] { FuzzExpression(mask, flags, input); });
   } else {
     FuzzPictureMask(mask, input);
   }

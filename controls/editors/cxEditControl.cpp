@@ -341,7 +341,9 @@ bool TcxCustomEdit::IsEffectivelyReadOnly() { return ActiveProperties()->ReadOnl
 void TcxCustomEdit::SetTransparent(bool value) {
   if (FTransparent == value) return;
   FTransparent = value;
-  Invalidate();
+  const TcxWeakSelf self(this);
+  ShortRefreshContainer();
+  if (self.Alive()) Invalidate();
 }
 
 // An inner edit freed by itself leaves the editor without one.
@@ -808,6 +810,7 @@ std::unique_ptr<TcxCustomEditViewData> TcxCustomEdit::CreateViewData() {
   auto& style = static_cast<TcxCustomEditStyle&>(*GetActiveStyle());
   std::unique_ptr<TcxCustomEditViewData> data = ActiveProperties()->CreateViewData(style, IsInplace());
   data->Editor = this;
+  data->Transparent = IsTransparentActive();
   if (HandleAllocated()) data->WindowHandle = Handle();
   InitializeViewData(*data);
   return data;
@@ -828,6 +831,12 @@ SIZE TcxCustomEdit::MinSize() const {
 SIZE TcxCustomEdit::MaxSize() const {
   auto& constraints = const_cast<TcxCustomEdit*>(this)->Constraints();
   return SIZE{constraints.MaxWidth(), constraints.MaxHeight()};
+}
+
+// What a transparent editor leaves unpainted shows its parent's pixels.
+void TcxCustomEdit::Paint() {
+  if (IsTransparentActive()) DrawParentBackground(*this, Canvas(), GetControlRect(*this));
+  TcxContainer::Paint();
 }
 
 // The container settles the state and the style; the view data lays out

@@ -338,6 +338,7 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void Click() override;
 
   // ---- the container
+  void Paint() override;
   void CalculateViewInfo(POINT point, bool isMouseEvent) override;
   bool RefreshContainer(POINT point, TMouseButton button, TShiftState shift, bool fromMouseLeave) override;
   void InvalidateContainer() override;

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "controls/editors/cxEditControl.h"
 #include "platform/classes/ClassBuilder.h"
 
 namespace {
@@ -44,6 +45,23 @@ void TcxCustomFilterEditHelper::InitializeProperties(TcxCustomEditProperties& pr
   if (!KeepsDefaultValuesProvider()) properties.SetDefaultValuesProvider(nullptr);
   ClearPropertiesEvents(properties);
   properties.EndUpdate(true);
+}
+
+void TcxCustomFilterEditHelper::GetFilterValue(TcxCustomEdit& edit, const TcxCustomEditProperties& properties,
+                                               Variant& value, std::string& text) const {
+  value = edit.EditValue();
+  text = properties.GetDisplayText(value, false);
+}
+
+TcxFilterOperatorKinds TcxCustomFilterEditHelper::GetSupportedFilterOperators(const TcxCustomEditProperties&,
+                                                                              TcxValueTypeClass valueType, bool) const {
+  TcxFilterOperatorKinds operators{fokEqual,   fokNotEqual,     fokLess, fokLessEqual,
+                                   fokGreater, fokGreaterEqual, fokNull, fokNotNull};
+  if (valueType && valueType->IsString()) {
+    operators.Include(fokLike);
+    operators.Include(fokNotLike);
+  }
+  return operators;
 }
 
 TcxFilterEditsController& FilterEditsController() {

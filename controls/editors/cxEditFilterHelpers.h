@@ -3,8 +3,33 @@
 // helper of an editor's properties class (or of its nearest registered
 // ancestor) how to set up the editor it shows. Helpers are stateless; the
 // registry holds one instance of each.
+#include <cstdint>
+#include <string>
+
 #include "controls/editors/cxEditProperties.h"
 #include "controls/foundation/cxClasses.h"
+#include "controls/foundation/cxDataStorage.h"
+#include "platform/rtl/Variants.h"
+
+// The comparisons of a filter row, by their positions in the filter
+// registry's list of operators.
+enum TcxFilterOperatorKind : uint8_t {
+  fokEqual = 1,
+  fokNotEqual,
+  fokLess,
+  fokLessEqual,
+  fokGreater,
+  fokGreaterEqual,
+  fokLike,
+  fokNotLike,
+  fokNull,
+  fokNotNull,
+  fokBetween,
+  fokNotBetween,
+  fokInList,
+  fokNotInList
+};
+using TcxFilterOperatorKinds = TSet<TcxFilterOperatorKind>;
 
 class TcxCustomFilterEditHelper {
  public:
@@ -23,6 +48,14 @@ class TcxCustomFilterEditHelper {
   // Whether the filter editor keeps the default-values provider of the editor.
   virtual bool KeepsDefaultValuesProvider() const { return false; }
   virtual bool IsSupported() const { return true; }
+  // The filter editor's value, and the text a filter row shows for it.
+  virtual void GetFilterValue(TcxCustomEdit& edit, const TcxCustomEditProperties& properties, Variant& value,
+                              std::string& text) const;
+  // The comparisons a filter row offers for a field of `valueType` (nullptr
+  // when it is not known): text fields also match patterns. `extended` asks
+  // for the ranges and lists too, which only some kinds offer.
+  virtual TcxFilterOperatorKinds GetSupportedFilterOperators(const TcxCustomEditProperties& properties,
+                                                             TcxValueTypeClass valueType, bool extended) const;
 };
 
 class TcxFilterEditsController : public TcxRegisteredClassList {};

@@ -416,9 +416,15 @@ TcxContainerStyleClass TcxCustomEditProperties::GetStyleClass() const { return C
 
 TcxContainerViewInfoClass TcxCustomEditProperties::GetViewInfoClass() const { return CreateEditViewInfo; }
 
-std::unique_ptr<TcxCustomEditViewData> TcxCustomEditProperties::CreateViewData(TcxCustomEditStyle& style,
-                                                                               bool inplace) {
-  return std::make_unique<TcxCustomEditViewData>(*this, style, inplace);
+TcxCustomEditViewDataClass TcxCustomEditProperties::GetViewDataClass() const { return CreateEditViewData; }
+
+TClass TcxCustomEditProperties::GetContainerClass() const { return TcxCustomEdit::StaticClass(); }
+
+std::unique_ptr<TcxCustomEditViewData> TcxCustomEditProperties::CreateViewData(TcxCustomEditStyle& style, bool inplace,
+                                                                               bool preview) {
+  std::unique_ptr<TcxCustomEditViewData> data = GetViewDataClass()(*this, style, inplace);
+  data->IsPreview = preview;
+  return data;
 }
 
 bool TcxCustomEditProperties::IsDisplayValueEqual(const Variant& editValue1, const Variant& editValue2) {

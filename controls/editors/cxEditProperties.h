@@ -166,6 +166,15 @@ using TcxEditValidateEvent =
 enum TcxEditCapability : uint8_t { ecHasButtons = 5 };
 using TcxEditCapabilities = TSet<TcxEditCapability>;
 
+// The editor kinds name the features they have; the base has none.
+enum TcxEditSpecialFeature : uint8_t {};
+using TcxEditSpecialFeatures = TSet<TcxEditSpecialFeature>;
+
+// Makes the view data of an editor kind from its properties, a style and the
+// in-place flag.
+using TcxCustomEditViewDataClass = std::unique_ptr<TcxCustomEditViewData> (*)(TcxCustomEditProperties& properties,
+                                                                              TcxCustomEditStyle& style, bool inplace);
+
 enum TcxEditProviderOption : uint8_t {
   // The properties consult the provider at all.
   epoConsultProvider,
@@ -284,13 +293,18 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   virtual TClass GetButtonsClass() const { return TcxEditButtons::StaticClass(); }
   virtual TcxContainerStyleClass GetStyleClass() const;
   virtual TcxContainerViewInfoClass GetViewInfoClass() const;
-  // What measures and lays out an editor of this kind.
-  virtual std::unique_ptr<TcxCustomEditViewData> CreateViewData(TcxCustomEditStyle& style, bool inplace);
+  virtual TcxCustomEditViewDataClass GetViewDataClass() const;
+  // The editor class to make for these properties.
+  virtual TClass GetContainerClass() const;
+  // What measures and lays out an editor of this kind; `preview` when it
+  // shows what the settings look like rather than a value.
+  std::unique_ptr<TcxCustomEditViewData> CreateViewData(TcxCustomEditStyle& style, bool inplace, bool preview = false);
   virtual bool IsDisplayValueEqual(const Variant& editValue1, const Variant& editValue2);
   // A new object of the same class, without an owner.
   virtual TOwned<TcxCustomEditProperties> CreateInstanceOfSameClass() const;
   virtual void PrepareDisplayValueHook() {}
   virtual std::string GetDisplayText(const Variant& editValue, bool fullText) const;
+  virtual TcxEditSpecialFeatures GetSpecialFeatures() const { return {}; }
   virtual TcxEditCapabilities GetEditCapabilities() const;
   virtual int GetEditValueSource() const { return 0; }
   virtual bool IsEditValueValid(Variant& editValue, bool editing) const;

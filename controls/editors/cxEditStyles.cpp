@@ -245,9 +245,8 @@ TcxEditStyleController* TcxEditStyle::EditStyleController() const {
 
 void TcxEditStyle::SetEditStyleController(TcxEditStyleController* value) { SetStyleController(value); }
 
-std::unique_ptr<TcxContainerStyle> CreateEditStyle(TPersistent* owner, TcxContainerState state,
-                                                   TcxContainerStyle* parentStyle) {
-  return std::make_unique<TcxEditStyle>(owner, state, parentStyle, false);
+TOwned<TcxContainerStyle> CreateEditStyle(TPersistent* owner, TcxContainerState state, TcxContainerStyle* parentStyle) {
+  return TOwned<TcxContainerStyle>(new TcxEditStyle(owner, state, parentStyle, false));
 }
 
 TClass TcxEditStyleController::StaticClass() {

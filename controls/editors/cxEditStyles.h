@@ -97,8 +97,7 @@ class TcxEditStyle : public TcxCustomEditStyle {
   void SetEditStyleController(TcxEditStyleController* value);
 };
 
-std::unique_ptr<TcxContainerStyle> CreateEditStyle(TPersistent* owner, TcxContainerState state,
-                                                   TcxContainerStyle* parentStyle);
+TOwned<TcxContainerStyle> CreateEditStyle(TPersistent* owner, TcxContainerState state, TcxContainerStyle* parentStyle);
 
 class TcxEditStyleController : public TcxStyleController {
  public:

@@ -45,9 +45,10 @@ class IcxEditViewOwner {
 // ebsNone in place; the two flat kinds are drawn as single.
 TcxEditBorderStyle EditViewBorderStyle(TcxEditBorderStyle styleBorderStyle, bool inplace);
 // The style's own unless btsDefault; then by look-and-feel kind in place or
-// without border and hot-tracking, else by the border style.
+// without border and hot-tracking, else by the style's own border style (not
+// the one drawn).
 TcxEditButtonStyle EffectiveButtonStyle(TcxEditButtonStyle styleButtonStyle, bool inplace,
-                                        TcxEditBorderStyle borderStyle, bool hotTrack, TcxLookAndFeelKind kind);
+                                        TcxEditBorderStyle styleBorderStyle, bool hotTrack, TcxLookAndFeelKind kind);
 // The visual-style edit part state.
 int EditNativeState(bool enabled, bool readOnly, bool focused, bool hot);
 
@@ -222,6 +223,8 @@ class TcxCustomEditViewData : public TPersistent {
   bool Selected = false;
   bool Hot = false;
   bool HotTracked = false;
+  // The editor leaves its background to its parent.
+  bool Transparent = false;
   IcxEditViewOwner* Editor = nullptr;
   HWND WindowHandle = nullptr;
   int ButtonVisibleCount = 0;
@@ -231,6 +234,7 @@ class TcxCustomEditViewData : public TPersistent {
   TRect ContentOffset{};
   int MaxWidth = cxEditMaxSizeLimit;
   int MaxHeight = cxEditMaxSizeLimit;
+  // The editor shows what its settings look like rather than a value.
   bool IsPreview = false;
 
   virtual void ReadPropertiesSettings();
@@ -263,3 +267,6 @@ class TcxCustomEditViewData : public TPersistent {
   std::vector<TcxEditButton*> VisibleButtons() const;
   bool FillsWithButtons() const;
 };
+
+std::unique_ptr<TcxCustomEditViewData> CreateEditViewData(TcxCustomEditProperties& properties,
+                                                          TcxCustomEditStyle& style, bool inplace);

@@ -26,6 +26,11 @@ TcxCustomEditViewData::TcxCustomEditViewData(TcxCustomEditProperties& properties
   ReadPropertiesSettings();
 }
 
+std::unique_ptr<TcxCustomEditViewData> CreateEditViewData(TcxCustomEditProperties& properties,
+                                                          TcxCustomEditStyle& style, bool inplace) {
+  return std::make_unique<TcxCustomEditViewData>(properties, style, inplace);
+}
+
 void TcxCustomEditViewData::InitializeDefaults() {
   ContentOffset = TRect{};
   Enabled = true;
@@ -53,8 +58,11 @@ TcxEditBorderStyle TcxCustomEditViewData::GetBorderStyle() const {
   return EditViewBorderStyle(static_cast<TcxEditBorderStyle>(Style.BorderStyle()), Inplace);
 }
 
+// The buttons follow the style's own border style: the flat kinds have
+// buttons of their own although their border is drawn single.
 TcxEditButtonStyle TcxCustomEditViewData::GetButtonStyle() const {
-  return EffectiveButtonStyle(Style.ButtonStyle(), Inplace, GetBorderStyle(), Style.HotTrack(), LookAndFeelKind());
+  const auto styleBorderStyle = static_cast<TcxEditBorderStyle>(Style.BorderStyle());
+  return EffectiveButtonStyle(Style.ButtonStyle(), Inplace, styleBorderStyle, Style.HotTrack(), LookAndFeelKind());
 }
 
 TColor TcxCustomEditViewData::GetBorderColor() const {
@@ -129,7 +137,7 @@ void TcxCustomEditViewData::Calculate(TcxCanvas& canvas, const TRect& bounds, co
   viewInfo.HotTracked = Hot || HotTracked;
   viewInfo.ReadOnly = Properties.ReadOnly();
   viewInfo.Inplace = Inplace;
-  viewInfo.Transparent = Style.TransparentBorder() && Inplace;
+  viewInfo.Transparent = Transparent;
   viewInfo.NativeStyle = NativeStyle() && !Inplace;
   viewInfo.NativeState = GetNativeState();
   viewInfo.Editor = Editor;

@@ -108,10 +108,10 @@ TcxEditBorderStyle EditViewBorderStyle(TcxEditBorderStyle styleBorderStyle, bool
 }
 
 TcxEditButtonStyle EffectiveButtonStyle(TcxEditButtonStyle styleButtonStyle, bool inplace,
-                                        TcxEditBorderStyle borderStyle, bool hotTrack, TcxLookAndFeelKind kind) {
+                                        TcxEditBorderStyle styleBorderStyle, bool hotTrack, TcxLookAndFeelKind kind) {
   if (styleButtonStyle != btsDefault) return styleButtonStyle;
-  if (inplace || (borderStyle == ebsNone && !hotTrack)) return ButtonStyleOfKind(kind);
-  return ButtonStyleOfBorder(borderStyle);
+  if (inplace || (styleBorderStyle == ebsNone && !hotTrack)) return ButtonStyleOfKind(kind);
+  return ButtonStyleOfBorder(styleBorderStyle);
 }
 
 int EditNativeState(bool enabled, bool readOnly, bool focused, bool hot) {

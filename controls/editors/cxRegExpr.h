@@ -88,7 +88,8 @@ using TcxLexems = std::vector<TcxLexem>;
 class TcxRegExpr {
  public:
   // The bounds that keep a short expression from taking all memory, stack
-  // or time: numbers in braces, character positions, nested groups.
+  // or time: numbers in braces, character positions, nested groups (those
+  // that quantifiers and copies make count as much as parentheses).
   static constexpr int MaxCount = 255;
   static constexpr int MaxPositions = 65536;
   static constexpr int MaxNesting = 256;
@@ -157,11 +158,11 @@ class TcxRegExpr {
   void ParseItem(TcxRegExprParserAlt& Alt, int Depth);
   void ParseGroup(TcxRegExprParserAlt& Alt, int Depth);
   void SkipGroup();
-  void ParseReference(TcxRegExprParserAlt& Alt);
+  void ParseReference(TcxRegExprParserAlt& Alt, int Depth);
   void ParseSet(TcxRegExprParserAlt& Alt);
   std::unique_ptr<TcxRegExprItem> ParseSetElement();
-  void ApplyQuantifier(TcxRegExprParserAlt& Alt);
-  void ApplyParameterQuantifier(TcxRegExprParserAlt& Alt);
+  void ApplyQuantifier(TcxRegExprParserAlt& Alt, int Depth);
+  void ApplyParameterQuantifier(TcxRegExprParserAlt& Alt, int Depth);
   bool ReadParameterBounds(int& Min, int& Max);
   void SkipToBraceEnd();
   void ExpandParameterQuantifier(TcxRegExprParserAlt& Alt, int Min, int Max);

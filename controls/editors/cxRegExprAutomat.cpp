@@ -66,6 +66,12 @@ int TcxRegExprParserAlt::PositionCount() const {
   return count;
 }
 
+int TcxRegExprParserAlt::Height() const {
+  int height = 0;
+  for (const auto& item : FItems) height = std::max(height, item->Height());
+  return height;
+}
+
 TcxRegExprParserAlt& TcxRegExprParserAlts::Add() {
   FAlts.push_back(std::make_unique<TcxRegExprParserAlt>());
   return *FAlts.back();
@@ -87,6 +93,12 @@ int TcxRegExprParserAlts::PositionCount() const {
   return count;
 }
 
+int TcxRegExprParserAlts::Height() const {
+  int height = 0;
+  for (const auto& alt : FAlts) height = std::max(height, alt->Height());
+  return height;
+}
+
 std::unique_ptr<TcxRegExprParserItem> TcxRegExprParserBlockItem::Clone() const {
   auto clone = std::make_unique<TcxRegExprParserBlockItem>(FAlts->Clone());
   clone->SetQuantifier(Quantifier().Clone());
@@ -96,6 +108,11 @@ std::unique_ptr<TcxRegExprParserItem> TcxRegExprParserBlockItem::Clone() const {
 int TcxRegExprParserBlockItem::PositionCount() const {
   if (FPositionCount < 0) FPositionCount = FAlts->PositionCount();
   return FPositionCount;
+}
+
+int TcxRegExprParserBlockItem::Height() const {
+  if (FHeight < 0) FHeight = 1 + FAlts->Height();
+  return FHeight;
 }
 
 void TcxRegExprParserBlockItem::SetFinal() {

@@ -94,6 +94,8 @@ class TcxRegExprParserItem {
   virtual void Link(TcxRegExprState* Follow) = 0;
   // How many character positions the item holds.
   virtual int PositionCount() const = 0;
+  // How many groups the item nests, one in another: 0 for a position.
+  virtual int Height() const = 0;
 
   bool QuantifierCanMissing() const { return FQuantifier->CanMissing(); }
   bool QuantifierCanRepeat() const { return FQuantifier->CanRepeat(); }
@@ -118,6 +120,7 @@ class TcxRegExprParserSimpleItem : public TcxRegExprParserItem {
   TcxRegExprState* EntryState() override { return FState.get(); }
   void Link(TcxRegExprState* Follow) override;
   int PositionCount() const override { return 1; }
+  int Height() const override { return 0; }
 
  private:
   std::unique_ptr<TcxRegExprSimpleState> FState;
@@ -139,6 +142,7 @@ class TcxRegExprParserAlt {
   // alternative at the end of the expression).
   TcxRegExprState* Link(TcxRegExprState* Exit);
   int PositionCount() const;
+  int Height() const;
 
  private:
   std::vector<std::unique_ptr<TcxRegExprParserItem>> FItems;
@@ -154,6 +158,7 @@ class TcxRegExprParserAlts {
   bool AnyCanMissing() const;
   std::unique_ptr<TcxRegExprParserAlts> Clone() const;
   int PositionCount() const;
+  int Height() const;
 
  private:
   std::vector<std::unique_ptr<TcxRegExprParserAlt>> FAlts;
@@ -171,12 +176,14 @@ class TcxRegExprParserBlockItem : public TcxRegExprParserItem {
   TcxRegExprState* EntryState() override { return &FStartState; }
   void Link(TcxRegExprState* Follow) override;
   int PositionCount() const override;
+  int Height() const override;
 
  private:
   std::unique_ptr<TcxRegExprParserAlts> FAlts;
   // Counted when first asked, which is only once the group is closed; a
   // closed group never changes.
   mutable int FPositionCount = -1;
+  mutable int FHeight = -1;
   TcxRegExprBlockState FFinishState;
   TcxRegExprBlockState FStartState;
 };

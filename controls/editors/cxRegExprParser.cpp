@@ -41,11 +41,23 @@ std::unique_ptr<TcxRegExprParserItem> InGroup(std::unique_ptr<TcxRegExprParserIt
 
 // An item that has a quantifier of its own keeps it inside a new group,
 // which takes the new one: 'a+?' is '(a+)?'.
+bool WrapsForQuantifier(const TcxRegExprParserItem& item) { return !item.IsSimpleQuantifier(); }
+
+int QuantifiedHeight(const TcxRegExprParserItem& item) { return item.Height() + (WrapsForQuantifier(item) ? 1 : 0); }
+
 std::unique_ptr<TcxRegExprParserItem> Quantified(std::unique_ptr<TcxRegExprParserItem> item,
                                                  std::unique_ptr<TcxRegExprQuantifier> quantifier) {
-  if (!item->IsSimpleQuantifier()) item = InGroup(std::move(item));
+  if (WrapsForQuantifier(*item)) item = InGroup(std::move(item));
   item->SetQuantifier(std::move(quantifier));
   return item;
+}
+
+// How deep, at most, the expansion of x{n,m} nests x: one group around the
+// copies, the optional copies one in another, and a copy that takes a
+// quantifier of its own in a group.
+int ExpandedHeightBound(const TcxRegExprParserItem& item, int min, int max) {
+  const int optionalLevels = max < 0 ? 1 : max - min;
+  return item.Height() + 1 + optionalLevels;
 }
 
 }  // namespace
@@ -102,7 +114,7 @@ void TcxRegExpr::ParseItem(TcxRegExprParserAlt& Alt, int Depth) {
     ++FLexemIndex;
     return;
   }
-  if (lexem.Code == lcReference) return ParseReference(Alt);
+  if (lexem.Code == lcReference) return ParseReference(Alt, Depth);
   if (lexem.Code != lcSpecial) {
     AddPosition(Alt, ClassItem(lexem));
     ++FLexemIndex;
@@ -113,8 +125,8 @@ void TcxRegExpr::ParseItem(TcxRegExprParserAlt& Alt, int Depth) {
     case '[': return ParseSet(Alt);
     case '?':
     case '*':
-    case '+': return ApplyQuantifier(Alt);
-    case '{': return ApplyParameterQuantifier(Alt);
+    case '+': return ApplyQuantifier(Alt, Depth);
+    case '{': return ApplyParameterQuantifier(Alt, Depth);
     case ',': ++FLexemIndex; return;
     default: AddError(lexem, Message(cxMsgRegExprIllegalSymbol, lexem.Text)); ++FLexemIndex;
   }
@@ -155,8 +167,9 @@ void TcxRegExpr::SkipGroup() {
 }
 
 // A back-reference copies the group's pattern. Only a closed group can be
-// copied: a group that is still open is not whole yet.
-void TcxRegExpr::ParseReference(TcxRegExprParserAlt& Alt) {
+// copied: a group that is still open is not whole yet. The copy nests as
+// deep as the group, from where the reference stands.
+void TcxRegExpr::ParseReference(TcxRegExprParserAlt& Alt, int Depth) {
   const TcxLexem& lexem = Lexem();
   ++FLexemIndex;
   const size_t number = static_cast<size_t>(lexem.Text[0] - '0');
@@ -165,7 +178,7 @@ void TcxRegExpr::ParseReference(TcxRegExprParserAlt& Alt) {
   }
   const TcxRegExprParserBlockItem& group = *FBlocks[number - 1];
   const int positions = group.PositionCount();
-  if (FPositionCount + positions > MaxPositions) {
+  if (FPositionCount + positions > MaxPositions || Depth + group.Height() > MaxNesting) {
     return AddError(lexem, Message(cxMsgRegExprIllegalSymbol, "\\" + lexem.Text));
   }
   FPositionCount += positions;
@@ -222,7 +235,7 @@ std::unique_ptr<TcxRegExprItem> TcxRegExpr::ParseSetElement() {
   return std::make_unique<TcxRegExprSubrange>(first.Text[0], last.Text[0]);
 }
 
-void TcxRegExpr::ApplyQuantifier(TcxRegExprParserAlt& Alt) {
+void TcxRegExpr::ApplyQuantifier(TcxRegExprParserAlt& Alt, int Depth) {
   const TcxLexem& lexem = Lexem();
   ++FLexemIndex;
   const char symbol = lexem.Text[0];
@@ -230,10 +243,13 @@ void TcxRegExpr::ApplyQuantifier(TcxRegExprParserAlt& Alt) {
   if (symbol != '?' && Alt.Last().CanMissing()) {
     return AddError(lexem, Message(symbol == '*' ? cxMsgRegExprStarNotHere : cxMsgRegExprPlusNotHere));
   }
+  if (Depth + QuantifiedHeight(Alt.Last()) > MaxNesting) {
+    return AddError(lexem, Message(cxMsgRegExprIllegalSymbol, lexem.Text));
+  }
   Alt.Add(Quantified(Alt.TakeLast(), QuantifierFor(symbol)));
 }
 
-void TcxRegExpr::ApplyParameterQuantifier(TcxRegExprParserAlt& Alt) {
+void TcxRegExpr::ApplyParameterQuantifier(TcxRegExprParserAlt& Alt, int Depth) {
   const TcxLexem& open = Lexem();
   ++FLexemIndex;
   int min = 0;
@@ -246,7 +262,8 @@ void TcxRegExpr::ApplyParameterQuantifier(TcxRegExprParserAlt& Alt) {
   if (Alt.Last().CanMissing()) return AddError(open, Message(cxMsgRegExprParameterQuantifierNotHere));
   const int copies = max < 0 ? min + 1 : max;
   const int positions = Alt.Last().PositionCount();
-  if (FPositionCount + (copies - 1) * positions > MaxPositions) {
+  const int height = Depth + ExpandedHeightBound(Alt.Last(), min, max);
+  if (FPositionCount + (copies - 1) * positions > MaxPositions || height > MaxNesting) {
     return AddError(open, Message(cxMsgRegExprIllegalSymbol, "{"));
   }
   FPositionCount += (copies - 1) * positions;

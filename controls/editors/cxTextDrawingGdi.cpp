@@ -9,12 +9,29 @@
 
 namespace {
 
-// GetTabbedTextExtent answers its extent in two 16-bit halves: longer runs
-// would overflow them.
-constexpr int kTabbedExtentLimit = 4096;
-constexpr UINT kMeasureExpandedFormat = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE;
-
 int Width(const TRect& rect) { return rect.right - rect.left; }
+
+// Measured piece by piece between the tabs, each tab taking the pen on to
+// the next default stop (a multiple of the width the system gives a lone
+// tab), so a run keeps its whole width at any length: the system's tabbed
+// measure answers in 16 bits, and its DrawText measure of a line of more
+// than about a thousand characters comes out short under Wine.
+SIZE MeasureExpandedRun(HDC dc, std::string_view text) {
+  if (text.empty()) return {};
+  const DWORD tab = GetTabbedTextExtentA(dc, "\t", 1, 0, nullptr);
+  const LONG stop = std::max<LONG>(LOWORD(tab), 1);
+  SIZE size{0, HIWORD(tab)};
+  for (size_t start = 0;;) {
+    const size_t end = text.find('\t', start);
+    const std::string_view piece = text.substr(start, end - start);
+    SIZE pieceSize{};
+    GetTextExtentPoint32A(dc, piece.data(), static_cast<int>(piece.size()), &pieceSize);
+    size.cx += pieceSize.cx;
+    if (end == std::string_view::npos) return size;
+    size.cx = (size.cx / stop + 1) * stop;
+    start = end + 1;
+  }
+}
 
 class TcxTextRowsPainter {
  public:
@@ -27,7 +44,7 @@ class TcxTextRowsPainter {
   void ClipRow(const TcxTextRow& row);
   int TextWidth(std::string_view text) { return FMeasurer.TextExtent(text, FParams.ExpandTabs).Width; }
   std::optional<TRect> SelectionRect(const TcxTextRow& row, std::string_view text, int width, bool& toRowEnd);
-  bool DrawSelection(const TcxTextRow& row, std::string_view text, int width);
+  bool DrawSelection(const TcxTextRow& row, std::string_view text, int width, bool ellipsis);
   void DrawEllipsis(int x, int y);
 
   HDC FDC;
@@ -73,7 +90,7 @@ void TcxTextRowsPainter::DrawRow(const TcxTextRow& row, bool last, bool forceEll
     text = FitBeforeEllipsis(text);
     width = TextWidth(text);
   }
-  const bool ellipsisDrawn = DrawSelection(row, text, width) && ellipsis;
+  const bool ellipsisDrawn = DrawSelection(row, text, width, ellipsis);
   TextOutRun(FDC, row.TextOriginX, row.TextOriginY, text, FParams.ExpandTabs);
   if (ellipsis && !ellipsisDrawn) DrawEllipsis(row.TextOriginX + width, row.TextOriginY);
 }
@@ -120,8 +137,9 @@ std::optional<TRect> TcxTextRowsPainter::SelectionRect(const TcxTextRow& row, st
   return TRect{x + startOffset, top, x + endOffset, bottom};
 }
 
-// Answers whether the selection took the ellipsis with it.
-bool TcxTextRowsPainter::DrawSelection(const TcxTextRow& row, std::string_view text, int width) {
+// Answers whether the selection took the ellipsis of a cut row with it: it
+// does when it runs to the row's end.
+bool TcxTextRowsPainter::DrawSelection(const TcxTextRow& row, std::string_view text, int width, bool ellipsis) {
   bool toRowEnd = false;
   const std::optional<TRect> selection = SelectionRect(row, text, width, toRowEnd);
   if (!selection || IsRectEmpty(&*selection)) return false;
@@ -133,7 +151,7 @@ bool TcxTextRowsPainter::DrawSelection(const TcxTextRow& row, std::string_view t
     TextOutRun(FDC, row.TextOriginX, row.TextOriginY, text, FParams.ExpandTabs);
   }
   ExcludeClipRect(FDC, selection->left, selection->top, selection->right, selection->bottom);
-  if (!toRowEnd) return false;
+  if (!ellipsis || !toRowEnd) return false;
   const TTextColor color(FDC, FSelectionTextColor);
   DrawEllipsis(row.TextOriginX + width, row.TextOriginY);
   return true;
@@ -149,16 +167,10 @@ void TcxTextRowsPainter::DrawEllipsis(int x, int y) {
 
 void MeasureTextRun(HDC dc, const char* text, int length, SIZE& size, bool expandTabs) {
   size = {};
-  if (!expandTabs) {
+  if (expandTabs)
+    size = MeasureExpandedRun(dc, std::string_view(text, static_cast<size_t>(std::max(length, 0))));
+  else
     GetTextExtentPoint32A(dc, text, length, &size);
-  } else if (length <= kTabbedExtentLimit) {
-    const DWORD extent = GetTabbedTextExtentA(dc, text, length, 0, nullptr);
-    size = {LOWORD(extent), HIWORD(extent)};
-  } else {
-    RECT rect{};
-    size.cy = DrawTextA(dc, text, length, &rect, kMeasureExpandedFormat);
-    size.cx = rect.right - rect.left;
-  }
 }
 
 TcxFontMetrics TcxGdiTextMeasurer::FontMetrics() {

@@ -208,6 +208,18 @@ void TcxContainer::MakeInnerControlFocusedControl() {
   if (TForm* form = GetParentForm(*this)) form->FocusedControlChanged(FInnerControl);
 }
 
+// A container that asks for Tab moves the focus on with it as the form
+// would, and hands it to its inner control when it stays here.
+void TcxContainer::KeyDown(WORD& key, TShiftState shift) {
+  const TcxWeakSelf self(this);
+  TcxControl::KeyDown(key, shift);
+  if (!self.Alive() || key != VK_TAB || shift.Contains(ssCtrl) || shift.Contains(ssAlt)) return;
+  if (!Focused() || !TabMovesFocus()) return;
+  key = 0;
+  if (TForm* form = GetParentForm(*this)) form->Perform(WM_NEXTDLGCTL, shift.Contains(ssShift) ? 1 : 0);
+  if (self.Alive() && TcxControl::Focused()) FocusInnerControl();
+}
+
 bool TcxContainer::CanFocusOnClick() {
   return TcxControl::CanFocusOnClick() && !InnerWindowFocused() && !FRefusesFocusOnClick;
 }
@@ -427,13 +439,25 @@ void TcxContainer::FontChanged() {
     RefreshForCursorPos(false);
     return;
   }
-  // A font taken from the parent is no font of the style's own: the style
-  // would keep it as assigned.
-  if (!FIsCreating && !ParentFont()) {
-    const TFlagScope fromControl(FChangingFromStyle, true);
-    GetStyle()->SetFont(&Font());
-  }
+  if (!FIsCreating) CopyFontToStyle();
   if (self.Alive()) TcxControl::FontChanged();
+}
+
+// The style draws with the control's font, the parent's included; a font
+// taken from the parent is no font of the style's own, so the style's
+// assigned bit stays as it was.
+void TcxContainer::CopyFontToStyle() {
+  TcxContainerStyle* style = GetStyle();
+  const bool wasAssigned = style->AssignedValues().Contains(csvFont);
+  const TFlagScope fromControl(FChangingFromStyle, true);
+  style->BeginUpdate();
+  style->SetFont(&Font());
+  if (ParentFont() && !wasAssigned) {
+    TcxContainerStyleValues values = style->AssignedValues();
+    values.Exclude(csvFont);
+    style->SetAssignedValues(values);
+  }
+  style->EndUpdate();
 }
 
 void TcxContainer::CursorChanged() {

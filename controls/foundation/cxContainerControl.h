@@ -49,8 +49,10 @@ struct TcxContainerScrollBarRegion {
 };
 
 class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
-  // Its inner list box hands its events on to the container's handlers.
+  // Its inner list box hands its events on to the container's handlers; its
+  // popup tells it of a focus lost with the program's activation.
   friend class TcxCustomInnerListBox;
+  friend class TcxCustomPopupWindow;
 
  public:
   // The style and view-info classes are the descendant's: its styles exist
@@ -122,6 +124,7 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseLeave(TControl* control) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
   void DoContextPopup(POINT mousePos, bool& handled) override;
   void ColorChanged() override;
   void FontChanged() override;
@@ -196,6 +199,7 @@ class TcxContainer : public TcxControl, public IcxContainerStyleOwner {
   void CtlColorMessage(TMessage& message);
   void ParentColorChangedMessage(TMessage& message);
   void ParentFontChangedMessage(TMessage& message);
+  void CopyFontToStyle();
   void EnabledChangedMessage(TMessage& message);
   void SynchronizeScrollBar(TcxControlScrollBar* scrollBar, int bar, bool valuesOnly);
   void UpdateScrollBarRegion();

@@ -360,9 +360,19 @@ void TcxCustomInnerListBox::UpdateScrollBar(TcxScrollBar* bar, LONG objectId, in
   bar->SetSmallChange(1);
 }
 
+// Straight to the list's own window procedure: through WndProc a scroll
+// message naming the bar's window goes back to the bar as its notification,
+// which scrolls the bar again, and that the list again.
+void TcxCustomInnerListBox::ScrollWindowBy(UINT msg, TScrollCode scrollCode, int scrollPos, TcxScrollBar* bar) {
+  TMessage message{msg, MAKEWPARAM(static_cast<WORD>(scrollCode), static_cast<WORD>(scrollPos)),
+                   reinterpret_cast<LPARAM>(bar->Handle()), 0};
+  DefaultHandler(message);
+}
+
+// The list reads a dragged thumb from its own bar, which never moves: the
+// dragged position is handed over as a settled one.
 void TcxCustomInnerListBox::HScrollHandler(TScrollCode scrollCode, int& scrollPos) {
-  Perform(WM_HSCROLL, MAKEWPARAM(static_cast<WORD>(scrollCode), static_cast<WORD>(scrollPos)),
-          reinterpret_cast<LPARAM>(FHScrollBar->Handle()));
+  ScrollWindowBy(WM_HSCROLL, scrollCode == scTrack ? scPosition : scrollCode, scrollPos, FHScrollBar);
   scrollPos = GetScrollPos(Handle(), SB_HORZ);
 }
 
@@ -373,10 +383,7 @@ void TcxCustomInnerListBox::VScrollHandler(TScrollCode scrollCode, int& scrollPo
     case scLineDown: SetTopIndex(TopIndex() + 1); break;
     case scPosition:
     case scTrack: SetTopIndex(scrollPos); break;
-    default:
-      Perform(WM_VSCROLL, MAKEWPARAM(static_cast<WORD>(scrollCode), static_cast<WORD>(scrollPos)),
-              reinterpret_cast<LPARAM>(FVScrollBar->Handle()));
-      break;
+    default: ScrollWindowBy(WM_VSCROLL, scrollCode, scrollPos, FVScrollBar); break;
   }
   scrollPos = GetScrollPos(Handle(), SB_VERT);
 }
@@ -412,7 +419,7 @@ void TcxCustomInnerListBox::AppendSearchKey(char& key) {
   MSG trail{};
   if (PeekMessageA(&trail, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
     FSearchText += key;
-    FSearchText += static_cast<char>(trail.wParam);
+    FSearchText += static_cast<char>(KeyCode(QueuedMessage(trail)));
   }
   key = 0;
 }

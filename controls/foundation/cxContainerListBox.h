@@ -73,6 +73,7 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
  private:
   TcxScrollBar* CreateScrollBar(TScrollBarKind kind);
   void UpdateScrollBar(TcxScrollBar* bar, LONG objectId, int barKind);
+  void ScrollWindowBy(UINT msg, TScrollCode scrollCode, int scrollPos, TcxScrollBar* bar);
   void HScrollHandler(TScrollCode scrollCode, int& scrollPos);
   void VScrollHandler(TScrollCode scrollCode, int& scrollPos);
   bool ContainerAlive() const;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 
+#include "controls/foundation/cxContainerControl.h"
 #include "controls/foundation/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
@@ -157,7 +158,7 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && gState)
     Guarded([&] {
       MSG& record = GetMessageHookRecord(lParam);
-      TMessage message{record.message, record.wParam, record.lParam, 0};
+      TMessage message = QueuedMessage(record);
       PopupGetMessage(message, GetMessageHookRemoved(wParam));
       record.message = message.Msg;
     });
@@ -206,7 +207,7 @@ void CloseOnAppDeactivation() {
     if (form && form->HandleAllocated()) PostMessageA(form->Handle(), WM_NCACTIVATE, FALSE, 0);
     if (popup->OwnedByParentForm() && Screen().ActiveForm() == popup) return false;
     if (!popup->HandleAllocated() || !IsWindowEnabled(popup->Handle())) return false;
-    popup->CloseUp();
+    popup->CloseUpOnAppDeactivation();
     return true;
   });
 }
@@ -396,22 +397,16 @@ TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* ownerControl) : TcxPopup
   SetKeyPreview(true);
 }
 
-TcxCustomPopupWindow::~TcxCustomPopupWindow() {
-  ClearObjectLinks(this);
-  RemoveFromShownList(this);
-  FViewInfo.reset();
-  if (FStyle) {
-    FStyle->SetOnChanged(nullptr);
-    FStyle->Free();
-  }
-}
+TcxCustomPopupWindow::~TcxCustomPopupWindow() { ClearObjectLinks(this); }
 
 void TcxCustomPopupWindow::BeforeDestruction() {
   RemoveFromShownList(this);
   TcxPopupWindow::BeforeDestruction();
 }
 
-TcxContainerStyle* TcxCustomPopupWindow::CreateStyle() { return new TcxContainerStyle(this, csNormal, nullptr, true); }
+TOwned<TcxContainerStyle> TcxCustomPopupWindow::CreateStyle() {
+  return TOwned<TcxContainerStyle>(new TcxContainerStyle(this, csNormal, nullptr, true));
+}
 
 TcxContainerStyle& TcxCustomPopupWindow::Style() {
   if (!FStyle) {
@@ -599,7 +594,7 @@ namespace {
 void DropQueuedSystemKeys() {
   MSG queued;
   if (!PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE)) return;
-  const WORD key = KeyCode(TMessage{queued.message, queued.wParam, queued.lParam, 0});
+  const WORD key = KeyCode(QueuedMessage(queued));
   if (key == VK_RETURN || key == VK_MENU || key == VK_SPACE)
     PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE);
 }
@@ -623,16 +618,29 @@ void TcxCustomPopupWindow::RunModalLoop() {
   }
 }
 
+// A closing or closed handler may free the popup (with its owner).
 void TcxCustomPopupWindow::CloseUp() {
   if (!IsShown()) return;
   const TCountScope focusLock(gPopupFocusLockCount);
+  const TcxWeakSelf alive(this);
   RemoveFromShownList(this);
   DoClosing();
+  if (!alive.Alive()) return;
   if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
   SetVisible(false);
   DoClosed();
+  if (!alive.Alive()) return;
   const HWND capture = GetCapture();
   if (HandleAllocated() && capture && IsChildOrSelf(Handle(), capture)) Application().SetCaptureControl(nullptr);
+}
+
+// The close handlers may free the owner, and this popup with it: only the
+// weak link to the owner is read afterwards.
+void TcxCustomPopupWindow::CloseUpOnAppDeactivation() {
+  auto* container = dynamic_cast<TcxContainer*>(OwnerControl());
+  const TcxWeakSelf ownerAlive(container);
+  CloseUp();
+  if (container && ownerAlive.Alive() && !container->IsDestroying()) container->FocusChanged();
 }
 
 bool TcxCustomPopupWindow::Focused() const {

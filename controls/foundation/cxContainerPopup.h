@@ -81,6 +81,9 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   virtual void Popup(TWinControl* focusedControl);
   void Popup() override { Popup(FFocusedControl); }
   void CloseUp() override;
+  // CloseUp for the program losing the activation: a container owner then
+  // redraws itself as no longer focused in an active program.
+  void CloseUpOnAppDeactivation();
   // In screen coordinates once the owner has a window; as set before.
   RECT GetOwnerScreenBounds() override;
   void InitPopup() override {}
@@ -120,7 +123,7 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   virtual void DoShowing();
   virtual void StyleChanged() {}
   // The style and the view info a popup of this class takes.
-  virtual TcxContainerStyle* CreateStyle();
+  virtual TOwned<TcxContainerStyle> CreateStyle();
   virtual std::unique_ptr<TcxContainerViewInfo> CreateViewInfo() { return CreateContainerViewInfo(); }
   void Paint() override;
 
@@ -156,7 +159,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   TNotifyEvent FOnClosing;
   TNotifyEvent FOnShowed;
   TNotifyEvent FOnShowing;
-  TcxContainerStyle* FStyle = nullptr;
+  // The view info goes first: the style outlives it.
+  TOwned<TcxContainerStyle> FStyle;
   std::unique_ptr<TcxContainerViewInfo> FViewInfo;
 };
 

@@ -104,7 +104,7 @@ void RemovePendingMessages(HWND window, UINT first, UINT last, bool all) {
   MSG message{};
   while (PeekMessageA(&message, window, first, last, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
+      PostQuitMessage(QuitExitCode(QueuedMessage(message)));
       return;
     }
     if (!all) return;

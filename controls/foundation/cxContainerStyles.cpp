@@ -98,9 +98,13 @@ TcxContainerStyle::TcxContainerStyle(TPersistent* owner, TcxContainerState state
   SetStyleController(nullptr);
 }
 
-TcxContainerStyle::~TcxContainerStyle() {
+void TcxContainerStyle::BeforeDestruction() {
   FIsDestroying = true;
   if (IsBaseStyle() && FStyleController) FStyleController->RemoveListener(this);
+  TcxInterfacedPersistent::BeforeDestruction();
+}
+
+TcxContainerStyle::~TcxContainerStyle() {
   FLookAndFeel.reset();
   FVisibleFont.reset();
   FOwnedFont.reset();
@@ -542,9 +546,9 @@ void TcxContainerStyle::CheckChanges() {
   if (!FIsDestroying && !FDirectAccessMode && FOnChanged) FOnChanged(this);
 }
 
-std::unique_ptr<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
-                                                        TcxContainerStyle* parentStyle) {
-  return std::make_unique<TcxContainerStyle>(owner, state, parentStyle, false);
+TOwned<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
+                                               TcxContainerStyle* parentStyle) {
+  return TOwned<TcxContainerStyle>(new TcxContainerStyle(owner, state, parentStyle, false));
 }
 
 TcxContainerStyles::TcxContainerStyles(TPersistent* owner, TcxContainerStyleClass styleClass) {
@@ -559,7 +563,7 @@ TcxContainerStyles::~TcxContainerStyles() {
 }
 
 void TcxContainerStyles::SetOnChanged(const TNotifyEvent& handler) {
-  for (const std::unique_ptr<TcxContainerStyle>& style : FStyles) style->SetOnChanged(handler);
+  for (const TOwned<TcxContainerStyle>& style : FStyles) style->SetOnChanged(handler);
 }
 
 TcxStyleController::TcxStyleController(TComponent* owner, TcxContainerStyleClass styleClass)
@@ -568,13 +572,14 @@ TcxStyleController::TcxStyleController(TComponent* owner, TcxContainerStyleClass
 }
 
 // Every listener lets go before the styles go, so none keeps this controller.
-TcxStyleController::~TcxStyleController() {
+void TcxStyleController::BeforeDestruction() {
   FIsDestruction = true;
   if (gDefaultStyleController == this) gDefaultStyleController = nullptr;
   const std::vector<TcxContainerStyle*> listeners = FListeners;
   for (auto listener = listeners.rbegin(); listener != listeners.rend(); ++listener)
     if (std::find(FListeners.begin(), FListeners.end(), *listener) != FListeners.end())
       (*listener)->ControllerFreeNotification(this);
+  TComponent::BeforeDestruction();
   FStyles.reset();
 }
 

@@ -76,6 +76,8 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
+  // Leaves its controller while whole.
+  void BeforeDestruction() override;
 
   void Assign(const TPersistent* source) override;
   void BeginUpdate() { ++FUpdateCount; }
@@ -215,15 +217,16 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
   TColor FTextColor = clWindowText;
 };
 
-// Makes a style of a class derived from TcxContainerStyle.
-using TcxContainerStyleClass = std::unique_ptr<TcxContainerStyle> (*)(TPersistent* owner, TcxContainerState state,
-                                                                      TcxContainerStyle* parentStyle);
+// Makes a style of a class derived from TcxContainerStyle. A style leaves its
+// controller on its way out, so it is freed through Free.
+using TcxContainerStyleClass = TOwned<TcxContainerStyle> (*)(TPersistent* owner, TcxContainerState state,
+                                                             TcxContainerStyle* parentStyle);
 
-std::unique_ptr<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
-                                                        TcxContainerStyle* parentStyle);
+TOwned<TcxContainerStyle> CreateContainerStyle(TPersistent* owner, TcxContainerState state,
+                                               TcxContainerStyle* parentStyle);
 
 // The four styles of a container or controller, one per state; the normal
-// one is the parent of the others.
+// one is the parent of the others. They go through Free.
 class TcxContainerStyles {
  public:
   TcxContainerStyles(TPersistent* owner, TcxContainerStyleClass styleClass);
@@ -245,7 +248,7 @@ class TcxContainerStyles {
   void SetOnChanged(const TNotifyEvent& handler);
 
  private:
-  std::array<std::unique_ptr<TcxContainerStyle>, kContainerStateCount> FStyles;
+  std::array<TOwned<TcxContainerStyle>, kContainerStateCount> FStyles;
 };
 
 // Styles shared by containers: a style that listens to a controller takes
@@ -253,10 +256,11 @@ class TcxContainerStyles {
 class TcxStyleController : public TComponent {
  public:
   explicit TcxStyleController(TComponent* owner, TcxContainerStyleClass styleClass = CreateContainerStyle);
-  ~TcxStyleController() override;
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
+  // Every listener lets go while the controller is whole, then its styles go.
+  void BeforeDestruction() override;
 
   void Loaded() override;
 

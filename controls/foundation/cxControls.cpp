@@ -246,8 +246,6 @@ TClass TcxTimer::StaticClass() {
 
 TcxTimer::TcxTimer(TComponent* owner) : TComponent(owner), FTimerID(gNextTimerID++) {}
 
-TcxTimer::~TcxTimer() { KillTimer(); }
-
 void TcxTimer::BeforeDestruction() {
   KillTimer();
   TComponent::BeforeDestruction();
@@ -456,18 +454,23 @@ void TcxPopupWindow::CalculatePosition(POINT& position) {
   position = CalculatePopupPosition(placement, position);
 }
 
+// The children are laid out as if there were no frame; the offset they
+// were moved by last time is taken off again, so each opening places them
+// inside the frame the popup has now instead of moving them further.
 void TcxPopupWindow::CalculateSize() {
   if (!FAdjustableSize) return;
+  const POINT frameOffset{GetFrameWidth(0), GetFrameWidth(1)};
   int maxRight = 0;
   int maxBottom = 0;
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* control = Controls(i);
-    const RECT bounds = control->BoundsRect();
+    RECT bounds = control->BoundsRect();
+    OffsetRect(&bounds, -FChildrenFrameOffset.x, -FChildrenFrameOffset.y);
     maxRight = std::max<int>(maxRight, bounds.right);
     maxBottom = std::max<int>(maxBottom, bounds.bottom);
-    control->SetBounds(bounds.left + GetFrameWidth(0), bounds.top + GetFrameWidth(1), control->Width(),
-                       control->Height());
+    control->SetBounds(bounds.left + frameOffset.x, bounds.top + frameOffset.y, control->Width(), control->Height());
   }
+  FChildrenFrameOffset = frameOffset;
   if (ControlCount() > 0 || maxRight != 0)
     SetBounds(Left(), Top(), GetFrameWidth(0) + maxRight + GetFrameWidth(2),
               GetFrameWidth(1) + maxBottom + GetFrameWidth(3));

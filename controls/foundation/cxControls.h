@@ -165,7 +165,6 @@ TcxMessageWindow* cxMessageWindow();
 class TcxTimer : public TComponent {
  public:
   explicit TcxTimer(TComponent* owner);
-  ~TcxTimer() override;
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
   void BeforeDestruction() override;
@@ -333,6 +332,8 @@ class TcxPopupWindow : public TForm {
   RECT FOwnerBounds{};
   TWinControl* FOwnerControl = nullptr;
   HWND FPrevActiveWindow = nullptr;
+  // How far CalculateSize moved the children off their own positions.
+  POINT FChildrenFrameOffset{};
   TcxCanvas FCanvas{TForm::Canvas()};
 };
 

@@ -49,6 +49,15 @@ bool SameClassList(const std::wstring& a, const std::wstring& b) {
 
 bool ThemesUsable() { return gThemeActive && IsUxThemeLoaded(); }
 
+// Closes the handle whatever the active flag says: a handle replaced or
+// forgotten without its close stays open in the library.
+HRESULT ReleaseTheme(TdxThemeData& data) {
+  const HRESULT result = dxUxTheme::CloseThemeData(data.Theme);
+  data.Theme = nullptr;
+  data.ClassList.clear();
+  return result;
+}
+
 void ReadThemeActive() { gThemeActive = dxUxTheme::IsThemeActive() != FALSE; }
 
 // Handlers may free notificators, their own included: walk a copy and skip
@@ -91,10 +100,11 @@ bool AreVisualStylesAvailable(TdxThemedObjectTypes types) {
 bool IsThemeTypeAvailable(TdxThemedObjectType type) { return ThemesUsable() && OpenTheme(type) != nullptr; }
 
 HTHEME OpenTheme(TdxThemedObjectType type, const std::wstring& classList) {
+  if (!ThemesUsable()) return nullptr;
   TdxThemeData& data = gThemes[type];
   if (data.Theme) {
     if (classList.empty() || SameClassList(classList, data.ClassList)) return data.Theme;
-    CloseTheme(type);
+    ReleaseTheme(data);
   }
   std::wstring list = classList;
   if (list.empty()) list = data.ClassList.empty() ? kDefaultClassLists[type] : data.ClassList;
@@ -107,10 +117,7 @@ HRESULT CloseTheme(TdxThemedObjectType type) {
   if (!ThemesUsable()) return 1;
   TdxThemeData& data = gThemes[type];
   if (!data.Theme) return 0;
-  const HRESULT result = dxUxTheme::CloseThemeData(data.Theme);
-  data.Theme = nullptr;
-  data.ClassList.clear();
-  return result;
+  return ReleaseTheme(data);
 }
 
 // Closes the handles itself, not through CloseTheme: at shutdown the active

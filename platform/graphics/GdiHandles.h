@@ -4,14 +4,35 @@
 // object selected into a device context is deselected before anyone frees it.
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
+
+// How many GDI objects and device contexts the owners below hold right now.
+// A leak check reads it where the system keeps no count of a program's GDI
+// objects (Wine answers 0 to GetGuiResources).
+class TGdiHandleCount {
+ public:
+  static long Live() { return Counter().load(std::memory_order_relaxed); }
+  static void Acquired(const void* handle) {
+    if (handle) Counter().fetch_add(1, std::memory_order_relaxed);
+  }
+  static void Released(const void* handle) {
+    if (handle) Counter().fetch_sub(1, std::memory_order_relaxed);
+  }
+
+ private:
+  static std::atomic<long>& Counter() {
+    static std::atomic<long> counter{0};
+    return counter;
+  }
+};
 
 // Owns a pen, brush, font, bitmap or region and deletes it.
 template <class H>
 class TGdiObject {
  public:
   TGdiObject() = default;
-  explicit TGdiObject(H handle) : FHandle(handle) {}
+  explicit TGdiObject(H handle) : FHandle(handle) { TGdiHandleCount::Acquired(FHandle); }
   ~TGdiObject() { Reset(); }
   TGdiObject(TGdiObject&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
   TGdiObject& operator=(TGdiObject&& other) noexcept {
@@ -26,10 +47,15 @@ class TGdiObject {
   explicit operator bool() const { return FHandle != nullptr; }
   void Reset(H handle = nullptr) {
     if (FHandle) DeleteObject(FHandle);
+    TGdiHandleCount::Released(FHandle);
     FHandle = handle;
+    TGdiHandleCount::Acquired(FHandle);
   }
   // Hands the handle to a new owner (the system, for a window region).
-  H Release() { return std::exchange(FHandle, nullptr); }
+  H Release() {
+    TGdiHandleCount::Released(FHandle);
+    return std::exchange(FHandle, nullptr);
+  }
 
  private:
   H FHandle = nullptr;
@@ -51,9 +77,10 @@ class TSelectedObject {
 // A memory device context, deleted with its owner.
 class TMemoryDC {
  public:
-  TMemoryDC() : FHandle(CreateCompatibleDC(nullptr)) {}
+  TMemoryDC() : FHandle(CreateCompatibleDC(nullptr)) { TGdiHandleCount::Acquired(FHandle); }
   ~TMemoryDC() {
     if (FHandle) DeleteDC(FHandle);
+    TGdiHandleCount::Released(FHandle);
   }
   TMemoryDC(const TMemoryDC&) = delete;
   TMemoryDC& operator=(const TMemoryDC&) = delete;
@@ -67,9 +94,10 @@ class TMemoryDC {
 // The device context of a window's client area (of the screen for no window).
 class TWindowDC {
  public:
-  explicit TWindowDC(HWND window) : FWindow(window), FHandle(GetDC(window)) {}
+  explicit TWindowDC(HWND window) : FWindow(window), FHandle(GetDC(window)) { TGdiHandleCount::Acquired(FHandle); }
   ~TWindowDC() {
     if (FHandle) ReleaseDC(FWindow, FHandle);
+    TGdiHandleCount::Released(FHandle);
   }
   TWindowDC(const TWindowDC&) = delete;
   TWindowDC& operator=(const TWindowDC&) = delete;
@@ -84,9 +112,12 @@ class TWindowDC {
 // The device context of a whole window, its frame and bars included.
 class TWholeWindowDC {
  public:
-  explicit TWholeWindowDC(HWND window) : FWindow(window), FHandle(GetWindowDC(window)) {}
+  explicit TWholeWindowDC(HWND window) : FWindow(window), FHandle(GetWindowDC(window)) {
+    TGdiHandleCount::Acquired(FHandle);
+  }
   ~TWholeWindowDC() {
     if (FHandle) ReleaseDC(FWindow, FHandle);
+    TGdiHandleCount::Released(FHandle);
   }
   TWholeWindowDC(const TWholeWindowDC&) = delete;
   TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
@@ -101,8 +132,11 @@ class TWholeWindowDC {
 // The device context of one WM_PAINT, ended with its owner.
 class TPaintDC {
  public:
-  explicit TPaintDC(HWND window) : FWindow(window) { BeginPaint(window, &FPaint); }
-  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
+  explicit TPaintDC(HWND window) : FWindow(window) { TGdiHandleCount::Acquired(BeginPaint(window, &FPaint)); }
+  ~TPaintDC() {
+    EndPaint(FWindow, &FPaint);
+    TGdiHandleCount::Released(FPaint.hdc);
+  }
   TPaintDC(const TPaintDC&) = delete;
   TPaintDC& operator=(const TPaintDC&) = delete;
 

@@ -131,6 +131,7 @@ TEST(IdSNMPEncode, OtherValueTypes) {
   EXPECT_EQ(EncodedValue("ignored", ASN1_NULL), Hex("05 00"));
   EXPECT_EQ(EncodedValue(std::string("A\0B", 3), 0), Hex("04 03 41 00 42"));
   EXPECT_EQ(EncodedValue("raw", 70), Hex("46 03") + "raw");
+  EXPECT_EQ(EncodedValue(std::string(128, 'x'), ASN1_OCTET_STRING), Hex("04 81 80") + std::string(128, 'x'));
   EXPECT_EQ(EncodedValue(std::string(200, 'x'), ASN1_OCTET_STRING), Hex("04 81 C8") + std::string(200, 'x'));
   EXPECT_EQ(EncodedValue(std::string(300, 'x'), ASN1_OCTET_STRING), Hex("04 82 01 2C") + std::string(300, 'x'));
 }
@@ -173,6 +174,7 @@ TEST(IdSNMPDecode, GetResponseGivesHeaderAndBindingsInOrder) {
 TEST(IdSNMPDecode, EachValueTypeReadsAsItsText) {
   const std::vector<std::pair<std::string, TBinding>> cases = {
       {"02 01 FF", {"1.3.6", "-1", ASN1_INTEGER}},
+      {"02 01 80", {"1.3.6", "-128", ASN1_INTEGER}},
       {"02 02 00 80", {"1.3.6", "128", ASN1_INTEGER}},
       {"02 04 FF FF FF 80", {"1.3.6", "-128", ASN1_INTEGER}},
       {"02 05 01 80 00 00 01", {"1.3.6", "-2147483647", ASN1_INTEGER}},
@@ -211,11 +213,21 @@ TEST(IdSNMPDecode, OwnGetRequestDecodesToWhatWasEncoded) {
   EXPECT_EQ(Bindings(snmp.Reply()), Bindings(snmp.Query()));
 }
 
+// An item cut inside its content keeps its tag; a tag octet alone, with no
+// length after it, is no item at all.
 TEST(IdSNMPDecode, TruncatedReplyGivesTheCutItemAsEmptyTextWithItsTag) {
-  std::string octets = Reply(Binding(Hex("02 01 01")) + Binding(Hex("04 05 41 42 43 44 45")));
-  octets.resize(octets.size() - 5);
-  EXPECT_EQ(DecodedBindings(octets),
-            (std::vector<TBinding>{{"1.3.6", "1", ASN1_INTEGER}, {"1.3.6", "", ASN1_OCTET_STRING}}));
+  const struct {
+    size_t Cut;
+    TBinding Last;
+  } cases[] = {
+      {5, {"1.3.6", "", ASN1_OCTET_STRING}},
+      {6, {"1.3.6", "", ASN1_NULL}},
+  };
+  for (const auto& c : cases) {
+    std::string octets = Reply(Binding(Hex("02 01 01")) + Binding(Hex("04 05 41 42 43 44 45")));
+    octets.resize(octets.size() - c.Cut);
+    EXPECT_EQ(DecodedBindings(octets), (std::vector<TBinding>{{"1.3.6", "1", ASN1_INTEGER}, c.Last})) << c.Cut;
+  }
 }
 
 TEST(IdSNMPDecode, MissingItemsReadAsDefaults) {

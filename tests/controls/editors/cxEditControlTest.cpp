@@ -9,6 +9,8 @@
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Panel.h"
+#include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
@@ -662,4 +664,61 @@ TEST_F(cxEditControlTest, WhileLoadingSettingsAndChangesWaitForTheEnd) {
   Edit->SetTransparent(false);
   Edit->Properties()->SetTransparent(true);
   EXPECT_TRUE(Edit->Transparent()) << "the settings are heard again";
+}
+
+TEST_F(cxEditControlTest, ButtonsFollowTheStylesOwnBorderStyleThoughTheFlatKindsDrawSingle) {
+  struct TCase {
+    TcxEditBorderStyle Border;
+    TcxContainerBorderStyle Drawn;
+    TcxEditButtonStyle Buttons;
+  };
+  const TCase cases[] = {
+      {ebsNone, cbsNone, btsSimple},
+      {ebsSingle, cbsSingle, btsHotFlat},
+      {ebsThick, cbsThick, bts3D},
+      {ebsFlat, cbsFlat, btsFlat},
+      {ebs3D, cbs3D, bts3D},
+      {ebsUltraFlat, cbsSingle, btsUltraFlat},
+      {ebsOffice11, cbsSingle, btsOffice11},
+  };
+  Edit->Properties()->Buttons().Add();
+  auto* style = static_cast<TcxEditStyle*>(Edit->GetStyle());
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(int{c.Border});
+    style->SetEditBorderStyle(c.Border);
+    EXPECT_EQ(int{Edit->EditViewInfo().BorderStyle}, int{c.Drawn});
+    EXPECT_EQ(int{Edit->EditViewInfo().ButtonStyle}, int{c.Buttons});
+  }
+}
+
+TEST_F(cxEditControlTest, ATransparentEditorOutOfPlaceShowsItsParentsBackground) {
+  auto* panel = CreateComponent<TPanel>(Form.get());
+  panel->SetBevelOuter(bvNone);
+  panel->SetColor(clLime);
+  panel->SetBounds(0, 60, 200, 60);
+  panel->SetParent(Form.get());
+  struct TCase {
+    const char* Name;
+    bool Inplace;
+    bool Transparent;
+    TColor Content;
+  };
+  const TCase cases[] = {
+      {"opaque", false, false, clWindow},
+      {"transparent", false, true, clLime},
+      {"transparent in place", true, true, clWindow},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TTestEdit* edit = MakeEdit(c.Inplace);
+    edit->SetParent(panel);
+    edit->SetColor(clWindow);
+    edit->SetTransparent(c.Transparent);
+    TBitmap picture;
+    picture.SetSize(edit->Width(), edit->Height());
+    edit->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.DC()), PRF_CLIENT);
+    EXPECT_EQ(edit->EditViewInfo().Transparent, c.Transparent && !c.Inplace);
+    EXPECT_EQ(picture.Canvas().Pixels(edit->Width() / 2, edit->Height() / 2), ColorToRGB(c.Content));
+    edit->Free();
+  }
 }

@@ -433,6 +433,28 @@ TEST_F(cxEditInputTest, AutoSizeFollowsTheFontAndTheButtons) {
   }
 }
 
+TEST_F(cxEditInputTest, TheFormsFontReachesTheInnerEditWithoutBecomingTheStylesOwn) {
+  const int defaultHeight = Edit->Height();
+  TFont font;
+  font.SetName("Courier New");
+  font.SetSize(14);
+  Form->SetFont(font);
+  TInputEdit* later = MakeEdit(false);
+  font.SetSize(17);
+  for (const int size : {14, 17}) {
+    if (size == 17) Form->SetFont(font);
+    for (TInputEdit* edit : {Edit, later}) {
+      SCOPED_TRACE(std::to_string(size) + (edit == Edit ? ", placed first" : ", placed after the font"));
+      EXPECT_TRUE(edit->ParentFont());
+      EXPECT_EQ(edit->GetStyle()->Font()->Size(), size);
+      EXPECT_EQ(edit->Inner().Font().Name(), "Courier New");
+      EXPECT_EQ(edit->Inner().Font().Size(), size);
+      EXPECT_FALSE(edit->GetStyle()->AssignedValues().Contains(csvFont));
+      EXPECT_GT(edit->Height(), defaultHeight) << "auto size measures the style's font";
+    }
+  }
+}
+
 TEST_F(cxEditInputTest, ReadOnlyReachesTheInnerEdit) {
   TcxEditRepository repository(nullptr);
   auto* item = repository.CreateItem(TInputItem::StaticClass());

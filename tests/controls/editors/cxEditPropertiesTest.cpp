@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/editors/cxEdit.h"
+#include "controls/editors/cxEditControl.h"
+#include "controls/editors/cxEditViewInfo.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Screen.h"
@@ -42,7 +46,13 @@ class TTestButtons : public TcxEditButtons {
   TClass ClassType() const override { return StaticClass(); }
 };
 
-// A descendant as an editor kind makes one: its own classes of values and buttons.
+class TTestViewData : public TcxCustomEditViewData {
+ public:
+  using TcxCustomEditViewData::TcxCustomEditViewData;
+};
+
+// A descendant as an editor kind makes one: its own classes of values,
+// buttons and view data, and its own display texts.
 class TTestProperties : public TcxCustomEditProperties {
  public:
   using TcxCustomEditProperties::TcxCustomEditProperties;
@@ -54,6 +64,13 @@ class TTestProperties : public TcxCustomEditProperties {
   TClass ClassType() const override { return StaticClass(); }
   TClass GetAssignedValuesClass() const override { return TTestValues::StaticClass(); }
   TClass GetButtonsClass() const override { return TTestButtons::StaticClass(); }
+  TcxCustomEditViewDataClass GetViewDataClass() const override {
+    return [](TcxCustomEditProperties& properties, TcxCustomEditStyle& style,
+              bool inplace) -> std::unique_ptr<TcxCustomEditViewData> {
+      return std::make_unique<TTestViewData>(properties, style, inplace);
+    };
+  }
+  std::string GetDisplayText(const Variant& editValue, bool) const override { return "shown " + editValue.AsString(); }
   void FreeNotification(TComponent* component) override { Freed.push_back(component); }
   std::vector<TComponent*> Freed;
 };
@@ -339,6 +356,17 @@ TEST_F(EditPropertiesTest, ADescendantsClassesAreTheOnesMade) {
   EXPECT_EQ(properties->Freed, std::vector<TComponent*>{linked});
 }
 
+TEST_F(EditPropertiesTest, TheViewDataIsTheKindsOwnAndKeepsThePreviewFlag) {
+  auto properties = MakeProperties<TTestProperties>();
+  const TOwned<TcxContainerStyle> style = CreateEditStyle(nullptr, csNormal, nullptr);
+  for (const bool preview : {false, true}) {
+    const auto data = properties->CreateViewData(static_cast<TcxCustomEditStyle&>(*style), true, preview);
+    EXPECT_NE(dynamic_cast<TTestViewData*>(data.get()), nullptr);
+    EXPECT_TRUE(data->Inplace);
+    EXPECT_EQ(data->IsPreview, preview);
+  }
+}
+
 TEST_F(EditPropertiesTest, StoredRules) {
   auto properties = MakeProperties();
   TComponent writtenOwner(nullptr);
@@ -462,6 +490,39 @@ TEST_F(EditPropertiesTest, FilterPropertiesArePreparedOnACopy) {
   EXPECT_TRUE(source->ReadOnly());
   EXPECT_EQ(source->DefaultValuesProvider(), &provider);
   EXPECT_TRUE(source->OnChange());
+}
+
+TEST_F(EditPropertiesTest, AFilterRowShowsTheEditorsValueAsTheSettingsShowIt) {
+  const TcxCustomFilterEditHelper helper;
+  TcxCustomEdit* edit = CreateComponent<TcxCustomEdit>(nullptr);
+  edit->SetEditValue(Variant("a"));
+  auto properties = MakeProperties<TTestProperties>();
+  Variant value;
+  std::string text;
+  helper.GetFilterValue(*edit, *properties, value, text);
+  EXPECT_EQ(value.AsString(), "a");
+  EXPECT_EQ(text, "shown a");
+  edit->Free();
+}
+
+TEST_F(EditPropertiesTest, FilterRowsMatchPatternsOnlyInText) {
+  const TcxCustomFilterEditHelper helper;
+  auto properties = MakeProperties();
+  const uint32_t comparisons = 0x67E;
+  const uint32_t patterns = 0x180;
+  const struct {
+    TcxValueTypeClass Type;
+    bool Extended;
+    uint32_t Operators;
+  } cases[] = {
+      {&TcxStringValueType::Class, false, comparisons | patterns},
+      {&TcxWideStringValueType::Class, true, comparisons | patterns},
+      {&TcxIntegerValueType::Class, false, comparisons},
+      {nullptr, true, comparisons},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(helper.GetSupportedFilterOperators(*properties, c.Type, c.Extended).Bits(), c.Operators)
+        << (c.Type ? c.Type->ClassName() : "no type");
 }
 
 TEST(EditUnitTest, StartUpMakesTheCursorAndDefaultControllerOnceAndTheEndTakesThemAway) {

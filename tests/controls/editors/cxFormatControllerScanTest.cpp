@@ -80,6 +80,7 @@ const TScanCase kScanCases[] = {
     {"HH:mm", "hour=24HH : min=NN"},
     {"dd/mm/yyyy hh:mm", "day=DD / month=MM / year=YYYY ' ' hour=24HH : min=NN"},
     {"yy/mm/dd", "year=YY / month=MM / day=DD"},
+    {"yyy/mm", "year=YYYY / month=MM"},
     {"nn:ss AM/PM", "min=NN : sec=SS ' '"},
     {"h:nn am/pm", "hour=12H : min=NN ' ' suffix=am/pm"},
     {"hh:nn a/p", "hour=12HH : min=NN ' ' suffix=a/p"},

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/editors/cxRegExpr.h"
+#include "tests/support/SmallStack.h"
 #include "tests/support/TestLocale.h"
 
 namespace {
@@ -88,6 +89,7 @@ const TErrorCase kErrorCases[] = {
     {"(b?){2}", "Line1, Char5: The parameter quantifier cannot be applied here"},
     {"a*+", "Line1, Char3: The '+' quantifier cannot be applied here"},
     {"a**", "Line1, Char3: The '*' quantifier cannot be applied here"},
+    {"a\r**", "Line2, Char4: The '*' quantifier cannot be applied here"},
     {"a?*", "Line1, Char3: The '*' quantifier cannot be applied here"},
     {"((a?))*", "Line1, Char7: The '*' quantifier cannot be applied here"},
     {"a|", "Line1, Char2: The alternative should not be empty"},
@@ -183,6 +185,7 @@ const TMatchCase kMatchCases[] = {
     {"a+?", "", "", true},
     {"a+?", "aaa", "aaa", true},
     {"a{2}", "aaa", "aa", true},
+    {"a{2,2}", "aaa", "aa", true},
     {"a{2,}", "a", "a", false},
     {"a{2,}", "aaaa", "aaaa", true},
     {"a{2,4}", "aaaaa", "aaaa", true},
@@ -351,6 +354,7 @@ std::string Repeated(const std::string& text, int count) {
   return result;
 }
 
+// Run on the stack a Windows thread gets: the nesting bound must fit in it.
 TEST(cxRegExprLimitsTest, CountsPositionsAndNestingAreBounded) {
   const TLimitCase cases[] = {
       {"largest count", "a{255}", ""},
@@ -363,8 +367,43 @@ TEST(cxRegExprLimitsTest, CountsPositionsAndNestingAreBounded) {
       {"copied positions", "((a{255}){255})\\1", "Line1, Char16: Illegal '\\1'"},
       {"deepest nesting", Repeated("(", 256) + "a" + Repeated(")", 256), ""},
       {"nesting", Repeated("(", 257) + "a" + Repeated(")", 257), "Line1, Char257: Illegal '('"},
+      {"deepest quantifiers", "a" + Repeated("?", 257), ""},
+      {"quantifiers too deep", "a" + Repeated("?", 258), "Line1, Char259: Illegal '?'"},
+      {"deepest counts", "a" + Repeated("{1}", 256), ""},
+      {"counts too deep", "a" + Repeated("{1}", 257), "Line1, Char770: Illegal '{'"},
+      {"optional copies too deep", "a" + Repeated("{1,200}", 2), "Line1, Char9: Illegal '{'"},
+      {"quantifiers in groups", Repeated("(", 200) + "a" + Repeated("?", 57) + Repeated(")", 200), ""},
+      {"quantifiers too deep in groups", Repeated("(", 200) + "a" + Repeated("?", 58) + Repeated(")", 200),
+       "Line1, Char259: Illegal '?'"},
+      {"copied nesting", Repeated("(", 200) + "a" + Repeated(")", 200) + Repeated("(", 57) + "\\1" + Repeated(")", 57),
+       "Line1, Char459: Illegal '\\1'"},
   };
-  for (const TLimitCase& c : cases) EXPECT_EQ(CompileErrors(c.Pattern), c.Errors) << c.Name;
+  std::vector<std::string> errors;
+  RunOnStack(WindowsDefaultStack, [&] {
+    for (const TLimitCase& c : cases) errors.push_back(CompileErrors(c.Pattern));
+  });
+  ASSERT_EQ(errors.size(), std::size(cases));
+  for (size_t i = 0; i < errors.size(); ++i) EXPECT_EQ(errors[i], cases[i].Errors) << cases[i].Name;
+}
+
+// Every extra quantifier wraps the item in a new group; thousands of them
+// must be refused, not followed down.
+TEST(cxRegExprLimitsTest, PatternsNestedByQuantifiersCompileOrReportAnError) {
+  const std::string patterns[] = {"a" + Repeated("?", 8192), "a" + Repeated("{1}", 8192), "a" + Repeated("+{1}", 8192),
+                                  Repeated("(", 255) + "a" + Repeated("?", 8192) + Repeated(")", 255)};
+  for (const std::string& pattern : patterns) {
+    int errors = -1;
+    RunOnStack(WindowsDefaultStack, [&] {
+      TcxRegExpr expression;
+      try {
+        CompileText(expression, pattern);
+        errors = 0;
+      } catch (const EcxRegExprError& error) {
+        errors = error.Errors().Count();
+      }
+    });
+    EXPECT_GT(errors, 0) << pattern.substr(0, 10);
+  }
 }
 
 // Patterns of 4 KiB that a careless engine would spend its memory, stack or

@@ -15,6 +15,9 @@ constexpr int kWidth = 240;
 constexpr int kHeight = 120;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+// Selected text is drawn in this colour.
+constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr char kSentence[] = "Lorem ipsum dolor sit amet, consectetur adipiscing elit";
 
 // A white picture whose device context has the canvas's font selected.
@@ -58,6 +61,20 @@ class TPicture {
   HDC FDC = nullptr;
 };
 
+// Whether `pixel` blends `ink` (of pure channels) with white, as smoothed letters do.
+bool SmoothedInk(COLORREF pixel, COLORREF ink) {
+  const BYTE inkChannels[] = {GetRValue(ink), GetGValue(ink), GetBValue(ink)};
+  const BYTE channels[] = {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
+  std::optional<BYTE> dark;
+  for (int i = 0; i < 3; ++i) {
+    if (inkChannels[i] == 255 && channels[i] != 255) return false;
+    if (inkChannels[i] != 0) continue;
+    if (dark && *dark != channels[i]) return false;
+    dark = channels[i];
+  }
+  return true;
+}
+
 bool Inside(const TRect& inner, const TRect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
@@ -85,7 +102,7 @@ class cxTextDrawingGdiTest : public testing::Test {
     TcxTextRows rows;
     MakeTextRows(Picture().DC(), text, rect, 0, lineCount, rows, params);
     LayoutTextRows(rect, lineCount, rows, params);
-    DrawTextRows(Picture().DC(), rect, params, forceEllipsis, clWhite, selectionBackground, selectionStart,
+    DrawTextRows(Picture().DC(), rect, params, forceEllipsis, clBlue, selectionBackground, selectionStart,
                  selectionLength, lineCount, rows);
   }
 
@@ -222,7 +239,7 @@ TEST_F(cxTextDrawingGdiTest, TheSelectionIsFilledInItsOwnColours) {
       EXPECT_TRUE(x >= left && x < right && y >= 10 && y < 10 + lineHeight) << x << "," << y;
     }
   EXPECT_GT(red, (right - left) * lineHeight / 2);
-  // The selected letters are white on red: the fill is not solid.
+  // The selected letters are blue on red: the fill is not solid.
   EXPECT_LT(red, (right - left) * lineHeight);
   FPicture.emplace();
   Draw(text, {10, 10, 200, 100}, 0, 2, 3, clNone);
@@ -272,6 +289,111 @@ TEST_F(cxTextDrawingGdiTest, ATruncatedLastRowEndsInAnEllipsis) {
       TextOutA(expected.DC(), piece.X, rect.top + piece.Row * lineHeight, piece.Text.data(),
                static_cast<int>(piece.Text.size()));
     EXPECT_EQ(Picture().Bitmap().GetPixels(), expected.Bitmap().GetPixels()) << c.Name;
+  }
+}
+
+TEST_F(cxTextDrawingGdiTest, AnEllipsisFollowsASelectionOnlyWhereTheRowIsCut) {
+  const TRect rect{10, 10, 100, 100};
+  const int lineHeight = Params(0).LineHeight;
+  std::string fits = "Incomprehensibilities";
+  while (Picture().TextWidth(fits) > 90 - Picture().TextWidth("...")) fits.pop_back();
+  const struct {
+    const char* Name;
+    std::string Text;
+    int SelectionStart;
+    int SelectionLength;
+    // The first row as it shows, and the colour of an ellipsis after it.
+    std::string Shown;
+    std::optional<COLORREF> Ellipsis;
+  } cases[] = {
+      {"a row that fits, selected to its end", "Short", 0, 5, "Short", std::nullopt},
+      {"the selection ends a row that is not the last", "Short\nMore", 2, 3, "Short", std::nullopt},
+      {"a cut row selected to its end", "Incomprehensibilities", 3, 18, fits, kBlue},
+      {"a cut row selected before its end", "Incomprehensibilities", 0, 2, fits, kBlack},
+  };
+  for (const auto& c : cases) {
+    FPicture.emplace();
+    Draw(c.Text, rect, TF_END_ELLIPSIS, c.SelectionStart, c.SelectionLength);
+    int ink = 0;
+    int foreign = 0;
+    for (int y = rect.top; y < rect.top + lineHeight; ++y)
+      for (int x = rect.left + Picture().TextWidth(c.Shown); x < kWidth; ++x) {
+        const COLORREF pixel = Picture().Pixel(x, y);
+        if (pixel == kWhite) continue;
+        ++ink;
+        if (!c.Ellipsis || !SmoothedInk(pixel, *c.Ellipsis)) ++foreign;
+      }
+    EXPECT_EQ(ink > 0, c.Ellipsis.has_value()) << c.Name;
+    EXPECT_EQ(foreign, 0) << c.Name;
+  }
+}
+
+// A run of `units` copies of "ab<tab>" and then `tail`: each copy ends on the
+// next tab stop, so the run is as wide as `units` stops and the tail.
+std::string TabbedRun(int units, const std::string& tail) {
+  std::string run;
+  for (int unit = 0; unit < units; ++unit) run += "ab\t";
+  return run + tail;
+}
+
+SIZE SystemTabbedExtent(HDC dc, const std::string& text) {
+  const DWORD extent = GetTabbedTextExtentA(dc, text.data(), static_cast<int>(text.size()), 0, nullptr);
+  return {LOWORD(extent), HIWORD(extent)};
+}
+
+TEST_F(cxTextDrawingGdiTest, RunsWithTabsAreMeasuredWholeAtAnyLength) {
+  const HDC dc = Picture().DC();
+  const SIZE stop = SystemTabbedExtent(dc, "ab\t");
+  const int tail = Picture().TextWidth("x");
+  const struct {
+    const char* Name;
+    std::string Text;
+    int Width;
+  } cases[] = {
+      {"no tab", "abc", SystemTabbedExtent(dc, "abc").cx},
+      {"a leading tab", "\tx", SystemTabbedExtent(dc, "\tx").cx},
+      {"two tabs", "a\t\tbc", SystemTabbedExtent(dc, "a\t\tbc").cx},
+      {"a piece wider than a stop", "abcdefghijklmnop\tx", SystemTabbedExtent(dc, "abcdefghijklmnop\tx").cx},
+      {"4,096 characters", TabbedRun(1365, "x"), 1365 * stop.cx + tail},
+      {"4,097 characters", TabbedRun(1365, "xx"), 1365 * stop.cx + 2 * tail},
+      {"9,001 characters, wider than 65,535 pixels", TabbedRun(3000, "x"), 3000 * stop.cx + tail},
+      {"4,096 tabs", std::string(4096, '\t'), 4096 * SystemTabbedExtent(dc, "\t").cx},
+  };
+  for (const auto& c : cases) {
+    SIZE size{};
+    MeasureTextRun(dc, c.Text.data(), static_cast<int>(c.Text.size()), size, true);
+    EXPECT_EQ(size.cx, c.Width) << c.Name;
+    EXPECT_EQ(size.cy, stop.cy) << c.Name;
+  }
+}
+
+// A mark after a row of tabs lands where the stops put it: past the left
+// edge by all the stops before it, or, right-aligned, ending at the right
+// edge, which only a whole measure of the row gets right.
+TEST_F(cxTextDrawingGdiTest, ALongRowOfTabsIsDrawnWholeWithItsTabsExpanded) {
+  const int stop = SystemTabbedExtent(Picture().DC(), "\t").cx;
+  const int mark = Picture().TextWidth("W");
+  constexpr int kMarkLeft = 100;
+  const struct {
+    const char* Name;
+    int Tabs;
+    uint8_t HAlign;
+  } cases[] = {
+      {"short, left", 100, cxHAlignLeft},
+      {"short, right", 100, cxHAlignRight},
+      {"past 4,096 characters and 65,535 pixels, left", 5000, cxHAlignLeft},
+      {"past 4,096 characters and 65,535 pixels, right", 5000, cxHAlignRight},
+  };
+  for (const auto& c : cases) {
+    FPicture.emplace();
+    const TRect rect{kMarkLeft - c.Tabs * stop, 10, kMarkLeft + mark, 40};
+    Draw(std::string(static_cast<size_t>(c.Tabs), '\t') + "W", rect,
+         TF_SINGLELINE | TF_NO_MEASURE_SINGLELINE | TF_EXPANDTABS | c.HAlign);
+    const std::optional<TRect> ink = Picture().Ink();
+    ASSERT_TRUE(ink) << c.Name;
+    EXPECT_GE(ink->left, kMarkLeft) << c.Name;
+    EXPECT_LE(ink->left, kMarkLeft + 2) << c.Name;
+    EXPECT_LE(ink->right, kMarkLeft + mark) << c.Name;
   }
 }
 

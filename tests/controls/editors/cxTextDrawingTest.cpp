@@ -97,6 +97,7 @@ TEST_F(cxTextDrawingTest, RowsStopAtTheLastRowThatFitsOrTheLineLimit) {
       {"limit with text left", 0, 1000, 2, {"a", "b"}, false},
       {"limit just reached", 0, 1000, 3, {"a", "b", "c"}, true},
       {"the row that passes the bottom is the last", 0, 20, 0, {"a", "b"}, true},
+      {"a row that ends at the bottom is not the last", 0, 32, 0, {"a", "b", "c"}, true},
       {"a collapsed height still gets a row", 0, 0, 0, {"a"}, true},
       {"looking one row ahead", TF_EARLY_LAST_ROW, 20, 0, {"a"}, true},
       {"looking ahead needs clipping", TF_EARLY_LAST_ROW | TF_NOCLIP, 20, 0, {"a", "b"}, true},
@@ -245,6 +246,7 @@ TEST_F(cxTextDrawingTest, LayoutPlacesRowsByAlignment) {
       {"bottom keeps the external leading", kVBottom | TF_EXTERNALLEADING, 30, 2, 80, 10, {66, 84}},
       {"spread", kVSpread, 30, 3, 80, 10, {20, 52, 84}},
       {"spread shares the odd pixel", kVSpread, 30, 3, 81, 10, {20, 53, 85}},
+      {"a fractional gap per row still spreads", kVSpread, 30, 3, 49, 10, {20, 37, 53}},
       {"spread without room", kVSpread, 30, 3, 20, 10, {20, 36, 52}},
       {"one spread row", kVSpread, 30, 1, 80, 10, {20}},
   };

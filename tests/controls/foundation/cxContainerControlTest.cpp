@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "controls/foundation/cxContainer.h"
+#include "controls/foundation/cxContainerListBox.h"
 #include "controls/foundation/cxDWMApi.h"
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
@@ -332,6 +335,17 @@ TEST_F(cxContainerInnerEditTest, ColourAndFontSetOnTheContainerReachTheEdit) {
   EXPECT_EQ(Edit->Font().Size(), 15);
 }
 
+TEST_F(cxContainerInnerEditTest, TheFormsFontReachesTheEditThroughTheStyleWithoutBecomingItsOwn) {
+  TFont font;
+  font.SetSize(15);
+  Form->SetFont(font);
+  // A refresh hands the edit the style's font.
+  Container->ShortRefreshContainer();
+  EXPECT_TRUE(Container->ParentFont());
+  EXPECT_EQ(Edit->Font().Size(), 15);
+  EXPECT_FALSE(Container->GetStyle()->AssignedValues().Contains(csvFont));
+}
+
 TEST_F(cxContainerInnerEditTest, HoveringHighlightsTheBorderAndLeavingRestoresIt) {
   HoverAt(1, 1);
   EXPECT_TRUE(Container->ViewInfo().ContainerState.Contains(csHot));
@@ -588,4 +602,86 @@ TEST_F(cxContainerInnerEditTest, DescendantWindowsAreTheChildrenAndTheShownPopup
   }
   popup->Hide();
   EXPECT_FALSE(IsDescendantWindow(Container, popup->Handle())) << "hidden";
+}
+
+namespace {
+
+// A container with no inner control that asks for the Tab key.
+class TTabContainer : public TcxContainer {
+ public:
+  explicit TTabContainer(TComponent* owner) : TcxContainer(owner) { SetKeys({kTab}); }
+  bool MovesFocus = true;
+  int TabsSeen = 0;
+
+ protected:
+  bool TabMovesFocus() override { return MovesFocus; }
+  void KeyDown(WORD& key, TShiftState shift) override {
+    if (key == VK_TAB) ++TabsSeen;
+    TcxContainer::KeyDown(key, shift);
+  }
+};
+
+// Tab pressed on the keyboard with the modifiers held, and the keys handled
+// by the program's message loop.
+void PressTab(std::initializer_list<WORD> modifiers) {
+  std::vector<INPUT> inputs;
+  const auto key = [&inputs](WORD code, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = code;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  for (const WORD modifier : modifiers) key(modifier, 0);
+  key(VK_TAB, 0);
+  key(VK_TAB, KEYEVENTF_KEYUP);
+  for (const WORD modifier : modifiers) key(modifier, KEYEVENTF_KEYUP);
+  ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+  Application().ProcessMessages();
+}
+
+}  // namespace
+
+// In tab order: a list box in the fixture's container, an edit in a second
+// container, a container that takes Tab itself, a plain edit.
+TEST_F(cxContainerControlTest, ATabKeystrokeMovesTheFocusThroughContainersAndTheirInnerControls) {
+  auto* listBox = new TcxCustomInnerListBox(Container);
+  Container->SetInnerControl(listBox);
+  TTestInnerEdit* edit = MakeContainer(10, 40)->AddInnerEdit();
+  auto* tabContainer = new TTabContainer(Form.get());
+  tabContainer->SetBounds(10, 70, 80, 24);
+  tabContainer->SetParent(Form.get());
+  auto* plainEdit = new TEdit(Form.get());
+  plainEdit->SetBounds(10, 100, 80, 24);
+  plainEdit->SetParent(Form.get());
+  ProcessPendingMessages();
+  SetForegroundWindow(Form->Handle());
+  ASSERT_EQ(GetForegroundWindow(), Form->Handle());
+  const struct {
+    const char* Name;
+    TWinControl* From;
+    std::initializer_list<WORD> Modifiers;
+    bool MovesFocus;
+    TWinControl* To;
+    int TabsSeen;
+  } cases[] = {
+      {"list box to the next container's edit", listBox, {}, true, edit, 0},
+      {"back from the edit to the list box", edit, {VK_SHIFT}, true, listBox, 0},
+      {"edit to the container that takes Tab", edit, {}, true, tabContainer, 0},
+      {"that container moves on itself", tabContainer, {}, true, plainEdit, 1},
+      {"and back", tabContainer, {VK_SHIFT}, true, edit, 1},
+      {"with Ctrl it leaves Tab to the form", tabContainer, {VK_CONTROL}, true, plainEdit, 0},
+      {"one that keeps Tab keeps the focus", tabContainer, {}, false, tabContainer, 1},
+      {"from the last control round to the first", plainEdit, {}, true, listBox, 0},
+  };
+  for (const auto& c : cases) {
+    tabContainer->MovesFocus = c.MovesFocus;
+    tabContainer->TabsSeen = 0;
+    c.From->SetFocus();
+    ASSERT_EQ(GetFocus(), c.From->Handle()) << c.Name;
+    PressTab(c.Modifiers);
+    EXPECT_EQ(GetFocus(), c.To->Handle()) << c.Name;
+    EXPECT_EQ(Form->ActiveControl(), c.To) << c.Name;
+    EXPECT_EQ(tabContainer->TabsSeen, c.TabsSeen) << c.Name;
+  }
 }

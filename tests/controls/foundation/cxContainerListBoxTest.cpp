@@ -313,6 +313,89 @@ TEST_F(cxContainerListBoxTest, CornerBetweenTwoBarsIsButtonFace) {
   EXPECT_TRUE(IsRectEmpty(&none));
 }
 
+namespace {
+
+// Where the list stands along a bar: its top item, or how far it is scrolled sideways.
+int ListPosition(TcxCustomInnerListBox& list, const TcxScrollBar& bar) {
+  return bar.Kind() == sbVertical ? list.TopIndex() : GetScrollPos(list.Handle(), SB_HORZ);
+}
+
+POINT PartCenter(const TcxScrollBar& bar, TcxScrollBarPart part) {
+  const TcxScrollBarRects& rects = bar.ViewInfo().Rects();
+  const TRect* byPart[] = {nullptr,      &rects.FirstArrow, &rects.SecondArrow,
+                           &rects.Thumb, &rects.PageBefore, &rects.PageAfter};
+  const TRect& r = *byPart[part];
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A press on a part and a move along the bar by `drag` pixels, with the
+// button still down.
+POINT PressPart(TcxScrollBar& bar, TcxScrollBarPart part, int drag) {
+  const POINT down = PartCenter(bar, part);
+  const POINT moved = bar.Kind() == sbVertical ? POINT{down.x, down.y + drag} : POINT{down.x + drag, down.y};
+  SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(down.x, down.y));
+  if (drag != 0) SendMessageA(bar.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(moved.x, moved.y));
+  return moved;
+}
+
+}  // namespace
+
+TEST_F(cxContainerListBoxTest, EveryPartOfBothBarsScrollsTheList) {
+  Container->SetBounds(10, 10, 180, 150);
+  auto* wide = new TWideInnerListBox(Container);
+  Container->SetInnerControl(wide);
+  ListBox->Free();
+  for (int index = 0; index < 60; ++index) wide->Items().Add("line " + std::to_string(index));
+  SendMessageA(wide->Handle(), LB_SETHORIZONTALEXTENT, 1000, 0);
+  ASSERT_TRUE(wide->VScrollBar()->Visible());
+  ASSERT_TRUE(wide->HScrollBar()->Visible());
+
+  enum TMove { LineBack, LineOn, PageBack, PageOn, Dragged };
+  const struct TCase {
+    const char* Name;
+    TcxScrollBarPart Part;
+    int Drag;
+    TMove Expected;
+  } cases[] = {
+      {"first arrow", sbpLineUp, 0, LineBack},
+      {"second arrow", sbpLineDown, 0, LineOn},
+      {"page before the thumb", sbpPageUp, 0, PageBack},
+      {"page after the thumb", sbpPageDown, 0, PageOn},
+      {"thumb dragged along and released", sbpThumbnail, 20, Dragged},
+  };
+  const struct {
+    TcxScrollBar* Bar;
+    int Start;
+  } bars[] = {{wide->VScrollBar(), 20}, {wide->HScrollBar(), 400}};
+  for (const auto& [bar, start] : bars) {
+    for (const TCase& c : cases) {
+      SCOPED_TRACE(std::string(bar->Kind() == sbVertical ? "vertical, " : "horizontal, ") + c.Name);
+      const UINT message = bar->Kind() == sbVertical ? WM_VSCROLL : WM_HSCROLL;
+      SendMessageA(wide->Handle(), message, MAKEWPARAM(SB_THUMBPOSITION, start), 0);
+      ASSERT_EQ(ListPosition(*wide, *bar), start);
+      ASSERT_EQ(bar->Position(), start);
+      const int page = bar->PageSize();
+      ASSERT_GT(page, 1);
+
+      const POINT pointer = PressPart(*bar, c.Part, c.Drag);
+      const int pressed = ListPosition(*wide, *bar);
+      EXPECT_EQ(bar->Position(), pressed) << "the list follows the bar while the button is down";
+      SendMessageA(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(pointer.x, pointer.y));
+
+      switch (c.Expected) {
+        case LineBack: EXPECT_EQ(pressed, start - 1); break;
+        case LineOn: EXPECT_EQ(pressed, start + 1); break;
+        case PageBack: EXPECT_EQ(pressed, start - page); break;
+        case PageOn: EXPECT_EQ(pressed, start + page); break;
+        case Dragged: EXPECT_GT(pressed, start); break;
+      }
+      EXPECT_EQ(ListPosition(*wide, *bar), pressed) << "the release leaves the list where it is";
+      EXPECT_EQ(bar->Position(), pressed);
+      EXPECT_EQ(bar->PressedPart(), sbpNone);
+    }
+  }
+}
+
 TEST_F(cxContainerListBoxTest, OwnerDrawnItemsShowTheSelectionOrTheHandlersDrawing) {
   struct TCase {
     const char* Name;

@@ -331,6 +331,68 @@ TEST_F(cxContainerPopupTest, TheProgramLosingTheActivationClosesThePopupsThatAre
   }
 }
 
+TEST_F(cxContainerPopupTest, AContainerOwnerHearsOfTheFocusOnceTheLostActivationClosedItsPopup) {
+  struct TCase {
+    const char* Name;
+    bool OwnerFreedOnClose;
+    std::vector<bool> Heard;
+  };
+  const TCase cases[] = {{"the owner stays", false, {false}}, {"a close handler frees the owner", true, {}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto* container = new TcxContainer(Form.get());
+    container->SetBounds(150, 10, 100, 20);
+    container->SetParent(Form.get());
+    auto* popup = new TTestPopup(container);
+    popup->SetOwnedByParentForm(false);
+    // Whether the popup was still shown each time the owner heard.
+    std::vector<bool> heard;
+    container->SetOnFocusChanged([&](TObject*) { heard.push_back(popup->IsShown()); });
+    popup->Popup(nullptr);
+    heard.clear();
+    if (c.OwnerFreedOnClose) popup->SetOnClosed([&](TObject*) { container->Free(); });
+
+    PopupCallWndProcMessage(Message(WM_ACTIVATEAPP, FALSE), Form->Handle());
+    EXPECT_TRUE(ShownPopupWindows().empty());
+    EXPECT_EQ(heard, c.Heard);
+    if (!c.OwnerFreedOnClose) container->Free();
+  }
+}
+
+// The system moves the activation from the popup opened last: the popups
+// shown after the one that takes it close, the rest stay.
+TEST_F(cxContainerPopupTest, ThePopupsShownAfterTheWindowTheSystemActivatesClose) {
+  auto* inner = new TRecordingControl(Popup, RECT{0, 0, 40, 20});
+  auto* second = new TTestPopup(inner);
+  TRecordingForm* elsewhere = NewForm(RECT{600, 100, 700, 200});
+  TOwned<TForm> elsewhereOwned(elsewhere);
+  struct TCase {
+    const char* Name;
+    TForm* Activated;
+    bool FirstEnabled;
+    bool FirstStaysOpen;
+  };
+  const TCase cases[] = {
+      {"the first popup", Popup, true, true},
+      {"the owner's form", Form.get(), true, false},
+      {"another form", elsewhere, true, false},
+      {"the owner's form, past a disabled popup", Form.get(), false, true},
+  };
+  for (const TCase& c : cases) {
+    Popup->Popup(nullptr);
+    second->Popup(nullptr);
+    ASSERT_EQ(GetActiveWindow(), second->Handle()) << c.Name;
+    EnableWindow(Popup->Handle(), c.FirstEnabled);
+    SetActiveWindow(c.Activated->Handle());
+    EXPECT_FALSE(second->IsShown()) << c.Name;
+    EXPECT_EQ(Popup->IsShown(), c.FirstStaysOpen) << c.Name;
+    EXPECT_EQ(GetActiveWindow(), c.Activated->Handle()) << c.Name;
+    EnableWindow(Popup->Handle(), TRUE);
+    second->CloseUp();
+    Popup->CloseUp();
+  }
+}
+
 TEST_F(cxContainerPopupTest, ClosingThePopupsWindowClosesItAndTheOwnersWindow) {
   Popup->Popup(nullptr);
   Popup->SetOnCloseQuery([](TObject*, bool& canClose) { canClose = false; });

@@ -55,6 +55,12 @@ class TTestStyleController : public TcxStyleController {
   TcxContainerStyle& StyleObject() { return *Style(); }
 };
 
+// A standalone style, freed the way the library frees styles: it leaves its
+// controller on its way out.
+TOwned<TcxContainerStyle> NewStyle(bool directAccess = false) {
+  return TOwned<TcxContainerStyle>(new TcxContainerStyle(nullptr, csNormal, nullptr, directAccess));
+}
+
 int CountChanges(TcxContainerStyle& style, const std::function<void()>& action) {
   int changes = 0;
   style.SetOnChanged([&](TObject*) { ++changes; });
@@ -121,7 +127,8 @@ TEST_F(ContainerStylesTest, EachValueComesFromTheStyleThenTheControllerChainThen
     SCOPED_TRACE(row.Name);
     TOwned<TcxStyleController> outer(new TcxStyleController(nullptr));
     TOwned<TcxStyleController> inner(new TcxStyleController(nullptr));
-    TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+    const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+    TcxContainerStyle& style = *styleOwned;
     EXPECT_EQ(row.Get(style), row.ByDefault);
 
     inner->Style()->SetStyleController(outer.get());
@@ -228,7 +235,8 @@ TEST_F(ContainerStylesTest, TheDisabledStateHasItsOwnDefaultsAndTheOthersFollowT
 }
 
 TEST_F(ContainerStylesTest, TheBaseDefaultsFollowTheLookAndFeelAndTheContainer) {
-  TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+  TcxContainerStyle& style = *styleOwned;
   const std::vector<std::pair<TcxLookAndFeelKind, TcxContainerBorderStyle>> kinds = {
       {lfFlat, cbsFlat}, {lfStandard, cbs3D}, {lfUltraFlat, cbsUltraFlat}, {lfOffice11, cbsOffice11}};
   for (const auto& [kind, borderStyle] : kinds) {
@@ -268,7 +276,8 @@ TEST_F(ContainerStylesTest, ABaseStyleTakesTheParentControlsColourUnlessInPlaceF
 TEST_F(ContainerStylesTest, ADirectAccessStyleOnlyHoldsValues) {
   TFont font;
   font.SetStyle({fsBold});
-  TcxContainerStyle holder(nullptr, csNormal, nullptr, true);
+  const TOwned<TcxContainerStyle> holderOwned = NewStyle(true);
+  TcxContainerStyle& holder = *holderOwned;
   EXPECT_EQ(holder.Font(), nullptr);
   EXPECT_EQ(holder.LookAndFeel(), nullptr);
   holder.SetFont(&font);
@@ -285,7 +294,8 @@ TEST_F(ContainerStylesTest, ADirectAccessStyleOnlyHoldsValues) {
   EXPECT_EQ(holder.StyleController(), nullptr);
 
   // A copy into an ordinary style takes the holder's font with its text colour.
-  TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+  TcxContainerStyle& style = *styleOwned;
   style.Assign(&holder);
   EXPECT_EQ(style.GetColor(), clGreen);
   EXPECT_EQ(style.Font()->Color(), clBlue);
@@ -295,7 +305,8 @@ TEST_F(ContainerStylesTest, ADirectAccessStyleOnlyHoldsValues) {
 
 TEST_F(ContainerStylesTest, AssignCopiesTheOwnValuesTheControllerAndTheLookAndFeelInOneNotification) {
   TOwned<TcxStyleController> controller(new TcxStyleController(nullptr));
-  TcxContainerStyle source(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> sourceOwned = NewStyle();
+  TcxContainerStyle& source = *sourceOwned;
   source.SetStyleController(controller.get());
   source.SetBorderStyle(cbsThick);
   source.SetEdges({bRight});
@@ -304,7 +315,9 @@ TEST_F(ContainerStylesTest, AssignCopiesTheOwnValuesTheControllerAndTheLookAndFe
   source.LookAndFeel()->SetKind(lfOffice11);
   source.Font()->SetSize(14);
 
-  TcxContainerStyle target(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> targetOwned = NewStyle();
+
+  TcxContainerStyle& target = *targetOwned;
   EXPECT_EQ(CountChanges(target, [&] { target.Assign(&source); }), 1);
   EXPECT_EQ(target.StyleController(), controller.get());
   EXPECT_EQ(target.AssignedValues(), source.AssignedValues());
@@ -322,7 +335,8 @@ TEST_F(ContainerStylesTest, AssignCopiesTheOwnValuesTheControllerAndTheLookAndFe
 }
 
 TEST_F(ContainerStylesTest, ChangesNotifyOnceAndUpdatesBatchThem) {
-  TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+  TcxContainerStyle& style = *styleOwned;
   for (const TValueRow& row : ValueRows()) {
     SCOPED_TRACE(row.Name);
     EXPECT_EQ(CountChanges(style, [&] { row.Set(style, row.FromController); }), 1);
@@ -362,8 +376,10 @@ TEST_F(ContainerStylesTest, AControllerTellsItsListenersAndLendsThemItsFontAndLo
   TOwned<TcxStyleController> controller(new TcxStyleController(nullptr));
   std::vector<TObject*> controllerChanges;
   controller->SetOnStyleChanged([&](TObject* sender) { controllerChanges.push_back(sender); });
-  TcxContainerStyle listener(nullptr, csNormal, nullptr, false);
-  TcxContainerStyle ownFont(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> listenerOwned = NewStyle();
+  TcxContainerStyle& listener = *listenerOwned;
+  const TOwned<TcxContainerStyle> ownFontOwned = NewStyle();
+  TcxContainerStyle& ownFont = *ownFontOwned;
   ownFont.Font()->SetName("Arial");
   listener.SetStyleController(controller.get());
   ownFont.SetStyleController(controller.get());
@@ -391,7 +407,8 @@ TEST_F(ContainerStylesTest, AControllerAndItsListenersMayBeFreedInEitherOrder) {
     SCOPED_TRACE(controllerFirst ? "controller first" : "style first");
     auto* controller = new TcxStyleController(nullptr);
     auto* style = new TcxContainerStyles(nullptr, CreateContainerStyle);
-    TcxContainerStyle second(nullptr, csNormal, nullptr, false);
+    const TOwned<TcxContainerStyle> secondOwned = NewStyle();
+    TcxContainerStyle& second = *secondOwned;
     style->GetStyle()->SetStyleController(controller);
     second.SetStyleController(controller);
     controller->Style()->SetColor(clRed);
@@ -411,12 +428,69 @@ TEST_F(ContainerStylesTest, AControllerAndItsListenersMayBeFreedInEitherOrder) {
   }
 }
 
+namespace {
+
+// A style of a class of its own, so a controller can tell a whole style from
+// one whose destructors have begun.
+class TWholeStyle : public TcxContainerStyle {
+ public:
+  using TcxContainerStyle::TcxContainerStyle;
+};
+
+TOwned<TcxContainerStyle> CreateWholeStyle(TPersistent* owner, TcxContainerState state,
+                                           TcxContainerStyle* parentStyle) {
+  return TOwned<TcxContainerStyle>(new TWholeStyle(owner, state, parentStyle, false));
+}
+
+// Records, for each style that leaves it, whether the style was still whole;
+// hearing it at all shows the controller was whole too.
+class TLeaveRecordingController : public TcxStyleController {
+ public:
+  TLeaveRecordingController(std::vector<bool>& left) : TcxStyleController(nullptr), FLeft(left) {}
+  void RemoveListener(TcxContainerStyle* style) override {
+    FLeft.push_back(dynamic_cast<TWholeStyle*>(style) != nullptr);
+    TcxStyleController::RemoveListener(style);
+  }
+
+ private:
+  std::vector<bool>& FLeft;
+};
+
+}  // namespace
+
+TEST_F(ContainerStylesTest, AControllerAndItsListenersPartWhileBothAreWhole) {
+  enum TFreed { ControllerFirst, StylesFirst, StandaloneStyle };
+  const struct {
+    const char* Name;
+    TFreed Freed;
+  } cases[] = {{"controller first", ControllerFirst},
+               {"the set of styles first", StylesFirst},
+               {"a standalone style", StandaloneStyle}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    std::vector<bool> left;
+    auto* controller = new TLeaveRecordingController(left);
+    auto styles = std::make_unique<TcxContainerStyles>(nullptr, CreateWholeStyle);
+    TOwned<TcxContainerStyle> standalone(new TWholeStyle(nullptr, csNormal, nullptr, false));
+    TcxContainerStyle* listener = c.Freed == StandaloneStyle ? standalone.get() : styles->GetStyle();
+    listener->SetStyleController(controller);
+    switch (c.Freed) {
+      case ControllerFirst: controller->Free(); break;
+      case StylesFirst: styles.reset(); break;
+      case StandaloneStyle: standalone.reset(); break;
+    }
+    EXPECT_EQ(left, std::vector<bool>{true});
+    if (c.Freed != ControllerFirst) controller->Free();
+  }
+}
+
 TEST_F(ContainerStylesTest, TheDefaultControllerIsInEffectWithoutBeingNamed) {
   TOwned<TcxStyleController> byDefault(new TcxStyleController(nullptr));
   SetDefaultStyleController(byDefault.get());
   byDefault->Style()->SetBorderColor(clPurple);
   TOwned<TcxStyleController> other(new TcxStyleController(nullptr));
-  TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+  TcxContainerStyle& style = *styleOwned;
   EXPECT_EQ(style.GetActiveStyleController(), byDefault.get());
   EXPECT_EQ(style.StyleController(), nullptr);
   EXPECT_FALSE(style.IsStyleControllerStored());
@@ -457,7 +531,8 @@ TEST_F(ContainerStylesTest, FreeingTheDefaultControllerOrOneItsStyleFollowsLeave
   TOwned<TcxStyleController> lender(new TcxStyleController(nullptr));
   byDefault->Style()->SetStyleController(lender.get());
   SetDefaultStyleController(byDefault);
-  TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+  TcxContainerStyle& style = *styleOwned;
   lender.reset();
   EXPECT_EQ(byDefault->Style()->GetActiveStyleController(), nullptr);
   byDefault->Free();
@@ -467,7 +542,8 @@ TEST_F(ContainerStylesTest, FreeingTheDefaultControllerOrOneItsStyleFollowsLeave
 
 TEST_F(ContainerStylesTest, OnlyTheFirstNineValuesAnswerWhetherTheyAreAssigned) {
   TOwned<TcxStyleController> controller(new TcxStyleController(nullptr));
-  TcxContainerStyle style(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> styleOwned = NewStyle();
+  TcxContainerStyle& style = *styleOwned;
   style.SetStyleController(controller.get());
   for (const TValueRow& row : ValueRows()) {
     SCOPED_TRACE(row.Name);
@@ -571,7 +647,9 @@ TEST_F(ContainerStylesTest, RestoringDefaultsForgetsEveryValueAndHandsTheColours
   style.RestoreDefaults();
   EXPECT_FALSE(container.ParentColor()) << "the controller's colour wins over the parent's";
 
-  TcxContainerStyle standalone(nullptr, csNormal, nullptr, false);
+  const TOwned<TcxContainerStyle> standaloneOwned = NewStyle();
+
+  TcxContainerStyle& standalone = *standaloneOwned;
   standalone.Font()->SetSize(30);
   standalone.RestoreDefaults();
   EXPECT_EQ(standalone.Font()->Size(), TFont().Size());

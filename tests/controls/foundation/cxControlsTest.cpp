@@ -311,26 +311,56 @@ TEST_F(cxControlsTest, APopupKeepsItsOwnersCaptionActiveUntilTheProgramLosesTheA
   EXPECT_FALSE(popup->Visible());
 }
 
+// The form's deactivation, as the system sends it, closes the popup.
+TEST_F(cxControlsTest, APopupClosesWhenTheSystemActivatesAnotherOfTheProgramsWindows) {
+  TOwned<TRecordingForm> owner(new TRecordingForm);
+  TOwned<TRecordingForm> other(new TRecordingForm);
+  owner->Show();
+  other->Show();
+  const struct {
+    const char* Name;
+    TForm* Activated;
+  } cases[] = {{"its owner's form", owner.get()}, {"another form", other.get()}};
+  for (const auto& c : cases) {
+    TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+    popup->SetOwnerControl(owner.get());
+    popup->Popup();
+    SetActiveWindow(popup->Handle());
+    ASSERT_EQ(GetActiveWindow(), popup->Handle()) << c.Name;
+    SetActiveWindow(c.Activated->Handle());
+    EXPECT_FALSE(popup->Visible()) << c.Name;
+    EXPECT_FALSE(IsWindowVisible(popup->Handle())) << c.Name;
+    EXPECT_EQ(GetActiveWindow(), c.Activated->Handle()) << c.Name;
+  }
+}
+
 TEST_F(cxControlsTest, APopupOpensBesideItsOwnerControlSizedToItsContentsAndFrame) {
   TOwned<TRecordingForm> owner(new TRecordingForm);
   const POINT origin = owner->ClientToScreen(POINT{0, 0});
-  for (int style = 0; style <= 3; ++style) {
-    TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+  // One popup through every frame: each opening places the child inside the
+  // frame it has now, whatever frame it had before.
+  TOwned<TcxPopupWindow> popup(new TcxPopupWindow(nullptr));
+  popup->SetClientEdgeWidth(1);
+  auto* child = new TControl(popup.get());
+  child->SetBounds(0, 0, 50, 20);
+  child->SetParent(popup.get());
+  popup->SetOwnerControl(owner.get());
+  popup->SetOwnerBounds(RECT{10, 10, 60, 30});
+  for (const int style : {0, 3, 1, 2}) {
     popup->SetPopupBorderStyle(style);
-    popup->SetClientEdgeWidth(1);
-    auto* child = new TControl(popup.get());
-    child->SetBounds(0, 0, 50, 20);
-    child->SetParent(popup.get());
-    popup->SetOwnerControl(owner.get());
-    popup->SetOwnerBounds(RECT{10, 10, 60, 30});
-    popup->Popup();
     const int frame = (style == 3 ? 2 : style == 0 ? 0 : 1) + 1;
-    EXPECT_EQ(popup->Width(), 50 + 2 * frame) << style;
-    EXPECT_EQ(popup->Height(), 20 + 2 * frame) << style;
-    EXPECT_EQ(child->Left(), frame) << style;
-    EXPECT_EQ(popup->Left(), origin.x + 10) << style;
-    EXPECT_EQ(popup->Top(), origin.y + 30) << style;
-    EXPECT_TRUE(popup->Visible());
+    for (const int opening : {1, 2}) {
+      SCOPED_TRACE("opening " + std::to_string(opening));
+      popup->Popup();
+      EXPECT_EQ(popup->Width(), 50 + 2 * frame) << style;
+      EXPECT_EQ(popup->Height(), 20 + 2 * frame) << style;
+      EXPECT_EQ(child->Left(), frame) << style;
+      EXPECT_EQ(child->Top(), frame) << style;
+      EXPECT_EQ(popup->Left(), origin.x + 10) << style;
+      EXPECT_EQ(popup->Top(), origin.y + 30) << style;
+      EXPECT_TRUE(popup->Visible());
+      popup->CloseUp();
+    }
   }
 }
 

@@ -41,16 +41,24 @@ TEST(cxRegionTest, CombineCopiesAddsSubtractsAndIntersects) {
   const TcxRegion other(5, 0, 15, 10);
   const struct {
     TcxRegionOperation Operation;
-    TRect Expected1, Expected2;
-  } cases[] = {{roSet, {5, 0, 15, 10}, {5, 0, 15, 10}},
-               {roAdd, {0, 0, 15, 10}, {0, 0, 15, 10}},
-               {roSubtract, {0, 0, 5, 10}, {0, 0, 5, 10}},
-               {roIntersect, {5, 0, 10, 10}, {5, 0, 10, 10}}};
+    TRect Expected;
+  } cases[] = {
+      {roSet, {5, 0, 15, 10}}, {roAdd, {0, 0, 15, 10}}, {roSubtract, {0, 0, 5, 10}}, {roIntersect, {5, 0, 10, 10}}};
+  // A canvas's clip region is combined by the same operations.
+  TBitmap bitmap;
+  bitmap.SetSize(20, 20);
+  TcxCanvas canvas(bitmap.Canvas());
   for (const auto& c : cases) {
+    const TcxRegion expected(c.Expected);
     TcxRegion region(0, 0, 10, 10);
     region.Combine(other, c.Operation);
-    const TcxRegion expected(c.Expected1);
     EXPECT_TRUE(EqualRgn(region.Handle(), expected.Handle())) << c.Operation;
+
+    TcxRegion clip(0, 0, 10, 10);
+    canvas.SetClipRegion(clip, roSet);
+    TcxRegion operand(5, 0, 15, 10);
+    canvas.SetClipRegion(operand, c.Operation);
+    EXPECT_TRUE(EqualRgn(canvas.GetClipRegion()->Handle(), expected.Handle())) << c.Operation;
   }
   TcxRegion region(0, 0, 10, 10);
   region.Combine(TcxRegion(0, 0, 10, 10), roSubtract);
@@ -263,14 +271,24 @@ TEST(cxBitmapTest, EachFilterOnKnownPixels) {
     TcxBitmapFilter Kind;
     uint32_t Pixel;
     uint32_t Expected;
-  } cases[] = {{bfLighten, 0x00000000, 0x4D4D4D4D},  // MulDiv rounds 76.5 up       {bfLighten, 0xFF0A6414, 0xFF54935B},
-               {bfLighten, 0x00563412, 0x00563412},  // the transparent colour is kept
-               {bfDisable, 0x80FF0000, disabled(76)},     {bfGreyByAverage, 0x00FF0000, 0x00555555},
-               {bfGreyByAverage, 0x12102030, 0x12202020}, {bfOpaque, 0x00563412, 0xFF563412},
-               {bfMask, 0x00563412, 0xFFFFFFFF},          {bfMask, 0x7F010203, 0x00000000},
-               {bfGreyByWeights, 0x0000FF00, 0x00969696}, {bfGreyByLuminance, 0x0000FF00, 0x00B6B6B6},
-               {bfAlphaFix, 0x00102030, 0xFF102030},      {bfAlphaFix, 0x40102030, 0x40102030},
-               {bfFill, 0x7F010203, 0x00563412}};
+  } cases[] = {
+      // MulDiv rounds 76.5 up.
+      {bfLighten, 0x00000000, 0x4D4D4D4D},
+      {bfLighten, 0xFF0A6414, 0xFF54935B},
+      // The transparent colour is kept.
+      {bfLighten, 0x00563412, 0x00563412},
+      {bfDisable, 0x80FF0000, disabled(76)},
+      {bfGreyByAverage, 0x00FF0000, 0x00555555},
+      {bfGreyByAverage, 0x12102030, 0x12202020},
+      {bfOpaque, 0x00563412, 0xFF563412},
+      {bfMask, 0x00563412, 0xFFFFFFFF},
+      {bfMask, 0x7F010203, 0x00000000},
+      {bfGreyByWeights, 0x0000FF00, 0x00969696},
+      {bfGreyByLuminance, 0x0000FF00, 0x00B6B6B6},
+      {bfAlphaFix, 0x00102030, 0xFF102030},
+      {bfAlphaFix, 0x40102030, 0x40102030},
+      {bfFill, 0x7F010203, 0x00563412},
+  };
   for (const auto& c : cases) EXPECT_EQ(Filtered(c.Kind, c.Pixel), c.Expected) << c.Kind << " " << std::hex << c.Pixel;
 }
 

@@ -61,7 +61,7 @@ TEST(Office11ColorsTest, TableSchemesTakeTheirRowAndTheirDerivedColours) {
   EXPECT_EQ(blue.SchemeColors[0], static_cast<TColor>(0x00FEECDD));
   EXPECT_EQ(blue.SchemeColors[48], static_cast<TColor>(0x00FFFFFF));
   EXPECT_EQ(blue.LightColor, clWhite);
-  EXPECT_EQ(blue.DarkMixColors[0], MixColors(0x00913500, 0x00E0A47B, 50));
+  EXPECT_EQ(blue.DarkMixColors[0], static_cast<TColor>(0x00B96D3E));
   EXPECT_EQ(blue.ExpandButtonColors[1], static_cast<TColor>(0x00933803));
   const TOffice11Colors olive = ComputeOffice11Colors(schOlive, true, system);
   EXPECT_EQ(olive.SchemeColors[47], static_cast<TColor>(0x00447A63));
@@ -72,7 +72,7 @@ TEST(Office11ColorsTest, SystemSchemeMixesTheSystemColoursAndAWhiteFaceGivesTheH
                                    RGB(255, 255, 254), RGB(1, 1, 1),       RGB(99, 99, 99),    RGB(250, 250, 250)};
   const TOffice11Colors colors = ComputeOffice11Colors(schSystem, false, grey);
   EXPECT_EQ(colors.SchemeColors[2], static_cast<TColor>(RGB(200, 200, 200)));
-  EXPECT_EQ(colors.SchemeColors[0], MixColors(RGB(200, 200, 200), clWhite, 22));
+  EXPECT_EQ(colors.SchemeColors[0], static_cast<TColor>(RGB(243, 243, 243)));
   EXPECT_EQ(colors.SchemeColors[21], static_cast<TColor>(RGB(0, 0, 128)));
   EXPECT_EQ(colors.SchemeColors[38], static_cast<TColor>(RGB(227, 227, 227)));
   EXPECT_EQ(colors.SchemeColors[39], static_cast<TColor>(RGB(201, 201, 201)));
@@ -105,7 +105,7 @@ TEST(Office11GlyphTest, RedLevelsSpreadBetweenTheColoursAndOneLevelTakesTheSecon
   EXPECT_EQ(rgb(levels[0]), RGB(255, 0, 255));
   EXPECT_EQ(rgb(levels[1]), ColorToRGB(clBlue));
   EXPECT_EQ(rgb(levels[2]), ColorToRGB(clRed));
-  EXPECT_EQ(rgb(levels[3]), ColorToRGB(MixColors(clRed, clBlue, 50)));
+  EXPECT_EQ(rgb(levels[3]), RGB(128, 0, 128));
   EXPECT_EQ(rgb(levels[4]), RGB(0, 0, 0));
 
   // One level: no range to divide by, every glyph pixel takes the second colour.

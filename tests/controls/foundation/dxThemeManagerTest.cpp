@@ -78,6 +78,16 @@ TEST_F(ThemeManagerTest, AClassListDifferingOnlyInCaseReusesTheOpenTheme) {
   EXPECT_EQ(FFake.Closed, std::vector<HTHEME>{button});
 }
 
+TEST_F(ThemeManagerTest, WithoutActiveStylesNoThemeOpensWhateverTheClassList) {
+  FFake.Active = FALSE;
+  SendThemeChanged();
+  EXPECT_EQ(OpenTheme(totButton), nullptr);
+  EXPECT_EQ(OpenTheme(totButton, L"Explorer::Button"), nullptr);
+  EXPECT_FALSE(IsThemeTypeAvailable(totButton));
+  EXPECT_TRUE(FFake.Opened.empty());
+  EXPECT_TRUE(FFake.Closed.empty());
+}
+
 TEST_F(ThemeManagerTest, AvailabilityAsksEveryTypeOfTheSet) {
   EXPECT_TRUE(AreVisualStylesAvailable());
   EXPECT_TRUE(FFake.Opened.empty());

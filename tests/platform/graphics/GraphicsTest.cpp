@@ -2,10 +2,12 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Colors.h"
+#include "platform/graphics/GdiHandles.h"
 #include "platform/graphics/Picture.h"
 
 namespace {
@@ -170,6 +172,33 @@ TEST(CanvasTest, LettingGoOfAContextSelectsItsOwnObjectsBack) {
   }
   EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+}
+
+// A leak check reads this count: a move must not count a handle twice, nor
+// a handed-on one stay counted.
+TEST(GdiHandlesTest, TheLiveCountFollowsTheHandlesTheOwnersHold) {
+  const long start = TGdiHandleCount::Live();
+  const auto held = [start] { return TGdiHandleCount::Live() - start; };
+  {
+    TGdiObject<HBRUSH> brush(CreateSolidBrush(0));
+    TGdiObject<HBRUSH> other;
+    EXPECT_EQ(held(), 1);
+    TGdiObject<HBRUSH> moved(std::move(brush));
+    EXPECT_EQ(held(), 1) << "moved";
+    other = std::move(moved);
+    EXPECT_EQ(held(), 1) << "move-assigned";
+    other.Reset(CreateSolidBrush(0));
+    EXPECT_EQ(held(), 1) << "replaced";
+    TGdiObject<HRGN> region(CreateRectRgn(0, 0, 1, 1));
+    DeleteObject(region.Release());
+    EXPECT_EQ(held(), 1) << "handed on";
+    const TGdiObject<HPEN> failed(nullptr);
+    EXPECT_EQ(held(), 1) << "a failed creation";
+    const TMemoryDC dc;
+    const TWindowDC screen(nullptr);
+    EXPECT_EQ(held(), 3) << "device contexts";
+  }
+  EXPECT_EQ(held(), 0);
 }
 
 TEST(BitmapTest, ResizingAndMissingResources) {
