@@ -193,10 +193,13 @@ void TcxCustomInnerTextEdit::LockBounds(bool lock) {
 
 // ---- the caret
 
-// The caret stands at a character's start: the last start left of it or on it.
+// The caret stands at a character's start: the last start left of it or on
+// it. The thread's caret is another window's while the edit has no focus:
+// typing would then go where the selection starts.
 int TcxCustomInnerTextEdit::GetCaretCharIndex() {
   POINT caret{};
-  if (!HandleAllocated() || !GetCaretPos(&caret)) return 0;
+  if (!HandleAllocated()) return 0;
+  if (GetFocus() != Handle() || !GetCaretPos(&caret)) return SelStart();
   const int length = GetWindowTextLengthA(Handle());
   int low = 0;
   int high = length;

@@ -334,6 +334,11 @@ TEST_F(cxTextEditInnerTest, SelectionEventsAndTheCaretIndex) {
   Host->Helper().SetSelLength(3);
   EXPECT_EQ(Host->Helper().SelText(), "ell");
   EXPECT_EQ(selectionChanges, 8);
+  Other->SetText("another text");
+  Other->SetFocus();
+  SendMessageA(Other->Handle(), EM_SETSEL, 9, 9);
+  SendMessageA(Host->InnerWindow(), EM_SETSEL, 2, 2);
+  EXPECT_EQ(Inner().GetCaretCharIndex(), 2) << "the caret is the other edit's";
 }
 
 // The native edit may take an input method's character whole, so that the
