@@ -36,7 +36,6 @@ enum TcxScrollBarPart { sbpNone, sbpLineUp, sbpLineDown, sbpThumbnail, sbpPageUp
 enum TcxNeighbor { nLeft, nTop, nRight, nBottom };
 using TcxNeighbors = TSet<TcxNeighbor>;
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TcxAlignmentVert { vaTop, vaBottom, vaCenter };
 
 // Paints a header's background itself and answers true, or leaves it to the painter.

@@ -72,6 +72,9 @@ using TComponentState = TSet<TComponentStateFlag>;
 
 enum TOperation { opInsert, opRemove };
 
+// How a text lies across its width: controls of every layer share it.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);

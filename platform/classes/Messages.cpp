@@ -1,5 +1,7 @@
 #include "platform/classes/Messages.h"
 
+#include <algorithm>
+
 POINT MessagePoint(const TMessage& message) {
   return POINT{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
 }
@@ -135,6 +137,21 @@ UINT SettingChangeParameter(const TMessage& message) { return static_cast<UINT>(
 // A broadcast of a changed system parameter often comes without a name.
 std::string SettingChangeSection(const TMessage& message) {
   return message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
+}
+
+std::string SetTextText(const TMessage& message) {
+  return message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
+}
+
+void AnswerGetText(TMessage& message, const std::string& text) {
+  auto* buffer = reinterpret_cast<char*>(message.LParam);
+  const size_t size = message.WParam;
+  message.Result = 0;
+  if (!buffer || size == 0) return;
+  const size_t count = std::min(size - 1, text.size());
+  text.copy(buffer, count);
+  buffer[count] = '\0';
+  message.Result = static_cast<LRESULT>(count);
 }
 
 TMessage QueuedMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, msg.lParam, 0}; }

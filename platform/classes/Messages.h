@@ -209,3 +209,9 @@ TMessage QueuedMessage(const MSG& msg);
 int QuitExitCode(const TMessage& message);
 // The timer WM_TIMER is for.
 UINT_PTR TimerId(const TMessage& message);
+// The text WM_SETTEXT brings; empty for none.
+std::string SetTextText(const TMessage& message);
+// Answers WM_GETTEXT with `text`: at most the buffer's size less one octets
+// and a terminating zero; a buffer of size 0 or none gets nothing. The
+// result is the number of octets copied.
+void AnswerGetText(TMessage& message, const std::string& text);

@@ -141,7 +141,30 @@ void TControl::WndProc(TMessage& message) {
   DefaultHandler(message);
 }
 
-void TControl::DefaultHandler(TMessage&) {}
+void TControl::DefaultHandler(TMessage& message) { TextMessage(message); }
+
+void TControl::TextMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETTEXTLENGTH: message.Result = static_cast<LRESULT>(FCaption.size()); break;
+    case WM_GETTEXT: AnswerGetText(message, FCaption); break;
+    case WM_SETTEXT:
+      SetCaption(SetTextText(message));
+      message.Result = TRUE;
+      break;
+    default: break;
+  }
+}
+
+int TControl::GetTextLen() { return static_cast<int>(Perform(WM_GETTEXTLENGTH)); }
+
+std::string TControl::GetTextBuf() {
+  std::string text(static_cast<size_t>(GetTextLen()) + 1, '\0');
+  const LRESULT copied = Perform(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(copied));
+  return text;
+}
+
+void TControl::SetTextBuf(const std::string& value) { Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str())); }
 
 void TControl::MouseMessage(TMessage& message) {
   if (DragMouseMessage(message)) return;

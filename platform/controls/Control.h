@@ -159,7 +159,8 @@ class TControl : public TComponent {
   // Runs the message through WndProc at once, window or not; the result is the message's.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   virtual void WndProc(TMessage& message);
-  // What a message nobody handled gets: nothing here; the window's own procedure for a windowed control.
+  // What a message nobody handled gets: the caption answers the text
+  // messages, nothing else here; the window's own procedure for a windowed control.
   virtual void DefaultHandler(TMessage& message);
 
   // ---- place
@@ -177,7 +178,7 @@ class TControl : public TComponent {
   int Height() const { return FHeight; }
   void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
   // The size is kept within the constraints.
-  void SetBounds(int left, int top, int width, int height);
+  virtual void SetBounds(int left, int top, int width, int height);
   RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   // The area the control draws in, in its own coordinates.
   virtual RECT ClientRect() const;
@@ -201,6 +202,12 @@ class TControl : public TComponent {
   void SetEnabled(bool value);
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& value);
+  // The text as the control's WM_GETTEXTLENGTH and WM_GETTEXT answer it, and
+  // handed over in WM_SETTEXT: a control that keeps its text elsewhere (an
+  // editor, in its inner edit) answers them its own way. Without, it is the caption.
+  int GetTextLen();
+  std::string GetTextBuf();
+  void SetTextBuf(const std::string& value);
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle value) { FControlStyle = value; }
   TControlState ControlState() const { return FControlState; }
@@ -307,6 +314,7 @@ class TControl : public TComponent {
   void LeaveDrag();
   void MouseWheelMessage(TMessage& message);
   void ContextMenuMessage(TMessage& message);
+  void TextMessage(TMessage& message);
   void FontChanged();
   void TakeParentFont();
   void TakeParentColor();

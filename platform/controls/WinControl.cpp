@@ -262,8 +262,13 @@ void TWinControl::DefaultHandler(TMessage& message) {
     message.Result = reinterpret_cast<LRESULT>(FBrush.Handle());
     return;
   }
-  if (!HandleAllocated() || IsLibraryMessage(message.Msg)) return;
+  if (!HandleAllocated()) {
+    TControl::DefaultHandler(message);
+    return;
+  }
+  if (IsLibraryMessage(message.Msg)) return;
   message.Result = CallWindowProcA(FDefWndProc, FHandle.Get(), message.Msg, message.WParam, message.LParam);
+  if (message.Msg == WM_SETTEXT && message.Result) UpdateCaptionFromWindow(SetTextText(message));
 }
 
 // ---- painting

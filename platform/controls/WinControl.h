@@ -18,6 +18,22 @@
 #include "platform/classes/UtilWindow.h"
 #include "platform/controls/Control.h"
 
+// What the input method of the keyboard does while a control has the focus.
+enum TImeMode {
+  imDisable,
+  imClose,
+  imOpen,
+  imDontCare,
+  imSAlpha,
+  imAlpha,
+  imHira,
+  imSKata,
+  imKata,
+  imChinese,
+  imSHanguel,
+  imHanguel
+};
+
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);

@@ -62,6 +62,10 @@ char TInvariantLocale::UpperCase(char ch) const {
   return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
+char TInvariantLocale::LowerCase(char ch) const {
+  return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
+
 std::string TInvariantLocale::ShortMonthName(int month) const { return LongMonthName(month).substr(0, 3); }
 
 std::string TInvariantLocale::LongMonthName(int month) const {
@@ -71,6 +75,42 @@ std::string TInvariantLocale::LongMonthName(int month) const {
 TLocale& CurrentLocale() { return chosenLocale ? *chosenLocale : SystemLocale(); }
 
 void SetCurrentLocale(TLocale* locale) { chosenLocale = locale; }
+
+namespace {
+
+// The length in octets of the character at `position`; a lead byte at the
+// very end stands alone.
+size_t CharacterLength(const std::string& text, size_t position) {
+  return CurrentLocale().IsLeadByte(text[position]) && position + 1 < text.size() ? 2 : 1;
+}
+
+std::string CaseText(const std::string& text, char (TLocale::*caseOf)(char) const) {
+  const TLocale& locale = CurrentLocale();
+  std::string result = text;
+  for (size_t i = 0; i < result.size(); i += CharacterLength(result, i))
+    if (CharacterLength(result, i) == 1) result[i] = (locale.*caseOf)(result[i]);
+  return result;
+}
+
+}  // namespace
+
+std::string AnsiUpperCase(const std::string& text) { return CaseText(text, &TLocale::UpperCase); }
+
+std::string AnsiLowerCase(const std::string& text) { return CaseText(text, &TLocale::LowerCase); }
+
+int AnsiCompareText(const std::string& a, const std::string& b) { return AnsiUpperCase(a).compare(AnsiUpperCase(b)); }
+
+int CharacterCount(const std::string& text) {
+  int count = 0;
+  for (size_t i = 0; i < text.size(); i += CharacterLength(text, i)) ++count;
+  return count;
+}
+
+std::string LeftCharacters(const std::string& text, int count) {
+  size_t end = 0;
+  for (int taken = 0; taken < count && end < text.size(); ++taken) end += CharacterLength(text, end);
+  return text.substr(0, end);
+}
 
 std::string QuotedFormatLiteral(const std::string& text) { return QuotedRuns(text, "\"'\""); }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The regional settings that input checking and formatting depend on: the
 // separators, the date and time pictures, the month names, the day and night
-// designators, the currency settings and the upper case of a character.
+// designators, the currency settings and the upper and lower case of a
+// character.
 // Callers ask the current instance each time they need a value, so a changed
 // setting (or a test's own locale) applies at once.
 //
@@ -21,6 +22,7 @@ class TLocale {
   virtual char TimeSeparator() const = 0;
   virtual char DecimalSeparator() const = 0;
   virtual char UpperCase(char ch) const = 0;
+  virtual char LowerCase(char ch) const = 0;
   // True for the first byte of a two-byte character of the code page.
   virtual bool IsLeadByte(char ch) const = 0;
 
@@ -46,7 +48,7 @@ class TLocale {
   virtual int FirstDayOfWeek() const = 0;
 };
 
-// English names, "/", ":", "." and ASCII upper case: the settings where
+// English names, "/", ":", "." and ASCII case: the settings where
 // nothing else is known.
 class TInvariantLocale : public TLocale {
  public:
@@ -54,6 +56,7 @@ class TInvariantLocale : public TLocale {
   char TimeSeparator() const override { return ':'; }
   char DecimalSeparator() const override { return '.'; }
   char UpperCase(char ch) const override;
+  char LowerCase(char ch) const override;
   bool IsLeadByte(char) const override { return false; }
 
   std::string ShortDateFormat() const override { return "MM/dd/yyyy"; }
@@ -78,6 +81,19 @@ TLocale& CurrentLocale();
 // The given instance, which the caller keeps alive, becomes current; nullptr
 // returns to the system's.
 void SetCurrentLocale(TLocale* locale);
+
+// Whole texts in the current locale's case. A double-byte character stays
+// as it is: its trail byte is no letter of its own.
+std::string AnsiUpperCase(const std::string& text);
+std::string AnsiLowerCase(const std::string& text);
+// Negative, zero or positive as `a` sorts before, with or after `b`, their
+// letters compared in the current locale's upper case.
+int AnsiCompareText(const std::string& a, const std::string& b);
+// How many characters `text` holds, a double-byte character counting once.
+int CharacterCount(const std::string& text);
+// The first `count` characters of `text`: a double-byte character is kept
+// whole or left out, never cut in half.
+std::string LeftCharacters(const std::string& text, int count);
 
 // A date or time picture of the system's regional settings in the library's
 // syntax. In a date picture the system's letters "d" (day), "M" (month), "y"

@@ -34,6 +34,10 @@ class TRegionalLocale : public TLocale {
     CharUpperBuffA(&ch, 1);
     return ch;
   }
+  char LowerCase(char ch) const override {
+    CharLowerBuffA(&ch, 1);
+    return ch;
+  }
   bool IsLeadByte(char ch) const override { return IsDBCSLeadByte(static_cast<BYTE>(ch)); }
 
   std::string ShortDateFormat() const override { return SystemPictureToFormat(Setting(LOCALE_SSHORTDATE), false); }

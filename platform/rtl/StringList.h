@@ -11,13 +11,17 @@ class TStringList {
  public:
   TStringList() = default;
   // A copy has the entries only: the change handler belongs to the list's holder.
-  TStringList(const TStringList& other) : FItems(other.FItems) {}
+  TStringList(const TStringList& other)
+      : FItems(other.FItems), FCaseSensitive(other.FCaseSensitive), FSorted(other.FSorted) {}
   TStringList& operator=(const TStringList& other);
 
   int Count() const { return static_cast<int>(FItems.size()); }
 
-  // Appends and returns the new entry's index.
+  // Appends (in a sorted list: inserts where the text belongs) and returns
+  // the new entry's index.
   int Add(std::string text, intptr_t tag = 0);
+  // Insert and SetStrings raise EListError "Operation not allowed on sorted
+  // list" in a sorted list.
   void Insert(int index, const std::string& text, intptr_t tag = 0);
   void Delete(int index);
   void Clear();
@@ -40,8 +44,19 @@ class TStringList {
   // keep their order.
   void CustomSort(const std::function<int(const TStringList& list, int index1, int index2)>& compare);
 
-  // Exact, case-sensitive match; -1 when absent.
+  // The first entry equal to `text` by the list's comparison; -1 when absent.
   int IndexOf(const std::string& text) const;
+  // Searches a sorted list: true when `text` is there, with `index` at its
+  // first entry; else `index` is where it would go.
+  bool Find(const std::string& text, int& index) const;
+
+  // Octet by octet, or by the current locale's upper case when false.
+  bool CaseSensitive() const { return FCaseSensitive; }
+  void SetCaseSensitive(bool value);
+  // A sorted list keeps its entries in the order of its comparison (equal
+  // entries in the order they came).
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool value);
 
   const std::string& operator[](int index) const { return Strings(index); }
 
@@ -59,7 +74,12 @@ class TStringList {
   }
   [[noreturn]] static void RaiseIndexError(int index);
   void Changed();
+  void CheckNotSorted() const;
+  int Compare(const std::string& a, const std::string& b) const;
+  void Sort();
 
   std::vector<TStringItem> FItems;
+  bool FCaseSensitive = true;
+  bool FSorted = false;
   std::function<void()> FOnChange;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // A locale of the test's choosing, current while the object lives: separators
 // that differ from the invariant ones, upper case for ASCII and for the
-// accented Latin-1 letters, so that case folding beyond ASCII is exercised,
+// accented Latin-1 letters (and lower case likewise), so that case folding beyond ASCII is exercised,
 // and the invariant pictures and names.
 #include <array>
 #include <string>
@@ -26,6 +26,12 @@ class TTestLocale : public TInvariantLocale {
     const bool lowerAscii = code >= 'a' && code <= 'z';
     const bool lowerLatin1 = code >= 0xE0 && code <= 0xFE && code != 0xF7;
     return lowerAscii || lowerLatin1 ? static_cast<char>(code - 0x20) : ch;
+  }
+  char LowerCase(char ch) const override {
+    const auto code = static_cast<unsigned char>(ch);
+    const bool upperAscii = code >= 'A' && code <= 'Z';
+    const bool upperLatin1 = code >= 0xC0 && code <= 0xDE && code != 0xD7;
+    return upperAscii || upperLatin1 ? static_cast<char>(code + 0x20) : ch;
   }
   void SetDateSeparator(char separator) { FDate = separator; }
   void SetTimeSeparator(char separator) { FTime = separator; }

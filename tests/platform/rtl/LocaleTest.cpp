@@ -116,3 +116,50 @@ TEST(LocaleTest, LiteralTextIsQuotedWithItsApostrophesInQuotes) {
 }
 
 }  // namespace
+
+// A double-byte character's trail byte may be a letter's code: it keeps its
+// case, and no cut splits the character.
+TEST(LocaleTest, WholeTextsAreCasedAndCutByCharacters) {
+  TTestFormatLocale locale;
+  locale.LeadByte = '\x81';
+  const std::string wide =
+      "\x81"
+      "a";
+  struct TCase {
+    std::string Text;
+    std::string Upper;
+    std::string Lower;
+    int Characters;
+    int Cut;
+    std::string Left;
+  };
+  const TCase cases[] = {
+      {"Abc\xe0", "ABC\xc0", "abc\xe0", 4, 2, "Ab"},
+      {"x" + wide + "y", "X" + wide + "Y", "x" + wide + "y", 3, 2, "x" + wide},
+      {"x" + wide, "X" + wide, "x" + wide, 2, 1, "x"},
+      {wide + wide, wide + wide, wide + wide, 2, 1, wide},
+      {"ab\x81", "AB\x81", "ab\x81", 3, 5, "ab\x81"},
+      {"", "", "", 0, 3, ""},
+      {"abc", "ABC", "abc", 3, 0, ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(AnsiUpperCase(c.Text), c.Upper);
+    EXPECT_EQ(AnsiLowerCase(c.Upper), c.Lower);
+    EXPECT_EQ(CharacterCount(c.Text), c.Characters);
+    EXPECT_EQ(LeftCharacters(c.Text, c.Cut), c.Left);
+  }
+  EXPECT_EQ(AnsiCompareText("apple", "APPLE"), 0);
+  EXPECT_LT(AnsiCompareText("Apple", "apricot"), 0);
+  EXPECT_GT(AnsiCompareText("b", "A"), 0);
+}
+
+#ifdef _WIN32
+TEST(LocaleTest, TheRegionalLocaleLowerCasesByTheAnsiCodePage) {
+  const TLocale& regional = CurrentLocale();
+  EXPECT_EQ(regional.LowerCase('A'), 'a');
+  EXPECT_EQ(regional.LowerCase('\xc0'), '\xe0');
+  EXPECT_EQ(regional.LowerCase('\xd7'), '\xd7');
+  EXPECT_EQ(regional.LowerCase('1'), '1');
+}
+#endif

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 
@@ -54,4 +57,60 @@ TEST(TStringList, CustomSortKeepsEqualEntriesInTheirOrderAndTellsOnce) {
   const char* expected[] = {"a1", "a2", "b2", "b1", "c1"};
   for (int i = 0; i < list.Count(); ++i) EXPECT_EQ(list[i], expected[i]);
   EXPECT_EQ(changes, 1);
+}
+
+TEST(TStringList, ASortedListKeepsItsOrderAndFindsByItsComparison) {
+  struct TCase {
+    const char* Name;
+    bool CaseSensitive;
+    std::vector<std::string> Added;
+    std::vector<std::string> Order;
+    std::string Sought;
+    bool Found;
+    int Index;
+  };
+  const TCase cases[] = {
+      {"case-sensitive", true, {"b", "a", "B", "c"}, {"B", "a", "b", "c"}, "b", true, 2},
+      {"case-insensitive", false, {"b", "a", "B", "c"}, {"a", "b", "B", "c"}, "B", true, 1},
+      {"absent: where it would go", false, {"apple", "cherry"}, {"apple", "cherry"}, "Banana", false, 1},
+      {"past the end", true, {"a"}, {"a"}, "z", false, 1},
+      {"empty", true, {}, {}, "a", false, 0},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TStringList list;
+    list.SetCaseSensitive(c.CaseSensitive);
+    list.SetSorted(true);
+    for (const std::string& text : c.Added) list.Add(text);
+    std::vector<std::string> order;
+    for (int i = 0; i < list.Count(); ++i) order.push_back(list[i]);
+    EXPECT_EQ(order, c.Order);
+    int index = -1;
+    EXPECT_EQ(list.Find(c.Sought, index), c.Found);
+    EXPECT_EQ(index, c.Index);
+    EXPECT_EQ(list.IndexOf(c.Sought), c.Found ? c.Index : -1);
+  }
+}
+
+TEST(TStringList, SortingAnUnsortedListOrdersItAndRefusesPlacedEntries) {
+  TStringList list;
+  list.SetCaseSensitive(false);
+  for (const char* text : {"pear", "Apple", "fig"}) list.Add(text);
+  EXPECT_EQ(list.IndexOf("APPLE"), 1) << "unsorted, case-insensitive";
+  int changes = 0;
+  list.SetOnChange([&] { ++changes; });
+  list.SetSorted(true);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(list[0], "Apple");
+  EXPECT_EQ(list[2], "pear");
+  EXPECT_EQ(list.Add("banana"), 1);
+  EXPECT_THROW(list.Insert(0, "x"), EListError);
+  EXPECT_THROW(list.SetStrings(0, "x"), EListError);
+  TStringList copy;
+  copy.SetSorted(true);
+  TStringList unsorted;
+  unsorted.Add("b");
+  unsorted.Add("a");
+  copy = unsorted;
+  EXPECT_EQ(copy[0], "a") << "a sorted list assigned stays sorted";
 }
