@@ -201,9 +201,11 @@ void TcxCustomTextEditViewData::Calculate(TcxCanvas& canvas, const TRect& bounds
   textInfo.DrawTextFlags = TextFlags();
   textInfo.TextRect = CalculateTextRect(canvas, textInfo);
   IntersectRect(&textInfo.ClientTextRect, &textInfo.TextRect, &textInfo.ClientRect);
-  textInfo.SelStart = SelStart;
-  textInfo.SelLength = SelLength;
-  if (SelLength > 0 || Selected) {
+  // An unfocused editor shows its selection only when it does not hide it.
+  const bool showsSelection = Focused || !properties.HideSelection();
+  textInfo.SelStart = showsSelection ? SelStart : 0;
+  textInfo.SelLength = showsSelection ? SelLength : 0;
+  if (textInfo.SelLength > 0 || Selected) {
     const TcxTextSelectionColors colors =
         TextSelectionColors(SelectionColor, SelectionTextColor, textInfo.BackgroundColor);
     textInfo.SelectionColor = colors.Background;
