@@ -118,7 +118,6 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   void SetIncrementalSearch(bool value);
   TStringList& LookupItems() { return FLookupItems; }
   const TStringList& LookupItems() const { return FLookupItems; }
-  void SetLookupItems(const TStringList& value) { FLookupItems = value; }
   bool LookupItemsSorted() const { return FLookupItems.Sorted(); }
   void SetLookupItemsSorted(bool value) { FLookupItems.SetSorted(value); }
   // The assigned limit, else the default; 0 means none.
@@ -214,7 +213,6 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   TcxValidChars FValidChars;
   TcxNewLookupDisplayTextEvent FOnNewLookupDisplayText;
 
-  friend class TcxTextEditProperties;
 };
 
 // The text editor's settings as a form holds them.

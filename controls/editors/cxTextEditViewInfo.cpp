@@ -71,7 +71,6 @@ void TcxCustomTextEditViewInfo::Assign(const TcxContainerViewInfo* source) {
   if (!other) return;
   EditingStyle = other->EditingStyle;
   IsLookupDataVisual = other->IsLookupDataVisual;
-  HasPopupWindow = other->HasPopupWindow;
   Text = other->Text;
   TextRect = other->TextRect;
   ClientTextRect = other->ClientTextRect;

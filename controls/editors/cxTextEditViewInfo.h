@@ -41,7 +41,6 @@ class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {
  public:
   TcxEditEditingStyle EditingStyle = esEdit;
   bool IsLookupDataVisual = false;
-  bool HasPopupWindow = false;
   std::string Text;
   TRect TextRect{};
   // TextRect within the client area.
