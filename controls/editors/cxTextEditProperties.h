@@ -9,27 +9,12 @@
 
 #include "controls/editors/cxEditProperties.h"
 #include "controls/editors/cxFormatController.h"
+#include "controls/editors/cxTextEditInner.h"
 #include "platform/controls/Edit.h"
+#include "platform/controls/WinControl.h"
 #include "platform/rtl/StringList.h"
 
-enum TcxEditEchoMode { eemNormal, eemPassword };
 const TIdentMap& EditEchoModeIdents();
-
-// The input-method mode an edit window asks for.
-enum TImeMode {
-  imDisable,
-  imClose,
-  imOpen,
-  imDontCare,
-  imSAlpha,
-  imAlpha,
-  imHira,
-  imSKata,
-  imKata,
-  imChinese,
-  imSHanguel,
-  imHanguel
-};
 const TIdentMap& ImeModeIdents();
 
 // How the text of an editor may change: typed freely, typed but kept to the
@@ -212,7 +197,6 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   char FPasswordChar = '\0';
   TcxValidChars FValidChars;
   TcxNewLookupDisplayTextEvent FOnNewLookupDisplayText;
-
 };
 
 // The text editor's settings as a form holds them.
