@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,11 @@ TOwned<TcxTextEditProperties> MakeProperties(TcxEditEditingStyle style = esEdit)
   TOwned<TcxTextEditProperties> properties(new TStyledProperties(nullptr, style));
   properties->AfterConstruction();
   return properties;
+}
+
+// What the system tells every window when the regional settings change.
+void AnnounceRegionalChange() {
+  SendMessageA(GetFormatController().WindowHandle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
 }
 
 class TextEditPropertiesTest : public EditUnitsTest {};
@@ -170,7 +177,7 @@ TEST_F(TextEditPropertiesTest, WhatAnnouncesAChange) {
          p.EndUpdate();
        },
        1},
-      {"a locale change", esEdit, [](TcxTextEditProperties& p) { p.FormatChanged(); }, 1},
+      {"a change of the regional settings", esEdit, [](TcxTextEditProperties&) { AnnounceRegionalChange(); }, 1},
   };
   for (const TCase& c : cases) {
     TOwned<TcxTextEditProperties> properties = MakeProperties(c.Style);
@@ -181,9 +188,11 @@ TEST_F(TextEditPropertiesTest, WhatAnnouncesAChange) {
   EXPECT_EQ(CountChanges(*properties, [&] { properties->SetEditFormat("0"); }), 0);
   bool inChangedFormat = false;
   properties->SetOnPropertiesChanged([&](TObject*) { inChangedFormat = properties->InChangedFormat(); });
-  properties->FormatChanged();
+  AnnounceRegionalChange();
   EXPECT_TRUE(inChangedFormat);
   EXPECT_FALSE(properties->InChangedFormat());
+  properties.reset();
+  EXPECT_EQ(GetFormatController().WindowHandle(), nullptr) << "the last listener gone";
 }
 
 TEST_F(TextEditPropertiesTest, OlderFormsAssignTheDisplayFormatWhichIsNeverWrittenWhereUnpublished) {
