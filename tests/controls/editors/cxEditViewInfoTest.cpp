@@ -11,6 +11,7 @@
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/controls/Control.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
+#include "tests/controls/editors/FakeEditViewOwner.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"
 
 namespace {
@@ -590,33 +591,6 @@ TEST_F(EditNativeBackgroundTest, WithoutBorderOnlyTheContentIsFilled) {
 }
 
 namespace {
-
-// Owns the edit styles a view data reads, and answers as the editor would.
-class TFakeEditor : public TControl, public IcxContainerStyleOwner, public IcxEditViewOwner {
- public:
-  TFakeEditor() : TControl(nullptr), FStyles(this, CreateEditStyle) {}
-
-  TControl& StyleOwnerControl() override { return *this; }
-  bool IsDefaultParentColor() const override { return false; }
-  bool IsInplace() const override { return false; }
-  bool IsStylePropertyStored(const std::string&, bool) const override { return true; }
-
-  HWND ViewHandle() const override { return nullptr; }
-  bool HasMouseCapture() const override { return Capture; }
-  bool HasNativeBackground() const override { return false; }
-  TRect InnerEditBounds(const TRect& contentRect) const override { return contentRect; }
-  SIZE MinSize() const override { return Min; }
-  SIZE MaxSize() const override { return Max; }
-
-  TcxEditStyle& Style() { return static_cast<TcxEditStyle&>(*FStyles.GetStyleByState(csNormal)); }
-
-  bool Capture = false;
-  SIZE Min{0, 0};
-  SIZE Max{0, 0};
-
- private:
-  TcxContainerStyles FStyles;
-};
 
 class EditViewDataTest : public EditUnitsTest {
  protected:
