@@ -32,19 +32,20 @@ class AgentProcess {
   // Starts the agent with `arguments` and a ready file of its own, and waits
   // until every device's socket is bound. A port that a program stopped a
   // moment ago held (the previous test's agent) is not always free at once,
-  // so an agent that could not bind is started again a few times.
+  // and Wine now and then refuses to create a process under load, so an
+  // agent that could not start or bind is started again a few times.
   explicit AgentProcess(const std::vector<std::string>& arguments) {
     std::vector<std::string> all = arguments;
     all.push_back("--ready-file");
     all.push_back(FFolder.File("ready"));
     for (int attempt = 1;; ++attempt) {
-      Start(all);
       try {
+        Start(all);
         WaitUntilReady();
         return;
-      } catch (const EAgentEnded& ended) {
+      } catch (const ENotStarted& failure) {
         Stop();
-        if (attempt == kStartAttempts) throw EAgentEnded(ended.what() + PortHolders(arguments));
+        if (attempt == kStartAttempts) throw ENotStarted(failure.what() + PortHolders(arguments));
         std::this_thread::sleep_for(kRetryPause);
       } catch (...) {
         Stop();
@@ -62,7 +63,8 @@ class AgentProcess {
   std::string Log() const { return FFolder.Read("log"); }
 
  private:
-  class EAgentEnded : public std::runtime_error {
+  // A start that another try may get through.
+  class ENotStarted : public std::runtime_error {
    public:
     using std::runtime_error::runtime_error;
   };
@@ -81,7 +83,7 @@ class AgentProcess {
     const auto deadline = std::chrono::steady_clock::now() + kReadyTimeout;
     std::string ready;
     while ((ready = FFolder.Read("ready")).empty()) {
-      if (!Running()) throw EAgentEnded("the agent ended before it was ready:\n" + Log());
+      if (!Running()) throw ENotStarted("the agent ended before it was ready:\n" + Log());
       if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the agent is not ready:\n" + Log());
       std::this_thread::sleep_for(kPollInterval);
     }
@@ -125,11 +127,13 @@ class AgentProcess {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     FLogHandle = CreateFileA(FFolder.File("log").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (FLogHandle == INVALID_HANDLE_VALUE)
+      throw ENotStarted("cannot write the agent's log (system error " + std::to_string(GetLastError()) + ")");
     try {
       FProcess = StartChildProcess(commandLine, FLogHandle, CREATE_NO_WINDOW).hProcess;
-    } catch (...) {
+    } catch (const std::runtime_error& failure) {
       CloseHandle(FLogHandle);
-      throw;
+      throw ENotStarted(failure.what());
     }
   }
 

@@ -76,7 +76,7 @@ inline PROCESS_INFORMATION StartChildProcess(std::string commandLine, HANDLE out
   const DWORD flags = creationFlags | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, !inherited.empty(), flags, nullptr, nullptr,
                       &startup.StartupInfo, &process))
-    throw std::runtime_error("cannot start " + commandLine);
+    throw std::runtime_error("cannot start " + commandLine + " (system error " + std::to_string(GetLastError()) + ")");
   if (!AssignProcessToJobObject(KillOnCloseJob(), process.hProcess)) {
     TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
