@@ -187,6 +187,12 @@ void TcxCustomTextEdit::DoNewLookupDisplayText(const std::string& text) {
 
 // ---- the selection
 
+void TcxCustomTextEdit::DoEnterEdit() {
+  const TcxWeakSelf self(this);
+  TcxCustomEdit::DoEnterEdit();
+  if (self.Alive() && !IsInplace() && TextProperties().AutoSelect()) SelectAll();
+}
+
 int TcxCustomTextEdit::InnerSelStart() const {
   const TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
   return inner && inner->HandleAllocated() ? inner->SelStart() : 0;

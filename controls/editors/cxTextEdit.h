@@ -94,6 +94,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
 
  protected:
   void WndProc(TMessage& message) override;
+  // Entering a standalone editor selects its text when the properties say so.
+  void DoEnterEdit() override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
   IcxCustomInnerEdit* CreateInnerEdit() override;
   bool IsEditingAllowed() override { return TextProperties().GetEditingStyle() != esNoEdit; }

@@ -176,6 +176,18 @@ TEST_F(cxTextEditTest, TabMovesTheFocusWithoutTypingAndLeavingPostsTheText) {
   EXPECT_FALSE(Edit->ModifiedAfterEnter());
 }
 
+TEST_F(cxTextEditTest, EnteringTheEditorSelectsItsTextWithAutoSelect) {
+  for (const bool autoSelect : {true, false}) {
+    SCOPED_TRACE(autoSelect);
+    Edit->PropertiesObject().SetAutoSelect(autoSelect);
+    Edit->SetText("abc");
+    Other->SetFocus();
+    SendMessageA(Inner(*Edit).Handle(), EM_SETSEL, 1, 1);
+    Inner(*Edit).SetFocus();
+    EXPECT_EQ(Inner(*Edit).SelText(), autoSelect ? "abc" : "");
+  }
+}
+
 TEST_F(cxTextEditTest, TheClipboardAndClearAskTheEditorFirst) {
   struct TCase {
     const char* Name;
