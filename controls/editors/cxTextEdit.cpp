@@ -22,22 +22,6 @@ std::string VarText(const Variant& value) {
   return VarIsEmpty(value) || VarIsNull(value) ? std::string() : value.AsString();
 }
 
-// Sets a flag for a scope and restores it unless its object went meanwhile.
-class TFlagScope {
- public:
-  TFlagScope(const TcxWeakSelf& self, bool& flag, bool value) : FSelf(self), FFlag(flag), FSaved(flag) { flag = value; }
-  ~TFlagScope() {
-    if (FSelf.Alive()) FFlag = FSaved;
-  }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  const TcxWeakSelf& FSelf;
-  bool& FFlag;
-  bool FSaved;
-};
-
 TUnitGuard gUnit;
 const TcxFilterTextEditHelper gFilterTextEditHelper;
 
@@ -238,7 +222,7 @@ std::string TcxCustomTextEdit::SelText() const {
 
 void TcxCustomTextEdit::SetSelText(const std::string& value) {
   const TcxWeakSelf self(this);
-  const TFlagScope inKeyPress(self, FInKeyPress, true);
+  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
   std::string newText;
   int newSelStart = 0;
   if (!CanChangeSelText(value, newText, newSelStart) || !self.Alive()) return;
@@ -303,7 +287,7 @@ void TcxCustomTextEdit::CutToClipboard() {
   int newSelStart = 0;
   if (!CanChangeSelText("", newText, newSelStart)) return;
   const TcxWeakSelf self(this);
-  const TFlagScope inKeyPress(self, FInKeyPress, true);
+  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
   inner->CutToClipboard();
 }
 
@@ -316,7 +300,7 @@ void TcxCustomTextEdit::PasteFromClipboard() {
   int newSelStart = 0;
   if (!CanChangeSelText(pasted, newText, newSelStart)) return;
   const TcxWeakSelf self(this);
-  const TFlagScope inKeyPress(self, FInKeyPress, true);
+  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
   inner->SetSelText(pasted);
 }
 
@@ -337,7 +321,7 @@ void TcxCustomTextEdit::WndProc(TMessage& message) {
 
 void TcxCustomTextEdit::SetTextMessage(TMessage& message) {
   const TcxWeakSelf self(this);
-  const TFlagScope setting(self, FInSetText, true);
+  const TcxFlagScope setting(self, FInSetText, true);
   message.Result = TrySetEditingText(SetTextText(message)) ? 1 : 0;
 }
 
@@ -365,7 +349,7 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key) {
   const TcxWeakSelf self(this);
   TcxCustomEdit::DoEditKeyPress(key);
   if (!self.Alive() || key == 0 || !IncrementalSearchApplies()) return;
-  const TFlagScope inKeyPress(self, FInKeyPress, true);
+  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
   if (key == VK_BACK)
     SearchBackspace(key);
   else if (static_cast<unsigned char>(key) >= ' ')
