@@ -126,6 +126,25 @@ void TcxCustomTextEdit::SetFindSelection(bool value) {
   if (HandleAllocated()) UpdateDisplayText();
 }
 
+// ---- the looks
+
+void TcxCustomTextEdit::InitializeViewData(TcxCustomEditViewData& data) {
+  if (auto* textData = dynamic_cast<TcxCustomTextEditViewData*>(&data)) {
+    textData->SelStart = SelStart();
+    textData->SelLength = SelLength();
+  }
+}
+
+void TcxCustomTextEdit::CalculateViewInfo(POINT point, bool isMouseEvent) {
+  TcxCustomEdit::CalculateViewInfo(point, isMouseEvent);
+  auto* viewInfo = dynamic_cast<TcxCustomTextEditViewInfo*>(&EditViewInfo());
+  if (!viewInfo) return;
+  std::string text = GetEditingText();
+  TextProperties().ApplyEchoModeAndCharCase(text);
+  viewInfo->Text = text;
+  viewInfo->LayoutText(cxScreenCanvas());
+}
+
 // ---- the properties
 
 void TcxCustomTextEdit::PropertiesChanged(TObject* sender) {

@@ -12,6 +12,7 @@
 #include "controls/editors/cxTextEditInner.h"
 #include "controls/editors/cxTextEditLookupData.h"
 #include "controls/editors/cxTextEditProperties.h"
+#include "controls/editors/cxTextEditViewInfo.h"
 
 class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer {
  public:
@@ -98,6 +99,10 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   void DoEnterEdit() override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
   IcxCustomInnerEdit* CreateInnerEdit() override;
+  // The looks take the shown text and its selection: what the editor paints
+  // where its native edit does not show.
+  void CalculateViewInfo(POINT point, bool isMouseEvent) override;
+  void InitializeViewData(TcxCustomEditViewData& data) override;
   bool IsEditingAllowed() override { return TextProperties().GetEditingStyle() != esNoEdit; }
 
  private:

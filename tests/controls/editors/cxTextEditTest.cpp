@@ -154,6 +154,8 @@ TEST_F(cxTextEditTest, TypedAndPastedTextKeepsToTheProperties) {
     EXPECT_EQ(InnerText(*Edit), c.Text);
     EXPECT_EQ(SendMessageA(Inner(*Edit).Handle(), EM_GETPASSWORDCHAR, 0, 0), c.PasswordChar);
     EXPECT_EQ(Edit->PropertiesObject().GetDisplayText(Variant(c.Text), false), c.Shown);
+    Edit->ShortRefreshContainer();
+    EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo&>(Edit->EditViewInfo()).Text, c.Shown) << "what the editor paints";
   }
 }
 
@@ -185,6 +187,8 @@ TEST_F(cxTextEditTest, EnteringTheEditorSelectsItsTextWithAutoSelect) {
     SendMessageA(Inner(*Edit).Handle(), EM_SETSEL, 1, 1);
     Inner(*Edit).SetFocus();
     EXPECT_EQ(Inner(*Edit).SelText(), autoSelect ? "abc" : "");
+    Edit->ShortRefreshContainer();
+    EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo&>(Edit->EditViewInfo()).SelLength, autoSelect ? 3 : 0);
   }
 }
 
