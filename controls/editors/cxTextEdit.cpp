@@ -456,21 +456,21 @@ bool TcxCustomTextEdit::IsEditingKeyDown(WORD key, TShiftState shift) {
   return (key == VK_UP || key == VK_DOWN) && !shift.Contains(ssAlt);
 }
 
-bool TcxCustomTextEdit::NavigatesLookup(WORD key) const {
+bool TcxCustomTextEdit::NavigatesLookup(WORD key) {
   const bool fixedList = EditingStyle() == esFixedList;
   const bool navigation = key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN ||
                           (fixedList && (key == VK_HOME || key == VK_END));
-  return navigation && TextProperties().IsLookupDataVisual() &&
-         const_cast<TcxCustomTextEdit*>(this)->CanUseLookupNavigation() && !FLookupData->IsListVisible();
+  return navigation && TextProperties().IsLookupDataVisual() && CanUseLookupNavigation() &&
+         !FLookupData->IsListVisible();
 }
 
 void TcxCustomTextEdit::NavigateLookup(TcxEditLookupMove move) { FLookupData->SelectItem(move, false); }
 
-// The fixed-list style has no caret to move: the keys only end the completion.
-bool TcxCustomTextEdit::FixedListKeyDown(WORD& key, TShiftState shift) {
+// The fixed-list style has no caret to move: the keys only end the
+// completion; the editor's key-down handling has seen them already.
+bool TcxCustomTextEdit::FixedListKeyDown(WORD& key) {
   if (EditingStyle() != esFixedList || (key != VK_LEFT && key != VK_RIGHT && key != VK_DELETE)) return false;
   SetFindSelection(false);
-  TcxContainer::KeyDown(key, shift);
   key = 0;
   return true;
 }
@@ -487,7 +487,7 @@ bool TcxCustomTextEdit::CollapseSelection(WORD& key, TShiftState shift) {
 }
 
 void TcxCustomTextEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
-  if (FixedListKeyDown(key, shift)) return;
+  if (FixedListKeyDown(key)) return;
   const TcxWeakSelf self(this);
   TcxCustomEdit::DoEditKeyDown(key, shift);
   if (!self.Alive() || key == 0) return;

@@ -125,9 +125,9 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   // Shows the item's start as typed followed by the selected tail.
   void ShowFound(const std::string& prefix, const std::string& tail);
   // ---- lookup navigation
-  bool NavigatesLookup(WORD key) const;
+  bool NavigatesLookup(WORD key);
   void NavigateLookup(TcxEditLookupMove move);
-  bool FixedListKeyDown(WORD& key, TShiftState shift);
+  bool FixedListKeyDown(WORD& key);
   bool CollapseSelection(WORD& key, TShiftState shift);
   void LookupCurrentChanged();
 
