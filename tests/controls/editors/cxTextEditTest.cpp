@@ -361,6 +361,7 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
     std::vector<std::string> Items;
     int PageRows;
     std::vector<TLookupStep> Steps;
+    bool IncrementalSearch = true;
   };
   const TCase cases[] = {
       {"typed text takes the item's case",
@@ -369,6 +370,14 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
        8,
        {{Typed("a"), "Apple", "pple", 0}, {Typed("p"), "Apple", "ple", 0}, {Typed("r"), "apricot", "icot", 1}}},
       {"the plain style types what starts no item", esEdit, fruits, 8, {{Typed("z"), "z", "", -1}}},
+      {"the plain style without incremental search", esEdit, fruits, 8, {{Typed("ap"), "ap", "", 0}}, false},
+      {"arrows collapse a completed tail; Delete deletes nothing in the edit-list style",
+       esEditList,
+       fruits,
+       8,
+       {{Typed("apr"), "apricot", "icot", 1},
+        {Pressed(VK_LEFT), "apricot", "", 1},
+        {Pressed(VK_DELETE), "apricot", "", 1}}},
       {"the edit-list style drops what starts no item",
        esEditList,
        fruits,
@@ -437,6 +446,7 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
     for (const std::string& item : c.Items) properties.LookupItems().Add(item);
     properties.Style = c.Style;
     properties.PageRows = c.PageRows;
+    properties.SetIncrementalSearch(c.IncrementalSearch);
     Lookup->LookupData().SetItemIndex(-1);
     Inner(*Lookup).SetFocus();
     int step = 0;
