@@ -35,7 +35,7 @@ double MillisecondsToAdd(TForm& form, int items, bool inOneUpdate) {
   auto* container = new TcxContainer(&form);
   container->SetBounds(10, 10, 160, 120);
   container->SetParent(&form);
-  auto* list = new TcxCustomInnerListBox(container);
+  auto* list = new TcxCustomInnerListBox(container, container);
   container->SetInnerControl(list);
   ProcessPendingMessages();
   const auto start = TClock::now();

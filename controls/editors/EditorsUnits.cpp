@@ -4,16 +4,19 @@
 #include "controls/editors/cxEdit.h"
 #include "controls/editors/cxFormatController.h"
 #include "controls/editors/cxTextDrawing.h"
+#include "controls/editors/cxTextEdit.h"
 
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the
 // controller the editors made on first use. The edit base comes after the
-// units it paints and formats with.
+// units it paints and formats with, and the text editor after the edit base
+// whose registry it enters.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
       {"cxFormatController", cxFormatControllerInitialize, cxFormatControllerFinalize},
       {"cxDateUtils", cxDateUtilsInitialize, cxDateUtilsFinalize},
       {"cxEdit", cxEditInitialize, cxEditFinalize},
+      {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
   };
 }

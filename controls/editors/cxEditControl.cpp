@@ -27,22 +27,6 @@ class TCounterScope {
   int& FCounter;
 };
 
-// Sets a flag for a scope and restores it unless its object went meanwhile.
-class TFlagScope {
- public:
-  TFlagScope(const TcxWeakSelf& self, bool& flag, bool value) : FSelf(self), FFlag(flag), FSaved(flag) { flag = value; }
-  ~TFlagScope() {
-    if (FSelf.Alive()) FFlag = FSaved;
-  }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  const TcxWeakSelf& FSelf;
-  bool& FFlag;
-  bool FSaved;
-};
-
 // Locks an editor's change events for a scope. Unlock fires what was held
 // back; a scope left by an exception releases the lock silently.
 class TChangeEventsLock {
@@ -509,7 +493,7 @@ bool TcxCustomEdit::DoEditing() {
   if (!IsEditingAllowed()) return false;
   if (FDataBinding->IsInEditingState()) return true;
   const TcxWeakSelf self(this);
-  const TFlagScope query(self, FInEditingQuery, true);
+  const TcxFlagScope query(self, FInEditingQuery, true);
   bool answer = CanModify();
   const TcxEditEditingEvent handler = FOnEditing;
   if (IsInplace()) {
@@ -548,7 +532,7 @@ void TcxCustomEdit::DoOnValidate(Variant& displayValue, std::string& errorText, 
 bool TcxCustomEdit::ValidateEdit(bool raiseOnError) {
   if (!FModifiedAfterEnter || FValidated || FValidationLock > 0) return true;
   const TcxWeakSelf self(this);
-  const TFlagScope validating(self, FValidating, true);
+  const TcxFlagScope validating(self, FValidating, true);
   Variant displayValue(GetInnerEditText());
   std::string errorText;
   bool error = false;
@@ -595,7 +579,7 @@ void TcxCustomEdit::HandleValidationError(const std::string& errorText) {
     FValidated = true;
   } else if (Visible()) {
     if (!Focused()) {
-      const TFlagScope focusing(self, FFocusSetting, true);
+      const TcxFlagScope focusing(self, FFocusSetting, true);
       TWinControl* target = InnerControl() ? InnerControl() : this;
       target->SetFocus();
     }
@@ -614,7 +598,7 @@ void TcxCustomEdit::PostEditValue(bool validateFirst) {
   if (validateFirst) {
     bool valid = false;
     {
-      const TFlagScope noUserAction(self, FUserAction, false);
+      const TcxFlagScope noUserAction(self, FUserAction, false);
       valid = ValidateEdit(true);
     }
     if (!self.Alive() || !valid) return;
@@ -734,7 +718,7 @@ void TcxCustomEdit::DoEnterEdit() {
 
 void TcxCustomEdit::DoExitEdit() {
   const TcxWeakSelf self(this);
-  const TFlagScope noUserAction(self, FUserAction, false);
+  const TcxFlagScope noUserAction(self, FUserAction, false);
   ValidateOnExit();
 }
 
@@ -797,7 +781,7 @@ void TcxCustomEdit::ClipboardMessage(TMessage& message) {
   }
   if (!modifiable) return;
   const TcxWeakSelf self(this);
-  const TFlagScope userAction(self, FUserAction, true);
+  const TcxFlagScope userAction(self, FUserAction, true);
   if (message.Msg == WM_CUT)
     CutToClipboard();
   else
@@ -924,7 +908,7 @@ void TcxCustomEdit::SetAutoSize(bool value) {
 void TcxCustomEdit::AdjustAutoSize() {
   if (!IsAutoSizeActive() || FAutoSizing || IsLoading() || Destroying()) return;
   const TcxWeakSelf self(this);
-  const TFlagScope sizing(self, FAutoSizing, true);
+  const TcxFlagScope sizing(self, FAutoSizing, true);
   const std::unique_ptr<TcxCustomEditViewData> data = CreateViewData();
   TcxCanvas& canvas = cxScreenCanvas();
   if (data->Style.Font()) canvas.SetFont(*data->Style.Font());
@@ -1018,7 +1002,7 @@ void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
   }
   const TcxWeakSelf self(this);
   {
-    const TFlagScope fromMouse(self, FMouseRefresh, true);
+    const TcxFlagScope fromMouse(self, FMouseRefresh, true);
     TcxContainer::MouseDown(button, shift, x, y);
   }
   if (!self.Alive()) return;
@@ -1031,13 +1015,13 @@ void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
 
 void TcxCustomEdit::MouseMove(TShiftState shift, int x, int y) {
   const TcxWeakSelf self(this);
-  const TFlagScope fromMouse(self, FMouseRefresh, true);
+  const TcxFlagScope fromMouse(self, FMouseRefresh, true);
   TcxContainer::MouseMove(shift, x, y);
 }
 
 void TcxCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   const TcxWeakSelf self(this);
-  const TFlagScope fromMouse(self, FMouseRefresh, true);
+  const TcxFlagScope fromMouse(self, FMouseRefresh, true);
   TcxContainer::MouseUp(button, shift, x, y);
 }
 
@@ -1069,7 +1053,7 @@ void TcxCustomEdit::FocusMoved(bool gaining, HWND partner) {
 void TcxCustomEdit::OwnFocusMessage(TMessage& message) {
   const TcxWeakSelf self(this);
   {
-    const TFlagScope inMessage(self, FInFocusMessage, true);
+    const TcxFlagScope inMessage(self, FInFocusMessage, true);
     TcxContainer::WndProc(message);
   }
   if (self.Alive()) FocusMoved(message.Msg == WM_SETFOCUS, FocusPartner(message));
@@ -1099,7 +1083,7 @@ bool TcxCustomEdit::ValidatesOnFocusLoss() {
 void TcxCustomEdit::KeyDown(WORD& key, TShiftState shift) {
   FEscapePressed = false;
   const TcxWeakSelf self(this);
-  const TFlagScope fired(self, FKeyDownFired, false);
+  const TcxFlagScope fired(self, FKeyDownFired, false);
   if (!IsClickKey(key, shift)) {
     FKeyDownFired = true;
     TcxContainer::KeyDown(key, shift);
@@ -1164,7 +1148,7 @@ void TcxCustomEdit::ClearByKey() {
   const TcxWeakSelf self(this);
   TChangeEventsLock lock(self, *this);
   {
-    const TFlagScope userAction(self, FUserAction, true);
+    const TcxFlagScope userAction(self, FUserAction, true);
     SetEditValueInternally(GetEmptyEditValue());
     if (self.Alive()) FValidated = true;
   }

@@ -364,6 +364,8 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void UnhookInnerEditWndProc();
   // False while the editor takes no user change at all, whatever its settings say.
   virtual bool IsEditingAllowed() { return true; }
+  // Keeps the value without showing it: for an editor that took it from its display.
+  void AssignEditValue(const Variant& value) { FEditValue = value; }
 
  private:
   struct TModifiedState {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/editors/cxEditConsts.h"
+#include "controls/editors/cxTextEdit.h"
 #include "controls/editors/cxTextEditViewInfo.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Locale.h"
@@ -300,6 +301,8 @@ std::string TcxCustomTextEditProperties::GetDisplayText(const Variant& editValue
   ApplyEchoModeAndCharCase(text);
   return text;
 }
+
+TClass TcxCustomTextEditProperties::GetContainerClass() const { return TcxTextEdit::StaticClass(); }
 
 TcxContainerViewInfoClass TcxCustomTextEditProperties::GetViewInfoClass() const { return CreateTextEditViewInfo; }
 

@@ -154,6 +154,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
 
   std::string GetDisplayText(const Variant& editValue, bool fullText) const override;
   TClass GetAssignedValuesClass() const override { return TcxTextEditPropertiesValues::StaticClass(); }
+  TClass GetContainerClass() const override;
   TcxContainerViewInfoClass GetViewInfoClass() const override;
   TcxCustomEditViewDataClass GetViewDataClass() const override;
   TcxEditCapabilities GetEditCapabilities() const override;

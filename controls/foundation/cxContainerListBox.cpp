@@ -70,8 +70,8 @@ TClass TcxCustomInnerListBox::StaticClass() {
   return &metaClass;
 }
 
-TcxCustomInnerListBox::TcxCustomInnerListBox(TComponent* owner)
-    : TListBox(owner), FContainer(dynamic_cast<TcxContainer*>(owner)), FLookAndFeel(new TcxLookAndFeel(this)) {
+TcxCustomInnerListBox::TcxCustomInnerListBox(TComponent* owner, TcxContainer* container)
+    : TListBox(owner), FContainer(container), FLookAndFeel(new TcxLookAndFeel(this)) {
   FHScrollBar = CreateScrollBar(sbHorizontal);
   FVScrollBar = CreateScrollBar(sbVertical);
   FLookAndFeel->SetOnChanged(

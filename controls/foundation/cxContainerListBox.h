@@ -27,7 +27,10 @@ std::string RemoveLastCharacter(const std::string& text, UINT codePage);
 
 class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
  public:
-  explicit TcxCustomInnerListBox(TComponent* owner);
+  // `container` is the container the list serves (nullptr: none), which
+  // need not be its owner: a list owned by an editor but shown in a popup
+  // must not feed the editor's own handlers.
+  TcxCustomInnerListBox(TComponent* owner, TcxContainer* container);
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }

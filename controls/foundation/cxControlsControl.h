@@ -362,6 +362,25 @@ class TcxWeakSelf {
   TcxObjectLink* FLink;
 };
 
+// Sets a flag for a scope and restores it unless the object holding the flag
+// went meanwhile.
+class TcxFlagScope {
+ public:
+  TcxFlagScope(const TcxWeakSelf& self, bool& flag, bool value) : FSelf(self), FFlag(flag), FSaved(flag) {
+    flag = value;
+  }
+  ~TcxFlagScope() {
+    if (FSelf.Alive()) FFlag = FSaved;
+  }
+  TcxFlagScope(const TcxFlagScope&) = delete;
+  TcxFlagScope& operator=(const TcxFlagScope&) = delete;
+
+ private:
+  const TcxWeakSelf& FSelf;
+  bool& FFlag;
+  bool FSaved;
+};
+
 // A component that belongs to a control of the library and lists under it
 // in the designer.
 class TcxControlChildComponent : public TcxComponent {

@@ -81,7 +81,7 @@ TSubject MakeInnerListBox(TForm& form) {
   auto* container = new TcxContainer(&form);
   container->SetBounds(10, 10, 120, 100);
   container->SetParent(&form);
-  auto* listBox = new TPaintCounting<TcxCustomInnerListBox>(container);
+  auto* listBox = new TPaintCounting<TcxCustomInnerListBox>(container, container);
   container->SetInnerControl(listBox);
   for (int index = 0; index < 40; ++index) listBox->Items().Add("item " + std::to_string(index));
   SendMessageA(listBox->Handle(), LB_SETHORIZONTALEXTENT, 400, 0);

@@ -645,7 +645,7 @@ void PressTab(std::initializer_list<WORD> modifiers) {
 // In tab order: a list box in the fixture's container, an edit in a second
 // container, a container that takes Tab itself, a plain edit.
 TEST_F(cxContainerControlTest, ATabKeystrokeMovesTheFocusThroughContainersAndTheirInnerControls) {
-  auto* listBox = new TcxCustomInnerListBox(Container);
+  auto* listBox = new TcxCustomInnerListBox(Container, Container);
   Container->SetInnerControl(listBox);
   TTestInnerEdit* edit = MakeContainer(10, 40)->AddInnerEdit();
   auto* tabContainer = new TTabContainer(Form.get());

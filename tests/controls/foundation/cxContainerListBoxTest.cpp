@@ -59,7 +59,7 @@ class cxContainerListBoxTest : public FoundationTest {
     Container = new TRecordingContainer(Form.get());
     Container->SetBounds(10, 10, 120, 80);
     Container->SetParent(Form.get());
-    ListBox = new TcxCustomInnerListBox(Container);
+    ListBox = new TcxCustomInnerListBox(Container, Container);
     Container->SetInnerControl(ListBox);
     ListBox->SetOnKeyPress([this](TObject*, char& key) { KeyPressEvents.push_back(key); });
     Form->Show();
@@ -206,7 +206,7 @@ TEST_F(cxContainerListBoxTest, MouseAndClickReachTheContainerInItsCoordinates) {
 }
 
 TEST_F(cxContainerListBoxTest, WithoutAContainerItIsAPlainListBox) {
-  auto* plain = new TcxCustomInnerListBox(Form.get());
+  auto* plain = new TcxCustomInnerListBox(Form.get(), nullptr);
   plain->SetBounds(150, 10, 100, 60);
   plain->SetParent(Form.get());
   int clicks = 0;
@@ -247,7 +247,7 @@ TEST_F(cxContainerListBoxTest, FreeingTheListOrTheContainerFirst) {
     container->SetBounds(150, 10, 100, 60);
     container->SetParent(Form.get());
     const int ownControls = container->ControlCount();
-    auto* list = new TcxCustomInnerListBox(container);
+    auto* list = new TcxCustomInnerListBox(container, container);
     container->SetInnerControl(list);
     for (int index = 0; index < 30; ++index) list->Items().Add("line");
     ASSERT_TRUE(list->VScrollBar()->Visible());
@@ -289,7 +289,7 @@ class TWideInnerListBox : public TcxCustomInnerListBox {
 }  // namespace
 
 TEST_F(cxContainerListBoxTest, CornerBetweenTwoBarsIsButtonFace) {
-  auto* wide = new TWideInnerListBox(Container);
+  auto* wide = new TWideInnerListBox(Container, Container);
   Container->SetInnerControl(wide);
   ListBox->Free();
   for (int index = 0; index < 30; ++index) wide->Items().Add("line");
@@ -342,7 +342,7 @@ POINT PressPart(TcxScrollBar& bar, TcxScrollBarPart part, int drag) {
 
 TEST_F(cxContainerListBoxTest, EveryPartOfBothBarsScrollsTheList) {
   Container->SetBounds(10, 10, 180, 150);
-  auto* wide = new TWideInnerListBox(Container);
+  auto* wide = new TWideInnerListBox(Container, Container);
   Container->SetInnerControl(wide);
   ListBox->Free();
   for (int index = 0; index < 60; ++index) wide->Items().Add("line " + std::to_string(index));
@@ -408,7 +408,7 @@ TEST_F(cxContainerListBoxTest, OwnerDrawnItemsShowTheSelectionOrTheHandlersDrawi
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    auto* drawn = new TcxCustomInnerListBox(Container);
+    auto* drawn = new TcxCustomInnerListBox(Container, Container);
     drawn->SetStyle(lbOwnerDrawFixed);
     Container->SetInnerControl(drawn);
     std::vector<int> indices;
@@ -456,7 +456,7 @@ TEST_F(cxContainerListBoxTest, APressStartsTheContainersDragUnlessItExtendsTheSe
   Container->SetDragMode(dmAutomatic);
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
-    auto* list = new TcxCustomInnerListBox(Container);
+    auto* list = new TcxCustomInnerListBox(Container, Container);
     list->SetMultiSelect(c.MultiSelect);
     Container->SetInnerControl(list);
     for (const char* item : {"apple", "banana", "cherry", "date"}) list->Items().Add(item);
@@ -475,7 +475,7 @@ TEST_F(cxContainerListBoxTest, APressStartsTheContainersDragUnlessItExtendsTheSe
 }
 
 TEST_F(cxContainerListBoxTest, VirtualListsSearchThroughTheirOwnHandler) {
-  auto* list = new TcxCustomInnerListBox(Container);
+  auto* list = new TcxCustomInnerListBox(Container, Container);
   list->SetStyle(lbVirtual);
   list->SetCount(100);
   std::vector<std::string> asked;
@@ -500,7 +500,7 @@ TEST_F(cxContainerListBoxTest, TheWheelScrollsTheListAndItsBar) {
 }
 
 TEST_F(cxContainerListBoxTest, DialogCodeAndFocusReachTheContainer) {
-  auto* plain = new TcxCustomInnerListBox(Form.get());
+  auto* plain = new TcxCustomInnerListBox(Form.get(), nullptr);
   plain->SetParent(Form.get());
   const LRESULT plainCode = SendMessageA(plain->Handle(), WM_GETDLGCODE, 0, 0);
   const LRESULT innerCode = SendMessageA(ListBox->Handle(), WM_GETDLGCODE, 0, 0);
