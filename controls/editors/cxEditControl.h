@@ -343,7 +343,12 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   bool RefreshContainer(POINT point, TMouseButton button, TShiftState shift, bool fromMouseLeave) override;
   void InvalidateContainer() override;
   TRect GetBorderExtent() override;
-  void AdjustInnerControl() override { AdjustInnerEditPosition(); }
+  // The inner edit takes the looks of the state the editor is in (its colour
+  // and font) and then its place.
+  void AdjustInnerControl() override {
+    TcxContainer::AdjustInnerControl();
+    AdjustInnerEditPosition();
+  }
   bool IsTransparentBackground() override { return HasNativeBackground() || IsTransparentActive(); }
   TcxContainerStyleValues GetIgnoredStyleValues() const override;
   bool TabMovesFocus() override { return false; }

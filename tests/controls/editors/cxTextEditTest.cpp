@@ -282,6 +282,18 @@ TEST_F(cxTextEditTest, WindowTextMessagesAnswerTheEditingTextWithinTheBuffer) {
   EXPECT_EQ(Lookup->Text(), "apple");
 }
 
+// The inner edit shows the looks of the editor's state: a disabled editor's
+// colours, not the window colour it was made with.
+TEST_F(cxTextEditTest, TheInnerEditTakesTheColoursOfTheEditorsState) {
+  for (const bool enabled : {false, true}) {
+    SCOPED_TRACE(enabled ? "enabled" : "disabled");
+    Edit->SetEnabled(enabled);
+    ProcessPendingMessages();
+    EXPECT_EQ(Inner(*Edit).Color(), Edit->ViewInfo().BackgroundColor);
+    EXPECT_EQ(Inner(*Edit).Color(), enabled ? clWindow : clBtnFace);
+  }
+}
+
 TEST_F(cxTextEditTest, AFormResourceHoldsATextEdit) {
   TForm form(nullptr);
   ReadComponentResource(form,
