@@ -28,9 +28,11 @@ TClass TGraphicsObject::StaticClass() {
   return &metaClass;
 }
 
+// The old GDI object goes before the owner hears: an owner that hands the
+// handle on (a window's font) must get the new one, not one about to be deleted.
 void TGraphicsObject::Changed() {
-  if (FOnChange) FOnChange(this);
   ReleaseHandle();
+  if (FOnChange) FOnChange(this);
 }
 
 TClass TFont::StaticClass() {

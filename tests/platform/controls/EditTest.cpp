@@ -141,6 +141,23 @@ TEST_F(EditTest, SettingsReachTheWindowAndAlignmentRemakesIt) {
   EXPECT_EQ(typed("aBc"), "aBc");
 }
 
+// Each change of the font gives the window the font object the control now
+// holds, a live one: a window left with a deleted font draws in the system's.
+TEST_F(EditTest, TheWindowDrawsWithTheFontTheControlHolds) {
+  const std::function<void()> changes[] = {
+      [&] { Edit->Font().SetSize(12); },
+      [&] { Edit->Font().SetColor(clGrayText); },
+      [&] { Edit->Font().SetStyle(TFontStyles{fsBold}); },
+  };
+  for (const auto& change : changes) {
+    change();
+    const auto shown = reinterpret_cast<HFONT>(SendMessageA(Edit->Handle(), WM_GETFONT, 0, 0));
+    EXPECT_EQ(shown, Edit->Font().Handle());
+    LOGFONTA font{};
+    EXPECT_NE(GetObjectA(shown, sizeof font, &font), 0);
+  }
+}
+
 TEST_F(EditTest, MarginsAndCharacterPositions) {
   Edit->SetText("abc");
   Edit->SetMargins(0, 0);
