@@ -228,7 +228,7 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
 
   // ---- in-place editing: a host starts editing with an Activate call and
   // ends it with Deactivate, which answers whether the value is valid.
-  void Activate(TcxCustomEditData*& editData);
+  virtual void Activate(TcxCustomEditData*& editData);
   void ActivateByKey(char key, TcxCustomEditData*& editData);
   void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& editData);
   bool Deactivate();

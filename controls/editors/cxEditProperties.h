@@ -126,6 +126,8 @@ class IcxEditDefaultValuesProvider {
   virtual int DefaultScale() const = 0;
   virtual std::string DefaultDisplayFormat() const = 0;
   virtual std::string DefaultEditFormat() const = 0;
+  // The longest text the data holds; 0 for no limit.
+  virtual int DefaultMaxLength() const = 0;
   // Whether the data defines its own format; `forDisplay` asks for the
   // display-time answer, else the edit-time one.
   virtual bool IsFormatDefined(bool forDisplay) const = 0;
@@ -155,6 +157,7 @@ class TcxCustomEditDefaultValuesProvider : public TcxInterfacedPersistent, publi
   int DefaultScale() const override;
   std::string DefaultDisplayFormat() const override { return {}; }
   std::string DefaultEditFormat() const override { return {}; }
+  int DefaultMaxLength() const override { return 0; }
   bool IsFormatDefined(bool) const override { return false; }
   bool IsDataStorage() const override { return false; }
 };

@@ -196,6 +196,21 @@ void TcxCustomTextEdit::DoEnterEdit() {
   if (self.Alive() && !IsInplace() && TextProperties().AutoSelect()) SelectAll();
 }
 
+void TcxCustomTextEdit::Activate(TcxCustomEditData*& editData) {
+  const TcxWeakSelf self(this);
+  TcxCustomEdit::Activate(editData);
+  if (!self.Alive() || !HandleAllocated()) return;
+  SelectInner(0, 0);
+  if (self.Alive() && TextProperties().AutoSelect()) SelectAll();
+}
+
+void TcxCustomTextEdit::InnerEditWndProc(TMessage& message) {
+  const TcxWeakSelf self(this);
+  TcxCustomEdit::InnerEditWndProc(message);
+  if (!self.Alive() || message.Msg != WM_SETFOCUS) return;
+  if (TcxCustomInnerTextEditHelper* inner = InnerTextEdit(); inner && inner->AutoSelect()) inner->SelectAll();
+}
+
 int TcxCustomTextEdit::InnerSelStart() const {
   const TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
   return inner && inner->HandleAllocated() ? inner->SelStart() : 0;
@@ -368,11 +383,19 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key) {
   const TcxWeakSelf self(this);
   TcxCustomEdit::DoEditKeyPress(key);
   if (!self.Alive() || key == 0 || !IncrementalSearchApplies()) return;
-  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
-  if (key == VK_BACK)
-    SearchBackspace(key);
-  else if (static_cast<unsigned char>(key) >= ' ')
-    SearchCharacter(key);
+  const int itemIndex = FLookupData->ItemIndex();
+  {
+    const TcxFlagScope inKeyPress(self, FInKeyPress, true);
+    if (key == VK_BACK)
+      SearchBackspace(key);
+    else if (static_cast<unsigned char>(key) >= ' ')
+      SearchCharacter(key);
+  }
+  // Another item found is a new value, as when the keys move to it.
+  if (self.Alive() && FLookupData->ItemIndex() != itemIndex) {
+    SetModifiedAfterEnter(true);
+    UpdateEditValueFromDisplay();
+  }
 }
 
 void TcxCustomTextEdit::ShowFound(const std::string& prefix, const std::string& tail) {

@@ -58,6 +58,9 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   int ItemIndex() const { return FLookupData->ItemIndex(); }
 
   // ---- the edit base
+  // An activated editor starts with the caret at the start of its text, or
+  // with the whole text selected when the properties say so.
+  void Activate(TcxCustomEditData*& editData) override;
   void SelectAll() override;
   void CopyToClipboard() override;
   void CutToClipboard() override;
@@ -98,6 +101,9 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   // Entering a standalone editor selects its text when the properties say so.
   void DoEnterEdit() override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
+  // While hooked, the inner edit taking the focus selects its text when its
+  // AutoSelect is on.
+  void InnerEditWndProc(TMessage& message) override;
   IcxCustomInnerEdit* CreateInnerEdit() override;
   // The looks take the shown text and its selection: what the editor paints
   // where its native edit does not show.

@@ -8,6 +8,8 @@
 #include "controls/editors/cxTextEdit.h"
 #include "controls/editors/cxTextEditViewInfo.h"
 #include "platform/classes/ClassBuilder.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/Locale.h"
 
 namespace {
@@ -217,6 +219,13 @@ void TcxCustomTextEditProperties::SetImmediateUpdateText(bool value) { Change(FI
 
 void TcxCustomTextEditProperties::SetIncrementalSearch(bool value) { Change(FIncrementalSearch, value); }
 
+int TcxCustomTextEditProperties::GetDefaultMaxLength() const {
+  const IcxEditDefaultValuesProvider* provider = DefaultValuesProvider();
+  return provider ? provider->DefaultMaxLength() : 0;
+}
+
+TClass TcxCustomTextEditProperties::GetLookupDataClass() const { return TcxCustomTextEditLookupData::StaticClass(); }
+
 int TcxCustomTextEditProperties::MaxLength() const {
   return AssignedValues()->MaxLength() ? FMaxLength : GetDefaultMaxLength();
 }
@@ -293,7 +302,27 @@ bool TcxCustomTextEditProperties::IsValueValid(Variant& value, bool) const {
   return true;
 }
 
-std::string TcxCustomTextEditProperties::DisplayValueText(const Variant& editValue) const { return VarText(editValue); }
+std::string TcxCustomTextEditProperties::DisplayValueText(const Variant& editValue) const {
+  return IsEditValueNumeric() ? NumericDisplayText(editValue) : VarText(editValue);
+}
+
+// A number, or a text that reads as one, in the display format; a value
+// that is neither cannot be shown as a number.
+std::string TcxCustomTextEditProperties::NumericDisplayText(const Variant& editValue) const {
+  const std::string text = VarText(editValue);
+  if (text.empty()) return {};
+  const std::string notNumeric = cxGetResourceString(cxMsgCannotConvertToNumeric);
+  if (!VarIsNumeric(editValue) && !VarIsStr(editValue)) throw EConvertError(notNumeric);
+  double number = 0;
+  try {
+    number = editValue.AsDouble();
+  } catch (const Exception&) {
+    throw EConvertError(notNumeric);
+  }
+  const std::string format = DisplayFormat();
+  if (format.empty()) return VarIsStr(editValue) ? Variant(number).AsString() : text;
+  return FormatFloat(format, number);
+}
 
 std::string TcxCustomTextEditProperties::GetDisplayText(const Variant& editValue, bool) const {
   Variant value = editValue;

@@ -131,8 +131,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   // Whether an item equals the text, both in the locale's upper case.
   virtual bool FindLookupText(const std::string& text) const;
   virtual std::string GetDefaultDisplayFormat() const { return {}; }
-  // None: no provider here knows a length limit.
-  virtual int GetDefaultMaxLength() const { return 0; }
+  // The bound data's length limit; 0 (none) without a binding.
+  virtual int GetDefaultMaxLength() const;
   virtual int GetDropDownPageRowCount() const { return 8; }
   virtual TcxEditEditingStyle GetEditingStyle() const { return FNonEditable ? esNoEdit : esEdit; }
   // Whether the editor's values are numbers, shown and checked as such.
@@ -142,8 +142,11 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   bool IsAnyValueBoundDefined() const { return IsValueBoundDefined(0) || IsValueBoundDefined(1); }
   virtual void DisplayFormatChanged() { Changed(); }
   virtual void MaxLengthChanged() { Changed(); }
+  // The class of the lookup data an editor of these properties keeps;
+  // none for an editor without lookup items.
+  virtual TClass GetLookupDataClass() const;
   // Whether the editor keeps a list of lookup items it searches and shows.
-  virtual bool IsLookupDataVisual() const { return true; }
+  bool IsLookupDataVisual() const { return GetLookupDataClass() != nullptr; }
   // The text as shown: the echo character for every character with a
   // password echo, else the text in its case.
   void ApplyEchoModeAndCharCase(std::string& text) const;
@@ -168,7 +171,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   void ValidateDisplayValue(Variant& displayValue, std::string& errorText, bool& error, TcxCustomEdit* edit) override;
 
  protected:
-  // The value's text as shown before the echo and case.
+  // The value's text as shown before the echo and case: a numeric
+  // editor's value in its display format.
   virtual std::string DisplayValueText(const Variant& editValue) const;
 
  private:
@@ -178,6 +182,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   bool StoreFormat(std::string& field, bool assigned, const std::string& value,
                    void (TcxTextEditPropertiesValues::*flag)(bool));
   void ReadIsDisplayFormatAssigned(bool value);
+  std::string NumericDisplayText(const Variant& editValue) const;
 
   TEditCharCase FCharCase = ecNormal;
   std::string FDisplayFormat;

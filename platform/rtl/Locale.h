@@ -21,6 +21,8 @@ class TLocale {
   virtual char DateSeparator() const = 0;
   virtual char TimeSeparator() const = 0;
   virtual char DecimalSeparator() const = 0;
+  // Between groups of three digits; character 0 where the region groups none.
+  virtual char ThousandSeparator() const = 0;
   virtual char UpperCase(char ch) const = 0;
   virtual char LowerCase(char ch) const = 0;
   // True for the first byte of a two-byte character of the code page.
@@ -55,6 +57,7 @@ class TInvariantLocale : public TLocale {
   char DateSeparator() const override { return '/'; }
   char TimeSeparator() const override { return ':'; }
   char DecimalSeparator() const override { return '.'; }
+  char ThousandSeparator() const override { return ','; }
   char UpperCase(char ch) const override;
   char LowerCase(char ch) const override;
   bool IsLeadByte(char) const override { return false; }

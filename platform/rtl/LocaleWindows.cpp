@@ -30,6 +30,7 @@ class TRegionalLocale : public TLocale {
   char DateSeparator() const override { return FirstCharOfSetting(LOCALE_SDATE); }
   char TimeSeparator() const override { return FirstCharOfSetting(LOCALE_STIME); }
   char DecimalSeparator() const override { return FirstCharOfSetting(LOCALE_SDECIMAL); }
+  char ThousandSeparator() const override { return FirstCharOfSetting(LOCALE_STHOUSAND); }
   char UpperCase(char ch) const override {
     CharUpperBuffA(&ch, 1);
     return ch;

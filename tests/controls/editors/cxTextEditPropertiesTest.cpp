@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "controls/editors/cxTextEditProperties.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Exceptions.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {
@@ -18,6 +20,30 @@ class TStyledProperties : public TcxTextEditProperties {
 
  private:
   TcxEditEditingStyle FStyle;
+};
+
+// Properties of an editor that keeps no lookup items.
+class TNoLookupProperties : public TStyledProperties {
+ public:
+  using TStyledProperties::TStyledProperties;
+  TClass GetLookupDataClass() const override { return nullptr; }
+};
+
+// Properties whose values are numbers, as a numeric descendant's are.
+class TNumericProperties : public TcxTextEditProperties {
+ public:
+  using TcxTextEditProperties::TcxTextEditProperties;
+  bool IsEditValueNumeric() const override { return true; }
+};
+
+// Bound data that holds texts of a limited length.
+class TLimitedProvider : public TcxCustomEditDefaultValuesProvider {
+ public:
+  explicit TLimitedProvider(int maxLength) : TcxCustomEditDefaultValuesProvider(nullptr), FMaxLength(maxLength) {}
+  int DefaultMaxLength() const override { return FMaxLength; }
+
+ private:
+  int FMaxLength;
 };
 
 TOwned<TcxTextEditProperties> MakeProperties(TcxEditEditingStyle style = esEdit) {
@@ -86,6 +112,60 @@ TEST_F(TextEditPropertiesTest, ListStylesTakeOnlyLookupItemsInTheirCase) {
   Variant number(int32_t{7});
   EXPECT_TRUE(fixedList->IsEditValueValid(number, false)) << "a value that is no text stands";
   EXPECT_FALSE(fixedList->IsDisplayValueEqual(Variant("a"), Variant("A"))) << "the case shows";
+}
+
+TEST_F(TextEditPropertiesTest, WithoutLookupDataTheListStylesTakeAnyText) {
+  for (TcxEditEditingStyle style : {esEditList, esFixedList}) {
+    TOwned<TcxTextEditProperties> properties(new TNoLookupProperties(nullptr, style));
+    properties->AfterConstruction();
+    properties->LookupItems().Add("Apple");
+    Variant value("pear");
+    EXPECT_FALSE(properties->IsLookupDataVisual()) << style;
+    EXPECT_TRUE(properties->IsValueValid(value, false)) << style;
+  }
+  EXPECT_TRUE(MakeProperties(esEditList)->IsLookupDataVisual());
+}
+
+TEST_F(TextEditPropertiesTest, MaxLengthDefaultsToTheBoundDataUntilAssigned) {
+  TLimitedProvider provider(12);
+  TOwned<TcxTextEditProperties> properties = MakeProperties();
+  EXPECT_EQ(properties->MaxLength(), 0) << "no binding, no limit";
+  properties->SetDefaultValuesProvider(&provider);
+  EXPECT_EQ(properties->MaxLength(), 12);
+  properties->SetMaxLength(5);
+  EXPECT_EQ(properties->MaxLength(), 5) << "an assigned limit wins over the data's";
+  properties->SetDefaultValuesProvider(nullptr);
+}
+
+TEST_F(TextEditPropertiesTest, NumericValuesShowInTheDisplayFormat) {
+  struct TCase {
+    const char* Format;
+    Variant Value;
+    const char* Shown;
+  };
+  const TCase cases[] = {
+      {"", Variant(), ""},
+      {"0.00", Variant(""), ""},
+      {"", Variant(int32_t{42}), "42"},
+      {"", Variant(" 2.50 "), "2.5"},
+      {"0.00", Variant(2.5), "2.50"},
+      {"0.00", Variant("3"), "3.00"},
+      {",0.0;(,0.0)", Variant(-1234.5), "(1,234.5)"},
+  };
+  for (const TCase& c : cases) {
+    TOwned<TcxTextEditProperties> properties(new TNumericProperties(nullptr));
+    properties->AfterConstruction();
+    properties->SetDisplayFormat(c.Format);
+    Variant shown;
+    properties->PrepareDisplayValue(c.Value, shown, false);
+    EXPECT_EQ(shown.AsString(), c.Shown) << c.Format;
+    EXPECT_EQ(properties->GetDisplayText(c.Value, false), c.Shown) << c.Format;
+  }
+  TOwned<TcxTextEditProperties> properties(new TNumericProperties(nullptr));
+  properties->AfterConstruction();
+  Variant shown;
+  for (const Variant& value : {Variant("abc"), Variant(TDateTime{45000})})
+    EXPECT_THROW(properties->PrepareDisplayValue(value, shown, false), EConvertError) << value.AsString();
 }
 
 TEST_F(TextEditPropertiesTest, MaxLengthIsNeverNegativeAndStoredOnlyWhenAssigned) {

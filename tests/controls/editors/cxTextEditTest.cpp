@@ -192,6 +192,63 @@ TEST_F(cxTextEditTest, EnteringTheEditorSelectsItsTextWithAutoSelect) {
   }
 }
 
+TEST_F(cxTextEditTest, AnActivatedInPlaceEditorStartsAtTheStartOrSelectsWithAutoSelect) {
+  struct TCase {
+    bool AutoSelect;
+    char Key;
+    const char* Text;
+    int SelStart;
+    int SelLength;
+  };
+  const TCase cases[] = {
+      {true, 0, "abc", 0, 3},
+      {false, 0, "abc", 0, 0},
+      {true, 'q', "q", 1, 0},
+      {false, 'q', "qabc", 1, 0},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(1, c.Key) + (c.AutoSelect ? " auto" : " plain"));
+    auto* edit = TcxCustomEdit::CreateInplace<TcxTextEdit>(Form.get());
+    edit->SetBounds(10, 100, 120, 24);
+    edit->SetParent(Form.get());
+    edit->PropertiesObject().SetAutoSelect(c.AutoSelect);
+    edit->SetEditValue(Variant("abc"));
+    SendMessageA(Inner(*edit).Handle(), EM_SETSEL, 2, 2);
+    TcxCustomEditData* data = nullptr;
+    if (c.Key)
+      edit->ActivateByKey(c.Key, data);
+    else
+      edit->Activate(data);
+    EXPECT_EQ(InnerText(*edit), c.Text);
+    EXPECT_EQ(Inner(*edit).SelStart(), c.SelStart);
+    EXPECT_EQ(Inner(*edit).SelLength(), c.SelLength);
+  }
+}
+
+// An editor whose inner window the test hooks as an activation by key does.
+class THookedTextEdit : public TcxTextEdit {
+ public:
+  using TcxTextEdit::HookInnerEditWndProc;
+  using TcxTextEdit::TcxTextEdit;
+  using TcxTextEdit::UnhookInnerEditWndProc;
+};
+
+TEST_F(cxTextEditTest, TheHookedInnerEditSelectsItsTextOnFocusWithItsAutoSelect) {
+  for (const bool autoSelect : {true, false}) {
+    SCOPED_TRACE(autoSelect);
+    auto* edit = TcxCustomEdit::CreateInplace<THookedTextEdit>(Form.get());
+    edit->SetBounds(10, 100, 120, 24);
+    edit->SetParent(Form.get());
+    edit->SetEditValue(Variant("abc"));
+    edit->InnerTextEdit()->SetAutoSelect(autoSelect);
+    edit->HookInnerEditWndProc();
+    SendMessageA(Inner(*edit).Handle(), EM_SETSEL, 1, 1);
+    SendMessageA(Inner(*edit).Handle(), WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(Inner(*edit).SelText(), autoSelect ? "abc" : "");
+    edit->UnhookInnerEditWndProc();
+  }
+}
+
 TEST_F(cxTextEditTest, TheClipboardAndClearAskTheEditorFirst) {
   struct TCase {
     const char* Name;
@@ -472,6 +529,28 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
       EXPECT_LT(Lookup->ItemIndex(), static_cast<int>(c.Items.size()));
     }
   }
+}
+
+TEST_F(cxTextEditTest, AnotherItemFoundWhileTypingBecomesTheEditValue) {
+  struct TStep {
+    const char* Typed;
+    const char* EditValue;
+    int Changes;
+  };
+  const TStep steps[] = {
+      {"z", "", 0}, {"\b\ba", "Apple", 1}, {"p", "Apple", 1}, {"r", "apricot", 2}, {"\b", "Apple", 3}};
+  TStyledProperties& properties = Lookup->Styled();
+  for (const char* item : {"Apple", "apricot"}) properties.LookupItems().Add(item);
+  int changes = 0;
+  properties.SetOnEditValueChanged([&](TObject*) { ++changes; });
+  Inner(*Lookup).SetFocus();
+  for (const TStep& s : steps) {
+    SCOPED_TRACE(s.Typed);
+    Type(*Lookup, s.Typed);
+    EXPECT_EQ(Lookup->EditValue().AsString(), s.EditValue);
+    EXPECT_EQ(changes, s.Changes);
+  }
+  EXPECT_TRUE(Lookup->ModifiedAfterEnter());
 }
 
 TEST_F(cxTextEditTest, ACurrentItemPastTheEndOfShrunkItemsIsForgotten) {
