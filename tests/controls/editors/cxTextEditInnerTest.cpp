@@ -254,47 +254,6 @@ TEST_F(cxTextEditInnerTest, ClipboardMessagesGoToTheEditorAndReadOnlyOnlyCopies)
   }
 }
 
-TEST_F(cxTextEditInnerTest, SettingsOfTheHelperReachTheNativeEdit) {
-  TcxCustomInnerTextEditHelper& helper = Host->Helper();
-  const auto passwordChar = [&] { return SendMessageA(Host->InnerWindow(), EM_GETPASSWORDCHAR, 0, 0); };
-  struct TCase {
-    const char* Name;
-    std::function<void()> Change;
-    std::string Typed;
-    std::string Pasted;
-    std::string Text;
-    LRESULT PasswordChar;
-  };
-  const TCase cases[] = {
-      {"plain", [] {}, "aB", "c", "aBc", 0},
-      {"password echo without a character shows *", [&] { helper.SetEchoMode(eemPassword); }, "abc", "", "abc", '*'},
-      {"password echo with its character",
-       [&] {
-         helper.SetPasswordChar('#');
-         helper.SetEchoMode(eemPassword);
-       },
-       "abc", "", "abc", '#'},
-      {"a password character without echo", [&] { helper.SetPasswordChar('#'); }, "a", "", "a", 0},
-      {"upper case", [&] { helper.SetCharCase(ecUpperCase); }, "ab", "cd", "ABCD", 0},
-      {"MaxLength 3 typed", [&] { helper.SetMaxLength(3); }, "abcdef", "", "abc", 0},
-      {"MaxLength 3 pasted", [&] { helper.SetMaxLength(3); }, "", "abcdef", "abc", 0},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    helper.SetEchoMode(eemNormal);
-    helper.SetPasswordChar('\0');
-    helper.SetCharCase(ecNormal);
-    helper.SetMaxLength(0);
-    Reset("");
-    c.Change();
-    Type(c.Typed);
-    Clipboard.Text = c.Pasted;
-    if (!c.Pasted.empty()) SendMessageA(Host->InnerWindow(), WM_PASTE, 0, 0);
-    EXPECT_EQ(Host->InnerText(), c.Text);
-    EXPECT_EQ(passwordChar(), c.PasswordChar);
-  }
-}
-
 TEST_F(cxTextEditInnerTest, TheWindowIsBorderlessAndAlignmentRemakesIt) {
   TcxCustomInnerTextEditHelper& helper = Host->Helper();
   Reset("kept");
@@ -312,10 +271,6 @@ TEST_F(cxTextEditInnerTest, TheWindowIsBorderlessAndAlignmentRemakesIt) {
   EXPECT_EQ(Host->InnerText(), "kept");
   helper.SetHideSelection(false);
   EXPECT_NE(style() & ES_NOHIDESEL, 0);
-  helper.SetImeMode(imHira);
-  helper.SetImeName("kana");
-  EXPECT_EQ(helper.ImeMode(), imHira);
-  EXPECT_EQ(helper.ImeName(), "kana");
 }
 
 TEST_F(cxTextEditInnerTest, SelectionEventsAndTheCaretIndex) {

@@ -136,6 +136,7 @@ TEST_F(cxTextEditTest, TypedAndPastedTextKeepsToTheProperties) {
          p.SetPasswordChar('#');
        },
        "ab", "", "ab", '#', "##"},
+      {"a password character without echo", [](auto& p) { p.SetPasswordChar('#'); }, "a", "", "a", 0, "a"},
       {"upper case", [](auto& p) { p.SetCharCase(ecUpperCase); }, "ab", "cd", "ABCD", 0, "ABCD"},
       {"lower case", [](auto& p) { p.SetCharCase(ecLowerCase); }, "AB", "CD", "abcd", 0, "abcd"},
       {"MaxLength typed", [](auto& p) { p.SetMaxLength(3); }, "abcdef", "", "abc", 0, "abc"},

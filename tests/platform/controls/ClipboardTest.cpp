@@ -1,7 +1,6 @@
 // The system clipboard, once: what the program puts there every other
 // program reads, and an edit's cut and paste go through it. The test holds
-// the clipboard lock, as the text editor's clipboard test does; every other
-// test keeps a clipboard of its own.
+// the clipboard lock; every other test keeps a clipboard of its own.
 #include <gtest/gtest.h>
 
 #include <string>
