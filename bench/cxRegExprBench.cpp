@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxRegExpr.h"
+#include "controls/editors/engines/cxRegExpr.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxCheckBoxStates.h"
+#include "controls/editors/check/cxCheckBoxStates.h"
 
 namespace {
 

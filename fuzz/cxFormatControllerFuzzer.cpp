@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/editors/cxFormatControllerScan.h"
-#include "controls/editors/cxRegExpr.h"
-#include "controls/editors/cxStandardMask.h"
+#include "controls/editors/engines/cxFormatControllerScan.h"
+#include "controls/editors/engines/cxRegExpr.h"
+#include "controls/editors/engines/cxStandardMask.h"
 #include "tests/support/TestLocale.h"
 
 namespace {

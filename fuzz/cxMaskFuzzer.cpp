@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "controls/editors/cxRegExpr.h"
-#include "controls/editors/cxStandardMask.h"
+#include "controls/editors/engines/cxRegExpr.h"
+#include "controls/editors/engines/cxStandardMask.h"
 #include "tests/support/SmallStack.h"
 
 namespace {

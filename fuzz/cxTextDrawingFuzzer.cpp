@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/editors/cxTextDrawing.h"
+#include "controls/editors/base/cxTextDrawing.h"
 #include "tests/controls/editors/FakeTextMeasurer.h"
 
 namespace {

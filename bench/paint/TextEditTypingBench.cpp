@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "controls/editors/EditorsUnits.h"
-#include "controls/editors/cxTextEdit.h"
+#include "controls/editors/text/cxTextEdit.h"
 #include "controls/foundation/FoundationUnits.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"

@@ -1,10 +1,10 @@
 #include "controls/editors/EditorsUnits.h"
 
-#include "controls/editors/cxDateUtils.h"
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxFormatController.h"
-#include "controls/editors/cxTextDrawing.h"
-#include "controls/editors/cxTextEdit.h"
+#include "controls/editors/engines/cxDateUtils.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/engines/cxFormatController.h"
+#include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/text/cxTextEdit.h"
 
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the

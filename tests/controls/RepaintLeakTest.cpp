@@ -8,7 +8,7 @@
 #include <string>
 
 #include "controls/editors/EditorsUnits.h"
-#include "controls/editors/cxEditControl.h"
+#include "controls/editors/base/cxEditControl.h"
 #include "controls/foundation/cxContainerListBox.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "controls/foundation/cxScrollBar.h"

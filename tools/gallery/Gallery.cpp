@@ -41,9 +41,9 @@
 #include <vector>
 
 #include "controls/editors/EditorsUnits.h"
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxEditViewInfo.h"
-#include "controls/editors/cxTextDrawingGdi.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/base/cxEditViewInfo.h"
+#include "controls/editors/base/cxTextDrawingGdi.h"
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/cxContainer.h"
 #include "controls/foundation/cxControls.h"

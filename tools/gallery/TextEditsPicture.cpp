@@ -3,7 +3,7 @@
 #include <functional>
 #include <iterator>
 
-#include "controls/editors/cxTextEdit.h"
+#include "controls/editors/text/cxTextEdit.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxEditProperties.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/base/cxEditProperties.h"
 #include "controls/foundation/cxLookAndFeels.h"
 
 class EditUnitsTest : public ::testing::Test {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/editors/EditorsUnits.h"
-#include "controls/editors/cxTextDrawing.h"
+#include "controls/editors/base/cxTextDrawing.h"
 
 namespace {
 

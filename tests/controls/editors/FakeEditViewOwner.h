@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "controls/editors/cxEditStyles.h"
-#include "controls/editors/cxEditViewInfo.h"
+#include "controls/editors/base/cxEditStyles.h"
+#include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/cxContainerStyles.h"
 #include "platform/controls/Control.h"
 

@@ -5,7 +5,7 @@
 // from 0x81 on start two-byte characters, as in a Far-East code page.
 #include <string_view>
 
-#include "controls/editors/cxTextDrawing.h"
+#include "controls/editors/base/cxTextDrawing.h"
 
 class TFakeTextMeasurer : public TcxTextMeasurer {
  public:

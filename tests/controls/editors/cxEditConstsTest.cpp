@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEditConsts.h"
+#include "controls/editors/base/cxEditConsts.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxEditControl.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/base/cxEditControl.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Edit.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "controls/editors/cxEditPopupWindow.h"
+#include "controls/editors/base/cxEditPopupWindow.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Screen.h"
 #include "tests/controls/foundation/FoundationFixture.h"

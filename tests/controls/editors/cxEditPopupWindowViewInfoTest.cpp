@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEditPopupWindow.h"
+#include "controls/editors/base/cxEditPopupWindow.h"
 #include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/graphics/GdiHandles.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxEditControl.h"
-#include "controls/editors/cxEditViewInfo.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/base/cxEditControl.h"
+#include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Screen.h"

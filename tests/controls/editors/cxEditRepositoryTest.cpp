@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
+#include "controls/editors/base/cxEdit.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/FormReader.h"

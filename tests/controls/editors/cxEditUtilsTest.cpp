@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEditUtils.h"
+#include "controls/editors/base/cxEditUtils.h"
 #include "controls/foundation/cxEditPaintUtils.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxEditViewInfo.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxUxTheme.h"
 #include "platform/controls/Control.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxExtEditConsts.h"
+#include "controls/editors/base/cxExtEditConsts.h"
 
 #ifdef _WIN32
 #include <windows.h>

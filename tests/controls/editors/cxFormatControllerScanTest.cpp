@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxDateUtils.h"
-#include "controls/editors/cxFormatControllerScan.h"
-#include "controls/editors/cxRegExpr.h"
+#include "controls/editors/engines/cxDateUtils.h"
+#include "controls/editors/engines/cxFormatControllerScan.h"
+#include "controls/editors/engines/cxRegExpr.h"
 #include "tests/support/TestLocale.h"
 
 namespace {

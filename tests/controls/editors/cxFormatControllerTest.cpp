@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/editors/EditorsUnits.h"
-#include "controls/editors/cxFormatController.h"
+#include "controls/editors/engines/cxFormatController.h"
 #include "platform/controls/Application.h"
 #include "tests/support/TestLocale.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxGroupBox.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/base/cxGroupBox.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxRegExpr.h"
+#include "controls/editors/engines/cxRegExpr.h"
 #include "tests/support/TestLocale.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxRegExpr.h"
+#include "controls/editors/engines/cxRegExpr.h"
 #include "tests/support/SmallStack.h"
 #include "tests/support/TestLocale.h"
 

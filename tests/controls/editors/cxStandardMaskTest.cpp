@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "controls/editors/cxStandardMask.h"
+#include "controls/editors/engines/cxStandardMask.h"
 #include "tests/support/TestLocale.h"
 
 namespace {

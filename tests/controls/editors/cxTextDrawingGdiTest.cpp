@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxTextDrawingGdi.h"
+#include "controls/editors/base/cxTextDrawingGdi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GdiHandles.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxTextDrawing.h"
+#include "controls/editors/base/cxTextDrawing.h"
 #include "tests/controls/editors/FakeTextMeasurer.h"
 
 namespace {

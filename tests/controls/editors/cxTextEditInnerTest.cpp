@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxTextEditInner.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/text/cxTextEditInner.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxTextEditProperties.h"
+#include "controls/editors/text/cxTextEditProperties.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 #include "tests/controls/editors/EditUnitsFixture.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/cxEdit.h"
-#include "controls/editors/cxTextEdit.h"
-#include "controls/editors/cxTextEditListBox.h"
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/text/cxTextEdit.h"
+#include "controls/editors/text/cxTextEditListBox.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Application.h"

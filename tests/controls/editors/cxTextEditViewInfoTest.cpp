@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/editors/cxTextEditViewInfo.h"
+#include "controls/editors/text/cxTextEditViewInfo.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 #include "tests/controls/editors/FakeEditViewOwner.h"
 

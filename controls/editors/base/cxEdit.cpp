@@ -1,0 +1,34 @@
+#include "controls/editors/base/cxEdit.h"
+
+#include "platform/controls/Screen.h"
+#include "platform/rtl/Units.h"
+
+namespace {
+
+TUnitGuard gUnit;
+TOwned<TcxEditStyleController> gDefaultEditStyleController;
+
+// A cursor from the program's resources is shared: nothing destroys it.
+void LoadMouseWheelCursor() {
+  Screen().SetCursors(crcxEditMouseWheel, LoadCursorA(GetModuleHandleA(nullptr), "CXEDIT_MOUSEWHEEL"));
+}
+
+}  // namespace
+
+TcxEditStyleController* DefaultEditStyleController() { return gDefaultEditStyleController.get(); }
+
+void cxEditInitialize() {
+  if (!gUnit.Enter()) return;
+  LoadMouseWheelCursor();
+  gDefaultEditStyleController = CreateUnowned<TcxEditStyleController>();
+  SetDefaultStyleController(gDefaultEditStyleController.get());
+  CreateEditPropertiesList();
+}
+
+void cxEditFinalize() {
+  if (!gUnit.Leave()) return;
+  FreeRegisteredEditProperties();
+  FreeEditPropertiesList();
+  SetDefaultStyleController(nullptr);
+  gDefaultEditStyleController.reset();
+}
