@@ -162,11 +162,18 @@ bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
     case VK_RIGHT: return ArrowKeyDown(key, shift, key == VK_LEFT);
     case VK_HOME: return FMode->Home();
     case VK_END: return FMode->End();
-    case VK_DELETE:
-      if (!shift.Contains(ssShift)) return FMode->Delete();
-      return SelLength() > 0 || FMode->Backspace();
+    case VK_DELETE: return DeleteKeyDown(shift);
     default: return true;
   }
+}
+
+// Shift+Delete cuts a selection through the editor, so that the mode blanks
+// what the native edit would take out of the mask's text.
+bool TcxCustomMaskEdit::DeleteKeyDown(TShiftState shift) {
+  if (!shift.Contains(ssShift)) return FMode->Delete();
+  if (SelLength() == 0) return FMode->Backspace();
+  CutToClipboard();
+  return false;
 }
 
 // Ctrl moves to the start or the end; a key swallowed at the start or the
