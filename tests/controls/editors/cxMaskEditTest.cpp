@@ -150,6 +150,25 @@ TEST_F(cxMaskEditTest, APhoneMaskTypesInOvertypeAndSkipsItsLiterals) {
   }
 }
 
+// The activating key is the first one typed into the mask.
+TEST_F(cxMaskEditTest, AnInPlaceEditorActivatedByAKeyTypesItIntoTheMask) {
+  for (const bool autoSelect : {true, false}) {
+    SCOPED_TRACE(autoSelect);
+    auto* edit = TcxCustomEdit::CreateInplace<TcxMaskEdit>(Form.get());
+    edit->SetBounds(10, 100, 160, 24);
+    edit->SetParent(Form.get());
+    edit->PropertiesObject().SetAutoSelect(autoSelect);
+    edit->PropertiesObject().SetEditMask(kPhoneMask);
+    edit->SetEditValue(Variant("5551234567"));
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateByKey('9', data);
+    EXPECT_EQ(InnerTextOf(*edit), autoSelect ? "(9__) ___-____" : "(955) 123-4567");
+    EXPECT_EQ(InnerEditOf(*edit).SelStart(), 2);
+    EXPECT_TRUE(IsWindowVisible(InnerEditOf(*edit).Handle()));
+    edit->Free();
+  }
+}
+
 // A paste from the clipboard runs the paste steps twice: the digits are
 // placed once and the caret stands after them.
 TEST_F(cxMaskEditTest, APastePlacesTheDigitsIntoTheMaskOnce) {
