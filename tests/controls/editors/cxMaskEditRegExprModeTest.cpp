@@ -5,7 +5,7 @@
 #include <string>
 
 #include "controls/editors/mask/cxMaskEditRegExprMode.h"
-#include "tests/controls/editors/MaskModelHost.h"
+#include "tests/support/MaskModelHost.h"
 #include "tests/support/TestLocale.h"
 
 namespace {

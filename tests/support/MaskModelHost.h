@@ -136,16 +136,21 @@ class TMaskKeyDriver {
     }
   }
 
- private:
+  // The keys one by one: a character, a key by its name above, or a
+  // selection the program makes.
   void PressChar(char ch) {
     if (FMode.PressChar(ch)) FHost.NativeChar(ch);
+  }
+
+  void Select(int start, int length) {
+    FHost.SetEditSelStart(start);
+    FHost.SetEditSelLength(length);
   }
 
   void Key(const std::string& name) {
     if (name[0] == 'S') {
       const size_t comma = name.find(',');
-      FHost.SetEditSelStart(std::stoi(name.substr(1, comma - 1)));
-      FHost.SetEditSelLength(std::stoi(name.substr(comma + 1)));
+      Select(std::stoi(name.substr(1, comma - 1)), std::stoi(name.substr(comma + 1)));
       return;
     }
     if (name == "BS") {
@@ -162,6 +167,7 @@ class TMaskKeyDriver {
     FHost.Shift = false;
   }
 
+ private:
   void Route(bool passes, uint16_t key) {
     if (passes) FHost.NativeKey(key);
   }
