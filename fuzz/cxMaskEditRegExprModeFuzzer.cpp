@@ -17,31 +17,11 @@
 #include <string>
 
 #include "controls/editors/mask/cxMaskEditRegExprMode.h"
+#include "fuzz/FuzzInput.h"
 #include "tests/support/MaskModelHost.h"
 #include "tests/support/SmallStack.h"
 
 namespace {
-
-class TInput {
- public:
-  TInput(const uint8_t* data, size_t size) : FData(data), FSize(size) {}
-  bool AtEnd() const { return FPosition >= FSize; }
-  uint8_t Byte() { return AtEnd() ? 0 : FData[FPosition++]; }
-  std::string Bytes(size_t count) {
-    std::string bytes;
-    while (count-- > 0 && !AtEnd()) bytes += static_cast<char>(Byte());
-    return bytes;
-  }
-
- private:
-  const uint8_t* FData;
-  size_t FSize;
-  size_t FPosition = 0;
-};
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 // The syntax without the letters of the escapes that stand for control
 // characters: a literal the native edit cannot type would be a forced
@@ -64,7 +44,7 @@ std::unique_ptr<TcxMaskEditRegExprMode> CreateMode(bool completing, IcxMaskEditH
   return std::make_unique<TcxMaskEditRegExprMode>(host, properties);
 }
 
-void Press(TMaskKeyDriver& driver, TMaskModelHost& host, TInput& input) {
+void Press(TMaskKeyDriver& driver, TMaskModelHost& host, TFuzzInput& input) {
   const uint8_t byte = input.Byte();
   if (byte >= ' ' && byte != 127 && byte < kFirstKey) return driver.PressChar(static_cast<char>(byte));
   const int key = byte % (kKeyCount + 1);
@@ -77,16 +57,16 @@ void Press(TMaskKeyDriver& driver, TMaskModelHost& host, TInput& input) {
 void CheckInStep(TcxMaskEditRegExprMode& mode, TcxMaskEditRegExprMode& judge, TMaskModelHost& host,
                  const std::string& leading, bool completing) {
   if (host.CaseInsensitive) return;
-  Require(judge.Format(host.Text, true) == host.Text);
+  FuzzRequire(judge.Format(host.Text, true) == host.Text);
   const bool stale = mode.Resynchronize() || (mode.Consumed().empty() && mode.Remaining().empty());
   if (!stale) {
-    Require(mode.Consumed() + mode.Remaining() == host.Text);
-    if (host.EditSelLength() == 0) Require(mode.Consumed() == host.Text.substr(0, host.Caret));
+    FuzzRequire(mode.Consumed() + mode.Remaining() == host.Text);
+    if (host.EditSelLength() == 0) FuzzRequire(mode.Consumed() == host.Text.substr(0, host.Caret));
   }
-  if (completing) Require(host.Text.compare(0, leading.size(), leading) == 0);
+  if (completing) FuzzRequire(host.Text.compare(0, leading.size(), leading) == 0);
 }
 
-void FuzzModes(uint8_t flags, const std::string& pattern, TInput& input) {
+void FuzzModes(uint8_t flags, const std::string& pattern, TFuzzInput& input) {
   const bool completing = flags & 1;
   TMaskModelHost host;
   host.CaseInsensitive = flags & 2;
@@ -97,7 +77,7 @@ void FuzzModes(uint8_t flags, const std::string& pattern, TInput& input) {
   try {
     mode->Compile(pattern);
   } catch (const EcxMaskEditError& error) {
-    Require(!error.Message().empty());
+    FuzzRequire(!error.Message().empty());
     return;
   }
   if (!mode->RegExpr().IsCompiled()) return;
@@ -118,7 +98,7 @@ void FuzzModes(uint8_t flags, const std::string& pattern, TInput& input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TInput input(data, size);
+  TFuzzInput input(data, size);
   const uint8_t flags = input.Byte();
   const std::string pattern = Expression(input.Bytes(input.Byte()));
   RunOnStack(WindowsDefaultStack, [&] { FuzzModes(flags, pattern, input); });
