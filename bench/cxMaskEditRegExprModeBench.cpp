@@ -39,9 +39,9 @@ void OurKeystrokes(benchmark::State& state, bool completing) {
   TMaskModelHost host;
   std::unique_ptr<TcxMaskEditRegExprMode> mode;
   if (completing) {
-    mode = std::make_unique<TcxMaskEditRegExprExMode>(&host, host);
+    mode = std::make_unique<TcxMaskEditRegExprExMode>(&host, host.Properties);
   } else {
-    mode = std::make_unique<TcxMaskEditRegExprMode>(&host, host);
+    mode = std::make_unique<TcxMaskEditRegExprMode>(&host, host.Properties);
   }
   mode->Compile(kPattern);
   host.Mode = mode.get();

@@ -56,7 +56,7 @@ void Press(TMaskKeyDriver& driver, TMaskModelHost& host, TFuzzInput& input) {
 
 void CheckInStep(TcxMaskEditRegExprMode& mode, TcxMaskEditRegExprMode& judge, TMaskModelHost& host,
                  const std::string& leading, bool completing) {
-  if (host.CaseInsensitive) return;
+  if (host.Properties.CaseInsensitive) return;
   FuzzRequire(judge.Format(host.Text, true) == host.Text);
   const bool stale = mode.Resynchronize() || (mode.Consumed().empty() && mode.Remaining().empty());
   if (!stale) {
@@ -69,11 +69,11 @@ void CheckInStep(TcxMaskEditRegExprMode& mode, TcxMaskEditRegExprMode& judge, TM
 void FuzzModes(uint8_t flags, const std::string& pattern, TFuzzInput& input) {
   const bool completing = flags & 1;
   TMaskModelHost host;
-  host.CaseInsensitive = flags & 2;
-  host.IgnoreMaskBlank = flags & 4;
-  std::unique_ptr<TcxMaskEditRegExprMode> mode = CreateMode(completing, &host, host);
-  std::unique_ptr<TcxMaskEditRegExprMode> formatter = CreateMode(completing, nullptr, host);
-  std::unique_ptr<TcxMaskEditRegExprMode> judge = CreateMode(false, nullptr, host);
+  host.Properties.CaseInsensitive = flags & 2;
+  host.Properties.IgnoreMaskBlank = flags & 4;
+  std::unique_ptr<TcxMaskEditRegExprMode> mode = CreateMode(completing, &host, host.Properties);
+  std::unique_ptr<TcxMaskEditRegExprMode> formatter = CreateMode(completing, nullptr, host.Properties);
+  std::unique_ptr<TcxMaskEditRegExprMode> judge = CreateMode(false, nullptr, host.Properties);
   try {
     mode->Compile(pattern);
   } catch (const EcxMaskEditError& error) {

@@ -308,17 +308,19 @@ bool TcxMaskEditRegExprExMode::CompletesHere() {
   return !FCompletion.empty();
 }
 
-// Compiling in completing mode completes from the start, so the records
-// then hold the literals an empty value shows.
+// An editor that cannot take text yet gets its empty value, the literals
+// forced at the start, once it can.
 void TcxMaskEditRegExprExMode::Compile(const std::string& mask) {
   ClearRecords();
   TcxMaskEditRegExprMode::Compile(mask);
   SetPendingEmpty(!CanReachEditor());
 }
 
+// The literals are computed afresh rather than taken from what the compile
+// completed: a display text shown since then has cleared that.
 void TcxMaskEditRegExprExMode::ApplyPendingEmpty() {
   if (!PendingEmpty()) return;
-  Host()->SetEditValueTextInternally(FCompletion);
+  Host()->SetEditValueTextInternally(GetEmptyValueText());
   SetPendingEmpty(false);
 }
 

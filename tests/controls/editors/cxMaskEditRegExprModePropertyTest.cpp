@@ -67,8 +67,8 @@ class cxMaskEditRegExprModePropertyTest : public testing::TestWithParam<TcxEditM
   std::mt19937 Random{20261207};
 
   std::unique_ptr<TcxMaskEditRegExprMode> Create(IcxMaskEditHost* host) {
-    if (GetParam() == emkRegExprEx) return std::make_unique<TcxMaskEditRegExprExMode>(host, Host);
-    return std::make_unique<TcxMaskEditRegExprMode>(host, Host);
+    if (GetParam() == emkRegExprEx) return std::make_unique<TcxMaskEditRegExprExMode>(host, Host.Properties);
+    return std::make_unique<TcxMaskEditRegExprMode>(host, Host.Properties);
   }
 
   std::string RandomKey() {
@@ -84,7 +84,7 @@ class cxMaskEditRegExprModePropertyTest : public testing::TestWithParam<TcxEditM
 }  // namespace
 
 TEST_P(cxMaskEditRegExprModePropertyTest, EveryKeyKeepsTheTextAndTheSplitInStep) {
-  Host.CaseInsensitive = false;
+  Host.Properties.CaseInsensitive = false;
   for (const char* pattern : kPatterns) {
     const TPcreOracle oracle(pattern);
     std::unique_ptr<TcxMaskEditRegExprMode> mode = Create(&Host);

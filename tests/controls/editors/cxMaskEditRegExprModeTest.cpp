@@ -29,8 +29,8 @@ class cxMaskEditRegExprModeTest : public testing::Test {
   }
 
   std::unique_ptr<TcxMaskEditRegExprMode> Create(TcxEditMaskKind kind, IcxMaskEditHost* host) {
-    if (kind == emkRegExprEx) return std::make_unique<TcxMaskEditRegExprExMode>(host, Host);
-    return std::make_unique<TcxMaskEditRegExprMode>(host, Host);
+    if (kind == emkRegExprEx) return std::make_unique<TcxMaskEditRegExprExMode>(host, Host.Properties);
+    return std::make_unique<TcxMaskEditRegExprMode>(host, Host.Properties);
   }
 };
 
@@ -140,7 +140,7 @@ const TValueCase kValueCases[] = {
 TEST_F(cxMaskEditRegExprModeTest, FormattingAndValidityFollowTheExpression) {
   for (const TValueCase& c : kValueCases) {
     SCOPED_TRACE(std::string(c.Mask) + " " + c.Text);
-    Host.IgnoreMaskBlank = c.IgnoreMaskBlank;
+    Host.Properties.IgnoreMaskBlank = c.IgnoreMaskBlank;
     TcxMaskEditRegExprMode& mode = Start(c.Kind, c.Mask);
     EXPECT_EQ(mode.Format(c.Text, true), c.Formatted);
     EXPECT_EQ(mode.IsFullValid(c.Text), c.FullValid);
@@ -156,9 +156,11 @@ TEST_F(cxMaskEditRegExprModeTest, TheEmptyValueHoldsTheLiteralsForcedAtTheStart)
   Host.Reachable = false;
   Start(X, "\\(\\d");
   Host.Reachable = true;
-  Host.Text.clear();
   Mode->ApplyPendingEmpty();
-  EXPECT_EQ(Host.Text, "(");
+  EXPECT_EQ(Host.EditValue, "(");
+  Host.EditValue.clear();
+  Mode->ApplyPendingEmpty();
+  EXPECT_EQ(Host.EditValue, "") << "given once";
 }
 
 TEST_F(cxMaskEditRegExprModeTest, AnInvalidExpressionRaisesEveryErrorAfterTheModeIsGone) {
