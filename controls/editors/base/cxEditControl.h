@@ -371,6 +371,8 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   virtual bool IsEditingAllowed() { return true; }
   // Keeps the value without showing it: for an editor that took it from its display.
   void AssignEditValue(const Variant& value) { FEditValue = value; }
+  // Fires OnKeyDown unless it ran for this key already.
+  void FireKeyDown(WORD& key, TShiftState shift);
 
  private:
   struct TModifiedState {
@@ -404,7 +406,6 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   bool ValidatesOnFocusLoss();
   void AdjustAutoSize();
   bool HasDefaultButton() const;
-  void FireKeyDown(WORD& key, TShiftState shift);
   void ClearByKey();
   void MoveFocusByTab(TShiftState shift);
   void ValidateByEnter();
