@@ -503,8 +503,10 @@ bool TcxCustomDropDownEdit::RefreshContainer(POINT point, TMouseButton button, T
     ClosePopup(cxEditPopupCloseReasonUnknown);
     if (!self.Alive()) return result;
   }
+  // The pointer's place, not the hot state: without hot-tracking the editor
+  // is never hot, and the press that closes the popup would open it again.
   if (MouseRefresh() && !(button == mbRight && shift.Contains(ssRight)))
-    FClosedUnderPointer = DroppedDown() && viewInfo.ContainerState.Contains(csHot);
+    FClosedUnderPointer = DroppedDown() && PtInRect(&viewInfo.Bounds, point);
   if (FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
   return result;
 }

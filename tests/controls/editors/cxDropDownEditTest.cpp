@@ -339,6 +339,22 @@ TEST_F(cxDropDownEditTest, ClicksOnTheButtonAndOnAFixedListsTextOpenThePopup) {
   }
 }
 
+// The press that closes the open popup must not open it again, with the
+// pointer tracked or not.
+TEST_F(cxDropDownEditTest, AClickOnTheDropDownButtonOfAnOpenPopupClosesIt) {
+  const TRect button = Edit->EditViewInfo().ButtonsInfo.at(0)->Bounds;
+  const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  for (const bool hotTrack : {true, false}) {
+    SCOPED_TRACE(hotTrack);
+    Edit->GetStyle()->SetHotTrack(hotTrack);
+    Click(*Edit, onButton);
+    ASSERT_TRUE(Edit->DroppedDown());
+    Click(*Edit, onButton);
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_NE(DropDownButtonState(), ebstPressed);
+  }
+}
+
 TEST_F(cxDropDownEditTest, ThePopupTakesTheSizeOfThePropertiesAndKeepsTheSizeTheUserGaveIt) {
   TTestProperties& properties = Properties();
   properties.SetPopupAutoSize(false);
