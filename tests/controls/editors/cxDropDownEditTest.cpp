@@ -4,6 +4,7 @@
 // taken from the properties, and the setters' limits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -279,6 +280,80 @@ TEST_F(cxDropDownEditTest, ATypedCharacterOpensThePopupAndReachesTheControlThatT
     EXPECT_EQ(inside->GetTextBuf(), c.PopupText);
     EXPECT_EQ(GetFocus(), (c.OwnedByForm && c.Opens ? inside : InnerWindow())->Handle());
   }
+}
+
+// An in-place editor activated by a character: a popup that takes typed
+// characters gets it, otherwise the text does; ImmediatePopup opens on any activation.
+TEST_F(cxDropDownEditTest, AnActivatedInPlaceEditorOpensThePopupAsItsPropertiesSay) {
+  auto* inplace = TcxCustomEdit::CreateInplace<TTestDropDownEdit>(Form.get());
+  inplace->SetBounds(10, 40, 120, 24);
+  inplace->SetParent(Form.get());
+  inplace->PopupWindow()->SetModalPopup(false);
+  auto* inside = CreateComponent<TEdit>(Form.get());
+  inside->SetParent(inplace->PopupWindow());
+  inside->SetTabStop(true);
+  struct TCase {
+    bool OwnedByForm;
+    bool ImmediatePopup;
+    char Key;
+    bool Opens;
+    std::string EditorText;
+    std::string PopupText;
+  };
+  const TCase cases[] = {
+      {false, true, '\0', true, "", ""},
+      {true, false, 'x', true, "", "x"},
+      {false, false, 'x', true, "x", ""},
+      {true, true, 'x', true, "x", ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.OwnedByForm << c.ImmediatePopup << c.Key);
+    inplace->SetDroppedDown(false);
+    inplace->SetText("");
+    inside->SetText("");
+    TTestProperties& properties = inplace->Test();
+    properties.OwnedByForm = c.OwnedByForm;
+    properties.SetImmediatePopup(c.ImmediatePopup);
+    inplace->PopupControl = c.OwnedByForm ? inside : nullptr;
+    TcxCustomEditData* data = nullptr;
+    if (c.Key)
+      inplace->ActivateByKey(c.Key, data);
+    else
+      inplace->Activate(data);
+    ProcessPendingMessages();
+    EXPECT_EQ(inplace->DroppedDown(), c.Opens);
+    EXPECT_EQ(inplace->Text(), c.EditorText);
+    EXPECT_EQ(inside->GetTextBuf(), c.PopupText);
+    delete data;
+  }
+}
+
+// The popup follows the looks of the editor's style and hears which of them changed.
+TEST_F(cxDropDownEditTest, ThePopupLooksFollowTheEditorsStyle) {
+  TcxEditPopupControlLookAndFeel& looks = Edit->PopupControlsLookAndFeel();
+  std::vector<TcxLookAndFeelValues> heard;
+  looks.SetOnChanged([&](TcxLookAndFeel*, TcxLookAndFeelValues values) { heard.push_back(values); });
+  TcxLookAndFeel& style = *Edit->GetStyle()->LookAndFeel();
+  style.SetKind(lfFlat);
+  style.SetNativeStyle(false);
+  Edit->ShortRefreshContainer();
+  heard.clear();
+  style.SetKind(lfOffice11);
+  style.SetNativeStyle(true);
+  Edit->ShortRefreshContainer();
+  const auto told = [&](TcxLookAndFeelValue value) {
+    return std::any_of(heard.begin(), heard.end(), [&](TcxLookAndFeelValues values) { return values.Contains(value); });
+  };
+  EXPECT_TRUE(told(lfvKind));
+  EXPECT_TRUE(told(lfvNativeStyle));
+  EXPECT_FALSE(told(lfvSkinName));
+  EXPECT_EQ(looks.Kind(), lfOffice11);
+  EXPECT_TRUE(looks.NativeStyle());
+  const size_t count = heard.size();
+  Edit->ShortRefreshContainer();
+  EXPECT_EQ(heard.size(), count) << "a refresh without a change tells nothing";
+  Key(VK_F4);
+  EXPECT_EQ(Edit->PopupWindow()->EditViewInfo().LookAndFeelKind, lfOffice11);
 }
 
 TEST_F(cxDropDownEditTest, APasteThatChangesTheTextOpensThePopup) {
