@@ -192,7 +192,6 @@ void TcxCustomDropDownEdit::DropDown() {
   DoInitPopup();
   if (!self.Alive()) return;
   if (!CanDropDown()) return FinalizePopup();
-  if (!self.Alive()) return;
   SetupPopupWindow();
   PreparePopupWindow();
   FPopupWindow->HandleNeeded();
@@ -360,7 +359,6 @@ void TcxCustomDropDownEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
   if ((key == VK_RETURN || key == VK_ESCAPE) && !shift.Contains(ssAlt) && DroppedDown()) {
     const TcxWeakSelf self(this);
     {
-      const TcxFlagScope closingByKey(self, FClosingByKey, true);
       const TUserActionScope userAction(self, *this);
       int reason = cxEditPopupCloseReasonCancel;
       if (key == VK_RETURN && DoEditing()) reason = cxEditPopupCloseReasonAccept;
