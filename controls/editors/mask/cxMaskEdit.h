@@ -88,6 +88,7 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   // The mode's answer to a navigation or deletion key; false swallows it.
   bool MaskKeyDown(WORD key, TShiftState shift);
   bool ArrowKeyDown(WORD& key, TShiftState shift, bool toLeft);
+  bool DeleteKeyDown(TShiftState shift);
   void ReplaceModeForKind(bool& storedMaskCleared);
   void CompileChangedMask(const std::string& mask, bool storedMaskCleared);
 

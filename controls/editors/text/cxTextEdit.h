@@ -13,6 +13,7 @@
 #include "controls/editors/text/cxTextEditLookupData.h"
 #include "controls/editors/text/cxTextEditProperties.h"
 #include "controls/editors/text/cxTextEditViewInfo.h"
+#include "platform/classes/ClassBuilder.h"
 
 class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer {
  public:
@@ -145,6 +146,31 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool FInSetText = false;
   TOwned<TcxCustomTextEditLookupData> FLookupData;
 };
+
+// What every text editor publishes after its properties: its styles, its
+// colour and font, its text and its events.
+template <class E>
+TClassBuilder<E>& PublishTextEditMembers(TClassBuilder<E>& builder) {
+  return builder.Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
+      .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
+      .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
+      .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
+      .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
+      .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
+      .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+      .String("Text", &E::Text, &E::SetText)
+      .Event("OnClick", &E::SetOnClick)
+      .Event("OnDblClick", &E::SetOnDblClick)
+      .Event("OnEditing", &E::SetOnEditing)
+      .Event("OnKeyDown", &E::SetOnKeyDown)
+      .Event("OnKeyPress", &E::SetOnKeyPress)
+      .Event("OnKeyUp", &E::SetOnKeyUp)
+      .Event("OnMouseDown", &E::SetOnMouseDown)
+      .Event("OnMouseEnter", &E::SetOnMouseEnter)
+      .Event("OnMouseLeave", &E::SetOnMouseLeave)
+      .Event("OnMouseMove", &E::SetOnMouseMove)
+      .Event("OnMouseUp", &E::SetOnMouseUp);
+}
 
 // The text editor as a form holds it.
 class TcxTextEdit : public TcxCustomTextEdit {
