@@ -333,6 +333,36 @@ TEST_F(cxDropDownEditTest, ThePopupLooksFollowTheEditorsStyle) {
   EXPECT_EQ(Edit->PopupWindow()->EditViewInfo().LookAndFeelKind, lfOffice11);
 }
 
+// The user's reasons make the list's current item the text; the others leave it.
+TEST_F(cxDropDownEditTest, ClosingForTheUsersReasonsTakesTheListsItemOver) {
+  Properties().LookupItems().Add("one");
+  Properties().LookupItems().Add("two");
+  TcxCustomEditListBox& list = Edit->LookupData().List();
+  struct TCase {
+    const char* Name;
+    std::function<void()> Close;
+    std::string Text;
+  };
+  const TCase cases[] = {
+      {"close key", [this] { Key(VK_F4); }, "two"},
+      {"Enter", [this] { Key(VK_RETURN); }, "two"},
+      {"Escape", [this] { Key(VK_ESCAPE); }, "one"},
+      {"focus leaving", [this] { Other->SetFocus(); }, "one"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Edit->SetText("one");
+    InnerWindow()->SetFocus();
+    Key(VK_F4);
+    const RECT client = Edit->PopupWindow()->EditViewInfo().ClientRect;
+    const RECT bounds = list.BoundsRect();
+    EXPECT_TRUE(EqualRect(&bounds, &client)) << "the list fills the popup";
+    list.SetItemIndex(1);
+    c.Close();
+    EXPECT_EQ(Edit->Text(), c.Text);
+  }
+}
+
 // The drop-down button opens the popup by its own press; the text area only
 // of a focused fixed list.
 TEST_F(cxDropDownEditTest, ClicksOnTheButtonAndOnAFixedListsTextOpenThePopup) {
@@ -385,27 +415,41 @@ TEST_F(cxDropDownEditTest, AClickOnTheDropDownButtonOfAnOpenPopupClosesIt) {
   }
 }
 
+// A standalone editor keeps the user's size in its properties, an in-place
+// one in its edit data, for the next opening.
 TEST_F(cxDropDownEditTest, ThePopupTakesTheSizeOfThePropertiesAndKeepsTheSizeTheUserGaveIt) {
-  TTestProperties& properties = Properties();
-  properties.SetPopupAutoSize(false);
-  properties.SetPopupSizeable(true);
-  properties.SetPopupSysPanelStyle(true);
-  properties.SetPopupWidth(150);
-  properties.SetPopupHeight(100);
-  Key(VK_F4);
-  TcxCustomEditPopupWindow& popup = *Edit->PopupWindow();
-  ASSERT_TRUE(Edit->DroppedDown());
-  EXPECT_EQ(popup.Width(), 150);
-  EXPECT_EQ(popup.Height(), 100);
-  // The press lies on the grip, the release 20 pixels further out.
-  SendMessageA(popup.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(147, 97));
-  SendMessageA(popup.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(167, 117));
-  SendMessageA(popup.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(167, 117));
-  Key(VK_ESCAPE);
-  EXPECT_EQ(properties.PopupWidth(), 170);
-  EXPECT_EQ(properties.PopupHeight(), 120);
-  Key(VK_F4);
-  EXPECT_EQ(popup.Width(), 170);
+  for (const bool inplace : {false, true}) {
+    SCOPED_TRACE(inplace);
+    TOwned<TTestDropDownEdit> edit(new TTestDropDownEdit(nullptr, inplace));
+    edit->AfterConstruction();
+    edit->SetBounds(10, 40, 120, 24);
+    edit->SetParent(Form.get());
+    TTestProperties& properties = edit->Test();
+    properties.SetPopupAutoSize(false);
+    properties.SetPopupSizeable(true);
+    properties.SetPopupSysPanelStyle(true);
+    properties.SetPopupWidth(150);
+    properties.SetPopupHeight(100);
+    TcxCustomEditData* data = nullptr;
+    edit->Activate(data);
+    Key(VK_F4);
+    TcxCustomEditPopupWindow& popup = *edit->PopupWindow();
+    ASSERT_TRUE(edit->DroppedDown());
+    EXPECT_EQ(popup.Width(), 150);
+    EXPECT_EQ(popup.Height(), 100);
+    // The press lies on the grip, the release 20 pixels further out.
+    SendMessageA(popup.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(147, 97));
+    SendMessageA(popup.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(167, 117));
+    SendMessageA(popup.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(167, 117));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(properties.PopupWidth(), inplace ? 150 : 170);
+    EXPECT_EQ(properties.PopupHeight(), inplace ? 100 : 120);
+    Key(VK_F4);
+    EXPECT_EQ(popup.Width(), 170);
+    EXPECT_EQ(popup.Height(), 120);
+    edit.reset();
+    delete data;
+  }
 }
 
 TEST_F(cxDropDownEditTest, SettersKeepTheSizesWithinTheirMinimums) {
