@@ -2,6 +2,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/mask/cxMaskEdit.h"
@@ -12,7 +13,8 @@
 // controller the editors made on first use. The edit base comes after the
 // units it paints and formats with, and the text editor after the edit base
 // whose registry it enters; the masked edit follows the text editor it
-// builds on.
+// builds on, and the drop-down editors
+// follow the masked edit.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -21,5 +23,6 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxEdit", cxEditInitialize, cxEditFinalize},
       {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
       {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
+      {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
   };
 }

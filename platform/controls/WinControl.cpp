@@ -89,8 +89,10 @@ HWND TWinControl::Handle() {
   return FHandle.Get();
 }
 
+// By the class's window procedure, not the window's: a control whose window
+// someone has subclassed for a moment is still the control.
 TWinControl* TWinControl::FindControl(HWND window) {
-  if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) != WindowProcedure) return nullptr;
+  if (!window || reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) != WindowProcedure) return nullptr;
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
