@@ -279,6 +279,21 @@ TEST_F(cxMaskEditTest, SwitchingTheKindAloneClearsTheStoredMask) {
   EXPECT_EQ(InnerTextOf(*Edit), "___");
 }
 
+TEST_F(cxMaskEditTest, AnInvalidExpressionRaisesBeforeAnythingIsStored) {
+  Properties().SetMaskKind(emkRegExpr);
+  Properties().SetEditMask("\\d+");
+  try {
+    Properties().SetEditMask("a**");
+    ADD_FAILURE() << "stored";
+  } catch (const EcxMaskEditError& error) {
+    EXPECT_EQ(error.Message(), "Regular expression errors:\r\nLine1, Char3: The '*' quantifier cannot be applied here");
+  }
+  EXPECT_EQ(Properties().EditMask(), "\\d+");
+  EXPECT_EQ(Edit->Mode().Mask(), "\\d+");
+  Press("12a");
+  EXPECT_EQ(InnerTextOf(*Edit), "12");
+}
+
 // Unfocused, a picture mask shows the value alone unless the blanks and the
 // literals are always shown.
 TEST_F(cxMaskEditTest, AnUnfocusedEditorShowsTheValueInTheMasksForm) {
