@@ -374,6 +374,9 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   virtual bool IsEditingAllowed() { return true; }
   // Keeps the value without showing it: for an editor that took it from its display.
   void AssignEditValue(const Variant& value) { FEditValue = value; }
+  // Tells of a change of the value: OnChange, held back while the change
+  // events are locked, and OnEditValueChanged where no other step tells it.
+  void ChangeStep();
 
  private:
   struct TModifiedState {
@@ -385,7 +388,6 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void ItemRemoved(TcxEditRepositoryItem* sender) override;
   void PropertiesChanged(TcxEditRepositoryItem* sender) override;
 
-  void ChangeStep();
   void EditValueChangedStep();
   // Runs `fire`; an in-place editor counts as modified meanwhile.
   void FireModifiedInPlace(void (TcxCustomEdit::*fire)());
