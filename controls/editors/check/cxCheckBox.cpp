@@ -280,6 +280,8 @@ void TcxCustomCheckBox::AfterConstruction() {
   TcxCustomEdit::AfterConstruction();
   TControlStyle style = ControlStyle();
   style.Exclude(csDoubleClicks);
+  // The check box clicks itself when its state changes, not on every button release.
+  style.Exclude(csClickEvents);
   SetControlStyle(style);
   SetBounds(Left(), Top(), kDefaultWidth, Height());
   AssignEditValue(CheckProperties().ValueOfState(cbsUnchecked));

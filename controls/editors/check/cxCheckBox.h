@@ -162,6 +162,7 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   std::string Caption() const;
   void SetCaption(const std::string& value);
   bool PressedBySpace() const { return FPressedBySpace; }
+  TcxCustomCheckBoxViewInfo& CheckViewInfo() const;
 
   // Unchecked turns grayed when grayed is allowed, else checked; checked
   // turns unchecked, grayed checked. A user's change: the editor asks first.
@@ -184,7 +185,6 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   // The left button let go over the pressed check toggles it.
   void ProcessButtonStateChanges(const TcxCustomEditViewInfo& previous) override;
   void InitializeViewData(TcxCustomEditViewData& data) override;
-  TcxCustomCheckBoxViewInfo& CheckViewInfo() const;
 
  private:
   bool IsReading() const { return IsLoading() || FInLoaded; }

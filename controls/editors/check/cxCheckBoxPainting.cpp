@@ -115,23 +115,26 @@ TColor FlatInteriorColor(const TcxEditCheckDrawParams& params) {
   return params.State == cbsGrayed && params.NullStyle == nssInactive ? clBtnFace : clWindow;
 }
 
-// The mask lies over the whole check, its frame included.
+// The mask lies over the whole check, its frame included. The canvas
+// selects its own objects when asked for its handle: the brush goes in last.
 void PaintMaskedMark(TcxCanvas& canvas, const TRect& checkRect, const TRect& markRect, TColor color) {
   BITMAP info{};
   GetObjectA(CheckMarkMask(), sizeof info, &info);
+  canvas.SaveDC();
+  canvas.IntersectClipRect(markRect);
   const HDC dc = canvas.Handle();
   const TMemoryDC maskDC;
   const TSelectedObject selectedMask(maskDC.Get(), CheckMarkMask());
   const TGdiObject<HBRUSH> brush(CreateSolidBrush(ColorToRGB(color)));
-  const TSelectedObject selectedBrush(dc, brush.Get());
-  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-  const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
-  canvas.SaveDC();
-  canvas.IntersectClipRect(markRect);
-  BitBlt(dc, checkRect.left, checkRect.top, info.bmWidth, info.bmHeight, maskDC.Get(), 0, 0, kRopMaskedBrush);
+  {
+    const TSelectedObject selectedBrush(dc, brush.Get());
+    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    BitBlt(dc, checkRect.left, checkRect.top, info.bmWidth, info.bmHeight, maskDC.Get(), 0, 0, kRopMaskedBrush);
+    SetBkColor(dc, oldBack);
+    SetTextColor(dc, oldText);
+  }
   canvas.RestoreDC();
-  SetBkColor(dc, oldBack);
-  SetTextColor(dc, oldText);
 }
 
 void DrawFlatMark(TcxCanvas& canvas, const TRect& checkRect, const TRect& markRect,
