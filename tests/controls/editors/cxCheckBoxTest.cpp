@@ -615,3 +615,215 @@ TEST_F(ThemedCheckTest, WithoutTheButtonThemeTheCheckIsClassic) {
   EXPECT_TRUE(TRecordingButtonTheme::Calls.empty());
   EXPECT_NE(GetPixel(Bitmap.DC(), kCheck.left + 1, kCheck.top + 5), Rgb(kCanvasColor));
 }
+
+// ---- the layout and the looks
+
+TEST(CheckBoxLayoutTest, TheCheckAndCaptionByAlignment) {
+  constexpr SIZE kCheckSize{14, 13};
+  constexpr TRect kClient{0, 0, 100, 21};
+  constexpr TRect kOffsets{0, 1, 0, 1};
+  struct TCase {
+    const char* Name;
+    TRect Client;
+    TAlignment Alignment;
+    bool Inplace;
+    TRect Check;
+    TRect Text;
+  };
+  const TCase cases[] = {
+      {"left", kClient, taLeftJustify, false, {2, 4, 16, 17}, {19, 1, 98, 19}},
+      {"right", kClient, taRightJustify, false, {84, 4, 98, 17}, {2, 1, 81, 19}},
+      {"centre", kClient, taCenter, false, {43, 4, 57, 17}, {2, 1, 98, 19}},
+      {"left in place", kClient, taLeftJustify, true, {2, 4, 16, 17}, {19, 1, 98, 20}},
+      {"right in place", kClient, taRightJustify, true, {84, 4, 98, 17}, {2, 1, 81, 20}},
+      {"centre in place", kClient, taCenter, true, {43, 4, 57, 17}, {0, 1, 100, 20}},
+      {"too narrow", TRect{0, 0, 10, 21}, taLeftJustify, false, {2, 4, 8, 17}, {2, 1, 2, 19}},
+      {"too low", TRect{0, 0, 100, 10}, taLeftJustify, false, {2, 2, 16, 8}, {19, 1, 98, 8}},
+  };
+  for (const TCase& c : cases) {
+    const TcxCheckBoxLayout layout = CalculateCheckBoxLayout(c.Client, kCheckSize, c.Alignment, c.Inplace, kOffsets);
+    EXPECT_EQ(Text(layout.CheckRect), Text(c.Check)) << c.Name;
+    EXPECT_EQ(Text(layout.TextRect), Text(c.Text)) << c.Name;
+  }
+}
+
+TEST(CheckBoxLayoutTest, TheButtonStateOfTheCheck) {
+  struct TCase {
+    const char* Name;
+    TcxCheckButtonStateFacts Facts;
+    TcxEditCheckState State;
+  };
+  TcxCheckButtonStateFacts inside;
+  inside.MouseInside = true;
+  auto with = [inside](auto change) {
+    TcxCheckButtonStateFacts facts = inside;
+    change(facts);
+    return facts;
+  };
+  const TCase cases[] = {
+      {"hovered", inside, ecsHot},
+      {"outside", with([](auto& f) { f.MouseInside = false; }), ecsNormal},
+      {"disabled", with([](auto& f) {
+         f.Enabled = false;
+         f.PressedBySpace = true;
+       }),
+       ecsDisabled},
+      {"space", with([](auto& f) {
+         f.MouseInside = false;
+         f.PressedBySpace = true;
+       }),
+       ecsPressed},
+      {"designing", with([](auto& f) { f.Designing = true; }), ecsNormal},
+      {"left down", with([](auto& f) { f.AnyMouseButtonHeld = f.OnlyLeftButtonHeld = f.ButtonDownEvent = true; }),
+       ecsPressed},
+      {"left held", with([](auto& f) {
+         f.AnyMouseButtonHeld = f.OnlyLeftButtonHeld = true;
+         f.PreviousState = ecsPressed;
+       }),
+       ecsPressed},
+      {"left held in again", with([](auto& f) { f.AnyMouseButtonHeld = f.OnlyLeftButtonHeld = true; }), ecsNormal},
+      {"right down", with([](auto& f) { f.AnyMouseButtonHeld = f.ButtonDownEvent = true; }), ecsNormal},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(CheckButtonStateFor(c.Facts), c.State) << c.Name;
+}
+
+namespace {
+
+class CheckBoxViewTest : public FoundationTest {
+ protected:
+  void SetUp() override {
+    FoundationTest::SetUp();
+    cxEditInitialize();
+    Properties = CreatePersistentOf<TcxCheckBoxProperties>(TcxCheckBoxProperties::StaticClass(), nullptr);
+    Editor = std::make_unique<TFakeEditor>();
+    Editor->Style().SetEditBorderStyle(ebs3D);
+    Bitmap.SetSize(kBounds.right, kBounds.bottom);
+    Canvas.FillRectWithColor(kBounds, clBlue);
+  }
+  void TearDown() override {
+    Editor.reset();
+    Properties.reset();
+    cxEditFinalize();
+  }
+  // The looks of a check box showing `value` with the caption.
+  void Calculate(const std::string& caption, const Variant& value, bool inplace = false, bool focused = false,
+                 bool enabled = true) {
+    std::unique_ptr<TcxCustomEditViewData> data = Properties->CreateViewData(Editor->Style(), inplace);
+    auto& check = static_cast<TcxCustomCheckBoxViewData&>(*data);
+    check.Editor = Editor.get();
+    check.Caption = caption;
+    check.Focused = focused;
+    check.Enabled = enabled;
+    check.Calculate(Canvas, kBounds, {-1, -1}, mbLeft, {}, ViewInfo, false);
+    check.EditValueToDrawValue(value, ViewInfo);
+  }
+  SIZE TextExtent(const std::string& text) {
+    Canvas.SetFont(*Editor->Style().Font());
+    return Canvas.TextExtent(text);
+  }
+  // Pixels of the colour in the columns from `left` up to `right`.
+  int CountInColumns(int left, int right, COLORREF color) {
+    int count = 0;
+    for (int y = 0; y < kBounds.bottom; ++y)
+      for (int x = left; x < right; ++x) count += GetPixel(Bitmap.DC(), x, y) == color;
+    return count;
+  }
+
+  static constexpr TRect kBounds{0, 0, 100, 21};
+  TOwned<TcxCheckBoxProperties> Properties;
+  std::unique_ptr<TFakeEditor> Editor;
+  TBitmap Bitmap;
+  TcxCanvas Canvas{Bitmap.Canvas()};
+  TcxCustomCheckBoxViewInfo ViewInfo;
+};
+
+}  // namespace
+
+TEST_F(CheckBoxViewTest, ALeftAlignedCaptionStandsThreePixelsRightOfTheCheck) {
+  Calculate("ab", Variant(true), false, true);
+  const SIZE check = cxStandardLookAndFeelPainter()->CheckButtonSize();
+  const TRect& box = ViewInfo.CheckBoxRect;
+  EXPECT_EQ(box.left, 2);
+  EXPECT_EQ(box.top - 2, (kBounds.bottom - 4 - check.cy) / 2) << "centred vertically";
+  EXPECT_EQ(box.right - box.left, check.cx);
+  EXPECT_EQ(ViewInfo.TextRect.left, box.right + 3);
+  EXPECT_EQ(ViewInfo.State, cbsChecked);
+  const SIZE text = TextExtent("ab");
+  const int textTop = ViewInfo.TextRect.top + (ViewInfo.TextRect.bottom - ViewInfo.TextRect.top - text.cy) / 2;
+  EXPECT_EQ(Text(ViewInfo.FocusRect),
+            Text(TRect{box.right + 2, textTop - 1, box.right + 3 + text.cx + 1, textTop + text.cy + 1}));
+  ViewInfo.Paint(Canvas);
+  const COLORREF ink = Rgb(clWindowText);
+  EXPECT_EQ(CountInColumns(box.right, box.right + 2, ink), 0) << "the gap before the focus rectangle";
+  EXPECT_GT(CountInColumns(box.right + 3, box.right + 3 + text.cx, ink), 0) << "the caption";
+  EXPECT_EQ(CountInColumns(ViewInfo.FocusRect.right, kBounds.right, ink), 0) << "nothing after the focus rectangle";
+}
+
+TEST_F(CheckBoxViewTest, TheFocusRectangleByFocusAlignmentAndFullFocusRect) {
+  Calculate("ab", Variant(false));
+  EXPECT_TRUE(IsRectEmpty(&ViewInfo.FocusRect)) << "unfocused";
+  Properties->SetAlignmentHorz(taCenter);
+  Calculate("ab", Variant(false), false, true);
+  EXPECT_TRUE(IsRectEmpty(&ViewInfo.FocusRect)) << "centred";
+  Properties->SetAlignmentHorz(taLeftJustify);
+  Calculate("", Variant(false), false, true);
+  EXPECT_TRUE(IsRectEmpty(&ViewInfo.FocusRect)) << "no caption";
+  Properties->SetFullFocusRect(true);
+  Calculate("ab", Variant(false), false, true);
+  const TRect& text = ViewInfo.TextRect;
+  EXPECT_EQ(Text(ViewInfo.FocusRect), Text(TRect{text.left - 1, text.top - 1, kBounds.right - 1, text.bottom + 1}));
+}
+
+TEST_F(CheckBoxViewTest, InPlaceWithoutCaptionTheCheckIsCentredAndNoCaptionIsDrawn) {
+  Calculate("ab", Variant(true), true, true);
+  EXPECT_EQ(ViewInfo.Alignment, taLeftJustify) << "a caption keeps the alignment";
+  Calculate("", Variant(true), true, true);
+  EXPECT_EQ(ViewInfo.Alignment, taCenter);
+  const TRect& box = ViewInfo.CheckBoxRect;
+  EXPECT_EQ(box.left + box.right, kBounds.right - (kBounds.right - (box.right - box.left)) % 2);
+  EXPECT_EQ(box.top, (kBounds.bottom - (box.bottom - box.top)) / 2);
+  EXPECT_TRUE(IsRectEmpty(&ViewInfo.FocusRect));
+  Properties->SetUseAlignmentWhenInplace(true);
+  Calculate("", Variant(true), true);
+  EXPECT_EQ(ViewInfo.Alignment, taLeftJustify);
+}
+
+TEST_F(CheckBoxViewTest, ADisabledCaptionHasRoomForItsEmbossing) {
+  Calculate("ab", Variant(false));
+  const TRect enabled = ViewInfo.TextRect;
+  Calculate("ab", Variant(false), false, false, false);
+  EXPECT_EQ(ViewInfo.TextRect.right, enabled.right + 1);
+  EXPECT_EQ(ViewInfo.TextRect.bottom, enabled.bottom + 1);
+  EXPECT_EQ(ViewInfo.CheckBoxState, ecsDisabled);
+}
+
+TEST_F(CheckBoxViewTest, AHotSingleBorderDrawsTheCheckThick) {
+  Editor->Style().SetEditBorderStyle(ebsSingle);
+  ViewInfo.HotState = 2;
+  Calculate("ab", Variant(false));
+  EXPECT_EQ(ViewInfo.CheckBorderStyle, ebsThick);
+  EXPECT_EQ(ViewInfo.CheckBorderWidth, 0);
+  ViewInfo.HotState = 1;
+  Calculate("ab", Variant(false));
+  EXPECT_EQ(ViewInfo.CheckBorderStyle, ebsSingle);
+  EXPECT_EQ(ViewInfo.CheckBorderWidth, 1);
+}
+
+TEST_F(CheckBoxViewTest, PreviewShowsTheCheckChecked) {
+  std::unique_ptr<TcxCustomEditViewData> data = Properties->CreateViewData(Editor->Style(), false, true);
+  data->Calculate(Canvas, kBounds, {-1, -1}, mbLeft, {}, ViewInfo, false);
+  data->EditValueToDrawValue(Variant(false), ViewInfo);
+  EXPECT_EQ(ViewInfo.State, cbsChecked);
+}
+
+TEST_F(CheckBoxViewTest, AutoSizeTakesTheCheckAndTheCaptionsHeight) {
+  const SIZE check = cxStandardLookAndFeelPainter()->CheckButtonSize();
+  std::unique_ptr<TcxCustomEditViewData> data = Properties->CreateViewData(Editor->Style(), false);
+  static_cast<TcxCustomCheckBoxViewData&>(*data).Caption = "&ab";
+  const SIZE standing = data->GetEditSize(Canvas, 0);
+  EXPECT_EQ(standing.cx, check.cx);
+  EXPECT_EQ(standing.cy, std::max<LONG>(check.cy + 4, TextExtent("ab").cy));
+  std::unique_ptr<TcxCustomEditViewData> inplace = Properties->CreateViewData(Editor->Style(), true);
+  static_cast<TcxCustomCheckBoxViewData&>(*inplace).Caption = "&ab";
+  EXPECT_EQ(inplace->GetEditSize(Canvas, 0).cx, TextExtent("ab").cx + 2 + check.cx + 3 + 2);
+}
