@@ -275,7 +275,7 @@ HBITMAP CheckMarkMask() { return gCheckMarkMask.Get(); }
 void CreateCheckMarkMask() {
   const TGdiObject<HBITMAP> checkBoxes(LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBoxesBitmap)));
   if (!checkBoxes) return;
-  gCheckMarkMask = MakeCheckMarkMask(checkBoxes.Get(), cxStandardLookAndFeelPainter()->CheckButtonSize());
+  gCheckMarkMask = MakeCheckMarkMask(checkBoxes.Get(), CheckBoxBitmapCellSize());
 }
 
 void FreeCheckMarkMask() { gCheckMarkMask.Reset(); }
