@@ -19,6 +19,7 @@
 #include "controls/editors/base/cxEditRepository.h"
 #include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/cxContainerControl.h"
+#include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Variants.h"
 
 class TcxCustomEdit;
@@ -469,3 +470,25 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   bool FMouseRefresh = false;
   WNDPROC FSavedInnerWndProc = nullptr;
 };
+
+// The looks of each state, as a form holds an editor's styles.
+template <class E>
+TClassBuilder<E>& PublishEditStyles(TClassBuilder<E>& builder) {
+  return builder.Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
+      .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
+      .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
+      .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); });
+}
+
+// The key and mouse events every editor a form holds publishes.
+template <class E>
+TClassBuilder<E>& PublishEditInputEvents(TClassBuilder<E>& builder) {
+  return builder.Event("OnKeyDown", &E::SetOnKeyDown)
+      .Event("OnKeyPress", &E::SetOnKeyPress)
+      .Event("OnKeyUp", &E::SetOnKeyUp)
+      .Event("OnMouseDown", &E::SetOnMouseDown)
+      .Event("OnMouseEnter", &E::SetOnMouseEnter)
+      .Event("OnMouseLeave", &E::SetOnMouseLeave)
+      .Event("OnMouseMove", &E::SetOnMouseMove)
+      .Event("OnMouseUp", &E::SetOnMouseUp);
+}

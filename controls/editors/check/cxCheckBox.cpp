@@ -474,33 +474,23 @@ void TcxCustomCheckBox::ProcessButtonStateChanges(const TcxCustomEditViewInfo&) 
 // same as State and is not stored.
 TClass TcxCheckBox::StaticClass() {
   using E = TcxCheckBox;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxCheckBox", TcxCustomCheckBox::StaticClass())
-          .String("Caption", &E::Caption, &E::SetCaption)
-          .Boolean("Checked", &E::Checked, &E::SetChecked, false)
-          .Stored([](const E&) { return false; })
-          .Boolean("ParentBackground", &E::ParentBackground, &E::SetParentBackground, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, true)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .Object("Properties", &E::PropertiesObject)
-          .Enumeration("State", &E::State, &E::SetState, CheckBoxStateIdents(), cbsUnchecked)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Boolean("TabStop", &E::TabStop, &E::SetTabStop, true)
-          .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
-          .Event("OnClick", &E::SetOnClick)
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxCheckBox", TcxCustomCheckBox::StaticClass());
+    builder.String("Caption", &E::Caption, &E::SetCaption)
+        .Boolean("Checked", &E::Checked, &E::SetChecked, false)
+        .Stored([](const E&) { return false; })
+        .Boolean("ParentBackground", &E::ParentBackground, &E::SetParentBackground, true)
+        .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, true)
+        .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+        .Object("Properties", &E::PropertiesObject)
+        .Enumeration("State", &E::State, &E::SetState, CheckBoxStateIdents(), cbsUnchecked);
+    PublishEditStyles(builder)
+        .Boolean("TabStop", &E::TabStop, &E::SetTabStop, true)
+        .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
+        .Event("OnClick", &E::SetOnClick)
+        .Event("OnEditing", &E::SetOnEditing);
+    return PublishEditInputEvents(builder).Build();
+  }();
   return &metaClass;
 }
 
