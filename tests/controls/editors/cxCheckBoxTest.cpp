@@ -245,6 +245,8 @@ TEST_F(cxCheckBoxTest, AFormResourceHoldsACheckBox) {
   EXPECT_EQ(box->Caption(), "ETH1");
   EXPECT_EQ(box->PropertiesObject().NullStyle(), nssInactive);
   EXPECT_EQ(box->PropertiesObject().AlignmentHorz(), taRightJustify);
+  box->PropertiesObject().SetCaption("ETH2");
+  EXPECT_EQ(box->Caption(), "ETH2") << "the properties' caption becomes the check box's";
 }
 
 TEST_F(cxCheckBoxTest, TheUnitRegistersTheCheckBoxAndMakesTheMask) {
@@ -388,19 +390,6 @@ TEST_F(CheckDrawingTest, TheFrameByTheCheckBorderStyle) {
   }
 }
 
-TEST_F(CheckDrawingTest, AHotCheckDrawsOneStepHeavier) {
-  struct TCase {
-    TcxEditBorderStyle Style;
-    TcxEditBorderStyle Hot;
-  };
-  const TCase cases[] = {{ebsNone, ebsFlat}, {ebsSingle, ebsThick},        {ebsThick, ebsThick},      {ebsFlat, ebs3D},
-                         {ebs3D, ebs3D},     {ebsUltraFlat, ebsUltraFlat}, {ebsOffice11, ebsOffice11}};
-  for (const TCase& c : cases) {
-    EXPECT_EQ(EditCheckBorderStyle(c.Style, 2), c.Hot) << c.Style;
-    EXPECT_EQ(EditCheckBorderStyle(c.Style, 1), c.Style) << c.Style;
-  }
-}
-
 // The flat kinds paint the system's check mark through the mask in the
 // colour the state asks for, over the interior colour of the button state.
 TEST_F(CheckDrawingTest, TheFlatKindsPaintTheMarkThroughTheMask) {
@@ -483,10 +472,7 @@ TEST_F(CheckDrawingTest, TheGlyphStripGivesTheImageOfTheState) {
   constexpr int kCellWidth = 14;
   const TColor colours[] = {clRed, clLime, clBlue, clYellow, clAqua, clMaroon};
   TBitmap strip;
-  strip.SetSize(6 * kCellWidth, 13);
   TcxCanvas stripCanvas(strip.Canvas());
-  for (int i = 0; i < 6; ++i)
-    stripCanvas.FillRectWithColor(TRect{i * kCellWidth, 0, (i + 1) * kCellWidth, 13}, colours[i]);
   strip.SetTransparentColor(kCanvasColor);
   struct TCase {
     TcxCheckBoxState State;
