@@ -284,6 +284,7 @@ void TcxCustomCheckBox::AfterConstruction() {
   style.Exclude(csClickEvents);
   SetControlStyle(style);
   SetBounds(Left(), Top(), kDefaultWidth, Height());
+  if (!IsInplace()) SetParentColor(true);
   AssignEditValue(CheckProperties().ValueOfState(cbsUnchecked));
   FShownState = cbsUnchecked;
 }

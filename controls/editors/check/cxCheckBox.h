@@ -149,6 +149,8 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   void AfterConstruction() override;
   // Shows the state the form set, else unchecked, without telling of it.
   void Loaded() override;
+  // A check box shows the colour of what it stands on.
+  bool IsDefaultParentColor() const override { return true; }
 
   TcxCustomCheckBoxProperties& CheckProperties() const {
     return static_cast<TcxCustomCheckBoxProperties&>(*ActiveProperties());

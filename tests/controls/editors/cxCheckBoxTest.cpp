@@ -140,6 +140,13 @@ TEST_F(cxCheckBoxTest, ReadOnlyRefusesTheUsersToggle) {
   EXPECT_EQ(Clicks, 0);
 }
 
+TEST_F(cxCheckBoxTest, TheCheckBoxStandsOnItsParentsColour) {
+  Form->SetColor(clTeal);
+  ProcessPendingMessages();
+  EXPECT_TRUE(Box->ParentColor());
+  EXPECT_EQ(Box->CheckViewInfo().BackgroundColor, clTeal);
+}
+
 TEST_F(cxCheckBoxTest, AStateItAlreadyHasFiresNothing) {
   int valueChanges = 0;
   Box->PropertiesObject().SetOnEditValueChanged([&](TObject*) { ++valueChanges; });
