@@ -317,10 +317,6 @@ void TcxCustomCheckBox::SetState(TcxCheckBoxState value) {
   if (value != State()) SetEditValueInternally(CheckProperties().ValueOfState(value));
 }
 
-std::string TcxCustomCheckBox::Caption() const { return const_cast<TcxCustomCheckBox*>(this)->GetTextBuf(); }
-
-void TcxCustomCheckBox::SetCaption(const std::string& value) { SetTextBuf(value); }
-
 void TcxCustomCheckBox::Toggle() {
   const TcxWeakSelf self(this);
   TcxCheckBoxState next = cbsUnchecked;
@@ -373,7 +369,7 @@ void TcxCustomCheckBox::PropertiesChanged(TObject* sender) {
   TcxCustomCheckBoxProperties& properties = CheckProperties();
   if (properties.IsCaptionChanged()) {
     properties.ClearCaptionChanged();
-    SetTextBuf(properties.Caption());
+    SetCaption(properties.Caption());
   }
   const TcxWeakSelf self(this);
   TcxCustomEdit::PropertiesChanged(sender);

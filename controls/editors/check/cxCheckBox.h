@@ -115,7 +115,7 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
   bool FFullFocusRect = false;
   std::unique_ptr<TBitmap> FGlyph;
   std::string FGlyphResourceName;
-  int FGlyphCount = 6;
+  int FGlyphCount;
   bool FMultiLine = false;
   TcxCheckBoxNullValueShowingStyle FNullStyle = nssGrayedChecked;
   bool FUseAlignmentWhenInplace = false;
@@ -161,8 +161,6 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   void SetState(TcxCheckBoxState value);
   bool Checked() const { return State() == cbsChecked; }
   void SetChecked(bool value) { SetState(value ? cbsChecked : cbsUnchecked); }
-  std::string Caption() const;
-  void SetCaption(const std::string& value);
   bool PressedBySpace() const { return FPressedBySpace; }
   TcxCustomCheckBoxViewInfo& CheckViewInfo() const;
 
@@ -181,6 +179,8 @@ class TcxCustomCheckBox : public TcxCustomEdit {
 
  protected:
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  // The caption is the check box's text: a new one is laid out and shown.
+  void TextChanged() override { ShortRefreshContainer(); }
   void CalculateViewInfo(POINT point, bool isMouseEvent) override;
   bool RefreshContainer(POINT point, TMouseButton button, TShiftState shift, bool fromMouseLeave) override;
   void InvalidateContainer() override;

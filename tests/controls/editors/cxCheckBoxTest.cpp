@@ -140,11 +140,13 @@ TEST_F(cxCheckBoxTest, ReadOnlyRefusesTheUsersToggle) {
   EXPECT_EQ(Clicks, 0);
 }
 
-TEST_F(cxCheckBoxTest, TheCheckBoxStandsOnItsParentsColour) {
+TEST_F(cxCheckBoxTest, TheLooksFollowTheParentsColourAndTheCaption) {
   Form->SetColor(clTeal);
   ProcessPendingMessages();
   EXPECT_TRUE(Box->ParentColor());
   EXPECT_EQ(Box->CheckViewInfo().BackgroundColor, clTeal);
+  Box->SetCaption("longer");
+  EXPECT_EQ(Box->CheckViewInfo().Text, "longer");
 }
 
 TEST_F(cxCheckBoxTest, AStateItAlreadyHasFiresNothing) {
