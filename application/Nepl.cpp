@@ -17,7 +17,6 @@
 #include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
-#include "controls/foundation/FoundationUnits.h"
 #include "platform/controls/Application.h"
 
 namespace {
@@ -41,7 +40,7 @@ bool IsAlreadyRunning() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (IsAlreadyRunning()) return 0;
   try {
-    Application().Initialize(FoundationUnits());
+    Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     Application().SetTitle(kApplicationTitle);
     Application().CreateForm(MainW);

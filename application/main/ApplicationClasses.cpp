@@ -21,6 +21,8 @@
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
 #include "application/main/uDeviceParam.h"
+#include "controls/editors/EditorsUnits.h"
+#include "controls/foundation/FoundationUnits.h"
 
 void RegisterApplicationClasses() {
   RegisterCommClasses();
@@ -32,4 +34,11 @@ void RegisterApplicationClasses() {
                    TSys_VerW::StaticClass()});
   // The dialogs no menu opens.
   RegisterClasses({TConf_ProModeW::StaticClass(), TConf_MonitorW::StaticClass(), TConf_OperationW::StaticClass()});
+}
+
+std::vector<TUnitInfo> ApplicationUnits() {
+  std::vector<TUnitInfo> units = FoundationUnits();
+  const std::vector<TUnitInfo> editors = EditorsUnits();
+  units.insert(units.end(), editors.begin(), editors.end());
+  return units;
 }

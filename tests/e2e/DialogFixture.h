@@ -128,7 +128,7 @@ inline TCursor ExchangeCursor(const std::string& dialog) {
 class DialogE2ETest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    Application().Initialize();
+    Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     Application().CreateForm(MainW);
     Application().CreateForm(CommClassW);
