@@ -1,16 +1,17 @@
 #include "controls/editors/EditorsUnits.h"
 
-#include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/base/cxEdit.h"
-#include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/engines/cxDateUtils.h"
+#include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/text/cxTextEdit.h"
 
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the
 // controller the editors made on first use. The edit base comes after the
-// units it paints and formats with, and the text editor after the edit base
-// whose registry it enters.
+// units it paints and formats with, and the editors after the edit base
+// whose registry they enter.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -18,5 +19,6 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxDateUtils", cxDateUtilsInitialize, cxDateUtilsFinalize},
       {"cxEdit", cxEditInitialize, cxEditFinalize},
       {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
+      {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
   };
 }

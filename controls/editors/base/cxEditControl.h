@@ -138,8 +138,11 @@ TcxEditBeepProc& cxEditBeep();
 
 class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxEditRepositoryItemListener {
  public:
+  // `styleClass` makes the styles of an editor kind whose looks need more
+  // than the edit style.
   explicit TcxCustomEdit(TComponent* owner, bool inplace = false,
-                         TClass propertiesClass = TcxCustomEditProperties::StaticClass());
+                         TClass propertiesClass = TcxCustomEditProperties::StaticClass(),
+                         TcxContainerStyleClass styleClass = CreateEditStyle);
   ~TcxCustomEdit() override;
 
   static TClass StaticClass();
