@@ -113,7 +113,7 @@ void TcxCustomTextEdit::UpdateDisplayFromEditValue() {
 }
 
 void TcxCustomTextEdit::UpdateEditValueFromDisplay() {
-  const Variant value(GetInnerEditText());
+  const Variant value = EditValueFromDisplayText(GetInnerEditText());
   if (FInKeyPress) SetModifiedAfterEnter(true);
   const Variant previous = GetEditValue();
   if (VarType(previous) == VarType(value) && VarEqualsExact(previous, value)) return;
@@ -570,29 +570,11 @@ void TcxCustomTextEdit::LookupCurrentChanged() {
 
 TClass TcxTextEdit::StaticClass() {
   using E = TcxTextEdit;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxTextEdit", TcxCustomTextEdit::StaticClass())
-          .Object("Properties", &E::PropertiesObject)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .String("Text", &E::Text, &E::SetText)
-          .Event("OnClick", &E::SetOnClick)
-          .Event("OnDblClick", &E::SetOnDblClick)
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxTextEdit", TcxCustomTextEdit::StaticClass());
+    builder.Object("Properties", &E::PropertiesObject);
+    return PublishTextEditMembers(builder).Build();
+  }();
   return &metaClass;
 }
 
