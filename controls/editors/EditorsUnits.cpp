@@ -3,6 +3,7 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
 #include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/engines/cxFormatController.h"
@@ -25,5 +26,6 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
       {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
       {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
+      {"cxCheckComboBox", cxCheckComboBoxInitialize, cxCheckComboBoxFinalize},
   };
 }
