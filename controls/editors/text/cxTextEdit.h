@@ -13,6 +13,7 @@
 #include "controls/editors/text/cxTextEditLookupData.h"
 #include "controls/editors/text/cxTextEditProperties.h"
 #include "controls/editors/text/cxTextEditViewInfo.h"
+#include "platform/classes/ClassBuilder.h"
 
 class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer {
  public:
@@ -30,7 +31,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   TcxCustomInnerTextEditHelper* InnerTextEdit() const {
     return static_cast<TcxCustomInnerTextEditHelper*>(InnerEdit());
   }
-  TcxCustomTextEditLookupData& LookupData() const { return *FLookupData; }
+  TcxCustomTextEditLookupData& LookupData() const;
 
   // ---- IcxInnerTextEditContainer
   bool BeepOnEnter() const override { return FBeepOnEnter; }
@@ -54,8 +55,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   void SetSelLength(int value);
   std::string SelText() const;
   // Replaces the selection when the resulting text may stand.
-  void SetSelText(const std::string& value);
-  int ItemIndex() const { return FLookupData->ItemIndex(); }
+  virtual void SetSelText(const std::string& value);
+  int ItemIndex() const { return LookupData().ItemIndex(); }
 
   // ---- the edit base
   // An activated editor starts with the caret at the start of its text, or
@@ -91,6 +92,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   virtual bool CanUseLookupNavigation() { return false; }
   virtual std::string GetEditingText() const { return GetInnerEditText(); }
   virtual bool TrySetEditingText(const std::string& text) { return TrySetDisplayText(text); }
+  // The edit value a display text stands for: the text itself here.
+  virtual Variant EditValueFromDisplayText(const std::string& text) { return Variant(text); }
   // Fires OnNewLookupDisplayText of the own and the repository item's properties.
   virtual void DoNewLookupDisplayText(const std::string& text);
   // In the list styles a text that is no item is replaced by the empty text.
@@ -141,8 +144,33 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool FInKeyPress = false;
   bool FFindSelection = false;
   bool FInSetText = false;
-  TOwned<TcxCustomTextEditLookupData> FLookupData;
+  mutable TOwned<TcxCustomTextEditLookupData> FLookupData;
 };
+
+// What every text editor publishes after its properties: its styles, its
+// colour and font, its text and its events.
+template <class E>
+TClassBuilder<E>& PublishTextEditMembers(TClassBuilder<E>& builder) {
+  return builder.Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
+      .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
+      .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
+      .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
+      .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
+      .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
+      .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+      .String("Text", &E::Text, &E::SetText)
+      .Event("OnClick", &E::SetOnClick)
+      .Event("OnDblClick", &E::SetOnDblClick)
+      .Event("OnEditing", &E::SetOnEditing)
+      .Event("OnKeyDown", &E::SetOnKeyDown)
+      .Event("OnKeyPress", &E::SetOnKeyPress)
+      .Event("OnKeyUp", &E::SetOnKeyUp)
+      .Event("OnMouseDown", &E::SetOnMouseDown)
+      .Event("OnMouseEnter", &E::SetOnMouseEnter)
+      .Event("OnMouseLeave", &E::SetOnMouseLeave)
+      .Event("OnMouseMove", &E::SetOnMouseMove)
+      .Event("OnMouseUp", &E::SetOnMouseUp);
+}
 
 // The text editor as a form holds it.
 class TcxTextEdit : public TcxCustomTextEdit {
