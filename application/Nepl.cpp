@@ -13,6 +13,7 @@
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_SetVlan.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
@@ -49,6 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().CreateForm(Conf_ParameterW);
     Application().CreateForm(Conf_ResetW);
     Application().CreateForm(Conf_VLANW);
+    Application().CreateForm(Conf_SetVlanW);
     Application().CreateForm(Conf_FlowConW);
     Application().CreateForm(Conf_PFIW);
     Application().CreateForm(Conf_LcaseW);
