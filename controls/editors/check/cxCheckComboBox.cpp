@@ -37,11 +37,6 @@ const TcxFilterCheckComboBoxHelper gFilterCheckComboBoxHelper;
 
 // ---- TcxCheckPaintHelper
 
-TcxCheckPaintHelper::TcxCheckPaintHelper(TPersistent* owner)
-    : FOwner(owner), FStyle(CreateEditStyle(this, csNormal, nullptr)) {}
-
-TcxCheckPaintHelper::~TcxCheckPaintHelper() = default;
-
 TClass TcxCheckPaintHelper::StaticClass() {
   static const TMetaClass metaClass =
       TClassBuilder<TcxCheckPaintHelper>("TcxCheckPaintHelper", TPersistent::StaticClass()).Build();

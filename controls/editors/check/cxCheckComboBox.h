@@ -22,19 +22,17 @@ using TcxCheckStatesToValueEvent =
     std::function<void(TObject* sender, const TcxCheckStates& checkStates, Variant& value)>;
 
 // Where the list puts an item's check and text, and what a toggle makes of
-// a state. Its style is the editor's active style as last refreshed.
+// a state.
 class TcxCheckPaintHelper : public TPersistent {
  public:
   static constexpr int kCheckSize = 13;
 
-  explicit TcxCheckPaintHelper(TPersistent* owner);
-  ~TcxCheckPaintHelper() override;
+  explicit TcxCheckPaintHelper(TPersistent* owner) : FOwner(owner) {}
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
   TPersistent* GetOwner() const override { return FOwner; }
-  TcxCustomEditStyle& Style() const { return static_cast<TcxCustomEditStyle&>(*FStyle); }
 
   // Checked and grayed clear, unchecked checks.
   static TcxCheckBoxState NextState(TcxCheckBoxState state);
@@ -44,7 +42,6 @@ class TcxCheckPaintHelper : public TPersistent {
 
  private:
   TPersistent* FOwner;
-  TOwned<TcxContainerStyle> FStyle;
 };
 
 class TcxCustomCheckComboBoxProperties : public TcxCustomComboBoxProperties {
