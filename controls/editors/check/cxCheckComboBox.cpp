@@ -412,31 +412,20 @@ void TcxCustomCheckComboBox::PropertiesChanged(TObject* sender) {
 
 TClass TcxCheckComboBox::StaticClass() {
   using E = TcxCheckComboBox;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxCheckComboBox", TcxCustomCheckComboBox::StaticClass())
-          .Object("Properties", &E::PropertiesObject)
-          .String(
-              "EditValue", [](const E& e) { return const_cast<E&>(e).EditValueText(); }, &E::SetEditValueText)
-          .Stored([](const E& e) { return const_cast<E&>(e).IsEditValueStored(); })
-          .Boolean("StatesItems", &E::StatesItems, &E::SetStatesItems, false)
-          .Stored([](const E&) { return false; })
-          .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxCheckComboBox", TcxCustomCheckComboBox::StaticClass());
+    PublishEditStyles(builder.Object("Properties", &E::PropertiesObject))
+        .String(
+            "EditValue", [](const E& e) { return const_cast<E&>(e).EditValueText(); }, &E::SetEditValueText)
+        .Stored([](const E& e) { return const_cast<E&>(e).IsEditValueStored(); })
+        .Boolean("StatesItems", &E::StatesItems, &E::SetStatesItems, false)
+        .Stored([](const E&) { return false; })
+        .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
+        .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
+        .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+        .Event("OnEditing", &E::SetOnEditing);
+    return PublishEditInputEvents(builder).Build();
+  }();
   return &metaClass;
 }
 
