@@ -37,12 +37,6 @@ const TcxFilterCheckComboBoxHelper gFilterCheckComboBoxHelper;
 
 // ---- TcxCheckPaintHelper
 
-TClass TcxCheckPaintHelper::StaticClass() {
-  static const TMetaClass metaClass =
-      TClassBuilder<TcxCheckPaintHelper>("TcxCheckPaintHelper", TPersistent::StaticClass()).Build();
-  return &metaClass;
-}
-
 TcxCheckBoxState TcxCheckPaintHelper::NextState(TcxCheckBoxState state) {
   return state == cbsUnchecked ? cbsChecked : cbsUnchecked;
 }
@@ -53,16 +47,10 @@ TRect TcxCheckPaintHelper::TextRect(const TRect& itemRect) {
   return rect;
 }
 
-POINT TcxCheckPaintHelper::CheckPosition(const TRect& itemRect) {
-  const int offset = ((itemRect.bottom - itemRect.top) - kCheckSize) / 2;
-  return POINT{itemRect.left + offset, itemRect.top + offset};
-}
-
 // ---- TcxCustomCheckComboBoxProperties
 
 TcxCustomCheckComboBoxProperties::TcxCustomCheckComboBoxProperties(TPersistent* owner)
     : TcxCustomComboBoxProperties(owner),
-      FPaintHelper(new TcxCheckPaintHelper(this)),
       FDelimiter(kDefaultDelimiter),
       FEmptySelectionText(DefaultEmptySelectionText()),
       FGlyphCount(kDefaultGlyphCount),
