@@ -151,7 +151,7 @@ SIZE TcxCustomComboBox::GetPopupContentSize() {
   TcxCustomEditPopupWindow& popup = *PopupWindow();
   const TRect extent = popup.EditViewInfo().GetBorderExtent();
   RECT owner = PopupOwnerBounds();
-  if (Parent() && Parent()->HandleAllocated()) owner = MapWindowRect(Parent()->Handle(), nullptr, owner);
+  if (HandleAllocated()) owner = MapWindowRect(Handle(), nullptr, owner);
   const RECT area = GetDesktopWorkArea(POINT{owner.left, owner.top});
   int borderHeight = extent.top + extent.bottom;
   if (popup.Shadow()) borderHeight += cxContainerShadowWidth;

@@ -46,10 +46,15 @@ void TcxCustomComboBoxListBox::Resize() {
   if (HandleAllocated() && Edit().HasDrawItemHandler()) Invalidate();
 }
 
+// The edit list sets the height of the first row to the font's; a
+// measured list measures that row again.
 void TcxCustomComboBoxListBox::CreateWnd() {
   TcxCustomEditListBox::CreateWnd();
-  const int height = ComboProperties().ItemHeight();
-  if (height > 0 && !HasVariableItemHeight()) SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+  if (HasVariableItemHeight()) {
+    if (ItemCount() > 0) SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, GetItemHeight(0));
+  } else if (ComboProperties().ItemHeight() > 0) {
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, ComboProperties().ItemHeight());
+  }
 }
 
 int TcxCustomComboBoxListBox::GetItemHeight(int index) {

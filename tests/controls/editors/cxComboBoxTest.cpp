@@ -1,0 +1,207 @@
+// The combo box on real windows, focused and its form in the foreground:
+// the list's size by rows on the work area, the keys and clicks that walk,
+// accept or leave the list, the double click that steps through the items,
+// and the combo box in a form resource.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/foundation/cxControls.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/FormResources.h"
+#include "tests/controls/foundation/FoundationFixture.h"
+
+namespace {
+
+const std::vector<std::string> kTenItems = {"apple", "banana", "cherry", "date", "elder",
+                                            "fig",   "grape",  "hazel",  "iris", "jade"};
+
+void ProcessPendingMessages() {
+  constexpr int kMessageLimit = 10000;
+  MSG message{};
+  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
+    Application().ProcessMessages();
+}
+
+// The work area the test gives the monitor of every point.
+RECT gWorkArea{};
+HMONITOR WINAPI FakeMonitorFromPoint(POINT, DWORD) { return reinterpret_cast<HMONITOR>(1); }
+BOOL WINAPI FakeGetMonitorInfoA(HMONITOR, LPMONITORINFO info) {
+  info->rcMonitor = info->rcWork = gWorkArea;
+  return TRUE;
+}
+
+[[maybe_unused]] void SendMouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+  ProcessPendingMessages();
+}
+
+class cxComboBoxTest : public FoundationTest {
+ protected:
+  void SetUp() override {
+    FoundationTest::SetUp();
+    cxEditInitialize();
+    cxTextEditInitialize();
+    cxDropDownEditInitialize();
+    SavedMonitorApi = cxMonitorApi();
+    Form->SetBounds(100, 100, 300, 240);
+    Combo = CreateComponent<TcxComboBox>(Form.get());
+    Combo->SetBounds(10, 10, 120, 24);
+    Combo->SetParent(Form.get());
+    Other = CreateComponent<TEdit>(Form.get());
+    Other->SetBounds(10, 70, 120, 24);
+    Other->SetParent(Form.get());
+    for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    Form->Show();
+    SetForegroundWindow(Form->Handle());
+    ProcessPendingMessages();
+    Inner()->SetFocus();
+    Properties().SetOnCloseUp(
+        [this](TObject*) { Events.push_back("closeup " + std::to_string(Combo->CloseUpReason())); });
+  }
+  void TearDown() override {
+    cxMonitorApi() = SavedMonitorApi;
+    Form.reset();
+    cxDropDownEditFinalize();
+    cxTextEditFinalize();
+    cxEditFinalize();
+  }
+
+  TcxComboBoxProperties& Properties() const { return Combo->PropertiesObject(); }
+  TWinControl* Inner() const { return &Combo->InnerTextEdit()->Edit(); }
+  TcxCustomComboBoxListBox& List() const { return Combo->ComboLookupData().ComboList(); }
+  void Key(WORD key) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 0);
+    ProcessPendingMessages();
+  }
+  void Reset(const std::string& text) {
+    Combo->SetDroppedDown(false);
+    Combo->SetText(text);
+    Inner()->SetFocus();
+    Events.clear();
+  }
+  // The centre of a list item on the screen.
+  POINT ItemOnScreen(int index) const {
+    const RECT item = List().ItemRect(index);
+    return List().ClientToScreen(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  }
+  RECT ScreenRect(TWinControl& control) const {
+    RECT rect{};
+    GetWindowRect(control.Handle(), &rect);
+    return rect;
+  }
+  void UseWorkArea(const RECT& area) {
+    gWorkArea = area;
+    cxMonitorApi() = {FakeMonitorFromPoint, FakeGetMonitorInfoA};
+  }
+
+  TOwned<TForm> Form{new TForm(nullptr)};
+  TcxComboBox* Combo = nullptr;
+  TEdit* Other = nullptr;
+  std::vector<std::string> Events;
+  TcxMonitorApi SavedMonitorApi;
+};
+
+TEST_F(cxComboBoxTest, TheSettersKeepTheirLimitsAndTheListStyleDecidesTheEditingStyle) {
+  TcxComboBoxProperties& properties = Properties();
+  properties.SetDropDownRows(0);
+  EXPECT_EQ(properties.DropDownRows(), 8);
+  properties.SetDropDownRows(3);
+  EXPECT_EQ(properties.DropDownRows(), 3);
+  const std::pair<TcxEditDropDownListStyle, TcxEditEditingStyle> styles[] = {
+      {lsEditFixedList, esEditList}, {lsEditList, esEdit}, {lsFixedList, esFixedList}};
+  for (const auto& [listStyle, editingStyle] : styles) {
+    properties.SetDropDownListStyle(listStyle);
+    EXPECT_EQ(properties.GetEditingStyle(), editingStyle);
+    EXPECT_EQ(properties.IsFixedList(), listStyle == lsFixedList);
+  }
+  properties.SetItemHeight(17);
+  properties.SetRevertable(true);
+  TOwned<TcxComboBoxProperties> made(
+      static_cast<TcxComboBoxProperties*>(TcxComboBoxProperties::StaticClass()->CreatePersistent(nullptr)));
+  TcxComboBoxProperties& copy = *made;
+  copy.Assign(&properties);
+  EXPECT_EQ(copy.DropDownRows(), 3);
+  EXPECT_EQ(copy.DropDownListStyle(), lsFixedList);
+  EXPECT_EQ(copy.ItemHeight(), 17);
+  EXPECT_TRUE(copy.Revertable());
+  EXPECT_EQ(copy.Items().Count(), 10);
+}
+
+// Each case opens the list under a work area of its own and reads the rows
+// the list shows, whether it scrolls and whether it opened above the editor.
+TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor) {
+  enum TArea { Screen, NoRoom, BottomNear };
+  struct TCase {
+    const char* Name;
+    int Items;
+    int Rows;
+    int ItemHeight;
+    std::function<void(int, int&)> Measure;
+    TArea Area;
+    std::vector<int> RowHeights;
+    bool Scrolls;
+    bool Above;
+  };
+  const int font = List().GetItemHeight();
+  const TCase cases[] = {
+      {"ten items in eight rows", 10, 8, 0, nullptr, Screen, std::vector<int>(8, font), true, false},
+      {"three items in eight rows", 3, 8, 0, nullptr, Screen, std::vector<int>(3, font), false, false},
+      {"rows of ItemHeight", 4, 8, 20, nullptr, Screen, std::vector<int>(4, 20), false, false},
+      {"measured rows", 3, 8, 10, [](int index, int& height) { height += index; }, Screen, {10, 11, 12}, false, false},
+      {"rows measured empty or negative",
+       3,
+       8,
+       0,
+       [](int index, int& height) { height = -index; },
+       Screen,
+       {1, 1, 1},
+       false,
+       false},
+      {"no room above or below", 10, 8, 0, nullptr, NoRoom, {font}, true, false},
+      {"the bottom of the work area near", 10, 8, 0, nullptr, BottomNear, std::vector<int>(8, font), true, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    // A new editor each: the list's row style is fixed when its window is made.
+    TOwned<TcxComboBox> combo(CreateComponent<TcxComboBox>(nullptr));
+    combo->SetBounds(10, 40, 120, 24);
+    combo->SetParent(Form.get());
+    TcxComboBoxProperties& properties = combo->PropertiesObject();
+    for (int i = 0; i < c.Items; ++i) properties.Items().Add(kTenItems[i]);
+    properties.SetDropDownRows(c.Rows);
+    properties.SetItemHeight(c.ItemHeight);
+    if (c.Measure)
+      properties.SetOnMeasureItem([&c](TWinControl*, int index, int& height) { c.Measure(index, height); });
+    const RECT editor = ScreenRect(*combo);
+    cxMonitorApi() = SavedMonitorApi;
+    if (c.Area == NoRoom) UseWorkArea(editor);
+    if (c.Area == BottomNear) UseWorkArea(RECT{0, 0, 1024, editor.bottom + 3 * font});
+    combo->InnerTextEdit()->Edit().SetFocus();
+    Key(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    TcxCustomComboBoxListBox& list = combo->ComboLookupData().ComboList();
+    std::vector<int> rows;
+    for (int i = list.TopIndex(); i < c.Items && list.ItemRect(i).top < list.ClientRect().bottom; ++i)
+      rows.push_back(list.ItemRect(i).bottom - list.ItemRect(i).top);
+    EXPECT_EQ(rows, c.RowHeights);
+    int top = 0;
+    for (int height : c.RowHeights) top += height;
+    EXPECT_GE(list.ClientRect().bottom, top) << "every row shows whole";
+    EXPECT_EQ(list.VScrollBar() && list.VScrollBar()->Visible(), c.Scrolls);
+    const RECT popup = ScreenRect(*combo->PopupWindow());
+    EXPECT_EQ(popup.bottom <= editor.top, c.Above);
+    combo->SetDroppedDown(false);
+    cxMonitorApi() = SavedMonitorApi;
+  }
+}
+
+}  // namespace
