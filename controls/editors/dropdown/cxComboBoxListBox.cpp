@@ -79,10 +79,16 @@ bool TcxCustomComboBoxListBox::DoDrawItem(int index, const TRect& rect, TOwnerDr
   return Edit().DoDrawItem(canvas, index, rect, state);
 }
 
+void TcxCustomComboBoxListBox::IgnoreMouseRestingAt(POINT screenPoint) {
+  FPointerResting = true;
+  FRestingPoint = screenPoint;
+}
+
 void TcxCustomComboBoxListBox::MouseMove(TShiftState shift, int x, int y) {
-  if (FIgnoreNextMouseMove) {
-    FIgnoreNextMouseMove = false;
-    return;
+  if (FPointerResting) {
+    const POINT screen = ClientToScreen(POINT{x, y});
+    if (screen.x == FRestingPoint.x && screen.y == FRestingPoint.y) return;
+    FPointerResting = false;
   }
   TcxCustomEditListBox::MouseMove(shift, x, y);
 }

@@ -11,9 +11,9 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/cxControls.h"
+#include "platform/classes/FormReader.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
-#include "platform/controls/FormResources.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
@@ -36,7 +36,7 @@ BOOL WINAPI FakeGetMonitorInfoA(HMONITOR, LPMONITORINFO info) {
   return TRUE;
 }
 
-[[maybe_unused]] void SendMouse(DWORD flags) {
+void SendMouse(DWORD flags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = flags;
@@ -202,6 +202,165 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
     combo->SetDroppedDown(false);
     cxMonitorApi() = SavedMonitorApi;
   }
+}
+
+// Keys on a closed combo box walk its items; an open list takes them
+// itself until Enter takes its item or Escape leaves the text. Without
+// items no key finds an item to go to and no list opens.
+TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
+  struct TCase {
+    const char* Name;
+    bool Items;
+    std::string Start;
+    std::vector<WORD> Keys;
+    std::string Text;
+    bool Open;
+    int ListIndex;
+    std::vector<std::string> Events;
+  };
+  const TCase cases[] = {
+      {"Down", true, "banana", {VK_DOWN}, "cherry", false, -1, {}},
+      {"Up", true, "banana", {VK_UP}, "apple", false, -1, {}},
+      {"Page Down from no item", true, "", {VK_NEXT}, "hazel", false, -1, {}},
+      {"Page Up", true, "iris", {VK_PRIOR}, "banana", false, -1, {}},
+      {"a typed letter opens the list at its item", true, "", {'C'}, "cherry", true, 2, {}},
+      {"Down in the open list", true, "banana", {VK_F4, VK_DOWN, VK_DOWN}, "banana", true, 3, {}},
+      {"Enter takes the list's item", true, "banana", {VK_F4, VK_DOWN, VK_RETURN}, "cherry", false, -1, {"closeup 4"}},
+      {"Escape leaves the text", true, "banana", {VK_F4, VK_DOWN, VK_ESCAPE}, "banana", false, -1, {"closeup 3"}},
+      {"no items: Down", false, "", {VK_DOWN}, "", false, -1, {}},
+      {"no items: Up", false, "", {VK_UP}, "", false, -1, {}},
+      {"no items: Page Down", false, "", {VK_NEXT}, "", false, -1, {}},
+      {"no items: Page Up", false, "", {VK_PRIOR}, "", false, -1, {}},
+      {"no items: F4", false, "", {VK_F4}, "", false, -1, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Properties().Items().Clear();
+    if (c.Items)
+      for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    Reset(c.Start);
+    for (WORD key : c.Keys) Key(key);
+    EXPECT_EQ(Combo->Text(), c.Text);
+    EXPECT_EQ(Combo->DroppedDown(), c.Open);
+    if (c.Open) {
+      EXPECT_EQ(List().ItemIndex(), c.ListIndex);
+    } else {
+      EXPECT_EQ(Combo->ItemIndex(), c.Items ? Properties().Items().IndexOf(c.Text) : -1);
+    }
+    EXPECT_EQ(Events, c.Events);
+  }
+}
+
+// The left button released over an item takes it, whether it was pressed
+// there or on the drop-down button; a click beside the list leaves the text.
+TEST_F(cxComboBoxTest, AReleaseOverAnItemTakesItAndAClickElsewhereLeavesTheText) {
+  struct TCase {
+    const char* Name;
+    bool PressOnButton;
+    int Item;
+    std::string Text;
+    std::vector<std::string> Events;
+  };
+  const TCase cases[] = {
+      {"a click on an item", false, 3, "date", {"closeup 4"}},
+      {"pressed on the button, released over an item", true, 2, "cherry", {"closeup 4"}},
+      {"a click outside", false, -1, "banana", {"closeup 0"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Reset("banana");
+    if (c.PressOnButton) {
+      const RECT button = Combo->EditViewInfo().ButtonsInfo.at(0)->Bounds;
+      const POINT press =
+          Combo->ClientToScreen(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+      SetCursorPos(press.x, press.y);
+      SendMouse(MOUSEEVENTF_LEFTDOWN);
+    } else {
+      Key(VK_F4);
+    }
+    ASSERT_TRUE(Combo->DroppedDown());
+    const POINT target = c.Item >= 0 ? ItemOnScreen(c.Item) : Form->ClientToScreen(POINT{250, 180});
+    SetCursorPos(target.x, target.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+    if (!c.PressOnButton) SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Combo->Text(), c.Text);
+    EXPECT_EQ(Events, c.Events);
+  }
+}
+
+// The pointer resting where the list opens chooses nothing until it moves.
+TEST_F(cxComboBoxTest, AListOpenedUnderTheRestingPointerChoosesNothingUntilItMoves) {
+  Reset("apple");
+  Key(VK_F4);
+  const POINT item = ItemOnScreen(4);
+  Combo->SetDroppedDown(false);
+  SetCursorPos(item.x, item.y);
+  Key(VK_F4);
+  const POINT client = List().ScreenToClient(item);
+  SendMessageA(List().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+  EXPECT_EQ(List().ItemIndex(), 0);
+  SendMessageA(List().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y + 1));
+  EXPECT_EQ(List().ItemIndex(), 4);
+}
+
+// With Revertable a double click on the closed editor steps to the next
+// item and wraps after the last; without items it changes nothing.
+TEST_F(cxComboBoxTest, ARevertableDoubleClickStepsThroughTheItemsAndWraps) {
+  Properties().SetRevertable(true);
+  Reset("iris");
+  std::vector<std::string> texts;
+  const auto doubleClick = [this] {
+    for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+      SendMessageA(Combo->Handle(), press, MK_LBUTTON, MAKELPARAM(1, 1));
+      SendMessageA(Combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    }
+    ProcessPendingMessages();
+  };
+  for (int i = 0; i < 3; ++i) {
+    doubleClick();
+    texts.push_back(Combo->Text());
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"jade", "apple", "banana"}));
+  Properties().SetRevertable(false);
+  doubleClick();
+  EXPECT_EQ(Combo->Text(), "banana");
+  Properties().SetRevertable(true);
+  Properties().Items().Clear();
+  Reset("");
+  doubleClick();
+  EXPECT_EQ(Combo->Text(), "");
+  EXPECT_EQ(Combo->ItemIndex(), -1);
+}
+
+TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {
+  TForm form(nullptr);
+  ReadComponentResource(form,
+                        "object Holder: TForm\n"
+                        "  object Name: TcxComboBox\n"
+                        "    Properties.DropDownListStyle = lsFixedList\n"
+                        "    Properties.DropDownRows = 5\n"
+                        "    Properties.Items = (\n"
+                        "      'one'\n"
+                        "      'two')\n"
+                        "    Text = 'two'\n"
+                        "  end\n"
+                        "end\n",
+                        "Holder");
+  auto* combo = dynamic_cast<TcxComboBox*>(form.FindComponent("Name"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->PropertiesObject().DropDownListStyle(), lsFixedList);
+  EXPECT_EQ(combo->PropertiesObject().DropDownRows(), 5);
+  EXPECT_EQ(combo->PropertiesObject().Items().Count(), 2);
+  EXPECT_EQ(combo->Text(), "two");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  TcxRegisteredClasses* registered = GetRegisteredEditProperties();
+  ASSERT_NE(registered, nullptr);
+  const int index = registered->IndexOf(TcxComboBoxProperties::StaticClass());
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(registered->Descriptions(index), "ComboBox|Represents the combo box editor");
+  EXPECT_NE(FindFilterEditHelper(TcxComboBoxProperties::StaticClass()), nullptr);
 }
 
 }  // namespace
