@@ -42,17 +42,20 @@ void TcxCustomComboBoxInnerEdit::WndProc(TMessage& message) {
 void TcxCustomComboBoxViewInfo::Assign(const TcxContainerViewInfo* source) {
   TcxCustomTextEditViewInfo::Assign(source);
   if (const auto* other = dynamic_cast<const TcxCustomComboBoxViewInfo*>(source)) {
+    ComboProperties = other->ComboProperties;
     ItemIndex = other->ItemIndex;
     ItemState = other->ItemState;
   }
 }
 
 void TcxCustomComboBoxViewInfo::DrawTextContent(TcxCanvas& canvas) {
-  auto* combo = dynamic_cast<TcxCustomComboBox*>(Editor);
-  if (ItemIndex < 0 || !combo) return TcxCustomTextEditViewInfo::DrawTextContent(canvas);
-  canvas.SetBrushColor(BackgroundColor);
-  canvas.Font().SetColor(TextColor);
-  combo->DoDrawItem(canvas, ItemIndex, TextAreaRect(), ItemState);
+  if (ItemIndex < 0 || !ComboProperties || !ComboProperties->OnDrawItem())
+    return TcxCustomTextEditViewInfo::DrawTextContent(canvas);
+  const bool selected = ItemState.Contains(odSelected);
+  canvas.SetBrushColor(selected ? clHighlight : BackgroundColor);
+  canvas.Font().SetColor(selected ? clHighlightText : TextColor);
+  ComboProperties->OnDrawItem()(dynamic_cast<TcxCustomComboBox*>(Editor), &canvas, ItemIndex, TextAreaRect(),
+                                ItemState);
 }
 
 std::unique_ptr<TcxContainerViewInfo> CreateComboBoxViewInfo() { return std::make_unique<TcxCustomComboBoxViewInfo>(); }
@@ -74,6 +77,7 @@ void TcxCustomComboBoxViewData::EditValueToDrawValue(const Variant& editValue, T
   TcxCustomDropDownEditViewData::EditValueToDrawValue(editValue, viewInfo);
   auto* comboInfo = dynamic_cast<TcxCustomComboBoxViewInfo*>(&viewInfo);
   if (!comboInfo) return;
+  comboInfo->ComboProperties = &ComboProperties();
   comboInfo->ItemIndex = -1;
   const TcxCustomComboBoxProperties& properties = ComboProperties();
   if (properties.DropDownListStyle() != lsFixedList || !properties.OnDrawItem()) return;
@@ -208,6 +212,12 @@ bool TcxCustomComboBox::IsPointerOverList() const {
 }
 
 // ---- the edit base
+
+void TcxCustomComboBox::AdjustInnerControl() {
+  TcxCustomDropDownEdit::AdjustInnerControl();
+  if (InnerControl() && Focused() && ComboProperties().DropDownListStyle() == lsFixedList)
+    InnerControl()->Font().SetColor(EditViewInfo().TextColor);
+}
 
 void TcxCustomComboBox::Activate(TcxCustomEditData*& editData) {
   const TcxWeakSelf self(this);
