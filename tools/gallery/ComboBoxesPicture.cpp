@@ -1,0 +1,117 @@
+#include "tools/gallery/ComboBoxesPicture.h"
+
+#include <iterator>
+
+#include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/foundation/cxLookAndFeels.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/Label.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/GdiHandles.h"
+
+namespace {
+
+constexpr int kRowLabelWidth = 60;
+constexpr int kHeaderHeight = 18;
+constexpr int kEditorWidth = 120;
+constexpr int kEditorHeight = 21;
+constexpr int kColumnWidth = kEditorWidth + 16;
+constexpr int kRowHeight = kEditorHeight + 10;
+// Room below the open row for its list.
+constexpr int kListRoom = 110;
+constexpr int kGap = 10;
+constexpr int kRows = 2;
+constexpr int kOpenRow = 1;
+
+const struct {
+  const char* Label;
+  TcxLookAndFeelKind Kind;
+} kKinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+
+const char* const kItems[] = {"Ethernet 1", "Ethernet 2", "E1 port 1", "E1 port 2", "VCG 1", "VCG 2"};
+
+void AddLabel(TForm& form, const char* caption, int left, int top, int width) {
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  label->SetCaption(caption);
+  label->SetBounds(left, top, width, kHeaderHeight - 2);
+}
+
+TcxComboBox* AddComboBox(TForm& form, TcxLookAndFeelKind kind, int left, int top) {
+  auto* combo = CreateComponent<TcxComboBox>(&form);
+  combo->SetBounds(left, top, kEditorWidth, kEditorHeight);
+  combo->SetParent(&form);
+  combo->GetStyle()->LookAndFeel()->SetKind(kind);
+  combo->GetStyle()->LookAndFeel()->SetNativeStyle(false);
+  for (const char* item : kItems) combo->PropertiesObject().Items().Add(item);
+  combo->PropertiesObject().SetDropDownRows(5);
+  combo->SetText(kItems[1]);
+  return combo;
+}
+
+void FitForm(TForm& form) {
+  const int width = kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap;
+  const int height = kHeaderHeight + kRows * kRowHeight + kListRoom;
+  form.SetBounds(40, 40, width, height);
+  form.HandleNeeded();
+  const RECT client = form.ClientRect();
+  form.SetBounds(40, 40, 2 * width - client.right, 2 * height - client.bottom);
+}
+
+void ShowPainted(TForm& form) {
+  Application().ProcessMessages();
+  RedrawWindow(form.Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// Copies what the screen shows of `window` into the picture, placed where
+// it lies within `form`'s window.
+void CopyFromScreen(TBitmap& picture, HWND form, HWND window) {
+  RECT formBounds{};
+  RECT bounds{};
+  GetWindowRect(form, &formBounds);
+  GetWindowRect(window, &bounds);
+  const TWindowDC screen(nullptr);
+  BitBlt(picture.DC(), bounds.left - formBounds.left, bounds.top - formBounds.top, bounds.right - bounds.left,
+         bounds.bottom - bounds.top, screen.Get(), bounds.left, bounds.top, SRCCOPY);
+}
+
+}  // namespace
+
+void SaveComboBoxesPicture(const std::string& folder) {
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetCaption("Combo boxes per look-and-feel kind");
+  FitForm(*form);
+  TcxComboBox* openRow[std::size(kKinds)] = {};
+  for (int column = 0; column < static_cast<int>(std::size(kKinds)); ++column) {
+    const int left = kRowLabelWidth + column * kColumnWidth;
+    AddLabel(*form, kKinds[column].Label, left, 2, kColumnWidth);
+    for (int row = 0; row < kRows; ++row) {
+      TcxComboBox* combo = AddComboBox(*form, kKinds[column].Kind, left, kHeaderHeight + row * kRowHeight);
+      if (row == kOpenRow) openRow[column] = combo;
+    }
+  }
+  AddLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap);
+  AddLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap);
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  SetFocus(form->Handle());
+  ShowPainted(*form);
+  RECT bounds{};
+  GetWindowRect(form->Handle(), &bounds);
+  TBitmap picture;
+  picture.SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
+  CopyFromScreen(picture, form->Handle(), form->Handle());
+  // One list opens at a time: each is copied with its editor while it shows.
+  for (TcxComboBox* combo : openRow) {
+    combo->InnerTextEdit()->Edit().SetFocus();
+    combo->SetDroppedDown(true);
+    ShowPainted(*form);
+    RedrawWindow(combo->PopupWindow()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CopyFromScreen(picture, form->Handle(), combo->Handle());
+    CopyFromScreen(picture, form->Handle(), combo->PopupWindow()->Handle());
+    combo->SetDroppedDown(false);
+  }
+  picture.SaveToFile(folder + "\\combo-boxes.bmp");
+}
