@@ -4,11 +4,8 @@
 
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/cxLookAndFeels.h"
-#include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
-#include "platform/controls/Label.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/GdiHandles.h"
+#include "tools/gallery/ScreenPicture.h"
 
 namespace {
 
@@ -31,13 +28,6 @@ const struct {
 
 const char* const kItems[] = {"Ethernet 1", "Ethernet 2", "E1 port 1", "E1 port 2", "VCG 1", "VCG 2"};
 
-void AddLabel(TForm& form, const char* caption, int left, int top, int width) {
-  auto* label = new TLabel(&form);
-  label->SetParent(&form);
-  label->SetCaption(caption);
-  label->SetBounds(left, top, width, kHeaderHeight - 2);
-}
-
 TcxComboBox* AddComboBox(TForm& form, TcxLookAndFeelKind kind, int left, int top) {
   auto* combo = CreateComponent<TcxComboBox>(&form);
   combo->SetBounds(left, top, kEditorWidth, kEditorHeight);
@@ -51,30 +41,8 @@ TcxComboBox* AddComboBox(TForm& form, TcxLookAndFeelKind kind, int left, int top
 }
 
 void FitForm(TForm& form) {
-  const int width = kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap;
-  const int height = kHeaderHeight + kRows * kRowHeight + kListRoom;
-  form.SetBounds(40, 40, width, height);
-  form.HandleNeeded();
-  const RECT client = form.ClientRect();
-  form.SetBounds(40, 40, 2 * width - client.right, 2 * height - client.bottom);
-}
-
-void ShowPainted(TForm& form) {
-  Application().ProcessMessages();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-}
-
-// Copies what the screen shows of `window` into the picture, placed where
-// it lies within `form`'s window.
-void CopyFromScreen(TBitmap& picture, HWND form, HWND window) {
-  RECT formBounds{};
-  RECT bounds{};
-  GetWindowRect(form, &formBounds);
-  GetWindowRect(window, &bounds);
-  const TWindowDC screen(nullptr);
-  BitBlt(picture.DC(), bounds.left - formBounds.left, bounds.top - formBounds.top, bounds.right - bounds.left,
-         bounds.bottom - bounds.top, screen.Get(), bounds.left, bounds.top, SRCCOPY);
+  FitGalleryForm(form, kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap,
+                 kHeaderHeight + kRows * kRowHeight + kListRoom);
 }
 
 }  // namespace
@@ -86,23 +54,21 @@ void SaveComboBoxesPicture(const std::string& folder) {
   TcxComboBox* openRow[std::size(kKinds)] = {};
   for (int column = 0; column < static_cast<int>(std::size(kKinds)); ++column) {
     const int left = kRowLabelWidth + column * kColumnWidth;
-    AddLabel(*form, kKinds[column].Label, left, 2, kColumnWidth);
+    AddGalleryLabel(*form, kKinds[column].Label, left, 2, kColumnWidth, kHeaderHeight - 2);
     for (int row = 0; row < kRows; ++row) {
       TcxComboBox* combo = AddComboBox(*form, kKinds[column].Kind, left, kHeaderHeight + row * kRowHeight);
       if (row == kOpenRow) openRow[column] = combo;
     }
   }
-  AddLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap);
-  AddLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap);
+  AddGalleryLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap, kHeaderHeight - 2);
+  AddGalleryLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap,
+                  kHeaderHeight - 2);
   form->Show();
   SetForegroundWindow(form->Handle());
   SetFocus(form->Handle());
   ShowPainted(*form);
-  RECT bounds{};
-  GetWindowRect(form->Handle(), &bounds);
   TBitmap picture;
-  picture.SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
-  CopyFromScreen(picture, form->Handle(), form->Handle());
+  CopyFormFromScreen(picture, *form);
   // One list opens at a time: each is copied with its editor while it shows.
   for (TcxComboBox* combo : openRow) {
     combo->InnerTextEdit()->Edit().SetFocus();
