@@ -65,7 +65,9 @@ void TcxCustomCheckComboBoxListBox::KeyPress(char& key) {
 }
 
 void TcxCustomCheckComboBoxListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button != mbLeft) return TcxCustomComboBoxListBox::MouseDown(button, shift, x, y);
+  const TcxWeakSelf self(this);
+  TcxCustomComboBoxListBox::MouseDown(button, shift, x, y);
+  if (!self.Alive() || button != mbLeft) return;
   const int index = ItemAtPos(POINT{x, y});
   FCapturedIndex = index;
   SetPressedIndex(index);
