@@ -24,12 +24,6 @@ const TIdentMap& ValueFormatIdents() {
 
 std::string DefaultEmptySelectionText() { return cxGetResourceString(cxMsgCheckComboBoxEmptySelectionText); }
 
-void CopyGlyph(TBitmap& target, const TBitmap& source) {
-  target.SetSize(source.Width(), source.Height());
-  if (!source.Empty()) target.SetPixels(source.GetPixels());
-  target.SetTransparentColor(source.TransparentColor());
-}
-
 TUnitGuard gUnit;
 const TcxFilterCheckComboBoxHelper gFilterCheckComboBoxHelper;
 
@@ -119,7 +113,7 @@ TBitmap& TcxCustomCheckComboBoxProperties::Glyph() {
 }
 
 void TcxCustomCheckComboBoxProperties::SetGlyph(const TBitmap* value) {
-  if (value) return CopyGlyph(Glyph(), *value);
+  if (value) return CopyBitmap(Glyph(), *value);
   if (!FGlyph) return;
   FGlyph.reset();
   FGlyphResourceName.clear();
