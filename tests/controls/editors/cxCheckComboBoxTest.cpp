@@ -107,7 +107,9 @@ TEST_F(cxCheckComboBoxTest, TheTextNamesTheCheckedItems) {
     c.Setup(Properties());
     SetStates(c.States);
     EXPECT_EQ(Text(), c.Text);
-    EXPECT_EQ(Properties().GetDisplayText(Edit->EditValue(), false), c.Text) << "painted unfocused";
+    EXPECT_EQ(Properties().GetDisplayText(Edit->EditValue(), false), c.Text) << "the value's text";
+    Edit->ShortRefreshContainer();
+    EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo&>(Edit->EditViewInfo()).Text, c.Text) << "what is painted";
     Properties().Assign(saved.get());
   }
 }
