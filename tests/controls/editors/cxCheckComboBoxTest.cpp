@@ -151,10 +151,8 @@ TEST_F(cxCheckComboBoxTest, TheProgramReadsAndWritesSingleStates) {
   EXPECT_EQ(Edit->EditValue().AsInt64(), 8);
 }
 
-}  // namespace
-
 // Each remaining item keeps its own state when items go, also when they go
-// inside an update of the collection.
+// inside an update of the collection or of the properties.
 TEST_F(cxCheckComboBoxTest, StatesFollowTheirItemsWhenItemsAreDeleted) {
   struct TCase {
     const char* Name;
@@ -407,3 +405,5 @@ TEST_F(cxCheckComboBoxTest, TheUnitRegistersTheEditorsPropertiesAndFilterHelper)
   ASSERT_EQ(checks.Buttons().Count(), 1);
   EXPECT_EQ(checks.Buttons().Items(0).Kind(), bkDown);
 }
+
+}  // namespace
