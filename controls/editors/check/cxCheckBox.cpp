@@ -68,7 +68,37 @@ TClass TcxCustomCheckBoxProperties::StaticClass() {
 
 TClass TcxCustomCheckBoxProperties::GetContainerClass() const { return TcxCheckBox::StaticClass(); }
 
-void TcxCustomCheckBoxProperties::Assign(const TPersistent* source) { TcxCustomEditProperties::Assign(source); }
+void TcxCustomCheckBoxProperties::Assign(const TPersistent* source) {
+  const auto* other = dynamic_cast<const TcxCustomCheckBoxProperties*>(source);
+  if (!other) return TcxCustomEditProperties::Assign(source);
+  BeginUpdate();
+  TcxCustomEditProperties::Assign(source);
+  SetAllowGrayed(other->FAllowGrayed);
+  SetCaption(other->FCaption);
+  SetDisplayChecked(other->FDisplayChecked);
+  SetDisplayGrayed(other->FDisplayGrayed);
+  SetDisplayUnchecked(other->FDisplayUnchecked);
+  SetFullFocusRect(other->FFullFocusRect);
+  if (other->FGlyph) CopyGlyph(*other->FGlyph);
+  FGlyphResourceName = other->FGlyphResourceName;
+  SetGlyphCount(other->FGlyphCount);
+  SetMultiLine(other->FMultiLine);
+  SetNullStyle(other->FNullStyle);
+  SetUseAlignmentWhenInplace(other->FUseAlignmentWhenInplace);
+  AssignValues(other->FValueChecked, other->FValueGrayed, other->FValueUnchecked);
+  EndUpdate();
+}
+
+// The three values change together, or not at all.
+void TcxCustomCheckBoxProperties::AssignValues(const Variant& checked, const Variant& grayed,
+                                               const Variant& unchecked) {
+  const bool distinct = !SameValue(checked, grayed) && !SameValue(checked, unchecked) && !SameValue(grayed, unchecked);
+  if (!distinct || VarIsNull(checked) || VarIsNull(unchecked)) return;
+  FValueChecked = checked;
+  FValueGrayed = grayed;
+  FValueUnchecked = unchecked;
+  Changed();
+}
 
 template <class V>
 void TcxCustomCheckBoxProperties::Change(V& field, V value) {
@@ -110,6 +140,13 @@ TBitmap& TcxCustomCheckBoxProperties::Glyph() {
   return *FGlyph;
 }
 
+void TcxCustomCheckBoxProperties::CopyGlyph(const TBitmap& source) {
+  TBitmap& glyph = Glyph();
+  glyph.SetTransparentColor(source.TransparentColor());
+  glyph.SetSize(source.Width(), source.Height());
+  glyph.SetPixels(source.GetPixels());
+}
+
 void TcxCustomCheckBoxProperties::LoadGlyphResource(const std::string& name) {
   FGlyphResourceName = name;
   Glyph().LoadFromResourceName(GetModuleHandleA(nullptr), name);
@@ -120,11 +157,26 @@ void TcxCustomCheckBoxProperties::SetMultiLine(bool value) { Change(FMultiLine, 
 void TcxCustomCheckBoxProperties::SetNullStyle(TcxCheckBoxNullValueShowingStyle value) { Change(FNullStyle, value); }
 void TcxCustomCheckBoxProperties::SetUseAlignmentWhenInplace(bool value) { Change(FUseAlignmentWhenInplace, value); }
 
-bool TcxCustomCheckBoxProperties::IsOwnerLoading() const { return false; }
+bool TcxCustomCheckBoxProperties::IsOwnerLoading() const {
+  for (TPersistent* owner = GetOwner(); owner; owner = owner->GetOwner())
+    if (const auto* component = dynamic_cast<const TComponent*>(owner))
+      return component->ComponentState().Contains(csLoading);
+  return false;
+}
 
-bool TcxCustomCheckBoxProperties::AcceptsValue(const Variant&, const Variant&, bool) const { return true; }
+bool TcxCustomCheckBoxProperties::AcceptsValue(const Variant& value, const Variant& field, bool nullAllowed) const {
+  if (VarIsNull(value) && !nullAllowed) return false;
+  for (const Variant* other : {&FValueChecked, &FValueGrayed, &FValueUnchecked})
+    if (other != &field && SameValue(value, *other)) return false;
+  return true;
+}
 
-void TcxCustomCheckBoxProperties::ChangeValue(Variant& field, const Variant& value, bool) {
+void TcxCustomCheckBoxProperties::ChangeValue(Variant& field, const Variant& value, bool nullAllowed) {
+  if (IsOwnerLoading()) {
+    field = value;
+    return;
+  }
+  if (SameValue(value, field) || !AcceptsValue(value, field, nullAllowed)) return;
   field = value;
   Changed();
 }
@@ -164,7 +216,9 @@ std::string TcxCustomCheckBoxProperties::GetDisplayText(const Variant& editValue
 }
 
 bool TcxCustomCheckBoxProperties::IsEditValueValid(Variant& editValue, bool editing) const {
-  return TcxCustomEditProperties::IsEditValueValid(editValue, editing);
+  if (!TcxCustomEditProperties::IsEditValueValid(editValue, editing)) return false;
+  return SameValue(editValue, FValueChecked) || SameValue(editValue, FValueGrayed) ||
+         SameValue(editValue, FValueUnchecked);
 }
 
 void TcxCustomCheckBoxProperties::PrepareDisplayValue(const Variant& editValue, Variant& displayValue, bool) {
@@ -224,86 +278,216 @@ TcxCustomCheckBox::~TcxCustomCheckBox() = default;
 
 void TcxCustomCheckBox::AfterConstruction() {
   TcxCustomEdit::AfterConstruction();
+  TControlStyle style = ControlStyle();
+  style.Exclude(csDoubleClicks);
+  // The check box clicks itself when its state changes, not on every button release.
+  style.Exclude(csClickEvents);
+  SetControlStyle(style);
   SetBounds(Left(), Top(), kDefaultWidth, Height());
+  if (!IsInplace()) SetParentColor(true);
+  AssignEditValue(CheckProperties().ValueOfState(cbsUnchecked));
+  FShownState = cbsUnchecked;
 }
 
-void TcxCustomCheckBox::Loaded() { TcxCustomEdit::Loaded(); }
+// What the form set shows as it is: a form's state is no user's choice.
+void TcxCustomCheckBox::Loaded() {
+  const TcxWeakSelf self(this);
+  {
+    const TcxFlagScope inLoaded(self, FInLoaded, true);
+    TcxCustomEdit::Loaded();
+  }
+  if (!self.Alive()) return;
+  const TcxCheckBoxState state = FHasPendingState ? FPendingState : cbsUnchecked;
+  FHasPendingState = false;
+  AssignEditValue(CheckProperties().ValueOfState(state));
+  FShownState = state;
+  ShortRefreshContainer();
+}
 
 TcxCheckBoxState TcxCustomCheckBox::State() const {
   return CheckProperties().StateOfValue(const_cast<TcxCustomCheckBox*>(this)->EditValue());
 }
 
 void TcxCustomCheckBox::SetState(TcxCheckBoxState value) {
-  SetEditValueInternally(CheckProperties().ValueOfState(value));
+  if (IsReading()) {
+    FPendingState = value;
+    FHasPendingState = true;
+    return;
+  }
+  if (value != State()) SetEditValueInternally(CheckProperties().ValueOfState(value));
 }
 
-std::string TcxCustomCheckBox::Caption() const { return const_cast<TcxCustomCheckBox*>(this)->GetTextBuf(); }
+void TcxCustomCheckBox::Toggle() {
+  const TcxWeakSelf self(this);
+  TcxCheckBoxState next = cbsUnchecked;
+  switch (State()) {
+    case cbsUnchecked: next = CheckProperties().AllowGrayed() ? cbsGrayed : cbsChecked; break;
+    case cbsGrayed: next = cbsChecked; break;
+    case cbsChecked: break;
+  }
+  LockChangeEvents(true);
+  const bool wasUserAction = UserAction();
+  SetUserAction(true);
+  try {
+    SetState(next);
+  } catch (...) {
+    if (self.Alive()) {
+      SetUserAction(wasUserAction);
+      LockChangeEvents(false, false);
+    }
+    throw;
+  }
+  if (!self.Alive()) return;
+  SetUserAction(wasUserAction);
+  LockChangeEvents(false);
+  if (self.Alive()) PostImmediately();
+}
 
-void TcxCustomCheckBox::SetCaption(const std::string& value) { SetTextBuf(value); }
-
-void TcxCustomCheckBox::Toggle() {}
-
-void TcxCustomCheckBox::DoEditKeyDown(WORD& key, TShiftState shift) { TcxCustomEdit::DoEditKeyDown(key, shift); }
-void TcxCustomCheckBox::DoEditKeyPress(char& key) { TcxCustomEdit::DoEditKeyPress(key); }
-void TcxCustomCheckBox::DoEditKeyUp(WORD& key, TShiftState shift) { TcxCustomEdit::DoEditKeyUp(key, shift); }
+void TcxCustomCheckBox::PostImmediately() {
+  if (ActiveProperties()->ImmediatePost() && Focused() && DataBinding()->CanPost()) PostEditValue(true);
+}
 
 void TcxCustomCheckBox::InternalSetEditValue(const Variant& value, bool validateEditValue) {
+  const TcxWeakSelf self(this);
   TcxCustomEdit::InternalSetEditValue(value, validateEditValue);
+  if (self.Alive()) UpdateShownState(!IsReading());
 }
 
-void TcxCustomCheckBox::PropertiesChanged(TObject* sender) { TcxCustomEdit::PropertiesChanged(sender); }
-
-void TcxCustomCheckBox::PrepareDisplayValue(const Variant& editValue, Variant& displayValue, bool focused) {
-  TcxCustomEdit::PrepareDisplayValue(editValue, displayValue, focused);
+void TcxCustomCheckBox::UpdateShownState(bool notify) {
+  const TcxCheckBoxState state = State();
+  if (state == FShownState) return;
+  FShownState = state;
+  const TcxWeakSelf self(this);
+  if (notify) {
+    Click();
+    if (self.Alive()) ChangeStep();
+  }
+  if (self.Alive()) ShortRefreshContainer();
 }
 
-void TcxCustomCheckBox::ProcessButtonStateChanges(const TcxCustomEditViewInfo& previous) {
-  TcxCustomEdit::ProcessButtonStateChanges(previous);
+void TcxCustomCheckBox::PropertiesChanged(TObject* sender) {
+  TcxCustomCheckBoxProperties& properties = CheckProperties();
+  if (properties.IsCaptionChanged()) {
+    properties.ClearCaptionChanged();
+    SetCaption(properties.Caption());
+  }
+  const TcxWeakSelf self(this);
+  TcxCustomEdit::PropertiesChanged(sender);
+  if (self.Alive()) UpdateShownState(!IsReading());
 }
 
-void TcxCustomCheckBox::InitializeViewData(TcxCustomEditViewData&) {}
+// ---- keys
 
-void TcxCustomCheckBox::InvalidateContainer() { TcxCustomEdit::InvalidateContainer(); }
+void TcxCustomCheckBox::DoEditKeyDown(WORD& key, TShiftState shift) {
+  if (key != VK_SPACE) return TcxCustomEdit::DoEditKeyDown(key, shift);
+  key = 0;
+  if (CheckViewInfo().CheckBoxState == ecsPressed) return;
+  FPressedBySpace = true;
+  ShortRefreshContainer();
+}
+
+void TcxCustomCheckBox::DoEditKeyUp(WORD& key, TShiftState shift) {
+  if (key != VK_SPACE || !FPressedBySpace) return TcxCustomEdit::DoEditKeyUp(key, shift);
+  key = 0;
+  FPressedBySpace = false;
+  const TcxWeakSelf self(this);
+  {
+    const TcxFlagScope releasing(self, FReleasingSpace, true);
+    ShortRefreshContainer();
+  }
+  if (self.Alive()) Toggle();
+}
+
+void TcxCustomCheckBox::DoEditKeyPress(char& key) {
+  if (key != ' ' || !IsInplace()) return TcxCustomEdit::DoEditKeyPress(key);
+  key = 0;
+  if (CheckViewInfo().CheckBoxState != ecsPressed) Toggle();
+}
+
+// ---- the mouse and the looks
+
+void TcxCustomCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  const TcxFlagScope buttonDown(self, FButtonDownEvent, true);
+  TcxCustomEdit::MouseDown(button, shift, x, y);
+}
+
+void TcxCustomCheckBox::InitializeViewData(TcxCustomEditViewData& data) {
+  auto* checkData = dynamic_cast<TcxCustomCheckBoxViewData*>(&data);
+  if (!checkData) return;
+  checkData->Caption = Caption();
+  checkData->PressedBySpace = FPressedBySpace;
+  checkData->IsDesigning = IsDesigning();
+  checkData->ButtonDownEvent = FButtonDownEvent;
+}
+
+void TcxCustomCheckBox::CalculateViewInfo(POINT point, bool isMouseEvent) {
+  TcxCustomEdit::CalculateViewInfo(point, isMouseEvent);
+  const std::unique_ptr<TcxCustomEditViewData> data = CreateViewData();
+  data->Enabled = Enabled();
+  data->Focused = Focused();
+  data->EditValueToDrawValue(EditValue(), EditViewInfo());
+}
 
 TcxCustomCheckBoxViewInfo& TcxCustomCheckBox::CheckViewInfo() const {
   return static_cast<TcxCustomCheckBoxViewInfo&>(EditViewInfo());
 }
 
-void TcxCustomCheckBox::SetCheckButtonState(TcxEditCheckState) {}
+bool TcxCustomCheckBox::RefreshContainer(POINT point, TMouseButton button, TShiftState shift, bool fromMouseLeave) {
+  TcxCustomCheckBoxViewInfo previous;
+  previous.Assign(&CheckViewInfo());
+  const TcxCustomCheckBoxViewInfo* outer = FPreviousCheckInfo;
+  FPreviousCheckInfo = &previous;
+  const TcxWeakSelf self(this);
+  bool result = false;
+  try {
+    result = TcxCustomEdit::RefreshContainer(point, button, shift, fromMouseLeave);
+  } catch (...) {
+    if (self.Alive()) FPreviousCheckInfo = outer;
+    throw;
+  }
+  if (self.Alive()) FPreviousCheckInfo = outer;
+  return result;
+}
 
-void TcxCustomCheckBox::UpdateShownState(bool) {}
+// The edit base repaints only what its buttons and frame changed: a check
+// box repaints its check itself.
+void TcxCustomCheckBox::InvalidateContainer() {
+  const TcxCustomCheckBoxViewInfo& now = CheckViewInfo();
+  if (!HandleAllocated() || !FPreviousCheckInfo || !now.CheckChanged(*FPreviousCheckInfo))
+    return TcxCustomEdit::InvalidateContainer();
+  if (now.OnlyCheckChanged(*FPreviousCheckInfo))
+    ::InvalidateRect(Handle(), &now.CheckBoxRect, FALSE);
+  else
+    Invalidate();
+}
+
+void TcxCustomCheckBox::ProcessButtonStateChanges(const TcxCustomEditViewInfo&) {
+  if (!FPreviousCheckInfo || FReleasingSpace) return;
+  if (FPreviousCheckInfo->CheckBoxState == ecsPressed && CheckViewInfo().CheckBoxState == ecsHot) Toggle();
+}
 
 // The state a form sets waits for the end of the reading; Checked says the
 // same as State and is not stored.
 TClass TcxCheckBox::StaticClass() {
   using E = TcxCheckBox;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxCheckBox", TcxCustomCheckBox::StaticClass())
-          .String("Caption", &E::Caption, &E::SetCaption)
-          .Boolean("Checked", &E::Checked, &E::SetChecked, false)
-          .Stored([](const E&) { return false; })
-          .Boolean("ParentBackground", &E::ParentBackground, &E::SetParentBackground, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, true)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .Object("Properties", &E::PropertiesObject)
-          .Enumeration("State", &E::State, &E::SetState, CheckBoxStateIdents(), cbsUnchecked)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Boolean("TabStop", &E::TabStop, &E::SetTabStop, true)
-          .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
-          .Event("OnClick", &E::SetOnClick)
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxCheckBox", TcxCustomCheckBox::StaticClass());
+    builder.String("Caption", &E::Caption, &E::SetCaption)
+        .Boolean("Checked", &E::Checked, &E::SetChecked, false)
+        .Stored([](const E&) { return false; })
+        .Boolean("ParentBackground", &E::ParentBackground, &E::SetParentBackground, true)
+        .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, true)
+        .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+        .Object("Properties", &E::PropertiesObject)
+        .Enumeration("State", &E::State, &E::SetState, CheckBoxStateIdents(), cbsUnchecked);
+    PublishEditStyles(builder)
+        .Boolean("TabStop", &E::TabStop, &E::SetTabStop, true)
+        .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
+        .Event("OnClick", &E::SetOnClick)
+        .Event("OnEditing", &E::SetOnEditing);
+    return PublishEditInputEvents(builder).Build();
+  }();
   return &metaClass;
 }
 

@@ -86,8 +86,6 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
   TcxCheckBoxState StateOfValue(const Variant& value) const;
   // The value that stands for the state.
   const Variant& ValueOfState(TcxCheckBoxState state) const;
-  // Space activates an in-place check box.
-  bool IsActivationKey(char key) const { return key == ' '; }
 
   TcxContainerStyleClass GetStyleClass() const override { return CreateCheckBoxStyle; }
   TcxContainerViewInfoClass GetViewInfoClass() const override { return CreateCheckBoxViewInfo; }
@@ -105,6 +103,8 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
   // Whether `value` may replace `field`: no other of the three has it.
   bool AcceptsValue(const Variant& value, const Variant& field, bool nullAllowed) const;
   void ChangeValue(Variant& field, const Variant& value, bool nullAllowed);
+  void CopyGlyph(const TBitmap& source);
+  void AssignValues(const Variant& checked, const Variant& grayed, const Variant& unchecked);
 
   bool FAllowGrayed = false;
   std::string FCaption;
@@ -115,7 +115,7 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
   bool FFullFocusRect = false;
   std::unique_ptr<TBitmap> FGlyph;
   std::string FGlyphResourceName;
-  int FGlyphCount = 6;
+  int FGlyphCount;
   bool FMultiLine = false;
   TcxCheckBoxNullValueShowingStyle FNullStyle = nssGrayedChecked;
   bool FUseAlignmentWhenInplace = false;
@@ -147,7 +147,10 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   TClass ClassType() const override { return StaticClass(); }
   // Starts unchecked, 121 pixels wide, without double clicks.
   void AfterConstruction() override;
+  // Shows the state the form set, else unchecked, without telling of it.
   void Loaded() override;
+  // A check box shows the colour of what it stands on.
+  bool IsDefaultParentColor() const override { return true; }
 
   TcxCustomCheckBoxProperties& CheckProperties() const {
     return static_cast<TcxCustomCheckBoxProperties&>(*ActiveProperties());
@@ -158,9 +161,8 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   void SetState(TcxCheckBoxState value);
   bool Checked() const { return State() == cbsChecked; }
   void SetChecked(bool value) { SetState(value ? cbsChecked : cbsUnchecked); }
-  std::string Caption() const;
-  void SetCaption(const std::string& value);
   bool PressedBySpace() const { return FPressedBySpace; }
+  TcxCustomCheckBoxViewInfo& CheckViewInfo() const;
 
   // Unchecked turns grayed when grayed is allowed, else checked; checked
   // turns unchecked, grayed checked. A user's change: the editor asks first.
@@ -171,26 +173,36 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   void DoEditKeyDown(WORD& key, TShiftState shift) override;
   void DoEditKeyPress(char& key) override;
   void DoEditKeyUp(WORD& key, TShiftState shift) override;
+  // A value that shows another state clicks the check box and tells of the change.
   void InternalSetEditValue(const Variant& value, bool validateEditValue) override;
   void PropertiesChanged(TObject* sender) override;
-  void PrepareDisplayValue(const Variant& editValue, Variant& displayValue, bool focused) override;
 
  protected:
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  // The caption is the check box's text: a new one is laid out and shown.
+  void TextChanged() override { ShortRefreshContainer(); }
+  void CalculateViewInfo(POINT point, bool isMouseEvent) override;
+  bool RefreshContainer(POINT point, TMouseButton button, TShiftState shift, bool fromMouseLeave) override;
+  void InvalidateContainer() override;
+  // The left button let go over the pressed check toggles it.
   void ProcessButtonStateChanges(const TcxCustomEditViewInfo& previous) override;
   void InitializeViewData(TcxCustomEditViewData& data) override;
-  void InvalidateContainer() override;
-  TcxCustomCheckBoxViewInfo& CheckViewInfo() const;
 
  private:
-  void SetCheckButtonState(TcxEditCheckState state);
+  bool IsReading() const { return IsLoading() || FInLoaded; }
   // Tells a state that differs from the one shown: a click and the change.
   void UpdateShownState(bool notify);
+  void PostImmediately();
 
   bool FPressedBySpace = false;
+  bool FReleasingSpace = false;
+  bool FInLoaded = false;
+  bool FButtonDownEvent = false;
   bool FHasPendingState = false;
   TcxCheckBoxState FPendingState = cbsUnchecked;
   TcxCheckBoxState FShownState = cbsUnchecked;
-  TcxEditCheckState FSpaceCheckState = ecsNormal;
+  // The looks before the refresh in progress.
+  const TcxCustomCheckBoxViewInfo* FPreviousCheckInfo = nullptr;
 };
 
 // The check box as a form holds it.

@@ -68,17 +68,19 @@ class TcxCustomCheckBoxViewInfo : public TcxCustomTextEditViewInfo {
   std::unique_ptr<TcxRegion> GetUpdateRegion(const TcxContainerViewInfo* other) override;
   void Offset(int dx, int dy) override;
   void Paint(TcxCanvas& canvas) override;
-  // Only the check changed from `previous`: the check rectangle alone.
+  // The check shows another button state or check state than `previous`.
+  bool CheckChanged(const TcxCustomCheckBoxViewInfo& previous) const;
+  // Nothing but the check changed: only its rectangle needs painting.
   bool OnlyCheckChanged(const TcxCustomCheckBoxViewInfo& previous) const;
 
  protected:
-  void DrawTextContent(TcxCanvas& canvas) override;
   void DrawEditBackground(TcxCanvas& canvas) override;
 
  private:
-  // The background shows through the check itself.
-  bool IsBackgroundSeenThroughCheck() const;
+  // The themed check lets the background show through.
+  bool IsCheckPartlyTransparent() const;
   TcxEditCheckDrawParams CheckDrawParams() const;
+  void DrawCaption(TcxCanvas& canvas);
 };
 
 std::unique_ptr<TcxContainerViewInfo> CreateCheckBoxViewInfo();
@@ -91,6 +93,8 @@ class TcxCustomCheckBoxViewData : public TcxCustomEditViewData {
   std::string Caption;
   bool PressedBySpace = false;
   bool IsDesigning = false;
+  // The calculation follows a mouse button going down.
+  bool ButtonDownEvent = false;
 
   void Calculate(TcxCanvas& canvas, const TRect& bounds, const POINT& mousePoint, TMouseButton button,
                  TShiftState shift, TcxCustomEditViewInfo& viewInfo, bool isMouseEvent) override;
@@ -101,6 +105,9 @@ class TcxCustomCheckBoxViewData : public TcxCustomEditViewData {
  protected:
   TcxCustomCheckBoxProperties& CheckProperties() const;
   TAlignment CheckAlignment() const;
+  bool IsCheckDrawnClassically(const TcxCustomCheckBoxViewInfo& viewInfo) const;
+  TcxCheckButtonStateFacts ButtonStateFacts(const TcxCustomCheckBoxViewInfo& viewInfo, const POINT& mousePoint,
+                                            TShiftState shift) const;
   void CalculateFocusRect(TcxCanvas& canvas, TcxCustomCheckBoxViewInfo& viewInfo) const;
 };
 

@@ -24,29 +24,12 @@ const TIdentMap& ValueFormatIdents() {
 
 std::string DefaultEmptySelectionText() { return cxGetResourceString(cxMsgCheckComboBoxEmptySelectionText); }
 
-void CopyGlyph(TBitmap& target, const TBitmap& source) {
-  target.SetSize(source.Width(), source.Height());
-  if (!source.Empty()) target.SetPixels(source.GetPixels());
-  target.SetTransparentColor(source.TransparentColor());
-}
-
 TUnitGuard gUnit;
 const TcxFilterCheckComboBoxHelper gFilterCheckComboBoxHelper;
 
 }  // namespace
 
 // ---- TcxCheckPaintHelper
-
-TcxCheckPaintHelper::TcxCheckPaintHelper(TPersistent* owner)
-    : FOwner(owner), FStyle(CreateEditStyle(this, csNormal, nullptr)) {}
-
-TcxCheckPaintHelper::~TcxCheckPaintHelper() = default;
-
-TClass TcxCheckPaintHelper::StaticClass() {
-  static const TMetaClass metaClass =
-      TClassBuilder<TcxCheckPaintHelper>("TcxCheckPaintHelper", TPersistent::StaticClass()).Build();
-  return &metaClass;
-}
 
 TcxCheckBoxState TcxCheckPaintHelper::NextState(TcxCheckBoxState state) {
   return state == cbsUnchecked ? cbsChecked : cbsUnchecked;
@@ -58,16 +41,10 @@ TRect TcxCheckPaintHelper::TextRect(const TRect& itemRect) {
   return rect;
 }
 
-POINT TcxCheckPaintHelper::CheckPosition(const TRect& itemRect) {
-  const int offset = ((itemRect.bottom - itemRect.top) - kCheckSize) / 2;
-  return POINT{itemRect.left + offset, itemRect.top + offset};
-}
-
 // ---- TcxCustomCheckComboBoxProperties
 
 TcxCustomCheckComboBoxProperties::TcxCustomCheckComboBoxProperties(TPersistent* owner)
     : TcxCustomComboBoxProperties(owner),
-      FPaintHelper(new TcxCheckPaintHelper(this)),
       FDelimiter(kDefaultDelimiter),
       FEmptySelectionText(DefaultEmptySelectionText()),
       FGlyphCount(kDefaultGlyphCount),
@@ -136,7 +113,7 @@ TBitmap& TcxCustomCheckComboBoxProperties::Glyph() {
 }
 
 void TcxCustomCheckComboBoxProperties::SetGlyph(const TBitmap* value) {
-  if (value) return CopyGlyph(Glyph(), *value);
+  if (value) return CopyBitmap(Glyph(), *value);
   if (!FGlyph) return;
   FGlyph.reset();
   FGlyphResourceName.clear();
@@ -417,31 +394,20 @@ void TcxCustomCheckComboBox::PropertiesChanged(TObject* sender) {
 
 TClass TcxCheckComboBox::StaticClass() {
   using E = TcxCheckComboBox;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxCheckComboBox", TcxCustomCheckComboBox::StaticClass())
-          .Object("Properties", &E::PropertiesObject)
-          .String(
-              "EditValue", [](const E& e) { return const_cast<E&>(e).EditValueText(); }, &E::SetEditValueText)
-          .Stored([](const E& e) { return const_cast<E&>(e).IsEditValueStored(); })
-          .Boolean("StatesItems", &E::StatesItems, &E::SetStatesItems, false)
-          .Stored([](const E&) { return false; })
-          .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxCheckComboBox", TcxCustomCheckComboBox::StaticClass());
+    PublishEditStyles(builder.Object("Properties", &E::PropertiesObject))
+        .String(
+            "EditValue", [](const E& e) { return const_cast<E&>(e).EditValueText(); }, &E::SetEditValueText)
+        .Stored([](const E& e) { return const_cast<E&>(e).IsEditValueStored(); })
+        .Boolean("StatesItems", &E::StatesItems, &E::SetStatesItems, false)
+        .Stored([](const E&) { return false; })
+        .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
+        .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
+        .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+        .Event("OnEditing", &E::SetOnEditing);
+    return PublishEditInputEvents(builder).Build();
+  }();
   return &metaClass;
 }
 

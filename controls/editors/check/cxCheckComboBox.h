@@ -21,30 +21,13 @@ using TcxValueToCheckStatesEvent =
 using TcxCheckStatesToValueEvent =
     std::function<void(TObject* sender, const TcxCheckStates& checkStates, Variant& value)>;
 
-// Where the list puts an item's check and text, and what a toggle makes of
-// a state. Its style is the editor's active style as last refreshed.
-class TcxCheckPaintHelper : public TPersistent {
+// Where the list puts an item's text, and what a toggle makes of a state.
+class TcxCheckPaintHelper {
  public:
-  static constexpr int kCheckSize = 13;
-
-  explicit TcxCheckPaintHelper(TPersistent* owner);
-  ~TcxCheckPaintHelper() override;
-
-  static TClass StaticClass();
-  TClass ClassType() const override { return StaticClass(); }
-
-  TPersistent* GetOwner() const override { return FOwner; }
-  TcxCustomEditStyle& Style() const { return static_cast<TcxCustomEditStyle&>(*FStyle); }
-
   // Checked and grayed clear, unchecked checks.
   static TcxCheckBoxState NextState(TcxCheckBoxState state);
-  // The item's room right of its check.
+  // The item's room right of its check, a square of the item's height.
   static TRect TextRect(const TRect& itemRect);
-  static POINT CheckPosition(const TRect& itemRect);
-
- private:
-  TPersistent* FOwner;
-  TOwned<TcxContainerStyle> FStyle;
 };
 
 class TcxCustomCheckComboBoxProperties : public TcxCustomComboBoxProperties {
@@ -60,7 +43,6 @@ class TcxCustomCheckComboBoxProperties : public TcxCustomComboBoxProperties {
   // Published but never stored: nothing the editor does reads it.
   bool AllowGrayed() const { return FAllowGrayed; }
   void SetAllowGrayed(bool value) { FAllowGrayed = value; }
-  TcxCheckPaintHelper& PaintHelper() const { return *FPaintHelper; }
   const std::string& Delimiter() const { return FDelimiter; }
   void SetDelimiter(const std::string& value);
   bool IsDelimiterStored() const;
@@ -111,7 +93,6 @@ class TcxCustomCheckComboBoxProperties : public TcxCustomComboBoxProperties {
   void Change(V& field, V value);
 
   bool FAllowGrayed = false;
-  TOwned<TcxCheckPaintHelper> FPaintHelper;
   std::string FDelimiter;
   TcxCheckStatesValueFormat FEditValueFormat = cvfInteger;
   std::string FEmptySelectionText;

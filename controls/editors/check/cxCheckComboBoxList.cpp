@@ -65,7 +65,9 @@ void TcxCustomCheckComboBoxListBox::KeyPress(char& key) {
 }
 
 void TcxCustomCheckComboBoxListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button != mbLeft) return TcxCustomComboBoxListBox::MouseDown(button, shift, x, y);
+  const TcxWeakSelf self(this);
+  TcxCustomComboBoxListBox::MouseDown(button, shift, x, y);
+  if (!self.Alive() || button != mbLeft) return;
   const int index = ItemAtPos(POINT{x, y});
   FCapturedIndex = index;
   SetPressedIndex(index);
@@ -192,14 +194,7 @@ bool TcxCustomCheckComboBoxListBox::DoDrawItem(int index, const TRect& rect, TOw
   TCanvas& canvas = Canvas();
   if (!TcxCustomComboBoxListBox::DoDrawItem(index, rect, state)) {
     canvas.FillRect(rect);
-    TRect textRect = TcxCheckPaintHelper::TextRect(rect);
-    const std::string& text = properties.Items().Items(index).Description();
-    const HDC dc = canvas.RequiredFontHandle();
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
-    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
+    DrawItemText(TcxCheckPaintHelper::TextRect(rect), properties.Items().Items(index).Description());
   }
   TcxEditCheckDrawParams params;
   params.State = CheckEdit().GetItemState(index);

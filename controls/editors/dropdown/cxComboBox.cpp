@@ -42,17 +42,20 @@ void TcxCustomComboBoxInnerEdit::WndProc(TMessage& message) {
 void TcxCustomComboBoxViewInfo::Assign(const TcxContainerViewInfo* source) {
   TcxCustomTextEditViewInfo::Assign(source);
   if (const auto* other = dynamic_cast<const TcxCustomComboBoxViewInfo*>(source)) {
+    ComboProperties = other->ComboProperties;
     ItemIndex = other->ItemIndex;
     ItemState = other->ItemState;
   }
 }
 
 void TcxCustomComboBoxViewInfo::DrawTextContent(TcxCanvas& canvas) {
-  auto* combo = dynamic_cast<TcxCustomComboBox*>(Editor);
-  if (ItemIndex < 0 || !combo) return TcxCustomTextEditViewInfo::DrawTextContent(canvas);
-  canvas.SetBrushColor(BackgroundColor);
-  canvas.Font().SetColor(TextColor);
-  combo->DoDrawItem(canvas, ItemIndex, TextAreaRect(), ItemState);
+  if (ItemIndex < 0 || !ComboProperties || !ComboProperties->OnDrawItem())
+    return TcxCustomTextEditViewInfo::DrawTextContent(canvas);
+  const bool selected = ItemState.Contains(odSelected);
+  canvas.SetBrushColor(selected ? clHighlight : BackgroundColor);
+  canvas.Font().SetColor(selected ? clHighlightText : TextColor);
+  ComboProperties->OnDrawItem()(dynamic_cast<TcxCustomComboBox*>(Editor), &canvas, ItemIndex, TextAreaRect(),
+                                ItemState);
 }
 
 std::unique_ptr<TcxContainerViewInfo> CreateComboBoxViewInfo() { return std::make_unique<TcxCustomComboBoxViewInfo>(); }
@@ -74,6 +77,7 @@ void TcxCustomComboBoxViewData::EditValueToDrawValue(const Variant& editValue, T
   TcxCustomDropDownEditViewData::EditValueToDrawValue(editValue, viewInfo);
   auto* comboInfo = dynamic_cast<TcxCustomComboBoxViewInfo*>(&viewInfo);
   if (!comboInfo) return;
+  comboInfo->ComboProperties = &ComboProperties();
   comboInfo->ItemIndex = -1;
   const TcxCustomComboBoxProperties& properties = ComboProperties();
   if (properties.DropDownListStyle() != lsFixedList || !properties.OnDrawItem()) return;
@@ -151,7 +155,7 @@ SIZE TcxCustomComboBox::GetPopupContentSize() {
   TcxCustomEditPopupWindow& popup = *PopupWindow();
   const TRect extent = popup.EditViewInfo().GetBorderExtent();
   RECT owner = PopupOwnerBounds();
-  if (Parent() && Parent()->HandleAllocated()) owner = MapWindowRect(Parent()->Handle(), nullptr, owner);
+  if (HandleAllocated()) owner = MapWindowRect(Handle(), nullptr, owner);
   const RECT area = GetDesktopWorkArea(POINT{owner.left, owner.top});
   int borderHeight = extent.top + extent.bottom;
   if (popup.Shadow()) borderHeight += cxContainerShadowWidth;
@@ -171,7 +175,32 @@ void TcxCustomComboBox::PopupClientBoundsChanged(const RECT& clientBounds) {
 void TcxCustomComboBox::DoPopup() {
   const TcxWeakSelf self(this);
   TcxCustomDropDownEdit::DoPopup();
-  if (self.Alive() && IsPointerOverList()) ComboLookupData().ComboList().IgnoreNextMouseMove();
+  if (!self.Alive()) return;
+  ShowCurrentItemInList();
+  if (IsPointerOverList()) ComboLookupData().ComboList().IgnoreMouseRestingAt(GetCursorPosition());
+}
+
+void TcxCustomComboBox::ShowCurrentItemInList() {
+  if (LookupData().IsListVisible()) LookupData().List().SetItemIndex(LookupData().ItemIndex());
+}
+
+// The list closed without its item taken: the text's own item is the current one again.
+void TcxCustomComboBox::DoCloseUp() {
+  LookupData().TextChanged();
+  TcxCustomDropDownEdit::DoCloseUp();
+}
+
+// The text a form gave the editor names its item.
+void TcxCustomComboBox::Loaded() {
+  TcxCustomDropDownEdit::Loaded();
+  LookupData().TextChanged();
+}
+
+// Typing completes the text to an item: an open list shows it.
+void TcxCustomComboBox::DoEditKeyPress(char& key) {
+  const TcxWeakSelf self(this);
+  TcxCustomDropDownEdit::DoEditKeyPress(key);
+  if (self.Alive()) ShowCurrentItemInList();
 }
 
 bool TcxCustomComboBox::IsPointerOverList() const {
@@ -183,6 +212,12 @@ bool TcxCustomComboBox::IsPointerOverList() const {
 }
 
 // ---- the edit base
+
+void TcxCustomComboBox::AdjustInnerControl() {
+  TcxCustomDropDownEdit::AdjustInnerControl();
+  if (InnerControl() && Focused() && ComboProperties().DropDownListStyle() == lsFixedList)
+    InnerControl()->Font().SetColor(EditViewInfo().TextColor);
+}
 
 void TcxCustomComboBox::Activate(TcxCustomEditData*& editData) {
   const TcxWeakSelf self(this);
@@ -196,7 +231,9 @@ void TcxCustomComboBox::InnerEditChangeHandler(TObject* sender) {
   const int itemIndex = LookupData().ItemIndex();
   const TcxWeakSelf self(this);
   TcxCustomDropDownEdit::InnerEditChangeHandler(sender);
-  if (self.Alive() && LookupData().ItemIndex() != itemIndex) SetModifiedAfterEnter(true);
+  if (!self.Alive() || LookupData().ItemIndex() == itemIndex) return;
+  SetModifiedAfterEnter(true);
+  ShowCurrentItemInList();
 }
 
 void TcxCustomComboBox::DoEditKeyDown(WORD& key, TShiftState shift) {

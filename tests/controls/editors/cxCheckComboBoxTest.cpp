@@ -17,6 +17,7 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 #include "tests/controls/foundation/FoundationFixture.h"
+#include "tests/platform/controls/Capture.h"
 
 namespace {
 
@@ -106,7 +107,9 @@ TEST_F(cxCheckComboBoxTest, TheTextNamesTheCheckedItems) {
     c.Setup(Properties());
     SetStates(c.States);
     EXPECT_EQ(Text(), c.Text);
-    EXPECT_EQ(Properties().GetDisplayText(Edit->EditValue(), false), c.Text) << "painted unfocused";
+    EXPECT_EQ(Properties().GetDisplayText(Edit->EditValue(), false), c.Text) << "the value's text";
+    Edit->ShortRefreshContainer();
+    EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo&>(Edit->EditViewInfo()).Text, c.Text) << "what is painted";
     Properties().Assign(saved.get());
   }
 }
@@ -148,10 +151,8 @@ TEST_F(cxCheckComboBoxTest, TheProgramReadsAndWritesSingleStates) {
   EXPECT_EQ(Edit->EditValue().AsInt64(), 8);
 }
 
-}  // namespace
-
 // Each remaining item keeps its own state when items go, also when they go
-// inside an update of the collection.
+// inside an update of the collection or of the properties.
 TEST_F(cxCheckComboBoxTest, StatesFollowTheirItemsWhenItemsAreDeleted) {
   struct TCase {
     const char* Name;
@@ -311,6 +312,34 @@ TEST_F(cxCheckComboBoxTest, TheUserTogglesEnabledItemsInTheOpenList) {
   }
 }
 
+// Each row's check shows its item's state, disabled for a disabled item, in
+// a row high enough for it.
+TEST_F(cxCheckComboBoxTest, EachRowDrawsTheCheckOfItsItemsState) {
+  SetStates("11001");
+  Items().Items(4).SetEnabled(false);
+  Edit->SetDroppedDown(true);
+  ProcessPendingMessages();
+  auto& list = static_cast<TcxCustomCheckComboBoxListBox&>(Edit->LookupData().List());
+  SendMessageA(list.Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  TBitmap picture;
+  CaptureClient(list.Handle(), picture);
+  std::vector<std::vector<COLORREF>> checks;
+  for (int index = 0; index < 5; ++index) {
+    RECT row{};
+    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+    const TRect check = list.CheckRect(row);
+    EXPECT_GE(check.top, row.top);
+    EXPECT_LE(check.bottom, row.bottom);
+    std::vector<COLORREF>& pixels = checks.emplace_back();
+    for (int y = check.top; y < check.bottom; ++y)
+      for (int x = check.left; x < check.right; ++x) pixels.push_back(PixelAt(picture, x, y));
+  }
+  EXPECT_EQ(checks[0], checks[1]) << "two checked items";
+  EXPECT_EQ(checks[2], checks[3]) << "two unchecked items";
+  EXPECT_NE(checks[0], checks[2]) << "checked and unchecked";
+  EXPECT_NE(checks[0], checks[4]) << "checked, enabled and disabled";
+}
+
 TEST_F(cxCheckComboBoxTest, AFormResourceHoldsItemsWithTheirSettings) {
   TForm form(nullptr);
   ReadComponentResource(form,
@@ -376,3 +405,5 @@ TEST_F(cxCheckComboBoxTest, TheUnitRegistersTheEditorsPropertiesAndFilterHelper)
   ASSERT_EQ(checks.Buttons().Count(), 1);
   EXPECT_EQ(checks.Buttons().Items(0).Kind(), bkDown);
 }
+
+}  // namespace
