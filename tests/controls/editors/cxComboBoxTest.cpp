@@ -361,7 +361,19 @@ TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {
   const int index = registered->IndexOf(TcxComboBoxProperties::StaticClass());
   ASSERT_GE(index, 0);
   EXPECT_EQ(registered->Descriptions(index), "ComboBox|Represents the combo box editor");
-  EXPECT_NE(FindFilterEditHelper(TcxComboBoxProperties::StaticClass()), nullptr);
+  const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(TcxComboBoxProperties::StaticClass());
+  ASSERT_NE(helper, nullptr);
+  // A filter row's combo box is a plain list of eight rows that opens only on request.
+  TcxComboBoxProperties& filter = combo->PropertiesObject();
+  filter.SetRevertable(true);
+  filter.SetImmediateDropDown(true);
+  filter.SetPopupAlignment(taRightJustify);
+  helper->InitializeProperties(filter, false);
+  EXPECT_EQ(filter.DropDownListStyle(), lsEditList);
+  EXPECT_EQ(filter.DropDownRows(), 8);
+  EXPECT_FALSE(filter.Revertable());
+  EXPECT_FALSE(filter.ImmediateDropDown());
+  EXPECT_EQ(filter.PopupAlignment(), taLeftJustify);
 }
 
 // The wheel scrolls an open list rather than stepping the text; leaving the
