@@ -450,4 +450,22 @@ TEST_F(cxComboBoxTest, AFixedListShowsItsTextAsAChosenItemAndItsHandlerDrawsIt) 
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{3, false, true}), drawn.end());
 }
 
+// A sizeable list opens again at the size the user gave it, although it
+// would size itself to its items; before that it takes the editor's width.
+TEST_F(cxComboBoxTest, ASizeableListKeepsTheSizeTheUserGaveIt) {
+  Properties().SetDropDownSizeable(true);
+  Reset("apple");
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  TcxCustomEditPopupWindow& popup = *Combo->PopupWindow();
+  EXPECT_EQ(popup.Width(), Combo->Width());
+  popup.SetBounds(popup.Left(), popup.Top(), 230, 150);
+  Combo->PopupResizedByUser();
+  Combo->SetDroppedDown(false);
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  EXPECT_EQ(popup.Width(), 230);
+  EXPECT_EQ(popup.Height(), 150);
+}
+
 }  // namespace
