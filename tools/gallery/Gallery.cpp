@@ -58,6 +58,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
+#include "tools/gallery/CheckBoxesPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
@@ -895,6 +896,7 @@ int main(int argc, char** argv) {
     SaveEditStylesPicture(folder);
     SaveEditBordersPicture(folder);
     SaveTextEditsPicture(folder);
+    SaveCheckBoxesPicture(folder);
     SaveComboBoxesPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
@@ -903,7 +905,7 @@ int main(int argc, char** argv) {
   }
   for (const char* name :
        {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text",
-        "control-base", "containers", "edit-styles", "edit-borders", "text-edits", "combo-boxes"})
+        "control-base", "containers", "edit-styles", "edit-borders", "text-edits", "check-boxes", "combo-boxes"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
