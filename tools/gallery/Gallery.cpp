@@ -59,6 +59,7 @@
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
 #include "tools/gallery/CheckBoxesPicture.h"
+#include "tools/gallery/CheckComboPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
@@ -898,14 +899,15 @@ int main(int argc, char** argv) {
     SaveTextEditsPicture(folder);
     SaveCheckBoxesPicture(folder);
     SaveComboBoxesPicture(folder);
+    SaveCheckComboPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name :
-       {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text",
-        "control-base", "containers", "edit-styles", "edit-borders", "text-edits", "check-boxes", "combo-boxes"})
+  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
+                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
+                           "check-boxes", "combo-boxes", "check-combo"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
