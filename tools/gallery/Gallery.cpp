@@ -61,6 +61,7 @@
 #include "tools/gallery/CheckBoxesPicture.h"
 #include "tools/gallery/CheckComboPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
+#include "tools/gallery/InnerListBoxesPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
 
@@ -898,6 +899,7 @@ int main(int argc, char** argv) {
     SaveEditBordersPicture(folder);
     SaveTextEditsPicture(folder);
     SaveCheckBoxesPicture(folder);
+    SaveInnerListBoxesPicture(folder);
     SaveComboBoxesPicture(folder);
     SaveCheckComboPicture(folder);
     FinalizeUnits();
@@ -907,7 +909,7 @@ int main(int argc, char** argv) {
   }
   for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
                            "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
-                           "check-boxes", "combo-boxes", "check-combo"})
+                           "check-boxes", "inner-list-boxes", "combo-boxes", "check-combo"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }

@@ -40,3 +40,10 @@ void CopyFormFromScreen(TBitmap& picture, TForm& form) {
   picture.SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
   CopyFromScreen(picture, form.Handle(), form.Handle());
 }
+
+void ShowGalleryForm(TForm& form) {
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  SetFocus(form.Handle());
+  ShowPainted(form);
+}

@@ -4,24 +4,20 @@
 #include <iterator>
 
 #include "controls/editors/text/cxTextEdit.h"
-#include "controls/foundation/cxLookAndFeels.h"
 #include "platform/controls/Form.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {
 
 constexpr int kRowLabelWidth = 130;
-constexpr int kHeaderHeight = 18;
+constexpr int kHeaderHeight = kGalleryHeaderHeight;
 constexpr int kEditorWidth = 140;
-constexpr int kEditorHeight = 21;
+constexpr int kEditorHeight = kGalleryEditorHeight;
 constexpr int kColumnWidth = kEditorWidth + 12;
-constexpr int kRowHeight = kEditorHeight + 10;
-constexpr int kGap = 10;
+constexpr int kRowHeight = kGalleryRowHeight;
+constexpr int kGap = kGalleryGap;
 
-const struct {
-  const char* Label;
-  TcxLookAndFeelKind Kind;
-} kKinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+constexpr auto& kKinds = kGalleryKinds;
 
 // The focused row: only one editor holds the focus at a time, so each of
 // them is focused in turn and copied from the screen into the picture.
@@ -65,23 +61,14 @@ void SaveTextEditsPicture(const std::string& folder) {
   const TOwned<TForm> form(new TForm(nullptr));
   form->SetCaption("Text editors per look-and-feel kind");
   FitForm(*form);
-  TcxTextEdit* focusedRow[std::size(kKinds)] = {};
-  for (int column = 0; column < static_cast<int>(std::size(kKinds)); ++column) {
-    const int left = kRowLabelWidth + column * kColumnWidth;
-    AddGalleryLabel(*form, kKinds[column].Label, left, 2, kColumnWidth, kHeaderHeight - 2);
-    for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row) {
-      TcxTextEdit* edit = AddEditor(*form, kKinds[column].Kind, row, left, kHeaderHeight + row * kRowHeight);
-      if (row == kFocusedRow) focusedRow[column] = edit;
-    }
-  }
+  const std::vector<TcxTextEdit*> focusedRow = AddGalleryGrid<TcxTextEdit>(
+      *form, kRowLabelWidth, kColumnWidth, static_cast<int>(std::size(kRows)), kFocusedRow,
+      [&form](TcxLookAndFeelKind kind, int row, int left, int top) { return AddEditor(*form, kind, row, left, top); });
   for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row)
     AddGalleryLabel(*form, kRows[row].Label, kGap, kHeaderHeight + row * kRowHeight + 3, kRowLabelWidth - kGap,
                     kHeaderHeight - 2);
-  form->Show();
-  SetForegroundWindow(form->Handle());
   // The form itself holds the focus while the unfocused editors are taken.
-  SetFocus(form->Handle());
-  ShowPainted(*form);
+  ShowGalleryForm(*form);
   TBitmap picture;
   CopyFormFromScreen(picture, *form);
   for (TcxTextEdit* edit : focusedRow) {

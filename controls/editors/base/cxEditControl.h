@@ -369,8 +369,9 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   virtual void ProcessButtonStateChanges(const TcxCustomEditViewInfo& previous);
   // Every message of the hooked inner window passes here.
   virtual void InnerEditWndProc(TMessage& message);
-  void HookInnerEditWndProc();
-  void UnhookInnerEditWndProc();
+  // Around an activation by key; a descendant may do something else there.
+  virtual void HookInnerEditWndProc();
+  virtual void UnhookInnerEditWndProc();
   // False while the editor takes no user change at all, whatever its settings say.
   virtual bool IsEditingAllowed() { return true; }
   // The refresh in progress comes from the mouse.

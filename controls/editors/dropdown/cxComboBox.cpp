@@ -125,11 +125,10 @@ void TcxCustomComboBox::SetItemIndex(int value) { LookupData().SetItemIndex(valu
 
 bool TcxCustomComboBox::CanDropDown() { return LookupData().GetItemCount() > 0; }
 
-// The list goes into the popup and shows the item the text names.
+// The list, made on the first opening, goes into the popup.
 void TcxCustomComboBox::PreparePopupWindow() {
   TcxCustomEditListBox& list = LookupData().List();
   if (list.Parent() != PopupWindow()) list.SetParent(PopupWindow());
-  list.SetItemIndex(LookupData().ItemIndex());
   TcxCustomDropDownEdit::PreparePopupWindow();
 }
 

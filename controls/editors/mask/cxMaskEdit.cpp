@@ -227,6 +227,22 @@ void TcxCustomMaskEdit::DoEnterEdit() {
   TcxCustomTextEdit::DoEnterEdit();
 }
 
+void TcxCustomMaskEdit::HookInnerEditWndProc() {
+  TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
+  if (!IsMasked() || !inner || !inner->HandleAllocated()) return TcxCustomTextEdit::HookInnerEditWndProc();
+  SendMessageA(inner->Handle(), WM_SETREDRAW, FALSE, 0);
+  FRedrawLocked = true;
+}
+
+void TcxCustomMaskEdit::UnhookInnerEditWndProc() {
+  if (!FRedrawLocked) return TcxCustomTextEdit::UnhookInnerEditWndProc();
+  FRedrawLocked = false;
+  TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
+  if (!inner || !inner->HandleAllocated()) return;
+  SendMessageA(inner->Handle(), WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(inner->Handle(), nullptr, TRUE);
+}
+
 // ---- the clipboard
 
 void TcxCustomMaskEdit::CutToClipboard() {

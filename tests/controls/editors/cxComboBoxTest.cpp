@@ -361,7 +361,19 @@ TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {
   const int index = registered->IndexOf(TcxComboBoxProperties::StaticClass());
   ASSERT_GE(index, 0);
   EXPECT_EQ(registered->Descriptions(index), "ComboBox|Represents the combo box editor");
-  EXPECT_NE(FindFilterEditHelper(TcxComboBoxProperties::StaticClass()), nullptr);
+  const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(TcxComboBoxProperties::StaticClass());
+  ASSERT_NE(helper, nullptr);
+  // A filter row's combo box is a plain list of eight rows that opens only on request.
+  TcxComboBoxProperties& filter = combo->PropertiesObject();
+  filter.SetRevertable(true);
+  filter.SetImmediateDropDown(true);
+  filter.SetPopupAlignment(taRightJustify);
+  helper->InitializeProperties(filter, false);
+  EXPECT_EQ(filter.DropDownListStyle(), lsEditList);
+  EXPECT_EQ(filter.DropDownRows(), 8);
+  EXPECT_FALSE(filter.Revertable());
+  EXPECT_FALSE(filter.ImmediateDropDown());
+  EXPECT_EQ(filter.PopupAlignment(), taLeftJustify);
 }
 
 // The wheel scrolls an open list rather than stepping the text; leaving the
@@ -436,6 +448,24 @@ TEST_F(cxComboBoxTest, AFixedListShowsItsTextAsAChosenItemAndItsHandlerDrawsIt) 
   RedrawWindow(List().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{2, true, true}), drawn.end()) << "the list's chosen item";
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{3, false, true}), drawn.end());
+}
+
+// A sizeable list opens again at the size the user gave it, although it
+// would size itself to its items; before that it takes the editor's width.
+TEST_F(cxComboBoxTest, ASizeableListKeepsTheSizeTheUserGaveIt) {
+  Properties().SetDropDownSizeable(true);
+  Reset("apple");
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  TcxCustomEditPopupWindow& popup = *Combo->PopupWindow();
+  EXPECT_EQ(popup.Width(), Combo->Width());
+  popup.SetBounds(popup.Left(), popup.Top(), 230, 150);
+  Combo->PopupResizedByUser();
+  Combo->SetDroppedDown(false);
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  EXPECT_EQ(popup.Width(), 230);
+  EXPECT_EQ(popup.Height(), 150);
 }
 
 }  // namespace

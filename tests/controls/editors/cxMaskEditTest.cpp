@@ -150,6 +150,25 @@ TEST_F(cxMaskEditTest, APhoneMaskTypesInOvertypeAndSkipsItsLiterals) {
   }
 }
 
+// The activating key is the first one typed into the mask.
+TEST_F(cxMaskEditTest, AnInPlaceEditorActivatedByAKeyTypesItIntoTheMask) {
+  for (const bool autoSelect : {true, false}) {
+    SCOPED_TRACE(autoSelect);
+    auto* edit = TcxCustomEdit::CreateInplace<TcxMaskEdit>(Form.get());
+    edit->SetBounds(10, 100, 160, 24);
+    edit->SetParent(Form.get());
+    edit->PropertiesObject().SetAutoSelect(autoSelect);
+    edit->PropertiesObject().SetEditMask(kPhoneMask);
+    edit->SetEditValue(Variant("5551234567"));
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateByKey('9', data);
+    EXPECT_EQ(InnerTextOf(*edit), autoSelect ? "(9__) ___-____" : "(955) 123-4567");
+    EXPECT_EQ(InnerEditOf(*edit).SelStart(), 2);
+    EXPECT_TRUE(IsWindowVisible(InnerEditOf(*edit).Handle()));
+    edit->Free();
+  }
+}
+
 // A paste from the clipboard runs the paste steps twice: the digits are
 // placed once and the caret stands after them.
 TEST_F(cxMaskEditTest, APastePlacesTheDigitsIntoTheMaskOnce) {
@@ -258,6 +277,21 @@ TEST_F(cxMaskEditTest, SwitchingTheKindAloneClearsTheStoredMask) {
   EXPECT_EQ(Properties().EditMask(), "000");
   EXPECT_EQ(Edit->Mode().GetMaskKind(), emkStandard);
   EXPECT_EQ(InnerTextOf(*Edit), "___");
+}
+
+TEST_F(cxMaskEditTest, AnInvalidExpressionRaisesBeforeAnythingIsStored) {
+  Properties().SetMaskKind(emkRegExpr);
+  Properties().SetEditMask("\\d+");
+  try {
+    Properties().SetEditMask("a**");
+    ADD_FAILURE() << "stored";
+  } catch (const EcxMaskEditError& error) {
+    EXPECT_EQ(error.Message(), "Regular expression errors:\r\nLine1, Char3: The '*' quantifier cannot be applied here");
+  }
+  EXPECT_EQ(Properties().EditMask(), "\\d+");
+  EXPECT_EQ(Edit->Mode().Mask(), "\\d+");
+  Press("12a");
+  EXPECT_EQ(InnerTextOf(*Edit), "12");
 }
 
 // Unfocused, a picture mask shows the value alone unless the blanks and the
