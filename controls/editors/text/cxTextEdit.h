@@ -31,7 +31,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   TcxCustomInnerTextEditHelper* InnerTextEdit() const {
     return static_cast<TcxCustomInnerTextEditHelper*>(InnerEdit());
   }
-  TcxCustomTextEditLookupData& LookupData() const { return *FLookupData; }
+  TcxCustomTextEditLookupData& LookupData() const;
 
   // ---- IcxInnerTextEditContainer
   bool BeepOnEnter() const override { return FBeepOnEnter; }
@@ -56,7 +56,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   std::string SelText() const;
   // Replaces the selection when the resulting text may stand.
   virtual void SetSelText(const std::string& value);
-  int ItemIndex() const { return FLookupData->ItemIndex(); }
+  int ItemIndex() const { return LookupData().ItemIndex(); }
 
   // ---- the edit base
   // An activated editor starts with the caret at the start of its text, or
@@ -144,7 +144,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool FInKeyPress = false;
   bool FFindSelection = false;
   bool FInSetText = false;
-  TOwned<TcxCustomTextEditLookupData> FLookupData;
+  mutable TOwned<TcxCustomTextEditLookupData> FLookupData;
 };
 
 // What every text editor publishes after its properties: its styles, its
