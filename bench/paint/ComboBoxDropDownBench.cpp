@@ -1,0 +1,162 @@
+// Milliseconds to open and to close the list of a combo box on a shown form,
+// against a native combo box's drop-down (CB_SHOWDROPDOWN) in the same run.
+// Both hold the same items, show eight rows and have the middle item chosen;
+// each open and each close is followed by the pending messages, so the list
+// is painted before it closes and gone before the next open. The median of
+// several runs is printed; a list that does not open or close ends the run.
+// Usage: ComboBoxDropDownBench [opens] [items]
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/editors/EditorsUnits.h"
+#include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/foundation/FoundationUnits.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+constexpr int kRuns = 5;
+constexpr int kRows = 8;
+
+double MedianOf(std::vector<double> samples) {
+  std::sort(samples.begin(), samples.end());
+  return samples[samples.size() / 2];
+}
+
+void ProcessPendingMessages() {
+  MSG message{};
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) Application().ProcessMessages();
+}
+
+std::string ItemText(int index) { return "item " + std::to_string(index); }
+
+// What the benchmark needs of either combo box.
+struct TDropDownTarget {
+  const char* Name;
+  std::function<void(bool dropped)> SetDroppedDown;
+  std::function<bool()> DroppedDown;
+};
+
+struct TOpenCloseTimes {
+  double Open = 0;
+  double Close = 0;
+};
+
+double MillisecondsToSwitch(const TDropDownTarget& target, bool dropped) {
+  const auto start = TClock::now();
+  target.SetDroppedDown(dropped);
+  ProcessPendingMessages();
+  const double elapsed = std::chrono::duration<double, std::milli>(TClock::now() - start).count();
+  if (target.DroppedDown() != dropped) {
+    std::fprintf(stderr, "ComboBoxDropDownBench: the %s's list did not %s\n", target.Name, dropped ? "open" : "close");
+    std::exit(1);
+  }
+  return elapsed;
+}
+
+TOpenCloseTimes MillisecondsPerOpenAndClose(const TDropDownTarget& target, int opens) {
+  TOpenCloseTimes total;
+  for (int open = 0; open < opens; ++open) {
+    total.Open += MillisecondsToSwitch(target, true);
+    total.Close += MillisecondsToSwitch(target, false);
+  }
+  return {total.Open / opens, total.Close / opens};
+}
+
+TOpenCloseTimes MedianMillisecondsPerOpenAndClose(const TDropDownTarget& target, int opens) {
+  std::vector<double> openings, closings;
+  for (int run = 0; run < kRuns; ++run) {
+    const TOpenCloseTimes times = MillisecondsPerOpenAndClose(target, opens);
+    openings.push_back(times.Open);
+    closings.push_back(times.Close);
+  }
+  return {MedianOf(openings), MedianOf(closings)};
+}
+
+TcxComboBox* CreateComboBox(TForm& form, int items) {
+  auto* combo = CreateComponent<TcxComboBox>(&form);
+  combo->SetBounds(10, 10, 160, 24);
+  combo->SetParent(&form);
+  TStringList& list = combo->ComboProperties().Items();
+  for (int i = 0; i < items; ++i) list.Add(ItemText(i));
+  combo->ComboProperties().SetDropDownRows(kRows);
+  combo->SetItemIndex(items / 2);
+  return combo;
+}
+
+// A native combo box is as tall as its edit and its dropped list together:
+// sized for the same rows as the combo box above.
+HWND CreateNativeComboBox(TForm& form, int items) {
+  const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, 200, 10, 160,
+                                     200, form.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(combo, WM_SETFONT, SendMessageA(form.Handle(), WM_GETFONT, 0, 0), FALSE);
+  for (int i = 0; i < items; ++i) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemText(i).c_str()));
+  SendMessageA(combo, CB_SETCURSEL, items / 2, 0);
+  const auto rowHeight = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+  RECT closed{};
+  GetWindowRect(combo, &closed);
+  SetWindowPos(combo, nullptr, 0, 0, 160, closed.bottom - closed.top + kRows * rowHeight + 2,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return combo;
+}
+
+TDropDownTarget ComboBoxTarget(TcxComboBox& combo) {
+  return {"combo box", [&combo](bool dropped) { combo.SetDroppedDown(dropped); },
+          [&combo] { return combo.DroppedDown(); }};
+}
+
+TDropDownTarget NativeComboBoxTarget(HWND combo) {
+  return {"native combo box",
+          [combo](bool dropped) { SendMessageA(combo, CB_SHOWDROPDOWN, dropped ? TRUE : FALSE, 0); },
+          [combo] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }};
+}
+
+void PrintTimes(const char* name, const TOpenCloseTimes& times) {
+  std::printf("  %-22s %8.3f %8.3f %8.3f\n", name, times.Open, times.Close, times.Open + times.Close);
+}
+
+void RunBench(int opens, int items) {
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(0, 0, 400, 300);
+  TcxComboBox* combo = CreateComboBox(*form, items);
+  const HWND native = CreateNativeComboBox(*form, items);
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  ProcessPendingMessages();
+
+  combo->SetFocus();
+  ProcessPendingMessages();
+  const TOpenCloseTimes ours = MedianMillisecondsPerOpenAndClose(ComboBoxTarget(*combo), opens);
+  SetFocus(native);
+  ProcessPendingMessages();
+  const TOpenCloseTimes theirs = MedianMillisecondsPerOpenAndClose(NativeComboBoxTarget(native), opens);
+
+  std::printf("milliseconds per drop-down of %d items, %d opens and closes, median of %d runs:\n", items, opens, kRuns);
+  std::printf("  %-22s %8s %8s %8s\n", "", "open", "close", "both");
+  PrintTimes("combo box", ours);
+  PrintTimes("native combo box", theirs);
+  std::printf("  %-22s %8.2f %8.2f %8.2f\n", "ratio", ours.Open / theirs.Open, ours.Close / theirs.Close,
+              (ours.Open + ours.Close) / (theirs.Open + theirs.Close));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int opens = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+  const int items = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
+  InitializeUnits(FoundationUnits());
+  InitializeUnits(EditorsUnits());
+  RunBench(opens, items);
+  FinalizeUnits();
+  return 0;
+}
