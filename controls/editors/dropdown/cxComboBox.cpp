@@ -151,7 +151,7 @@ SIZE TcxCustomComboBox::GetPopupContentSize() {
   TcxCustomEditPopupWindow& popup = *PopupWindow();
   const TRect extent = popup.EditViewInfo().GetBorderExtent();
   RECT owner = PopupOwnerBounds();
-  if (Parent() && Parent()->HandleAllocated()) owner = MapWindowRect(Parent()->Handle(), nullptr, owner);
+  if (HandleAllocated()) owner = MapWindowRect(Handle(), nullptr, owner);
   const RECT area = GetDesktopWorkArea(POINT{owner.left, owner.top});
   int borderHeight = extent.top + extent.bottom;
   if (popup.Shadow()) borderHeight += cxContainerShadowWidth;
@@ -171,7 +171,32 @@ void TcxCustomComboBox::PopupClientBoundsChanged(const RECT& clientBounds) {
 void TcxCustomComboBox::DoPopup() {
   const TcxWeakSelf self(this);
   TcxCustomDropDownEdit::DoPopup();
-  if (self.Alive() && IsPointerOverList()) ComboLookupData().ComboList().IgnoreNextMouseMove();
+  if (!self.Alive()) return;
+  ShowCurrentItemInList();
+  if (IsPointerOverList()) ComboLookupData().ComboList().IgnoreMouseRestingAt(GetCursorPosition());
+}
+
+void TcxCustomComboBox::ShowCurrentItemInList() {
+  if (LookupData().IsListVisible()) LookupData().List().SetItemIndex(LookupData().ItemIndex());
+}
+
+// The list closed without its item taken: the text's own item is the current one again.
+void TcxCustomComboBox::DoCloseUp() {
+  LookupData().TextChanged();
+  TcxCustomDropDownEdit::DoCloseUp();
+}
+
+// The text a form gave the editor names its item.
+void TcxCustomComboBox::Loaded() {
+  TcxCustomDropDownEdit::Loaded();
+  LookupData().TextChanged();
+}
+
+// Typing completes the text to an item: an open list shows it.
+void TcxCustomComboBox::DoEditKeyPress(char& key) {
+  const TcxWeakSelf self(this);
+  TcxCustomDropDownEdit::DoEditKeyPress(key);
+  if (self.Alive()) ShowCurrentItemInList();
 }
 
 bool TcxCustomComboBox::IsPointerOverList() const {
@@ -196,7 +221,9 @@ void TcxCustomComboBox::InnerEditChangeHandler(TObject* sender) {
   const int itemIndex = LookupData().ItemIndex();
   const TcxWeakSelf self(this);
   TcxCustomDropDownEdit::InnerEditChangeHandler(sender);
-  if (self.Alive() && LookupData().ItemIndex() != itemIndex) SetModifiedAfterEnter(true);
+  if (!self.Alive() || LookupData().ItemIndex() == itemIndex) return;
+  SetModifiedAfterEnter(true);
+  ShowCurrentItemInList();
 }
 
 void TcxCustomComboBox::DoEditKeyDown(WORD& key, TShiftState shift) {

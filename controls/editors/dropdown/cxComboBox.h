@@ -94,6 +94,9 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   void MouseReleasedOverList(POINT screenPoint);
   void PopupResizedByUser() override;
   void DoEditKeyDown(WORD& key, TShiftState shift) override;
+  void DoEditKeyPress(char& key) override;
+  void DoCloseUp() override;
+  void Loaded() override;
 
  protected:
   IcxCustomInnerEdit* CreateInnerEdit() override;
@@ -112,6 +115,8 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   // Up, Down, Page Up and Page Down (Home and End in a fixed list) walk the open list.
   bool MoveInOpenList(WORD key, TShiftState shift);
   bool IsPointerOverList() const;
+  // The open list shows the item the text stands on.
+  void ShowCurrentItemInList();
 
   // The user sized the popup of this standalone editor once: its size is the one kept.
   bool FHasUserPopupSize = false;

@@ -46,10 +46,15 @@ void TcxCustomComboBoxListBox::Resize() {
   if (HandleAllocated() && Edit().HasDrawItemHandler()) Invalidate();
 }
 
+// The edit list sets the height of the first row to the font's; a
+// measured list measures that row again.
 void TcxCustomComboBoxListBox::CreateWnd() {
   TcxCustomEditListBox::CreateWnd();
-  const int height = ComboProperties().ItemHeight();
-  if (height > 0 && !HasVariableItemHeight()) SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+  if (HasVariableItemHeight()) {
+    if (ItemCount() > 0) SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, GetItemHeight(0));
+  } else if (ComboProperties().ItemHeight() > 0) {
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, ComboProperties().ItemHeight());
+  }
 }
 
 int TcxCustomComboBoxListBox::GetItemHeight(int index) {
@@ -74,10 +79,16 @@ bool TcxCustomComboBoxListBox::DoDrawItem(int index, const TRect& rect, TOwnerDr
   return Edit().DoDrawItem(canvas, index, rect, state);
 }
 
+void TcxCustomComboBoxListBox::IgnoreMouseRestingAt(POINT screenPoint) {
+  FPointerResting = true;
+  FRestingPoint = screenPoint;
+}
+
 void TcxCustomComboBoxListBox::MouseMove(TShiftState shift, int x, int y) {
-  if (FIgnoreNextMouseMove) {
-    FIgnoreNextMouseMove = false;
-    return;
+  if (FPointerResting) {
+    const POINT screen = ClientToScreen(POINT{x, y});
+    if (screen.x == FRestingPoint.x && screen.y == FRestingPoint.y) return;
+    FPointerResting = false;
   }
   TcxCustomEditListBox::MouseMove(shift, x, y);
 }

@@ -30,8 +30,9 @@ class TcxCustomComboBoxListBox : public TcxCustomEditListBox {
   int GetHeight(int rowCount);
   // The width an item's text needs, for a list as wide as its widest item.
   int GetItemWidth(int index) override;
-  // The next mouse move is the pointer resting where the list opened: it chooses nothing.
-  void IgnoreNextMouseMove() { FIgnoreNextMouseMove = true; }
+  // The pointer rests at this screen point where the list opened: moves
+  // that leave it there choose nothing.
+  void IgnoreMouseRestingAt(POINT screenPoint);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -47,7 +48,8 @@ class TcxCustomComboBoxListBox : public TcxCustomEditListBox {
   virtual bool HasVariableItemHeight() const;
 
  private:
-  bool FIgnoreNextMouseMove = false;
+  bool FPointerResting = false;
+  POINT FRestingPoint{};
 };
 
 class TcxComboBoxListBox : public TcxCustomComboBoxListBox {
