@@ -6,6 +6,8 @@
 // several runs is printed; a list that does not open or close ends the run.
 // Usage: ComboBoxDropDownBench [opens] [items]
 #include <windows.h>
+// The common controls' declarations build on windows.h.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -45,6 +47,7 @@ struct TDropDownTarget {
   const char* Name;
   std::function<void(bool dropped)> SetDroppedDown;
   std::function<bool()> DroppedDown;
+  std::function<void()> Focus;
 };
 
 struct TOpenCloseTimes {
@@ -73,14 +76,22 @@ TOpenCloseTimes MillisecondsPerOpenAndClose(const TDropDownTarget& target, int o
   return {total.Open / opens, total.Close / opens};
 }
 
-TOpenCloseTimes MedianMillisecondsPerOpenAndClose(const TDropDownTarget& target, int opens) {
-  std::vector<double> openings, closings;
-  for (int run = 0; run < kRuns; ++run) {
-    const TOpenCloseTimes times = MillisecondsPerOpenAndClose(target, opens);
-    openings.push_back(times.Open);
-    closings.push_back(times.Close);
-  }
-  return {MedianOf(openings), MedianOf(closings)};
+// The runs alternate between the combo boxes, so a change in the load of
+// the machine weighs on each alike.
+std::vector<TOpenCloseTimes> MedianMillisecondsPerOpenAndClose(const std::vector<TDropDownTarget>& targets, int opens) {
+  std::vector<std::vector<double>> openings(targets.size()), closings(targets.size());
+  for (int run = 0; run < kRuns; ++run)
+    for (size_t target = 0; target < targets.size(); ++target) {
+      targets[target].Focus();
+      ProcessPendingMessages();
+      const TOpenCloseTimes times = MillisecondsPerOpenAndClose(targets[target], opens);
+      openings[target].push_back(times.Open);
+      closings[target].push_back(times.Close);
+    }
+  std::vector<TOpenCloseTimes> medians;
+  for (size_t target = 0; target < targets.size(); ++target)
+    medians.push_back({MedianOf(openings[target]), MedianOf(closings[target])});
+  return medians;
 }
 
 TcxComboBox* CreateComboBox(TForm& form, int items) {
@@ -94,31 +105,26 @@ TcxComboBox* CreateComboBox(TForm& form, int items) {
   return combo;
 }
 
-// A native combo box is as tall as its edit and its dropped list together:
-// sized for the same rows as the combo box above.
-HWND CreateNativeComboBox(TForm& form, int items) {
+// A native combo box in the combo box's font, showing as many rows.
+HWND CreateNativeComboBox(TForm& form, TcxComboBox& like, int items) {
   const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, 200, 10, 160,
-                                     200, form.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(combo, WM_SETFONT, SendMessageA(form.Handle(), WM_GETFONT, 0, 0), FALSE);
+                                     24, form.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(like.Font().Handle()), FALSE);
   for (int i = 0; i < items; ++i) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemText(i).c_str()));
   SendMessageA(combo, CB_SETCURSEL, items / 2, 0);
-  const auto rowHeight = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
-  RECT closed{};
-  GetWindowRect(combo, &closed);
-  SetWindowPos(combo, nullptr, 0, 0, 160, closed.bottom - closed.top + kRows * rowHeight + 2,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(combo, CB_SETMINVISIBLE, kRows, 0);
   return combo;
 }
 
 TDropDownTarget ComboBoxTarget(TcxComboBox& combo) {
   return {"combo box", [&combo](bool dropped) { combo.SetDroppedDown(dropped); },
-          [&combo] { return combo.DroppedDown(); }};
+          [&combo] { return combo.DroppedDown(); }, [&combo] { combo.SetFocus(); }};
 }
 
 TDropDownTarget NativeComboBoxTarget(HWND combo) {
   return {"native combo box",
           [combo](bool dropped) { SendMessageA(combo, CB_SHOWDROPDOWN, dropped ? TRUE : FALSE, 0); },
-          [combo] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }};
+          [combo] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, [combo] { SetFocus(combo); }};
 }
 
 void PrintTimes(const char* name, const TOpenCloseTimes& times) {
@@ -129,17 +135,15 @@ void RunBench(int opens, int items) {
   const TOwned<TForm> form(new TForm(nullptr));
   form->SetBounds(0, 0, 400, 300);
   TcxComboBox* combo = CreateComboBox(*form, items);
-  const HWND native = CreateNativeComboBox(*form, items);
+  const HWND native = CreateNativeComboBox(*form, *combo, items);
   form->Show();
   SetForegroundWindow(form->Handle());
   ProcessPendingMessages();
 
-  combo->SetFocus();
-  ProcessPendingMessages();
-  const TOpenCloseTimes ours = MedianMillisecondsPerOpenAndClose(ComboBoxTarget(*combo), opens);
-  SetFocus(native);
-  ProcessPendingMessages();
-  const TOpenCloseTimes theirs = MedianMillisecondsPerOpenAndClose(NativeComboBoxTarget(native), opens);
+  const std::vector<TOpenCloseTimes> times =
+      MedianMillisecondsPerOpenAndClose({ComboBoxTarget(*combo), NativeComboBoxTarget(native)}, opens);
+  const TOpenCloseTimes& ours = times[0];
+  const TOpenCloseTimes& theirs = times[1];
 
   std::printf("milliseconds per drop-down of %d items, %d opens and closes, median of %d runs:\n", items, opens, kRuns);
   std::printf("  %-22s %8s %8s %8s\n", "", "open", "close", "both");
