@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/paint/PaintBenchRoutines.h"
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/FoundationUnits.h"
-#include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 
 namespace {
@@ -29,16 +29,6 @@ using TClock = std::chrono::steady_clock;
 
 constexpr int kRuns = 5;
 constexpr int kRows = 8;
-
-double MedianOf(std::vector<double> samples) {
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() / 2];
-}
-
-void ProcessPendingMessages() {
-  MSG message{};
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) Application().ProcessMessages();
-}
 
 std::string ItemText(int index) { return "item " + std::to_string(index); }
 
