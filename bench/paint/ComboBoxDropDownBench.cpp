@@ -21,6 +21,7 @@
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/FoundationUnits.h"
+#include "platform/controls/ComboBox.h"
 #include "platform/controls/Form.h"
 
 namespace {
@@ -95,14 +96,15 @@ TcxComboBox* CreateComboBox(TForm& form, int items) {
   return combo;
 }
 
-// A native combo box in the combo box's font, showing as many rows.
-HWND CreateNativeComboBox(TForm& form, TcxComboBox& like, int items) {
-  const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, 200, 10, 160,
-                                     24, form.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(like.Font().Handle()), FALSE);
-  for (int i = 0; i < items; ++i) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ItemText(i).c_str()));
-  SendMessageA(combo, CB_SETCURSEL, items / 2, 0);
-  SendMessageA(combo, CB_SETMINVISIBLE, kRows, 0);
+// A native combo box beside it, in the form's font like the combo box,
+// showing as many rows.
+TComboBox* CreateNativeComboBox(TForm& form, int items) {
+  auto* combo = CreateComponent<TComboBox>(&form);
+  combo->SetBounds(200, 10, 160, 24);
+  combo->SetParent(&form);
+  for (int i = 0; i < items; ++i) combo->Items().Add(ItemText(i));
+  combo->SetItemIndex(items / 2);
+  SendMessageA(combo->Handle(), CB_SETMINVISIBLE, kRows, 0);
   return combo;
 }
 
@@ -111,10 +113,11 @@ TDropDownTarget ComboBoxTarget(TcxComboBox& combo) {
           [&combo] { return combo.DroppedDown(); }, [&combo] { combo.SetFocus(); }};
 }
 
-TDropDownTarget NativeComboBoxTarget(HWND combo) {
+TDropDownTarget NativeComboBoxTarget(TComboBox& native) {
   return {"native combo box",
-          [combo](bool dropped) { SendMessageA(combo, CB_SHOWDROPDOWN, dropped ? TRUE : FALSE, 0); },
-          [combo] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, [combo] { SetFocus(combo); }};
+          [&native](bool dropped) { SendMessageA(native.Handle(), CB_SHOWDROPDOWN, dropped ? TRUE : FALSE, 0); },
+          [&native] { return SendMessageA(native.Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; },
+          [&native] { native.SetFocus(); }};
 }
 
 void PrintTimes(const char* name, const TOpenCloseTimes& times) {
@@ -125,13 +128,13 @@ void RunBench(int opens, int items) {
   const TOwned<TForm> form(new TForm(nullptr));
   form->SetBounds(0, 0, 400, 300);
   TcxComboBox* combo = CreateComboBox(*form, items);
-  const HWND native = CreateNativeComboBox(*form, *combo, items);
+  TComboBox* native = CreateNativeComboBox(*form, items);
   form->Show();
   SetForegroundWindow(form->Handle());
   ProcessPendingMessages();
 
   const std::vector<TOpenCloseTimes> times =
-      MedianMillisecondsPerOpenAndClose({ComboBoxTarget(*combo), NativeComboBoxTarget(native)}, opens);
+      MedianMillisecondsPerOpenAndClose({ComboBoxTarget(*combo), NativeComboBoxTarget(*native)}, opens);
   const TOpenCloseTimes& ours = times[0];
   const TOpenCloseTimes& theirs = times[1];
 

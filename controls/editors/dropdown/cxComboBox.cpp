@@ -42,17 +42,20 @@ void TcxCustomComboBoxInnerEdit::WndProc(TMessage& message) {
 void TcxCustomComboBoxViewInfo::Assign(const TcxContainerViewInfo* source) {
   TcxCustomTextEditViewInfo::Assign(source);
   if (const auto* other = dynamic_cast<const TcxCustomComboBoxViewInfo*>(source)) {
+    ComboProperties = other->ComboProperties;
     ItemIndex = other->ItemIndex;
     ItemState = other->ItemState;
   }
 }
 
 void TcxCustomComboBoxViewInfo::DrawTextContent(TcxCanvas& canvas) {
-  auto* combo = dynamic_cast<TcxCustomComboBox*>(Editor);
-  if (ItemIndex < 0 || !combo) return TcxCustomTextEditViewInfo::DrawTextContent(canvas);
-  canvas.SetBrushColor(BackgroundColor);
-  canvas.Font().SetColor(TextColor);
-  combo->DoDrawItem(canvas, ItemIndex, TextAreaRect(), ItemState);
+  if (ItemIndex < 0 || !ComboProperties || !ComboProperties->OnDrawItem())
+    return TcxCustomTextEditViewInfo::DrawTextContent(canvas);
+  const bool selected = ItemState.Contains(odSelected);
+  canvas.SetBrushColor(selected ? clHighlight : BackgroundColor);
+  canvas.Font().SetColor(selected ? clHighlightText : TextColor);
+  ComboProperties->OnDrawItem()(dynamic_cast<TcxCustomComboBox*>(Editor), &canvas, ItemIndex, TextAreaRect(),
+                                ItemState);
 }
 
 std::unique_ptr<TcxContainerViewInfo> CreateComboBoxViewInfo() { return std::make_unique<TcxCustomComboBoxViewInfo>(); }
@@ -74,6 +77,7 @@ void TcxCustomComboBoxViewData::EditValueToDrawValue(const Variant& editValue, T
   TcxCustomDropDownEditViewData::EditValueToDrawValue(editValue, viewInfo);
   auto* comboInfo = dynamic_cast<TcxCustomComboBoxViewInfo*>(&viewInfo);
   if (!comboInfo) return;
+  comboInfo->ComboProperties = &ComboProperties();
   comboInfo->ItemIndex = -1;
   const TcxCustomComboBoxProperties& properties = ComboProperties();
   if (properties.DropDownListStyle() != lsFixedList || !properties.OnDrawItem()) return;
@@ -121,11 +125,10 @@ void TcxCustomComboBox::SetItemIndex(int value) { LookupData().SetItemIndex(valu
 
 bool TcxCustomComboBox::CanDropDown() { return LookupData().GetItemCount() > 0; }
 
-// The list goes into the popup and shows the item the text names.
+// The list, made on the first opening, goes into the popup.
 void TcxCustomComboBox::PreparePopupWindow() {
   TcxCustomEditListBox& list = LookupData().List();
   if (list.Parent() != PopupWindow()) list.SetParent(PopupWindow());
-  list.SetItemIndex(LookupData().ItemIndex());
   TcxCustomDropDownEdit::PreparePopupWindow();
 }
 
@@ -208,6 +211,12 @@ bool TcxCustomComboBox::IsPointerOverList() const {
 }
 
 // ---- the edit base
+
+void TcxCustomComboBox::AdjustInnerControl() {
+  TcxCustomDropDownEdit::AdjustInnerControl();
+  if (InnerControl() && Focused() && ComboProperties().DropDownListStyle() == lsFixedList)
+    InnerControl()->Font().SetColor(EditViewInfo().TextColor);
+}
 
 void TcxCustomComboBox::Activate(TcxCustomEditData*& editData) {
   const TcxWeakSelf self(this);

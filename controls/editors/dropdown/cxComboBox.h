@@ -23,10 +23,11 @@ class TcxCustomComboBoxInnerEdit : public TcxCustomInnerTextEdit {
   void WndProc(TMessage& message) override;
 };
 
-// The chosen item of a fixed list drawn by OnDrawItem while not focused.
+// The chosen item of a fixed list drawn by OnDrawItem where the editor
+// draws its text itself (a host's cells); the handler gets no editor there.
 class TcxCustomComboBoxViewInfo : public TcxCustomTextEditViewInfo {
  public:
-  TcxCustomComboBox* Edit = nullptr;
+  const TcxCustomComboBoxProperties* ComboProperties = nullptr;
   // The item OnDrawItem draws in the text area; -1 for the text itself.
   int ItemIndex = -1;
   // The owner-draw state OnDrawItem is given.
@@ -105,6 +106,8 @@ class TcxCustomComboBox : public TcxCustomDropDownEdit {
   bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void PreparePopupWindow() override;
+  // A focused fixed list's native edit shows the text in the chosen item's colours.
+  void AdjustInnerControl() override;
   // The popup's size limits and the size the user gave it.
   void SetupComboPopupWindow(TcxComboBoxPopupWindow& popup);
 

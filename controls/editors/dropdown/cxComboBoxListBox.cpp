@@ -64,14 +64,6 @@ int TcxCustomComboBoxListBox::GetItemHeight(int index) {
   return std::max(height, 1);
 }
 
-int TcxCustomComboBoxListBox::GetHeight(int rowCount) {
-  int height = 0;
-  for (int i = 0; i < rowCount; ++i) height += GetItemHeight(i);
-  return height;
-}
-
-int TcxCustomComboBoxListBox::GetItemWidth(int index) { return TcxCustomEditListBox::GetItemWidth(index); }
-
 void TcxCustomComboBoxListBox::MeasureItem(int index, int& height) { height = GetItemHeight(index); }
 
 bool TcxCustomComboBoxListBox::DoDrawItem(int index, const TRect& rect, TOwnerDrawState state) {

@@ -26,10 +26,6 @@ class TcxCustomComboBoxListBox : public TcxCustomEditListBox {
   // OnMeasureItem changes it, at least one pixel.
   virtual int GetItemHeight(int index);
   using TcxCustomEditListBox::GetItemHeight;
-  // The rows 0 to rowCount - 1 one under the other.
-  int GetHeight(int rowCount);
-  // The width an item's text needs, for a list as wide as its widest item.
-  int GetItemWidth(int index) override;
   // The pointer rests at this screen point where the list opened: moves
   // that leave it there choose nothing.
   void IgnoreMouseRestingAt(POINT screenPoint);

@@ -151,25 +151,15 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
 // colour and font, its text and its events.
 template <class E>
 TClassBuilder<E>& PublishTextEditMembers(TClassBuilder<E>& builder) {
-  return builder.Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-      .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-      .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-      .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
+  PublishEditStyles(builder)
       .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
       .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
       .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
       .String("Text", &E::Text, &E::SetText)
       .Event("OnClick", &E::SetOnClick)
       .Event("OnDblClick", &E::SetOnDblClick)
-      .Event("OnEditing", &E::SetOnEditing)
-      .Event("OnKeyDown", &E::SetOnKeyDown)
-      .Event("OnKeyPress", &E::SetOnKeyPress)
-      .Event("OnKeyUp", &E::SetOnKeyUp)
-      .Event("OnMouseDown", &E::SetOnMouseDown)
-      .Event("OnMouseEnter", &E::SetOnMouseEnter)
-      .Event("OnMouseLeave", &E::SetOnMouseLeave)
-      .Event("OnMouseMove", &E::SetOnMouseMove)
-      .Event("OnMouseUp", &E::SetOnMouseUp);
+      .Event("OnEditing", &E::SetOnEditing);
+  return PublishEditInputEvents(builder);
 }
 
 // The text editor as a form holds it.

@@ -4,6 +4,7 @@
 // and the combo box in a form resource.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -360,7 +361,111 @@ TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {
   const int index = registered->IndexOf(TcxComboBoxProperties::StaticClass());
   ASSERT_GE(index, 0);
   EXPECT_EQ(registered->Descriptions(index), "ComboBox|Represents the combo box editor");
-  EXPECT_NE(FindFilterEditHelper(TcxComboBoxProperties::StaticClass()), nullptr);
+  const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(TcxComboBoxProperties::StaticClass());
+  ASSERT_NE(helper, nullptr);
+  // A filter row's combo box is a plain list of eight rows that opens only on request.
+  TcxComboBoxProperties& filter = combo->PropertiesObject();
+  filter.SetRevertable(true);
+  filter.SetImmediateDropDown(true);
+  filter.SetPopupAlignment(taRightJustify);
+  helper->InitializeProperties(filter, false);
+  EXPECT_EQ(filter.DropDownListStyle(), lsEditList);
+  EXPECT_EQ(filter.DropDownRows(), 8);
+  EXPECT_FALSE(filter.Revertable());
+  EXPECT_FALSE(filter.ImmediateDropDown());
+  EXPECT_EQ(filter.PopupAlignment(), taLeftJustify);
+}
+
+// The wheel scrolls an open list rather than stepping the text; leaving the
+// editor forgets the selection AutoSelect made.
+TEST_F(cxComboBoxTest, TheWheelScrollsAnOpenListAndLeavingTheEditorCollapsesTheSelection) {
+  Reset("apple");
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  const POINT over = Combo->ClientToScreen(POINT{5, 5});
+  SendMessageA(Combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(over.x, over.y));
+  EXPECT_GT(List().TopIndex(), 0);
+  EXPECT_EQ(Combo->Text(), "apple");
+  Combo->SetDroppedDown(false);
+
+  Inner()->SetFocus();
+  Combo->SelectAll();
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(Inner()->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  ASSERT_EQ(end, 5u);
+  Other->SetFocus();
+  ProcessPendingMessages();
+  SendMessageA(Inner()->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
+}
+
+// A focused fixed list shows its text as a chosen item; in a host's cell a
+// drawing handler draws the item the value names, and in the open list every item.
+TEST_F(cxComboBoxTest, AFixedListShowsItsTextAsAChosenItemAndItsHandlerDrawsIt) {
+  struct TDrawn {
+    int Index;
+    bool Selected;
+    bool Editor;
+    bool operator==(const TDrawn&) const = default;
+  };
+  std::vector<TDrawn> drawn;
+  Properties().SetDropDownListStyle(lsFixedList);
+  Reset("cherry");
+  Combo->ShortRefreshContainer();
+  EXPECT_EQ(Inner()->Color(), clHighlight);
+  EXPECT_EQ(Inner()->Font().Color(), clHighlightText);
+
+  Properties().SetOnDrawItem(
+      [&drawn](TcxCustomComboBox* combo, TcxCanvas* canvas, int index, const TRect& rect, TOwnerDrawState state) {
+        drawn.push_back({index, state.Contains(odSelected), combo != nullptr});
+        canvas->FillRectWithColor(rect, clRed);
+      });
+  TBitmap bitmap;
+  bitmap.SetSize(120, 24);
+  TcxCanvas canvas(bitmap.Canvas());
+  canvas.FillRectWithColor(TRect{0, 0, 120, 24}, clBlue);
+  auto& style = static_cast<TcxCustomEditStyle&>(*Combo->GetStyle());
+  for (const bool focused : {false, true}) {
+    SCOPED_TRACE(focused);
+    drawn.clear();
+    std::unique_ptr<TcxCustomEditViewData> data = Properties().CreateViewData(style, true);
+    data->Focused = focused;
+    std::unique_ptr<TcxContainerViewInfo> info = Properties().GetViewInfoClass()();
+    auto& viewInfo = static_cast<TcxCustomEditViewInfo&>(*info);
+    data->Calculate(canvas, TRect{0, 0, 120, 24}, {-1, -1}, mbLeft, {}, viewInfo, false);
+    data->EditValueToDrawValue(Variant("cherry"), viewInfo);
+    viewInfo.Paint(canvas);
+    EXPECT_EQ(drawn, (std::vector<TDrawn>{{2, focused, false}}));
+    EXPECT_EQ(GetPixel(bitmap.DC(), 60, 12), ColorToRGB(clRed));
+  }
+
+  drawn.clear();
+  Inner()->SetFocus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  RedrawWindow(List().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{2, true, true}), drawn.end()) << "the list's chosen item";
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{3, false, true}), drawn.end());
+}
+
+// A sizeable list opens again at the size the user gave it, although it
+// would size itself to its items; before that it takes the editor's width.
+TEST_F(cxComboBoxTest, ASizeableListKeepsTheSizeTheUserGaveIt) {
+  Properties().SetDropDownSizeable(true);
+  Reset("apple");
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  TcxCustomEditPopupWindow& popup = *Combo->PopupWindow();
+  EXPECT_EQ(popup.Width(), Combo->Width());
+  popup.SetBounds(popup.Left(), popup.Top(), 230, 150);
+  Combo->PopupResizedByUser();
+  Combo->SetDroppedDown(false);
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  EXPECT_EQ(popup.Width(), 230);
+  EXPECT_EQ(popup.Height(), 150);
 }
 
 }  // namespace

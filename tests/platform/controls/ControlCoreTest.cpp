@@ -13,6 +13,7 @@
 #include "platform/controls/GraphicControl.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/StatusBar.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/TestForm.h"
 
@@ -385,3 +386,21 @@ TEST_F(ControlCoreTest, AListsScrollWidthReachesItsWindowWhenMadeAndWhenChanged)
 }
 
 }  // namespace
+
+TEST_F(ControlCoreTest, AWindowThatSizesItselfMovesItsAlignedSiblingsBeforeTheyAreMade) {
+  // Made without a form resource: the form holds only what the test puts on it.
+  TOwned<TForm> form{new TForm(nullptr)};
+  form->SetBounds(0, 0, 300, 200);
+  auto* rest = Place<TPanel>(*form, *form, "rest", RECT{0, 0, 10, 10});
+  rest->SetAlign(alClient);
+  // Too low for its font: the status bar's window makes itself higher.
+  auto* status = Place<TStatusBar>(*form, *form, "status", RECT{0, 0, 10, 2});
+  status->SetAlign(alBottom);
+  form->HandleNeeded();
+  ASSERT_GT(status->Height(), 2);
+  EXPECT_EQ(rest->Top() + rest->Height(), status->Top());
+  RECT window;
+  GetWindowRect(rest->Handle(), &window);
+  MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&window), 2);
+  EXPECT_EQ(window.bottom, status->Top());
+}
