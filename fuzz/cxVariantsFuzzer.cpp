@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/base/cxDataStorage.h"
 
 namespace {
 

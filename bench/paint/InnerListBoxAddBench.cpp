@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
-#include "controls/foundation/cxContainerControl.h"
-#include "controls/foundation/cxContainerListBox.h"
+#include "controls/foundation/container/cxContainerControl.h"
+#include "controls/foundation/container/cxContainerListBox.h"
 #include "platform/controls/Form.h"
 
 namespace {

@@ -9,9 +9,9 @@
 
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/base/cxEditControl.h"
-#include "controls/foundation/cxContainerListBox.h"
-#include "controls/foundation/cxLookAndFeels.h"
-#include "controls/foundation/cxScrollBar.h"
+#include "controls/foundation/container/cxContainerListBox.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
+#include "controls/foundation/controls/cxScrollBar.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"

@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "controls/editors/check/cxCheckBox.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/controls/Control.h"
 #include "platform/graphics/Bitmap.h"
 

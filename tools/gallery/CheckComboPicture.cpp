@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "controls/editors/check/cxCheckComboBox.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/controls/Form.h"
 #include "tools/gallery/ScreenPicture.h"
 

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <string>
 
-#include "controls/foundation/cxContainerControl.h"
-#include "controls/foundation/cxContainerListBox.h"
+#include "controls/foundation/container/cxContainerControl.h"
+#include "controls/foundation/container/cxContainerListBox.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
 #include "platform/classes/Collection.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"

@@ -4,7 +4,7 @@
 
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/base/cxEditStyles.h"
-#include "controls/foundation/cxVariants.h"
+#include "controls/foundation/base/cxVariants.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
 #include "platform/rtl/SysUtils.h"

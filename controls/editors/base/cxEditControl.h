@@ -18,7 +18,7 @@
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/base/cxEditRepository.h"
 #include "controls/editors/base/cxEditViewInfo.h"
-#include "controls/foundation/cxContainerControl.h"
+#include "controls/foundation/container/cxContainerControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Variants.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "controls/editors/base/cxEditProperties.h"
-#include "controls/foundation/cxClasses.h"
-#include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/base/cxClasses.h"
+#include "controls/foundation/base/cxDataStorage.h"
 #include "platform/rtl/Variants.h"
 
 // The comparisons of a filter row, by their positions in the filter

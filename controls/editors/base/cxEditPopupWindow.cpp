@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/foundation/cxContainerRoutines.h"
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/container/cxContainerRoutines.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Screen.h"
 

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "controls/editors/base/cxEditStyles.h"
-#include "controls/foundation/cxContainerPopup.h"
-#include "controls/foundation/cxContainerViewInfo.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/container/cxContainerPopup.h"
+#include "controls/foundation/container/cxContainerViewInfo.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 
 // The corner of the popup that holds the size grip, always the one away
 // from the editor; the sys panel lies along the edge of that corner.

@@ -4,8 +4,8 @@
 
 #include "controls/editors/base/cxEditPopupWindow.h"
 #include "controls/editors/base/cxEditUtils.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/graphics/Bitmap.h"
 
 namespace {

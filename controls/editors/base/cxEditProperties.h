@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "controls/editors/base/cxEditButtons.h"
-#include "controls/foundation/cxClasses.h"
-#include "controls/foundation/cxContainerStyles.h"
-#include "controls/foundation/cxContainerViewInfo.h"
-#include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/base/cxClasses.h"
+#include "controls/foundation/container/cxContainerStyles.h"
+#include "controls/foundation/container/cxContainerViewInfo.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Sets.h"
 #include "platform/controls/Menus.h"

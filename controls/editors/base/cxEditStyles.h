@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "controls/foundation/cxContainerStyles.h"
+#include "controls/foundation/container/cxContainerStyles.h"
 // After windows.h, which the container styles bring: the class library
 // undoes its renaming of GetObject.
-#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/base/cxClasses.h"
 
 enum TcxEditBorderStyle : uint8_t { ebsNone, ebsSingle, ebsThick, ebsFlat, ebs3D, ebsUltraFlat, ebsOffice11 };
 enum TcxEditButtonStyle : uint8_t { btsDefault, bts3D, btsFlat, btsSimple, btsHotFlat, btsUltraFlat, btsOffice11 };

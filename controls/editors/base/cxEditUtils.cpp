@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "controls/editors/base/cxEditViewInfo.h"
-#include "controls/foundation/cxEditPaintUtils.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/cxEditPaintUtils.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "controls/editors/base/cxEditButtons.h"
 #include "controls/editors/base/cxEditStyles.h"
-#include "controls/foundation/cxGraphics.h"
-#include "controls/foundation/cxLookAndFeelPainters.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/graphics/cxGraphics.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/controls/ImageList.h"
 
 // The editors' own text flags.

@@ -15,7 +15,7 @@
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/base/cxEditStyles.h"
 #include "controls/editors/base/cxEditUtils.h"
-#include "controls/foundation/cxContainerViewInfo.h"
+#include "controls/foundation/container/cxContainerViewInfo.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Messages.h"
 #include "platform/rtl/Variants.h"

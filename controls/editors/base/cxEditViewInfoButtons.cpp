@@ -1,7 +1,7 @@
 #include "controls/editors/base/cxEditViewInfo.h"
-#include "controls/foundation/dxOffice11.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/dxOffice11.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/base/cxEditViewInfo.h"
-#include "controls/foundation/dxThemeManager.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // colours, alphabetically and by hue.
 #include <array>
 
-#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/base/cxClasses.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "resources/strings/cxExtEditConsts.strings"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "controls/editors/base/cxTextDrawing.h"
-#include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/graphics/cxGraphics.h"
 #include "platform/graphics/Colors.h"
 
 // The extent of the run in the context's font, tabs expanded when asked.

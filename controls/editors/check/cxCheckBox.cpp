@@ -1,7 +1,7 @@
 #include "controls/editors/check/cxCheckBox.h"
 
 #include "controls/editors/base/cxEditConsts.h"
-#include "controls/foundation/cxVariants.h"
+#include "controls/foundation/base/cxVariants.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Units.h"
 

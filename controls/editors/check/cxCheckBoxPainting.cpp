@@ -1,9 +1,9 @@
 #include "controls/editors/check/cxCheckBoxPainting.h"
 
 #include "controls/editors/base/cxEditUtils.h"
-#include "controls/foundation/cxLookAndFeelPaintersUtils.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPaintersUtils.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 
 namespace {
 

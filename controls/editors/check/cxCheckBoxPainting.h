@@ -11,8 +11,8 @@
 
 #include "controls/editors/base/cxEditStyles.h"
 #include "controls/editors/check/cxCheckBoxStates.h"
-#include "controls/foundation/cxGraphics.h"
-#include "controls/foundation/cxLookAndFeelPainters.h"
+#include "controls/foundation/graphics/cxGraphics.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
 #include "platform/graphics/GdiHandles.h"
 
 // The state of the check button under the pointer and the keys.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/base/cxClasses.h"
 #include "platform/rtl/Variants.h"
 
 // One state per item of a check-list control, by item index.

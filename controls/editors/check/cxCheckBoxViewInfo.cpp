@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "controls/editors/check/cxCheckBox.h"
-#include "controls/foundation/cxControls.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/controls/cxControls.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 
 namespace {
 

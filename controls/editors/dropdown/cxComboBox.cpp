@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "controls/editors/base/cxEditConsts.h"
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "controls/editors/dropdown/cxComboBox.h"
-#include "controls/foundation/cxControls.h"
-#include "controls/foundation/cxLookAndFeelPaintersUtils.h"
+#include "controls/foundation/controls/cxControls.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPaintersUtils.h"
 #include "platform/classes/ClassBuilder.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "controls/editors/dropdown/cxDropDownEditProperties.h"
-#include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/graphics/cxGraphics.h"
 #include "platform/controls/ListBox.h"
 
 class TcxCustomComboBox;

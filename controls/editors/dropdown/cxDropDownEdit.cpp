@@ -2,7 +2,7 @@
 
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/text/cxTextEditListBox.h"
-#include "controls/foundation/cxContainerRoutines.h"
+#include "controls/foundation/container/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Application.h"
 

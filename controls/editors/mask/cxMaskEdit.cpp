@@ -6,7 +6,7 @@
 #include "controls/editors/mask/cxMaskEditModes.h"
 #include "controls/editors/mask/cxMaskEditRegExprMode.h"
 #include "controls/editors/mask/cxMaskEditStandardMode.h"
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Clipboard.h"
 #include "platform/rtl/Units.h"

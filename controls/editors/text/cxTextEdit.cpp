@@ -4,8 +4,8 @@
 
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/text/cxTextEditListBox.h"
-#include "controls/foundation/cxContainerListBox.h"
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/container/cxContainerListBox.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Clipboard.h"
 #include "platform/rtl/Locale.h"

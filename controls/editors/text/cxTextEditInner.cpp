@@ -1,6 +1,6 @@
 #include "controls/editors/text/cxTextEditInner.h"
 
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "controls/editors/base/cxEditControl.h"
-#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/base/cxClasses.h"
 #include "platform/controls/Edit.h"
 #include "platform/rtl/Variants.h"
 

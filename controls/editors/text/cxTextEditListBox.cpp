@@ -1,7 +1,7 @@
 #include "controls/editors/text/cxTextEditListBox.h"
 
 #include "controls/editors/text/cxTextEdit.h"
-#include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/graphics/cxGraphics.h"
 #include "platform/classes/ClassBuilder.h"
 
 namespace {

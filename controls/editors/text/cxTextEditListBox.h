@@ -6,7 +6,7 @@
 // tells its lookup data of the item chosen.
 #include <string>
 
-#include "controls/foundation/cxContainerListBox.h"
+#include "controls/foundation/container/cxContainerListBox.h"
 
 class TcxCustomTextEditLookupData;
 

@@ -6,7 +6,7 @@
 // properties name the class, so a drop-down editor brings its own list.
 #include <string>
 
-#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/base/cxClasses.h"
 #include "platform/classes/Component.h"
 
 class TcxCustomTextEdit;

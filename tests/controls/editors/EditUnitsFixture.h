@@ -8,7 +8,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditProperties.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 
 class EditUnitsTest : public ::testing::Test {
  protected:

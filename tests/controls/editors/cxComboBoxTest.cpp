@@ -11,7 +11,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/dropdown/cxComboBox.h"
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"

@@ -6,7 +6,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditControl.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "controls/editors/base/cxEditPopupWindow.h"
-#include "controls/foundation/cxEditPaintUtils.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/cxEditPaintUtils.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/graphics/GdiHandles.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"
 

@@ -9,7 +9,7 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditControl.h"
 #include "controls/editors/base/cxEditViewInfo.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Screen.h"
 #include "tests/controls/editors/EditUnitsFixture.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controls/editors/base/cxEdit.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Control.h"
 #include "tests/controls/editors/EditUnitsFixture.h"

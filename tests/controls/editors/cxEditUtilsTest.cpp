@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "controls/editors/base/cxEditUtils.h"
-#include "controls/foundation/cxEditPaintUtils.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/cxEditPaintUtils.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditViewInfo.h"
-#include "controls/foundation/dxOffice11.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/dxOffice11.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/controls/Control.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 #include "tests/controls/editors/FakeEditViewOwner.h"

@@ -7,7 +7,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxGroupBox.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/mask/cxMaskEdit.h"
-#include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/base/cxDataStorage.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"

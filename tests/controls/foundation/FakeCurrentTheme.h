@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 
 struct TFakeCurrentTheme {
   static inline std::wstring File;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxClasses.h"
+#include "controls/foundation/base/cxClasses.h"
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Control.h"
 

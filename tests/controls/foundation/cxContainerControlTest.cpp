@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxContainer.h"
-#include "controls/foundation/cxContainerListBox.h"
-#include "controls/foundation/cxDWMApi.h"
-#include "controls/foundation/dxOffice11.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/container/cxContainer.h"
+#include "controls/foundation/container/cxContainerListBox.h"
+#include "controls/foundation/graphics/cxDWMApi.h"
+#include "controls/foundation/graphics/dxOffice11.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxContainerListBox.h"
+#include "controls/foundation/container/cxContainerListBox.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "FoundationFixture.h"
-#include "controls/foundation/cxContainer.h"
-#include "controls/foundation/cxContainerPopup.h"
-#include "controls/foundation/cxControlsControl.h"
+#include "controls/foundation/container/cxContainer.h"
+#include "controls/foundation/container/cxContainerPopup.h"
+#include "controls/foundation/controls/cxControlsControl.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Screen.h"
 #include "platform/graphics/Bitmap.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxContainer.h"
-#include "controls/foundation/cxLookAndFeels.h"
+#include "controls/foundation/container/cxContainer.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/Control.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "controls/foundation/cxContainer.h"
-#include "controls/foundation/dxOffice11.h"
+#include "controls/foundation/container/cxContainer.h"
+#include "controls/foundation/graphics/dxOffice11.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 

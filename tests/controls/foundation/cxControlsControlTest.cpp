@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxControlsControl.h"
+#include "controls/foundation/controls/cxControlsControl.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Mouse.h"

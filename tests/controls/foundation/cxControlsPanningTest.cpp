@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxControls.h"
-#include "controls/foundation/cxControlsPanning.h"
+#include "controls/foundation/controls/cxControls.h"
+#include "controls/foundation/controls/cxControlsPanning.h"
 
 namespace {
 

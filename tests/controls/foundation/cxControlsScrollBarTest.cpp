@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
-#include "controls/foundation/cxControlsScrollBar.h"
+#include "controls/foundation/controls/cxControlsScrollBar.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Colors.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxControlsScrollBars.h"
+#include "controls/foundation/controls/cxControlsScrollBars.h"
 
 namespace {
 

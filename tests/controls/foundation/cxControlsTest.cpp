@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxControls.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/controls/Menus.h"
 #include "platform/controls/Mouse.h"
 #include "platform/controls/Screen.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/foundation/cxDWMApi.h"
+#include "controls/foundation/graphics/cxDWMApi.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "controls/foundation/cxDataStorage.h"
+#include "controls/foundation/base/cxDataStorage.h"
 #include "platform/classes/Component.h"
 
 namespace {

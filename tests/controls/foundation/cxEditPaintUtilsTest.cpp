@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "controls/foundation/cxEditPaintUtils.h"
+#include "controls/foundation/graphics/cxEditPaintUtils.h"
 
 namespace {
 

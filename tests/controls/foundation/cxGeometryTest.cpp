@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/foundation/cxGeometry.h"
+#include "controls/foundation/base/cxGeometry.h"
 #include "platform/classes/ClassInfo.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxGraphics.h"
+#include "controls/foundation/graphics/cxGraphics.h"
 #include "platform/controls/CustomControl.h"
 
 namespace {

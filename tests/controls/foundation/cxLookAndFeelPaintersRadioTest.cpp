@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
-#include "controls/foundation/cxLookAndFeelPainters.h"
-#include "controls/foundation/cxLookAndFeels.h"
-#include "controls/foundation/dxOffice11.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
+#include "controls/foundation/graphics/dxOffice11.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
-#include "controls/foundation/cxLookAndFeelPainters.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 
 namespace {
 

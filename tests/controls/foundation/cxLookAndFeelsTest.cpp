@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxLookAndFeelPainters.h"
-#include "controls/foundation/cxLookAndFeels.h"
-#include "controls/foundation/dxOffice11.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
+#include "controls/foundation/graphics/dxOffice11.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/classes/ClassInfo.h"
 #include "platform/controls/Form.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/foundation/FoundationUnits.h"
-#include "controls/foundation/cxScrollBar.h"
+#include "controls/foundation/controls/cxScrollBar.h"
 #include "platform/controls/Form.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "controls/foundation/cxVariants.h"
+#include "controls/foundation/base/cxVariants.h"
 
 namespace {
 

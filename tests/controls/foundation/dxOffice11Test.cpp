@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/foundation/cxGraphics.h"
-#include "controls/foundation/dxOffice11.h"
-#include "controls/foundation/dxThemeManager.h"
-#include "controls/foundation/dxUxTheme.h"
+#include "controls/foundation/graphics/cxGraphics.h"
+#include "controls/foundation/graphics/dxOffice11.h"
+#include "controls/foundation/graphics/dxThemeManager.h"
+#include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/graphics/Msimg32.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"
 
