@@ -1,16 +1,20 @@
 #include "controls/editors/EditorsUnits.h"
 
-#include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/base/cxEdit.h"
-#include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/dropdown/cxDropDownEdit.h"
+#include "controls/editors/engines/cxDateUtils.h"
+#include "controls/editors/engines/cxFormatController.h"
+#include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
 
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the
 // controller the editors made on first use. The edit base comes after the
 // units it paints and formats with, and the text editor after the edit base
-// whose registry it enters.
+// whose registry it enters; the masked edit follows the text editor it
+// builds on, and the drop-down editors
+// follow the masked edit.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -18,5 +22,7 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxDateUtils", cxDateUtilsInitialize, cxDateUtilsFinalize},
       {"cxEdit", cxEditInitialize, cxEditFinalize},
       {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
+      {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
+      {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
   };
 }

@@ -545,6 +545,11 @@ void TcxCustomPopupWindow::CreateWnd() {
   if (!FOwnedByParentForm) ::SetParent(Handle(), nullptr);
 }
 
+void TcxCustomPopupWindow::SetFocusedControl(TWinControl* control) {
+  FFocusedControl = control;
+  if (control && control != this) control->FreeNotification(this);
+}
+
 TWinControl* TcxCustomPopupWindow::ChooseFocusedControl(TWinControl* given) {
   if (!FOwnedByParentForm) return given;
   if (!given) return this;

@@ -110,6 +110,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
   bool OwnerClickHandled() const { return FOwnerClickHandled; }
   void SetOwnerClickHandled(bool value) { FOwnerClickHandled = value; }
   TWinControl* FocusedControl() const { return FFocusedControl; }
+  // The control the next show message focuses.
+  void SetFocusedControl(TWinControl* control);
   int LockCount() const { return FLockCount; }
   void SetOnClosed(TNotifyEvent handler) { FOnClosed = std::move(handler); }
   void SetOnClosing(TNotifyEvent handler) { FOnClosing = std::move(handler); }

@@ -27,29 +27,6 @@ class TCounterScope {
   int& FCounter;
 };
 
-// Locks an editor's change events for a scope. Unlock fires what was held
-// back; a scope left by an exception releases the lock silently.
-class TChangeEventsLock {
- public:
-  TChangeEventsLock(const TcxWeakSelf& self, TcxCustomEdit& edit) : FSelf(self), FEdit(edit) {
-    edit.LockChangeEvents(true);
-  }
-  ~TChangeEventsLock() {
-    if (FLocked && FSelf.Alive()) FEdit.LockChangeEvents(false, false);
-  }
-  TChangeEventsLock(const TChangeEventsLock&) = delete;
-  TChangeEventsLock& operator=(const TChangeEventsLock&) = delete;
-  void Unlock() {
-    FLocked = false;
-    if (FSelf.Alive()) FEdit.LockChangeEvents(false, true);
-  }
-
- private:
-  const TcxWeakSelf& FSelf;
-  TcxCustomEdit& FEdit;
-  bool FLocked = true;
-};
-
 // The window property that leads a hooked inner window to its editor.
 constexpr const char* kInnerEditHookProperty = "TcxCustomEdit.InnerEditHook";
 

@@ -229,8 +229,8 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   // ---- in-place editing: a host starts editing with an Activate call and
   // ends it with Deactivate, which answers whether the value is valid.
   virtual void Activate(TcxCustomEditData*& editData);
-  void ActivateByKey(char key, TcxCustomEditData*& editData);
-  void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& editData);
+  virtual void ActivateByKey(char key, TcxCustomEditData*& editData);
+  virtual void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& editData);
   bool Deactivate();
   bool Activated() const { return FActivated; }
   // Whether `window` is the editor's or one of its children.
@@ -369,8 +369,12 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void UnhookInnerEditWndProc();
   // False while the editor takes no user change at all, whatever its settings say.
   virtual bool IsEditingAllowed() { return true; }
+  // The refresh in progress comes from the mouse.
+  bool MouseRefresh() const { return FMouseRefresh; }
   // Keeps the value without showing it: for an editor that took it from its display.
   void AssignEditValue(const Variant& value) { FEditValue = value; }
+  // Fires OnKeyDown unless it ran for this key already.
+  void FireKeyDown(WORD& key, TShiftState shift);
 
  private:
   struct TModifiedState {
@@ -404,7 +408,6 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   bool ValidatesOnFocusLoss();
   void AdjustAutoSize();
   bool HasDefaultButton() const;
-  void FireKeyDown(WORD& key, TShiftState shift);
   void ClearByKey();
   void MoveFocusByTab(TShiftState shift);
   void ValidateByEnter();
@@ -463,4 +466,27 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   const TcxCustomEditViewInfo* FPreviousViewInfo = nullptr;
   bool FMouseRefresh = false;
   WNDPROC FSavedInnerWndProc = nullptr;
+};
+
+// Locks an editor's change events for a scope. Unlock fires what was held
+// back; a scope left by an exception releases the lock silently.
+class TChangeEventsLock {
+ public:
+  TChangeEventsLock(const TcxWeakSelf& self, TcxCustomEdit& edit) : FSelf(self), FEdit(edit) {
+    edit.LockChangeEvents(true);
+  }
+  ~TChangeEventsLock() {
+    if (FLocked && FSelf.Alive()) FEdit.LockChangeEvents(false, false);
+  }
+  TChangeEventsLock(const TChangeEventsLock&) = delete;
+  TChangeEventsLock& operator=(const TChangeEventsLock&) = delete;
+  void Unlock() {
+    FLocked = false;
+    if (FSelf.Alive()) FEdit.LockChangeEvents(false, true);
+  }
+
+ private:
+  const TcxWeakSelf& FSelf;
+  TcxCustomEdit& FEdit;
+  bool FLocked = true;
 };

@@ -48,6 +48,8 @@ class TcxCustomFilterEditHelper {
   // Whether the filter editor keeps the default-values provider of the editor.
   virtual bool KeepsDefaultValuesProvider() const { return false; }
   virtual bool IsSupported() const { return true; }
+  // Whether the helper stands for an editor with a drop-down.
+  virtual bool IsDropDownEditHelper() const { return false; }
   // The filter editor's value, and the text a filter row shows for it.
   virtual void GetFilterValue(TcxCustomEdit& edit, const TcxCustomEditProperties& properties, Variant& value,
                               std::string& text) const;

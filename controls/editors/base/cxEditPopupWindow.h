@@ -99,6 +99,8 @@ constexpr UINT CM_POPUPCONTROLKEY = 0x806B;
 
 // Close-up reasons the popup hands its editor.
 constexpr int cxEditPopupCloseReasonUnknown = 0;
+constexpr int cxEditPopupCloseReasonTab = 1;
+constexpr int cxEditPopupCloseReasonCloseKey = 2;
 constexpr int cxEditPopupCloseReasonCancel = 3;
 constexpr int cxEditPopupCloseReasonAccept = 4;
 

@@ -209,7 +209,8 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   // outermost only when `invokeChanged`.
   void EndUpdate(bool invokeChanged = true);
   int UpdateCount() const { return FUpdateCount; }
-  void Changed();
+  // A descendant drops what it derived from the settings.
+  virtual void Changed();
   // While set, changes are kept back as during an update.
   bool ChangedLocked() const { return FChangedLocked; }
   void SetChangedLocked(bool value) { FChangedLocked = value; }

@@ -104,7 +104,7 @@ void TcxCustomTextEdit::UpdateDisplayFromEditValue() {
 }
 
 void TcxCustomTextEdit::UpdateEditValueFromDisplay() {
-  const Variant value(GetInnerEditText());
+  const Variant value = EditValueFromDisplayText(GetInnerEditText());
   if (FInKeyPress) SetModifiedAfterEnter(true);
   const Variant previous = GetEditValue();
   if (VarType(previous) == VarType(value) && VarEqualsExact(previous, value)) return;

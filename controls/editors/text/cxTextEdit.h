@@ -54,7 +54,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   void SetSelLength(int value);
   std::string SelText() const;
   // Replaces the selection when the resulting text may stand.
-  void SetSelText(const std::string& value);
+  virtual void SetSelText(const std::string& value);
   int ItemIndex() const { return FLookupData->ItemIndex(); }
 
   // ---- the edit base
@@ -91,6 +91,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   virtual bool CanUseLookupNavigation() { return false; }
   virtual std::string GetEditingText() const { return GetInnerEditText(); }
   virtual bool TrySetEditingText(const std::string& text) { return TrySetDisplayText(text); }
+  // The edit value a display text stands for: the text itself here.
+  virtual Variant EditValueFromDisplayText(const std::string& text) { return Variant(text); }
   // Fires OnNewLookupDisplayText of the own and the repository item's properties.
   virtual void DoNewLookupDisplayText(const std::string& text);
   // In the list styles a text that is no item is replaced by the empty text.

@@ -1,0 +1,423 @@
+// The drop-down editor on real windows, focused and its form in the
+// foreground: the keys and clicks that open and close its popup, the order of
+// the events of one opening with the reason it closed, the popup's settings
+// taken from the properties, and the setters' limits.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/dropdown/cxDropDownEdit.h"
+#include "controls/editors/text/cxTextEditListBox.h"
+#include "platform/classes/ClassBuilder.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
+#include "tests/controls/foundation/FoundationFixture.h"
+#include "tests/support/FakeClipboard.h"
+
+namespace {
+
+// Properties whose fixed-list style and popup ownership the test chooses.
+class TTestProperties : public TcxCustomDropDownEditProperties {
+ public:
+  using TcxCustomDropDownEditProperties::TcxCustomDropDownEditProperties;
+  static TClass StaticClass() {
+    static const TMetaClass metaClass =
+        TClassBuilder<TTestProperties>("TTestProperties", TcxCustomDropDownEditProperties::StaticClass()).Build();
+    return &metaClass;
+  }
+  TClass ClassType() const override { return StaticClass(); }
+  bool IsFixedList() const override { return FixedList; }
+  bool PopupOwnedByParentForm() const override { return OwnedByForm; }
+
+  bool FixedList = false;
+  bool OwnedByForm = false;
+};
+
+// Counts the values the editor posts.
+class TCountingBinding : public TcxEditDataBinding {
+ public:
+  using TcxEditDataBinding::TcxEditDataBinding;
+  static TClass StaticClass() {
+    static const TMetaClass metaClass =
+        TClassBuilder<TCountingBinding>("TCountingBinding", TcxEditDataBinding::StaticClass()).Build();
+    return &metaClass;
+  }
+  TClass ClassType() const override { return StaticClass(); }
+  void StoreValue(const Variant&) override { ++Posted; }
+
+  static inline int Posted = 0;
+};
+
+// A drop-down editor with content of 80 by 60 whose popup opens while the
+// test lets it; a popup owned by the form focuses the control the test puts in it.
+class TTestDropDownEdit : public TcxCustomDropDownEdit {
+ public:
+  explicit TTestDropDownEdit(TComponent* owner, bool inplace = false)
+      : TcxCustomDropDownEdit(owner, inplace, TTestProperties::StaticClass()) {}
+  static TClass StaticClass() {
+    static const TMetaClass metaClass =
+        TClassBuilder<TTestDropDownEdit>("TTestDropDownEdit", TcxCustomDropDownEdit::StaticClass()).Build();
+    return &metaClass;
+  }
+  TClass ClassType() const override { return StaticClass(); }
+  bool CanDropDown() override { return Openable; }
+  SIZE GetPopupContentSize() override { return SIZE{80, 60}; }
+  TWinControl* GetPopupFocusedControl() override {
+    return PopupControl ? PopupControl : TcxCustomDropDownEdit::GetPopupFocusedControl();
+  }
+  TClass GetDataBindingClass() const override { return TCountingBinding::StaticClass(); }
+  TTestProperties& Test() const { return static_cast<TTestProperties&>(*Properties()); }
+
+  bool Openable = true;
+  TWinControl* PopupControl = nullptr;
+};
+
+void ProcessPendingMessages() {
+  constexpr int kMessageLimit = 10000;
+  MSG message{};
+  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
+    Application().ProcessMessages();
+}
+
+constexpr LPARAM kAltDown = 0x20000000;
+
+class cxDropDownEditTest : public FoundationTest {
+ protected:
+  void SetUp() override {
+    FoundationTest::SetUp();
+    cxEditInitialize();
+    cxTextEditInitialize();
+    cxDropDownEditInitialize();
+    Form->SetBounds(100, 100, 300, 240);
+    Edit = CreateComponent<TTestDropDownEdit>(Form.get());
+    Edit->SetBounds(10, 10, 120, 24);
+    Edit->SetParent(Form.get());
+    Other = CreateComponent<TEdit>(Form.get());
+    Other->SetBounds(10, 70, 120, 24);
+    Other->SetParent(Form.get());
+    Form->Show();
+    SetForegroundWindow(Form->Handle());
+    ProcessPendingMessages();
+    InnerWindow()->SetFocus();
+    ListenToEvents();
+  }
+  void TearDown() override {
+    Form.reset();
+    cxDropDownEditFinalize();
+    cxTextEditFinalize();
+    cxEditFinalize();
+  }
+
+  TTestProperties& Properties() const { return Edit->Test(); }
+  TWinControl* InnerWindow() const { return &Edit->InnerTextEdit()->Edit(); }
+  void ListenToEvents() {
+    TcxCustomDropDownEditProperties& properties = Properties();
+    properties.SetOnInitPopup([this](TObject*) { Events.push_back("init"); });
+    properties.SetOnPopup([this](TObject*) { Events.push_back("popup"); });
+    properties.SetOnCloseQuery([this](TObject*, bool& canClose) {
+      Events.push_back("query");
+      canClose = CanClose;
+    });
+    properties.SetOnCloseUp([this](TObject*) { Events.push_back("closeup " + std::to_string(Edit->CloseUpReason())); });
+    properties.SetOnFinalizePopup([this](TObject*) { Events.push_back("final"); });
+  }
+  // A key as the keyboard sends it to the focused window; the message loop
+  // translates a letter into its character.
+  void Key(WORD key, LPARAM keyData = 0) {
+    PostMessageA(GetFocus(), keyData & kAltDown ? WM_SYSKEYDOWN : WM_KEYDOWN, key, keyData);
+    ProcessPendingMessages();
+  }
+  void Click(TWinControl& control, POINT point) {
+    const POINT screen = control.ClientToScreen(point);
+    SetCursorPos(screen.x, screen.y);
+    for (const DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+      INPUT input{};
+      input.type = INPUT_MOUSE;
+      input.mi.dwFlags = flags;
+      SendInput(1, &input, sizeof input);
+      ProcessPendingMessages();
+    }
+  }
+  TcxEditButtonState DropDownButtonState() const {
+    Edit->ShortRefreshContainer();
+    return Edit->EditViewInfo().ButtonsInfo.at(0)->Data.State;
+  }
+
+  TOwned<TForm> Form{new TForm(nullptr)};
+  TTestDropDownEdit* Edit = nullptr;
+  TEdit* Other = nullptr;
+  std::vector<std::string> Events;
+  bool CanClose = true;
+  TFakeClipboard Clipboard;
+};
+
+// Each case opens the popup with a key, closes it and reads the events of
+// the opening with the reason the popup closed for, and the values posted
+// with ImmediatePost.
+TEST_F(cxDropDownEditTest, KeysAndTheFocusOpenAndCloseThePopupWithTheirReasonsInOrder) {
+  struct TCase {
+    const char* Name;
+    WORD OpenKey;
+    LPARAM OpenKeyData;
+    std::function<void()> Close;
+    int Reason;
+    int Posted;
+    // The mouse hook closes the popup without asking.
+    bool Asked = true;
+  };
+  const auto key = [this](WORD k, LPARAM data = 0) { return [this, k, data] { Key(k, data); }; };
+  const TCase cases[] = {
+      {"F4 twice", VK_F4, 0, key(VK_F4), cxEditPopupCloseReasonCloseKey, 0},
+      {"Alt+Down, Alt+Up", VK_DOWN, kAltDown, key(VK_UP, kAltDown), cxEditPopupCloseReasonCloseKey, 0},
+      {"Enter after typing", VK_F4, 0,
+       [this] {
+         Key('A');
+         Key(VK_RETURN);
+       },
+       cxEditPopupCloseReasonAccept, 1},
+      {"Enter refused by OnEditing", VK_F4, 0,
+       [this] {
+         Edit->SetOnEditing([](TObject*, bool& canEdit) { canEdit = false; });
+         Key(VK_RETURN);
+       },
+       cxEditPopupCloseReasonCancel, 0},
+      {"Escape", VK_F4, 0, key(VK_ESCAPE), cxEditPopupCloseReasonCancel, 0},
+      {"Tab with PostPopupValueOnTab", VK_F4, 0,
+       [this] {
+         Properties().SetPostPopupValueOnTab(true);
+         Key('A');
+         Key(VK_TAB);
+       },
+       cxEditPopupCloseReasonTab, 1},
+      {"focus leaving", VK_F4, 0, [this] { Other->SetFocus(); }, cxEditPopupCloseReasonUnknown, 0},
+      // Beside the popup, which covers the left of the other control.
+      {"a click outside", VK_F4, 0,
+       [this] {
+         Click(*Other, POINT{110, 5});
+       },
+       cxEditPopupCloseReasonUnknown, 0, false},
+  };
+  Properties().SetImmediatePost(true);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Edit->SetOnEditing(nullptr);
+    Properties().SetPostPopupValueOnTab(false);
+    Edit->SetText("");
+    Edit->SetModifiedAfterEnter(false);
+    InnerWindow()->SetFocus();
+    Events.clear();
+    TCountingBinding::Posted = 0;
+    Key(c.OpenKey, c.OpenKeyData);
+    ASSERT_TRUE(Edit->DroppedDown());
+    EXPECT_EQ(DropDownButtonState(), ebstPressed) << "the drop-down button shows the open popup";
+    EXPECT_EQ(GetFocus(), InnerWindow()->Handle()) << "the popup leaves the focus in the editor";
+    c.Close();
+    EXPECT_FALSE(Edit->DroppedDown());
+    std::vector<std::string> expected{"init", "popup", "query", "final", "closeup " + std::to_string(c.Reason)};
+    if (!c.Asked) expected.erase(expected.begin() + 2);
+    EXPECT_EQ(Events, expected);
+    EXPECT_EQ(TCountingBinding::Posted, c.Posted);
+  }
+}
+
+TEST_F(cxDropDownEditTest, ThePopupOpensOnlyWhenItMayAndStaysWhileTheQueryRefuses) {
+  WORD altF4 = VK_F4;
+  Edit->DoEditKeyDown(altF4, TShiftState{ssAlt});
+  EXPECT_EQ(altF4, VK_F4) << "Alt+F4 is left to the form";
+  EXPECT_FALSE(Edit->DroppedDown());
+
+  Edit->Openable = false;
+  Key(VK_F4);
+  EXPECT_FALSE(Edit->DroppedDown());
+  EXPECT_EQ(Events, (std::vector<std::string>{"init", "final"}));
+
+  Edit->Openable = true;
+  Events.clear();
+  Key(VK_F4);
+  CanClose = false;
+  Key(VK_ESCAPE);
+  EXPECT_TRUE(Edit->DroppedDown());
+  CanClose = true;
+  Edit->SetDroppedDown(false);
+  EXPECT_EQ(Events, (std::vector<std::string>{"init", "popup", "query", "query", "final", "closeup 0"}));
+}
+
+// A popup owned by the form takes the focus and the character that opened
+// it; another leaves the character to the editor's text.
+TEST_F(cxDropDownEditTest, ATypedCharacterOpensThePopupAndReachesTheControlThatTakesIt) {
+  auto* inside = CreateComponent<TEdit>(Form.get());
+  inside->SetParent(Edit->PopupWindow());
+  inside->SetTabStop(true);
+  Edit->PopupWindow()->SetModalPopup(false);
+  struct TCase {
+    bool OwnedByForm;
+    bool ImmediateDropDown;
+    bool Opens;
+    std::string EditorText;
+    std::string PopupText;
+  };
+  const TCase cases[] = {
+      {true, true, true, "", "x"},
+      {false, true, true, "x", ""},
+      {true, false, false, "x", ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.OwnedByForm << c.ImmediateDropDown);
+    Edit->SetDroppedDown(false);
+    Edit->SetText("");
+    inside->SetText("");
+    InnerWindow()->SetFocus();
+    Properties().OwnedByForm = c.OwnedByForm;
+    Properties().SetImmediateDropDown(c.ImmediateDropDown);
+    Edit->PopupControl = c.OwnedByForm ? inside : nullptr;
+    Key('X');
+    EXPECT_EQ(Edit->DroppedDown(), c.Opens);
+    EXPECT_EQ(Edit->Text(), c.EditorText);
+    EXPECT_EQ(inside->GetTextBuf(), c.PopupText);
+    EXPECT_EQ(GetFocus(), (c.OwnedByForm && c.Opens ? inside : InnerWindow())->Handle());
+  }
+}
+
+TEST_F(cxDropDownEditTest, APasteThatChangesTheTextOpensThePopup) {
+  struct TCase {
+    std::string Before;
+    std::string Pasted;
+    bool ImmediateDropDown;
+    bool Opens;
+  };
+  const TCase cases[] = {{"", "abc", true, true}, {"abc", "abc", true, false}, {"", "abc", false, false}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Pasted);
+    Edit->SetDroppedDown(false);
+    Properties().SetImmediateDropDown(c.ImmediateDropDown);
+    Edit->SetText(c.Before);
+    SendMessageA(InnerWindow()->Handle(), EM_SETSEL, 0, -1);
+    Clipboard.Text = c.Pasted;
+    SendMessageA(InnerWindow()->Handle(), WM_PASTE, 0, 0);
+    ProcessPendingMessages();
+    EXPECT_EQ(Edit->Text(), c.Pasted);
+    EXPECT_EQ(Edit->DroppedDown(), c.Opens);
+  }
+}
+
+// The drop-down button opens the popup by its own press; the text area only
+// of a focused fixed list.
+TEST_F(cxDropDownEditTest, ClicksOnTheButtonAndOnAFixedListsTextOpenThePopup) {
+  const TRect button = Edit->EditViewInfo().ButtonsInfo.at(0)->Bounds;
+  const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  const POINT onText{5, 5};
+  struct TCase {
+    bool FixedList;
+    // The press activates an in-place editor rather than reaching a working one.
+    bool Activating;
+    POINT Point;
+    bool Opens;
+  };
+  const TCase cases[] = {
+      {false, false, onButton, true},
+      {true, false, onText, true},
+      {false, false, onText, false},
+      {true, true, onText, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.FixedList << c.Activating << c.Point.x);
+    Edit->SetDroppedDown(false);
+    Properties().FixedList = c.FixedList;
+    if (c.Activating) {
+      TcxCustomEditData* data = nullptr;
+      Edit->ActivateByMouse(TShiftState{ssLeft}, 10 + c.Point.x, 10 + c.Point.y, data);
+      delete data;
+    } else {
+      SendMessageA(Edit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.Point.x, c.Point.y));
+    }
+    SendMessageA(Edit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(c.Point.x, c.Point.y));
+    ProcessPendingMessages();
+    EXPECT_EQ(Edit->DroppedDown(), c.Opens);
+  }
+}
+
+TEST_F(cxDropDownEditTest, ThePopupTakesTheSizeOfThePropertiesAndKeepsTheSizeTheUserGaveIt) {
+  TTestProperties& properties = Properties();
+  properties.SetPopupAutoSize(false);
+  properties.SetPopupSizeable(true);
+  properties.SetPopupSysPanelStyle(true);
+  properties.SetPopupWidth(150);
+  properties.SetPopupHeight(100);
+  Key(VK_F4);
+  TcxCustomEditPopupWindow& popup = *Edit->PopupWindow();
+  ASSERT_TRUE(Edit->DroppedDown());
+  EXPECT_EQ(popup.Width(), 150);
+  EXPECT_EQ(popup.Height(), 100);
+  // The press lies on the grip, the release 20 pixels further out.
+  SendMessageA(popup.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(147, 97));
+  SendMessageA(popup.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(167, 117));
+  SendMessageA(popup.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(167, 117));
+  Key(VK_ESCAPE);
+  EXPECT_EQ(properties.PopupWidth(), 170);
+  EXPECT_EQ(properties.PopupHeight(), 120);
+  Key(VK_F4);
+  EXPECT_EQ(popup.Width(), 170);
+}
+
+TEST_F(cxDropDownEditTest, SettersKeepTheSizesWithinTheirMinimums) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TcxCustomDropDownEditProperties&)> Set;
+    SIZE Size;
+    SIZE MinSize;
+  };
+  const TCase cases[] = {
+      {"a width below the minimum", [](auto& p) { p.SetPopupWidth(50); }, {100, 200}, {100, 100}},
+      {"width 0 means the editor's", [](auto& p) { p.SetPopupWidth(0); }, {0, 200}, {100, 100}},
+      {"a negative width", [](auto& p) { p.SetPopupWidth(-5); }, {0, 200}, {100, 100}},
+      {"a height below the minimum", [](auto& p) { p.SetPopupHeight(20); }, {250, 100}, {100, 100}},
+      {"a minimum height above the height", [](auto& p) { p.SetPopupMinHeight(300); }, {250, 300}, {100, 300}},
+      {"a minimum width above the width", [](auto& p) { p.SetPopupMinWidth(260); }, {260, 200}, {260, 100}},
+      {"a negative minimum", [](auto& p) { p.SetPopupMinWidth(-1); }, {250, 200}, {0, 100}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    auto properties = CreatePersistentOf<TcxCustomDropDownEditProperties>(TTestProperties::StaticClass(), nullptr);
+    properties->SetPopupMinWidth(100);
+    properties->SetPopupMinHeight(100);
+    properties->SetPopupWidth(250);
+    properties->SetPopupHeight(200);
+    c.Set(*properties);
+    EXPECT_EQ(properties->PopupWidth(), c.Size.cx);
+    EXPECT_EQ(properties->PopupHeight(), c.Size.cy);
+    EXPECT_EQ(properties->PopupMinWidth(), c.MinSize.cx);
+    EXPECT_EQ(properties->PopupMinHeight(), c.MinSize.cy);
+  }
+}
+
+TEST_F(cxDropDownEditTest, AGlyphMakesTheDropDownButtonAGlyphButtonAndAnAssignCopiesThePopupSettings) {
+  TTestProperties& properties = Properties();
+  EXPECT_EQ(properties.Buttons().Items(0).Kind(), bkDown);
+  TBitmap glyph;
+  glyph.SetSize(8, 8);
+  properties.SetButtonGlyph(&glyph);
+  EXPECT_EQ(properties.Buttons().Items(0).Kind(), bkGlyph);
+  properties.SetButtonGlyph(nullptr);
+  EXPECT_EQ(properties.Buttons().Items(0).Kind(), bkDown);
+
+  properties.SetPopupMinWidth(120);
+  properties.SetPopupWidth(300);
+  properties.SetPopupAlignment(taRightJustify);
+  properties.SetPostPopupValueOnTab(true);
+  auto copy = CreatePersistentOf<TcxCustomDropDownEditProperties>(TTestProperties::StaticClass(), nullptr);
+  int changes = 0;
+  copy->SetOnPropertiesChanged([&](TObject*) { ++changes; });
+  copy->Assign(&properties);
+  EXPECT_EQ(copy->PopupWidth(), 300);
+  EXPECT_EQ(copy->PopupMinWidth(), 120);
+  EXPECT_EQ(copy->PopupAlignment(), taRightJustify);
+  EXPECT_EQ(copy->PopupHorzAlignment(), phaRight);
+  EXPECT_TRUE(copy->PostPopupValueOnTab());
+  EXPECT_TRUE(copy->OnCloseUp() != nullptr);
+  EXPECT_EQ(changes, 1) << "one change for the whole copy";
+}
+
+}  // namespace
