@@ -1,5 +1,7 @@
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 
+#include "controls/editors/base/cxEditConsts.h"
+#include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "controls/foundation/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
@@ -521,8 +523,14 @@ TClass TcxFilterDropDownEditHelper::StaticClass() {
 
 void cxDropDownEditInitialize() {
   if (!gUnit.Enter()) return;
+  GetRegisteredEditProperties()->Register(TcxPopupEditProperties::StaticClass(),
+                                          cxGetResourceString(cxMsgPopupEditRegistration));
+  RegisterClasses({TcxPopupEdit::StaticClass()});
 }
 
 void cxDropDownEditFinalize() {
   if (!gUnit.Leave()) return;
+  UnRegisterClass(TcxPopupEdit::StaticClass());
+  if (TcxRegisteredClasses* registered = GetRegisteredEditProperties())
+    registered->Unregister(TcxPopupEditProperties::StaticClass());
 }
