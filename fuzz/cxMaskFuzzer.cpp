@@ -16,41 +16,21 @@
 
 #include "controls/editors/engines/cxRegExpr.h"
 #include "controls/editors/engines/cxStandardMask.h"
+#include "fuzz/FuzzInput.h"
 #include "tests/support/SmallStack.h"
 
 namespace {
-
-class TInput {
- public:
-  TInput(const uint8_t* data, size_t size) : FData(data), FSize(size) {}
-  bool AtEnd() const { return FPosition >= FSize; }
-  uint8_t Byte() { return AtEnd() ? 0 : FData[FPosition++]; }
-  std::string Bytes(size_t count) {
-    std::string bytes;
-    while (count-- > 0 && !AtEnd()) bytes += static_cast<char>(Byte());
-    return bytes;
-  }
-
- private:
-  const uint8_t* FData;
-  size_t FSize;
-  size_t FPosition = 0;
-};
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 // The text the user would see, built from the engine's own reports.
 class TTypist {
  public:
   explicit TTypist(TcxRegExpr& expression) : FExpression(expression) {
     FExpression.SetOnAddChar([this](char ch) {
-      Require(++FAddedThisStep <= TcxRegExpr::MaxPositions + 1);
+      FuzzRequire(++FAddedThisStep <= TcxRegExpr::MaxPositions + 1);
       FText += ch;
     });
     FExpression.SetOnDeleteChar([this] {
-      Require(!FText.empty());
+      FuzzRequire(!FText.empty());
       FText.pop_back();
     });
   }
@@ -66,17 +46,17 @@ class TTypist {
     if (FExpression.Next(ch)) {
       FText.insert(length, 1, ch);
     } else {
-      Require(FText == before && FExpression.IsFinal() == wasFinal);
+      FuzzRequire(FText == before && FExpression.IsFinal() == wasFinal);
     }
   }
 
   void Prev() {
     StartStep();
     if (FExpression.Prev()) {
-      Require(!FText.empty());
+      FuzzRequire(!FText.empty());
       FText.pop_back();
     } else {
-      Require(FText.empty());
+      FuzzRequire(FText.empty());
     }
   }
 
@@ -91,7 +71,7 @@ class TTypist {
   }
 
   // The history holds one state set per character of the text.
-  void CheckInStep() { Require(FExpression.IsStart() == FText.empty()); }
+  void CheckInStep() { FuzzRequire(FExpression.IsStart() == FText.empty()); }
 
  private:
   TcxRegExpr& FExpression;
@@ -99,7 +79,7 @@ class TTypist {
   int FAddedThisStep = 0;
 };
 
-void FuzzExpression(const std::string& pattern, uint8_t flags, TInput& input) {
+void FuzzExpression(const std::string& pattern, uint8_t flags, TFuzzInput& input) {
   TcxRegExpr expression;
   expression.SetCaseInsensitive(flags & 2);
   TTypist typist(expression);
@@ -109,8 +89,8 @@ void FuzzExpression(const std::string& pattern, uint8_t flags, TInput& input) {
   try {
     expression.Compile(&stream);
   } catch (const EcxRegExprError& error) {
-    Require(error.Errors().Count() > 0);
-    for (int i = 0; i < error.Errors().Count(); ++i) Require(!error.Errors().Items(i).FullText().empty());
+    FuzzRequire(error.Errors().Count() > 0);
+    for (int i = 0; i < error.Errors().Count(); ++i) FuzzRequire(!error.Errors().Items(i).FullText().empty());
     return;
   }
   typist.Reset();
@@ -127,27 +107,27 @@ void FuzzExpression(const std::string& pattern, uint8_t flags, TInput& input) {
   }
 }
 
-void FuzzPictureMask(const std::string& mask, TInput& input) {
+void FuzzPictureMask(const std::string& mask, TFuzzInput& input) {
   TcxStandardMask standard;
   standard.Compile(mask);
   while (!input.AtEnd()) {
     const uint8_t operation = input.Byte();
     std::string text = input.Bytes(input.Byte() % 24);
     standard.Format(text, operation & 1, operation & 2);
-    Require(static_cast<int>(text.size()) == standard.Count());
+    FuzzRequire(static_cast<int>(text.size()) == standard.Count());
     std::string again = text;
     standard.Format(again, operation & 1, true);
-    Require(again == text);
+    FuzzRequire(again == text);
     standard.IsFullValid(again);
     standard.ExtractValue(text);
-    Require(static_cast<int>(text.size()) <= standard.Count());
+    FuzzRequire(static_cast<int>(text.size()) <= standard.Count());
   }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TInput input(data, size);
+  TFuzzInput input(data, size);
   const uint8_t flags = input.Byte();
   const size_t length = input.Byte();
   const std::string mask = input.Bytes(length + 256 * input.Byte());

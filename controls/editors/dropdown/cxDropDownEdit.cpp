@@ -1,6 +1,7 @@
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 
 #include "controls/editors/base/cxEditConsts.h"
+#include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "controls/foundation/cxContainerRoutines.h"
@@ -194,7 +195,6 @@ void TcxCustomDropDownEdit::DropDown() {
   DoInitPopup();
   if (!self.Alive()) return;
   if (!CanDropDown()) return FinalizePopup();
-  if (!self.Alive()) return;
   SetupPopupWindow();
   PreparePopupWindow();
   FPopupWindow->HandleNeeded();
@@ -362,7 +362,6 @@ void TcxCustomDropDownEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
   if ((key == VK_RETURN || key == VK_ESCAPE) && !shift.Contains(ssAlt) && DroppedDown()) {
     const TcxWeakSelf self(this);
     {
-      const TcxFlagScope closingByKey(self, FClosingByKey, true);
       const TUserActionScope userAction(self, *this);
       int reason = cxEditPopupCloseReasonCancel;
       if (key == VK_RETURN && DoEditing()) reason = cxEditPopupCloseReasonAccept;
@@ -505,8 +504,10 @@ bool TcxCustomDropDownEdit::RefreshContainer(POINT point, TMouseButton button, T
     ClosePopup(cxEditPopupCloseReasonUnknown);
     if (!self.Alive()) return result;
   }
+  // The pointer's place, not the hot state: without hot-tracking the editor
+  // is never hot, and the press that closes the popup would open it again.
   if (MouseRefresh() && !(button == mbRight && shift.Contains(ssRight)))
-    FClosedUnderPointer = DroppedDown() && viewInfo.ContainerState.Contains(csHot);
+    FClosedUnderPointer = DroppedDown() && PtInRect(&viewInfo.Bounds, point);
   if (FPopupControlsLookAndFeel) FPopupControlsLookAndFeel->EditStyleChanged();
   return result;
 }
@@ -523,6 +524,7 @@ TClass TcxFilterDropDownEditHelper::StaticClass() {
 
 void cxDropDownEditInitialize() {
   if (!gUnit.Enter()) return;
+  cxComboBoxInitialize();
   GetRegisteredEditProperties()->Register(TcxPopupEditProperties::StaticClass(),
                                           cxGetResourceString(cxMsgPopupEditRegistration));
   RegisterClasses({TcxPopupEdit::StaticClass()});
@@ -533,4 +535,5 @@ void cxDropDownEditFinalize() {
   UnRegisterClass(TcxPopupEdit::StaticClass());
   if (TcxRegisteredClasses* registered = GetRegisteredEditProperties())
     registered->Unregister(TcxPopupEditProperties::StaticClass());
+  cxComboBoxFinalize();
 }

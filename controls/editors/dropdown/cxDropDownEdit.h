@@ -180,7 +180,6 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
 
   TOwned<TcxEditPopupControlLookAndFeel> FPopupControlsLookAndFeel;
   TcxCustomEditPopupWindow* FPopupWindow = nullptr;
-  bool FClosingByKey = false;
   bool FInActivateByMouse = false;
   bool FPopupInitialized = false;
   bool FPopupResizedByUser = false;

@@ -162,11 +162,18 @@ bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
     case VK_RIGHT: return ArrowKeyDown(key, shift, key == VK_LEFT);
     case VK_HOME: return FMode->Home();
     case VK_END: return FMode->End();
-    case VK_DELETE:
-      if (!shift.Contains(ssShift)) return FMode->Delete();
-      return SelLength() > 0 || FMode->Backspace();
+    case VK_DELETE: return DeleteKeyDown(shift);
     default: return true;
   }
+}
+
+// Shift+Delete cuts a selection through the editor, so that the mode blanks
+// what the native edit would take out of the mask's text.
+bool TcxCustomMaskEdit::DeleteKeyDown(TShiftState shift) {
+  if (!shift.Contains(ssShift)) return FMode->Delete();
+  if (SelLength() == 0) return FMode->Backspace();
+  CutToClipboard();
+  return false;
 }
 
 // Ctrl moves to the start or the end; a key swallowed at the start or the
@@ -218,6 +225,22 @@ void TcxCustomMaskEdit::DblClick() {
 void TcxCustomMaskEdit::DoEnterEdit() {
   if (IsMasked() && ActiveProperties()->AutoSelect()) FMode->AdvanceToEnd();
   TcxCustomTextEdit::DoEnterEdit();
+}
+
+void TcxCustomMaskEdit::HookInnerEditWndProc() {
+  TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
+  if (!IsMasked() || !inner || !inner->HandleAllocated()) return TcxCustomTextEdit::HookInnerEditWndProc();
+  SendMessageA(inner->Handle(), WM_SETREDRAW, FALSE, 0);
+  FRedrawLocked = true;
+}
+
+void TcxCustomMaskEdit::UnhookInnerEditWndProc() {
+  if (!FRedrawLocked) return TcxCustomTextEdit::UnhookInnerEditWndProc();
+  FRedrawLocked = false;
+  TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
+  if (!inner || !inner->HandleAllocated()) return;
+  SendMessageA(inner->Handle(), WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(inner->Handle(), nullptr, TRUE);
 }
 
 // ---- the clipboard
@@ -378,29 +401,11 @@ void TcxCustomMaskEdit::CompileChangedMask(const std::string& mask, bool storedM
 
 TClass TcxMaskEdit::StaticClass() {
   using E = TcxMaskEdit;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxMaskEdit", TcxCustomMaskEdit::StaticClass())
-          .Object("Properties", &E::PropertiesObject)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .String("Text", &E::Text, &E::SetText)
-          .Event("OnClick", &E::SetOnClick)
-          .Event("OnDblClick", &E::SetOnDblClick)
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxMaskEdit", TcxCustomMaskEdit::StaticClass());
+    builder.Object("Properties", &E::PropertiesObject);
+    return PublishTextEditMembers(builder).Build();
+  }();
   return &metaClass;
 }
 

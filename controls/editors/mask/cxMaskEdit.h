@@ -80,6 +80,10 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   void MouseMove(TShiftState shift, int x, int y) override;
   void DblClick() override;
   void DoEnterEdit() override;
+  // A masked editor keeps its native edit from drawing while an activating
+  // key is typed, instead of watching its focus.
+  void HookInnerEditWndProc() override;
+  void UnhookInnerEditWndProc() override;
 
  private:
   // The inner edit's selection changed: the mode hears of it unless the
@@ -88,12 +92,14 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   // The mode's answer to a navigation or deletion key; false swallows it.
   bool MaskKeyDown(WORD key, TShiftState shift);
   bool ArrowKeyDown(WORD& key, TShiftState shift, bool toLeft);
+  bool DeleteKeyDown(TShiftState shift);
   void ReplaceModeForKind(bool& storedMaskCleared);
   void CompileChangedMask(const std::string& mask, bool storedMaskCleared);
 
   bool FInternalSelection = false;
   std::unique_ptr<TcxMaskEditCustomMode> FMode;
   bool FKeyBypass = false;
+  bool FRedrawLocked = false;
   bool FShiftHeld = false;
   std::string FEditingText;
 };

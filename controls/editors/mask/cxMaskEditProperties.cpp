@@ -144,44 +144,16 @@ void TcxCustomMaskEditProperties::ValidateDisplayValue(Variant& displayValue, st
 
 TClass TcxMaskEditProperties::StaticClass() {
   using P = TcxMaskEditProperties;
-  static const TMetaClass metaClass =
-      TClassBuilder<P>("TcxMaskEditProperties", TcxCustomMaskEditProperties::StaticClass())
-          .Boolean("AlwaysShowBlanksAndLiterals", &P::AlwaysShowBlanksAndLiterals, &P::SetAlwaysShowBlanksAndLiterals,
-                   false)
-          .Boolean("CaseInsensitive", &P::CaseInsensitive, &P::SetCaseInsensitive, true)
-          .Boolean("IgnoreMaskBlank", &P::IgnoreMaskBlank, &P::SetIgnoreMaskBlank, false)
-          .Enumeration("MaskKind", &P::MaskKind, &P::SetMaskKind, EditMaskKindIdents(), emkStandard)
-          .String("EditMask", &P::EditMask, &P::SetEditMask)
-          .Object("Alignment", [](P& p) -> TPersistent& { return *p.Alignment(); })
-          .Stored(&P::IsAlignmentStored)
-          .Object("AssignedValues", [](P& p) -> TPersistent& { return *p.AssignedValues(); })
-          .Boolean("AutoSelect", &P::AutoSelect, &P::SetAutoSelect, true)
-          .Boolean("BeepOnError", &P::BeepOnError, &P::SetBeepOnError, false)
-          .Enumeration("CharCase", &P::CharCase, &P::SetCharCase, EditCharCaseIdents(), ecNormal)
-          .Integer("ClearKey", &P::ClearKey, &P::SetClearKey, 0)
-          .Enumeration("EchoMode", &P::EchoMode, &P::SetEchoMode, EditEchoModeIdents(), eemNormal)
-          .Boolean("HideSelection", &P::HideSelection, &P::SetHideSelection, true)
-          .Enumeration("ImeMode", &P::ImeMode, &P::SetImeMode, ImeModeIdents(), imDontCare)
-          .String("ImeName", &P::ImeName, &P::SetImeName)
-          .Boolean("IncrementalSearch", &P::IncrementalSearch, &P::SetIncrementalSearch, true)
-          .Strings("LookupItems", [](P& p) -> TStringList& { return p.LookupItems(); })
-          .Boolean("LookupItemsSorted", &P::LookupItemsSorted, &P::SetLookupItemsSorted, false)
-          .Integer("MaxLength", &P::MaxLength, &P::SetMaxLength, 0)
-          .NoDefault()
-          .Stored(&P::IsMaxLengthStored)
-          .Boolean("OEMConvert", &P::OEMConvert, &P::SetOEMConvert, false)
-          .Integer("PasswordChar", &P::PasswordChar, &P::SetPasswordChar, 0)
-          .Boolean("ReadOnly", &P::ReadOnly, &P::SetReadOnly, false)
-          .NoDefault()
-          .Stored(&P::IsReadOnlyStored)
-          .Boolean("UseLeftAlignmentOnEditing", &P::UseLeftAlignmentOnEditing, &P::SetUseLeftAlignmentOnEditing, true)
-          .NoDefault()
-          .Stored(&P::IsUseLeftAlignmentOnEditingStored)
-          .Boolean("ValidateOnEnter", &P::ValidateOnEnter, &P::SetValidateOnEnter, true)
-          .Event("OnChange", &P::SetOnChange)
-          .Event("OnEditValueChanged", &P::SetOnEditValueChanged)
-          .Event("OnNewLookupDisplayText", &P::SetOnNewLookupDisplayText)
-          .Event("OnValidate", &P::SetOnValidate)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<P> builder("TcxMaskEditProperties", TcxCustomMaskEditProperties::StaticClass());
+    builder
+        .Boolean("AlwaysShowBlanksAndLiterals", &P::AlwaysShowBlanksAndLiterals, &P::SetAlwaysShowBlanksAndLiterals,
+                 false)
+        .Boolean("CaseInsensitive", &P::CaseInsensitive, &P::SetCaseInsensitive, true)
+        .Boolean("IgnoreMaskBlank", &P::IgnoreMaskBlank, &P::SetIgnoreMaskBlank, false)
+        .Enumeration("MaskKind", &P::MaskKind, &P::SetMaskKind, EditMaskKindIdents(), emkStandard)
+        .String("EditMask", &P::EditMask, &P::SetEditMask);
+    return PublishTextEditProperties(builder, true).Build();
+  }();
   return &metaClass;
 }

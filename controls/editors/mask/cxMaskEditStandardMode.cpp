@@ -37,15 +37,21 @@ std::string TcxMaskEditStandardMode::GetEmptyValueText() {
   return text;
 }
 
+// A text as long as the mask is a display text: its literals stand in their
+// places, also where the value leaves them out.
+bool TcxMaskEditStandardMode::IsDisplayText(const std::string& text) const {
+  return static_cast<int>(text.size()) == FStandardMask.Count();
+}
+
 std::string TcxMaskEditStandardMode::Format(const std::string& text, bool) {
   std::string formatted = text;
-  FStandardMask.Format(formatted, Properties().ModeCharCaseNormal(), false);
+  FStandardMask.Format(formatted, Properties().ModeCharCaseNormal(), IsDisplayText(text));
   return formatted;
 }
 
 std::string TcxMaskEditStandardMode::GetValue(const std::string& text, bool textHasLiterals) {
   std::string value = text;
-  FStandardMask.Format(value, Properties().ModeCharCaseNormal(), textHasLiterals);
+  FStandardMask.Format(value, Properties().ModeCharCaseNormal(), textHasLiterals || IsDisplayText(text));
   FStandardMask.ExtractValue(value);
   return value;
 }

@@ -35,6 +35,7 @@ class TcxMaskEditStandardMode : public TcxMaskEditCustomMode {
   const TcxStandardMask& StandardMask() const { return FStandardMask; }
 
  private:
+  bool IsDisplayText(const std::string& text) const;
   bool IsLiteralAt(int position) const;
   bool IsInputAt(int position) const;
   int TextLength() const;

@@ -13,6 +13,7 @@
 #include "controls/editors/text/cxTextEditLookupData.h"
 #include "controls/editors/text/cxTextEditProperties.h"
 #include "controls/editors/text/cxTextEditViewInfo.h"
+#include "platform/classes/ClassBuilder.h"
 
 class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer {
  public:
@@ -30,7 +31,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   TcxCustomInnerTextEditHelper* InnerTextEdit() const {
     return static_cast<TcxCustomInnerTextEditHelper*>(InnerEdit());
   }
-  TcxCustomTextEditLookupData& LookupData() const { return *FLookupData; }
+  TcxCustomTextEditLookupData& LookupData() const;
 
   // ---- IcxInnerTextEditContainer
   bool BeepOnEnter() const override { return FBeepOnEnter; }
@@ -55,7 +56,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   std::string SelText() const;
   // Replaces the selection when the resulting text may stand.
   virtual void SetSelText(const std::string& value);
-  int ItemIndex() const { return FLookupData->ItemIndex(); }
+  int ItemIndex() const { return LookupData().ItemIndex(); }
 
   // ---- the edit base
   // An activated editor starts with the caret at the start of its text, or
@@ -143,8 +144,23 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool FInKeyPress = false;
   bool FFindSelection = false;
   bool FInSetText = false;
-  TOwned<TcxCustomTextEditLookupData> FLookupData;
+  mutable TOwned<TcxCustomTextEditLookupData> FLookupData;
 };
+
+// What every text editor publishes after its properties: its styles, its
+// colour and font, its text and its events.
+template <class E>
+TClassBuilder<E>& PublishTextEditMembers(TClassBuilder<E>& builder) {
+  PublishEditStyles(builder)
+      .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
+      .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
+      .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
+      .String("Text", &E::Text, &E::SetText)
+      .Event("OnClick", &E::SetOnClick)
+      .Event("OnDblClick", &E::SetOnDblClick)
+      .Event("OnEditing", &E::SetOnEditing);
+  return PublishEditInputEvents(builder);
+}
 
 // The text editor as a form holds it.
 class TcxTextEdit : public TcxCustomTextEdit {

@@ -367,39 +367,9 @@ void TcxCustomTextEditProperties::ValidateDisplayValue(Variant& displayValue, st
 // ---- the published class
 
 TClass TcxTextEditProperties::StaticClass() {
-  using P = TcxTextEditProperties;
-  static const TMetaClass metaClass =
-      TClassBuilder<P>("TcxTextEditProperties", TcxCustomTextEditProperties::StaticClass())
-          .Object("Alignment", [](P& p) -> TPersistent& { return *p.Alignment(); })
-          .Stored(&P::IsAlignmentStored)
-          .Object("AssignedValues", [](P& p) -> TPersistent& { return *p.AssignedValues(); })
-          .Boolean("AutoSelect", &P::AutoSelect, &P::SetAutoSelect, true)
-          .Boolean("BeepOnError", &P::BeepOnError, &P::SetBeepOnError, false)
-          .Enumeration("CharCase", &P::CharCase, &P::SetCharCase, EditCharCaseIdents(), ecNormal)
-          .Integer("ClearKey", &P::ClearKey, &P::SetClearKey, 0)
-          .Enumeration("EchoMode", &P::EchoMode, &P::SetEchoMode, EditEchoModeIdents(), eemNormal)
-          .Boolean("HideSelection", &P::HideSelection, &P::SetHideSelection, true)
-          .Enumeration("ImeMode", &P::ImeMode, &P::SetImeMode, ImeModeIdents(), imDontCare)
-          .String("ImeName", &P::ImeName, &P::SetImeName)
-          .Boolean("IncrementalSearch", &P::IncrementalSearch, &P::SetIncrementalSearch, true)
-          .Strings("LookupItems", [](P& p) -> TStringList& { return p.LookupItems(); })
-          .Boolean("LookupItemsSorted", &P::LookupItemsSorted, &P::SetLookupItemsSorted, false)
-          .Integer("MaxLength", &P::MaxLength, &P::SetMaxLength, 0)
-          .NoDefault()
-          .Stored(&P::IsMaxLengthStored)
-          .Boolean("OEMConvert", &P::OEMConvert, &P::SetOEMConvert, false)
-          .Integer("PasswordChar", &P::PasswordChar, &P::SetPasswordChar, 0)
-          .Boolean("ReadOnly", &P::ReadOnly, &P::SetReadOnly, false)
-          .NoDefault()
-          .Stored(&P::IsReadOnlyStored)
-          .Boolean("UseLeftAlignmentOnEditing", &P::UseLeftAlignmentOnEditing, &P::SetUseLeftAlignmentOnEditing, true)
-          .NoDefault()
-          .Stored(&P::IsUseLeftAlignmentOnEditingStored)
-          .Boolean("ValidateOnEnter", &P::ValidateOnEnter, &P::SetValidateOnEnter, false)
-          .Event("OnChange", &P::SetOnChange)
-          .Event("OnEditValueChanged", &P::SetOnEditValueChanged)
-          .Event("OnNewLookupDisplayText", &P::SetOnNewLookupDisplayText)
-          .Event("OnValidate", &P::SetOnValidate)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<TcxTextEditProperties> builder("TcxTextEditProperties", TcxCustomTextEditProperties::StaticClass());
+    return PublishTextEditProperties(builder, false).Build();
+  }();
   return &metaClass;
 }

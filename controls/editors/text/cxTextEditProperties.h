@@ -10,6 +10,7 @@
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/text/cxTextEditInner.h"
+#include "platform/classes/ClassBuilder.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/WinControl.h"
 #include "platform/rtl/StringList.h"
@@ -204,6 +205,42 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties, private IcxF
   TcxValidChars FValidChars;
   TcxNewLookupDisplayTextEvent FOnNewLookupDisplayText;
 };
+
+// The settings every text editor publishes, in their order; ValidateOnEnter
+// defaults to `validateOnEnter`.
+template <class P>
+TClassBuilder<P>& PublishTextEditProperties(TClassBuilder<P>& builder, bool validateOnEnter) {
+  return builder.Object("Alignment", [](P& p) -> TPersistent& { return *p.Alignment(); })
+      .Stored(&P::IsAlignmentStored)
+      .Object("AssignedValues", [](P& p) -> TPersistent& { return *p.AssignedValues(); })
+      .Boolean("AutoSelect", &P::AutoSelect, &P::SetAutoSelect, true)
+      .Boolean("BeepOnError", &P::BeepOnError, &P::SetBeepOnError, false)
+      .Enumeration("CharCase", &P::CharCase, &P::SetCharCase, EditCharCaseIdents(), ecNormal)
+      .Integer("ClearKey", &P::ClearKey, &P::SetClearKey, 0)
+      .Enumeration("EchoMode", &P::EchoMode, &P::SetEchoMode, EditEchoModeIdents(), eemNormal)
+      .Boolean("HideSelection", &P::HideSelection, &P::SetHideSelection, true)
+      .Enumeration("ImeMode", &P::ImeMode, &P::SetImeMode, ImeModeIdents(), imDontCare)
+      .String("ImeName", &P::ImeName, &P::SetImeName)
+      .Boolean("IncrementalSearch", &P::IncrementalSearch, &P::SetIncrementalSearch, true)
+      .Strings("LookupItems", [](P& p) -> TStringList& { return p.LookupItems(); })
+      .Boolean("LookupItemsSorted", &P::LookupItemsSorted, &P::SetLookupItemsSorted, false)
+      .Integer("MaxLength", &P::MaxLength, &P::SetMaxLength, 0)
+      .NoDefault()
+      .Stored(&P::IsMaxLengthStored)
+      .Boolean("OEMConvert", &P::OEMConvert, &P::SetOEMConvert, false)
+      .Integer("PasswordChar", &P::PasswordChar, &P::SetPasswordChar, 0)
+      .Boolean("ReadOnly", &P::ReadOnly, &P::SetReadOnly, false)
+      .NoDefault()
+      .Stored(&P::IsReadOnlyStored)
+      .Boolean("UseLeftAlignmentOnEditing", &P::UseLeftAlignmentOnEditing, &P::SetUseLeftAlignmentOnEditing, true)
+      .NoDefault()
+      .Stored(&P::IsUseLeftAlignmentOnEditingStored)
+      .Boolean("ValidateOnEnter", &P::ValidateOnEnter, &P::SetValidateOnEnter, validateOnEnter)
+      .Event("OnChange", &P::SetOnChange)
+      .Event("OnEditValueChanged", &P::SetOnEditValueChanged)
+      .Event("OnNewLookupDisplayText", &P::SetOnNewLookupDisplayText)
+      .Event("OnValidate", &P::SetOnValidate);
+}
 
 // The text editor's settings as a form holds them.
 class TcxTextEditProperties : public TcxCustomTextEditProperties {

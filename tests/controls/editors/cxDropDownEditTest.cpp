@@ -4,6 +4,7 @@
 // taken from the properties, and the setters' limits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -246,60 +247,119 @@ TEST_F(cxDropDownEditTest, ThePopupOpensOnlyWhenItMayAndStaysWhileTheQueryRefuse
 }
 
 // A popup owned by the form takes the focus and the character that opened
-// it; another leaves the character to the editor's text.
-TEST_F(cxDropDownEditTest, ATypedCharacterOpensThePopupAndReachesTheControlThatTakesIt) {
-  auto* inside = CreateComponent<TEdit>(Form.get());
-  inside->SetParent(Edit->PopupWindow());
-  inside->SetTabStop(true);
-  Edit->PopupWindow()->SetModalPopup(false);
+// it; another leaves the character to the editor's text. A paste opens only
+// when it changed the text; ImmediatePopup opens on any activation.
+TEST_F(cxDropDownEditTest, CharactersPastesAndActivationsOpenThePopupAsThePropertiesSay) {
+  enum THow { Typing, Pasting, ActivatingByKey, Activating };
   struct TCase {
-    bool OwnedByForm;
-    bool ImmediateDropDown;
+    THow How;
+    bool OwnedByForm, ImmediateDropDown, ImmediatePopup;
+    std::string Before;
     bool Opens;
-    std::string EditorText;
-    std::string PopupText;
+    std::string EditorText, PopupText;
   };
   const TCase cases[] = {
-      {true, true, true, "", "x"},
-      {false, true, true, "x", ""},
-      {true, false, false, "x", ""},
+      {Typing, true, true, false, "", true, "", "x"},          {Typing, false, true, false, "", true, "x", ""},
+      {Typing, true, false, false, "", false, "x", ""},        {Pasting, false, true, false, "", true, "x", ""},
+      {Pasting, false, true, false, "x", false, "x", ""},      {Pasting, false, false, false, "", false, "x", ""},
+      {ActivatingByKey, true, true, false, "", true, "", "x"}, {ActivatingByKey, false, true, false, "", true, "x", ""},
+      {ActivatingByKey, true, true, true, "", true, "", ""},   {Activating, false, false, true, "", true, "", ""},
   };
   for (const TCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.OwnedByForm << c.ImmediateDropDown);
-    Edit->SetDroppedDown(false);
-    Edit->SetText("");
-    inside->SetText("");
-    InnerWindow()->SetFocus();
-    Properties().OwnedByForm = c.OwnedByForm;
-    Properties().SetImmediateDropDown(c.ImmediateDropDown);
-    Edit->PopupControl = c.OwnedByForm ? inside : nullptr;
-    Key('X');
-    EXPECT_EQ(Edit->DroppedDown(), c.Opens);
-    EXPECT_EQ(Edit->Text(), c.EditorText);
+    SCOPED_TRACE(testing::Message() << c.How << c.OwnedByForm << c.ImmediateDropDown << c.ImmediatePopup << c.Before);
+    // An editor of its own each: an activated editor keeps its text.
+    TOwned<TTestDropDownEdit> edit(CreateComponent<TTestDropDownEdit>(nullptr));
+    edit->SetBounds(10, 40, 120, 24);
+    edit->SetParent(Form.get());
+    edit->PopupWindow()->SetModalPopup(false);
+    TOwned<TEdit> inside(CreateComponent<TEdit>(nullptr));
+    inside->SetParent(edit->PopupWindow());
+    inside->SetTabStop(true);
+    edit->SetText(c.Before);
+    edit->InnerTextEdit()->Edit().SetFocus();
+    edit->Test().OwnedByForm = c.OwnedByForm;
+    edit->Test().SetImmediateDropDown(c.ImmediateDropDown);
+    edit->Test().SetImmediatePopup(c.ImmediatePopup);
+    edit->PopupControl = c.OwnedByForm ? inside.get() : nullptr;
+    TcxCustomEditData* data = nullptr;
+    switch (c.How) {
+      case Typing: Key('X'); break;
+      case Pasting:
+        Clipboard.Text = "x";
+        SendMessageA(edit->InnerTextEdit()->Handle(), EM_SETSEL, 0, -1);
+        SendMessageA(edit->InnerTextEdit()->Handle(), WM_PASTE, 0, 0);
+        break;
+      case ActivatingByKey: edit->ActivateByKey('x', data); break;
+      case Activating: edit->Activate(data); break;
+    }
+    ProcessPendingMessages();
+    delete data;
+    EXPECT_EQ(edit->DroppedDown(), c.Opens);
+    EXPECT_EQ(edit->Text(), c.EditorText);
     EXPECT_EQ(inside->GetTextBuf(), c.PopupText);
-    EXPECT_EQ(GetFocus(), (c.OwnedByForm && c.Opens ? inside : InnerWindow())->Handle());
+    const HWND focusWanted = c.OwnedByForm && c.Opens ? inside->Handle() : edit->InnerTextEdit()->Handle();
+    if (c.How == Typing) {
+      EXPECT_EQ(GetFocus(), focusWanted);
+    }
+    edit->SetDroppedDown(false);
   }
 }
 
-TEST_F(cxDropDownEditTest, APasteThatChangesTheTextOpensThePopup) {
-  struct TCase {
-    std::string Before;
-    std::string Pasted;
-    bool ImmediateDropDown;
-    bool Opens;
+// The popup follows the looks of the editor's style and hears which of them changed.
+TEST_F(cxDropDownEditTest, ThePopupLooksFollowTheEditorsStyle) {
+  TcxEditPopupControlLookAndFeel& looks = Edit->PopupControlsLookAndFeel();
+  std::vector<TcxLookAndFeelValues> heard;
+  looks.SetOnChanged([&](TcxLookAndFeel*, TcxLookAndFeelValues values) { heard.push_back(values); });
+  TcxLookAndFeel& style = *Edit->GetStyle()->LookAndFeel();
+  style.SetKind(lfFlat);
+  style.SetNativeStyle(false);
+  Edit->ShortRefreshContainer();
+  heard.clear();
+  style.SetKind(lfOffice11);
+  style.SetNativeStyle(true);
+  Edit->ShortRefreshContainer();
+  const auto told = [&](TcxLookAndFeelValue value) {
+    return std::any_of(heard.begin(), heard.end(), [&](TcxLookAndFeelValues values) { return values.Contains(value); });
   };
-  const TCase cases[] = {{"", "abc", true, true}, {"abc", "abc", true, false}, {"", "abc", false, false}};
+  EXPECT_TRUE(told(lfvKind));
+  EXPECT_TRUE(told(lfvNativeStyle));
+  EXPECT_FALSE(told(lfvSkinName));
+  EXPECT_EQ(looks.Kind(), lfOffice11);
+  EXPECT_TRUE(looks.NativeStyle());
+  const size_t count = heard.size();
+  Edit->ShortRefreshContainer();
+  EXPECT_EQ(heard.size(), count) << "a refresh without a change tells nothing";
+  Key(VK_F4);
+  EXPECT_EQ(Edit->PopupWindow()->EditViewInfo().LookAndFeelKind, lfOffice11);
+}
+
+// The user's reasons make the list's current item the text; the others leave it.
+TEST_F(cxDropDownEditTest, ClosingForTheUsersReasonsTakesTheListsItemOver) {
+  Properties().LookupItems().Add("one");
+  Properties().LookupItems().Add("two");
+  TcxCustomEditListBox& list = Edit->LookupData().List();
+  struct TCase {
+    const char* Name;
+    std::function<void()> Close;
+    std::string Text;
+  };
+  const TCase cases[] = {
+      {"close key", [this] { Key(VK_F4); }, "two"},
+      {"Enter", [this] { Key(VK_RETURN); }, "two"},
+      {"Escape", [this] { Key(VK_ESCAPE); }, "one"},
+      {"focus leaving", [this] { Other->SetFocus(); }, "one"},
+  };
   for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Pasted);
-    Edit->SetDroppedDown(false);
-    Properties().SetImmediateDropDown(c.ImmediateDropDown);
-    Edit->SetText(c.Before);
-    SendMessageA(InnerWindow()->Handle(), EM_SETSEL, 0, -1);
-    Clipboard.Text = c.Pasted;
-    SendMessageA(InnerWindow()->Handle(), WM_PASTE, 0, 0);
-    ProcessPendingMessages();
-    EXPECT_EQ(Edit->Text(), c.Pasted);
-    EXPECT_EQ(Edit->DroppedDown(), c.Opens);
+    SCOPED_TRACE(c.Name);
+    Edit->SetText("one");
+    InnerWindow()->SetFocus();
+    Key(VK_F4);
+    const RECT client = Edit->PopupWindow()->EditViewInfo().ClientRect;
+    const RECT bounds = list.BoundsRect();
+    EXPECT_TRUE(EqualRect(&bounds, &client)) << "the list fills the popup";
+    list.SetItemIndex(1);
+    c.Close();
+    EXPECT_EQ(Edit->Text(), c.Text);
   }
 }
 
@@ -339,27 +399,57 @@ TEST_F(cxDropDownEditTest, ClicksOnTheButtonAndOnAFixedListsTextOpenThePopup) {
   }
 }
 
+// The press that closes the open popup must not open it again, with the
+// pointer tracked or not.
+TEST_F(cxDropDownEditTest, AClickOnTheDropDownButtonOfAnOpenPopupClosesIt) {
+  const TRect button = Edit->EditViewInfo().ButtonsInfo.at(0)->Bounds;
+  const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  for (const bool hotTrack : {true, false}) {
+    SCOPED_TRACE(hotTrack);
+    Edit->GetStyle()->SetHotTrack(hotTrack);
+    Click(*Edit, onButton);
+    ASSERT_TRUE(Edit->DroppedDown());
+    Click(*Edit, onButton);
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_NE(DropDownButtonState(), ebstPressed);
+  }
+}
+
+// A standalone editor keeps the user's size in its properties, an in-place
+// one in its edit data, for the next opening.
 TEST_F(cxDropDownEditTest, ThePopupTakesTheSizeOfThePropertiesAndKeepsTheSizeTheUserGaveIt) {
-  TTestProperties& properties = Properties();
-  properties.SetPopupAutoSize(false);
-  properties.SetPopupSizeable(true);
-  properties.SetPopupSysPanelStyle(true);
-  properties.SetPopupWidth(150);
-  properties.SetPopupHeight(100);
-  Key(VK_F4);
-  TcxCustomEditPopupWindow& popup = *Edit->PopupWindow();
-  ASSERT_TRUE(Edit->DroppedDown());
-  EXPECT_EQ(popup.Width(), 150);
-  EXPECT_EQ(popup.Height(), 100);
-  // The press lies on the grip, the release 20 pixels further out.
-  SendMessageA(popup.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(147, 97));
-  SendMessageA(popup.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(167, 117));
-  SendMessageA(popup.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(167, 117));
-  Key(VK_ESCAPE);
-  EXPECT_EQ(properties.PopupWidth(), 170);
-  EXPECT_EQ(properties.PopupHeight(), 120);
-  Key(VK_F4);
-  EXPECT_EQ(popup.Width(), 170);
+  for (const bool inplace : {false, true}) {
+    SCOPED_TRACE(inplace);
+    TOwned<TTestDropDownEdit> edit(new TTestDropDownEdit(nullptr, inplace));
+    edit->AfterConstruction();
+    edit->SetBounds(10, 40, 120, 24);
+    edit->SetParent(Form.get());
+    TTestProperties& properties = edit->Test();
+    properties.SetPopupAutoSize(false);
+    properties.SetPopupSizeable(true);
+    properties.SetPopupSysPanelStyle(true);
+    properties.SetPopupWidth(150);
+    properties.SetPopupHeight(100);
+    TcxCustomEditData* data = nullptr;
+    edit->Activate(data);
+    Key(VK_F4);
+    TcxCustomEditPopupWindow& popup = *edit->PopupWindow();
+    ASSERT_TRUE(edit->DroppedDown());
+    EXPECT_EQ(popup.Width(), 150);
+    EXPECT_EQ(popup.Height(), 100);
+    // The press lies on the grip, the release 20 pixels further out.
+    SendMessageA(popup.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(147, 97));
+    SendMessageA(popup.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(167, 117));
+    SendMessageA(popup.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(167, 117));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(properties.PopupWidth(), inplace ? 150 : 170);
+    EXPECT_EQ(properties.PopupHeight(), inplace ? 100 : 120);
+    Key(VK_F4);
+    EXPECT_EQ(popup.Width(), 170);
+    EXPECT_EQ(popup.Height(), 120);
+    edit.reset();
+    delete data;
+  }
 }
 
 TEST_F(cxDropDownEditTest, SettersKeepTheSizesWithinTheirMinimums) {
@@ -393,7 +483,7 @@ TEST_F(cxDropDownEditTest, SettersKeepTheSizesWithinTheirMinimums) {
   }
 }
 
-TEST_F(cxDropDownEditTest, AGlyphMakesTheDropDownButtonAGlyphButtonAndAnAssignCopiesThePopupSettings) {
+TEST_F(cxDropDownEditTest, AGlyphMakesTheDropDownButtonAGlyphButton) {
   TTestProperties& properties = Properties();
   EXPECT_EQ(properties.Buttons().Items(0).Kind(), bkDown);
   TBitmap glyph;
@@ -402,22 +492,6 @@ TEST_F(cxDropDownEditTest, AGlyphMakesTheDropDownButtonAGlyphButtonAndAnAssignCo
   EXPECT_EQ(properties.Buttons().Items(0).Kind(), bkGlyph);
   properties.SetButtonGlyph(nullptr);
   EXPECT_EQ(properties.Buttons().Items(0).Kind(), bkDown);
-
-  properties.SetPopupMinWidth(120);
-  properties.SetPopupWidth(300);
-  properties.SetPopupAlignment(taRightJustify);
-  properties.SetPostPopupValueOnTab(true);
-  auto copy = CreatePersistentOf<TcxCustomDropDownEditProperties>(TTestProperties::StaticClass(), nullptr);
-  int changes = 0;
-  copy->SetOnPropertiesChanged([&](TObject*) { ++changes; });
-  copy->Assign(&properties);
-  EXPECT_EQ(copy->PopupWidth(), 300);
-  EXPECT_EQ(copy->PopupMinWidth(), 120);
-  EXPECT_EQ(copy->PopupAlignment(), taRightJustify);
-  EXPECT_EQ(copy->PopupHorzAlignment(), phaRight);
-  EXPECT_TRUE(copy->PostPopupValueOnTab());
-  EXPECT_TRUE(copy->OnCloseUp() != nullptr);
-  EXPECT_EQ(changes, 1) << "one change for the whole copy";
 }
 
 }  // namespace

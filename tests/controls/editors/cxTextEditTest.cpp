@@ -17,6 +17,7 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 #include "platform/rtl/Locale.h"
+#include "tests/controls/editors/TextEditTypingCases.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/TestLocale.h"
@@ -89,25 +90,11 @@ class cxTextEditTest : public FoundationTest {
     cxEditFinalize();
   }
 
-  static TcxCustomInnerTextEdit& Inner(const TcxCustomTextEdit& edit) { return edit.InnerTextEdit()->Edit(); }
-  static std::string InnerText(const TcxCustomTextEdit& edit) { return Inner(edit).GetTextBuf(); }
-  static void Key(const TcxCustomTextEdit& edit, WORD key, char ch = 0) {
-    if (key) SendMessageA(Inner(edit).Handle(), WM_KEYDOWN, key, 0);
-    if (ch) SendMessageA(Inner(edit).Handle(), WM_CHAR, static_cast<unsigned char>(ch), 0);
-  }
-  static void Type(const TcxCustomTextEdit& edit, const std::string& text) {
-    for (const char ch : text) Key(edit, static_cast<WORD>(VkKeyScanA(ch) & 0xFF), ch);
-  }
-  void ResetEdit() {
-    TcxTextEditProperties& properties = Edit->PropertiesObject();
-    properties.SetReadOnly(false);
-    properties.SetEchoMode(eemNormal);
-    properties.SetPasswordChar('\0');
-    properties.SetCharCase(ecNormal);
-    properties.SetMaxLength(0);
-    properties.SetNonEditable(false);
-    Edit->SetText("");
-  }
+  static TcxCustomInnerTextEdit& Inner(const TcxCustomTextEdit& edit) { return InnerEditOf(edit); }
+  static std::string InnerText(const TcxCustomTextEdit& edit) { return InnerTextOf(edit); }
+  static void Key(const TcxCustomTextEdit& edit, WORD key, char ch = 0) { SendKey(edit, key, ch); }
+  static void Type(const TcxCustomTextEdit& edit, const std::string& text) { TypeText(edit, text); }
+  void ResetEdit() { ResetTextEdit(*Edit); }
 
   // Made without a form resource: the form holds only what the test puts on it.
   TOwned<TForm> Form{new TForm(nullptr)};
@@ -117,48 +104,7 @@ class cxTextEditTest : public FoundationTest {
   TFakeClipboard Clipboard;
 };
 
-TEST_F(cxTextEditTest, TypedAndPastedTextKeepsToTheProperties) {
-  struct TCase {
-    const char* Name;
-    std::function<void(TcxTextEditProperties&)> Setup;
-    std::string Typed;
-    std::string Pasted;
-    std::string Text;
-    LRESULT PasswordChar;
-    std::string Shown;
-  };
-  const TCase cases[] = {
-      {"plain", [](auto&) {}, "ab", "c", "abc", 0, "abc"},
-      {"password echo", [](auto& p) { p.SetEchoMode(eemPassword); }, "abc", "", "abc", '*', "***"},
-      {"password echo with its character",
-       [](auto& p) {
-         p.SetEchoMode(eemPassword);
-         p.SetPasswordChar('#');
-       },
-       "ab", "", "ab", '#', "##"},
-      {"a password character without echo", [](auto& p) { p.SetPasswordChar('#'); }, "a", "", "a", 0, "a"},
-      {"upper case", [](auto& p) { p.SetCharCase(ecUpperCase); }, "ab", "cd", "ABCD", 0, "ABCD"},
-      {"lower case", [](auto& p) { p.SetCharCase(ecLowerCase); }, "AB", "CD", "abcd", 0, "abcd"},
-      {"MaxLength typed", [](auto& p) { p.SetMaxLength(3); }, "abcdef", "", "abc", 0, "abc"},
-      {"MaxLength pasted", [](auto& p) { p.SetMaxLength(3); }, "a", "bcdef", "abc", 0, "abc"},
-      {"read-only", [](auto& p) { p.SetReadOnly(true); }, "ab", "c", "", 0, ""},
-      {"not editable", [](auto& p) { p.SetNonEditable(true); }, "ab", "c", "", 0, ""},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    ResetEdit();
-    c.Setup(Edit->PropertiesObject());
-    Type(*Edit, c.Typed);
-    Clipboard.Text = c.Pasted;
-    if (!c.Pasted.empty()) SendMessageA(Inner(*Edit).Handle(), WM_PASTE, 0, 0);
-    EXPECT_EQ(Edit->Text(), c.Text);
-    EXPECT_EQ(InnerText(*Edit), c.Text);
-    EXPECT_EQ(SendMessageA(Inner(*Edit).Handle(), EM_GETPASSWORDCHAR, 0, 0), c.PasswordChar);
-    EXPECT_EQ(Edit->PropertiesObject().GetDisplayText(Variant(c.Text), false), c.Shown);
-    Edit->ShortRefreshContainer();
-    EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo&>(Edit->EditViewInfo()).Text, c.Shown) << "what the editor paints";
-  }
-}
+TEST_F(cxTextEditTest, TypedAndPastedTextKeepsToTheProperties) { RunTypedAndPastedCases(*Edit, Clipboard); }
 
 TEST_F(cxTextEditTest, TabMovesTheFocusWithoutTypingAndLeavingPostsTheText) {
   ASSERT_EQ(GetFocus(), Inner(*Edit).Handle());
@@ -250,37 +196,7 @@ TEST_F(cxTextEditTest, TheHookedInnerEditSelectsItsTextOnFocusWithItsAutoSelect)
   }
 }
 
-TEST_F(cxTextEditTest, TheClipboardAndClearAskTheEditorFirst) {
-  struct TCase {
-    const char* Name;
-    std::function<void(TcxTextEditProperties&)> Setup;
-    UINT Msg;
-    std::string Text;
-    std::string Clipboard;
-  };
-  const TCase cases[] = {
-      {"cut", [](auto&) {}, WM_CUT, "ad", "bc"},
-      {"copy", [](auto&) {}, WM_COPY, "abcd", "bc"},
-      {"clear", [](auto&) {}, WM_CLEAR, "ad", "xy"},
-      {"paste", [](auto&) {}, WM_PASTE, "axyd", "xy"},
-      {"read-only cut copies", [](auto& p) { p.SetReadOnly(true); }, WM_CUT, "abcd", "bc"},
-      {"read-only clear", [](auto& p) { p.SetReadOnly(true); }, WM_CLEAR, "abcd", "xy"},
-      {"read-only paste", [](auto& p) { p.SetReadOnly(true); }, WM_PASTE, "abcd", "xy"},
-      {"paste within MaxLength", [](auto& p) { p.SetMaxLength(3); }, WM_PASTE, "axd", "xy"},
-      {"not editable copies the whole text", [](auto& p) { p.SetNonEditable(true); }, WM_COPY, "abcd", "abcd"},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    ResetEdit();
-    Edit->SetText("abcd");
-    c.Setup(Edit->PropertiesObject());
-    Clipboard.Text = "xy";
-    SendMessageA(Inner(*Edit).Handle(), EM_SETSEL, 1, 3);
-    SendMessageA(Inner(*Edit).Handle(), c.Msg, 0, 0);
-    EXPECT_EQ(Edit->Text(), c.Text);
-    EXPECT_EQ(Clipboard.Text, c.Clipboard);
-  }
-}
+TEST_F(cxTextEditTest, TheClipboardAndClearAskTheEditorFirst) { RunClipboardCases(*Edit, Clipboard); }
 
 // A double-byte character counts once against the limit and stays whole.
 TEST_F(cxTextEditTest, SelectedTextIsReplacedWithinMaxLengthByCharacters) {

@@ -207,3 +207,28 @@ TEST_F(EditTest, AControlsTextAnswersGetTextWithinTheCallersBuffer) {
   EXPECT_EQ(Edit->Text(), "typed");
   EXPECT_EQ(Edit->GetTextBuf(), "typed");
 }
+
+namespace {
+
+WNDPROC gSubclassedProcedure = nullptr;
+
+LRESULT CALLBACK PassingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(gSubclassedProcedure, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+// Editors hook their inner edit's window procedure while they type the key
+// that activated them: the control must still hear of the change, or setting
+// the old text back would be taken for no change at all.
+TEST_F(EditTest, ASubclassedWindowStillReportsItsChanges) {
+  const HWND window = Edit->Handle();
+  gSubclassedProcedure =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassingProcedure)));
+  SendMessageA(window, WM_CHAR, 'x', 0);
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gSubclassedProcedure));
+  EXPECT_EQ(TWinControl::FindControl(window), Edit);
+  EXPECT_EQ(Edit->Text(), "x");
+  Edit->SetText("");
+  EXPECT_EQ(WindowText(), "");
+}
