@@ -413,6 +413,16 @@ void TcxImageComboBoxLookupData::TextChanged() {
   SetItemIndex(item ? item->Index() : -1);
 }
 
+SIZE TcxImageComboBoxLookupData::GetListSize(int width, int maxHeight) {
+  if (!ImageProperties().MultiLineText()) return TcxComboBoxLookupData::GetListSize(width, maxHeight);
+  // The rows are measured in the list's own width, so it takes that width first.
+  ComboList().SetWidth(width);
+  SIZE size = TcxComboBoxLookupData::GetListSize(width, maxHeight);
+  if (size.cx > width) size.cy -= GetSystemMetrics(SM_CYHSCROLL);
+  size.cx = width;
+  return size;
+}
+
 TcxCustomEditListBox* TcxImageComboBoxLookupData::CreateList() {
   return new TcxImageComboBoxListBox(nullptr, nullptr, *this);
 }
@@ -451,9 +461,7 @@ int TcxImageComboBoxListBox::GetItemHeight(int index) {
   return std::max(imageHeight, static_cast<int>(measured.bottom) + 2);
 }
 
-bool TcxImageComboBoxListBox::HasVariableItemHeight() const {
-  return ImageProperties().MultiLineText() || TcxComboBoxListBox::HasVariableItemHeight();
-}
+bool TcxImageComboBoxListBox::HasVariableItemHeight() const { return true; }
 
 // The lookup data adds the margin and the scroll bar the rows need.
 int TcxImageComboBoxListBox::GetItemWidth(int index) {

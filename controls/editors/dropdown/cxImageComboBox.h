@@ -203,6 +203,8 @@ class TcxImageComboBoxLookupData : public TcxComboBoxLookupData {
   std::string GetItem(int index) const override;
   // The current item follows the edit value, unless the data itself changed the text.
   void TextChanged() override;
+  // Several-line descriptions wrap in the width the popup offers.
+  SIZE GetListSize(int width, int maxHeight) override;
 
  protected:
   TcxCustomEditListBox* CreateList() override;
@@ -228,7 +230,7 @@ class TcxImageComboBoxListBox : public TcxComboBoxListBox {
   int GetItemWidth(int index) override;
 
  protected:
-  // Several-line descriptions make rows of their own heights.
+  // Every row is measured: its image or its wrapped description decides.
   bool HasVariableItemHeight() const override;
   bool DoDrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
 

@@ -334,4 +334,74 @@ TEST_F(cxImageComboBoxTest, TheUnitRegistersTheEditorAndAFormResourceHoldsItsIte
   EXPECT_EQ(properties.DropDownListStyle(), lsFixedList);
 }
 
+// The list prefers the large images; its rows are as high as an image and a
+// pixel around it, or as the text, wrapped with several-line descriptions,
+// and each row draws its image one pixel inside the image area at its side.
+TEST_F(cxImageComboBoxTest, TheListsRowsFitTheirImageOrTheirWrappedDescription) {
+  constexpr int kLarge = 24;
+  auto* large = CreateComponent<TImageList>(Form.get());
+  large->SetWidth(kLarge);
+  large->SetHeight(kLarge);
+  TBitmap image;
+  image.SetSize(kLarge, kLarge);
+  image.SetPixels(std::vector<uint32_t>(kLarge * kLarge, kRed));
+  large->Add(image, nullptr);
+  TcxImageComboBoxProperties& properties = Properties();
+  AddImages(*Images, 1);
+  properties.SetImages(Images);
+  AddItem(properties, "Short", Variant(1), 0);
+  AddItem(properties, "A description long enough to wrap over several lines of the list", Variant(2), 0);
+  auto& list = static_cast<TcxImageComboBoxListBox&>(Edit->ComboLookupData().ComboList());
+  const int lineHeight = list.GetItemHeight(-1);
+  EXPECT_GT(lineHeight, kImageSize + 2);
+  EXPECT_EQ(list.GetItemHeight(1), lineHeight);
+
+  properties.SetLargeImages(large);
+  EXPECT_EQ(list.GetItemHeight(0), kLarge + 2);
+  EXPECT_EQ(list.GetItemHeight(1), kLarge + 2);
+  properties.SetMultiLineText(true);
+  Edit->SetDroppedDown(true);
+  ProcessPendingMessages();
+  ASSERT_TRUE(Edit->DroppedDown());
+  EXPECT_EQ(list.GetItemHeight(0), kLarge + 2);
+  EXPECT_GT(list.GetItemHeight(1), kLarge + 2);
+
+  struct TCase {
+    TcxImageAlign Align;
+    int ImageLeft;
+  };
+  const int width = list.ClientRect().right;
+  const TCase cases[] = {{iaLeft, 1}, {iaRight, width - kLarge - 4 + 1}};
+  for (const TCase& c : cases) {
+    properties.SetImageAlign(c.Align);
+    RECT row;
+    SendMessageA(list.Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const TRect drawnRow = row;
+    TBitmap whole;
+    whole.SetSize(width, list.ClientRect().bottom);
+    SendMessageA(list.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(whole.DC()), PRF_CLIENT);
+    const TRect drawn = BoundsOfColour(whole, RGB(255, 0, 0));
+    EXPECT_EQ(drawn.left, c.ImageLeft) << c.Align;
+    EXPECT_EQ(drawn.right - drawn.left, kLarge) << c.Align;
+    EXPECT_EQ(drawn.top, drawnRow.top + 1) << c.Align;
+  }
+  Edit->SetDroppedDown(false);
+}
+
+TEST_F(cxImageComboBoxTest, TypingADescriptionInAnyCaseChoosesItsItemAndItsValue) {
+  TcxImageComboBoxProperties& properties = Properties();
+  AddItem(properties, "Red", Variant(1));
+  AddItem(properties, "Blue", Variant(2));
+  AddItem(properties, "Black", Variant(3));
+  properties.SetImmediateDropDown(false);
+  SetForegroundWindow(Form->Handle());
+  const HWND inner = Edit->InnerTextEdit()->Edit().Handle();
+  SetFocus(inner);
+  for (const char ch : std::string("blue")) SendMessageA(inner, WM_CHAR, static_cast<unsigned char>(ch), 0);
+  ProcessPendingMessages();
+  EXPECT_EQ(Edit->Text(), "Blue");
+  EXPECT_EQ(Edit->ItemIndex(), 1);
+  EXPECT_TRUE(VarEqualsExact(Edit->GetEditValue(), Variant(2)));
+}
+
 }  // namespace
