@@ -13,7 +13,8 @@ TEST(EditorsUnitsTest, UnitsStartInOrderAndEndInReverse) {
   for (const TUnitInfo& unit : EditorsUnits()) names.push_back(unit.Name);
   EXPECT_EQ(names,
             (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit", "cxTextEdit",
-                                      "cxMaskEdit", "cxDropDownEdit", "cxCheckBox", "cxCheckComboBox"}));
+                                      "cxMaskEdit", "cxDropDownEdit", "cxCheckBox", "cxImageComboBox",
+                                      "cxCheckComboBox"}));
   EXPECT_EQ(cxEndEllipsis(), "");
   InitializeUnits(EditorsUnits());
   EXPECT_EQ(InitializedUnits(), names);
