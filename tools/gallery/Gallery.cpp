@@ -31,6 +31,8 @@
 //                       focused, a pressed button and disabled
 //   edit-borders.bmp    an editor per border style and look-and-feel kind,
 //                       with buttons and without, and in native style
+// and the pictures of real editors on a shown form, each page in a unit of
+// its own (TextEditsPicture, MaskEditsPicture...).
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -55,9 +57,11 @@
 #include "controls/foundation/dxOffice11.h"
 #include "controls/foundation/dxThemeManager.h"
 #include "controls/foundation/dxUxTheme.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
+#include "tools/gallery/MaskEditsPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
 
@@ -878,6 +882,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
+  // An error shown in a box would stop the gallery until someone answers it.
+  Application().SetMessageBoxHandler([](const std::string& text, const std::string&, UINT) {
+    std::fprintf(stderr, "nepl-gallery: %s\n", text.c_str());
+    return IDOK;
+  });
   try {
     InitializeUnits(FoundationUnits());
     InitializeUnits(EditorsUnits());
@@ -894,13 +903,15 @@ int main(int argc, char** argv) {
     SaveEditStylesPicture(folder);
     SaveEditBordersPicture(folder);
     SaveTextEditsPicture(folder);
+    SaveMaskEditsPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
-                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits"})
+  for (const char* name :
+       {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text",
+        "control-base", "containers", "edit-styles", "edit-borders", "text-edits", "mask-edits"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
