@@ -13,11 +13,11 @@
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_SetVlan.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
-#include "controls/foundation/FoundationUnits.h"
 #include "platform/controls/Application.h"
 
 namespace {
@@ -41,7 +41,7 @@ bool IsAlreadyRunning() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (IsAlreadyRunning()) return 0;
   try {
-    Application().Initialize(FoundationUnits());
+    Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     Application().SetTitle(kApplicationTitle);
     Application().CreateForm(MainW);
@@ -50,6 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().CreateForm(Conf_ParameterW);
     Application().CreateForm(Conf_ResetW);
     Application().CreateForm(Conf_VLANW);
+    Application().CreateForm(Conf_SetVlanW);
     Application().CreateForm(Conf_FlowConW);
     Application().CreateForm(Conf_PFIW);
     Application().CreateForm(Conf_LcaseW);

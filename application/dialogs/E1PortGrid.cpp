@@ -8,8 +8,6 @@ namespace {
 constexpr int kPortColumn = 0;
 constexpr int kHeaderRow = 0;
 
-// Cells are chosen, never typed: the grid selects ranges and shows the
-// focus on them, but edits nothing.
 const TGridOptions kChoiceOptions{goFixedVertLine, goFixedHorzLine,     goVertLine,        goHorzLine,
                                   goRangeSelect,   goDrawFocusSelected, goAlwaysShowEditor};
 
@@ -21,6 +19,8 @@ void PrepareE1PortGrid(TStringGrid& grid, const std::vector<std::string>& header
   for (int port = 1; port <= E1PortCount(); ++port) grid.SetCells(kPortColumn, port, IntToStr(port));
 }
 
+void LetPortGridChooseOnly(TStringGrid& grid) { grid.SetOptions(kChoiceOptions); }
+
 void PreparePortGridPopup(TStringGrid& grid, TPopupMenu& popup, bool valueColumn,
                           const std::vector<std::string>& choices, const TNotifyEvent& onChoice) {
   if (!valueColumn) {
@@ -28,7 +28,7 @@ void PreparePortGridPopup(TStringGrid& grid, TPopupMenu& popup, bool valueColumn
     return;
   }
   popup.Items().Clear();
-  grid.SetOptions(kChoiceOptions);
+  LetPortGridChooseOnly(grid);
   for (const std::string& choice : choices) {
     TMenuItem* item = CreateComponent<TMenuItem>(&popup);
     item->SetCaption(choice);

@@ -12,6 +12,10 @@
 // Sixteen port rows below a header row; the port numbers in column 0.
 void PrepareE1PortGrid(TStringGrid& grid, const std::vector<std::string>& headers);
 
+// Cells are chosen, never typed: the grid selects ranges and shows the
+// focus on them, but edits nothing.
+void LetPortGridChooseOnly(TStringGrid& grid);
+
 // Readies the popup for a newly selected cell: in a value column it offers
 // `choices`, each running `onChoice`; elsewhere the grid has no popup.
 void PreparePortGridPopup(TStringGrid& grid, TPopupMenu& popup, bool valueColumn,

@@ -13,6 +13,7 @@
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_SetVlan.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/dialogs/Prefor_Query.h"
@@ -21,6 +22,8 @@
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
 #include "application/main/uDeviceParam.h"
+#include "controls/editors/EditorsUnits.h"
+#include "controls/foundation/FoundationUnits.h"
 
 void RegisterApplicationClasses() {
   RegisterCommClasses();
@@ -28,8 +31,15 @@ void RegisterApplicationClasses() {
   RegisterClasses({TfrmPortEnable::StaticClass(), TConf_LoopW::StaticClass(), TConf_CRCeableW::StaticClass(),
                    TConf_ClockW::StaticClass(), TConf_ParameterW::StaticClass(), TConf_ResetW::StaticClass(),
                    TConf_FlowConW::StaticClass(), TConf_LcaseW::StaticClass(), TConf_PFIW::StaticClass()});
-  RegisterClasses({TConf_VLANW::StaticClass(), TAlarm_ShieldedW::StaticClass(), TPrefor_QueryW::StaticClass(),
-                   TSys_VerW::StaticClass()});
+  RegisterClasses({TConf_VLANW::StaticClass(), TConf_SetVlanW::StaticClass(), TAlarm_ShieldedW::StaticClass(),
+                   TPrefor_QueryW::StaticClass(), TSys_VerW::StaticClass()});
   // The dialogs no menu opens.
   RegisterClasses({TConf_ProModeW::StaticClass(), TConf_MonitorW::StaticClass(), TConf_OperationW::StaticClass()});
+}
+
+std::vector<TUnitInfo> ApplicationUnits() {
+  std::vector<TUnitInfo> units = FoundationUnits();
+  const std::vector<TUnitInfo> editors = EditorsUnits();
+  units.insert(units.end(), editors.begin(), editors.end());
+  return units;
 }

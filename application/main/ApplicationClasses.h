@@ -1,4 +1,13 @@
 #pragma once
+#include <vector>
+
+#include "platform/rtl/Units.h"
+
 // Registers every form class of the application and every component class
 // its form resources name beyond the standard controls. Idempotent.
 void RegisterApplicationClasses();
+
+// The units the program starts before it creates a form, in their order:
+// the control library's foundation, then its editors, which build on it and
+// register the editor controls the forms name.
+std::vector<TUnitInfo> ApplicationUnits();

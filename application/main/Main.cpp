@@ -14,6 +14,7 @@
 #include "application/dialogs/Conf_Loop.h"
 #include "application/dialogs/Conf_PFI.h"
 #include "application/dialogs/Conf_Parameter.h"
+#include "application/dialogs/Conf_SetVlan.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/dialogs/Prefor_Query.h"
@@ -133,6 +134,7 @@ TClass TMainW::StaticClass() {
           .Field("MenuItemParameter", &TMainW::MenuItemParameter)
           .Field("MenuItemVcgConfig", &TMainW::MenuItemVcgConfig)
           .Field("MenuItemVlanTable", &TMainW::MenuItemVlanTable)
+          .Field("MenuItemPortVlan", &TMainW::MenuItemPortVlan)
           .Field("MenuItem_Alarm", &TMainW::MenuItem_Alarm)
           .Field("MenuItemAlarmShield", &TMainW::MenuItemAlarmShield)
           .Field("MenuItem_Performance", &TMainW::MenuItem_Performance)
@@ -195,6 +197,7 @@ TClass TMainW::StaticClass() {
           .Method("MenuItemParameterClick", &TMainW::MenuItemParameterClick)
           .Method("MenuItemVcgConfigClick", &TMainW::MenuItemVcgConfigClick)
           .Method("MenuItemVlanTableClick", &TMainW::MenuItemVlanTableClick)
+          .Method("MenuItemPortVlanClick", &TMainW::MenuItemPortVlanClick)
           .Method("MenuItemAlarmShieldClick", &TMainW::MenuItemAlarmShieldClick)
           .Method("MenuItemPerformanceQueryClick", &TMainW::MenuItemPerformanceQueryClick)
           .Method("Sys_VerExecute", &TMainW::Sys_VerExecute)
@@ -323,6 +326,7 @@ void TMainW::MenuItemParameterClick(TObject*) { ShowDialogModal(TConf_ParameterW
 void TMainW::MenuItemVcgConfigClick(TObject*) { ShowDialogModal(TConf_LcaseW::StaticClass()); }
 
 void TMainW::MenuItemVlanTableClick(TObject*) { ShowDialogModal(TConf_VLANW::StaticClass()); }
+void TMainW::MenuItemPortVlanClick(TObject*) { ShowDialogModal(TConf_SetVlanW::StaticClass()); }
 
 // ---- the Alarm, Performance and System menus
 

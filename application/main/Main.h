@@ -126,6 +126,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   void MenuItemParameterClick(TObject* Sender);
   void MenuItemVcgConfigClick(TObject* Sender);
   void MenuItemVlanTableClick(TObject* Sender);
+  void MenuItemPortVlanClick(TObject* Sender);
   void MenuItemAlarmShieldClick(TObject* Sender);
   void MenuItemPerformanceQueryClick(TObject* Sender);
   void Sys_VerExecute(TObject* Sender);
@@ -155,6 +156,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   TMenuItem* MenuItemParameter = nullptr;
   TMenuItem* MenuItemVcgConfig = nullptr;
   TMenuItem* MenuItemVlanTable = nullptr;
+  TMenuItem* MenuItemPortVlan = nullptr;
   TMenuItem* MenuItem_Alarm = nullptr;
   TMenuItem* MenuItemAlarmShield = nullptr;
   TMenuItem* MenuItem_Performance = nullptr;

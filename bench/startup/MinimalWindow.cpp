@@ -1,5 +1,9 @@
-// The yardstick of start-up time: a Win32 program that only opens a window.
+// The floor of start-up time for a program of this kind: the program's
+// manifest (common controls 6), the common controls initialised, sockets
+// started and one window shown. What the program takes above this is its own.
+#include <winsock2.h>
 #include <windows.h>
+#include <commctrl.h>
 
 namespace {
 
@@ -11,6 +15,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  WSADATA sockets;
+  WSAStartup(MAKEWORD(2, 2), &sockets);
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
@@ -21,5 +29,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ShowWindow(window, SW_SHOWNORMAL);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  WSACleanup();
   return 0;
 }

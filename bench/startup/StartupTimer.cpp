@@ -1,6 +1,8 @@
-// Measures how long a program takes from its start until its window (found by
-// title) is shown, over several runs, and prints the median in milliseconds.
-// Usage: StartupTimer <program> <window title> [runs]
+// Measures how long two programs take from their start until their window
+// (found by title) is shown. The runs alternate between the two, so that a
+// machine busy for a moment slows both alike; prints each median in
+// milliseconds on its own line.
+// Usage: StartupTimer <runs> <program> <window title> <program> <window title>
 #include <windows.h>
 
 #include <algorithm>
@@ -42,24 +44,32 @@ double TimeOneStart(const std::string& program, const char* title) {
   return elapsed;
 }
 
+double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: StartupTimer <program> <window title> [runs]\n");
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: StartupTimer <runs> <program> <window title> <program> <window title>\n");
     return 2;
   }
-  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double ms = TimeOneStart(argv[1], argv[2]);
-    if (ms < 0) {
-      std::fprintf(stderr, "%s: the window \"%s\" did not show\n", argv[1], argv[2]);
-      return 1;
+  const int runs = std::max(1, std::atoi(argv[1]));
+  std::vector<double> times[2];
+  for (int round = 0; round < runs; ++round) {
+    for (int program = 0; program < 2; ++program) {
+      const char* path = argv[2 + 2 * program];
+      const char* title = argv[3 + 2 * program];
+      const double ms = TimeOneStart(path, title);
+      if (ms < 0) {
+        std::fprintf(stderr, "%s: the window \"%s\" did not show\n", path, title);
+        return 1;
+      }
+      times[program].push_back(ms);
     }
-    times.push_back(ms);
   }
-  std::sort(times.begin(), times.end());
-  std::printf("%.1f\n", times[times.size() / 2]);
+  std::printf("%.1f\n%.1f\n", Median(times[0]), Median(times[1]));
   return 0;
 }

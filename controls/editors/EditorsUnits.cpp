@@ -2,6 +2,8 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/engines/cxFormatController.h"
@@ -13,8 +15,9 @@
 // controller the editors made on first use. The edit base comes after the
 // units it paints and formats with, and the text editor after the edit base
 // whose registry it enters; the masked edit follows the text editor it
-// builds on, and the drop-down editors
-// follow the masked edit.
+// builds on, and the drop-down editors follow the masked edit. The check
+// box's unit makes the check-mark mask every check drawing uses; the
+// check-list combo box, a combo box drawing checks, comes last.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -24,5 +27,7 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
       {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
       {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
+      {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
+      {"cxCheckComboBox", cxCheckComboBoxInitialize, cxCheckComboBoxFinalize},
   };
 }

@@ -563,10 +563,10 @@ constexpr const char* kCursorNames[] = {
 static_assert(std::size(kCursorNames) == crcxColorPicker - crcxDragCopy + 1);
 
 // Cursors loaded from the program's resources are shared: nothing destroys them.
-void LoadCursors() {
+void RegisterCursors() {
   const HINSTANCE program = GetModuleHandleA(nullptr);
   for (TCursor id = crcxDragCopy; id <= crcxColorPicker; ++id)
-    Screen().SetCursors(id, LoadCursorA(program, kCursorNames[id - crcxDragCopy]));
+    Screen().SetCursorResource(id, program, kCursorNames[id - crcxDragCopy]);
   Screen().SetCursors(crcxHandPoint, LoadCursorA(nullptr, IDC_HAND));
 }
 
@@ -579,7 +579,7 @@ void cxControlsInitialize() {
   version.dwOSVersionInfoSize = sizeof(version);
   if (GetVersionExA(&version))
     gSystemVersion = SystemVersionFlags(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
-  LoadCursors();
+  RegisterCursors();
   gControlsMessageID = RegisterWindowMessageA("{B2CE3777-44D8-4998-9701-47BBBC10B656}");
   GroupDescendentsWith(TcxControlChildComponent::StaticClass(), TControl::StaticClass());
   if (User32Library().Load("USER32")) {

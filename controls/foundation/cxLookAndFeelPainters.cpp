@@ -100,6 +100,12 @@ void FillIndicatorImages() {
   }
 }
 
+// Drawn when a grid first shows an indicator, not at start-up: most runs never do.
+TImageList* IndicatorImages() {
+  if (!gIndicatorImages && gUnit.Active()) FillIndicatorImages();
+  return gIndicatorImages.get();
+}
+
 }  // namespace
 
 // State guard and shared drawing.
@@ -675,10 +681,11 @@ void TcxCustomLookAndFeelPainter::DrawListGlyph(TcxCanvas& canvas, const TRect& 
 
 void TcxCustomLookAndFeelPainter::DrawIndicatorImage(TcxCanvas& canvas, const TRect& r, int kind) const {
   const TcxPaintStateGuard guard(canvas);
-  if (kind < 1 || kind > kIndicatorImageCount || !gIndicatorImages) return;
-  const int x = r.left + (RectWidth(r) - gIndicatorImages->Width()) / 2;
-  const int y = r.top + (RectHeight(r) - gIndicatorImages->Height()) / 2;
-  gIndicatorImages->Draw(canvas.Canvas(), x, y, kind - 1);
+  TImageList* images = IndicatorImages();
+  if (kind < 1 || kind > kIndicatorImageCount || !images) return;
+  const int x = r.left + (RectWidth(r) - images->Width()) / 2;
+  const int y = r.top + (RectHeight(r) - images->Height()) / 2;
+  images->Draw(canvas.Canvas(), x, y, kind - 1);
 }
 
 void TcxCustomLookAndFeelPainter::DrawIndicatorItem(TcxCanvas& canvas, const TRect& r, int kind, TColor color,
@@ -856,7 +863,6 @@ void cxRefreshScrollBarPatternBitmaps() {
 void cxLookAndFeelPaintersInitialize() {
   if (!gUnit.Enter()) return;
   gExtendedStylePainters = std::make_unique<TcxExtendedStylePainters>();
-  FillIndicatorImages();
   MakePatternBitmaps();
   gSystemPaletteChangedNotifier = std::make_unique<TSystemPaletteChangedNotifier>();
   gCheckButtonSize = CheckBoxBitmapCellSize();

@@ -9,7 +9,21 @@ void TScreen::SetCursor(TCursor cursor) {
   ::SetCursor(CursorHandle(cursor));
 }
 
+void TScreen::SetCursors(TCursor cursor, HCURSOR handle) {
+  FCursorResources.erase(cursor);
+  FCursors[cursor] = handle;
+}
+
+void TScreen::SetCursorResource(TCursor cursor, HINSTANCE module, const std::string& name) {
+  FCursors.erase(cursor);
+  FCursorResources[cursor] = TCursorResource{module, name};
+}
+
 HCURSOR TScreen::CursorHandle(TCursor cursor) const {
+  if (const auto pending = FCursorResources.find(cursor); pending != FCursorResources.end()) {
+    FCursors[cursor] = LoadCursorA(pending->second.Module, pending->second.Name.c_str());
+    FCursorResources.erase(pending);
+  }
   const auto registered = FCursors.find(cursor);
   if (registered != FCursors.end()) return registered->second;
   switch (cursor) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/controls/Control.h"
@@ -21,7 +22,10 @@ class TScreen {
   HCURSOR Cursors(TCursor cursor) const { return CursorHandle(cursor); }
   // Registers the program's own cursors (positive values) and further system
   // ones (negative values); the screen does not destroy them.
-  void SetCursors(TCursor cursor, HCURSOR handle) { FCursors[cursor] = handle; }
+  void SetCursors(TCursor cursor, HCURSOR handle);
+  // Registers a cursor of a module's resources, loaded when first asked for:
+  // most of them are never shown in a run, and loading each costs start-up time.
+  void SetCursorResource(TCursor cursor, HINSTANCE module, const std::string& name);
 
   int FormCount() const { return static_cast<int>(FForms.size()); }
   TForm* Forms(int index) const { return FForms.at(index); }
@@ -33,8 +37,14 @@ class TScreen {
   void AddForm(TForm* form) { FForms.push_back(form); }
   void RemoveForm(TForm* form);
 
+  struct TCursorResource {
+    HINSTANCE Module;
+    std::string Name;
+  };
+
   TCursor FCursor = crDefault;
-  std::map<TCursor, HCURSOR> FCursors;
+  mutable std::map<TCursor, HCURSOR> FCursors;
+  mutable std::map<TCursor, TCursorResource> FCursorResources;
   std::vector<TForm*> FForms;
 };
 

@@ -9,7 +9,7 @@
 #include "platform/controls/FormResources.h"
 
 TEST(ApplicationForms, EveryFormLoadsWithAllItsNamesResolved) {
-  Application().Initialize();
+  Application().Initialize(ApplicationUnits());
   RegisterApplicationClasses();
   const std::vector<std::string> names = EmbeddedFormNames();
   ASSERT_FALSE(names.empty());

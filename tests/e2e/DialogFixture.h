@@ -95,8 +95,8 @@ class ScriptedDevice {
 };
 
 // What the screen showed when a message box came up: the dialog (the newest
-// form but the two the program creates first), whether it was enabled, and
-// the screen cursor.
+// shown form but the two the program creates first, so not an editor's
+// hidden popup), whether it was enabled, and the screen cursor.
 struct TBoxMoment {
   std::string Dialog;
   bool DialogEnabled = true;
@@ -107,7 +107,7 @@ inline TBoxMoment CurrentMoment() {
   TBoxMoment moment;
   for (int i = Screen().FormCount() - 1; i >= 0; --i) {
     TForm* form = Screen().Forms(i);
-    if (form == MainW || form == CommClassW) continue;
+    if (form == MainW || form == CommClassW || !form->Visible()) continue;
     moment.Dialog = form->ClassName();
     moment.DialogEnabled = form->Enabled();
     break;
@@ -128,7 +128,7 @@ inline TCursor ExchangeCursor(const std::string& dialog) {
 class DialogE2ETest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    Application().Initialize();
+    Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     Application().CreateForm(MainW);
     Application().CreateForm(CommClassW);

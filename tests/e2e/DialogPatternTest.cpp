@@ -13,6 +13,7 @@
 #include "application/dialogs/Conf_Parameter.h"
 #include "application/dialogs/Conf_ProMode.h"
 #include "application/dialogs/Conf_Reset.h"
+#include "application/dialogs/Conf_SetVlan.h"
 #include "application/dialogs/Conf_VLAN.h"
 #include "application/dialogs/PortEnable.h"
 #include "application/dialogs/Sys_Ver.h"
@@ -45,6 +46,7 @@ TEST_F(DialogPatternTest, TheReadOnShowReportsWhileTheDialogIsBusy) {
       {TConf_LcaseW::StaticClass(), false},     {TConf_PFIW::StaticClass(), false},
       {TAlarm_ShieldedW::StaticClass(), false}, {TSys_VerW::StaticClass(), false},
       {TConf_ProModeW::StaticClass(), false},   {TConf_MonitorW::StaticClass(), false},
+      {TConf_SetVlanW::StaticClass(), true},
   };
   AgentProcess agent = StartAgent();
   for (const TCase& c : cases) {

@@ -73,7 +73,7 @@ std::vector<std::string> SetsLogged(const AgentProcess& agent) {
 class MainWindowE2ETest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    Application().Initialize();
+    Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     // The main form first: the communication form reports to it.
     Application().CreateForm(MainW);

@@ -20,7 +20,8 @@ enum class TRole {
   Defaults,
   Reset,
   ClearCounters,
-  PortReset
+  PortReset,
+  PortVlan
 };
 
 constexpr size_t kPortStateLength = 87;
@@ -46,6 +47,8 @@ const char* const kVlanEntryArcs = "2.3.1.2";
 const char* const kAlarmMaskArcs = "2.7.1.6";
 const char* const kPortResetArcs = "2.7.1.7";
 const char* const kVcgArcs = "2.1.1.2";
+const char* const kPortVlanArcs = "2.2.1.4";
+constexpr int kPortVlanPorts = 5;
 
 std::string Octets(std::initializer_list<uint8_t> values) { return std::string(values.begin(), values.end()); }
 
@@ -81,6 +84,18 @@ std::string IdentificationOf(const std::string& typeText) {
   return identification;
 }
 
+// A port's VLAN: identifier 1..4094 (high octet first), mode 0 access,
+// 1 trunk or 2 multi, a reserved zero octet, and the member ports ETH1..ETH5
+// as bits 0..4.
+bool IsPortVlanRecord(const std::string& record) {
+  constexpr int kHighestVlanId = 4094;
+  constexpr uint8_t kHighestMode = 2;
+  constexpr uint8_t kMemberBits = 0x1F;
+  const int id = OctetAt(record, 0) * 256 + OctetAt(record, 1);
+  return id >= 1 && id <= kHighestVlanId && OctetAt(record, 2) <= kHighestMode && OctetAt(record, 3) == 0 &&
+         (OctetAt(record, 4) & ~kMemberBits) == 0;
+}
+
 }  // namespace
 
 struct TObjectDef {
@@ -114,7 +129,7 @@ const TObjectDef kObjects[] = {
     {"2.7.1.8", TRole::VlanTable, TAccess::ReadOnly, BerTag::OctetString, kVlanSlots* kVlanRecordLength, 0, false},
     {kVlanEntryArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 7, kVlanSlots, false},
     {"2.7.1.9", TRole::Stored, TAccess::ReadWrite, BerTag::Integer, 0, 0, false},
-    {"2.2.1.4", TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 5, 5, false},
+    {kPortVlanArcs, TRole::PortVlan, TAccess::ReadWrite, BerTag::OctetString, 5, kPortVlanPorts, false},
     {kVcgArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 2, 1, true},
     {"2.6.1.2", TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, 5, 1, false},
     {kAlarmMaskArcs, TRole::Stored, TAccess::ReadWrite, BerTag::OctetString, kE1PortCount + kEthPortCount, 0, false},
@@ -180,6 +195,7 @@ TSetCheck TDeviceModel::Check(const TVarBind& binding) const {
   if (def.Length != 0 && binding.Value.size() != def.Length && !pause) return TSetCheck::WrongLength;
   const bool action = def.Role == TRole::Defaults || def.Role == TRole::Reset || def.Role == TRole::ClearCounters;
   if (action && BerIntegerValue(binding.Value) != 1) return TSetCheck::WrongValue;
+  if (def.Role == TRole::PortVlan && !IsPortVlanRecord(binding.Value)) return TSetCheck::WrongValue;
   return TSetCheck::Ok;
 }
 
@@ -234,7 +250,9 @@ void TDeviceModel::LoadDefaults() {
   // Slot 1 holds VLAN 1 with every port as a member.
   FRecords[IndexedKey(kVlanEntryArcs, 1)] = Octets({0, 1, 0, 0x1F, 0, 0, 1});
   FRecords["2.7.1.9"] = BerIntegerContent(0);
-  for (int port = 1; port <= 5; ++port) FRecords[IndexedKey("2.2.1.4", port)] = Octets({0, 1, 0, 0, 0x10});
+  for (int port = 1; port <= kPortVlanPorts; ++port) {
+    FRecords[IndexedKey(kPortVlanArcs, port)] = Octets({0, 1, 0, 0, 0x10});
+  }
   FRecords[IndexedKey(kVcgArcs, 1)] = Octets({1, 1});
   FRecords[IndexedKey("2.6.1.2", 1)] = Octets({1, 1, 0, 1, 0});
   FRecords[kAlarmMaskArcs] = std::string(kE1PortCount + kEthPortCount, '\0');

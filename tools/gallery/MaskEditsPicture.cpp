@@ -4,16 +4,18 @@
 #include <vector>
 
 #include "controls/editors/mask/cxMaskEdit.h"
-#include "tools/gallery/GalleryForm.h"
+#include "platform/controls/Form.h"
+#include "tools/gallery/ScreenPicture.h"
 
 namespace {
 
 constexpr int kRowLabelWidth = 290;
 constexpr int kEditorWidth = 140;
-constexpr int kEditorHeight = 21;
+constexpr int kEditorHeight = kGalleryEditorHeight;
 constexpr int kColumnWidth = kEditorWidth + 12;
-constexpr int kRowHeight = kEditorHeight + 10;
-constexpr int kGap = 10;
+constexpr int kRowHeight = kGalleryRowHeight;
+constexpr int kHeaderHeight = kGalleryHeaderHeight;
+constexpr int kGap = kGalleryGap;
 
 constexpr const char* kPhoneMask = "(000) 000-0000";
 
@@ -62,37 +64,36 @@ void SaveMaskEditsPicture(const std::string& folder) {
   form->SetCaption("Masked editors typed into, without and with the focus");
   const int columns = 2 * static_cast<int>(std::size(kKinds));
   const int rows = static_cast<int>(std::size(kRows));
-  FitClientArea(*form, kRowLabelWidth + columns * kColumnWidth + kGap,
-                kGalleryCaptionHeight + rows * kRowHeight + kGap);
-  std::vector<TcxMaskEdit*> unfocused;
+  FitGalleryForm(*form, kRowLabelWidth + columns * kColumnWidth + kGap, kHeaderHeight + rows * kRowHeight + kGap);
   std::vector<std::pair<TcxMaskEdit*, int>> focused;
   for (int column = 0; column < columns; ++column) {
     const TGalleryKind& kind = kKinds[column / 2];
     const bool withFocus = column % 2 == 1;
     const int left = kRowLabelWidth + column * kColumnWidth;
-    AddCaption(*form, std::string(kind.Label) + (withFocus ? ", focused" : ""), left, 2, kColumnWidth);
+    AddGalleryLabel(*form, (std::string(kind.Label) + (withFocus ? ", focused" : "")).c_str(), left, 2, kColumnWidth,
+                    kHeaderHeight - 2);
     for (int row = 0; row < rows; ++row) {
-      TcxMaskEdit* edit = AddEditor(*form, kind.Kind, row, left, kGalleryCaptionHeight + row * kRowHeight);
+      TcxMaskEdit* edit = AddEditor(*form, kind.Kind, row, left, kHeaderHeight + row * kRowHeight);
+      // A half-typed text is invalid and would keep the focus: the
+      // editors without it have their text set instead.
       if (withFocus) {
         focused.emplace_back(edit, row);
       } else {
-        unfocused.push_back(edit);
+        edit->SetText(kRows[row].Text);
       }
     }
   }
   for (int row = 0; row < rows; ++row)
-    AddCaption(*form, kRows[row].Label, kGap, kGalleryCaptionHeight + row * kRowHeight + 3, kRowLabelWidth - kGap);
-  form->Show();
-  for (size_t i = 0; i < unfocused.size(); ++i) unfocused[i]->SetText(kRows[i % rows].Text);
-  ShowInFront(*form);
-  ShowPainted(form->Handle());
+    AddGalleryLabel(*form, kRows[row].Label, kGap, kHeaderHeight + row * kRowHeight + 3, kRowLabelWidth - kGap,
+                    kHeaderHeight - 2);
+  ShowGalleryForm(*form);
   TBitmap picture;
-  TakeFormPicture(picture, form->Handle());
+  CopyFormFromScreen(picture, *form);
   for (const auto& [edit, row] : focused) {
     TypeInto(*edit, row);
-    ShowPainted(form->Handle());
+    ShowPainted(*form);
     CopyFromScreen(picture, form->Handle(), edit->Handle());
-    // A half-typed text is invalid and would keep the focus: Escape takes it back.
+    // Escape takes the typed text back, so the focus can move on.
     SendMessageA(edit->InnerTextEdit()->Edit().Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
   }
   picture.SaveToFile(folder + "\\mask-edits.bmp");

@@ -4,16 +4,20 @@
 #include <iterator>
 
 #include "controls/editors/text/cxTextEdit.h"
-#include "tools/gallery/GalleryForm.h"
+#include "platform/controls/Form.h"
+#include "tools/gallery/ScreenPicture.h"
 
 namespace {
 
 constexpr int kRowLabelWidth = 130;
+constexpr int kHeaderHeight = kGalleryHeaderHeight;
 constexpr int kEditorWidth = 140;
-constexpr int kEditorHeight = 21;
+constexpr int kEditorHeight = kGalleryEditorHeight;
 constexpr int kColumnWidth = kEditorWidth + 12;
-constexpr int kRowHeight = kEditorHeight + 10;
-constexpr int kGap = 10;
+constexpr int kRowHeight = kGalleryRowHeight;
+constexpr int kGap = kGalleryGap;
+
+constexpr auto& kKinds = kGalleryKinds;
 
 // The focused row: only one editor holds the focus at a time, so each of
 // them is focused in turn and copied from the screen into the picture.
@@ -46,35 +50,32 @@ TcxTextEdit* AddEditor(TForm& form, TcxLookAndFeelKind kind, int row, int left, 
   return edit;
 }
 
+void FitForm(TForm& form) {
+  FitGalleryForm(form, kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap,
+                 kHeaderHeight + static_cast<int>(std::size(kRows)) * kRowHeight + kGap);
+}
+
 }  // namespace
 
 void SaveTextEditsPicture(const std::string& folder) {
   const TOwned<TForm> form(new TForm(nullptr));
   form->SetCaption("Text editors per look-and-feel kind");
-  FitClientArea(*form, kRowLabelWidth + static_cast<int>(std::size(kGalleryKinds)) * kColumnWidth + kGap,
-                kGalleryCaptionHeight + static_cast<int>(std::size(kRows)) * kRowHeight + kGap);
-  TcxTextEdit* focusedRow[std::size(kGalleryKinds)] = {};
-  for (int column = 0; column < static_cast<int>(std::size(kGalleryKinds)); ++column) {
-    const int left = kRowLabelWidth + column * kColumnWidth;
-    AddCaption(*form, kGalleryKinds[column].Label, left, 2, kColumnWidth);
-    for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row) {
-      TcxTextEdit* edit =
-          AddEditor(*form, kGalleryKinds[column].Kind, row, left, kGalleryCaptionHeight + row * kRowHeight);
-      if (row == kFocusedRow) focusedRow[column] = edit;
-    }
-  }
+  FitForm(*form);
+  const std::vector<TcxTextEdit*> focusedRow = AddGalleryGrid<TcxTextEdit>(
+      *form, kRowLabelWidth, kColumnWidth, static_cast<int>(std::size(kRows)), kFocusedRow,
+      [&form](TcxLookAndFeelKind kind, int row, int left, int top) { return AddEditor(*form, kind, row, left, top); });
   for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row)
-    AddCaption(*form, kRows[row].Label, kGap, kGalleryCaptionHeight + row * kRowHeight + 3, kRowLabelWidth - kGap);
+    AddGalleryLabel(*form, kRows[row].Label, kGap, kHeaderHeight + row * kRowHeight + 3, kRowLabelWidth - kGap,
+                    kHeaderHeight - 2);
   // The form itself holds the focus while the unfocused editors are taken.
-  ShowInFront(*form);
-  ShowPainted(form->Handle());
+  ShowGalleryForm(*form);
   TBitmap picture;
-  TakeFormPicture(picture, form->Handle());
+  CopyFormFromScreen(picture, *form);
   for (TcxTextEdit* edit : focusedRow) {
     edit->SetFocus();
     edit->SetSelStart(kSelectionStart);
     edit->SetSelLength(kSelectionLength);
-    ShowPainted(form->Handle());
+    ShowPainted(*form);
     CopyFromScreen(picture, form->Handle(), edit->Handle());
   }
   picture.SaveToFile(folder + "\\text-edits.bmp");

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    Application().Initialize();
+    Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     Application().CreateForm(MainW);
     Application().CreateForm(CommClassW);

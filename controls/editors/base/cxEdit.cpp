@@ -10,7 +10,7 @@ TOwned<TcxEditStyleController> gDefaultEditStyleController;
 
 // A cursor from the program's resources is shared: nothing destroys it.
 void LoadMouseWheelCursor() {
-  Screen().SetCursors(crcxEditMouseWheel, LoadCursorA(GetModuleHandleA(nullptr), "CXEDIT_MOUSEWHEEL"));
+  Screen().SetCursorResource(crcxEditMouseWheel, GetModuleHandleA(nullptr), "CXEDIT_MOUSEWHEEL");
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class TcxCustomEditListBox : public TcxCustomInnerListBox {
   // The height of "Wg" in the list's font.
   int GetItemHeight();
   int GetHeight(int rowCount) { return GetItemHeight() * rowCount; }
-  int GetItemWidth(int index);
+  virtual int GetItemWidth(int index);
   int ItemCount() const { return FItemCount; }
   // Adds or removes placeholders at the end until there are `count`.
   void SetItemCount(int count);
@@ -35,6 +35,7 @@ class TcxCustomEditListBox : public TcxCustomInnerListBox {
   bool NeedsDrawFocusRect() override;
 
  protected:
+  TcxCustomTextEditLookupData& LookupData() const { return FLookupData; }
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void Click() override;
@@ -44,6 +45,9 @@ class TcxCustomEditListBox : public TcxCustomInnerListBox {
   void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
   // A descendant's own drawing of an item; false leaves it to the list.
   virtual bool DoDrawItem(int, const TRect&, TOwnerDrawState) { return false; }
+  // One line of an item's text in the canvas's font, vertically centred, over
+  // what is drawn already.
+  void DrawItemText(const TRect& rect, const std::string& text);
 
  private:
   void SelectItemChanged();

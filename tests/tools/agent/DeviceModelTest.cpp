@@ -54,6 +54,28 @@ TEST_F(DeviceModel, RefusesSetsOfTheWrongKindAndUnknownObjects) {
   EXPECT_FALSE(FModel.Get("1.3.6.1.2.1.1.1.0").has_value());
 }
 
+// A port's VLAN record is taken only with an identifier 1..4094, a mode 0..2,
+// a zero fourth octet and members among ETH1..ETH5.
+TEST_F(DeviceModel, TakesOnlySoundPortVlanRecords) {
+  struct TCase {
+    std::string Record;
+    TSetCheck Check;
+  };
+  const TCase cases[] = {
+      {std::string("\x00\x01\x00\x00\x00", 5), TSetCheck::Ok},
+      {std::string("\x0F\xFE\x02\x00\x1F", 5), TSetCheck::Ok},
+      {std::string("\x00\x00\x00\x00\x00", 5), TSetCheck::WrongValue},
+      {std::string("\x0F\xFF\x00\x00\x00", 5), TSetCheck::WrongValue},
+      {std::string("\x00\x01\x03\x00\x00", 5), TSetCheck::WrongValue},
+      {std::string("\x00\x01\x00\x01\x00", 5), TSetCheck::WrongValue},
+      {std::string("\x00\x01\x00\x00\x20", 5), TSetCheck::WrongValue},
+      {std::string("\x00\x01\x00\x00", 4), TSetCheck::WrongLength},
+  };
+  for (const TCase& each : cases) {
+    EXPECT_EQ(FModel.Check(OctetsTo("2.2.1.4.5.5", each.Record)), each.Check) << testing::PrintToString(each.Record);
+  }
+}
+
 TEST_F(DeviceModel, KeepsWhatIsWrittenAndHidesSetOnlyObjects) {
   const std::string bandwidth("\x00\x01\x10\x11\x00\x01\x10\x11\x00\x01\x10\x11\x00\x01\x10\x11", 16);
   Write(OctetsTo("2.7.1.5.5", bandwidth));
