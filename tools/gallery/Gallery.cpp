@@ -65,6 +65,7 @@
 #include "tools/gallery/ComboBoxesPicture.h"
 #include "tools/gallery/InnerListBoxesPicture.h"
 #include "tools/gallery/MaskEditsPicture.h"
+#include "tools/gallery/PopupEditsPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
 
@@ -910,6 +911,7 @@ int main(int argc, char** argv) {
     SaveCheckBoxesPicture(folder);
     SaveInnerListBoxesPicture(folder);
     SaveComboBoxesPicture(folder);
+    SavePopupEditsPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
@@ -917,7 +919,7 @@ int main(int argc, char** argv) {
   }
   for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
                            "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
-                           "check-boxes", "inner-list-boxes", "combo-boxes", "mask-edits"})
+                           "check-boxes", "inner-list-boxes", "combo-boxes", "mask-edits", "popup-edit"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }
