@@ -15,10 +15,10 @@
 #include <functional>
 #include <vector>
 
+#include "bench/paint/PaintBenchRoutines.h"
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/text/cxTextEdit.h"
 #include "controls/foundation/FoundationUnits.h"
-#include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
 
@@ -28,16 +28,6 @@ using TClock = std::chrono::steady_clock;
 
 constexpr int kTypingRuns = 5;
 constexpr int kRepaints = 200;
-
-double MedianOf(std::vector<double> samples) {
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() / 2];
-}
-
-void ProcessPendingMessages() {
-  MSG message{};
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) Application().ProcessMessages();
-}
 
 // The key's lParam as the keyboard driver fills it: repeat count one, the
 // scan code, and for a key-up the previous-state and transition bits.

@@ -13,11 +13,11 @@
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the
 // controller the editors made on first use. The edit base comes after the
-// units it paints and formats with, and the text editor after the edit base
-// whose registry it enters; the masked edit follows the text editor it
-// builds on, and the drop-down editors follow the masked edit. The check
-// box's unit makes the check-mark mask every check drawing uses; the
-// check-list combo box, a combo box drawing checks, comes last.
+// units it paints and formats with, and the editors after the edit base
+// whose registry they enter: the masked edit follows the text editor it
+// builds on, the drop-down editors follow the masked edit, and the check box
+// comes after them: its unit makes the check-mark mask every check drawing
+// uses. The check-list combo box, a combo box drawing checks, comes last.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},

@@ -110,7 +110,14 @@ std::string UpperCase(const std::string& text) {
   return upper;
 }
 
-bool SameText(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
+// Compared in place: the form reader asks this of every property name it
+// meets against every name of the class, and copies would cost start-up time.
+bool SameText(const std::string& a, const std::string& b) {
+  auto upper = [](unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&upper](char x, char y) {
+           return upper(static_cast<unsigned char>(x)) == upper(static_cast<unsigned char>(y));
+         });
+}
 
 std::string QuotedRuns(const std::string& text, const std::string& apostrophe) {
   std::string result;

@@ -62,6 +62,7 @@
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
 #include "tools/gallery/CheckBoxesPicture.h"
+#include "tools/gallery/CheckComboPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
 #include "tools/gallery/InnerListBoxesPicture.h"
 #include "tools/gallery/MaskEditsPicture.h"
@@ -891,35 +892,40 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "nepl-gallery: %s\n", text.c_str());
     return IDOK;
   });
+  // Each picture, in the order they are drawn, with the name it is saved under.
+  const struct {
+    const char* Name;
+    void (*Save)(const std::string& folder);
+  } pictures[] = {
+      {"canvas", SaveCanvasPicture},
+      {"office-colours", SaveOfficeColoursPicture},
+      {"painters", SavePaintersPicture},
+      {"lookandfeel", SaveLookAndFeelPicture},
+      {"scrollbars", SaveScrollBarsPicture},
+      {"popup-frames", SavePopupFramesPicture},
+      {"edit-text", SaveEditTextPicture},
+      {"control-base", SaveControlBasePicture},
+      {"containers", SaveContainersPicture},
+      {"edit-styles", SaveEditStylesPicture},
+      {"edit-borders", SaveEditBordersPicture},
+      {"text-edits", SaveTextEditsPicture},
+      {"mask-edits", SaveMaskEditsPicture},
+      {"check-boxes", SaveCheckBoxesPicture},
+      {"inner-list-boxes", SaveInnerListBoxesPicture},
+      {"combo-boxes", SaveComboBoxesPicture},
+      {"check-combo", SaveCheckComboPicture},
+      {"popup-edit", SavePopupEditsPicture},
+  };
   try {
     InitializeUnits(FoundationUnits());
     InitializeUnits(EditorsUnits());
     InitOffice11Colors();
-    SaveCanvasPicture(folder);
-    SaveOfficeColoursPicture(folder);
-    SavePaintersPicture(folder);
-    SaveLookAndFeelPicture(folder);
-    SaveScrollBarsPicture(folder);
-    SavePopupFramesPicture(folder);
-    SaveEditTextPicture(folder);
-    SaveControlBasePicture(folder);
-    SaveContainersPicture(folder);
-    SaveEditStylesPicture(folder);
-    SaveEditBordersPicture(folder);
-    SaveTextEditsPicture(folder);
-    SaveMaskEditsPicture(folder);
-    SaveCheckBoxesPicture(folder);
-    SaveInnerListBoxesPicture(folder);
-    SaveComboBoxesPicture(folder);
-    SavePopupEditsPicture(folder);
+    for (const auto& picture : pictures) picture.Save(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
-                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
-                           "check-boxes", "inner-list-boxes", "combo-boxes", "mask-edits", "popup-edit"})
-    std::printf("%s\\%s.bmp\n", folder.c_str(), name);
+  for (const auto& picture : pictures) std::printf("%s\\%s.bmp\n", folder.c_str(), picture.Name);
   return 0;
 }

@@ -112,6 +112,13 @@ TEST_F(cxCheckComboBoxTest, TheTextNamesTheCheckedItems) {
     EXPECT_EQ(static_cast<TcxCustomTextEditViewInfo&>(Edit->EditViewInfo()).Text, c.Text) << "what is painted";
     Properties().Assign(saved.get());
   }
+  // A short description is only for the text: the list and a captions value name the item by its description.
+  Items().Items(1).SetShortDescription("2");
+  Properties().SetEditValueFormat(cvfCaptions);
+  Edit->SetItemState(1, cbsChecked);
+  EXPECT_EQ(Text(), "2");
+  EXPECT_EQ(Edit->EditValue().AsString(), ";4:ETH2");
+  EXPECT_EQ(Edit->LookupData().GetItem(1), "ETH2");
 }
 
 // The program's reads and writes of single states; an index that names no

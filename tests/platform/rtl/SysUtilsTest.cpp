@@ -87,5 +87,9 @@ TEST(Trim, RemovesBlanksAndControlCharactersAtBothEndsOnly) {
 TEST(SameText, IgnoresAsciiCaseOnly) {
   EXPECT_TRUE(SameText("Dev1", "DEV1"));
   EXPECT_FALSE(SameText("Dev1", "Dev2"));
+  EXPECT_FALSE(SameText("Dev", "Dev1"));
+  EXPECT_FALSE(SameText("\xE0", "\xC0"));
+  EXPECT_FALSE(SameText("[@", "{`"));
+  EXPECT_TRUE(SameText("", ""));
   EXPECT_EQ(UpperCase("localhost\xE0"), "LOCALHOST\xE0");
 }
