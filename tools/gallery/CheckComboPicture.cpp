@@ -43,7 +43,7 @@ void CopyOpened(TBitmap& picture, TForm& form, TcxCheckComboBox& box) {
   box.SetDroppedDown(true);
   ShowPainted(form);
   const HWND list = box.PopupWindow()->Handle();
-  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ShowPainted(list);
   for (const HWND window : {box.Handle(), list}) CopyFromScreen(picture, form.Handle(), window);
   box.SetDroppedDown(false);
 }

@@ -61,7 +61,7 @@ void SaveComboBoxesPicture(const std::string& folder) {
     combo->InnerTextEdit()->Edit().SetFocus();
     combo->SetDroppedDown(true);
     ShowPainted(*form);
-    RedrawWindow(combo->PopupWindow()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ShowPainted(combo->PopupWindow()->Handle());
     CopyFromScreen(picture, form->Handle(), combo->Handle());
     CopyFromScreen(picture, form->Handle(), combo->PopupWindow()->Handle());
     combo->SetDroppedDown(false);

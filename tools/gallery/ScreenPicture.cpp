@@ -29,10 +29,11 @@ constexpr auto kSettlingStep = std::chrono::milliseconds(20);
 
 }  // namespace
 
-void ShowPainted(TForm& form) {
+void ShowPainted(TForm& form) { ShowPainted(form.Handle()); }
+
+void ShowPainted(HWND window) {
   Application().ProcessMessages();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   // The screen shows the drawing some time after the window has made it:
   // taken at once, the form's own captions were still missing.
   const auto end = std::chrono::steady_clock::now() + kScreenSettling;

@@ -28,8 +28,10 @@ inline constexpr TGalleryKind kGalleryKinds[] = {
 void AddGalleryLabel(TForm& form, const char* caption, int left, int top, int width, int height);
 // Places the form so that its client area is `width` by `height`.
 void FitGalleryForm(TForm& form, int width, int height);
-// Paints the form and waits until the screen shows what it drew.
+// Paints the form, or a window of its own such as a drop-down, and waits
+// until the screen shows what it drew.
 void ShowPainted(TForm& form);
+void ShowPainted(HWND window);
 // Copies what the screen shows of `window` into the picture, placed where
 // it lies within `form`'s window.
 void CopyFromScreen(TBitmap& picture, HWND form, HWND window);
