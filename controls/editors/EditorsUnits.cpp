@@ -5,6 +5,7 @@
 #include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
+#include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/mask/cxMaskEdit.h"
@@ -16,8 +17,9 @@
 // units it paints and formats with, and the editors after the edit base
 // whose registry they enter: the masked edit follows the text editor it
 // builds on, the drop-down editors follow the masked edit, and the check box
-// comes after them: its unit makes the check-mark mask every check drawing
-// uses. The check-list combo box, a combo box drawing checks, comes last.
+// and the image combo box come after them: the check box's unit makes the
+// check-mark mask every check drawing uses. The check-list combo box, a combo
+// box drawing checks, comes last.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -28,6 +30,7 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
       {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
       {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
+      {"cxImageComboBox", cxImageComboBoxInitialize, cxImageComboBoxFinalize},
       {"cxCheckComboBox", cxCheckComboBoxInitialize, cxCheckComboBoxFinalize},
   };
 }
