@@ -64,6 +64,7 @@
 #include "tools/gallery/CheckBoxesPicture.h"
 #include "tools/gallery/CheckComboPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
+#include "tools/gallery/ImageComboPicture.h"
 #include "tools/gallery/InnerListBoxesPicture.h"
 #include "tools/gallery/MaskEditsPicture.h"
 #include "tools/gallery/PopupEditsPicture.h"
@@ -915,6 +916,7 @@ int main(int argc, char** argv) {
       {"combo-boxes", SaveComboBoxesPicture},
       {"check-combo", SaveCheckComboPicture},
       {"popup-edit", SavePopupEditsPicture},
+      {"image-combo", SaveImageComboPicture},
   };
   try {
     InitializeUnits(FoundationUnits());
