@@ -395,6 +395,8 @@ TEST_F(ControlCoreTest, AControlContainsItselfAndWhatSitsOnItAtAnyDepth) {
   for (const TCase& c : cases)
     EXPECT_EQ(c.Container->ContainsControl(c.Control), c.Contains)
         << c.Container->Name() << " / " << (c.Control ? c.Control->Name() : "none");
+}
+
 // The rows of owner-drawn lists as their windows lay them out, whether the
 // height is set before or after the window is made.
 TEST_F(ControlCoreTest, OwnerDrawnListsLayOutTheirRowsByItemHeightAndMeasuring) {
