@@ -66,16 +66,6 @@ TcxImageComboBox* AddImageCombo(TForm& form, TImageList& images, TcxLookAndFeelK
   return combo;
 }
 
-void CopyOpened(TBitmap& picture, TForm& form, TcxImageComboBox& combo) {
-  combo.InnerTextEdit()->Edit().SetFocus();
-  combo.SetDroppedDown(true);
-  ShowPainted(form);
-  ShowPainted(combo.PopupWindow()->Handle());
-  CopyFromScreen(picture, form.Handle(), combo.Handle());
-  CopyFromScreen(picture, form.Handle(), combo.PopupWindow()->Handle());
-  combo.SetDroppedDown(false);
-}
-
 }  // namespace
 
 void SaveImageComboPicture(const std::string& folder) {
@@ -98,12 +88,10 @@ void SaveImageComboPicture(const std::string& folder) {
       if (row == kOpenRow) openRow.push_back(combo);
     }
   }
-  AddGalleryLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap, kHeaderHeight - 2);
-  AddGalleryLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap,
-                  kHeaderHeight - 2);
+  AddClosedAndOpenLabels(*form, kRowLabelWidth, kOpenRow);
   ShowGalleryForm(*form);
   TBitmap picture;
   CopyFormFromScreen(picture, *form);
-  for (TcxImageComboBox* combo : openRow) CopyOpened(picture, *form, *combo);
+  for (TcxImageComboBox* combo : openRow) CopyOpenedDropDown(picture, *form, *combo);
   picture.SaveToFile(folder + "\\image-combo.bmp");
 }

@@ -94,9 +94,7 @@ void SavePopupEditsPicture(const std::string& folder) {
                                    [&form, panel](TcxLookAndFeelKind kind, int, int left, int top) {
                                      return AddPopupEdit(*form, *panel, kind, left, top);
                                    });
-  AddGalleryLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap, kHeaderHeight - 2);
-  AddGalleryLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap,
-                  kHeaderHeight - 2);
+  AddClosedAndOpenLabels(*form, kRowLabelWidth, kOpenRow);
   AddGalleryLabel(*form, "the panel", kGap, kPanelTop + 3, kRowLabelWidth - kGap, kHeaderHeight - 2);
   ShowGalleryForm(*form);
   TBitmap picture;

@@ -66,3 +66,19 @@ void ShowGalleryForm(TForm& form) {
   SetFocus(form.Handle());
   ShowPainted(form);
 }
+
+void AddClosedAndOpenLabels(TForm& form, int width, int openRow) {
+  AddGalleryLabel(form, "closed", kGalleryGap, kGalleryHeaderHeight + 3, width - kGalleryGap, kGalleryHeaderHeight - 2);
+  AddGalleryLabel(form, "open", kGalleryGap, kGalleryHeaderHeight + openRow * kGalleryRowHeight + 3,
+                  width - kGalleryGap, kGalleryHeaderHeight - 2);
+}
+
+void CopyOpenedDropDown(TBitmap& picture, TForm& form, TcxCustomDropDownEdit& edit) {
+  edit.InnerTextEdit()->Edit().SetFocus();
+  edit.SetDroppedDown(true);
+  ShowPainted(form);
+  ShowPainted(edit.PopupWindow()->Handle());
+  CopyFromScreen(picture, form.Handle(), edit.Handle());
+  CopyFromScreen(picture, form.Handle(), edit.PopupWindow()->Handle());
+  edit.SetDroppedDown(false);
+}

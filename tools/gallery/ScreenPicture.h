@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/foundation/cxLookAndFeels.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
@@ -39,6 +40,12 @@ void CopyFromScreen(TBitmap& picture, HWND form, HWND window);
 void CopyFormFromScreen(TBitmap& picture, TForm& form);
 // Shows the form in the foreground, painted, with the focus on the form itself.
 void ShowGalleryForm(TForm& form);
+// The row captions of a drop-down picture: "closed" on the first row of
+// editors and "open" on `openRow`, in a column `width` wide.
+void AddClosedAndOpenLabels(TForm& form, int width, int openRow);
+// Focuses the editor, opens its popup and copies both from the screen while
+// it shows, then closes it: one popup opens at a time.
+void CopyOpenedDropDown(TBitmap& picture, TForm& form, TcxCustomDropDownEdit& edit);
 
 // Lays out a column of `rows` editors per look-and-feel kind under the
 // kinds' captions, from `firstColumn` on; `make` makes the editor of a row
