@@ -100,56 +100,27 @@ TcxPopupEditProperties::TcxPopupEditProperties(TPersistent* owner) : TcxCustomPo
 
 TClass TcxPopupEditProperties::StaticClass() {
   using P = TcxPopupEditProperties;
-  static const TMetaClass metaClass =
-      TClassBuilder<P>("TcxPopupEditProperties", TcxCustomPopupEditProperties::StaticClass())
-          .Component("PopupControl", &P::PopupControl, &P::SetPopupControl)
-          .Boolean("ImmediateDropDown", &P::ImmediateDropDown, &P::SetImmediateDropDown, true)
-          .Boolean("ImmediatePopup", &P::ImmediatePopup, &P::SetImmediatePopup, true)
-          .Enumeration("PopupAlignment", &P::PopupAlignment, &P::SetPopupAlignment, AlignmentIdents(), taLeftJustify)
-          .Boolean("PopupAutoSize", &P::PopupAutoSize, &P::SetPopupAutoSize, true)
-          .Boolean("PopupClientEdge", &P::PopupClientEdge, &P::SetPopupClientEdge, false)
-          .Integer("PopupHeight", &P::PopupHeight, &P::SetPopupHeight, 200)
-          .Integer("PopupMinHeight", &P::PopupMinHeight, &P::SetPopupMinHeight, 100)
-          .Integer("PopupMinWidth", &P::PopupMinWidth, &P::SetPopupMinWidth, 100)
-          .Boolean("PopupSizeable", &P::PopupSizeable, &P::SetPopupSizeable, true)
-          .Boolean("PopupSysPanelStyle", &P::PopupSysPanelStyle, &P::SetPopupSysPanelStyle, false)
-          .Integer("PopupWidth", &P::PopupWidth, &P::SetPopupWidth, 250)
-          .Boolean("PostPopupValueOnTab", &P::PostPopupValueOnTab, &P::SetPostPopupValueOnTab, false)
-          .Object("Alignment", [](P& p) -> TPersistent& { return *p.Alignment(); })
-          .Stored(&P::IsAlignmentStored)
-          .Object("AssignedValues", [](P& p) -> TPersistent& { return *p.AssignedValues(); })
-          .Boolean("AutoSelect", &P::AutoSelect, &P::SetAutoSelect, true)
-          .Boolean("BeepOnError", &P::BeepOnError, &P::SetBeepOnError, false)
-          .Enumeration("CharCase", &P::CharCase, &P::SetCharCase, EditCharCaseIdents(), ecNormal)
-          .Integer("ClearKey", &P::ClearKey, &P::SetClearKey, 0)
-          .Enumeration("EchoMode", &P::EchoMode, &P::SetEchoMode, EditEchoModeIdents(), eemNormal)
-          .Boolean("HideSelection", &P::HideSelection, &P::SetHideSelection, true)
-          .Enumeration("ImeMode", &P::ImeMode, &P::SetImeMode, ImeModeIdents(), imDontCare)
-          .String("ImeName", &P::ImeName, &P::SetImeName)
-          .Boolean("IncrementalSearch", &P::IncrementalSearch, &P::SetIncrementalSearch, true)
-          .Strings("LookupItems", [](P& p) -> TStringList& { return p.LookupItems(); })
-          .Boolean("LookupItemsSorted", &P::LookupItemsSorted, &P::SetLookupItemsSorted, false)
-          .Integer("MaxLength", &P::MaxLength, &P::SetMaxLength, 0)
-          .NoDefault()
-          .Stored(&P::IsMaxLengthStored)
-          .Boolean("OEMConvert", &P::OEMConvert, &P::SetOEMConvert, false)
-          .Integer("PasswordChar", &P::PasswordChar, &P::SetPasswordChar, 0)
-          .Boolean("ReadOnly", &P::ReadOnly, &P::SetReadOnly, false)
-          .NoDefault()
-          .Stored(&P::IsReadOnlyStored)
-          .Boolean("UseLeftAlignmentOnEditing", &P::UseLeftAlignmentOnEditing, &P::SetUseLeftAlignmentOnEditing, true)
-          .NoDefault()
-          .Stored(&P::IsUseLeftAlignmentOnEditingStored)
-          .Boolean("ValidateOnEnter", &P::ValidateOnEnter, &P::SetValidateOnEnter, true)
-          .Event("OnChange", &P::SetOnChange)
-          .Event("OnCloseQuery", &P::SetOnCloseQuery)
-          .Event("OnCloseUp", &P::SetOnCloseUp)
-          .Event("OnEditValueChanged", &P::SetOnEditValueChanged)
-          .Event("OnInitPopup", &P::SetOnInitPopup)
-          .Event("OnNewLookupDisplayText", &P::SetOnNewLookupDisplayText)
-          .Event("OnPopup", &P::SetOnPopup)
-          .Event("OnValidate", &P::SetOnValidate)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<P> builder("TcxPopupEditProperties", TcxCustomPopupEditProperties::StaticClass());
+    builder.Component("PopupControl", &P::PopupControl, &P::SetPopupControl)
+        .Boolean("ImmediateDropDown", &P::ImmediateDropDown, &P::SetImmediateDropDown, true)
+        .Boolean("ImmediatePopup", &P::ImmediatePopup, &P::SetImmediatePopup, true)
+        .Enumeration("PopupAlignment", &P::PopupAlignment, &P::SetPopupAlignment, AlignmentIdents(), taLeftJustify)
+        .Boolean("PopupAutoSize", &P::PopupAutoSize, &P::SetPopupAutoSize, true)
+        .Boolean("PopupClientEdge", &P::PopupClientEdge, &P::SetPopupClientEdge, false)
+        .Integer("PopupHeight", &P::PopupHeight, &P::SetPopupHeight, 200)
+        .Integer("PopupMinHeight", &P::PopupMinHeight, &P::SetPopupMinHeight, 100)
+        .Integer("PopupMinWidth", &P::PopupMinWidth, &P::SetPopupMinWidth, 100)
+        .Boolean("PopupSizeable", &P::PopupSizeable, &P::SetPopupSizeable, true)
+        .Boolean("PopupSysPanelStyle", &P::PopupSysPanelStyle, &P::SetPopupSysPanelStyle, false)
+        .Integer("PopupWidth", &P::PopupWidth, &P::SetPopupWidth, 250)
+        .Boolean("PostPopupValueOnTab", &P::PostPopupValueOnTab, &P::SetPostPopupValueOnTab, false)
+        .Event("OnCloseQuery", &P::SetOnCloseQuery)
+        .Event("OnCloseUp", &P::SetOnCloseUp)
+        .Event("OnInitPopup", &P::SetOnInitPopup)
+        .Event("OnPopup", &P::SetOnPopup);
+    return PublishTextEditProperties(builder, true).Build();
+  }();
   return &metaClass;
 }
 
@@ -247,27 +218,10 @@ void TcxCustomPopupEdit::Notification(TComponent* component, TOperation operatio
 
 TClass TcxPopupEdit::StaticClass() {
   using E = TcxPopupEdit;
-  static const TMetaClass metaClass =
-      TClassBuilder<E>("TcxPopupEdit", TcxCustomPopupEdit::StaticClass())
-          .Object("Properties", &E::PropertiesObject)
-          .Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-          .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-          .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-          .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
-          .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
-          .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
-          .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
-          .String("Text", &E::Text, &E::SetText)
-          .Event("OnClick", &E::SetOnClick)
-          .Event("OnEditing", &E::SetOnEditing)
-          .Event("OnKeyDown", &E::SetOnKeyDown)
-          .Event("OnKeyPress", &E::SetOnKeyPress)
-          .Event("OnKeyUp", &E::SetOnKeyUp)
-          .Event("OnMouseDown", &E::SetOnMouseDown)
-          .Event("OnMouseEnter", &E::SetOnMouseEnter)
-          .Event("OnMouseLeave", &E::SetOnMouseLeave)
-          .Event("OnMouseMove", &E::SetOnMouseMove)
-          .Event("OnMouseUp", &E::SetOnMouseUp)
-          .Build();
+  static const TMetaClass metaClass = [] {
+    TClassBuilder<E> builder("TcxPopupEdit", TcxCustomPopupEdit::StaticClass());
+    builder.Object("Properties", &E::PropertiesObject);
+    return PublishTextEditMembers(builder).Build();
+  }();
   return &metaClass;
 }
