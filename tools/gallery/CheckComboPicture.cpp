@@ -37,17 +37,6 @@ TcxCheckComboBox* AddPortsBox(TForm& form, TcxLookAndFeelKind kind, int left, in
   return box;
 }
 
-// Opens the box's list and copies the box and the list into the picture.
-void CopyOpened(TBitmap& picture, TForm& form, TcxCheckComboBox& box) {
-  box.InnerTextEdit()->Edit().SetFocus();
-  box.SetDroppedDown(true);
-  ShowPainted(form);
-  const HWND list = box.PopupWindow()->Handle();
-  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  for (const HWND window : {box.Handle(), list}) CopyFromScreen(picture, form.Handle(), window);
-  box.SetDroppedDown(false);
-}
-
 }  // namespace
 
 void SaveCheckComboPicture(const std::string& folder) {
@@ -69,6 +58,6 @@ void SaveCheckComboPicture(const std::string& folder) {
   ShowPainted(*form);
   TBitmap picture;
   CopyFormFromScreen(picture, *form);
-  for (TcxCheckComboBox* box : opened) CopyOpened(picture, *form, *box);
+  for (TcxCheckComboBox* box : opened) CopyOpenedDropDown(picture, *form, *box);
   picture.SaveToFile(folder + "\\check-combo.bmp");
 }

@@ -50,21 +50,10 @@ void SaveComboBoxesPicture(const std::string& folder) {
   const std::vector<TcxComboBox*> openRow = AddGalleryGrid<TcxComboBox>(
       *form, kRowLabelWidth, kColumnWidth, kRows, kOpenRow,
       [&form](TcxLookAndFeelKind kind, int, int left, int top) { return AddComboBox(*form, kind, left, top); });
-  AddGalleryLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap, kHeaderHeight - 2);
-  AddGalleryLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap,
-                  kHeaderHeight - 2);
+  AddClosedAndOpenLabels(*form, kRowLabelWidth, kOpenRow);
   ShowGalleryForm(*form);
   TBitmap picture;
   CopyFormFromScreen(picture, *form);
-  // One list opens at a time: each is copied with its editor while it shows.
-  for (TcxComboBox* combo : openRow) {
-    combo->InnerTextEdit()->Edit().SetFocus();
-    combo->SetDroppedDown(true);
-    ShowPainted(*form);
-    RedrawWindow(combo->PopupWindow()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    CopyFromScreen(picture, form->Handle(), combo->Handle());
-    CopyFromScreen(picture, form->Handle(), combo->PopupWindow()->Handle());
-    combo->SetDroppedDown(false);
-  }
+  for (TcxComboBox* combo : openRow) CopyOpenedDropDown(picture, *form, *combo);
   picture.SaveToFile(folder + "\\combo-boxes.bmp");
 }

@@ -31,6 +31,8 @@
 //                       focused, a pressed button and disabled
 //   edit-borders.bmp    an editor per border style and look-and-feel kind,
 //                       with buttons and without, and in native style
+// and the pictures of real editors on a shown form, each page in a unit of
+// its own (TextEditsPicture, MaskEditsPicture...).
 // Usage: nepl-gallery <output folder>
 #include <windows.h>
 
@@ -48,20 +50,24 @@
 #include "controls/foundation/container/cxContainer.h"
 #include "controls/foundation/controls/cxControls.h"
 #include "controls/foundation/controls/cxControlsControl.h"
-#include "controls/foundation/graphics/cxGraphics.h"
-#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
-#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "controls/foundation/controls/cxScrollBar.h"
+#include "controls/foundation/graphics/cxGraphics.h"
 #include "controls/foundation/graphics/dxOffice11.h"
 #include "controls/foundation/graphics/dxThemeManager.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
+#include "controls/foundation/lookandfeel/cxLookAndFeels.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
 #include "tools/gallery/CheckBoxesPicture.h"
 #include "tools/gallery/CheckComboPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
+#include "tools/gallery/ImageComboPicture.h"
 #include "tools/gallery/InnerListBoxesPicture.h"
+#include "tools/gallery/MaskEditsPicture.h"
+#include "tools/gallery/PopupEditsPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
 
@@ -882,34 +888,46 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
+  // An error shown in a box would stop the gallery until someone answers it.
+  Application().SetMessageBoxHandler([](const std::string& text, const std::string&, UINT) {
+    std::fprintf(stderr, "nepl-gallery: %s\n", text.c_str());
+    return IDOK;
+  });
+  // Each picture, in the order they are drawn, with the name it is saved under.
+  const struct {
+    const char* Name;
+    void (*Save)(const std::string& folder);
+  } pictures[] = {
+      {"canvas", SaveCanvasPicture},
+      {"office-colours", SaveOfficeColoursPicture},
+      {"painters", SavePaintersPicture},
+      {"lookandfeel", SaveLookAndFeelPicture},
+      {"scrollbars", SaveScrollBarsPicture},
+      {"popup-frames", SavePopupFramesPicture},
+      {"edit-text", SaveEditTextPicture},
+      {"control-base", SaveControlBasePicture},
+      {"containers", SaveContainersPicture},
+      {"edit-styles", SaveEditStylesPicture},
+      {"edit-borders", SaveEditBordersPicture},
+      {"text-edits", SaveTextEditsPicture},
+      {"mask-edits", SaveMaskEditsPicture},
+      {"check-boxes", SaveCheckBoxesPicture},
+      {"inner-list-boxes", SaveInnerListBoxesPicture},
+      {"combo-boxes", SaveComboBoxesPicture},
+      {"check-combo", SaveCheckComboPicture},
+      {"popup-edit", SavePopupEditsPicture},
+      {"image-combo", SaveImageComboPicture},
+  };
   try {
     InitializeUnits(FoundationUnits());
     InitializeUnits(EditorsUnits());
     InitOffice11Colors();
-    SaveCanvasPicture(folder);
-    SaveOfficeColoursPicture(folder);
-    SavePaintersPicture(folder);
-    SaveLookAndFeelPicture(folder);
-    SaveScrollBarsPicture(folder);
-    SavePopupFramesPicture(folder);
-    SaveEditTextPicture(folder);
-    SaveControlBasePicture(folder);
-    SaveContainersPicture(folder);
-    SaveEditStylesPicture(folder);
-    SaveEditBordersPicture(folder);
-    SaveTextEditsPicture(folder);
-    SaveCheckBoxesPicture(folder);
-    SaveInnerListBoxesPicture(folder);
-    SaveComboBoxesPicture(folder);
-    SaveCheckComboPicture(folder);
+    for (const auto& picture : pictures) picture.Save(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
-                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
-                           "check-boxes", "inner-list-boxes", "combo-boxes", "check-combo"})
-    std::printf("%s\\%s.bmp\n", folder.c_str(), name);
+  for (const auto& picture : pictures) std::printf("%s\\%s.bmp\n", folder.c_str(), picture.Name);
   return 0;
 }

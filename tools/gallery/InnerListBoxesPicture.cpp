@@ -29,6 +29,9 @@ TcxContainer* AddInnerListBox(TForm& form, TcxLookAndFeelKind kind, int row, int
   container->GetStyle()->LookAndFeel()->SetNativeStyle(false);
   auto* list = new TcxCustomInnerListBox(container, container);
   container->SetInnerControl(list);
+  // The list's bars follow its own look-and-feel, not the container's style.
+  list->LookAndFeel().SetKind(kind);
+  list->LookAndFeel().SetNativeStyle(false);
   list->BeginUpdate();
   for (int i = 0; i < kItems; ++i) list->Items().Add("Port " + std::to_string(i + 1));
   list->EndUpdate();

@@ -1,5 +1,8 @@
 #include "tools/gallery/ScreenPicture.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/controls/Application.h"
 #include "platform/controls/Label.h"
 #include "platform/graphics/GdiHandles.h"
@@ -18,10 +21,26 @@ void FitGalleryForm(TForm& form, int width, int height) {
   form.SetBounds(40, 40, 2 * width - client.right, 2 * height - client.bottom);
 }
 
-void ShowPainted(TForm& form) {
+namespace {
+
+// How long the display may take to show what a window has drawn.
+constexpr auto kScreenSettling = std::chrono::milliseconds(400);
+constexpr auto kSettlingStep = std::chrono::milliseconds(20);
+
+}  // namespace
+
+void ShowPainted(TForm& form) { ShowPainted(form.Handle()); }
+
+void ShowPainted(HWND window) {
   Application().ProcessMessages();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  // The screen shows the drawing some time after the window has made it:
+  // taken at once, the form's own captions were still missing.
+  const auto end = std::chrono::steady_clock::now() + kScreenSettling;
+  while (std::chrono::steady_clock::now() < end) {
+    Application().ProcessMessages();
+    std::this_thread::sleep_for(kSettlingStep);
+  }
 }
 
 void CopyFromScreen(TBitmap& picture, HWND form, HWND window) {
@@ -46,4 +65,20 @@ void ShowGalleryForm(TForm& form) {
   SetForegroundWindow(form.Handle());
   SetFocus(form.Handle());
   ShowPainted(form);
+}
+
+void AddClosedAndOpenLabels(TForm& form, int width, int openRow) {
+  AddGalleryLabel(form, "closed", kGalleryGap, kGalleryHeaderHeight + 3, width - kGalleryGap, kGalleryHeaderHeight - 2);
+  AddGalleryLabel(form, "open", kGalleryGap, kGalleryHeaderHeight + openRow * kGalleryRowHeight + 3,
+                  width - kGalleryGap, kGalleryHeaderHeight - 2);
+}
+
+void CopyOpenedDropDown(TBitmap& picture, TForm& form, TcxCustomDropDownEdit& edit) {
+  edit.InnerTextEdit()->Edit().SetFocus();
+  edit.SetDroppedDown(true);
+  ShowPainted(form);
+  ShowPainted(edit.PopupWindow()->Handle());
+  CopyFromScreen(picture, form.Handle(), edit.Handle());
+  CopyFromScreen(picture, form.Handle(), edit.PopupWindow()->Handle());
+  edit.SetDroppedDown(false);
 }

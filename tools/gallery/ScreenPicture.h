@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/controls/Form.h"
 #include "platform/graphics/Bitmap.h"
@@ -28,7 +29,10 @@ inline constexpr TGalleryKind kGalleryKinds[] = {
 void AddGalleryLabel(TForm& form, const char* caption, int left, int top, int width, int height);
 // Places the form so that its client area is `width` by `height`.
 void FitGalleryForm(TForm& form, int width, int height);
+// Paints the form, or a window of its own such as a drop-down, and waits
+// until the screen shows what it drew.
 void ShowPainted(TForm& form);
+void ShowPainted(HWND window);
 // Copies what the screen shows of `window` into the picture, placed where
 // it lies within `form`'s window.
 void CopyFromScreen(TBitmap& picture, HWND form, HWND window);
@@ -36,6 +40,12 @@ void CopyFromScreen(TBitmap& picture, HWND form, HWND window);
 void CopyFormFromScreen(TBitmap& picture, TForm& form);
 // Shows the form in the foreground, painted, with the focus on the form itself.
 void ShowGalleryForm(TForm& form);
+// The row captions of a drop-down picture: "closed" on the first row of
+// editors and "open" on `openRow`, in a column `width` wide.
+void AddClosedAndOpenLabels(TForm& form, int width, int openRow);
+// Focuses the editor, opens its popup and copies both from the screen while
+// it shows, then closes it: one popup opens at a time.
+void CopyOpenedDropDown(TBitmap& picture, TForm& form, TcxCustomDropDownEdit& edit);
 
 // Lays out a column of `rows` editors per look-and-feel kind under the
 // kinds' captions, from `firstColumn` on; `make` makes the editor of a row
