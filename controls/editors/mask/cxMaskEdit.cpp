@@ -245,9 +245,11 @@ void TcxCustomMaskEdit::UnhookInnerEditWndProc() {
 
 // ---- the clipboard
 
+// Without a selection there is nothing to cut: the mode's Delete would pass
+// a Backspace on that takes the character before the caret behind its back.
 void TcxCustomMaskEdit::CutToClipboard() {
   if (!IsMasked()) return TcxCustomTextEdit::CutToClipboard();
-  if (Focused() && !DoEditing()) return;
+  if (SelLength() == 0 || (Focused() && !DoEditing())) return;
   CopyToClipboard();
   if (FMode->Delete()) SendChar(cxMaskCharBackspace);
 }

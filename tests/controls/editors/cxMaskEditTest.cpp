@@ -194,6 +194,24 @@ TEST_F(cxMaskEditTest, CutTakesTheSelectionAndBlanksIt) {
   EXPECT_EQ(InnerTextOf(*Edit), "(555) ___-4567");
 }
 
+// Cut with only a caret takes nothing, and the expression's modes go on from
+// the text they hold.
+TEST_F(cxMaskEditTest, CutWithoutASelectionLeavesTheTextAsItWas) {
+  for (const TcxEditMaskKind kind : {emkRegExpr, emkRegExprEx}) {
+    SCOPED_TRACE(kind);
+    Properties().SetMaskKind(kind);
+    Properties().SetEditMask("[A-F]\\d{2,3}");
+    Edit->SetText("");
+    Clipboard.Text = "kept";
+    Press("D");
+    SendMessageA(InnerEditOf(*Edit).Handle(), WM_CUT, 0, 0);
+    EXPECT_EQ(InnerTextOf(*Edit), "D");
+    EXPECT_EQ(Clipboard.Text, "kept");
+    Press("C12");
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+  }
+}
+
 // The value keeps the literals only when the mask saves them; a text that
 // does not fill the mask fails validation.
 TEST_F(cxMaskEditTest, ValidationTakesTheValueOfAFullTextAndRefusesAnIncompleteOne) {
