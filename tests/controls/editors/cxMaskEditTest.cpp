@@ -61,7 +61,7 @@ class cxMaskEditTest : public FoundationTest {
   int SelStart() const { return InnerEditOf(*Edit).SelStart(); }
   int SelLength() const { return InnerEditOf(*Edit).SelLength(); }
 
-  // "{L}" "{R}" "{H}" "{E}" "{Del}" "{BS}" are keys, "^" before one holds
+  // "{L}" "{R}" "{H}" "{E}" "{Del}" "{BS}" "{Ins}" are keys, "^" before one holds
   // Ctrl and "+" Shift, as the keyboard state the key handling reads; any
   // other character is typed.
   void Press(const std::string& keys) {
@@ -87,11 +87,12 @@ class cxMaskEditTest : public FoundationTest {
     if (name == "BS")
       SendKey(*Edit, VK_BACK, '\b');
     else
-      SendKey(*Edit, name == "L"   ? VK_LEFT
-                     : name == "R" ? VK_RIGHT
-                     : name == "H" ? VK_HOME
-                     : name == "E" ? VK_END
-                                   : VK_DELETE);
+      SendKey(*Edit, name == "L"     ? VK_LEFT
+                     : name == "R"   ? VK_RIGHT
+                     : name == "H"   ? VK_HOME
+                     : name == "E"   ? VK_END
+                     : name == "Ins" ? VK_INSERT
+                                     : VK_DELETE);
     if (held) state[held] = 0;
     SetKeyboardState(state);
   }
@@ -208,6 +209,23 @@ TEST_F(cxMaskEditTest, CutWithoutASelectionLeavesTheTextAsItWas) {
     EXPECT_EQ(InnerTextOf(*Edit), "D");
     EXPECT_EQ(Clipboard.Text, "kept");
     Press("C12");
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+  }
+}
+
+// Shift+Insert pastes as the paste message does, through the mask; Ctrl+Insert
+// only copies.
+TEST_F(cxMaskEditTest, ShiftInsertPastesThroughTheMask) {
+  for (const TcxEditMaskKind kind : {emkStandard, emkRegExpr}) {
+    SCOPED_TRACE(kind);
+    Properties().SetMaskKind(kind);
+    Properties().SetEditMask(kind == emkStandard ? "L00" : "[A-F]\\d{2,3}");
+    Edit->SetText("");
+    Press("{H}");
+    Clipboard.Text = "D12x";
+    Press("+{Ins}");
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+    Press("^{Ins}");
     EXPECT_EQ(InnerTextOf(*Edit), "D12");
   }
 }
