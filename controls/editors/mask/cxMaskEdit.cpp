@@ -168,10 +168,11 @@ bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
   }
 }
 
-// The native edit pastes Shift+Insert from the clipboard itself, past the
-// mode; the inner edit's paste puts the text through the mask instead.
+// The native edit pastes Shift+Insert (with Ctrl too) from the clipboard
+// itself, past the mode; the inner edit's paste puts the text through the
+// mask instead.
 bool TcxCustomMaskEdit::InsertKeyDown(TShiftState shift) {
-  if (!shift.Contains(ssShift) || shift.Contains(ssCtrl)) return true;
+  if (!shift.Contains(ssShift)) return true;
   InnerTextEdit()->Edit().Perform(WM_PASTE);
   return false;
 }

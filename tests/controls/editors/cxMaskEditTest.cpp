@@ -227,6 +227,17 @@ TEST_F(cxMaskEditTest, ShiftInsertPastesThroughTheMask) {
     EXPECT_EQ(InnerTextOf(*Edit), "D12");
     Press("^{Ins}");
     EXPECT_EQ(InnerTextOf(*Edit), "D12");
+    // Shift and Ctrl together paste too.
+    Edit->SetText("");
+    Press("{H}");
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = 0x80;
+    SetKeyboardState(state);
+    Press("+{Ins}");
+    state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
   }
 }
 
