@@ -68,6 +68,7 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   void DoEditKeyDown(WORD& key, TShiftState shift) override;
   void DoEditKeyPress(char& key) override;
   bool IsEditingKeyDown(WORD key, TShiftState shift) override;
+  bool DoInnerControlMessage(TMessage& message) override;
   std::string GetEditingText() const override;
   Variant EditValueFromDisplayText(const std::string& text) override;
   bool CanChangeSelText(const std::string& value, std::string& newText, int& newSelStart) override;

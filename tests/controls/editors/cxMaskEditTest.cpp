@@ -241,6 +241,26 @@ TEST_F(cxMaskEditTest, ShiftInsertPastesThroughTheMask) {
   }
 }
 
+// The native edit's undo would bring back a text the mask never saw.
+TEST_F(cxMaskEditTest, UnderAMaskNothingUndoes) {
+  const HWND inner = InnerEditOf(*Edit).Handle();
+  const UINT undos[] = {WM_UNDO, EM_UNDO};
+  for (const TcxEditMaskKind kind : {emkStandard, emkRegExpr, emkRegExprEx}) {
+    Properties().SetMaskKind(kind);
+    Properties().SetEditMask(kind == emkStandard ? "L00" : "[A-F]\\d{2,3}");
+    for (const UINT undo : undos) {
+      SCOPED_TRACE(std::to_string(kind) + " message " + std::to_string(undo));
+      Edit->SetText("");
+      Press("{H}E52");
+      SendMessageA(inner, EM_SETSEL, 0, -1);
+      Press("D");
+      const std::string typed = InnerTextOf(*Edit);
+      SendMessageA(inner, undo, 0, 0);
+      EXPECT_EQ(InnerTextOf(*Edit), typed);
+    }
+  }
+}
+
 // The value keeps the literals only when the mask saves them; a text that
 // does not fill the mask fails validation.
 TEST_F(cxMaskEditTest, ValidationTakesTheValueOfAFullTextAndRefusesAnIncompleteOne) {
