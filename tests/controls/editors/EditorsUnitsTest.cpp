@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "controls/editors/EditorsUnits.h"
+#include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/mask/cxMaskEdit.h"
+#include "controls/editors/text/cxTextEdit.h"
+#include "platform/classes/ClassBuilder.h"
 
 namespace {
 
@@ -33,6 +38,84 @@ TEST(EditorsUnitsTest, ASecondStartOrEndOfAnyUnitDoesNothing) {
   cxTextDrawingInitialize();
   EXPECT_EQ(cxEndEllipsis(), "...");
   cxTextDrawingFinalize();
+}
+
+// What the editor units register, in their order of start-up: the
+// properties class with its description in the edit repository, and the
+// filter helper that answers for it.
+struct TRegistration {
+  TClass Properties;
+  std::string Description;
+  TClass Helper;
+};
+
+std::vector<TRegistration> EditorRegistrations() {
+  return {
+      {TcxTextEditProperties::StaticClass(), "TextEdit|Represents a single line text editor",
+       TcxFilterTextEditHelper::StaticClass()},
+      {TcxMaskEditProperties::StaticClass(), "MaskEdit|Represents a generic masked edit control.",
+       TcxFilterMaskEditHelper::StaticClass()},
+  };
+}
+
+// A properties class no unit registers, under one that is registered.
+template <class Base>
+class TDerivedProperties : public Base {
+ public:
+  using Base::Base;
+  static TClass StaticClass() {
+    static const TMetaClass metaClass =
+        TClassBuilder<TDerivedProperties>("TDerivedProperties", Base::StaticClass()).Build();
+    return &metaClass;
+  }
+  TClass ClassType() const override { return StaticClass(); }
+};
+
+TClass HelperClassOf(TClass properties) {
+  const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(properties);
+  return helper ? helper->ClassType() : nullptr;
+}
+
+TEST(EditorsUnitsTest, TheEditorsRegisterTheirPropertiesAndFilterHelpersWhileStarted) {
+  const std::vector<TRegistration> registrations = EditorRegistrations();
+  for (int start = 0; start < 2; ++start) {
+    SCOPED_TRACE(start == 0 ? "first start" : "second start");
+    // Started again, nothing registers twice.
+    InitializeUnits(EditorsUnits());
+    InitializeUnits(EditorsUnits());
+    TcxRegisteredClasses* repository = GetRegisteredEditProperties();
+    ASSERT_NE(repository, nullptr);
+    std::vector<std::string> listed;
+    for (int i = 0; i < repository->Count(); ++i) listed.push_back(repository->Descriptions(i));
+    std::vector<std::string> expected;
+    for (const TRegistration& registration : registrations) expected.push_back(registration.Description);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(listed, expected) << "the repository lists them by name";
+    ASSERT_EQ(FilterEditsController().Count(), static_cast<int>(registrations.size()));
+    for (size_t i = 0; i < registrations.size(); ++i) {
+      const TRegistration& registration = registrations[i];
+      SCOPED_TRACE(registration.Description);
+      const int index = repository->IndexOf(registration.Properties);
+      ASSERT_GE(index, 0);
+      EXPECT_EQ(repository->Descriptions(index), registration.Description);
+      EXPECT_EQ(FilterEditsController().Items(static_cast<int>(i)).ItemClass, registration.Properties)
+          << "the helpers are registered in the units' order";
+      EXPECT_EQ(HelperClassOf(registration.Properties), registration.Helper);
+    }
+    EXPECT_EQ(HelperClassOf(TDerivedProperties<TcxTextEditProperties>::StaticClass()),
+              TcxFilterTextEditHelper::StaticClass());
+    EXPECT_EQ(HelperClassOf(TDerivedProperties<TcxMaskEditProperties>::StaticClass()),
+              TcxFilterMaskEditHelper::StaticClass());
+    FinalizeUnits();
+    EXPECT_EQ(GetRegisteredEditProperties(), nullptr);
+    EXPECT_FALSE(FilterEditsControllerExists());
+    for (const TRegistration& registration : registrations) EXPECT_EQ(HelperClassOf(registration.Properties), nullptr);
+    EXPECT_EQ(GetClass("TcxTextEdit"), nullptr);
+    EXPECT_EQ(GetClass("TcxMaskEdit"), nullptr);
+    // Ended again, nothing goes wrong.
+    FinalizeUnits();
+    for (const TUnitInfo& unit : EditorsUnits()) unit.Finalize();
+  }
 }
 
 }  // namespace
