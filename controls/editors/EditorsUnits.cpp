@@ -2,6 +2,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/engines/cxFormatController.h"
@@ -13,8 +14,8 @@
 // controller the editors made on first use. The edit base comes after the
 // units it paints and formats with, and the text editor after the edit base
 // whose registry it enters; the masked edit follows the text editor it
-// builds on, and the drop-down editors
-// follow the masked edit.
+// builds on, the drop-down editors follow the masked edit, and the check box
+// comes after them.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -24,5 +25,6 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxTextEdit", cxTextEditInitialize, cxTextEditFinalize},
       {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
       {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
+      {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
   };
 }

@@ -420,10 +420,12 @@ void TcxContainer::Paint() {
 
 // ---- colour, font and cursor
 
+// A colour taken from the parent stays the parent's: the style reads it
+// from there and does not keep it as its own.
 void TcxContainer::ColorChanged() {
   TcxControl::ColorChanged();
   if (FIsCreating || FIsDestroyingFlag) return;
-  if (FChangingFromStyle) return RefreshForCursorPos(false);
+  if (FChangingFromStyle || ParentColor()) return RefreshForCursorPos(false);
   const TFlagScope fromControl(FChangingFromStyle, true);
   GetStyle()->SetColor(Color());
 }

@@ -58,6 +58,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
+#include "tools/gallery/CheckBoxesPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
 
@@ -894,13 +895,15 @@ int main(int argc, char** argv) {
     SaveEditStylesPicture(folder);
     SaveEditBordersPicture(folder);
     SaveTextEditsPicture(folder);
+    SaveCheckBoxesPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
-                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits"})
+  for (const char* name :
+       {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text",
+        "control-base", "containers", "edit-styles", "edit-borders", "text-edits", "check-boxes"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }

@@ -164,8 +164,8 @@ TClass TcxCustomEdit::StaticClass() {
   return &metaClass;
 }
 
-TcxCustomEdit::TcxCustomEdit(TComponent* owner, bool inplace, TClass propertiesClass)
-    : TcxContainer(owner, CreateEditStyle, CreateEditViewInfo),
+TcxCustomEdit::TcxCustomEdit(TComponent* owner, bool inplace, TClass propertiesClass, TcxContainerStyleClass styleClass)
+    : TcxContainer(owner, styleClass, CreateEditViewInfo),
       FInitialising(true),
       FIsInplace(inplace),
       FPropertiesClass(propertiesClass) {}

@@ -19,6 +19,7 @@
 #include "controls/editors/base/cxEditRepository.h"
 #include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/cxContainerControl.h"
+#include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Variants.h"
 
 class TcxCustomEdit;
@@ -138,8 +139,11 @@ TcxEditBeepProc& cxEditBeep();
 
 class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxEditRepositoryItemListener {
  public:
+  // `styleClass` makes the styles of an editor kind whose looks need more
+  // than the edit style.
   explicit TcxCustomEdit(TComponent* owner, bool inplace = false,
-                         TClass propertiesClass = TcxCustomEditProperties::StaticClass());
+                         TClass propertiesClass = TcxCustomEditProperties::StaticClass(),
+                         TcxContainerStyleClass styleClass = CreateEditStyle);
   ~TcxCustomEdit() override;
 
   static TClass StaticClass();
@@ -376,6 +380,9 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void AssignEditValue(const Variant& value) { FEditValue = value; }
   // Fires OnKeyDown unless it ran for this key already.
   void FireKeyDown(WORD& key, TShiftState shift);
+  // Tells of a change of the value: OnChange, held back while the change
+  // events are locked, and OnEditValueChanged where no other step tells it.
+  void ChangeStep();
 
  private:
   struct TModifiedState {
@@ -387,7 +394,6 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void ItemRemoved(TcxEditRepositoryItem* sender) override;
   void PropertiesChanged(TcxEditRepositoryItem* sender) override;
 
-  void ChangeStep();
   void EditValueChangedStep();
   // Runs `fire`; an in-place editor counts as modified meanwhile.
   void FireModifiedInPlace(void (TcxCustomEdit::*fire)());
@@ -491,3 +497,24 @@ class TChangeEventsLock {
   TcxCustomEdit& FEdit;
   bool FLocked = true;
 };
+// The looks of each state, as a form holds an editor's styles.
+template <class E>
+TClassBuilder<E>& PublishEditStyles(TClassBuilder<E>& builder) {
+  return builder.Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
+      .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
+      .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
+      .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); });
+}
+
+// The key and mouse events every editor a form holds publishes.
+template <class E>
+TClassBuilder<E>& PublishEditInputEvents(TClassBuilder<E>& builder) {
+  return builder.Event("OnKeyDown", &E::SetOnKeyDown)
+      .Event("OnKeyPress", &E::SetOnKeyPress)
+      .Event("OnKeyUp", &E::SetOnKeyUp)
+      .Event("OnMouseDown", &E::SetOnMouseDown)
+      .Event("OnMouseEnter", &E::SetOnMouseEnter)
+      .Event("OnMouseLeave", &E::SetOnMouseLeave)
+      .Event("OnMouseMove", &E::SetOnMouseMove)
+      .Event("OnMouseUp", &E::SetOnMouseUp);
+}

@@ -7,6 +7,7 @@
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
+#include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
 #include "platform/classes/ClassBuilder.h"
@@ -17,7 +18,7 @@ TEST(EditorsUnitsTest, UnitsStartInOrderAndEndInReverse) {
   std::vector<std::string> names;
   for (const TUnitInfo& unit : EditorsUnits()) names.push_back(unit.Name);
   EXPECT_EQ(names, (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit",
-                                             "cxTextEdit", "cxMaskEdit", "cxDropDownEdit"}));
+                                             "cxTextEdit", "cxMaskEdit", "cxDropDownEdit", "cxCheckBox"}));
   EXPECT_EQ(cxEndEllipsis(), "");
   InitializeUnits(EditorsUnits());
   EXPECT_EQ(InitializedUnits(), names);
@@ -55,6 +56,8 @@ std::vector<TRegistration> EditorRegistrations() {
        TcxFilterTextEditHelper::StaticClass()},
       {TcxMaskEditProperties::StaticClass(), "MaskEdit|Represents a generic masked edit control.",
        TcxFilterMaskEditHelper::StaticClass()},
+      {TcxCheckBoxProperties::StaticClass(), "CheckBox|Represents a check box control that allows selecting an option",
+       TcxFilterCheckBoxHelper::StaticClass()},
   };
 }
 
@@ -112,6 +115,7 @@ TEST(EditorsUnitsTest, TheEditorsRegisterTheirPropertiesAndFilterHelpersWhileSta
     for (const TRegistration& registration : registrations) EXPECT_EQ(HelperClassOf(registration.Properties), nullptr);
     EXPECT_EQ(GetClass("TcxTextEdit"), nullptr);
     EXPECT_EQ(GetClass("TcxMaskEdit"), nullptr);
+    EXPECT_EQ(GetClass("TcxCheckBox"), nullptr);
     // Ended again, nothing goes wrong.
     FinalizeUnits();
     for (const TUnitInfo& unit : EditorsUnits()) unit.Finalize();
