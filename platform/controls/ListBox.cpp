@@ -1,5 +1,7 @@
 #include "platform/controls/ListBox.h"
 
+#include <algorithm>
+
 #include "platform/classes/ClassBuilder.h"
 
 TClass TListBox::StaticClass() {
@@ -19,6 +21,7 @@ void TListBox::CreateParams(TCreateParams& params) {
   params.Style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) params.Style |= LBS_EXTENDEDSEL;
   if (FStyle == lbOwnerDrawFixed) params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+  if (FStyle == lbOwnerDrawVariable) params.Style |= LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
   if (IsVirtual()) params.Style |= LBS_OWNERDRAWFIXED | LBS_NODATA;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
@@ -26,6 +29,7 @@ void TListBox::CreateParams(TCreateParams& params) {
 void TListBox::CreateWnd() {
   TCustomListControl::CreateWnd();
   if (IsVirtual()) SendMessageA(Handle(), LB_SETCOUNT, FCount, 0);
+  if (FScrollWidth > 0) SendMessageA(Handle(), LB_SETHORIZONTALEXTENT, FScrollWidth, 0);
 }
 
 void TListBox::SetCount(int value) {
@@ -66,9 +70,37 @@ int TListBox::TopIndex() const {
 
 void TListBox::SetTopIndex(int value) { SendMessageA(Handle(), LB_SETTOPINDEX, value, 0); }
 
+int TListBox::ItemHeight() const {
+  if (!HandleAllocated() || FStyle == lbOwnerDrawVariable) return FItemHeight;
+  return static_cast<int>(SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_GETITEMHEIGHT, 0, 0));
+}
+
+void TListBox::SetItemHeight(int value) {
+  if (value < 0) return;
+  FItemHeight = value;
+  if (value > 0 && HandleAllocated() && IsOwnerDrawFixed()) SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, value);
+}
+
+TRect TListBox::ItemRect(int index) const {
+  RECT rect{};
+  if (HandleAllocated())
+    SendMessageA(const_cast<TListBox*>(this)->Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+  return rect;
+}
+
+void TListBox::SetScrollWidth(int value) {
+  FScrollWidth = std::max(value, 0);
+  if (HandleAllocated()) SendMessageA(Handle(), LB_SETHORIZONTALEXTENT, FScrollWidth, 0);
+}
+
 void TListBox::WndProc(TMessage& message) {
   if (message.Msg == CN_COMMAND) {
     if (CommandCode(message) == LBN_SELCHANGE) Click();
+    return;
+  }
+  if (message.Msg == CN_MEASUREITEM) {
+    MeasureItemMessage(MessageRecord<MEASUREITEMSTRUCT>(message));
+    message.Result = TRUE;
     return;
   }
   if (message.Msg == CN_DRAWITEM) {
@@ -77,6 +109,17 @@ void TListBox::WndProc(TMessage& message) {
     return;
   }
   TCustomListControl::WndProc(message);
+}
+
+// A fixed list asks once, a variable one for every item as it is added.
+void TListBox::MeasureItemMessage(MEASUREITEMSTRUCT& item) {
+  int height = FItemHeight > 0 ? FItemHeight : static_cast<int>(item.itemHeight);
+  if (FStyle == lbOwnerDrawVariable) MeasureItem(static_cast<int>(item.itemID), height);
+  item.itemHeight = static_cast<UINT>(std::max(height, 0));
+}
+
+void TListBox::MeasureItem(int index, int& height) {
+  if (FOnMeasureItem) FOnMeasureItem(this, index, height);
 }
 
 void TListBox::DrawItemMessage(const DRAWITEMSTRUCT& item) {

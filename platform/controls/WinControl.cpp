@@ -552,7 +552,13 @@ void TWinControl::WindowPositionChanged() {
   GetWindowRect(FHandle.Get(), &bounds);
   if (HWND parent = GetParent(FHandle.Get()); parent && (GetWindowLongA(FHandle.Get(), GWL_STYLE) & WS_CHILD))
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+  const bool changed = bounds.left != Left() || bounds.top != Top() || bounds.right - bounds.left != Width() ||
+                       bounds.bottom - bounds.top != Height();
   UpdateBoundsFromWindow(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  // A window that sizes itself (a status bar to its font) moves its aligned
+  // siblings at once, before their windows are made, not at the parent's next
+  // size change when every one of them would have to be moved again.
+  if (changed && Align() != alNone && Parent()) Parent()->AlignControls();
 }
 
 void TWinControl::BoundsChanged() {

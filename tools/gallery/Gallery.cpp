@@ -59,6 +59,8 @@
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
 #include "tools/gallery/CheckBoxesPicture.h"
+#include "tools/gallery/ComboBoxesPicture.h"
+#include "tools/gallery/InnerListBoxesPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
 #include "tools/snapshot/WindowPicture.h"
 
@@ -896,14 +898,16 @@ int main(int argc, char** argv) {
     SaveEditBordersPicture(folder);
     SaveTextEditsPicture(folder);
     SaveCheckBoxesPicture(folder);
+    SaveInnerListBoxesPicture(folder);
+    SaveComboBoxesPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
     return 1;
   }
-  for (const char* name :
-       {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames", "edit-text",
-        "control-base", "containers", "edit-styles", "edit-borders", "text-edits", "check-boxes"})
+  for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
+                           "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
+                           "check-boxes", "inner-list-boxes", "combo-boxes"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }

@@ -4,27 +4,20 @@
 #include <iterator>
 
 #include "controls/editors/text/cxTextEdit.h"
-#include "controls/foundation/cxLookAndFeels.h"
-#include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
-#include "platform/controls/Label.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/GdiHandles.h"
+#include "tools/gallery/ScreenPicture.h"
 
 namespace {
 
 constexpr int kRowLabelWidth = 130;
-constexpr int kHeaderHeight = 18;
+constexpr int kHeaderHeight = kGalleryHeaderHeight;
 constexpr int kEditorWidth = 140;
-constexpr int kEditorHeight = 21;
+constexpr int kEditorHeight = kGalleryEditorHeight;
 constexpr int kColumnWidth = kEditorWidth + 12;
-constexpr int kRowHeight = kEditorHeight + 10;
-constexpr int kGap = 10;
+constexpr int kRowHeight = kGalleryRowHeight;
+constexpr int kGap = kGalleryGap;
 
-const struct {
-  const char* Label;
-  TcxLookAndFeelKind Kind;
-} kKinds[] = {{"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+constexpr auto& kKinds = kGalleryKinds;
 
 // The focused row: only one editor holds the focus at a time, so each of
 // them is focused in turn and copied from the screen into the picture.
@@ -46,13 +39,6 @@ const struct {
      [](TcxTextEdit& edit) { edit.PropertiesObject().Alignment()->SetHorz(taRightJustify); }},
 };
 
-void AddLabel(TForm& form, const char* caption, int left, int top, int width) {
-  auto* label = new TLabel(&form);
-  label->SetParent(&form);
-  label->SetCaption(caption);
-  label->SetBounds(left, top, width, kHeaderHeight - 2);
-}
-
 TcxTextEdit* AddEditor(TForm& form, TcxLookAndFeelKind kind, int row, int left, int top) {
   auto* edit = CreateComponent<TcxTextEdit>(&form);
   edit->SetBounds(left, top, kEditorWidth, kEditorHeight);
@@ -64,32 +50,9 @@ TcxTextEdit* AddEditor(TForm& form, TcxLookAndFeelKind kind, int row, int left, 
   return edit;
 }
 
-// Size the form so its client area holds the grid of editors.
 void FitForm(TForm& form) {
-  const int width = kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap;
-  const int height = kHeaderHeight + static_cast<int>(std::size(kRows)) * kRowHeight + kGap;
-  form.SetBounds(40, 40, width, height);
-  form.HandleNeeded();
-  const RECT client = form.ClientRect();
-  form.SetBounds(40, 40, 2 * width - client.right, 2 * height - client.bottom);
-}
-
-void ShowPainted(TForm& form) {
-  Application().ProcessMessages();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-}
-
-// Copies what the screen shows of `window` into the picture, placed where
-// it lies within `form`'s window.
-void CopyFromScreen(TBitmap& picture, HWND form, HWND window) {
-  RECT formBounds{};
-  RECT bounds{};
-  GetWindowRect(form, &formBounds);
-  GetWindowRect(window, &bounds);
-  const TWindowDC screen(nullptr);
-  BitBlt(picture.DC(), bounds.left - formBounds.left, bounds.top - formBounds.top, bounds.right - bounds.left,
-         bounds.bottom - bounds.top, screen.Get(), bounds.left, bounds.top, SRCCOPY);
+  FitGalleryForm(form, kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap,
+                 kHeaderHeight + static_cast<int>(std::size(kRows)) * kRowHeight + kGap);
 }
 
 }  // namespace
@@ -98,27 +61,16 @@ void SaveTextEditsPicture(const std::string& folder) {
   const TOwned<TForm> form(new TForm(nullptr));
   form->SetCaption("Text editors per look-and-feel kind");
   FitForm(*form);
-  TcxTextEdit* focusedRow[std::size(kKinds)] = {};
-  for (int column = 0; column < static_cast<int>(std::size(kKinds)); ++column) {
-    const int left = kRowLabelWidth + column * kColumnWidth;
-    AddLabel(*form, kKinds[column].Label, left, 2, kColumnWidth);
-    for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row) {
-      TcxTextEdit* edit = AddEditor(*form, kKinds[column].Kind, row, left, kHeaderHeight + row * kRowHeight);
-      if (row == kFocusedRow) focusedRow[column] = edit;
-    }
-  }
+  const std::vector<TcxTextEdit*> focusedRow = AddGalleryGrid<TcxTextEdit>(
+      *form, kRowLabelWidth, kColumnWidth, static_cast<int>(std::size(kRows)), kFocusedRow,
+      [&form](TcxLookAndFeelKind kind, int row, int left, int top) { return AddEditor(*form, kind, row, left, top); });
   for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row)
-    AddLabel(*form, kRows[row].Label, kGap, kHeaderHeight + row * kRowHeight + 3, kRowLabelWidth - kGap);
-  form->Show();
-  SetForegroundWindow(form->Handle());
+    AddGalleryLabel(*form, kRows[row].Label, kGap, kHeaderHeight + row * kRowHeight + 3, kRowLabelWidth - kGap,
+                    kHeaderHeight - 2);
   // The form itself holds the focus while the unfocused editors are taken.
-  SetFocus(form->Handle());
-  ShowPainted(*form);
-  RECT bounds{};
-  GetWindowRect(form->Handle(), &bounds);
+  ShowGalleryForm(*form);
   TBitmap picture;
-  picture.SetSize(bounds.right - bounds.left, bounds.bottom - bounds.top);
-  CopyFromScreen(picture, form->Handle(), form->Handle());
+  CopyFormFromScreen(picture, *form);
   for (TcxTextEdit* edit : focusedRow) {
     edit->SetFocus();
     edit->SetSelStart(kSelectionStart);

@@ -1,5 +1,6 @@
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 
+#include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "controls/foundation/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
@@ -521,8 +522,10 @@ TClass TcxFilterDropDownEditHelper::StaticClass() {
 
 void cxDropDownEditInitialize() {
   if (!gUnit.Enter()) return;
+  cxComboBoxInitialize();
 }
 
 void cxDropDownEditFinalize() {
   if (!gUnit.Leave()) return;
+  cxComboBoxFinalize();
 }

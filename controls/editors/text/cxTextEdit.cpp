@@ -41,11 +41,20 @@ TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, TClass pro
 TcxCustomTextEdit::~TcxCustomTextEdit() = default;
 
 void TcxCustomTextEdit::AfterConstruction() {
-  FLookupData.reset(new TcxCustomTextEditLookupData(*this));
-  FLookupData->SetOnCurrentChanged([this](TObject*) { LookupCurrentChanged(); });
   TcxCustomEdit::AfterConstruction();
   SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
   if (InnerTextEdit()) InnerTextEdit()->Edit().SetColor(clWindow);
+}
+
+// Made on first use, once the properties that name its class exist.
+TcxCustomTextEditLookupData& TcxCustomTextEdit::LookupData() const {
+  if (FLookupData) return *FLookupData;
+  TClass lookupDataClass = TextProperties().GetLookupDataClass();
+  if (!lookupDataClass) lookupDataClass = TcxCustomTextEditLookupData::StaticClass();
+  auto* self = const_cast<TcxCustomTextEdit*>(this);
+  FLookupData.reset(static_cast<TcxCustomTextEditLookupData*>(lookupDataClass->CreatePersistent(self)));
+  FLookupData->SetOnCurrentChanged([self](TObject*) { self->LookupCurrentChanged(); });
+  return *FLookupData;
 }
 
 IcxCustomInnerEdit* TcxCustomTextEdit::CreateInnerEdit() { return &(new TcxCustomInnerTextEdit(this))->Helper(); }
@@ -117,7 +126,7 @@ void TcxCustomTextEdit::UpdateEditValueFromDisplay() {
 void TcxCustomTextEdit::InnerEditChangeHandler(TObject* sender) {
   const TcxWeakSelf self(this);
   TcxCustomEdit::InnerEditChangeHandler(sender);
-  if (self.Alive() && !FInKeyPress) FLookupData->TextChanged();
+  if (self.Alive() && !FInKeyPress) LookupData().TextChanged();
 }
 
 void TcxCustomTextEdit::SetFindSelection(bool value) {
@@ -150,7 +159,7 @@ void TcxCustomTextEdit::CalculateViewInfo(POINT point, bool isMouseEvent) {
 void TcxCustomTextEdit::PropertiesChanged(TObject* sender) {
   const TcxWeakSelf self(this);
   ApplyPropertiesToInnerEdit();
-  FLookupData->PropertiesChanged();
+  LookupData().PropertiesChanged();
   if (!IsLoading()) ValidateLookupText();
   if (self.Alive()) TcxCustomEdit::PropertiesChanged(sender);
 }
@@ -383,7 +392,7 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key) {
   const TcxWeakSelf self(this);
   TcxCustomEdit::DoEditKeyPress(key);
   if (!self.Alive() || key == 0 || !IncrementalSearchApplies()) return;
-  const int itemIndex = FLookupData->ItemIndex();
+  const int itemIndex = LookupData().ItemIndex();
   {
     const TcxFlagScope inKeyPress(self, FInKeyPress, true);
     if (key == VK_BACK)
@@ -392,7 +401,7 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key) {
       SearchCharacter(key);
   }
   // Another item found is a new value, as when the keys move to it.
-  if (self.Alive() && FLookupData->ItemIndex() != itemIndex) {
+  if (self.Alive() && LookupData().ItemIndex() != itemIndex) {
     SetModifiedAfterEnter(true);
     UpdateEditValueFromDisplay();
   }
@@ -426,10 +435,10 @@ void TcxCustomTextEdit::SearchCharacter(char& key) {
     candidate = text.substr(0, start) + key + text.substr(start);
   }
   std::string tail;
-  bool found = FLookupData->Locate(candidate, tail, false, false);
+  bool found = LookupData().Locate(candidate, tail, false, false);
   if (!found && retryAlone) {
     candidate.assign(1, key);
-    found = FLookupData->Locate(candidate, tail, false, false);
+    found = LookupData().Locate(candidate, tail, false, false);
   }
   if (found) {
     key = 0;
@@ -463,7 +472,7 @@ void TcxCustomTextEdit::SearchBackspace(char& key) {
   key = 0;
   std::string prefix = RemoveLastCharacter(text.substr(0, start), GetACP());
   std::string tail;
-  if (!prefix.empty() && FLookupData->Locate(prefix, tail, false, false)) return ShowFound(prefix, tail);
+  if (!prefix.empty() && LookupData().Locate(prefix, tail, false, false)) return ShowFound(prefix, tail);
   const TcxWeakSelf self(this);
   InternalSetDisplayValue(Variant(prefix));
   if (!self.Alive()) return;
@@ -484,10 +493,10 @@ bool TcxCustomTextEdit::NavigatesLookup(WORD key) {
   const bool navigation = key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN ||
                           (fixedList && (key == VK_HOME || key == VK_END));
   return navigation && TextProperties().IsLookupDataVisual() && CanUseLookupNavigation() &&
-         !FLookupData->IsListVisible();
+         !LookupData().IsListVisible();
 }
 
-void TcxCustomTextEdit::NavigateLookup(TcxEditLookupMove move) { FLookupData->SelectItem(move, false); }
+void TcxCustomTextEdit::NavigateLookup(TcxEditLookupMove move) { LookupData().SelectItem(move, false); }
 
 // The fixed-list style has no caret to move: the keys only end the
 // completion; the editor's key-down handling has seen them already.
@@ -539,7 +548,7 @@ bool TcxCustomTextEdit::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mo
   const TcxWeakSelf self(this);
   if (TcxCustomEdit::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
   if (!self.Alive() || !CanUseLookupNavigation() || HasPopupWindow() || !TextProperties().IsLookupDataVisual() ||
-      FLookupData->IsListVisible() || !DoEditing())
+      LookupData().IsListVisible() || !DoEditing())
     return false;
   if (self.Alive()) NavigateLookup(wheelDelta < 0 ? elmNext : elmPrevious);
   return true;
@@ -547,9 +556,9 @@ bool TcxCustomTextEdit::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mo
 
 // A move to another item shows that item's text.
 void TcxCustomTextEdit::LookupCurrentChanged() {
-  const int index = FLookupData->ItemIndex();
+  const int index = LookupData().ItemIndex();
   if (index < 0) return;
-  const std::string text = FLookupData->GetItem(index);
+  const std::string text = LookupData().GetItem(index);
   if (text == GetEditingText()) return;
   const TcxWeakSelf self(this);
   if (!DoEditing() || !self.Alive()) return;

@@ -31,7 +31,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   TcxCustomInnerTextEditHelper* InnerTextEdit() const {
     return static_cast<TcxCustomInnerTextEditHelper*>(InnerEdit());
   }
-  TcxCustomTextEditLookupData& LookupData() const { return *FLookupData; }
+  TcxCustomTextEditLookupData& LookupData() const;
 
   // ---- IcxInnerTextEditContainer
   bool BeepOnEnter() const override { return FBeepOnEnter; }
@@ -56,7 +56,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   std::string SelText() const;
   // Replaces the selection when the resulting text may stand.
   virtual void SetSelText(const std::string& value);
-  int ItemIndex() const { return FLookupData->ItemIndex(); }
+  int ItemIndex() const { return LookupData().ItemIndex(); }
 
   // ---- the edit base
   // An activated editor starts with the caret at the start of its text, or
@@ -144,32 +144,22 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool FInKeyPress = false;
   bool FFindSelection = false;
   bool FInSetText = false;
-  TOwned<TcxCustomTextEditLookupData> FLookupData;
+  mutable TOwned<TcxCustomTextEditLookupData> FLookupData;
 };
 
 // What every text editor publishes after its properties: its styles, its
 // colour and font, its text and its events.
 template <class E>
 TClassBuilder<E>& PublishTextEditMembers(TClassBuilder<E>& builder) {
-  return builder.Object("Style", [](E& e) -> TPersistent& { return *e.Styles().GetStyle(); })
-      .Object("StyleDisabled", [](E& e) -> TPersistent& { return *e.Styles().GetStyleDisabled(); })
-      .Object("StyleFocused", [](E& e) -> TPersistent& { return *e.Styles().GetStyleFocused(); })
-      .Object("StyleHot", [](E& e) -> TPersistent& { return *e.Styles().GetStyleHot(); })
+  PublishEditStyles(builder)
       .Boolean("BeepOnEnter", &E::BeepOnEnter, &E::SetBeepOnEnter, true)
       .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, false)
       .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
       .String("Text", &E::Text, &E::SetText)
       .Event("OnClick", &E::SetOnClick)
       .Event("OnDblClick", &E::SetOnDblClick)
-      .Event("OnEditing", &E::SetOnEditing)
-      .Event("OnKeyDown", &E::SetOnKeyDown)
-      .Event("OnKeyPress", &E::SetOnKeyPress)
-      .Event("OnKeyUp", &E::SetOnKeyUp)
-      .Event("OnMouseDown", &E::SetOnMouseDown)
-      .Event("OnMouseEnter", &E::SetOnMouseEnter)
-      .Event("OnMouseLeave", &E::SetOnMouseLeave)
-      .Event("OnMouseMove", &E::SetOnMouseMove)
-      .Event("OnMouseUp", &E::SetOnMouseUp);
+      .Event("OnEditing", &E::SetOnEditing);
+  return PublishEditInputEvents(builder);
 }
 
 // The text editor as a form holds it.

@@ -26,7 +26,7 @@ class TcxCustomEditListBox : public TcxCustomInnerListBox {
   // The height of "Wg" in the list's font.
   int GetItemHeight();
   int GetHeight(int rowCount) { return GetItemHeight() * rowCount; }
-  int GetItemWidth(int index);
+  virtual int GetItemWidth(int index);
   int ItemCount() const { return FItemCount; }
   // Adds or removes placeholders at the end until there are `count`.
   void SetItemCount(int count);
@@ -35,6 +35,7 @@ class TcxCustomEditListBox : public TcxCustomInnerListBox {
   bool NeedsDrawFocusRect() override;
 
  protected:
+  TcxCustomTextEditLookupData& LookupData() const { return FLookupData; }
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void Click() override;

@@ -14,8 +14,8 @@ TClass TcxCustomTextEditLookupData::StaticClass() {
   return &metaClass;
 }
 
-TcxCustomTextEditLookupData::TcxCustomTextEditLookupData(TcxCustomTextEdit& edit)
-    : TcxInterfacedPersistent(&edit), FEdit(edit) {}
+TcxCustomTextEditLookupData::TcxCustomTextEditLookupData(TPersistent* owner)
+    : TcxInterfacedPersistent(owner), FEdit(*static_cast<TcxCustomTextEdit*>(owner)) {}
 
 TcxCustomTextEditLookupData::~TcxCustomTextEditLookupData() = default;
 
@@ -161,7 +161,7 @@ void TcxCustomTextEditLookupData::MakeCurrent(int index) {
 // drop-down editor places it in its popup.
 TcxCustomEditListBox& TcxCustomTextEditLookupData::List() {
   if (FList) return *FList;
-  FList.reset(new TcxCustomEditListBox(nullptr, nullptr, *this));
+  FList.reset(CreateList());
   TcxContainerStyle& style = *FEdit.GetActiveStyle();
   FList->Font().Assign(*style.GetVisibleFont());
   FList->SetColor(style.GetVisibleColor());
@@ -169,6 +169,10 @@ TcxCustomEditListBox& TcxCustomTextEditLookupData::List() {
   FList->SetItemIndex(FItemIndex);
   FList->SetOnSelectItem([this](TObject*) { ListItemSelected(); });
   return *FList;
+}
+
+TcxCustomEditListBox* TcxCustomTextEditLookupData::CreateList() {
+  return new TcxCustomEditListBox(nullptr, nullptr, *this);
 }
 
 bool TcxCustomTextEditLookupData::IsListVisible() const {

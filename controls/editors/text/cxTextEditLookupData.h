@@ -2,7 +2,8 @@
 // The lookup items of a text editor as the editor walks them: the item the
 // editor stands on, incremental search over the items' starts, and moves
 // to the first, last, next, previous item or by a page. The list that
-// shows the items is made when it is first asked for.
+// shows the items is made when it is first asked for. The editor's
+// properties name the class, so a drop-down editor brings its own list.
 #include <string>
 
 #include "controls/foundation/cxClasses.h"
@@ -17,7 +18,8 @@ enum TcxEditLookupMove { elmFirst, elmLast, elmNext, elmPrevious, elmPageUp, elm
 
 class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
  public:
-  explicit TcxCustomTextEditLookupData(TcxCustomTextEdit& edit);
+  // `owner` is the text editor the data serves.
+  explicit TcxCustomTextEditLookupData(TPersistent* owner);
   ~TcxCustomTextEditLookupData() override;
 
   static TClass StaticClass();
@@ -27,8 +29,8 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   // -1 while the editor stands on no item; otherwise below GetItemCount.
   int ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int value);
-  std::string GetItem(int index) const;
-  int GetItemCount() const;
+  virtual std::string GetItem(int index) const;
+  virtual int GetItemCount() const;
 
   // Finds the first item, from the start or after the current one when
   // `next`, that begins with `text` (case ignored). On a match `text` takes
@@ -39,7 +41,7 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   // Whether an item equals the text, case ignored.
   bool Find(const std::string& text) const;
   // The editor's text changed: the current item follows it.
-  void TextChanged();
+  virtual void TextChanged();
   // Moves the current item; `wrap` goes round from one end to the other.
   // With no items nothing moves and nothing fires.
   void SelectItem(TcxEditLookupMove move, bool wrap);
@@ -59,8 +61,12 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   // The list chose an item.
   void SetOnSelectItem(TNotifyEvent value) { FOnSelectItem = std::move(value); }
 
- private:
+ protected:
+  // A new list of the class this data shows its items in.
+  virtual TcxCustomEditListBox* CreateList();
   TcxCustomTextEditProperties& Properties() const;
+
+ private:
   void ApplyResetRule(const std::string& text, bool exact);
   int LocateExact(const std::string& text) const;
   int FindItemStartingWith(const std::string& text, int from) const;

@@ -24,7 +24,8 @@
 
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/base/cxEditConsts.h"
-#include "controls/editors/dropdown/cxDropDownEdit.h"
+#include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/engines/cxRegExpr.h"
 #include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
@@ -102,6 +103,7 @@ struct TStressedEditor {
   std::function<TWinControl*()> FocusTarget;
   // The text the editor holds; nullptr for an editor without text.
   TcxCustomTextEdit* TextEdit = nullptr;
+  // The texts (or check states) it went through.
   std::set<std::string> SeenTexts{};
 };
 
@@ -161,9 +163,14 @@ class EditorsStressTest : public FoundationTest {
     AddMaskEdit("Standard", emkStandard, "!(999) 000-0000;1;_")->PropertiesObject().SetIgnoreMaskBlank(true);
     AddMaskEdit("Filter", emkRegExpr, "[A-F]\\d{2,3}(-[a-z]+)?");
     AddMaskEdit("Completing", emkRegExprEx, "(\\d\\d:\\d\\d)|(NE\\d+)");
-    auto* dropDown = Place<TcxCustomDropDownEdit>("DropDown");
-    dropDown->DropDownProperties().SetMaxLength(8);
-    AddTextEditor(dropDown);
+    auto* combo = Place<TcxComboBox>("Combo");
+    combo->PropertiesObject().SetMaxLength(8);
+    for (const char* item : {"alpha", "Beta", "beta2", "gamma", "delta", "NE1", "NE12", "zeta"})
+      combo->PropertiesObject().Items().Add(item);
+    AddTextEditor(combo);
+    auto* checkBox = Place<TcxCheckBox>("CheckBox");
+    checkBox->PropertiesObject().SetAllowGrayed(true);
+    Editors.push_back(TStressedEditor{checkBox->Name(), checkBox, [checkBox] { return checkBox; }});
   }
 
   // ---- the random steps
@@ -299,6 +306,8 @@ class EditorsStressTest : public FoundationTest {
 
   // Empty while everything holds.
   std::string Violation(TStressedEditor& editor) {
+    if (auto* checkBox = dynamic_cast<TcxCustomCheckBox*>(editor.Edit))
+      editor.SeenTexts.insert(std::to_string(checkBox->State()));
     if (!editor.TextEdit) return "";
     const std::string text = editor.TextEdit->Text();
     editor.SeenTexts.insert(text);
@@ -392,8 +401,8 @@ TEST_F(EditorsStressTest, RandomInputKeepsEveryEditorWhole) {
   // through texts of its own.
   constexpr int kStepsToReachAll = 1000;
   for (const TStressedEditor& editor : Editors) {
-    if (!editor.TextEdit || count < kStepsToReachAll) continue;
-    EXPECT_GT(editor.SeenTexts.size(), 2u) << editor.Name << " (seed " << seed << ")";
+    if (count < kStepsToReachAll) continue;
+    EXPECT_GE(editor.SeenTexts.size(), 2u) << editor.Name << " (seed " << seed << ")";
   }
   std::printf("%d refusals of an incomplete value\n", Refusals);
 }

@@ -8,6 +8,7 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
 #include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
 #include "platform/classes/ClassBuilder.h"
@@ -56,6 +57,8 @@ std::vector<TRegistration> EditorRegistrations() {
        TcxFilterTextEditHelper::StaticClass()},
       {TcxMaskEditProperties::StaticClass(), "MaskEdit|Represents a generic masked edit control.",
        TcxFilterMaskEditHelper::StaticClass()},
+      {TcxComboBoxProperties::StaticClass(), "ComboBox|Represents the combo box editor",
+       TcxFilterComboBoxHelper::StaticClass()},
       {TcxCheckBoxProperties::StaticClass(), "CheckBox|Represents a check box control that allows selecting an option",
        TcxFilterCheckBoxHelper::StaticClass()},
   };
@@ -116,6 +119,7 @@ TEST(EditorsUnitsTest, TheEditorsRegisterTheirPropertiesAndFilterHelpersWhileSta
     EXPECT_EQ(GetClass("TcxTextEdit"), nullptr);
     EXPECT_EQ(GetClass("TcxMaskEdit"), nullptr);
     EXPECT_EQ(GetClass("TcxCheckBox"), nullptr);
+    EXPECT_EQ(GetClass("TcxComboBox"), nullptr);
     // Ended again, nothing goes wrong.
     FinalizeUnits();
     for (const TUnitInfo& unit : EditorsUnits()) unit.Finalize();

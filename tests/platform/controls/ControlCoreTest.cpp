@@ -13,6 +13,7 @@
 #include "platform/controls/GraphicControl.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/StatusBar.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/TestForm.h"
 
@@ -122,6 +123,8 @@ T* Place(TForm& form, TWinControl& parent, const std::string& name, RECT bounds,
 }
 
 LPARAM At(int x, int y) { return PointToLParam(POINT{x, y}); }
+
+int RowHeight(const RECT& rect) { return rect.bottom - rect.top; }
 
 class ControlCoreTest : public ::testing::Test {
  protected:
@@ -320,4 +323,84 @@ TEST_F(ControlCoreTest, AListBoxKeepsItsChoiceThroughItsDestruction) {
   EXPECT_EQ(reader.Choice, 2);
 }
 
+// The rows of owner-drawn lists as their windows lay them out, whether the
+// height is set before or after the window is made.
+TEST_F(ControlCoreTest, OwnerDrawnListsLayOutTheirRowsByItemHeightAndMeasuring) {
+  // The style takes effect when the window is made: the list gets its parent last.
+  const auto makeList = [&](TListBoxStyle style, const std::function<void(TListBox&)>& setUp) {
+    auto* list = new TListBox(Form.get());
+    list->SetStyle(style);
+    setUp(*list);
+    list->SetParent(Form.get());
+    list->HandleNeeded();
+    return list;
+  };
+  const int fontRow = [&] {
+    TListBox* plain = makeList(lbOwnerDrawFixed, [](TListBox&) {});
+    plain->Items().Add("x");
+    return RowHeight(plain->ItemRect(0));
+  }();
+  ASSERT_GT(fontRow, 0);
+  struct Case {
+    const char* name;
+    TListBoxStyle style;
+    int itemHeight;
+    bool measured;
+    bool heightAfterWindow;
+    std::vector<int> rows;
+  };
+  // The measuring handler gives each row 3 pixels more than the last, from the height it is offered.
+  const std::vector<Case> cases = {
+      {"fixed of the font", lbOwnerDrawFixed, 0, false, false, {fontRow, fontRow, fontRow}},
+      {"fixed set", lbOwnerDrawFixed, 23, false, false, {23, 23, 23}},
+      {"fixed set later", lbOwnerDrawFixed, 21, false, true, {21, 21, 21}},
+      {"fixed never measured", lbOwnerDrawFixed, 23, true, false, {23, 23, 23}},
+      {"variable unmeasured", lbOwnerDrawVariable, 12, false, false, {12, 12, 12}},
+      {"variable measured", lbOwnerDrawVariable, 12, true, false, {12, 15, 18}},
+      {"variable of the font", lbOwnerDrawVariable, 0, true, false, {fontRow, fontRow + 3, fontRow + 6}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TListBox* list = makeList(c.style, [&c](TListBox& made) {
+      if (!c.heightAfterWindow) made.SetItemHeight(c.itemHeight);
+      if (c.measured) made.SetOnMeasureItem([](TWinControl*, int index, int& height) { height += 3 * index; });
+    });
+    if (c.heightAfterWindow) list->SetItemHeight(c.itemHeight);
+    for (const char* item : {"a", "b", "c"}) list->Items().Add(item);
+    std::vector<int> rows;
+    for (int i = 0; i < 3; ++i) rows.push_back(RowHeight(list->ItemRect(i)));
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(list->ItemRect(1).top, c.rows[0]);
+    EXPECT_EQ(RowHeight(list->ItemRect(3)), 0);
+  }
+}
+
+TEST_F(ControlCoreTest, AListsScrollWidthReachesItsWindowWhenMadeAndWhenChanged) {
+  auto* list = Place<TListBox>(*Form, *Form, "list", RECT{0, 0, 100, 80});
+  list->SetScrollWidth(250);
+  const HWND window = list->Handle();
+  EXPECT_EQ(SendMessageA(window, LB_GETHORIZONTALEXTENT, 0, 0), 250);
+  list->SetScrollWidth(-5);
+  EXPECT_EQ(list->ScrollWidth(), 0);
+  EXPECT_EQ(SendMessageA(window, LB_GETHORIZONTALEXTENT, 0, 0), 0);
+}
+
 }  // namespace
+
+TEST_F(ControlCoreTest, AWindowThatSizesItselfMovesItsAlignedSiblingsBeforeTheyAreMade) {
+  // Made without a form resource: the form holds only what the test puts on it.
+  TOwned<TForm> form{new TForm(nullptr)};
+  form->SetBounds(0, 0, 300, 200);
+  auto* rest = Place<TPanel>(*form, *form, "rest", RECT{0, 0, 10, 10});
+  rest->SetAlign(alClient);
+  // Too low for its font: the status bar's window makes itself higher.
+  auto* status = Place<TStatusBar>(*form, *form, "status", RECT{0, 0, 10, 2});
+  status->SetAlign(alBottom);
+  form->HandleNeeded();
+  ASSERT_GT(status->Height(), 2);
+  EXPECT_EQ(rest->Top() + rest->Height(), status->Top());
+  RECT window;
+  GetWindowRect(rest->Handle(), &window);
+  MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&window), 2);
+  EXPECT_EQ(window.bottom, status->Top());
+}

@@ -1,0 +1,471 @@
+// The combo box on real windows, focused and its form in the foreground:
+// the list's size by rows on the work area, the keys and clicks that walk,
+// accept or leave the list, the double click that steps through the items,
+// and the combo box in a form resource.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/editors/base/cxEdit.h"
+#include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/foundation/cxControls.h"
+#include "platform/classes/FormReader.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
+#include "tests/controls/foundation/FoundationFixture.h"
+
+namespace {
+
+const std::vector<std::string> kTenItems = {"apple", "banana", "cherry", "date", "elder",
+                                            "fig",   "grape",  "hazel",  "iris", "jade"};
+
+void ProcessPendingMessages() {
+  constexpr int kMessageLimit = 10000;
+  MSG message{};
+  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
+    Application().ProcessMessages();
+}
+
+// The work area the test gives the monitor of every point.
+RECT gWorkArea{};
+HMONITOR WINAPI FakeMonitorFromPoint(POINT, DWORD) { return reinterpret_cast<HMONITOR>(1); }
+BOOL WINAPI FakeGetMonitorInfoA(HMONITOR, LPMONITORINFO info) {
+  info->rcMonitor = info->rcWork = gWorkArea;
+  return TRUE;
+}
+
+void SendMouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+  ProcessPendingMessages();
+}
+
+class cxComboBoxTest : public FoundationTest {
+ protected:
+  void SetUp() override {
+    FoundationTest::SetUp();
+    cxEditInitialize();
+    cxTextEditInitialize();
+    cxDropDownEditInitialize();
+    SavedMonitorApi = cxMonitorApi();
+    Form->SetBounds(100, 100, 300, 240);
+    Combo = CreateComponent<TcxComboBox>(Form.get());
+    Combo->SetBounds(10, 10, 120, 24);
+    Combo->SetParent(Form.get());
+    Other = CreateComponent<TEdit>(Form.get());
+    Other->SetBounds(10, 70, 120, 24);
+    Other->SetParent(Form.get());
+    for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    Form->Show();
+    SetForegroundWindow(Form->Handle());
+    ProcessPendingMessages();
+    Inner()->SetFocus();
+    Properties().SetOnCloseUp(
+        [this](TObject*) { Events.push_back("closeup " + std::to_string(Combo->CloseUpReason())); });
+  }
+  void TearDown() override {
+    cxMonitorApi() = SavedMonitorApi;
+    Form.reset();
+    cxDropDownEditFinalize();
+    cxTextEditFinalize();
+    cxEditFinalize();
+  }
+
+  TcxComboBoxProperties& Properties() const { return Combo->PropertiesObject(); }
+  TWinControl* Inner() const { return &Combo->InnerTextEdit()->Edit(); }
+  TcxCustomComboBoxListBox& List() const { return Combo->ComboLookupData().ComboList(); }
+  void Key(WORD key) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 0);
+    ProcessPendingMessages();
+  }
+  void Reset(const std::string& text) {
+    Combo->SetDroppedDown(false);
+    Combo->SetText(text);
+    Inner()->SetFocus();
+    Events.clear();
+  }
+  // The centre of a list item on the screen.
+  POINT ItemOnScreen(int index) const {
+    const RECT item = List().ItemRect(index);
+    return List().ClientToScreen(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  }
+  RECT ScreenRect(TWinControl& control) const {
+    RECT rect{};
+    GetWindowRect(control.Handle(), &rect);
+    return rect;
+  }
+  void UseWorkArea(const RECT& area) {
+    gWorkArea = area;
+    cxMonitorApi() = {FakeMonitorFromPoint, FakeGetMonitorInfoA};
+  }
+
+  TOwned<TForm> Form{new TForm(nullptr)};
+  TcxComboBox* Combo = nullptr;
+  TEdit* Other = nullptr;
+  std::vector<std::string> Events;
+  TcxMonitorApi SavedMonitorApi;
+};
+
+TEST_F(cxComboBoxTest, TheSettersKeepTheirLimitsAndTheListStyleDecidesTheEditingStyle) {
+  TcxComboBoxProperties& properties = Properties();
+  properties.SetDropDownRows(0);
+  EXPECT_EQ(properties.DropDownRows(), 8);
+  properties.SetDropDownRows(3);
+  EXPECT_EQ(properties.DropDownRows(), 3);
+  const std::pair<TcxEditDropDownListStyle, TcxEditEditingStyle> styles[] = {
+      {lsEditFixedList, esEditList}, {lsEditList, esEdit}, {lsFixedList, esFixedList}};
+  for (const auto& [listStyle, editingStyle] : styles) {
+    properties.SetDropDownListStyle(listStyle);
+    EXPECT_EQ(properties.GetEditingStyle(), editingStyle);
+    EXPECT_EQ(properties.IsFixedList(), listStyle == lsFixedList);
+  }
+  properties.SetItemHeight(17);
+  properties.SetRevertable(true);
+  TOwned<TcxComboBoxProperties> made(
+      static_cast<TcxComboBoxProperties*>(TcxComboBoxProperties::StaticClass()->CreatePersistent(nullptr)));
+  TcxComboBoxProperties& copy = *made;
+  copy.Assign(&properties);
+  EXPECT_EQ(copy.DropDownRows(), 3);
+  EXPECT_EQ(copy.DropDownListStyle(), lsFixedList);
+  EXPECT_EQ(copy.ItemHeight(), 17);
+  EXPECT_TRUE(copy.Revertable());
+  EXPECT_EQ(copy.Items().Count(), 10);
+}
+
+// Each case opens the list under a work area of its own and reads the rows
+// the list shows, whether it scrolls and whether it opened above the editor.
+TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor) {
+  enum TArea { Screen, NoRoom, BottomNear };
+  struct TCase {
+    const char* Name;
+    int Items;
+    int Rows;
+    int ItemHeight;
+    std::function<void(int, int&)> Measure;
+    TArea Area;
+    std::vector<int> RowHeights;
+    bool Scrolls;
+    bool Above;
+  };
+  const int font = List().GetItemHeight();
+  const TCase cases[] = {
+      {"ten items in eight rows", 10, 8, 0, nullptr, Screen, std::vector<int>(8, font), true, false},
+      {"three items in eight rows", 3, 8, 0, nullptr, Screen, std::vector<int>(3, font), false, false},
+      {"rows of ItemHeight", 4, 8, 20, nullptr, Screen, std::vector<int>(4, 20), false, false},
+      {"measured rows", 3, 8, 10, [](int index, int& height) { height += index; }, Screen, {10, 11, 12}, false, false},
+      {"rows measured empty or negative",
+       3,
+       8,
+       0,
+       [](int index, int& height) { height = -index; },
+       Screen,
+       {1, 1, 1},
+       false,
+       false},
+      {"no room above or below", 10, 8, 0, nullptr, NoRoom, {font}, true, false},
+      {"the bottom of the work area near", 10, 8, 0, nullptr, BottomNear, std::vector<int>(8, font), true, true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    // A new editor each: the list's row style is fixed when its window is made.
+    TOwned<TcxComboBox> combo(CreateComponent<TcxComboBox>(nullptr));
+    combo->SetBounds(10, 40, 120, 24);
+    combo->SetParent(Form.get());
+    TcxComboBoxProperties& properties = combo->PropertiesObject();
+    for (int i = 0; i < c.Items; ++i) properties.Items().Add(kTenItems[i]);
+    properties.SetDropDownRows(c.Rows);
+    properties.SetItemHeight(c.ItemHeight);
+    if (c.Measure)
+      properties.SetOnMeasureItem([&c](TWinControl*, int index, int& height) { c.Measure(index, height); });
+    const RECT editor = ScreenRect(*combo);
+    cxMonitorApi() = SavedMonitorApi;
+    if (c.Area == NoRoom) UseWorkArea(editor);
+    if (c.Area == BottomNear) UseWorkArea(RECT{0, 0, 1024, editor.bottom + 3 * font});
+    combo->InnerTextEdit()->Edit().SetFocus();
+    Key(VK_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    TcxCustomComboBoxListBox& list = combo->ComboLookupData().ComboList();
+    std::vector<int> rows;
+    for (int i = list.TopIndex(); i < c.Items && list.ItemRect(i).top < list.ClientRect().bottom; ++i)
+      rows.push_back(list.ItemRect(i).bottom - list.ItemRect(i).top);
+    EXPECT_EQ(rows, c.RowHeights);
+    int top = 0;
+    for (int height : c.RowHeights) top += height;
+    EXPECT_GE(list.ClientRect().bottom, top) << "every row shows whole";
+    EXPECT_EQ(list.VScrollBar() && list.VScrollBar()->Visible(), c.Scrolls);
+    const RECT popup = ScreenRect(*combo->PopupWindow());
+    EXPECT_EQ(popup.bottom <= editor.top, c.Above);
+    combo->SetDroppedDown(false);
+    cxMonitorApi() = SavedMonitorApi;
+  }
+}
+
+// Keys on a closed combo box walk its items; an open list takes them
+// itself until Enter takes its item or Escape leaves the text. Without
+// items no key finds an item to go to and no list opens.
+TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
+  struct TCase {
+    const char* Name;
+    bool Items;
+    std::string Start;
+    std::vector<WORD> Keys;
+    std::string Text;
+    bool Open;
+    int ListIndex;
+    std::vector<std::string> Events;
+  };
+  const TCase cases[] = {
+      {"Down", true, "banana", {VK_DOWN}, "cherry", false, -1, {}},
+      {"Up", true, "banana", {VK_UP}, "apple", false, -1, {}},
+      {"Page Down from no item", true, "", {VK_NEXT}, "hazel", false, -1, {}},
+      {"Page Up", true, "iris", {VK_PRIOR}, "banana", false, -1, {}},
+      {"a typed letter opens the list at its item", true, "", {'C'}, "cherry", true, 2, {}},
+      {"Down in the open list", true, "banana", {VK_F4, VK_DOWN, VK_DOWN}, "banana", true, 3, {}},
+      {"Enter takes the list's item", true, "banana", {VK_F4, VK_DOWN, VK_RETURN}, "cherry", false, -1, {"closeup 4"}},
+      {"Escape leaves the text", true, "banana", {VK_F4, VK_DOWN, VK_ESCAPE}, "banana", false, -1, {"closeup 3"}},
+      {"no items: Down", false, "", {VK_DOWN}, "", false, -1, {}},
+      {"no items: Up", false, "", {VK_UP}, "", false, -1, {}},
+      {"no items: Page Down", false, "", {VK_NEXT}, "", false, -1, {}},
+      {"no items: Page Up", false, "", {VK_PRIOR}, "", false, -1, {}},
+      {"no items: F4", false, "", {VK_F4}, "", false, -1, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Properties().Items().Clear();
+    if (c.Items)
+      for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    Reset(c.Start);
+    for (WORD key : c.Keys) Key(key);
+    EXPECT_EQ(Combo->Text(), c.Text);
+    EXPECT_EQ(Combo->DroppedDown(), c.Open);
+    if (c.Open) {
+      EXPECT_EQ(List().ItemIndex(), c.ListIndex);
+    } else {
+      EXPECT_EQ(Combo->ItemIndex(), c.Items ? Properties().Items().IndexOf(c.Text) : -1);
+    }
+    EXPECT_EQ(Events, c.Events);
+  }
+}
+
+// The left button released over an item takes it, whether it was pressed
+// there or on the drop-down button; a click beside the list leaves the text.
+TEST_F(cxComboBoxTest, AReleaseOverAnItemTakesItAndAClickElsewhereLeavesTheText) {
+  struct TCase {
+    const char* Name;
+    bool PressOnButton;
+    int Item;
+    std::string Text;
+    std::vector<std::string> Events;
+  };
+  const TCase cases[] = {
+      {"a click on an item", false, 3, "date", {"closeup 4"}},
+      {"pressed on the button, released over an item", true, 2, "cherry", {"closeup 4"}},
+      {"a click outside", false, -1, "banana", {"closeup 0"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Reset("banana");
+    if (c.PressOnButton) {
+      const RECT button = Combo->EditViewInfo().ButtonsInfo.at(0)->Bounds;
+      const POINT press =
+          Combo->ClientToScreen(POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+      SetCursorPos(press.x, press.y);
+      SendMouse(MOUSEEVENTF_LEFTDOWN);
+    } else {
+      Key(VK_F4);
+    }
+    ASSERT_TRUE(Combo->DroppedDown());
+    const POINT target = c.Item >= 0 ? ItemOnScreen(c.Item) : Form->ClientToScreen(POINT{250, 180});
+    SetCursorPos(target.x, target.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+    if (!c.PressOnButton) SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(Combo->Text(), c.Text);
+    EXPECT_EQ(Events, c.Events);
+  }
+}
+
+// The pointer resting where the list opens chooses nothing until it moves.
+TEST_F(cxComboBoxTest, AListOpenedUnderTheRestingPointerChoosesNothingUntilItMoves) {
+  Reset("apple");
+  Key(VK_F4);
+  const POINT item = ItemOnScreen(4);
+  Combo->SetDroppedDown(false);
+  SetCursorPos(item.x, item.y);
+  Key(VK_F4);
+  const POINT client = List().ScreenToClient(item);
+  SendMessageA(List().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+  EXPECT_EQ(List().ItemIndex(), 0);
+  SendMessageA(List().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y + 1));
+  EXPECT_EQ(List().ItemIndex(), 4);
+}
+
+// With Revertable a double click on the closed editor steps to the next
+// item and wraps after the last; without items it changes nothing.
+TEST_F(cxComboBoxTest, ARevertableDoubleClickStepsThroughTheItemsAndWraps) {
+  Properties().SetRevertable(true);
+  Reset("iris");
+  std::vector<std::string> texts;
+  const auto doubleClick = [this] {
+    for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+      SendMessageA(Combo->Handle(), press, MK_LBUTTON, MAKELPARAM(1, 1));
+      SendMessageA(Combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    }
+    ProcessPendingMessages();
+  };
+  for (int i = 0; i < 3; ++i) {
+    doubleClick();
+    texts.push_back(Combo->Text());
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"jade", "apple", "banana"}));
+  Properties().SetRevertable(false);
+  doubleClick();
+  EXPECT_EQ(Combo->Text(), "banana");
+  Properties().SetRevertable(true);
+  Properties().Items().Clear();
+  Reset("");
+  doubleClick();
+  EXPECT_EQ(Combo->Text(), "");
+  EXPECT_EQ(Combo->ItemIndex(), -1);
+}
+
+TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {
+  TForm form(nullptr);
+  ReadComponentResource(form,
+                        "object Holder: TForm\n"
+                        "  object Name: TcxComboBox\n"
+                        "    Properties.DropDownListStyle = lsFixedList\n"
+                        "    Properties.DropDownRows = 5\n"
+                        "    Properties.Items = (\n"
+                        "      'one'\n"
+                        "      'two')\n"
+                        "    Text = 'two'\n"
+                        "  end\n"
+                        "end\n",
+                        "Holder");
+  auto* combo = dynamic_cast<TcxComboBox*>(form.FindComponent("Name"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->PropertiesObject().DropDownListStyle(), lsFixedList);
+  EXPECT_EQ(combo->PropertiesObject().DropDownRows(), 5);
+  EXPECT_EQ(combo->PropertiesObject().Items().Count(), 2);
+  EXPECT_EQ(combo->Text(), "two");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  TcxRegisteredClasses* registered = GetRegisteredEditProperties();
+  ASSERT_NE(registered, nullptr);
+  const int index = registered->IndexOf(TcxComboBoxProperties::StaticClass());
+  ASSERT_GE(index, 0);
+  EXPECT_EQ(registered->Descriptions(index), "ComboBox|Represents the combo box editor");
+  const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(TcxComboBoxProperties::StaticClass());
+  ASSERT_NE(helper, nullptr);
+  // A filter row's combo box is a plain list of eight rows that opens only on request.
+  TcxComboBoxProperties& filter = combo->PropertiesObject();
+  filter.SetRevertable(true);
+  filter.SetImmediateDropDown(true);
+  filter.SetPopupAlignment(taRightJustify);
+  helper->InitializeProperties(filter, false);
+  EXPECT_EQ(filter.DropDownListStyle(), lsEditList);
+  EXPECT_EQ(filter.DropDownRows(), 8);
+  EXPECT_FALSE(filter.Revertable());
+  EXPECT_FALSE(filter.ImmediateDropDown());
+  EXPECT_EQ(filter.PopupAlignment(), taLeftJustify);
+}
+
+// The wheel scrolls an open list rather than stepping the text; leaving the
+// editor forgets the selection AutoSelect made.
+TEST_F(cxComboBoxTest, TheWheelScrollsAnOpenListAndLeavingTheEditorCollapsesTheSelection) {
+  Reset("apple");
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  const POINT over = Combo->ClientToScreen(POINT{5, 5});
+  SendMessageA(Combo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(over.x, over.y));
+  EXPECT_GT(List().TopIndex(), 0);
+  EXPECT_EQ(Combo->Text(), "apple");
+  Combo->SetDroppedDown(false);
+
+  Inner()->SetFocus();
+  Combo->SelectAll();
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(Inner()->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  ASSERT_EQ(end, 5u);
+  Other->SetFocus();
+  ProcessPendingMessages();
+  SendMessageA(Inner()->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
+}
+
+// A focused fixed list shows its text as a chosen item; in a host's cell a
+// drawing handler draws the item the value names, and in the open list every item.
+TEST_F(cxComboBoxTest, AFixedListShowsItsTextAsAChosenItemAndItsHandlerDrawsIt) {
+  struct TDrawn {
+    int Index;
+    bool Selected;
+    bool Editor;
+    bool operator==(const TDrawn&) const = default;
+  };
+  std::vector<TDrawn> drawn;
+  Properties().SetDropDownListStyle(lsFixedList);
+  Reset("cherry");
+  Combo->ShortRefreshContainer();
+  EXPECT_EQ(Inner()->Color(), clHighlight);
+  EXPECT_EQ(Inner()->Font().Color(), clHighlightText);
+
+  Properties().SetOnDrawItem(
+      [&drawn](TcxCustomComboBox* combo, TcxCanvas* canvas, int index, const TRect& rect, TOwnerDrawState state) {
+        drawn.push_back({index, state.Contains(odSelected), combo != nullptr});
+        canvas->FillRectWithColor(rect, clRed);
+      });
+  TBitmap bitmap;
+  bitmap.SetSize(120, 24);
+  TcxCanvas canvas(bitmap.Canvas());
+  canvas.FillRectWithColor(TRect{0, 0, 120, 24}, clBlue);
+  auto& style = static_cast<TcxCustomEditStyle&>(*Combo->GetStyle());
+  for (const bool focused : {false, true}) {
+    SCOPED_TRACE(focused);
+    drawn.clear();
+    std::unique_ptr<TcxCustomEditViewData> data = Properties().CreateViewData(style, true);
+    data->Focused = focused;
+    std::unique_ptr<TcxContainerViewInfo> info = Properties().GetViewInfoClass()();
+    auto& viewInfo = static_cast<TcxCustomEditViewInfo&>(*info);
+    data->Calculate(canvas, TRect{0, 0, 120, 24}, {-1, -1}, mbLeft, {}, viewInfo, false);
+    data->EditValueToDrawValue(Variant("cherry"), viewInfo);
+    viewInfo.Paint(canvas);
+    EXPECT_EQ(drawn, (std::vector<TDrawn>{{2, focused, false}}));
+    EXPECT_EQ(GetPixel(bitmap.DC(), 60, 12), ColorToRGB(clRed));
+  }
+
+  drawn.clear();
+  Inner()->SetFocus();
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  RedrawWindow(List().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{2, true, true}), drawn.end()) << "the list's chosen item";
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), TDrawn{3, false, true}), drawn.end());
+}
+
+// A sizeable list opens again at the size the user gave it, although it
+// would size itself to its items; before that it takes the editor's width.
+TEST_F(cxComboBoxTest, ASizeableListKeepsTheSizeTheUserGaveIt) {
+  Properties().SetDropDownSizeable(true);
+  Reset("apple");
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  TcxCustomEditPopupWindow& popup = *Combo->PopupWindow();
+  EXPECT_EQ(popup.Width(), Combo->Width());
+  popup.SetBounds(popup.Left(), popup.Top(), 230, 150);
+  Combo->PopupResizedByUser();
+  Combo->SetDroppedDown(false);
+  Key(VK_F4);
+  ASSERT_TRUE(Combo->DroppedDown());
+  EXPECT_EQ(popup.Width(), 230);
+  EXPECT_EQ(popup.Height(), 150);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#include "tools/gallery/ComboBoxesPicture.h"
+
+#include <iterator>
+
+#include "controls/editors/dropdown/cxComboBox.h"
+#include "platform/controls/Form.h"
+#include "tools/gallery/ScreenPicture.h"
+
+namespace {
+
+constexpr int kRowLabelWidth = 60;
+constexpr int kHeaderHeight = kGalleryHeaderHeight;
+constexpr int kEditorWidth = 120;
+constexpr int kEditorHeight = kGalleryEditorHeight;
+constexpr int kColumnWidth = kEditorWidth + 16;
+constexpr int kRowHeight = kGalleryRowHeight;
+// Room below the open row for its list.
+constexpr int kListRoom = 110;
+constexpr int kGap = kGalleryGap;
+constexpr int kRows = 2;
+constexpr int kOpenRow = 1;
+
+constexpr auto& kKinds = kGalleryKinds;
+
+const char* const kItems[] = {"Ethernet 1", "Ethernet 2", "E1 port 1", "E1 port 2", "VCG 1", "VCG 2"};
+
+TcxComboBox* AddComboBox(TForm& form, TcxLookAndFeelKind kind, int left, int top) {
+  auto* combo = CreateComponent<TcxComboBox>(&form);
+  combo->SetBounds(left, top, kEditorWidth, kEditorHeight);
+  combo->SetParent(&form);
+  combo->GetStyle()->LookAndFeel()->SetKind(kind);
+  combo->GetStyle()->LookAndFeel()->SetNativeStyle(false);
+  for (const char* item : kItems) combo->PropertiesObject().Items().Add(item);
+  combo->PropertiesObject().SetDropDownRows(5);
+  combo->SetText(kItems[1]);
+  return combo;
+}
+
+void FitForm(TForm& form) {
+  FitGalleryForm(form, kRowLabelWidth + static_cast<int>(std::size(kKinds)) * kColumnWidth + kGap,
+                 kHeaderHeight + kRows * kRowHeight + kListRoom);
+}
+
+}  // namespace
+
+void SaveComboBoxesPicture(const std::string& folder) {
+  const TOwned<TForm> form(new TForm(nullptr));
+  form->SetCaption("Combo boxes per look-and-feel kind");
+  FitForm(*form);
+  const std::vector<TcxComboBox*> openRow = AddGalleryGrid<TcxComboBox>(
+      *form, kRowLabelWidth, kColumnWidth, kRows, kOpenRow,
+      [&form](TcxLookAndFeelKind kind, int, int left, int top) { return AddComboBox(*form, kind, left, top); });
+  AddGalleryLabel(*form, "closed", kGap, kHeaderHeight + 3, kRowLabelWidth - kGap, kHeaderHeight - 2);
+  AddGalleryLabel(*form, "open", kGap, kHeaderHeight + kOpenRow * kRowHeight + 3, kRowLabelWidth - kGap,
+                  kHeaderHeight - 2);
+  ShowGalleryForm(*form);
+  TBitmap picture;
+  CopyFormFromScreen(picture, *form);
+  // One list opens at a time: each is copied with its editor while it shows.
+  for (TcxComboBox* combo : openRow) {
+    combo->InnerTextEdit()->Edit().SetFocus();
+    combo->SetDroppedDown(true);
+    ShowPainted(*form);
+    RedrawWindow(combo->PopupWindow()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CopyFromScreen(picture, form->Handle(), combo->Handle());
+    CopyFromScreen(picture, form->Handle(), combo->PopupWindow()->Handle());
+    combo->SetDroppedDown(false);
+  }
+  picture.SaveToFile(folder + "\\combo-boxes.bmp");
+}
