@@ -190,6 +190,10 @@ bool TcxCustomMaskEdit::InsertKeyDown(TShiftState shift) {
 // Shift+Delete cuts a selection through the editor, so that the mode blanks
 // what the native edit would take out of the mask's text.
 bool TcxCustomMaskEdit::DeleteKeyDown(TShiftState shift) {
+  // With Ctrl the native edit deletes to the end of the line, or nothing
+  // with Shift too, where the mode would count one character: a mask has no
+  // such deletion.
+  if (shift.Contains(ssCtrl)) return false;
   if (!shift.Contains(ssShift)) return FMode->Delete();
   if (SelLength() == 0) return FMode->Backspace();
   CutToClipboard();

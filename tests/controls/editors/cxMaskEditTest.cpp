@@ -241,6 +241,32 @@ TEST_F(cxMaskEditTest, ShiftInsertPastesThroughTheMask) {
   }
 }
 
+// The native edit deletes to the end with Ctrl, and nothing with Shift and
+// Ctrl: under a mask both leave the text, and typing goes on from it.
+TEST_F(cxMaskEditTest, CtrlDeleteLeavesAMaskedText) {
+  for (const TcxEditMaskKind kind : {emkRegExpr, emkRegExprEx}) {
+    for (const bool withShift : {false, true}) {
+      SCOPED_TRACE(std::to_string(kind) + (withShift ? " Shift+Ctrl+Delete" : " Ctrl+Delete"));
+      Properties().SetMaskKind(kind);
+      Properties().SetEditMask("[A-F]\\d{2,3}");
+      Edit->SetText("");
+      Press("D12{L}{L}");
+      BYTE state[256] = {};
+      GetKeyboardState(state);
+      state[VK_CONTROL] = 0x80;
+      state[VK_SHIFT] = withShift ? 0x80 : 0;
+      SetKeyboardState(state);
+      SendKey(*Edit, VK_DELETE);
+      state[VK_CONTROL] = 0;
+      state[VK_SHIFT] = 0;
+      SetKeyboardState(state);
+      EXPECT_EQ(InnerTextOf(*Edit), "D12");
+      Press("{E}3");
+      EXPECT_EQ(InnerTextOf(*Edit), "D123");
+    }
+  }
+}
+
 // The native edit's undo would bring back a text the mask never saw.
 TEST_F(cxMaskEditTest, UnderAMaskNothingUndoes) {
   const HWND inner = InnerEditOf(*Edit).Handle();
