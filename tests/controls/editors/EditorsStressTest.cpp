@@ -40,7 +40,7 @@ namespace {
 
 constexpr unsigned kDefaultSeed = 20261207;
 // A bounded run: the script runs longer ones.
-constexpr int kDefaultCount = 3000;
+constexpr int kDefaultCount = 2000;
 // How many of the last steps a failure shows.
 constexpr size_t kShownSteps = 40;
 
