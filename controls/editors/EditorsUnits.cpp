@@ -4,6 +4,7 @@
 #include "controls/editors/base/cxTextDrawing.h"
 #include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
+#include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/editors/engines/cxDateUtils.h"
 #include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/mask/cxMaskEdit.h"
@@ -15,7 +16,7 @@
 // units it paints and formats with, and the text editor after the edit base
 // whose registry it enters; the masked edit follows the text editor it
 // builds on, the drop-down editors follow the masked edit, and the check box
-// comes after them.
+// and the image combo box come after them.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -26,5 +27,6 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxMaskEdit", cxMaskEditInitialize, cxMaskEditFinalize},
       {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
       {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
+      {"cxImageComboBox", cxImageComboBoxInitialize, cxImageComboBoxFinalize},
   };
 }

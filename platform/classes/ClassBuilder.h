@@ -88,6 +88,14 @@ class TClassBuilder {
     return *this;
   }
 
+  // A Variant that a form writes as an integer or a string; the getter is the class's own.
+  template <class S>
+  TClassBuilder& VariantValue(std::string name, S set) {
+    TPropertyInfo& info = Add(std::move(name), TPropertyKind::Variant);
+    info.SetVariant = [set](TPersistent& instance, const Variant& value) { std::invoke(set, Self(instance), value); };
+    return *this;
+  }
+
   template <class G>
   TClassBuilder& Strings(std::string name, G get) {
     Add(std::move(name), TPropertyKind::Strings).GetStrings = [get](TPersistent& instance) -> TStringList& {

@@ -11,6 +11,8 @@
 #include <string>
 #include <typeinfo>
 #include <vector>
+
+#include "platform/rtl/Variants.h"
 // A property table member is called GetObject; windows.h, wherever it comes
 // first, would rename it to GetObjectA in some files and not in others.
 #undef GetObject
@@ -47,7 +49,8 @@ enum class TPropertyKind {
   Object,       // a nested persistent object, reached by a dotted path
   Component,    // a reference to another component of the form
   Event,        // a closure bound to a handler method of the form
-  Bitmap        // the name of a bitmap resource of the executable
+  Bitmap,       // the name of a bitmap resource of the executable
+  Variant       // a value of whichever type the form writes: an integer or a string
 };
 
 struct TPropertyInfo {
@@ -70,6 +73,8 @@ struct TPropertyInfo {
   std::function<void(TPersistent&, const std::string&)> SetText;
   // Integers
   std::function<void(TPersistent&, const std::vector<int>&)> SetIntegers;
+  // Variant
+  std::function<void(TPersistent&, const Variant&)> SetVariant;
   // Strings, Collection, Object
   std::function<TStringList&(TPersistent&)> GetStrings;
   std::function<TCollection&(TPersistent&)> GetCollection;

@@ -17,6 +17,17 @@ int TCollectionItem::Index() const {
   return static_cast<int>(it - items.begin());
 }
 
+void TCollectionItem::SetIndex(int value) {
+  auto& items = FCollection.FItems;
+  const int current = Index();
+  if (value == current) return;
+  FCollection.Items(value);
+  std::unique_ptr<TCollectionItem> self = std::move(items[current]);
+  items.erase(items.begin() + current);
+  items.insert(items.begin() + value, std::move(self));
+  Changed(true);
+}
+
 TPersistent* TCollectionItem::GetOwner() const { return &FCollection; }
 
 void TCollectionItem::Changed(bool allItems) { FCollection.Changed(allItems ? nullptr : this); }
@@ -58,6 +69,14 @@ TCollectionItem& TCollection::Items(int index) const {
 
 TCollectionItem& TCollection::Add() {
   TCollectionItem& item = *FItems.emplace_back(NewItem());
+  item.Inserted();
+  Changed();
+  return item;
+}
+
+TCollectionItem& TCollection::Insert(int index) {
+  if (index < 0 || index > Count()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+  TCollectionItem& item = **FItems.insert(FItems.begin() + index, NewItem());
   item.Inserted();
   Changed();
   return item;

@@ -18,6 +18,9 @@ class TCollectionItem : public TPersistent {
 
   TCollection& Collection() const { return FCollection; }
   int Index() const;
+  // Moves the item to `value` (0..Count-1, else EListError), the items
+  // between shifting by one; told as a change of all items.
+  void SetIndex(int value);
   TPersistent* GetOwner() const override;
 
  protected:
@@ -59,6 +62,8 @@ class TCollection : public TPersistent {
   // Raises EListError "List index out of bounds (i)" outside 0..Count-1.
   TCollectionItem& Items(int index) const;
   TCollectionItem& Add();
+  // A new item at `index` (0..Count, else EListError), the later items moving down.
+  TCollectionItem& Insert(int index);
   // The item leaves the collection before it is freed.
   void Delete(int index);
   // Deletes the items from the last to the first, told as one change.
@@ -85,6 +90,7 @@ class TCollectionOf : public TCollection {
  public:
   using TCollection::TCollection;
   T& Add() { return static_cast<T&>(TCollection::Add()); }
+  T& Insert(int index) { return static_cast<T&>(TCollection::Insert(index)); }
   T& Items(int index) const { return static_cast<T&>(TCollection::Items(index)); }
 
  protected:

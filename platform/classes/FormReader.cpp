@@ -138,6 +138,7 @@ class TFormLoader {
         FFixups.push_back({&instance, &info, value.Text, line});
         return;
       case TPropertyKind::Event: require(TValueKind::Identifier); return BindHandler(instance, info, value.Text, line);
+      case TPropertyKind::Variant: return info.SetVariant(instance, VariantValue(info, value, line));
     }
   }
 
@@ -145,6 +146,12 @@ class TFormLoader {
     if (value.Kind == TFormValue::TKind::Integer) return StrToInt(value.Text);
     if (value.Kind != TFormValue::TKind::Identifier || !info.Idents) Fail(line, "Invalid value for " + info.Name);
     return IdentValue(info, value.Text, line);
+  }
+
+  Variant VariantValue(const TPropertyInfo& info, const TFormValue& value, int line) const {
+    if (value.Kind == TFormValue::TKind::Integer) return Variant(StrToInt(value.Text));
+    if (value.Kind == TFormValue::TKind::String) return Variant(value.Text);
+    Fail(line, "Invalid value for " + info.Name);
   }
 
   int64_t BooleanValue(const TPropertyInfo& info, const std::string& text, int line) const {

@@ -20,6 +20,11 @@ const TIdentMap kBorderIcons = {
 const TIdentMap kPositions = {
     {poDesigned, "poDesigned"}, {poScreenCenter, "poScreenCenter"}, {poMainFormCenter, "poMainFormCenter"}};
 
+// The style bits the border style and the border icons decide.
+constexpr DWORD kFrameStyles =
+    WS_POPUP | WS_CAPTION | WS_BORDER | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP;
+
 RECT WorkArea() {
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -86,6 +91,25 @@ void TForm::SetMenu(TMainMenu* menu) {
   if (HandleAllocated()) FMenu->SetWindowHandle(Handle());
 }
 
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+  if (value == FBorderStyle) return;
+  FBorderStyle = value;
+  if (HandleAllocated()) ApplyFrameStyle();
+}
+
+void TForm::ApplyFrameStyle() {
+  TCreateParams params;
+  CreateParams(params);
+  const HWND window = Handle();
+  const DWORD style = GetWindowLongA(window, GWL_STYLE);
+  const DWORD exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+  SetWindowLongA(window, GWL_STYLE, static_cast<LONG>((style & ~kFrameStyles) | (params.Style & kFrameStyles)));
+  SetWindowLongA(window, GWL_EXSTYLE,
+                 static_cast<LONG>((exStyle & ~kFrameExStyles) | (params.ExStyle & kFrameExStyles)));
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  AlignControls();
+}
+
 void TForm::SetFormStyle(TFormStyle value) {
   if (value == FFormStyle) return;
   FFormStyle = value;
@@ -122,12 +146,18 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 
 void TForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
-  params.Style &= ~(WS_VISIBLE | WS_CHILD);
-  if (!Parent()) params.WndParent = FPopupParent ? FPopupParent->Handle() : Application().Handle();
+  // A form placed on another control is a child window like any control;
+  // on its own it is made hidden and shown apart.
+  if (!Parent()) {
+    params.Style &= ~(WS_VISIBLE | WS_CHILD);
+    params.WndParent = FPopupParent ? FPopupParent->Handle() : Application().Handle();
+  }
   if (FFormStyle == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
   const bool hasMinMax = FBorderStyle == bsSingle || FBorderStyle == bsSizeable;
   switch (FBorderStyle) {
-    case bsNone: params.Style |= WS_POPUP; break;
+    case bsNone:
+      if (!Parent()) params.Style |= WS_POPUP;
+      break;
     case bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
     case bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
     case bsDialog:

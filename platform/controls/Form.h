@@ -53,7 +53,8 @@ class TForm : public TWinControl {
   void AfterConstruction() override;
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TFormBorderStyle value) { FBorderStyle = value; }
+  // A live window takes the new frame at once and stays the same window.
+  void SetBorderStyle(TFormBorderStyle value);
   TBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TBorderIcons value) { FBorderIcons = value; }
   TPosition Position() const { return FPosition; }
@@ -118,6 +119,7 @@ class TForm : public TWinControl {
 
  private:
   void VisibleChanged();
+  void ApplyFrameStyle();
   // Enter and Escape the focused control does not want: the default or cancel button.
   bool DialogKeyMessage(WORD key);
   void DoClose(TCloseAction& action);

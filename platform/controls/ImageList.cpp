@@ -1,6 +1,8 @@
 #include "platform/controls/ImageList.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
@@ -47,9 +49,54 @@ TClass TImageList::StaticClass() {
   return &metaClass;
 }
 
+TChangeLink::~TChangeLink() {
+  if (FSender) FSender->UnRegisterChanges(*this);
+}
+
+void TChangeLink::Change() {
+  if (FOnChange) FOnChange(FSender);
+}
+
+TImageList::~TImageList() {
+  for (TChangeLink* link : FChangeLinks) link->FSender = nullptr;
+}
+
+void TImageList::RegisterChanges(TChangeLink& link) {
+  if (link.FSender == this) return;
+  if (link.FSender) link.FSender->UnRegisterChanges(link);
+  link.FSender = this;
+  FChangeLinks.push_back(&link);
+}
+
+void TImageList::UnRegisterChanges(TChangeLink& link) {
+  if (link.FSender != this) return;
+  link.FSender = nullptr;
+  std::erase(FChangeLinks, &link);
+}
+
+void TImageList::Change() {
+  // A holder may leave the list while it is told.
+  for (TChangeLink* link : std::vector<TChangeLink*>(FChangeLinks))
+    if (std::find(FChangeLinks.begin(), FChangeLinks.end(), link) != FChangeLinks.end()) link->Change();
+  if (FOnChange) FOnChange(this);
+}
+
+void TImageList::SetWidth(int value) {
+  if (value == FWidth) return;
+  FWidth = value;
+  Change();
+}
+
+void TImageList::SetHeight(int value) {
+  if (value == FHeight) return;
+  FHeight = value;
+  Change();
+}
+
 void TImageList::SetBitmap(const std::string& resourceName) {
   FHandle = LoadImageStrip(resourceName, FWidth);
   FBitmap = resourceName;
+  Change();
 }
 
 TGdiObject<HBITMAP> CreateMonochromeMask(const TBitmap& mask) {
@@ -74,15 +121,45 @@ HIMAGELIST TImageList::RequiredHandle() {
 int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
   const HIMAGELIST images = RequiredHandle();
   const TGdiObject<HBITMAP> maskBits = mask ? CreateMonochromeMask(*mask) : TGdiObject<HBITMAP>();
-  return ImageList_Add(images, UnselectedCopy(image).Get(), maskBits.Get());
+  const int index = ImageList_Add(images, UnselectedCopy(image).Get(), maskBits.Get());
+  Change();
+  return index;
 }
 
 int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
-  return ImageList_AddMasked(RequiredHandle(), UnselectedCopy(image).Get(), ColorToRGB(maskColor));
+  const int index = ImageList_AddMasked(RequiredHandle(), UnselectedCopy(image).Get(), ColorToRGB(maskColor));
+  Change();
+  return index;
 }
 
-void TImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
-  if (FHandle) ImageList_Draw(FHandle.get(), index, canvas.RequiredHandle(), x, y, ILD_NORMAL);
+void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+  if (!FHandle) return;
+  if (enabled)
+    ImageList_Draw(FHandle.get(), index, canvas.RequiredHandle(), x, y, ILD_NORMAL);
+  else
+    DrawDisabled(canvas.RequiredHandle(), x, y, index);
 }
 
-void TImageList::Clear() { FHandle.reset(); }
+void TImageList::DrawDisabled(HDC dc, int x, int y, int index) const {
+  // The mask of the image: its own pixels black, the see-through ones white.
+  const TGdiObject<HBITMAP> shape(CreateBitmap(FWidth, FHeight, 1, 1, nullptr));
+  const TMemoryDC shapeDC;
+  const TSelectedObject shapeSelection(shapeDC.Get(), shape.Get());
+  PatBlt(shapeDC.Get(), 0, 0, FWidth, FHeight, WHITENESS);
+  ImageList_Draw(FHandle.get(), index, shapeDC.Get(), 0, 0, ILD_MASK);
+  const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF background = SetBkColor(dc, RGB(255, 255, 255));
+  // Paints the brush where the mask is black and leaves the rest.
+  constexpr DWORD kBrushWhereBlack = 0x00B8074A;
+  for (const auto& [offset, colour] : {std::pair{1, COLOR_BTNHIGHLIGHT}, std::pair{0, COLOR_BTNSHADOW}}) {
+    const TSelectedObject brush(dc, GetSysColorBrush(colour));
+    BitBlt(dc, x + offset, y + offset, FWidth, FHeight, shapeDC.Get(), 0, 0, kBrushWhereBlack);
+  }
+  SetTextColor(dc, text);
+  SetBkColor(dc, background);
+}
+
+void TImageList::Clear() {
+  FHandle.reset();
+  Change();
+}

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "platform/classes/Component.h"
 #include "platform/graphics/Bitmap.h"
@@ -26,17 +27,40 @@ TImageListHandle LoadImageStrip(const std::string& resourceName, int imageWidth)
 // A one-bit copy of the picture: white pixels set, every other pixel clear.
 TGdiObject<HBITMAP> CreateMonochromeMask(const TBitmap& mask);
 
+class TImageList;
+
+// Tells its holder that the images of the list it is registered with
+// changed. It leaves the list when it goes, and forgets a list that goes first.
+class TChangeLink {
+ public:
+  TChangeLink() = default;
+  TChangeLink(const TChangeLink&) = delete;
+  TChangeLink& operator=(const TChangeLink&) = delete;
+  ~TChangeLink();
+
+  TImageList* Sender() const { return FSender; }
+  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+  void Change();
+
+ private:
+  friend class TImageList;
+
+  TImageList* FSender = nullptr;
+  TNotifyEvent FOnChange;
+};
+
 class TImageList : public TComponent {
  public:
   using TComponent::TComponent;
+  ~TImageList() override;
 
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
   int Width() const { return FWidth; }
-  void SetWidth(int value) { FWidth = value; }
+  void SetWidth(int value);
   int Height() const { return FHeight; }
-  void SetHeight(int value) { FHeight = value; }
+  void SetHeight(int value);
   // The bitmap resource the images are cut from; loads them at once.
   const std::string& Bitmap() const { return FBitmap; }
   void SetBitmap(const std::string& resourceName);
@@ -49,14 +73,28 @@ class TImageList : public TComponent {
   int Add(const TBitmap& image, const TBitmap* mask);
   // Adds the image with every pixel of `maskColor` showing through.
   int AddMasked(const TBitmap& image, TColor maskColor);
-  void Draw(TCanvas& canvas, int x, int y, int index) const;
+  // A disabled image is drawn embossed: its shape in the highlight colour one
+  // pixel down and right, under its shape in the shadow colour.
+  void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
   void Clear();
+
+  // Every change of the images or their size is told to the registered links
+  // and OnChange.
+  void RegisterChanges(TChangeLink& link);
+  void UnRegisterChanges(TChangeLink& link);
+  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+
+ protected:
+  void Change();
 
  private:
   HIMAGELIST RequiredHandle();
+  void DrawDisabled(HDC dc, int x, int y, int index) const;
 
   int FWidth = 16;
   int FHeight = 16;
   std::string FBitmap;
   TImageListHandle FHandle;
+  std::vector<TChangeLink*> FChangeLinks;
+  TNotifyEvent FOnChange;
 };

@@ -631,8 +631,26 @@ void TWinControl::AlignControls() {
 
 void TWinControl::ParentChanged() {
   TakeParentCtl3D();
+  if (MoveWindowToParent()) return;
   DestroyHandle();
   if (Parent() && Parent()->HandleAllocated()) HandleNeeded();
+}
+
+// A child window moves into the new parent's window and keeps what it holds
+// (its children, the text typed in it); a window without a parent, or one
+// that would change between child and top-level, is made again.
+bool TWinControl::MoveWindowToParent() {
+  if (!HandleAllocated() || !Parent() || !Parent()->HandleAllocated()) return false;
+  if (!(GetWindowLongPtrA(FHandle.Get(), GWL_STYLE) & WS_CHILD)) return false;
+  ::SetParent(FHandle.Get(), Parent()->Handle());
+  SetWindowPos(FHandle.Get(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+  for (; control; control = control->Parent())
+    if (control == this) return true;
+  return false;
 }
 
 void TWinControl::InsertControl(TControl* control) { FControls.push_back(control); }

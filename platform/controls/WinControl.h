@@ -64,6 +64,8 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const { return FControls.at(index); }
   // The topmost graphic control on this one that is at `point`, or nullptr.
   TControl* ControlAtPos(POINT point, bool allowDisabled) const;
+  // The control is this one or sits on it, at any depth.
+  bool ContainsControl(const TControl* control) const;
 
   // A control may count as focused while the focus is on a window of its own
   // (a popup's child), so descendants may say more.
@@ -162,6 +164,7 @@ class TWinControl : public TControl {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   bool HasGraphicControls() const;
+  bool MoveWindowToParent();
 
   void PaintMessage(TMessage& message);
   void MouseInput(TMessage& message);

@@ -1,6 +1,8 @@
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 
+#include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "controls/foundation/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
@@ -523,9 +525,15 @@ TClass TcxFilterDropDownEditHelper::StaticClass() {
 void cxDropDownEditInitialize() {
   if (!gUnit.Enter()) return;
   cxComboBoxInitialize();
+  GetRegisteredEditProperties()->Register(TcxPopupEditProperties::StaticClass(),
+                                          cxGetResourceString(cxMsgPopupEditRegistration));
+  RegisterClasses({TcxPopupEdit::StaticClass()});
 }
 
 void cxDropDownEditFinalize() {
   if (!gUnit.Leave()) return;
+  UnRegisterClass(TcxPopupEdit::StaticClass());
+  if (TcxRegisteredClasses* registered = GetRegisteredEditProperties())
+    registered->Unregister(TcxPopupEditProperties::StaticClass());
   cxComboBoxFinalize();
 }

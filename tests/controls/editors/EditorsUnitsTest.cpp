@@ -18,8 +18,9 @@ namespace {
 TEST(EditorsUnitsTest, UnitsStartInOrderAndEndInReverse) {
   std::vector<std::string> names;
   for (const TUnitInfo& unit : EditorsUnits()) names.push_back(unit.Name);
-  EXPECT_EQ(names, (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit",
-                                             "cxTextEdit", "cxMaskEdit", "cxDropDownEdit", "cxCheckBox"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit", "cxTextEdit",
+                                      "cxMaskEdit", "cxDropDownEdit", "cxCheckBox", "cxImageComboBox"}));
   EXPECT_EQ(cxEndEllipsis(), "");
   InitializeUnits(EditorsUnits());
   EXPECT_EQ(InitializedUnits(), names);

@@ -156,6 +156,7 @@ TEST(TCollection, AnItemIsInPlaceWhenItArrivesAndGoneWhenItLeaves) {
   };
   const TCase cases[] = {
       {"added", [](auto& items) { items.Add(); }, {"in 3 of 4"}},
+      {"inserted in the middle", [](auto& items) { items.Insert(1); }, {"in 1 of 4"}},
       {"deleted from the middle", [](auto& items) { items.Delete(1); }, {"out 1 of 2"}},
       {"cleared from the last", [](auto& items) { items.Clear(); }, {"out 2 of 2", "out 1 of 1", "out 0 of 0"}},
   };
@@ -169,6 +170,45 @@ TEST(TCollection, AnItemIsInPlaceWhenItArrivesAndGoneWhenItLeaves) {
     EXPECT_EQ(log, c.Expected) << c.Label;
   }
   TTrackedItem::Log = nullptr;
+}
+
+// The captions of the items in their order.
+std::string Order(const TGadgetItems& items) {
+  std::string order;
+  for (int i = 0; i < items.Count(); ++i) order += items.Items(i).Caption();
+  return order;
+}
+
+TEST(TCollection, InsertAndMovingAnItemKeepTheOthersInOrderAndRefuseOutOfRangeIndexes) {
+  struct TCase {
+    const char* Label;
+    void (*Action)(TGadgetItems&);
+    const char* Order;
+  };
+  const TCase cases[] = {
+      {"insert at the front", [](TGadgetItems& items) { items.Insert(0).SetCaption("x"); }, "xabc"},
+      {"insert at the end", [](TGadgetItems& items) { items.Insert(3).SetCaption("x"); }, "abcx"},
+      {"first moved last", [](TGadgetItems& items) { items.Items(0).SetIndex(2); }, "bca"},
+      {"last moved first", [](TGadgetItems& items) { items.Items(2).SetIndex(0); }, "cab"},
+      {"moved onto itself", [](TGadgetItems& items) { items.Items(1).SetIndex(1); }, "abc"},
+  };
+  for (const TCase& c : cases) {
+    TGadget gadget(nullptr);
+    TGadgetItems& items = gadget.Items();
+    for (const char* caption : {"a", "b", "c"}) items.Add().SetCaption(caption);
+    items.Updates = 0;
+    c.Action(items);
+    EXPECT_EQ(Order(items), c.Order) << c.Label;
+    for (int i = 0; i < items.Count(); ++i) EXPECT_EQ(items.Items(i).Index(), i) << c.Label;
+    EXPECT_EQ(items.Updates, std::string(c.Order) == "abc" ? 0 : 1) << c.Label;
+  }
+  TGadget gadget(nullptr);
+  TGadgetItems& items = gadget.Items();
+  items.Add().SetCaption("a");
+  EXPECT_THROW(items.Insert(2), EListError);
+  EXPECT_THROW(items.Insert(-1), EListError);
+  EXPECT_THROW(items.Items(0).SetIndex(1), EListError);
+  EXPECT_EQ(Order(items), "a");
 }
 
 TEST(TMetaClass, CreatesRegisteredClassesByNameAndKnowsTheirAncestry) {

@@ -50,8 +50,10 @@ TEST_F(FormReaderTest, SetsEveryKindOfValueThroughThePropertyTables) {
                         "      item\n"
                         "        Caption = 'a'\n"
                         "        Size = 100\n"
+                        "        Value = 7\n"
                         "      end\n"
                         "      item\n"
+                        "        Value = 'seven'\n"
                         "      end>\n"
                         "    Limits.MinWidth = 900\n"
                         "    Buddy = Dial\n"
@@ -81,6 +83,10 @@ TEST_F(FormReaderTest, SetsEveryKindOfValueThroughThePropertyTables) {
   EXPECT_EQ(root.Knob->Items().Items(0).Caption(), "a");
   EXPECT_EQ(root.Knob->Items().Items(0).Size(), 100);
   EXPECT_EQ(root.Knob->Items().Items(1).Size(), 10);
+  EXPECT_EQ(VarType(root.Knob->Items().Items(0).Value()), varInteger);
+  EXPECT_EQ(root.Knob->Items().Items(0).Value(), Variant(7));
+  EXPECT_EQ(VarType(root.Knob->Items().Items(1).Value()), varString);
+  EXPECT_EQ(root.Knob->Items().Items(1).Value(), Variant(std::string("seven")));
   EXPECT_EQ(root.Knob->Limits().MinWidth(), 900);
   EXPECT_EQ(knob.Buddy(), root.Dial);
   EXPECT_EQ(knob.Glyph(), "KNOB_BITMAP");
@@ -161,6 +167,7 @@ TEST_F(FormReaderTest, NamesTheOffendingTextAndLineOfEveryUnresolvedName) {
       {"    Count = 99999999999\n", "TPanelRoot, line 3: '99999999999' is not a valid integer value"},
       {"    Text = 5\n", "TPanelRoot, line 3: Invalid value for Text"},
       {"    Lines = (5 6)\n", "TPanelRoot, line 3: Invalid value for Lines"},
+      {"    Items = <\n      item\n        Value = True\n      end>\n", "TPanelRoot, line 5: Invalid value for Value"},
       {"\n    Buddy = Nobody\n", "TPanelRoot, line 4: Unknown component Nobody"},
       {"    Buddy = Panel\n", "TPanelRoot, line 3: Panel is a TPanelRoot, not a TGadget"},
       {"    OnChange = KnobChanged\n", "TPanelRoot, line 3: Unknown handler KnobChanged of TPanelRoot"},

@@ -21,6 +21,7 @@ class TGadgetItem : public TCollectionItem {
     static const TMetaClass metaClass = TClassBuilder<TGadgetItem>("TGadgetItem", TCollectionItem::StaticClass())
                                             .String("Caption", &TGadgetItem::Caption, &TGadgetItem::SetCaption)
                                             .Integer("Size", &TGadgetItem::Size, &TGadgetItem::SetSize, 10)
+                                            .VariantValue("Value", &TGadgetItem::SetValue)
                                             .Build();
     return &metaClass;
   }
@@ -33,10 +34,13 @@ class TGadgetItem : public TCollectionItem {
     FSize = value;
     Changed();
   }
+  const Variant& Value() const { return FValue; }
+  void SetValue(const Variant& value) { FValue = value; }
 
  private:
   std::string FCaption;
   int FSize = 10;
+  Variant FValue;
 };
 
 class TGadgetItems : public TCollectionOf<TGadgetItem> {

@@ -323,6 +323,80 @@ TEST_F(ControlCoreTest, AListBoxKeepsItsChoiceThroughItsDestruction) {
   EXPECT_EQ(reader.Choice, 2);
 }
 
+TEST_F(ControlCoreTest, AControlMovedBetweenWindowsKeepsItsWindowAndWhatItHolds) {
+  auto* left = Place<TPanel>(*Form, *Form, "left", RECT{0, 0, 200, 100});
+  auto* right = Place<TPanel>(*Form, *Form, "right", RECT{200, 0, 400, 100});
+  auto* box = Place<TPanel>(*Form, *left, "box", RECT{10, 10, 150, 60});
+  auto* edit = Place<TEdit>(*Form, *box, "edit", RECT{5, 5, 100, 26});
+  SetWindowTextA(edit->Handle(), "typed");
+  const HWND boxWindow = box->Handle();
+  const HWND editWindow = edit->Handle();
+  // A top-level window of its own, as a drop-down shows a borrowed control in.
+  TOwned<TPanel> popup = CreateUnowned<TPanel>();
+  popup->SetBounds(0, 0, 300, 200);
+  popup->HandleNeeded();
+
+  const TWindowCreations creations;
+  box->SetParent(right);
+  EXPECT_EQ(box->Handle(), boxWindow);
+  EXPECT_EQ(GetParent(boxWindow), right->Handle());
+  EXPECT_EQ(edit->Handle(), editWindow);
+  char text[16] = {};
+  GetWindowTextA(editWindow, text, sizeof text);
+  EXPECT_STREQ(text, "typed");
+  RECT bounds;
+  GetWindowRect(boxWindow, &bounds);
+  MapWindowPoints(nullptr, right->Handle(), reinterpret_cast<POINT*>(&bounds), 2);
+  EXPECT_EQ(bounds.left, 10);
+  EXPECT_EQ(bounds.top, 10);
+
+  box->SetParent(popup.get());
+  EXPECT_EQ(GetParent(boxWindow), popup->Handle());
+  box->SetParent(left);
+  EXPECT_EQ(GetParent(boxWindow), left->Handle());
+  EXPECT_EQ(creations.Count(), 0);
+
+  box->SetParent(nullptr);
+  EXPECT_FALSE(box->HandleAllocated());
+  EXPECT_FALSE(edit->HandleAllocated());
+}
+
+TEST_F(ControlCoreTest, AFormPlacedOnAControlBecomesAChildWindowAndATopLevelOneAgainWhenItLeaves) {
+  auto* host = Place<TPanel>(*Form, *Form, "host", RECT{0, 0, 200, 100});
+  TOwned<TForm> guest = CreateUnowned<TTestForm>();
+  guest->HandleNeeded();
+  EXPECT_FALSE(GetWindowLongA(guest->Handle(), GWL_STYLE) & WS_CHILD);
+
+  guest->SetParent(host);
+  EXPECT_TRUE(GetWindowLongA(guest->Handle(), GWL_STYLE) & WS_CHILD);
+  EXPECT_EQ(GetParent(guest->Handle()), host->Handle());
+  guest->Show();
+  EXPECT_TRUE(GetWindowLongA(guest->Handle(), GWL_STYLE) & WS_VISIBLE);
+
+  guest->Hide();
+  guest->SetParent(nullptr);
+  EXPECT_FALSE(GetWindowLongA(guest->Handle(), GWL_STYLE) & WS_CHILD);
+}
+
+TEST_F(ControlCoreTest, AControlContainsItselfAndWhatSitsOnItAtAnyDepth) {
+  auto* outer = Place<TPanel>(*Form, *Form, "outer", RECT{0, 0, 200, 100});
+  auto* inner = Place<TPanel>(*Form, *outer, "inner", RECT{0, 0, 100, 50});
+  auto* edit = Place<TEdit>(*Form, *inner, "edit", RECT{0, 0, 50, 21});
+  auto* beside = Place<TPanel>(*Form, *Form, "beside", RECT{0, 100, 200, 200});
+  struct TCase {
+    TWinControl* Container;
+    TControl* Control;
+    bool Contains;
+  };
+  const TCase cases[] = {
+      {outer, outer, true},  {outer, inner, true},     {outer, edit, true},     {inner, outer, false},
+      {beside, edit, false}, {Form.get(), edit, true}, {outer, nullptr, false},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(c.Container->ContainsControl(c.Control), c.Contains)
+        << c.Container->Name() << " / " << (c.Control ? c.Control->Name() : "none");
+}
+
 // The rows of owner-drawn lists as their windows lay them out, whether the
 // height is set before or after the window is made.
 TEST_F(ControlCoreTest, OwnerDrawnListsLayOutTheirRowsByItemHeightAndMeasuring) {

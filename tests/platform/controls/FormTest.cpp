@@ -178,4 +178,32 @@ TEST_F(FormTest, ADialogIsCentredOnTheMainForm) {
   EXPECT_EQ(Application().MainForm(), nullptr);
 }
 
+TEST_F(FormTest, ABorderStyleSetOnAShownFormChangesItsFrameAndKeepsItsWindow) {
+  auto form = CreateUnowned<TTestForm>();
+  form->SetBounds(0, 0, 300, 200);
+  form->Show();
+  const HWND window = form->Handle();
+  struct TCase {
+    TFormBorderStyle Style;
+    DWORD Present;
+    DWORD Absent;
+  };
+  const TCase cases[] = {
+      {bsNone, WS_POPUP, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU},
+      {bsSingle, WS_CAPTION | WS_SYSMENU, WS_POPUP | WS_THICKFRAME},
+      {bsSizeable, WS_CAPTION | WS_THICKFRAME, WS_POPUP},
+  };
+  for (const TCase& c : cases) {
+    form->SetBorderStyle(c.Style);
+    const DWORD style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_EQ(style & c.Present, c.Present) << c.Style;
+    EXPECT_EQ(style & c.Absent, 0u) << c.Style;
+    EXPECT_TRUE(style & WS_VISIBLE) << c.Style;
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right == 300 && client.bottom == 200, c.Style == bsNone) << c.Style;
+  }
+  EXPECT_EQ(form->Handle(), window);
+}
+
 }  // namespace
