@@ -26,6 +26,7 @@
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/editors/engines/cxRegExpr.h"
 #include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
@@ -168,6 +169,13 @@ class EditorsStressTest : public FoundationTest {
     for (const char* item : {"alpha", "Beta", "beta2", "gamma", "delta", "NE1", "NE12", "zeta"})
       combo->PropertiesObject().Items().Add(item);
     AddTextEditor(combo);
+    auto* imageCombo = Place<TcxImageComboBox>("ImageCombo");
+    for (const char* description : {"Port 1", "Port 2", "Port 12", "VLAN"}) {
+      TcxImageComboBoxItem& item = imageCombo->PropertiesObject().Items().Add();
+      item.SetDescription(description);
+      item.SetValue(Variant(description));
+    }
+    AddTextEditor(imageCombo);
     auto* checkBox = Place<TcxCheckBox>("CheckBox");
     checkBox->PropertiesObject().SetAllowGrayed(true);
     Editors.push_back(TStressedEditor{checkBox->Name(), checkBox, [checkBox] { return checkBox; }});
@@ -343,6 +351,7 @@ class EditorsStressTest : public FoundationTest {
     const TCrashReport crashReport(*this);
     for (Step = 0; Step < count; ++Step) {
       const TStep step = RandomStep();
+      if (Trace) std::printf("%d %s\n", Step, step.Shown.c_str()), std::fflush(stdout);
       LastSteps.push_back(step.Shown);
       if (LastSteps.size() > kShownSteps) LastSteps.pop_front();
       try {
@@ -385,6 +394,8 @@ class EditorsStressTest : public FoundationTest {
   TFakeClipboard Clipboard;
   std::mt19937 Random;
   unsigned Seed = 0;
+  // NEPL_STRESS_TRACE=1 prints each step before it runs, for a step that hangs.
+  bool Trace = EnvironmentNumber("NEPL_STRESS_TRACE", 0) != 0;
   int Step = 0;
   std::deque<std::string> LastSteps;
   std::vector<std::string> Boxes;
