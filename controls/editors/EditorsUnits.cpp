@@ -3,6 +3,7 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
 #include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/editors/engines/cxDateUtils.h"
@@ -16,7 +17,9 @@
 // units it paints and formats with, and the text editor after the edit base
 // whose registry it enters; the masked edit follows the text editor it
 // builds on, the drop-down editors follow the masked edit, and the check box
-// and the image combo box come after them.
+// comes after them: its unit makes the check-mark mask every check drawing
+// uses. The image combo box follows, and the check-list combo box, a combo
+// box drawing checks, comes last.
 std::vector<TUnitInfo> EditorsUnits() {
   return {
       {"cxTextDrawing", cxTextDrawingInitialize, cxTextDrawingFinalize},
@@ -28,5 +31,6 @@ std::vector<TUnitInfo> EditorsUnits() {
       {"cxDropDownEdit", cxDropDownEditInitialize, cxDropDownEditFinalize},
       {"cxCheckBox", cxCheckBoxInitialize, cxCheckBoxFinalize},
       {"cxImageComboBox", cxImageComboBoxInitialize, cxImageComboBoxFinalize},
+      {"cxCheckComboBox", cxCheckComboBoxInitialize, cxCheckComboBoxFinalize},
   };
 }

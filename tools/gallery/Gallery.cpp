@@ -59,6 +59,7 @@
 #include "platform/controls/Label.h"
 #include "platform/graphics/Msimg32.h"
 #include "tools/gallery/CheckBoxesPicture.h"
+#include "tools/gallery/CheckComboPicture.h"
 #include "tools/gallery/ComboBoxesPicture.h"
 #include "tools/gallery/InnerListBoxesPicture.h"
 #include "tools/gallery/TextEditsPicture.h"
@@ -900,6 +901,7 @@ int main(int argc, char** argv) {
     SaveCheckBoxesPicture(folder);
     SaveInnerListBoxesPicture(folder);
     SaveComboBoxesPicture(folder);
+    SaveCheckComboPicture(folder);
     FinalizeUnits();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "nepl-gallery: %s\n", error.what());
@@ -907,7 +909,7 @@ int main(int argc, char** argv) {
   }
   for (const char* name : {"canvas", "office-colours", "painters", "lookandfeel", "scrollbars", "popup-frames",
                            "edit-text", "control-base", "containers", "edit-styles", "edit-borders", "text-edits",
-                           "check-boxes", "inner-list-boxes", "combo-boxes"})
+                           "check-boxes", "inner-list-boxes", "combo-boxes", "check-combo"})
     std::printf("%s\\%s.bmp\n", folder.c_str(), name);
   return 0;
 }

@@ -10,13 +10,13 @@ namespace {
 const TIdentMap kButtonKinds = {
     {bkEllipsis, "bkEllipsis"}, {bkDown, "bkDown"}, {bkGlyph, "bkGlyph"}, {bkText, "bkText"}};
 
+}  // namespace
+
 void CopyBitmap(TBitmap& target, const TBitmap& source) {
   target.SetSize(source.Width(), source.Height());
   if (!source.Empty()) target.SetPixels(source.GetPixels());
   target.SetTransparentColor(source.TransparentColor());
 }
-
-}  // namespace
 
 const TIdentMap& AlignmentIdents() {
   static const TIdentMap idents = {

@@ -16,6 +16,10 @@ enum TcxEditButtonKind { bkEllipsis, bkDown, bkGlyph, bkText };
 // The names a form gives the horizontal alignments.
 const TIdentMap& AlignmentIdents();
 
+// Gives `target` the size, pixels and transparent colour of `source`: how
+// the editors' settings copy a glyph they are given.
+void CopyBitmap(TBitmap& target, const TBitmap& source);
+
 class TcxEditButtons;
 
 class TcxEditButton : public TCollectionItem {

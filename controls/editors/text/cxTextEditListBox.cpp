@@ -108,7 +108,12 @@ void TcxCustomEditListBox::DrawItem(int index, const TRect& rect, TOwnerDrawStat
   if (index < 0 || index >= FLookupData.GetItemCount()) return;
   TRect textRect = rect;
   textRect.left += kTextInset;
-  const std::string text = GetItemText(index);
+  DrawItemText(textRect, GetItemText(index));
+}
+
+void TcxCustomEditListBox::DrawItemText(const TRect& rect, const std::string& text) {
+  TCanvas& canvas = Canvas();
+  TRect textRect = rect;
   const HDC dc = canvas.RequiredFontHandle();
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColor = SetTextColor(dc, ColorToRGB(canvas.Font().Color()));

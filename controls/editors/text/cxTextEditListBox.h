@@ -45,6 +45,9 @@ class TcxCustomEditListBox : public TcxCustomInnerListBox {
   void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
   // A descendant's own drawing of an item; false leaves it to the list.
   virtual bool DoDrawItem(int, const TRect&, TOwnerDrawState) { return false; }
+  // One line of an item's text in the canvas's font, vertically centred, over
+  // what is drawn already.
+  void DrawItemText(const TRect& rect, const std::string& text);
 
  private:
   void SelectItemChanged();

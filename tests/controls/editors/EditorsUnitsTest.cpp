@@ -8,6 +8,7 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxTextDrawing.h"
 #include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "controls/editors/dropdown/cxImageComboBox.h"
@@ -20,9 +21,9 @@ namespace {
 TEST(EditorsUnitsTest, UnitsStartInOrderAndEndInReverse) {
   std::vector<std::string> names;
   for (const TUnitInfo& unit : EditorsUnits()) names.push_back(unit.Name);
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit", "cxTextEdit",
-                                      "cxMaskEdit", "cxDropDownEdit", "cxCheckBox", "cxImageComboBox"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit",
+                                             "cxTextEdit", "cxMaskEdit", "cxDropDownEdit", "cxCheckBox",
+                                             "cxImageComboBox", "cxCheckComboBox"}));
   EXPECT_EQ(cxEndEllipsis(), "");
   InitializeUnits(EditorsUnits());
   EXPECT_EQ(InitializedUnits(), names);
@@ -69,6 +70,8 @@ std::vector<TRegistration> EditorRegistrations() {
       {TcxImageComboBoxProperties::StaticClass(),
        "ImageComboBox|Represents an editor displaying the list of images and text strings within the dropdown window",
        TcxFilterImageComboBoxHelper::StaticClass()},
+      {TcxCheckComboBoxProperties::StaticClass(), "CheckComboBox|Represents a CheckComboBox",
+       TcxFilterCheckComboBoxHelper::StaticClass()},
   };
 }
 
@@ -132,6 +135,7 @@ TEST(EditorsUnitsTest, TheEditorsRegisterTheirPropertiesAndFilterHelpersWhileSta
     EXPECT_EQ(GetClass("TcxComboBox"), nullptr);
     EXPECT_EQ(GetClass("TcxPopupEdit"), nullptr);
     EXPECT_EQ(GetClass("TcxImageComboBox"), nullptr);
+    EXPECT_EQ(GetClass("TcxCheckComboBox"), nullptr);
     // Ended again, nothing goes wrong.
     FinalizeUnits();
     for (const TUnitInfo& unit : EditorsUnits()) unit.Finalize();
