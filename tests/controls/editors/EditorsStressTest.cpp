@@ -25,6 +25,7 @@
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/editors/engines/cxRegExpr.h"
@@ -176,6 +177,10 @@ class EditorsStressTest : public FoundationTest {
       item.SetValue(Variant(description));
     }
     AddTextEditor(imageCombo);
+    auto* checkCombo = Place<TcxCheckComboBox>("CheckCombo");
+    for (const char* description : {"Port 1", "Port 2", "Port 3", "Port 4"})
+      checkCombo->PropertiesObject().Items().Add().SetDescription(description);
+    AddTextEditor(checkCombo);
     auto* checkBox = Place<TcxCheckBox>("CheckBox");
     checkBox->PropertiesObject().SetAllowGrayed(true);
     Editors.push_back(TStressedEditor{checkBox->Name(), checkBox, [checkBox] { return checkBox; }});
