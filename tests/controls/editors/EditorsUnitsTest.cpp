@@ -142,4 +142,39 @@ TEST(EditorsUnitsTest, TheEditorsRegisterTheirPropertiesAndFilterHelpersWhileSta
   }
 }
 
+// The comparisons each filter helper offers, for a text field and for an
+// integer one, plain and extended.
+TEST(EditorsUnitsTest, EachFilterHelperOffersItsOperators) {
+  InitializeUnits(EditorsUnits());
+  struct TCase {
+    const char* Name;
+    TClass Properties;
+    uint32_t Text;
+    uint32_t TextExtended;
+    uint32_t Integer;
+    uint32_t IntegerExtended;
+  };
+  const TCase cases[] = {
+      {"unmasked edit", TcxMaskEditProperties::StaticClass(), 0x7FE, 0x7FFE, 0x67E, 0x7E7E},
+      {"combo box", TcxComboBoxProperties::StaticClass(), 0x7FE, 0x7FFE, 0x67E, 0x7E7E},
+      {"check box", TcxCheckBoxProperties::StaticClass(), 0x606, 0x606, 0x606, 0x606},
+      {"check-list combo box", TcxCheckComboBoxProperties::StaticClass(), 0x606, 0x6606, 0x606, 0x6606},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(c.Properties);
+    ASSERT_NE(helper, nullptr);
+    TOwned<TcxCustomEditProperties> properties = CreatePersistentOf<TcxCustomEditProperties>(c.Properties, nullptr);
+    const auto offered = [&](TcxValueTypeClass type, bool extended) {
+      return helper->GetSupportedFilterOperators(*properties, type, extended).Bits();
+    };
+    EXPECT_EQ(offered(&TcxStringValueType::Class, false), c.Text);
+    EXPECT_EQ(offered(&TcxStringValueType::Class, true), c.TextExtended);
+    EXPECT_EQ(offered(&TcxIntegerValueType::Class, false), c.Integer);
+    EXPECT_EQ(offered(&TcxIntegerValueType::Class, true), c.IntegerExtended);
+  }
+  EXPECT_TRUE(TcxFilterDropDownEditHelper().IsDropDownEditHelper());
+  FinalizeUnits();
+}
+
 }  // namespace
