@@ -14,8 +14,8 @@
 // Text drawing comes first: the editors lay their text out through it. The
 // format units set nothing up; the format controller's end frees the
 // controller the editors made on first use. The edit base comes after the
-// units it paints and formats with, and the editors after the edit base
-// whose registry they enter: the masked edit follows the text editor it
+// units it paints and formats with, and the text editor after the edit base
+// whose registry it enters; the masked edit follows the text editor it
 // builds on, the drop-down editors follow the masked edit, and the check box
 // comes after them: its unit makes the check-mark mask every check drawing
 // uses. The image combo box follows, and the check-list combo box, a combo

@@ -156,6 +156,16 @@ void TcxCustomMaskEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
   if (self.Alive() && key != 0) TcxCustomTextEdit::DoEditKeyDown(key, shift);
 }
 
+// The native edit's undo puts back a text the mode never saw: under a mask
+// there is no undo, by message or by Ctrl+Z, which sends the message.
+bool TcxCustomMaskEdit::DoInnerControlMessage(TMessage& message) {
+  if (IsMasked() && (message.Msg == WM_UNDO || message.Msg == EM_UNDO)) {
+    message.Result = 0;
+    return true;
+  }
+  return TcxCustomTextEdit::DoInnerControlMessage(message);
+}
+
 bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
   switch (key) {
     case VK_LEFT:
@@ -163,13 +173,27 @@ bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
     case VK_HOME: return FMode->Home();
     case VK_END: return FMode->End();
     case VK_DELETE: return DeleteKeyDown(shift);
+    case VK_INSERT: return InsertKeyDown(shift);
     default: return true;
   }
+}
+
+// The native edit pastes Shift+Insert (with Ctrl too) from the clipboard
+// itself, past the mode; the inner edit's paste puts the text through the
+// mask instead.
+bool TcxCustomMaskEdit::InsertKeyDown(TShiftState shift) {
+  if (!shift.Contains(ssShift)) return true;
+  InnerTextEdit()->Edit().Perform(WM_PASTE);
+  return false;
 }
 
 // Shift+Delete cuts a selection through the editor, so that the mode blanks
 // what the native edit would take out of the mask's text.
 bool TcxCustomMaskEdit::DeleteKeyDown(TShiftState shift) {
+  // With Ctrl the native edit deletes to the end of the line, or nothing
+  // with Shift too, where the mode would count one character: a mask has no
+  // such deletion.
+  if (shift.Contains(ssCtrl)) return false;
   if (!shift.Contains(ssShift)) return FMode->Delete();
   if (SelLength() == 0) return FMode->Backspace();
   CutToClipboard();
@@ -245,9 +269,11 @@ void TcxCustomMaskEdit::UnhookInnerEditWndProc() {
 
 // ---- the clipboard
 
+// Without a selection there is nothing to cut: the mode's Delete would pass
+// a Backspace on that takes the character before the caret behind its back.
 void TcxCustomMaskEdit::CutToClipboard() {
   if (!IsMasked()) return TcxCustomTextEdit::CutToClipboard();
-  if (Focused() && !DoEditing()) return;
+  if (SelLength() == 0 || (Focused() && !DoEditing())) return;
   CopyToClipboard();
   if (FMode->Delete()) SendChar(cxMaskCharBackspace);
 }

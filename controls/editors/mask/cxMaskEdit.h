@@ -68,6 +68,7 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   void DoEditKeyDown(WORD& key, TShiftState shift) override;
   void DoEditKeyPress(char& key) override;
   bool IsEditingKeyDown(WORD key, TShiftState shift) override;
+  bool DoInnerControlMessage(TMessage& message) override;
   std::string GetEditingText() const override;
   Variant EditValueFromDisplayText(const std::string& text) override;
   bool CanChangeSelText(const std::string& value, std::string& newText, int& newSelStart) override;
@@ -93,6 +94,7 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   bool MaskKeyDown(WORD key, TShiftState shift);
   bool ArrowKeyDown(WORD& key, TShiftState shift, bool toLeft);
   bool DeleteKeyDown(TShiftState shift);
+  bool InsertKeyDown(TShiftState shift);
   void ReplaceModeForKind(bool& storedMaskCleared);
   void CompileChangedMask(const std::string& mask, bool storedMaskCleared);
 

@@ -61,7 +61,7 @@ class cxMaskEditTest : public FoundationTest {
   int SelStart() const { return InnerEditOf(*Edit).SelStart(); }
   int SelLength() const { return InnerEditOf(*Edit).SelLength(); }
 
-  // "{L}" "{R}" "{H}" "{E}" "{Del}" "{BS}" are keys, "^" before one holds
+  // "{L}" "{R}" "{H}" "{E}" "{Del}" "{BS}" "{Ins}" are keys, "^" before one holds
   // Ctrl and "+" Shift, as the keyboard state the key handling reads; any
   // other character is typed.
   void Press(const std::string& keys) {
@@ -87,11 +87,12 @@ class cxMaskEditTest : public FoundationTest {
     if (name == "BS")
       SendKey(*Edit, VK_BACK, '\b');
     else
-      SendKey(*Edit, name == "L"   ? VK_LEFT
-                     : name == "R" ? VK_RIGHT
-                     : name == "H" ? VK_HOME
-                     : name == "E" ? VK_END
-                                   : VK_DELETE);
+      SendKey(*Edit, name == "L"     ? VK_LEFT
+                     : name == "R"   ? VK_RIGHT
+                     : name == "H"   ? VK_HOME
+                     : name == "E"   ? VK_END
+                     : name == "Ins" ? VK_INSERT
+                                     : VK_DELETE);
     if (held) state[held] = 0;
     SetKeyboardState(state);
   }
@@ -192,6 +193,98 @@ TEST_F(cxMaskEditTest, CutTakesTheSelectionAndBlanksIt) {
   SendMessageA(InnerEditOf(*Edit).Handle(), WM_CUT, 0, 0);
   EXPECT_EQ(Clipboard.Text, "123");
   EXPECT_EQ(InnerTextOf(*Edit), "(555) ___-4567");
+}
+
+// Cut with only a caret takes nothing, and the expression's modes go on from
+// the text they hold.
+TEST_F(cxMaskEditTest, CutWithoutASelectionLeavesTheTextAsItWas) {
+  for (const TcxEditMaskKind kind : {emkRegExpr, emkRegExprEx}) {
+    SCOPED_TRACE(kind);
+    Properties().SetMaskKind(kind);
+    Properties().SetEditMask("[A-F]\\d{2,3}");
+    Edit->SetText("");
+    Clipboard.Text = "kept";
+    Press("D");
+    SendMessageA(InnerEditOf(*Edit).Handle(), WM_CUT, 0, 0);
+    EXPECT_EQ(InnerTextOf(*Edit), "D");
+    EXPECT_EQ(Clipboard.Text, "kept");
+    Press("C12");
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+  }
+}
+
+// Shift+Insert pastes as the paste message does, through the mask; Ctrl+Insert
+// only copies.
+TEST_F(cxMaskEditTest, ShiftInsertPastesThroughTheMask) {
+  for (const TcxEditMaskKind kind : {emkStandard, emkRegExpr}) {
+    SCOPED_TRACE(kind);
+    Properties().SetMaskKind(kind);
+    Properties().SetEditMask(kind == emkStandard ? "L00" : "[A-F]\\d{2,3}");
+    Edit->SetText("");
+    Press("{H}");
+    Clipboard.Text = "D12x";
+    Press("+{Ins}");
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+    Press("^{Ins}");
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+    // Shift and Ctrl together paste too.
+    Edit->SetText("");
+    Press("{H}");
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = 0x80;
+    SetKeyboardState(state);
+    Press("+{Ins}");
+    state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+    EXPECT_EQ(InnerTextOf(*Edit), "D12");
+  }
+}
+
+// The native edit deletes to the end with Ctrl, and nothing with Shift and
+// Ctrl: under a mask both leave the text, and typing goes on from it.
+TEST_F(cxMaskEditTest, CtrlDeleteLeavesAMaskedText) {
+  for (const TcxEditMaskKind kind : {emkRegExpr, emkRegExprEx}) {
+    for (const bool withShift : {false, true}) {
+      SCOPED_TRACE(std::to_string(kind) + (withShift ? " Shift+Ctrl+Delete" : " Ctrl+Delete"));
+      Properties().SetMaskKind(kind);
+      Properties().SetEditMask("[A-F]\\d{2,3}");
+      Edit->SetText("");
+      Press("D12{L}{L}");
+      BYTE state[256] = {};
+      GetKeyboardState(state);
+      state[VK_CONTROL] = 0x80;
+      state[VK_SHIFT] = withShift ? 0x80 : 0;
+      SetKeyboardState(state);
+      SendKey(*Edit, VK_DELETE);
+      state[VK_CONTROL] = 0;
+      state[VK_SHIFT] = 0;
+      SetKeyboardState(state);
+      EXPECT_EQ(InnerTextOf(*Edit), "D12");
+      Press("{E}3");
+      EXPECT_EQ(InnerTextOf(*Edit), "D123");
+    }
+  }
+}
+
+// The native edit's undo would bring back a text the mask never saw.
+TEST_F(cxMaskEditTest, UnderAMaskNothingUndoes) {
+  const HWND inner = InnerEditOf(*Edit).Handle();
+  const UINT undos[] = {WM_UNDO, EM_UNDO};
+  for (const TcxEditMaskKind kind : {emkStandard, emkRegExpr, emkRegExprEx}) {
+    Properties().SetMaskKind(kind);
+    Properties().SetEditMask(kind == emkStandard ? "L00" : "[A-F]\\d{2,3}");
+    for (const UINT undo : undos) {
+      SCOPED_TRACE(std::to_string(kind) + " message " + std::to_string(undo));
+      Edit->SetText("");
+      Press("{H}E52");
+      SendMessageA(inner, EM_SETSEL, 0, -1);
+      Press("D");
+      const std::string typed = InnerTextOf(*Edit);
+      SendMessageA(inner, undo, 0, 0);
+      EXPECT_EQ(InnerTextOf(*Edit), typed);
+    }
+  }
 }
 
 // The value keeps the literals only when the mask saves them; a text that

@@ -1,0 +1,426 @@
+// The editors on one shown form under seeded random input: keys with and
+// without Shift and Ctrl, typed characters of any code, clicks, wheel turns,
+// focus changes and clipboard operations. Nothing may crash or show an
+// exception (a mask's refusal of an incomplete value on leaving is the only
+// box the user may see), no text may outgrow its MaxLength and no
+// expression mask may hold a text its expression cannot continue.
+// NEPL_STRESS_SEED and NEPL_STRESS_COUNT choose the run; a failure names
+// its seed, its step and the steps before it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <random>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "controls/editors/EditorsUnits.h"
+#include "controls/editors/base/cxEditConsts.h"
+#include "controls/editors/check/cxCheckBox.h"
+#include "controls/editors/check/cxCheckComboBox.h"
+#include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/editors/dropdown/cxImageComboBox.h"
+#include "controls/editors/engines/cxRegExpr.h"
+#include "controls/editors/mask/cxMaskEdit.h"
+#include "controls/editors/text/cxTextEdit.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
+#include "platform/rtl/Streams.h"
+#include "tests/controls/editors/TextEditTypingCases.h"
+#include "tests/controls/foundation/FoundationFixture.h"
+#include "tests/support/FakeClipboard.h"
+
+namespace {
+
+constexpr unsigned kDefaultSeed = 20261207;
+// A bounded run: the script runs longer ones.
+constexpr int kDefaultCount = 2000;
+// How many of the last steps a failure shows.
+constexpr size_t kShownSteps = 40;
+
+unsigned long long EnvironmentNumber(const char* name, unsigned long long fallback) {
+  const char* value = std::getenv(name);
+  return value && *value ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+void ProcessPendingMessages() {
+  constexpr int kMessageLimit = 10000;
+  MSG message{};
+  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
+    Application().ProcessMessages();
+}
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+INPUT MouseInput(DWORD flags, DWORD data = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.mouseData = data;
+  return input;
+}
+
+void SendInputs(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  ProcessPendingMessages();
+}
+
+// Whether the expression takes every character of `text` in turn.
+bool IsViablePrefix(const std::string& expression, bool caseInsensitive, const std::string& text) {
+  TcxRegExpr engine;
+  engine.SetCaseInsensitive(caseInsensitive);
+  TMemoryStream source;
+  source.WriteBuffer(expression.data(), static_cast<int64_t>(expression.size()));
+  engine.Compile(&source);
+  std::string accepted;
+  engine.NextText(text, accepted);
+  return accepted == text;
+}
+
+// One random step: what it does, told before it runs.
+struct TStep {
+  std::string Shown;
+  std::function<void()> Run;
+};
+
+// One editor of the form and what the run checks of it.
+struct TStressedEditor {
+  std::string Name;
+  TcxCustomEdit* Edit;
+  // The window the focus goes to.
+  std::function<TWinControl*()> FocusTarget;
+  // The text the editor holds; nullptr for an editor without text.
+  TcxCustomTextEdit* TextEdit = nullptr;
+  // The texts (or check states) it went through.
+  std::set<std::string> SeenTexts{};
+};
+
+class EditorsStressTest : public FoundationTest {
+ protected:
+  void SetUp() override {
+    FoundationTest::SetUp();
+    InitializeUnits(EditorsUnits());
+    Application().SetMessageBoxHandler([this](const std::string& text, const std::string&, UINT) {
+      if (IsValidationRefusal(text))
+        ++Refusals;
+      else
+        Boxes.push_back(text);
+      return IDOK;
+    });
+    Form->SetBounds(50, 50, 420, 420);
+    AddTextEditors();
+    Form->Show();
+    SetForegroundWindow(Form->Handle());
+    ProcessPendingMessages();
+  }
+  void TearDown() override {
+    Form.reset();
+    Application().SetMessageBoxHandler(nullptr);
+    FinalizeUnits();
+  }
+
+  static bool IsValidationRefusal(const std::string& text) {
+    return text == cxGetResourceString(cxMsgMaskEditInvalidValue) ||
+           text == cxGetResourceString(cxMsgInvalidInputValue);
+  }
+
+  template <class T>
+  T* Place(const std::string& name, int width = 180) {
+    T* edit = CreateComponent<T>(Form.get());
+    edit->SetName(name);
+    edit->SetBounds(10 + (Editors.size() % 2) * 200, 10 + static_cast<int>(Editors.size() / 2) * 34, width, 24);
+    edit->SetParent(Form.get());
+    return edit;
+  }
+  template <class T>
+  void AddTextEditor(T* edit) {
+    Editors.push_back(TStressedEditor{edit->Name(), edit, [edit] { return &edit->InnerTextEdit()->Edit(); }, edit});
+  }
+  TcxMaskEdit* AddMaskEdit(const std::string& name, TcxEditMaskKind kind, const std::string& mask) {
+    auto* edit = Place<TcxMaskEdit>(name);
+    edit->PropertiesObject().SetMaskKind(kind);
+    edit->PropertiesObject().SetEditMask(mask);
+    AddTextEditor(edit);
+    return edit;
+  }
+  void AddTextEditors() {
+    auto* text = Place<TcxTextEdit>("Text");
+    text->PropertiesObject().SetMaxLength(12);
+    AddTextEditor(text);
+    // Left empty, the phone number is no refusal: the user can always give up.
+    AddMaskEdit("Standard", emkStandard, "!(999) 000-0000;1;_")->PropertiesObject().SetIgnoreMaskBlank(true);
+    AddMaskEdit("Filter", emkRegExpr, "[A-F]\\d{2,3}(-[a-z]+)?");
+    AddMaskEdit("Completing", emkRegExprEx, "(\\d\\d:\\d\\d)|(NE\\d+)");
+    auto* combo = Place<TcxComboBox>("Combo");
+    combo->PropertiesObject().SetMaxLength(8);
+    for (const char* item : {"alpha", "Beta", "beta2", "gamma", "delta", "NE1", "NE12", "zeta"})
+      combo->PropertiesObject().Items().Add(item);
+    AddTextEditor(combo);
+    auto* imageCombo = Place<TcxImageComboBox>("ImageCombo");
+    for (const char* description : {"Port 1", "Port 2", "Port 12", "VLAN"}) {
+      TcxImageComboBoxItem& item = imageCombo->PropertiesObject().Items().Add();
+      item.SetDescription(description);
+      item.SetValue(Variant(description));
+    }
+    AddTextEditor(imageCombo);
+    auto* checkCombo = Place<TcxCheckComboBox>("CheckCombo");
+    for (const char* description : {"Port 1", "Port 2", "Port 3", "Port 4"})
+      checkCombo->PropertiesObject().Items().Add().SetDescription(description);
+    AddTextEditor(checkCombo);
+    auto* checkBox = Place<TcxCheckBox>("CheckBox");
+    checkBox->PropertiesObject().SetAllowGrayed(true);
+    Editors.push_back(TStressedEditor{checkBox->Name(), checkBox, [checkBox] { return checkBox; }});
+  }
+
+  // ---- the random steps
+
+  TStressedEditor& AnyEditor() { return Editors[Pick(Editors.size())]; }
+  size_t Pick(size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(Random); }
+  bool Chance(int percent) { return static_cast<int>(Pick(100)) < percent; }
+  // Any character but 0x98: Wine's own edit control crashes when the caret
+  // moves over it.
+  char AnyCharacter() {
+    static const std::string kCommon = "0123456789abcdefzABCDEFNZ-:()., _";
+    constexpr char kCrashesWinesEdit = '\x98';
+    if (Chance(85)) return kCommon[Pick(kCommon.size())];
+    const auto ch = static_cast<char>(1 + Pick(255));
+    return ch == kCrashesWinesEdit ? '~' : ch;
+  }
+  std::string AnyText() {
+    std::string text(Pick(16), ' ');
+    for (char& ch : text) ch = AnyCharacter();
+    return text;
+  }
+
+  TStep TypeCharacter() {
+    const char ch = AnyCharacter();
+    return {"char " + std::to_string(static_cast<unsigned char>(ch)), [ch] {
+              PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(ch), 0);
+              ProcessPendingMessages();
+            }};
+  }
+  TStep PressKey() {
+    static const WORD kKeys[] = {VK_LEFT,   VK_RIGHT, VK_HOME,   VK_END,    VK_UP,     VK_DOWN, VK_PRIOR, VK_NEXT,
+                                 VK_DELETE, VK_BACK,  VK_INSERT, VK_RETURN, VK_ESCAPE, VK_TAB,  VK_F4,    VK_SPACE,
+                                 'A',       'C',      'V',       'X',       'Z',       '0',     '5',      'N'};
+    const WORD key = kKeys[Pick(std::size(kKeys))];
+    if ((key == VK_UP || key == VK_DOWN || key == VK_BACK) && Chance(20)) {
+      return {"alt+key " + std::to_string(key), [key] {
+                constexpr LPARAM kAltDown = 0x20000000;
+                PostMessageA(GetFocus(), WM_SYSKEYDOWN, key, kAltDown);
+                ProcessPendingMessages();
+              }};
+    }
+    const bool shift = Chance(25);
+    const bool control = Chance(15);
+    std::vector<INPUT> inputs;
+    if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
+    if (control) inputs.push_back(KeyInput(VK_CONTROL, false));
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
+    if (control) inputs.push_back(KeyInput(VK_CONTROL, true));
+    if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
+    return {std::string(shift ? "shift+" : "") + (control ? "ctrl+" : "") + "key " + std::to_string(key),
+            [inputs] { SendInputs(inputs); }};
+  }
+  // Within an editor (its button on the right among the places), on an open
+  // popup, or on the form beside the editors.
+  TStep Click() {
+    RECT bounds{};
+    std::string where;
+    HWND popup = OpenPopupWindow();
+    if (popup && Chance(50)) {
+      GetWindowRect(popup, &bounds);
+      where = "popup";
+    } else if (Chance(90)) {
+      TStressedEditor& editor = AnyEditor();
+      GetWindowRect(editor.Edit->Handle(), &bounds);
+      where = editor.Name;
+    } else {
+      GetWindowRect(Form->Handle(), &bounds);
+      bounds.top = bounds.bottom - 40;
+      where = "form";
+    }
+    const int x = bounds.left + static_cast<int>(Pick(std::max<LONG>(1, bounds.right - bounds.left)));
+    const int y = bounds.top + static_cast<int>(Pick(std::max<LONG>(1, bounds.bottom - bounds.top)));
+    const int clicks = Chance(15) ? 2 : 1;
+    return {(clicks == 2 ? "double click " : "click ") + where + " " + std::to_string(x) + "," + std::to_string(y),
+            [x, y, clicks] {
+              SetCursorPos(x, y);
+              for (int click = 0; click < clicks; ++click)
+                SendInputs({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+            }};
+  }
+  TStep TurnWheel() {
+    const int delta = Chance(50) ? WHEEL_DELTA : -WHEEL_DELTA;
+    return {"wheel " + std::to_string(delta),
+            [delta] { SendInputs({MouseInput(MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta))}); }};
+  }
+  TStep MoveFocus() {
+    TStressedEditor& editor = AnyEditor();
+    return {"focus " + editor.Name, [&editor] {
+              ::SetFocus(editor.FocusTarget()->Handle());
+              ProcessPendingMessages();
+            }};
+  }
+  TStep UseClipboard() {
+    static const UINT kMessages[] = {WM_PASTE, WM_PASTE, WM_COPY, WM_CUT, WM_CLEAR, WM_UNDO};
+    std::optional<std::string> text;
+    if (!Chance(20)) text = AnyText();
+    const UINT message = kMessages[Pick(std::size(kMessages))];
+    return {"clipboard " + std::to_string(message) + " '" + text.value_or("<none>") + "'", [this, text, message] {
+              Clipboard.Text = text;
+              SendMessageA(GetFocus(), message, 0, 0);
+              ProcessPendingMessages();
+            }};
+  }
+  // The user gives up the refused text: selects it all and deletes it.
+  TStep ClearRefusedText() {
+    return {"the refused text cleared", [] {
+              SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+              SendInputs({KeyInput(VK_DELETE, false), KeyInput(VK_DELETE, true)});
+            }};
+  }
+  TStep RandomStep() {
+    if (Refusals > AbandonedRefusals) {
+      AbandonedRefusals = Refusals;
+      return ClearRefusedText();
+    }
+    const size_t pick = Pick(100);
+    if (pick < 30) return TypeCharacter();
+    if (pick < 60) return PressKey();
+    if (pick < 72) return Click();
+    if (pick < 80) return TurnWheel();
+    if (pick < 88) return MoveFocus();
+    return UseClipboard();
+  }
+  HWND OpenPopupWindow() const {
+    for (const TStressedEditor& editor : Editors)
+      if (auto* dropDown = dynamic_cast<TcxCustomDropDownEdit*>(editor.Edit))
+        if (dropDown->DroppedDown() && dropDown->PopupWindow()) return dropDown->PopupWindow()->Handle();
+    return nullptr;
+  }
+
+  // ---- what must hold after every step
+
+  // Empty while everything holds.
+  std::string Violation(TStressedEditor& editor) {
+    if (auto* checkBox = dynamic_cast<TcxCustomCheckBox*>(editor.Edit))
+      editor.SeenTexts.insert(std::to_string(checkBox->State()));
+    if (!editor.TextEdit) return "";
+    const std::string text = editor.TextEdit->Text();
+    editor.SeenTexts.insert(text);
+    const int maxLength = editor.TextEdit->TextProperties().MaxLength();
+    if (maxLength > 0 && static_cast<int>(text.size()) > maxLength)
+      return "'" + text + "' is longer than MaxLength " + std::to_string(maxLength);
+    if (auto* mask = dynamic_cast<TcxCustomMaskEdit*>(editor.Edit)) {
+      const TcxCustomMaskEditProperties& properties = mask->MaskProperties();
+      const bool expression = properties.MaskKind() == emkRegExpr || properties.MaskKind() == emkRegExprEx;
+      if (expression && !IsViablePrefix(properties.EditMask(), properties.CaseInsensitive(), text))
+        return "'" + text + "' is no beginning of " + properties.EditMask();
+    }
+    return "";
+  }
+  std::string Failure() {
+    if (!Boxes.empty()) return "an exception box: " + Boxes.front();
+    for (TStressedEditor& editor : Editors)
+      if (std::string violation = Violation(editor); !violation.empty()) return editor.Name + ": " + violation;
+    return "";
+  }
+  // The failing step is the last one shown.
+  std::string Report(const std::string& failure) const {
+    std::ostringstream report;
+    report << "seed " << Seed << ", step " << Step << ": " << failure << "\nthe steps up to it:\n";
+    for (const std::string& shown : LastSteps) report << "  " << shown << "\n";
+    return report.str();
+  }
+
+  void Run(unsigned seed, int count) {
+    Random.seed(seed);
+    Seed = seed;
+    ::SetFocus(Editors.front().FocusTarget()->Handle());
+    const TCrashReport crashReport(*this);
+    for (Step = 0; Step < count; ++Step) {
+      const TStep step = RandomStep();
+      if (Trace) std::printf("%d %s\n", Step, step.Shown.c_str()), std::fflush(stdout);
+      LastSteps.push_back(step.Shown);
+      if (LastSteps.size() > kShownSteps) LastSteps.pop_front();
+      try {
+        step.Run();
+      } catch (const std::exception& error) {
+        FAIL() << Report(std::string("an exception escaped: ") + error.what());
+      }
+      if (const std::string failure = Failure(); !failure.empty()) FAIL() << Report(failure);
+    }
+  }
+
+  // A crash ends the program: the report goes out on the way.
+  class TCrashReport {
+   public:
+    explicit TCrashReport(const EditorsStressTest& test) {
+      gCrashedTest = &test;
+      FPrevious = SetUnhandledExceptionFilter(Report);
+    }
+    ~TCrashReport() {
+      SetUnhandledExceptionFilter(FPrevious);
+      gCrashedTest = nullptr;
+    }
+    TCrashReport(const TCrashReport&) = delete;
+    TCrashReport& operator=(const TCrashReport&) = delete;
+
+   private:
+    static LONG WINAPI Report(EXCEPTION_POINTERS* pointers) {
+      std::ostringstream failure;
+      failure << "a crash, code 0x" << std::hex << pointers->ExceptionRecord->ExceptionCode;
+      std::fprintf(stderr, "%s", gCrashedTest->Report(failure.str()).c_str());
+      std::fflush(stderr);
+      return EXCEPTION_EXECUTE_HANDLER;
+    }
+    static inline const EditorsStressTest* gCrashedTest = nullptr;
+    LPTOP_LEVEL_EXCEPTION_FILTER FPrevious;
+  };
+
+  TOwned<TForm> Form{new TForm(nullptr)};
+  std::vector<TStressedEditor> Editors;
+  TFakeClipboard Clipboard;
+  std::mt19937 Random;
+  unsigned Seed = 0;
+  // NEPL_STRESS_TRACE=1 prints each step before it runs, for a step that hangs.
+  bool Trace = EnvironmentNumber("NEPL_STRESS_TRACE", 0) != 0;
+  int Step = 0;
+  std::deque<std::string> LastSteps;
+  std::vector<std::string> Boxes;
+  int Refusals = 0;
+  int AbandonedRefusals = 0;
+};
+
+TEST_F(EditorsStressTest, RandomInputKeepsEveryEditorWhole) {
+  const auto seed = static_cast<unsigned>(EnvironmentNumber("NEPL_STRESS_SEED", kDefaultSeed));
+  const auto count = static_cast<int>(EnvironmentNumber("NEPL_STRESS_COUNT", kDefaultCount));
+  std::printf("seed %u, %d steps\n", seed, count);
+  Run(seed, count);
+  // The input reached the editors: in a run of some length each went
+  // through texts of its own.
+  constexpr int kStepsToReachAll = 1000;
+  for (const TStressedEditor& editor : Editors) {
+    if (count < kStepsToReachAll) continue;
+    EXPECT_GE(editor.SeenTexts.size(), 2u) << editor.Name << " (seed " << seed << ")";
+  }
+  std::printf("%d refusals of an incomplete value\n", Refusals);
+}
+
+}  // namespace
