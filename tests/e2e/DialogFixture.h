@@ -24,6 +24,7 @@
 #include "tests/support/AgentProcess.h"
 #include "tests/support/FixedPort.h"
 #include "tools/agent/SnmpMessage.h"
+#include "tests/support/UnitsEnd.h"
 
 namespace dialogs {
 

@@ -28,6 +28,7 @@
 #include "tools/agent/Ber.h"
 #include "tools/agent/SnmpMessage.h"
 #include "tools/agent/Traps.h"
+#include "tests/support/UnitsEnd.h"
 
 namespace {
 
