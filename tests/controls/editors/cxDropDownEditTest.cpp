@@ -9,13 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/base/cxEdit.h"
-#include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Form.h"
-#include "tests/controls/foundation/FoundationFixture.h"
+#include "tests/controls/editors/DropDownEditorFixture.h"
 #include "tests/support/FakeClipboard.h"
 
 namespace {
@@ -76,40 +72,13 @@ class TTestDropDownEdit : public TcxCustomDropDownEdit {
   TWinControl* PopupControl = nullptr;
 };
 
-void ProcessPendingMessages() {
-  constexpr int kMessageLimit = 10000;
-  MSG message{};
-  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
-    Application().ProcessMessages();
-}
-
-constexpr LPARAM kAltDown = 0x20000000;
-
-class cxDropDownEditTest : public FoundationTest {
+class cxDropDownEditTest : public DropDownEditorTest {
  protected:
   void SetUp() override {
-    FoundationTest::SetUp();
-    cxEditInitialize();
-    cxTextEditInitialize();
-    cxDropDownEditInitialize();
-    Form->SetBounds(100, 100, 300, 240);
+    DropDownEditorTest::SetUp();
     Edit = CreateComponent<TTestDropDownEdit>(Form.get());
-    Edit->SetBounds(10, 10, 120, 24);
-    Edit->SetParent(Form.get());
-    Other = CreateComponent<TEdit>(Form.get());
-    Other->SetBounds(10, 70, 120, 24);
-    Other->SetParent(Form.get());
-    Form->Show();
-    SetForegroundWindow(Form->Handle());
-    ProcessPendingMessages();
-    InnerWindow()->SetFocus();
+    ShowWith(*Edit);
     ListenToEvents();
-  }
-  void TearDown() override {
-    Form.reset();
-    cxDropDownEditFinalize();
-    cxTextEditFinalize();
-    cxEditFinalize();
   }
 
   TTestProperties& Properties() const { return Edit->Test(); }
@@ -122,35 +91,15 @@ class cxDropDownEditTest : public FoundationTest {
       Events.push_back("query");
       canClose = CanClose;
     });
-    properties.SetOnCloseUp([this](TObject*) { Events.push_back("closeup " + std::to_string(Edit->CloseUpReason())); });
+    properties.SetOnCloseUp([this](TObject*) { Events.push_back(CloseUpEvent(*Edit)); });
     properties.SetOnFinalizePopup([this](TObject*) { Events.push_back("final"); });
-  }
-  // A key as the keyboard sends it to the focused window; the message loop
-  // translates a letter into its character.
-  void Key(WORD key, LPARAM keyData = 0) {
-    PostMessageA(GetFocus(), keyData & kAltDown ? WM_SYSKEYDOWN : WM_KEYDOWN, key, keyData);
-    ProcessPendingMessages();
-  }
-  void Click(TWinControl& control, POINT point) {
-    const POINT screen = control.ClientToScreen(point);
-    SetCursorPos(screen.x, screen.y);
-    for (const DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-      INPUT input{};
-      input.type = INPUT_MOUSE;
-      input.mi.dwFlags = flags;
-      SendInput(1, &input, sizeof input);
-      ProcessPendingMessages();
-    }
   }
   TcxEditButtonState DropDownButtonState() const {
     Edit->ShortRefreshContainer();
     return Edit->EditViewInfo().ButtonsInfo.at(0)->Data.State;
   }
 
-  TOwned<TForm> Form{new TForm(nullptr)};
   TTestDropDownEdit* Edit = nullptr;
-  TEdit* Other = nullptr;
-  std::vector<std::string> Events;
   bool CanClose = true;
   TFakeClipboard Clipboard;
 };
@@ -366,8 +315,7 @@ TEST_F(cxDropDownEditTest, ClosingForTheUsersReasonsTakesTheListsItemOver) {
 // The drop-down button opens the popup by its own press; the text area only
 // of a focused fixed list.
 TEST_F(cxDropDownEditTest, ClicksOnTheButtonAndOnAFixedListsTextOpenThePopup) {
-  const TRect button = Edit->EditViewInfo().ButtonsInfo.at(0)->Bounds;
-  const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  const POINT onButton = DropDownButtonCentre(*Edit);
   const POINT onText{5, 5};
   struct TCase {
     bool FixedList;
@@ -402,8 +350,7 @@ TEST_F(cxDropDownEditTest, ClicksOnTheButtonAndOnAFixedListsTextOpenThePopup) {
 // The press that closes the open popup must not open it again, with the
 // pointer tracked or not.
 TEST_F(cxDropDownEditTest, AClickOnTheDropDownButtonOfAnOpenPopupClosesIt) {
-  const TRect button = Edit->EditViewInfo().ButtonsInfo.at(0)->Bounds;
-  const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+  const POINT onButton = DropDownButtonCentre(*Edit);
   for (const bool hotTrack : {true, false}) {
     SCOPED_TRACE(hotTrack);
     Edit->GetStyle()->SetHotTrack(hotTrack);
