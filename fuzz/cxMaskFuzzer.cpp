@@ -9,6 +9,13 @@
 //
 // An expression runs on the stack a Windows thread gets, so that a pattern
 // nested deep enough to overflow it there is found here too.
+//
+// A step costs time in proportion to the mask (an expression's positions, a
+// picture's characters), and a few KiB of mask make tens of thousands of
+// positions: an input gets a fixed budget of mask units times steps, so that
+// its time is bounded by what the engines must do, and only a hang, a loop
+// or worse than linear work per step runs over the fuzzer's timeout.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -20,6 +27,11 @@
 #include "tests/support/SmallStack.h"
 
 namespace {
+
+constexpr size_t StepBudget = size_t{1} << 18;
+
+// How many operations an input may run on a mask of that many units.
+size_t StepLimit(size_t maskUnits) { return std::max<size_t>(1, StepBudget / (maskUnits + 1)); }
 
 // The text the user would see, built from the engine's own reports.
 class TTypist {
@@ -94,7 +106,8 @@ void FuzzExpression(const std::string& pattern, uint8_t flags, TFuzzInput& input
     return;
   }
   typist.Reset();
-  while (!input.AtEnd()) {
+  for (size_t steps = StepLimit(static_cast<size_t>(expression.PositionCount())); steps > 0 && !input.AtEnd();
+       --steps) {
     switch (input.Byte() % 6) {
       case 0: typist.Next(static_cast<char>(input.Byte())); break;
       case 1: typist.Prev(); break;
@@ -110,7 +123,7 @@ void FuzzExpression(const std::string& pattern, uint8_t flags, TFuzzInput& input
 void FuzzPictureMask(const std::string& mask, TFuzzInput& input) {
   TcxStandardMask standard;
   standard.Compile(mask);
-  while (!input.AtEnd()) {
+  for (size_t steps = StepLimit(mask.size()); steps > 0 && !input.AtEnd(); --steps) {
     const uint8_t operation = input.Byte();
     std::string text = input.Bytes(input.Byte() % 24);
     standard.Format(text, operation & 1, operation & 2);

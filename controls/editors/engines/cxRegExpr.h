@@ -101,6 +101,9 @@ class TcxRegExpr {
   void Compile(TStream* Stream);
   void Clear();
   bool IsCompiled() const { return FCompiled; }
+  // The character positions the expression was compiled into: what a
+  // matching step may have to visit.
+  int PositionCount() const { return FPositionCount; }
   // The expression's text when compiled, else nullptr.
   TStream* GetStream();
   const TcxRegExprErrors& Errors() const { return FErrors; }
