@@ -18,7 +18,7 @@
 #include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 
 namespace {
 

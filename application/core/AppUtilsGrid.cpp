@@ -2,7 +2,7 @@
 #include <iterator>
 
 #include "application/core/AppUtils.h"
-#include "platform/controls/Grids.h"
+#include "platform/controls/drawn/Grids.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "application/core/CommClassTraps.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 
 TCommClassW* CommClassW = nullptr;
 

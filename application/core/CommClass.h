@@ -9,7 +9,7 @@
 
 #include "application/core/IdSNMP.h"
 #include "application/core/SnmpTypes.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "platform/net/AntiFreeze.h"
 #include "platform/net/UdpServer.h"
 #include "platform/rtl/StringList.h"

@@ -1,6 +1,6 @@
 #include "application/core/ExchangeGuard.h"
 
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Screen.h"
 
 TExchangeGuard::TExchangeGuard(TForm& form, bool hourglass) : FForm(form), FCursor(Screen().Cursor()) {
   if (hourglass) Screen().SetCursor(crHourGlass);

@@ -3,8 +3,8 @@
 // while an exchange with a device runs, however the exchange ends. A disabled
 // window takes no input, so the operator cannot start a second exchange from
 // it while the first one waits for its reply.
-#include "platform/controls/Control.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Control.h"
+#include "platform/controls/core/Form.h"
 
 class TExchangeGuard {
  public:

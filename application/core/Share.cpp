@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 TNE_Attr CurrentDevice;

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/CheckBox.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/GroupBox.h"
-#include "platform/controls/Panel.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/standard/CheckBox.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/GroupBox.h"
+#include "platform/controls/drawn/Panel.h"
 
 class TAlarm_ShieldedW : public TForm {
  public:

@@ -7,7 +7,7 @@
 #include "application/core/CommClass.h"
 #include "application/core/ExchangeGuard.h"
 #include "application/core/Share.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {

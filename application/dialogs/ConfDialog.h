@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "application/core/SnmpTypes.h"
-#include "platform/controls/CheckBox.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/RadioGroup.h"
+#include "platform/controls/standard/CheckBox.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/RadioGroup.h"
 #include "platform/rtl/StringList.h"
 
 // The community of a dialog's SetRequests. The flow-control and port-reset

@@ -4,7 +4,7 @@
 
 #include "application/core/AppUtils.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 TConf_MonitorW* Conf_MonitorW = nullptr;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
 
 class TConf_MonitorW : public TForm {
  public:

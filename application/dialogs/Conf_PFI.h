@@ -6,10 +6,10 @@
 #include <string>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/RadioGroup.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/RadioGroup.h"
 
 class TConf_PFIW : public TForm {
  public:

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/CheckBox.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/GroupBox.h"
-#include "platform/controls/PageControl.h"
-#include "platform/controls/RadioGroup.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/standard/CheckBox.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/GroupBox.h"
+#include "platform/controls/common/PageControl.h"
+#include "platform/controls/standard/RadioGroup.h"
 
 // The controls of one port's page, in the order of the port's record.
 struct TPortParameterControls {

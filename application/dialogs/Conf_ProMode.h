@@ -5,12 +5,12 @@
 #include <string>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/GroupBox.h"
-#include "platform/controls/RadioButton.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/GroupBox.h"
+#include "platform/controls/standard/RadioButton.h"
 
 class TConf_ProModeW : public TForm {
  public:

@@ -9,7 +9,7 @@
 #include "application/core/Share.h"
 #include "application/dialogs/E1PortGrid.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 TConf_SetVlanW* Conf_SetVlanW = nullptr;

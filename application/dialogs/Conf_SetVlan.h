@@ -13,13 +13,13 @@
 
 #include "application/dialogs/ConfDialog.h"
 #include "controls/editors/check/cxCheckComboBox.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Grids.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/PageControl.h"
-#include "platform/controls/RadioGroup.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/core/Menus.h"
+#include "platform/controls/common/PageControl.h"
+#include "platform/controls/standard/RadioGroup.h"
 
 constexpr int kVlanPortCount = 5;
 

@@ -6,7 +6,7 @@
 
 #include "application/core/Share.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 TConf_VLANW* Conf_VLANW = nullptr;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Grids.h"
-#include "platform/controls/Menus.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/core/Menus.h"
 
 // Sixteen port rows below a header row; the port numbers in column 0.
 void PrepareE1PortGrid(TStringGrid& grid, const std::vector<std::string>& headers);

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Grids.h"
-#include "platform/controls/Menus.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/core/Menus.h"
 
 class TfrmPortEnable : public TForm {
  public:

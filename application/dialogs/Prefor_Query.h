@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Grids.h"
-#include "platform/controls/PageControl.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/common/PageControl.h"
 
 class TPrefor_QueryW : public TForm {
  public:

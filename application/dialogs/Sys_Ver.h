@@ -4,10 +4,10 @@
 #include <string>
 
 #include "application/dialogs/ConfDialog.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/LabeledEdit.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/LabeledEdit.h"
 
 class TSys_VerW : public TForm {
  public:

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/Registry.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // clicking a contact starts the workstation's browser or mail client on it.
 #include <string>
 
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Label.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Label.h"
 
 class TAboutW : public TForm {
  public:

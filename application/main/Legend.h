@@ -1,9 +1,9 @@
 #pragma once
 // TLegend: explains the colours of the Ethernet lamps of the main window.
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/Shape.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Label.h"
+#include "platform/controls/drawn/Shape.h"
 
 class TLegend : public TForm {
  public:

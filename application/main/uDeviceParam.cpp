@@ -3,7 +3,7 @@
 #include "application/core/Share.h"
 #include "application/main/Main.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {

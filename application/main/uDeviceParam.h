@@ -3,11 +3,11 @@
 // device of the inventory. It edits CurrentDevice; the main window saves it.
 #include <string>
 
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/ComboBox.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/SpinEdit.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/ComboBox.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/SpinEdit.h"
 #include "platform/rtl/IniFile.h"
 
 class TDeviceParam : public TForm {

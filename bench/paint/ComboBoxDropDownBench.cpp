@@ -21,8 +21,8 @@
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/FoundationUnits.h"
-#include "platform/controls/ComboBox.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/standard/ComboBox.h"
+#include "platform/controls/core/Form.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/container/cxContainerControl.h"
 #include "controls/foundation/container/cxContainerListBox.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 
 double MedianOf(std::vector<double> samples) {
   std::sort(samples.begin(), samples.end());

@@ -13,7 +13,7 @@
 
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/controls/cxScrollBar.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/text/cxTextEdit.h"
 #include "controls/foundation/FoundationUnits.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "controls/editors/EditorsUnits.h"
 #include "controls/foundation/FoundationUnits.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 
 namespace {
 

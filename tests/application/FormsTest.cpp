@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "application/main/ApplicationClasses.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/FormResources.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/FormResources.h"
 
 TEST(ApplicationForms, EveryFormLoadsWithAllItsNamesResolved) {
   Application().Initialize(ApplicationUnits());

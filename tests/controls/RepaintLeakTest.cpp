@@ -12,9 +12,9 @@
 #include "controls/foundation/container/cxContainerListBox.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "controls/foundation/controls/cxScrollBar.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
 #include "platform/graphics/GdiHandles.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 

@@ -17,7 +17,7 @@
 #include "application/core/Share.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Screen.h"
 #include "platform/net/UdpSocket.h"
 #include "platform/rtl/SysUtils.h"
 #include "tests/application/main/MainWindowPicture.h"

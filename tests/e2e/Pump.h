@@ -4,7 +4,7 @@
 #include <chrono>
 #include <functional>
 
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 
 inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

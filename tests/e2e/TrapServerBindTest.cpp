@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "application/core/CommClass.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/support/FixedPort.h"
 
 TEST(TrapServer, PortInUseFailsTheFormsCreationWithTheBindError) {

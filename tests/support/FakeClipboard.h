@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/controls/Clipboard.h"
+#include "platform/controls/core/Clipboard.h"
 
 class TFakeClipboard {
  public:

@@ -4,7 +4,7 @@
 
 #include "controls/editors/check/cxCheckBox.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 #include "platform/graphics/Bitmap.h"
 
 namespace {

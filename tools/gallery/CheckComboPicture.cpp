@@ -4,7 +4,7 @@
 
 #include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

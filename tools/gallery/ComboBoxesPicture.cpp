@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "controls/editors/dropdown/cxComboBox.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

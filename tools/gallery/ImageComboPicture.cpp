@@ -3,8 +3,8 @@
 #include <iterator>
 
 #include "controls/editors/dropdown/cxImageComboBox.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/ImageList.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/common/ImageList.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

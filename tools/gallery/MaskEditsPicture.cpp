@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/editors/mask/cxMaskEdit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

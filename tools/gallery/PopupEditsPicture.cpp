@@ -4,9 +4,9 @@
 
 #include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
-#include "platform/controls/Button.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Panel.h"
+#include "platform/controls/standard/Button.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Panel.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

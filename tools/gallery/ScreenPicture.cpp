@@ -3,8 +3,8 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Label.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/drawn/Label.h"
 #include "platform/graphics/GdiHandles.h"
 
 void AddGalleryLabel(TForm& form, const char* caption, int left, int top, int width, int height) {

@@ -9,7 +9,7 @@
 
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "platform/graphics/Bitmap.h"
 
 // The grid the pictures lay editors out in: a header row of captions, then

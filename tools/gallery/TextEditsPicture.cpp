@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "controls/editors/text/cxTextEdit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "tools/gallery/ScreenPicture.h"
 
 namespace {

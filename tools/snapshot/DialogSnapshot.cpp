@@ -14,7 +14,7 @@
 #include "application/dialogs/Conf_Operation.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tools/snapshot/WindowPicture.h"
 
 namespace {

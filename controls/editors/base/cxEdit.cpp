@@ -1,6 +1,6 @@
 #include "controls/editors/base/cxEdit.h"
 
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Screen.h"
 #include "platform/rtl/Units.h"
 
 namespace {

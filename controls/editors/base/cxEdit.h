@@ -9,7 +9,7 @@
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/base/cxEditRepository.h"
 #include "controls/editors/base/cxEditStyles.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 
 constexpr TCursor crcxEditMouseWheel = 4101;
 

@@ -6,7 +6,7 @@
 #include "controls/editors/base/cxEditStyles.h"
 #include "controls/foundation/base/cxVariants.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "controls/foundation/container/cxContainerRoutines.h"
 #include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Screen.h"
 
 namespace {
 

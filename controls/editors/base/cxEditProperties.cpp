@@ -7,7 +7,7 @@
 #include "controls/editors/base/cxEditStyles.h"
 #include "controls/editors/base/cxEditViewInfo.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Sets.h"
-#include "platform/controls/Menus.h"
+#include "platform/controls/core/Menus.h"
 #include "platform/rtl/Variants.h"
 
 class TcxCustomEdit;

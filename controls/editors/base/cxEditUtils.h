@@ -14,7 +14,7 @@
 #include "controls/foundation/graphics/cxGraphics.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
-#include "platform/controls/ImageList.h"
+#include "platform/controls/common/ImageList.h"
 
 // The editors' own text flags.
 constexpr int cxEditTextLeft = 1;

@@ -9,7 +9,7 @@
 
 #include "controls/editors/dropdown/cxDropDownEditProperties.h"
 #include "controls/foundation/graphics/cxGraphics.h"
-#include "platform/controls/ListBox.h"
+#include "platform/controls/standard/ListBox.h"
 
 class TcxCustomComboBox;
 

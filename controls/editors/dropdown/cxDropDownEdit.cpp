@@ -6,7 +6,7 @@
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "controls/foundation/container/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include "controls/editors/dropdown/cxDropDownEdit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 
 // The popup's frame: a non-native 3-D frame keeps its two flat inner rings
 // whether or not the client edge is on.

@@ -7,7 +7,7 @@
 
 #include "controls/editors/base/cxEditPopupWindow.h"
 #include "controls/editors/mask/cxMaskEdit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 
 class TcxCustomDropDownEdit;
 

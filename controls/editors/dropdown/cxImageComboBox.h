@@ -11,7 +11,7 @@
 
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "platform/classes/Collection.h"
-#include "platform/controls/ImageList.h"
+#include "platform/controls/common/ImageList.h"
 #include "platform/rtl/Variants.h"
 
 // Where the image stands beside the description.

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "controls/editors/engines/cxFormatController.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/rtl/Locale.h"
 #include "platform/rtl/Units.h"
 

@@ -8,7 +8,7 @@
 #include "controls/editors/mask/cxMaskEditStandardMode.h"
 #include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Clipboard.h"
+#include "platform/controls/core/Clipboard.h"
 #include "platform/rtl/Units.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "controls/foundation/container/cxContainerListBox.h"
 #include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Clipboard.h"
+#include "platform/controls/core/Clipboard.h"
 #include "platform/rtl/Locale.h"
 #include "platform/rtl/Units.h"
 

@@ -11,7 +11,7 @@
 
 #include "controls/editors/base/cxEditControl.h"
 #include "controls/foundation/base/cxClasses.h"
-#include "platform/controls/Edit.h"
+#include "platform/controls/standard/Edit.h"
 #include "platform/rtl/Variants.h"
 
 enum TcxEditEchoMode { eemNormal, eemPassword };

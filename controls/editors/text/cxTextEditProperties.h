@@ -11,8 +11,8 @@
 #include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/text/cxTextEditInner.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/WinControl.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/WinControl.h"
 #include "platform/rtl/StringList.h"
 
 const TIdentMap& EditEchoModeIdents();

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "controls/foundation/base/cxClasses.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 #include "platform/rtl/Units.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "controls/foundation/container/cxContainerPopup.h"
 #include "platform/classes/ClassInfo.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 #include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
 

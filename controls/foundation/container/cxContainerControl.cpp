@@ -3,7 +3,7 @@
 #include "controls/foundation/graphics/cxDWMApi.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "controls/foundation/container/cxContainerControl.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "controls/foundation/controls/cxScrollBar.h"
-#include "platform/controls/ListBox.h"
+#include "platform/controls/standard/ListBox.h"
 
 // The clock and the code page the incremental search reads.
 struct TcxInnerListBoxApi {

@@ -9,8 +9,8 @@
 #include "controls/foundation/container/cxContainerControl.h"
 #include "controls/foundation/controls/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Screen.h"
 
 namespace {
 

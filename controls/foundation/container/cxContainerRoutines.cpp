@@ -3,8 +3,8 @@
 #include "controls/foundation/container/cxContainerViewInfo.h"
 #include "controls/foundation/controls/cxControls.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/Screen.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "controls/foundation/graphics/cxGraphics.h"
-#include "platform/controls/Control.h"
-#include "platform/controls/WinControl.h"
+#include "platform/controls/core/Control.h"
+#include "platform/controls/core/WinControl.h"
 
 // User32's scroll-bar query, bound at start-up; nullptr where the system
 // lacks it, and then the container shows no mirrored bars.

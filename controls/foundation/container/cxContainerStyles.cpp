@@ -4,8 +4,8 @@
 #include <array>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Control.h"
-#include "platform/controls/WinControl.h"
+#include "platform/controls/core/Control.h"
+#include "platform/controls/core/WinControl.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "controls/foundation/controls/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/Messages.h"
-#include "platform/controls/Mouse.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Mouse.h"
+#include "platform/controls/core/Screen.h"
 #include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"
 

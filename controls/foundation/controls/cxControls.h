@@ -17,9 +17,9 @@
 #include "controls/foundation/graphics/cxGraphics.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/UtilWindow.h"
-#include "platform/controls/CustomControl.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/WinControl.h"
+#include "platform/controls/core/CustomControl.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/WinControl.h"
 
 // Where the pointer is and which keys are down.
 struct TcxInputApi {

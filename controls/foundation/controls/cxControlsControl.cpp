@@ -4,9 +4,9 @@
 
 #include "controls/foundation/controls/cxControlsPanning.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Mouse.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/Mouse.h"
+#include "platform/controls/core/Screen.h"
 
 namespace {
 

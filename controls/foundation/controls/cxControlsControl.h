@@ -23,9 +23,9 @@
 #include "controls/foundation/controls/cxControlsScrollBars.h"
 #include "controls/foundation/graphics/cxGraphics.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
-#include "platform/controls/CustomControl.h"
-#include "platform/controls/DragObjects.h"
-#include "platform/controls/Menus.h"
+#include "platform/controls/core/CustomControl.h"
+#include "platform/controls/core/DragObjects.h"
+#include "platform/controls/core/Menus.h"
 
 class TcxControl;
 class TcxControlChildComponent;

@@ -5,7 +5,7 @@
 
 #include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/Messages.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GdiHandles.h"
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 
 // Directions of a directional scroll.
 constexpr int cxScrollNone = 0;

@@ -1,7 +1,7 @@
 // The unit's menu, designer, key and size-grip routines.
 #include "controls/foundation/controls/cxControls.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Menus.h"
+#include "platform/controls/core/Menus.h"
 
 UINT cxControls::GetDoubleClickTime() { return cxInputApi().GetDoubleClickTime(); }
 

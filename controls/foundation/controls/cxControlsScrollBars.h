@@ -7,7 +7,7 @@
 // The control owns the bars and an update state; it implements
 // TcxScrollBarsHost and calls UpdateScrollBars whenever its bounds or
 // content change.
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 
 // The values a bar takes at the next update.
 struct TcxScrollBarData {

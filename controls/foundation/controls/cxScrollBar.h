@@ -17,7 +17,7 @@
 #include "controls/foundation/lookandfeel/cxLookAndFeelPainters.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "controls/foundation/graphics/dxThemeManager.h"
-#include "platform/controls/CustomControl.h"
+#include "platform/controls/core/CustomControl.h"
 #include "platform/graphics/Bitmap.h"
 
 // What the layout of a bar depends on.

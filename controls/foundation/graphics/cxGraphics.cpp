@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "controls/foundation/graphics/dxUxTheme.h"
-#include "platform/controls/WinControl.h"
+#include "platform/controls/core/WinControl.h"
 #include "platform/graphics/Msimg32.h"
 #include "platform/rtl/DynamicLibrary.h"
 #include "platform/rtl/Units.h"

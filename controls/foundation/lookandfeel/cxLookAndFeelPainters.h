@@ -24,7 +24,7 @@
 #include "controls/foundation/base/cxClasses.h"
 #include "controls/foundation/graphics/cxGraphics.h"
 #include "platform/classes/Sets.h"
-#include "platform/controls/ImageList.h"
+#include "platform/controls/common/ImageList.h"
 
 enum TcxLookAndFeelStyle { lfsFlat, lfsStandard, lfsUltraFlat, lfsWinXP, lfsOffice11 };
 

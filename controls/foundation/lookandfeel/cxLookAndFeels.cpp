@@ -7,7 +7,7 @@
 #include "controls/foundation/graphics/dxOffice11.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/UtilWindow.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "platform/rtl/Units.h"
 
 namespace {

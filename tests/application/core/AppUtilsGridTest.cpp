@@ -4,7 +4,7 @@
 #include <string>
 
 #include "application/core/AppUtils.h"
-#include "platform/controls/Grids.h"
+#include "platform/controls/drawn/Grids.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "application/main/About.h"
 #include "application/main/ApplicationClasses.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {

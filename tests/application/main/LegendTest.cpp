@@ -6,7 +6,7 @@
 
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Legend.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/platform/controls/Capture.h"
 
 namespace {

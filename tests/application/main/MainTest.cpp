@@ -14,7 +14,7 @@
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Legend.h"
 #include "application/main/Main.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "platform/graphics/GdiHandles.h"
 #include "tests/application/main/MainWindowPicture.h"
 

@@ -12,7 +12,7 @@
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
 #include "application/main/uDeviceParam.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Form.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 inline void ProcessPendingMessages() {

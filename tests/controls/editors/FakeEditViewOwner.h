@@ -8,7 +8,7 @@
 #include "controls/editors/base/cxEditStyles.h"
 #include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/container/cxContainerStyles.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 
 class TFakeEditor : public TControl, public IcxContainerStyleOwner, public IcxEditViewOwner {
  public:

@@ -14,8 +14,8 @@
 #include "controls/editors/check/cxCheckComboBoxList.h"
 #include "controls/editors/text/cxTextEdit.h"
 #include "platform/classes/FormReader.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Form.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 #include "tests/platform/controls/Capture.h"
 

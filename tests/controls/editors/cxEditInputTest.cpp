@@ -8,8 +8,8 @@
 #include "controls/editors/base/cxEditControl.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "controls/editors/base/cxEditPopupWindow.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/Screen.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Screen.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {

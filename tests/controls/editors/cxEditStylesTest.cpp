@@ -9,7 +9,7 @@
 #include "controls/editors/base/cxEdit.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/FormReader.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "controls/editors/base/cxEditViewInfo.h"
 #include "controls/foundation/graphics/dxOffice11.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
 #include "tests/controls/editors/FakeEditViewOwner.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"

@@ -7,7 +7,7 @@
 
 #include "controls/editors/EditorsUnits.h"
 #include "controls/editors/engines/cxFormatController.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/support/TestLocale.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/mask/cxMaskEdit.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Form.h"
 #include "tests/controls/editors/TextEditTypingCases.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 

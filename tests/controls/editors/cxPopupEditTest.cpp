@@ -13,9 +13,9 @@
 #include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "platform/classes/FormReader.h"
 #include "platform/classes/UtilWindow.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Panel.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/drawn/Panel.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/foundation/FoundationUnits.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/support/UnitsEnd.h"
 
 class FoundationTest : public ::testing::Test {

@@ -16,7 +16,7 @@
 #include "controls/foundation/graphics/dxThemeManager.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/classes/ClassInfo.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "platform/graphics/Msimg32.h"
 #include "platform/rtl/DynamicLibrary.h"
 

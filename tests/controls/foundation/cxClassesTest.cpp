@@ -5,7 +5,7 @@
 
 #include "controls/foundation/base/cxClasses.h"
 #include "platform/classes/ClassInfo.h"
-#include "platform/controls/Control.h"
+#include "platform/controls/core/Control.h"
 
 namespace {
 

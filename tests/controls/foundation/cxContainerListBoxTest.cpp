@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/foundation/container/cxContainerListBox.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 

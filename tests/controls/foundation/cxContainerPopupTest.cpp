@@ -8,8 +8,8 @@
 #include "controls/foundation/container/cxContainer.h"
 #include "controls/foundation/container/cxContainerPopup.h"
 #include "controls/foundation/controls/cxControlsControl.h"
-#include "platform/controls/Application.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Screen.h"
 #include "platform/graphics/Bitmap.h"
 
 namespace {

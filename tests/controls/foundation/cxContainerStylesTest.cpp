@@ -9,8 +9,8 @@
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/FormReader.h"
-#include "platform/controls/Control.h"
-#include "platform/controls/Panel.h"
+#include "platform/controls/core/Control.h"
+#include "platform/controls/drawn/Panel.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "controls/foundation/controls/cxControlsControl.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/Mouse.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/Menus.h"
+#include "platform/controls/core/Mouse.h"
+#include "platform/controls/core/Screen.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "controls/foundation/FoundationUnits.h"
 #include "controls/foundation/controls/cxControlsScrollBar.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "platform/graphics/Colors.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "controls/foundation/controls/cxControls.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/Mouse.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Menus.h"
+#include "platform/controls/core/Mouse.h"
+#include "platform/controls/core/Screen.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Colors.h"
 #include "tests/platform/controls/Capture.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/foundation/graphics/cxGraphics.h"
-#include "platform/controls/CustomControl.h"
+#include "platform/controls/core/CustomControl.h"
 
 namespace {
 

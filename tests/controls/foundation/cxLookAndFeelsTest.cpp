@@ -11,7 +11,7 @@
 #include "controls/foundation/graphics/dxThemeManager.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/classes/ClassInfo.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Form.h"
 #include "tests/controls/foundation/FakeCurrentTheme.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Screen.h"
 #include "tests/platform/controls/TestForm.h"
 
 namespace {

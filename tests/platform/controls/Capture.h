@@ -2,7 +2,7 @@
 // What a window paints, captured into a bitmap whose pixels a test reads.
 #include <windows.h>
 
-#include "platform/controls/WinControl.h"
+#include "platform/controls/core/WinControl.h"
 #include "platform/graphics/Bitmap.h"
 
 inline void CaptureClient(HWND window, TBitmap& bitmap) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/platform/controls/ChoiceForm.h"
 
 namespace {

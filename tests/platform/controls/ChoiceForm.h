@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/CheckBox.h"
-#include "platform/controls/ComboBox.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/PageControl.h"
-#include "platform/controls/RadioButton.h"
-#include "platform/controls/RadioGroup.h"
+#include "platform/controls/standard/CheckBox.h"
+#include "platform/controls/standard/ComboBox.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/Menus.h"
+#include "platform/controls/common/PageControl.h"
+#include "platform/controls/standard/RadioButton.h"
+#include "platform/controls/standard/RadioGroup.h"
 
 class TChoiceForm : public TForm {
  public:

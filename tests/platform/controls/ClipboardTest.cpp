@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Clipboard.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Clipboard.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
 
 namespace {
 

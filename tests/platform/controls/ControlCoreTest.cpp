@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/CustomControl.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/GraphicControl.h"
-#include "platform/controls/ListBox.h"
-#include "platform/controls/Panel.h"
-#include "platform/controls/StatusBar.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/CustomControl.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/GraphicControl.h"
+#include "platform/controls/standard/ListBox.h"
+#include "platform/controls/drawn/Panel.h"
+#include "platform/controls/common/StatusBar.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/TestForm.h"
 

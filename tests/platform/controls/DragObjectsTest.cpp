@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/DragObjects.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Mouse.h"
-#include "platform/controls/Panel.h"
-#include "platform/controls/Shape.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/DragObjects.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/Mouse.h"
+#include "platform/controls/drawn/Panel.h"
+#include "platform/controls/drawn/Shape.h"
 
 namespace {
 

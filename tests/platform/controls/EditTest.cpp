@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
 #include "tests/support/FakeClipboard.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/FormResources.h"
-#include "platform/controls/Screen.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/core/FormResources.h"
+#include "platform/controls/core/Screen.h"
 #include "tests/platform/controls/TestForm.h"
 
 namespace {

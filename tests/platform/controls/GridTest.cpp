@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Grids.h"
-#include "platform/controls/Menus.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/core/Menus.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/GridTestForm.h"
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/Grids.h"
-#include "platform/controls/Image.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/Shape.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/drawn/Image.h"
+#include "platform/controls/core/Menus.h"
+#include "platform/controls/drawn/Shape.h"
 
 class TGridTestForm : public TForm {
  public:

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/controls/ImageList.h"
+#include "platform/controls/common/ImageList.h"
 
 namespace {
 

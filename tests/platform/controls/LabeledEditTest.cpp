@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/LabeledEdit.h"
-#include "platform/controls/Panel.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/standard/LabeledEdit.h"
+#include "platform/controls/drawn/Panel.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "platform/controls/Application.h"
-#include "platform/controls/Image.h"
-#include "platform/controls/Shape.h"
+#include "platform/controls/core/Application.h"
+#include "platform/controls/drawn/Image.h"
+#include "platform/controls/drawn/Shape.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/GridTestForm.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/controls/Application.h"
+#include "platform/controls/core/Application.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/TControlsForm.h"
 

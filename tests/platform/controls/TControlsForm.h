@@ -5,19 +5,19 @@
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/BitBtn.h"
-#include "platform/controls/ComboBox.h"
-#include "platform/controls/Edit.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/GroupBox.h"
-#include "platform/controls/Label.h"
-#include "platform/controls/ListBox.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/Panel.h"
-#include "platform/controls/SpinEdit.h"
-#include "platform/controls/Splitter.h"
-#include "platform/controls/StatusBar.h"
-#include "platform/controls/ToolBar.h"
+#include "platform/controls/standard/BitBtn.h"
+#include "platform/controls/standard/ComboBox.h"
+#include "platform/controls/standard/Edit.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/standard/GroupBox.h"
+#include "platform/controls/drawn/Label.h"
+#include "platform/controls/standard/ListBox.h"
+#include "platform/controls/core/Menus.h"
+#include "platform/controls/drawn/Panel.h"
+#include "platform/controls/standard/SpinEdit.h"
+#include "platform/controls/drawn/Splitter.h"
+#include "platform/controls/common/StatusBar.h"
+#include "platform/controls/common/ToolBar.h"
 
 class TControlsForm : public TForm {
  public:

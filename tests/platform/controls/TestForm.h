@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/StatusBar.h"
+#include "platform/controls/core/Form.h"
+#include "platform/controls/common/StatusBar.h"
 
 constexpr UINT kRaiseMessage = WM_APP + 1;
 

@@ -1,0 +1,58 @@
+#pragma once
+// TStatusBar: the Win32 status bar with a collection of panels; every change
+// of a panel's text or width reaches the window at once.
+#include <string>
+
+#include "platform/classes/Collection.h"
+#include "platform/controls/core/WinControl.h"
+
+class TStatusBar;
+
+class TStatusPanel : public TCollectionItem {
+ public:
+  using TCollectionItem::TCollectionItem;
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  const std::string& Text() const { return FText; }
+  void SetText(const std::string& value);
+  int Width() const { return FWidth; }
+  void SetWidth(int value);
+
+ private:
+  std::string FText;
+  int FWidth = 50;
+};
+
+class TStatusPanels : public TCollectionOf<TStatusPanel> {
+ public:
+  explicit TStatusPanels(TStatusBar& statusBar) : FStatusBar(statusBar) {}
+
+ protected:
+  void Update(TCollectionItem* item) override;
+
+ private:
+  TStatusBar& FStatusBar;
+};
+
+class TStatusBar : public TWinControl {
+ public:
+  explicit TStatusBar(TComponent* owner);
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  TStatusPanels& Panels() { return FPanels; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+
+ private:
+  friend class TStatusPanels;
+  // The last panel reaches the right edge of the bar.
+  void UpdatePanels();
+
+  TStatusPanels FPanels{*this};
+};

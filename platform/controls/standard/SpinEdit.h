@@ -1,0 +1,45 @@
+#pragma once
+// TSpinEdit: a number in an edit with up and down arrows (a Win32 edit and
+// up-down control in a window of their own). Value stays within
+// MinValue..MaxValue unless both are equal: a typed number is taken within
+// the bounds and shown so once the edit loses the focus, and the arrows
+// (buttons or keys) step within them.
+#include "platform/controls/core/WinControl.h"
+
+class TSpinEdit : public TWinControl {
+ public:
+  explicit TSpinEdit(TComponent* owner);
+
+  static TClass StaticClass();
+  TClass ClassType() const override { return StaticClass(); }
+
+  int MinValue() const { return FMinValue; }
+  void SetMinValue(int value);
+  int MaxValue() const { return FMaxValue; }
+  void SetMaxValue(int value);
+  int Value() const { return FValue; }
+  void SetValue(int value);
+  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+
+  HWND EditHandle() const { return FEdit; }
+  HWND UpDownHandle() const { return FUpDown; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  int Bounded(int value) const;
+  void ShowValue();
+  void PlaceParts();
+  void TextChanged();
+  bool EditCommand(const TMessage& message);
+
+  int FMinValue = 0;
+  int FMaxValue = 0;
+  int FValue = 0;
+  TNotifyEvent FOnChange;
+  HWND FEdit = nullptr;
+  HWND FUpDown = nullptr;
+};
