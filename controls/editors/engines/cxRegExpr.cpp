@@ -25,6 +25,7 @@ void TcxRegExpr::Clear() {
   FStreamPosition = 0;
   FLexemIndex = 0;
   FPositionCount = 0;
+  FCopiedItemCount = 0;
   FCurrentLine = 1;
   FCurrentChar = 0;
   FCompiled = false;

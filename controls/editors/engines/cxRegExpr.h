@@ -92,6 +92,9 @@ class TcxRegExpr {
   // that quantifiers and copies make count as much as parentheses).
   static constexpr int MaxCount = 255;
   static constexpr int MaxPositions = 65536;
+  // Copies (back-references, counted repeats) copy a group's nesting along
+  // with its positions: what they make in all is bounded too.
+  static constexpr int MaxCopiedItems = 4 * MaxPositions;
   static constexpr int MaxNesting = 256;
 
   TcxRegExpr();
@@ -169,6 +172,8 @@ class TcxRegExpr {
   bool ReadParameterBounds(int& Min, int& Max);
   void SkipToBraceEnd();
   void ExpandParameterQuantifier(TcxRegExprParserAlt& Alt, int Min, int Max);
+  // Counts that many copies of the item if they stay within the bounds.
+  bool CountCopies(const TcxRegExprParserItem& Item, int Copies);
   void AddPosition(TcxRegExprParserAlt& Alt, std::unique_ptr<TcxRegExprItem> Item);
 
   std::unique_ptr<TcxRegExprAutomat> FAutomat;
@@ -187,6 +192,7 @@ class TcxRegExpr {
   TcxLexems FLexems;
   int FCurrentLine = 1;
   int FPositionCount = 0;
+  int FCopiedItemCount = 0;
   std::function<void()> FOnDeleteChar;
   std::function<void(char)> FOnAddChar;
   TMemoryStream FSource;

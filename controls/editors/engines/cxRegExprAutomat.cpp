@@ -72,6 +72,12 @@ int TcxRegExprParserAlt::Height() const {
   return height;
 }
 
+int TcxRegExprParserAlt::ItemCount() const {
+  int count = 0;
+  for (const auto& item : FItems) count += item->ItemCount();
+  return count;
+}
+
 TcxRegExprParserAlt& TcxRegExprParserAlts::Add() {
   FAlts.push_back(std::make_unique<TcxRegExprParserAlt>());
   return *FAlts.back();
@@ -99,6 +105,12 @@ int TcxRegExprParserAlts::Height() const {
   return height;
 }
 
+int TcxRegExprParserAlts::ItemCount() const {
+  int count = 0;
+  for (const auto& alt : FAlts) count += alt->ItemCount();
+  return count;
+}
+
 std::unique_ptr<TcxRegExprParserItem> TcxRegExprParserBlockItem::Clone() const {
   auto clone = std::make_unique<TcxRegExprParserBlockItem>(FAlts->Clone());
   clone->SetQuantifier(Quantifier().Clone());
@@ -113,6 +125,11 @@ int TcxRegExprParserBlockItem::PositionCount() const {
 int TcxRegExprParserBlockItem::Height() const {
   if (FHeight < 0) FHeight = 1 + FAlts->Height();
   return FHeight;
+}
+
+int TcxRegExprParserBlockItem::ItemCount() const {
+  if (FItemCount < 0) FItemCount = 1 + FAlts->ItemCount();
+  return FItemCount;
 }
 
 void TcxRegExprParserBlockItem::SetFinal() {

@@ -96,6 +96,9 @@ class TcxRegExprParserItem {
   virtual int PositionCount() const = 0;
   // How many groups the item nests, one in another: 0 for a position.
   virtual int Height() const = 0;
+  // How many parse items a copy of the item makes: itself, its groups and
+  // its positions.
+  virtual int ItemCount() const = 0;
 
   bool QuantifierCanMissing() const { return FQuantifier->CanMissing(); }
   bool QuantifierCanRepeat() const { return FQuantifier->CanRepeat(); }
@@ -121,6 +124,7 @@ class TcxRegExprParserSimpleItem : public TcxRegExprParserItem {
   void Link(TcxRegExprState* Follow) override;
   int PositionCount() const override { return 1; }
   int Height() const override { return 0; }
+  int ItemCount() const override { return 1; }
 
  private:
   std::unique_ptr<TcxRegExprSimpleState> FState;
@@ -143,6 +147,7 @@ class TcxRegExprParserAlt {
   TcxRegExprState* Link(TcxRegExprState* Exit);
   int PositionCount() const;
   int Height() const;
+  int ItemCount() const;
 
  private:
   std::vector<std::unique_ptr<TcxRegExprParserItem>> FItems;
@@ -159,6 +164,7 @@ class TcxRegExprParserAlts {
   std::unique_ptr<TcxRegExprParserAlts> Clone() const;
   int PositionCount() const;
   int Height() const;
+  int ItemCount() const;
 
  private:
   std::vector<std::unique_ptr<TcxRegExprParserAlt>> FAlts;
@@ -177,6 +183,7 @@ class TcxRegExprParserBlockItem : public TcxRegExprParserItem {
   void Link(TcxRegExprState* Follow) override;
   int PositionCount() const override;
   int Height() const override;
+  int ItemCount() const override;
 
  private:
   std::unique_ptr<TcxRegExprParserAlts> FAlts;
@@ -184,6 +191,7 @@ class TcxRegExprParserBlockItem : public TcxRegExprParserItem {
   // closed group never changes.
   mutable int FPositionCount = -1;
   mutable int FHeight = -1;
+  mutable int FItemCount = -1;
   TcxRegExprBlockState FFinishState;
   TcxRegExprBlockState FStartState;
 };

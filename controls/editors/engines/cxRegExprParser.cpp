@@ -1,6 +1,8 @@
 // Syntax analysis: the lexems become the parse tree of alternatives, groups
 // and quantified items, which then links into the automaton. Errors are
 // recorded with the offending lexem's position and parsing goes on.
+#include <cstdint>
+
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/engines/cxRegExpr.h"
 #include "controls/editors/engines/cxRegExprAutomat.h"
@@ -177,11 +179,9 @@ void TcxRegExpr::ParseReference(TcxRegExprParserAlt& Alt, int Depth) {
     return AddError(lexem, Message(cxMsgRegExprReferenceTooBig));
   }
   const TcxRegExprParserBlockItem& group = *FBlocks[number - 1];
-  const int positions = group.PositionCount();
-  if (FPositionCount + positions > MaxPositions || Depth + group.Height() > MaxNesting) {
+  if (Depth + group.Height() > MaxNesting || !CountCopies(group, 1)) {
     return AddError(lexem, Message(cxMsgRegExprIllegalSymbol, "\\" + lexem.Text));
   }
-  FPositionCount += positions;
   Alt.Add(group.Clone());
 }
 
@@ -261,12 +261,10 @@ void TcxRegExpr::ApplyParameterQuantifier(TcxRegExprParserAlt& Alt, int Depth) {
   if (!ReadParameterBounds(min, max)) return SkipToBraceEnd();
   if (Alt.Last().CanMissing()) return AddError(open, Message(cxMsgRegExprParameterQuantifierNotHere));
   const int copies = max < 0 ? min + 1 : max;
-  const int positions = Alt.Last().PositionCount();
   const int height = Depth + ExpandedHeightBound(Alt.Last(), min, max);
-  if (FPositionCount + (copies - 1) * positions > MaxPositions || height > MaxNesting) {
+  if (height > MaxNesting || !CountCopies(Alt.Last(), copies - 1)) {
     return AddError(open, Message(cxMsgRegExprIllegalSymbol, "{"));
   }
-  FPositionCount += (copies - 1) * positions;
   ExpandParameterQuantifier(Alt, min, max);
 }
 
@@ -318,6 +316,15 @@ void TcxRegExpr::SkipToBraceEnd() {
 // The first copy is x itself, which a back-reference may name; it keeps the
 // quantifier written after it, so 'x{0,}' wraps it as '(x)*' and the
 // reference still copies x.
+bool TcxRegExpr::CountCopies(const TcxRegExprParserItem& Item, int Copies) {
+  const int64_t positions = int64_t{Copies} * Item.PositionCount();
+  const int64_t items = int64_t{Copies} * Item.ItemCount();
+  if (FPositionCount + positions > MaxPositions || FCopiedItemCount + items > MaxCopiedItems) return false;
+  FPositionCount += static_cast<int>(positions);
+  FCopiedItemCount += static_cast<int>(items);
+  return true;
+}
+
 void TcxRegExpr::ExpandParameterQuantifier(TcxRegExprParserAlt& Alt, int Min, int Max) {
   std::vector<std::unique_ptr<TcxRegExprParserItem>> copies;
   copies.push_back(Alt.TakeLast());

@@ -365,6 +365,7 @@ TEST(cxRegExprLimitsTest, CountsPositionsAndNestingAreBounded) {
        "Line1, Char17: Illegal integer value"},
       {"positions", "((a{255}){255}){255}", "Line1, Char16: Illegal '{'"},
       {"copied positions", "((a{255}){255})\\1", "Line1, Char16: Illegal '\\1'"},
+      {"copied groups", "(a" + Repeated("{1}", 200) + "){255}{255}", "Line1, Char609: Illegal '{'"},
       {"deepest nesting", Repeated("(", 256) + "a" + Repeated(")", 256), ""},
       {"nesting", Repeated("(", 257) + "a" + Repeated(")", 257), "Line1, Char257: Illegal '('"},
       {"deepest quantifiers", "a" + Repeated("?", 257), ""},
