@@ -185,8 +185,6 @@ TClass TcxScrollBar::StaticClass() {
 
 TcxScrollBar::TcxScrollBar(TComponent* owner)
     : TCustomControl(owner),
-      FBitmap(std::make_unique<TBitmap>()),
-      FCanvas(std::make_unique<TcxCanvas>(FBitmap->Canvas())),
       FLookAndFeel(std::make_unique<TcxLookAndFeel>(this)),
       FThemeChangedNotificator(std::make_unique<TdxThemeChangedNotificator>()),
       FTimer(CreateUnowned<TcxTimer>()) {
@@ -349,18 +347,28 @@ void TcxScrollBar::WndProc(TMessage& message) {
 }
 
 void TcxScrollBar::Paint() {
-  if (FBitmap->Empty()) return;
+  const TBitmap& bitmap = SizedBitmap();
+  if (bitmap.Empty()) return;
   DrawScrollBar(*FCanvas);
-  BitBlt(Canvas().RequiredHandle(), 0, 0, FBitmap->Width(), FBitmap->Height(), FBitmap->DC(), 0, 0, SRCCOPY);
+  BitBlt(Canvas().RequiredHandle(), 0, 0, bitmap.Width(), bitmap.Height(), bitmap.DC(), 0, 0, SRCCOPY);
 }
 
 void TcxScrollBar::Resize() {
-  ResizeBitmap();
+  if (FBitmap) ResizeBitmap();
   FViewInfo->Calculate();
   TCustomControl::Resize();
 }
 
-void TcxScrollBar::ResizeBitmap() {
+TBitmap& TcxScrollBar::SizedBitmap() const {
+  if (!FBitmap) {
+    FBitmap = std::make_unique<TBitmap>();
+    FCanvas = std::make_unique<TcxCanvas>(FBitmap->Canvas());
+  }
+  ResizeBitmap();
+  return *FBitmap;
+}
+
+void TcxScrollBar::ResizeBitmap() const {
   if (Width() < 1 || Height() < 1) return;
   if (FBitmap->Width() == Width() && FBitmap->Height() == Height()) return;
   FBitmap->SetSize(Width(), Height());

@@ -142,7 +142,9 @@ class TcxScrollBar : public TCustomControl {
   TcxScrollBarPart PressedPart() const { return FPressedPart; }
   TcxScrollBarViewInfo& ViewInfo() const { return *FViewInfo; }
   TcxTimer& Timer() const { return *FTimer; }
-  const TBitmap& Bitmap() const { return *FBitmap; }
+  // The bar's picture, drawn off screen and copied: made at the bar's size
+  // when first painted or asked for, so a bar that never shows costs none.
+  const TBitmap& Bitmap() const { return SizedBitmap(); }
   TcxLookAndFeelPainterClass Painter() const { return FLookAndFeel->GetPainter(); }
   // The state a part is drawn in now.
   TcxButtonState GetPartState(TcxScrollBarPart part) const;
@@ -179,7 +181,8 @@ class TcxScrollBar : public TCustomControl {
   void LookAndFeelChanged();
   void ThemeChanged();
   void RefreshPatterns();
-  void ResizeBitmap();
+  TBitmap& SizedBitmap() const;
+  void ResizeBitmap() const;
   void TimerTick();
   void ScrollPart(TcxScrollBarPart part);
   void StartAutoRepeat();
@@ -188,8 +191,8 @@ class TcxScrollBar : public TCustomControl {
   bool IsInTrackingArea(int x, int y) const;
   bool RepaintsOnEnterOrLeave() const;
 
-  std::unique_ptr<TBitmap> FBitmap;
-  std::unique_ptr<TcxCanvas> FCanvas;
+  mutable std::unique_ptr<TBitmap> FBitmap;
+  mutable std::unique_ptr<TcxCanvas> FCanvas;
   POINT FDownMousePos{};
   TScrollBarKind FKind = sbHorizontal;
   TScrollBarInc FLargeChange = 1;
