@@ -12,6 +12,11 @@ TcxCustomEditPopupWindow* CreatePopupEditPopupWindow(TcxCustomDropDownEdit& edit
   return new TcxPopupEditPopupWindow(&edit, &edit);
 }
 
+bool IsPopupToggleKey(WORD key, TShiftState shift) {
+  const bool alt = shift.Contains(ssAlt);
+  return (key == VK_F4 && !alt) || ((key == VK_UP || key == VK_DOWN) && alt);
+}
+
 }  // namespace
 
 // ---- the popup window
@@ -38,6 +43,23 @@ TClass TcxPopupEditPopupWindow::StaticClass() {
 
 std::unique_ptr<TcxContainerViewInfo> TcxPopupEditPopupWindow::CreateViewInfo() {
   return std::make_unique<TcxPopupEditPopupWindowViewInfo>();
+}
+
+bool TcxPopupEditPopupWindow::PassCloseKeyToEdit(WORD key, TShiftState shift) {
+  auto* edit = dynamic_cast<TcxCustomDropDownEdit*>(OwnerControl());
+  if (!edit || !edit->DroppedDown()) return false;
+  edit->DoEditKeyDown(key, shift);
+  return key == 0;
+}
+
+bool TcxPopupEditPopupWindow::DialogKey(WORD key) {
+  if (TcxCustomEditPopupWindow::DialogKey(key)) return true;
+  return key == VK_ESCAPE && PassCloseKeyToEdit(key, TShiftState());
+}
+
+void TcxPopupEditPopupWindow::KeyDown(WORD& key, TShiftState shift) {
+  TcxCustomEditPopupWindow::KeyDown(key, shift);
+  if (IsPopupToggleKey(key, shift) && PassCloseKeyToEdit(key, shift)) key = 0;
 }
 
 // ---- the properties
