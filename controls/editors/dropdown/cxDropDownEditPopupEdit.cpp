@@ -177,7 +177,10 @@ TWinControl* TcxCustomPopupEdit::GetPopupFocusedControl() {
   return dynamic_cast<TWinControl*>(PopupEditProperties().PopupControl());
 }
 
+// A borrowed control already fills the popup: its own size is the one it
+// had in its place.
 SIZE TcxCustomPopupEdit::GetPopupContentSize() {
+  if (FBorrowed) return SIZE{FPlace.Bounds.right - FPlace.Bounds.left, FPlace.Bounds.bottom - FPlace.Bounds.top};
   const TControl* control = PopupEditProperties().PopupControl();
   return control ? SIZE{control->Width(), control->Height()} : SIZE{0, 0};
 }

@@ -171,6 +171,24 @@ TEST_F(cxPopupEditTest, TheShownControlIsBorrowedIntoThePopupAndGivenBackWithIts
   }
 }
 
+// Sized to its content, the popup's client area is the shown control's own
+// size, at every opening, not the size the popup gave it last time.
+TEST_F(cxPopupEditTest, AnAutoSizedPopupIsAsLargeAsTheShownControlAtEveryOpening) {
+  auto* panel = Place<TPanel>("Shown", Form.get(), {10, 170, 310, 320});
+  Edit->PropertiesObject().SetPopupControl(panel);
+  const TPlace before = TPlace::Of(*panel);
+  for (const char* opening : {"first", "second"}) {
+    WhileOpen([&] {
+      const RECT client = Edit->PopupWindow()->ClientRect();
+      EXPECT_EQ(client.right - client.left, 300) << opening;
+      EXPECT_EQ(client.bottom - client.top, 150) << opening;
+      EXPECT_EQ(panel->Width(), 300) << opening;
+      EXPECT_EQ(panel->Height(), 150) << opening;
+    });
+    EXPECT_EQ(TPlace::Of(*panel), before) << opening;
+  }
+}
+
 TEST_F(cxPopupEditTest, ABorrowedFormLosesItsFrameWhileShownAndGetsItBack) {
   TOwned<TForm> guest{new TForm(nullptr)};
   guest->SetBounds(0, 0, 160, 90);
