@@ -12,11 +12,6 @@ TcxCustomEditPopupWindow* CreatePopupEditPopupWindow(TcxCustomDropDownEdit& edit
   return new TcxPopupEditPopupWindow(&edit, &edit);
 }
 
-bool IsPopupToggleKey(WORD key, TShiftState shift) {
-  const bool alt = shift.Contains(ssAlt);
-  return (key == VK_F4 && !alt) || ((key == VK_UP || key == VK_DOWN) && alt);
-}
-
 }  // namespace
 
 // ---- the popup window
@@ -59,7 +54,7 @@ bool TcxPopupEditPopupWindow::DialogKey(WORD key) {
 
 void TcxPopupEditPopupWindow::KeyDown(WORD& key, TShiftState shift) {
   TcxCustomEditPopupWindow::KeyDown(key, shift);
-  if (IsPopupToggleKey(key, shift) && PassCloseKeyToEdit(key, shift)) key = 0;
+  if (TcxCustomDropDownEdit::IsPopupToggleKey(key, shift) && PassCloseKeyToEdit(key, shift)) key = 0;
 }
 
 // ---- the properties
