@@ -345,7 +345,7 @@ void TcxCustomDropDownEdit::PostValueAfterCloseUp() {
 
 // ---- keys and characters
 
-bool TcxCustomDropDownEdit::IsPopupToggleKey(WORD key, TShiftState shift) const {
+bool TcxCustomDropDownEdit::IsPopupToggleKey(WORD key, TShiftState shift) {
   const bool alt = shift.Contains(ssAlt);
   return ((key == VK_UP || key == VK_DOWN) && alt) || (key == VK_F4 && !alt);
 }

@@ -109,6 +109,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
 
   // ---- the steps of an opening, for descendants to refine
   virtual bool CanDropDown() { return false; }
+  // F4, Alt+Up and Alt+Down open the popup and close it again.
+  static bool IsPopupToggleKey(WORD key, TShiftState shift);
   // Asks OnCloseQuery; with the user's reasons takes the popup's value over
   // and posts it, then hides the popup. Nothing happens while it is not shown.
   void ClosePopup(int reason) override;
@@ -173,7 +175,6 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
   void PostValueAfterCloseUp();
   void LocateTextInLookup(const std::string& text);
   bool IsFocusInPopup() const;
-  bool IsPopupToggleKey(WORD key, TShiftState shift) const;
   bool PostTypedCharToPopup(char key);
   // Fires `event` of the own properties, then of the repository item's.
   void FireEvent(const TNotifyEvent& (TcxCustomDropDownEditProperties::*event)() const);

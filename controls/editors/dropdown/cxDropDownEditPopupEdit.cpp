@@ -40,6 +40,23 @@ std::unique_ptr<TcxContainerViewInfo> TcxPopupEditPopupWindow::CreateViewInfo() 
   return std::make_unique<TcxPopupEditPopupWindowViewInfo>();
 }
 
+bool TcxPopupEditPopupWindow::PassCloseKeyToEdit(WORD key, TShiftState shift) {
+  auto* edit = dynamic_cast<TcxCustomDropDownEdit*>(OwnerControl());
+  if (!edit || !edit->DroppedDown()) return false;
+  edit->DoEditKeyDown(key, shift);
+  return key == 0;
+}
+
+bool TcxPopupEditPopupWindow::DialogKey(WORD key) {
+  if (TcxCustomEditPopupWindow::DialogKey(key)) return true;
+  return key == VK_ESCAPE && PassCloseKeyToEdit(key, TShiftState());
+}
+
+void TcxPopupEditPopupWindow::KeyDown(WORD& key, TShiftState shift) {
+  TcxCustomEditPopupWindow::KeyDown(key, shift);
+  if (TcxCustomDropDownEdit::IsPopupToggleKey(key, shift) && PassCloseKeyToEdit(key, shift)) key = 0;
+}
+
 // ---- the properties
 
 TClass TcxCustomPopupEditProperties::StaticClass() {
@@ -155,7 +172,10 @@ TWinControl* TcxCustomPopupEdit::GetPopupFocusedControl() {
   return dynamic_cast<TWinControl*>(PopupEditProperties().PopupControl());
 }
 
+// A borrowed control already fills the popup: its own size is the one it
+// had in its place.
 SIZE TcxCustomPopupEdit::GetPopupContentSize() {
+  if (FBorrowed) return SIZE{FPlace.Bounds.right - FPlace.Bounds.left, FPlace.Bounds.bottom - FPlace.Bounds.top};
   const TControl* control = PopupEditProperties().PopupControl();
   return control ? SIZE{control->Width(), control->Height()} : SIZE{0, 0};
 }

@@ -17,6 +17,9 @@ class TcxPopupEditPopupWindowViewInfo : public TcxCustomEditPopupWindowViewInfo 
   void DrawPopupBorder(TcxCanvas& canvas, TRect& r) override;
 };
 
+// The popup takes the focus into the shown control; the keys that close the
+// editor's popup (Escape, F4, Alt+Up, Alt+Down) close it from there too, or
+// the keyboard could never leave it.
 class TcxPopupEditPopupWindow : public TcxCustomEditPopupWindow {
  public:
   using TcxCustomEditPopupWindow::TcxCustomEditPopupWindow;
@@ -24,8 +27,16 @@ class TcxPopupEditPopupWindow : public TcxCustomEditPopupWindow {
   static TClass StaticClass();
   TClass ClassType() const override { return StaticClass(); }
 
+  // Escape comes as a dialog key: a cancel button of the shown control takes it first.
+  bool DialogKey(WORD key) override;
+
  protected:
   std::unique_ptr<TcxContainerViewInfo> CreateViewInfo() override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+
+ private:
+  // Hands a close key to the editor; true when the editor took it.
+  bool PassCloseKeyToEdit(WORD key, TShiftState shift);
 };
 
 class TcxCustomPopupEditProperties : public TcxCustomDropDownEditProperties {

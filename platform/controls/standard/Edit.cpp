@@ -47,6 +47,8 @@ TClass TEdit::StaticClass() {
 }
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+  // Its window is a tab stop; a popup looking for the first control to focus asks the property.
+  SetTabStop(true);
   SetBounds(0, 0, 121, 21);
   SetColor(clWindow);
 }

@@ -5,7 +5,9 @@
 // box the user may see), no text may outgrow its MaxLength and no
 // expression mask may hold a text its expression cannot continue.
 // NEPL_STRESS_SEED and NEPL_STRESS_COUNT choose the run; a failure names
-// its seed, its step and the steps before it.
+// its seed, its step and the steps before it. The popup edit's popup runs a
+// message loop of its own until it closes: while it is open the steps run
+// from inside that loop, as the user's input would.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -27,12 +29,16 @@
 #include "controls/editors/check/cxCheckBox.h"
 #include "controls/editors/check/cxCheckComboBox.h"
 #include "controls/editors/dropdown/cxComboBox.h"
+#include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/editors/engines/cxRegExpr.h"
 #include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
+#include "platform/classes/UtilWindow.h"
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/Form.h"
+#include "platform/controls/drawn/Panel.h"
+#include "platform/controls/standard/Edit.h"
 #include "platform/rtl/Streams.h"
 #include "tests/controls/editors/TextEditTypingCases.h"
 #include "tests/controls/foundation/FoundationFixture.h"
@@ -105,6 +111,8 @@ struct TStressedEditor {
   std::function<TWinControl*()> FocusTarget;
   // The text the editor holds; nullptr for an editor without text.
   TcxCustomTextEdit* TextEdit = nullptr;
+  // The edit its popup shows, which takes what is typed while it is open.
+  TCustomEdit* ShownEdit = nullptr;
   // The texts (or check states) it went through.
   std::set<std::string> SeenTexts{};
 };
@@ -181,9 +189,26 @@ class EditorsStressTest : public FoundationTest {
     for (const char* description : {"Port 1", "Port 2", "Port 3", "Port 4"})
       checkCombo->PropertiesObject().Items().Add().SetDescription(description);
     AddTextEditor(checkCombo);
+    AddPopupEdit();
     auto* checkBox = Place<TcxCheckBox>("CheckBox");
     checkBox->PropertiesObject().SetAllowGrayed(true);
     Editors.push_back(TStressedEditor{checkBox->Name(), checkBox, [checkBox] { return checkBox; }});
+  }
+
+  // The popup shows a panel with an edit, which lies on the form below the
+  // editors while the popup is closed.
+  void AddPopupEdit() {
+    auto* panel = CreateComponent<TPanel>(Form.get());
+    panel->SetBounds(10, 300, 200, 60);
+    panel->SetParent(Form.get());
+    auto* inner = CreateComponent<TEdit>(Form.get());
+    inner->SetBounds(10, 10, 150, 24);
+    inner->SetParent(panel);
+    PopupEdit = Place<TcxPopupEdit>("PopupEdit");
+    PopupEdit->PropertiesObject().SetPopupControl(panel);
+    PopupEdit->PropertiesObject().SetOnPopup([this](TObject*) { PostMessageA(StepsInPopup.Handle(), WM_APP, 0, 0); });
+    AddTextEditor(PopupEdit);
+    Editors.back().ShownEdit = inner;
   }
 
   // ---- the random steps
@@ -324,6 +349,7 @@ class EditorsStressTest : public FoundationTest {
     if (!editor.TextEdit) return "";
     const std::string text = editor.TextEdit->Text();
     editor.SeenTexts.insert(text);
+    if (editor.ShownEdit) editor.SeenTexts.insert(editor.ShownEdit->Text());
     const int maxLength = editor.TextEdit->TextProperties().MaxLength();
     if (maxLength > 0 && static_cast<int>(text.size()) > maxLength)
       return "'" + text + "' is longer than MaxLength " + std::to_string(maxLength);
@@ -341,10 +367,11 @@ class EditorsStressTest : public FoundationTest {
       if (std::string violation = Violation(editor); !violation.empty()) return editor.Name + ": " + violation;
     return "";
   }
-  // The failing step is the last one shown.
+  // The failing step is the last one shown (the last one begun, as steps
+  // run inside a step that opened the popup edit's popup).
   std::string Report(const std::string& failure) const {
     std::ostringstream report;
-    report << "seed " << Seed << ", step " << Step << ": " << failure << "\nthe steps up to it:\n";
+    report << "seed " << Seed << ", step " << Step - 1 << ": " << failure << "\nthe steps up to it:\n";
     for (const std::string& shown : LastSteps) report << "  " << shown << "\n";
     return report.str();
   }
@@ -352,20 +379,33 @@ class EditorsStressTest : public FoundationTest {
   void Run(unsigned seed, int count) {
     Random.seed(seed);
     Seed = seed;
+    Count = count;
     ::SetFocus(Editors.front().FocusTarget()->Handle());
     const TCrashReport crashReport(*this);
-    for (Step = 0; Step < count; ++Step) {
-      const TStep step = RandomStep();
-      if (Trace) std::printf("%d %s\n", Step, step.Shown.c_str()), std::fflush(stdout);
-      LastSteps.push_back(step.Shown);
-      if (LastSteps.size() > kShownSteps) LastSteps.pop_front();
-      try {
-        step.Run();
-      } catch (const std::exception& error) {
-        FAIL() << Report(std::string("an exception escaped: ") + error.what());
-      }
-      if (const std::string failure = Failure(); !failure.empty()) FAIL() << Report(failure);
+    RunSteps([] { return true; });
+  }
+  // Runs steps while `goOn` holds, until the last step or the first failure.
+  void RunSteps(const std::function<bool()>& goOn) {
+    while (Step < Count && !HasFatalFailure() && goOn()) RunStep();
+  }
+  void RunStep() {
+    const TStep step = RandomStep();
+    const int index = Step++;
+    if (Trace) std::printf("%d %s\n", index, step.Shown.c_str()), std::fflush(stdout);
+    LastSteps.push_back(step.Shown);
+    if (LastSteps.size() > kShownSteps) LastSteps.pop_front();
+    try {
+      step.Run();
+    } catch (const std::exception& error) {
+      FAIL() << Report(std::string("an exception escaped: ") + error.what());
     }
+    if (const std::string failure = Failure(); !failure.empty()) FAIL() << Report(failure);
+  }
+  // The steps go on inside the popup's loop; once they end it is closed, so
+  // that its loop returns.
+  void RunStepsInPopup() {
+    RunSteps([this] { return PopupEdit->DroppedDown(); });
+    if (PopupEdit->DroppedDown()) PopupEdit->SetDroppedDown(false);
   }
 
   // A crash ends the program: the report goes out on the way.
@@ -396,9 +436,16 @@ class EditorsStressTest : public FoundationTest {
 
   TOwned<TForm> Form{new TForm(nullptr)};
   std::vector<TStressedEditor> Editors;
+  TcxPopupEdit* PopupEdit = nullptr;
+  TUtilWindow StepsInPopup{[this](TMessage& message) {
+    if (message.Msg != WM_APP) return false;
+    RunStepsInPopup();
+    return true;
+  }};
   TFakeClipboard Clipboard;
   std::mt19937 Random;
   unsigned Seed = 0;
+  int Count = 0;
   // NEPL_STRESS_TRACE=1 prints each step before it runs, for a step that hangs.
   bool Trace = EnvironmentNumber("NEPL_STRESS_TRACE", 0) != 0;
   int Step = 0;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,10 +23,9 @@ namespace {
 TEST(EditorsUnitsTest, UnitsStartInOrderAndEndInReverse) {
   std::vector<std::string> names;
   for (const TUnitInfo& unit : EditorsUnits()) names.push_back(unit.Name);
-  EXPECT_EQ(names,
-            (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit", "cxTextEdit",
-                                      "cxMaskEdit", "cxDropDownEdit", "cxCheckBox", "cxImageComboBox",
-                                      "cxCheckComboBox"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"cxTextDrawing", "cxFormatController", "cxDateUtils", "cxEdit",
+                                             "cxTextEdit", "cxMaskEdit", "cxDropDownEdit", "cxCheckBox",
+                                             "cxImageComboBox", "cxCheckComboBox"}));
   EXPECT_EQ(cxEndEllipsis(), "");
   InitializeUnits(EditorsUnits());
   EXPECT_EQ(InitializedUnits(), names);
@@ -160,6 +161,7 @@ TEST(EditorsUnitsTest, EachFilterHelperOffersItsOperators) {
       {"combo box", TcxComboBoxProperties::StaticClass(), 0x7FE, 0x7FFE, 0x67E, 0x7E7E},
       {"check box", TcxCheckBoxProperties::StaticClass(), 0x606, 0x606, 0x606, 0x606},
       {"check-list combo box", TcxCheckComboBoxProperties::StaticClass(), 0x606, 0x6606, 0x606, 0x6606},
+      {"image combo box", TcxImageComboBoxProperties::StaticClass(), 0x606, 0x6606, 0x606, 0x6606},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -175,6 +177,111 @@ TEST(EditorsUnitsTest, EachFilterHelperOffersItsOperators) {
     EXPECT_EQ(offered(&TcxIntegerValueType::Class, true), c.IntegerExtended);
   }
   EXPECT_TRUE(TcxFilterDropDownEditHelper().IsDropDownEditHelper());
+  FinalizeUnits();
+}
+
+const char* IdentName(const TIdentMap& map, int64_t value) {
+  for (const TIdentMapEntry& entry : map)
+    if (entry.Value == value) return entry.Name;
+  return "?";
+}
+
+// What a filter row's editor of each kind is set to, in one line.
+std::string PreparedSettings(const TcxCustomFilterEditHelper& helper, const TcxCustomEditProperties& properties) {
+  std::ostringstream out;
+  out << "readonly " << properties.ReadOnly();
+  if (const auto* text = dynamic_cast<const TcxCustomTextEditProperties*>(&properties))
+    out << ", autoselect " << text->AutoSelect();
+  if (const auto* mask = dynamic_cast<const TcxCustomMaskEditProperties*>(&properties))
+    out << ", " << IdentName(EditMaskKindIdents(), mask->MaskKind());
+  if (const auto* combo = dynamic_cast<const TcxCustomComboBoxProperties*>(&properties))
+    out << ", " << IdentName(EditDropDownListStyleIdents(), combo->DropDownListStyle()) << ", rows "
+        << combo->DropDownRows() << ", immediate " << combo->ImmediateDropDown() << ", alignment "
+        << combo->PopupAlignment() << ", revertable " << combo->Revertable();
+  if (const auto* image = dynamic_cast<const TcxCustomImageComboBoxProperties*>(&properties))
+    out << ", descriptions " << image->ShowDescriptions();
+  if (const auto* checks = dynamic_cast<const TcxCustomCheckComboBoxProperties*>(&properties)) {
+    out << ", format " << static_cast<int>(checks->EditValueFormat()) << ", items";
+    for (int i = 0; i < checks->Items().Count(); ++i) out << " " << checks->Items().Items(i).Description();
+    out << ", buttons";
+    for (int i = 0; i < checks->Buttons().Count(); ++i)
+      out << (checks->Buttons().Items(i).Kind() == bkDown ? " down" : " other");
+  }
+  const auto* checkBoxHelper = dynamic_cast<const TcxFilterCheckBoxHelper*>(&helper);
+  const auto* checkBox = dynamic_cast<const TcxCustomCheckBoxProperties*>(&properties);
+  if (checkBoxHelper && checkBox)
+    for (const std::string& item : checkBoxHelper->FilterItems(*checkBox)) out << ", item " << item;
+  return out.str();
+}
+
+// The filter row's editor of each kind, set up by the helper the registry
+// answers from an editor's properties that differ where the set-up decides.
+TEST(EditorsUnitsTest, EachFilterHelperSetsUpItsFilterEditor) {
+  InitializeUnits(EditorsUnits());
+  struct TCase {
+    const char* Name;
+    TClass Properties;
+    std::function<void(TcxCustomEditProperties&)> Source;
+    std::string Prepared;
+  };
+  const auto asCombo = [](TcxCustomEditProperties& p) -> TcxCustomComboBoxProperties& {
+    auto& combo = static_cast<TcxCustomComboBoxProperties&>(p);
+    combo.SetDropDownRows(3);
+    combo.SetImmediateDropDown(true);
+    combo.SetPopupAlignment(taRightJustify);
+    combo.SetRevertable(true);
+    return combo;
+  };
+  const TCase cases[] = {
+      {"text edit", TcxTextEditProperties::StaticClass(),
+       [](TcxCustomEditProperties& p) {
+         p.SetReadOnly(true);
+         static_cast<TcxCustomTextEditProperties&>(p).SetAutoSelect(false);
+       },
+       "readonly 0, autoselect 1"},
+      {"unmasked edit", TcxMaskEditProperties::StaticClass(),
+       [](TcxCustomEditProperties& p) { static_cast<TcxCustomTextEditProperties&>(p).SetAutoSelect(false); },
+       "readonly 0, autoselect 1, emkStandard"},
+      {"expression mask", TcxMaskEditProperties::StaticClass(),
+       [](TcxCustomEditProperties& p) {
+         auto& mask = static_cast<TcxCustomMaskEditProperties&>(p);
+         mask.SetMaskKind(emkRegExpr);
+         mask.SetEditMask("\\d+");
+       },
+       "readonly 0, autoselect 0, emkRegExprEx"},
+      {"combo box", TcxComboBoxProperties::StaticClass(),
+       [&](TcxCustomEditProperties& p) { asCombo(p).SetDropDownListStyle(lsFixedList); },
+       "readonly 0, autoselect 1, emkStandard, lsEditList, rows 8, immediate 0, alignment 0, revertable 0"},
+      {"check box", TcxCheckBoxProperties::StaticClass(),
+       [](TcxCustomEditProperties& p) { static_cast<TcxCustomCheckBoxProperties&>(p).SetDisplayUnchecked("Off"); },
+       "readonly 0, item True, item Off"},
+      {"image combo box", TcxImageComboBoxProperties::StaticClass(),
+       [&](TcxCustomEditProperties& p) {
+         asCombo(p);
+         static_cast<TcxCustomImageComboBoxProperties&>(p).SetShowDescriptions(false);
+       },
+       "readonly 0, autoselect 1, emkStandard, lsFixedList, rows 8, immediate 1, alignment 0, revertable 0, "
+       "descriptions 1"},
+      {"check-list combo box", TcxCheckComboBoxProperties::StaticClass(),
+       [&](TcxCustomEditProperties& p) {
+         auto& checks = static_cast<TcxCustomCheckComboBoxProperties&>(asCombo(p));
+         checks.SetEditValueFormat(cvfIndices);
+         checks.Items().Add().SetDescription("ETH1");
+         checks.Items().Add().SetDescription("ETH2");
+         checks.Buttons().Add().SetKind(bkEllipsis);
+       },
+       "readonly 0, autoselect 1, emkStandard, lsFixedList, rows 8, immediate 0, alignment 0, revertable 0, "
+       "format 1, items ETH1 ETH2, buttons down"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const TcxCustomFilterEditHelper* helper = FindFilterEditHelper(c.Properties);
+    ASSERT_NE(helper, nullptr);
+    TOwned<TcxCustomEditProperties> source = CreatePersistentOf<TcxCustomEditProperties>(c.Properties, nullptr);
+    c.Source(*source);
+    TOwned<TcxCustomEditProperties> filter = helper->GetFilterEditProperties(*source, true);
+    EXPECT_EQ(PreparedSettings(*helper, *filter), c.Prepared);
+  }
   FinalizeUnits();
 }
 

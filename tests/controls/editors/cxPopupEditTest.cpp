@@ -14,12 +14,14 @@
 #include "platform/classes/FormReader.h"
 #include "platform/classes/UtilWindow.h"
 #include "platform/controls/core/Application.h"
-#include "platform/controls/standard/Edit.h"
 #include "platform/controls/drawn/Panel.h"
+#include "platform/controls/standard/Edit.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
+
+constexpr LPARAM kAltDown = 0x20000000;
 
 void ProcessPendingMessages() {
   constexpr int kMessageLimit = 10000;
@@ -107,12 +109,26 @@ class cxPopupEditTest : public FoundationTest {
     PostMessageA(FLater.Handle(), WM_APP, 0, 0);
   }
 
+  // Runs `action` from the message loop after a few seconds unless the test
+  // has ended first.
+  void Watchdog(std::function<void()> action) {
+    constexpr UINT kWatchdogMs = 3000;
+    FWatchdog = TUtilWindow([this, action = std::move(action)](TMessage& message) {
+      if (message.Msg != WM_TIMER) return false;
+      KillTimer(FWatchdog.Handle(), 1);
+      action();
+      return true;
+    });
+    SetTimer(FWatchdog.Handle(), 1, kWatchdogMs, nullptr);
+  }
+
   TOwned<TForm> Form{new TForm(nullptr)};
   TPanel* Host = nullptr;
   TcxPopupEdit* Edit = nullptr;
 
  private:
   TUtilWindow FLater;
+  TUtilWindow FWatchdog;
 };
 
 TEST_F(cxPopupEditTest, TheShownControlIsBorrowedIntoThePopupAndGivenBackWithItsPlace) {
@@ -152,6 +168,24 @@ TEST_F(cxPopupEditTest, TheShownControlIsBorrowedIntoThePopupAndGivenBackWithIts
     EXPECT_EQ(IsWindowVisible(panel->Handle()) != FALSE, c.Visible) << c.Label;
     inner->Free();
     panel->Free();
+  }
+}
+
+// Sized to its content, the popup's client area is the shown control's own
+// size, at every opening, not the size the popup gave it last time.
+TEST_F(cxPopupEditTest, AnAutoSizedPopupIsAsLargeAsTheShownControlAtEveryOpening) {
+  auto* panel = Place<TPanel>("Shown", Form.get(), {10, 170, 310, 320});
+  Edit->PropertiesObject().SetPopupControl(panel);
+  const TPlace before = TPlace::Of(*panel);
+  for (const char* opening : {"first", "second"}) {
+    WhileOpen([&] {
+      const RECT client = Edit->PopupWindow()->ClientRect();
+      EXPECT_EQ(client.right - client.left, 300) << opening;
+      EXPECT_EQ(client.bottom - client.top, 150) << opening;
+      EXPECT_EQ(panel->Width(), 300) << opening;
+      EXPECT_EQ(panel->Height(), 150) << opening;
+    });
+    EXPECT_EQ(TPlace::Of(*panel), before) << opening;
   }
 }
 
@@ -227,6 +261,54 @@ TEST_F(cxPopupEditTest, AParentFreedWhileItsControlIsBorrowedGetsNothingBack) {
   WhileOpen([&] { Later([&] { holder->Free(); }); });
   EXPECT_EQ(panel->Parent(), nullptr);
   EXPECT_FALSE(panel->HandleAllocated());
+}
+
+// The keys of the user: F4 in the editor opens the popup with the focus in
+// the shown control, typing reaches that control, and the editor's close
+// keys pressed there close the popup. Should a key leave the popup open, the
+// watchdog closes it so the test fails instead of waiting for ever.
+TEST_F(cxPopupEditTest, F4OpensThePopupOnTheShownControlAndTheCloseKeysCloseItFromThere) {
+  struct TCase {
+    const char* Label;
+    WORD Key;
+    LPARAM KeyData;
+    int Reason;
+  };
+  const TCase cases[] = {
+      {"Escape", VK_ESCAPE, 0, cxEditPopupCloseReasonCancel},
+      {"F4", VK_F4, 0, cxEditPopupCloseReasonCloseKey},
+      {"Alt+Up", VK_UP, kAltDown, cxEditPopupCloseReasonCloseKey},
+  };
+  for (const TCase& c : cases) {
+    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
+    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
+    Edit->PropertiesObject().SetPopupControl(panel);
+    const TPlace before = TPlace::Of(*panel);
+    Edit->InnerTextEdit()->Edit().SetFocus();
+    bool shown = false;
+    Edit->PropertiesObject().SetOnPopup([&](TObject*) {
+      shown = true;
+      EXPECT_EQ(panel->Parent(), Edit->PopupWindow()) << c.Label;
+      EXPECT_TRUE(IsWindowVisible(panel->Handle())) << c.Label;
+      EXPECT_EQ(GetFocus(), inner->Handle()) << c.Label;
+      PostMessageA(GetFocus(), WM_CHAR, 'x', 0);
+      PostMessageA(GetFocus(), c.KeyData & kAltDown ? WM_SYSKEYDOWN : WM_KEYDOWN, c.Key, c.KeyData);
+      Watchdog([&] {
+        ADD_FAILURE() << c.Label << " left the popup open";
+        Edit->SetDroppedDown(false);
+      });
+    });
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_F4, 0);
+    ProcessPendingMessages();
+    Edit->PropertiesObject().SetOnPopup(nullptr);
+    EXPECT_TRUE(shown) << c.Label;
+    EXPECT_FALSE(Edit->DroppedDown()) << c.Label;
+    EXPECT_EQ(Edit->CloseUpReason(), c.Reason) << c.Label;
+    EXPECT_EQ(inner->Text(), "x") << c.Label;
+    EXPECT_EQ(TPlace::Of(*panel), before) << c.Label;
+    inner->Free();
+    panel->Free();
+  }
 }
 
 // The 3-D frame keeps its flat inner rings with or without the client edge;
