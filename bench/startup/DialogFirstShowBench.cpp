@@ -23,21 +23,6 @@
 #include <utility>
 #include <vector>
 
-#include "application/core/CommClass.h"
-#include "application/core/Share.h"
-#include "application/dialogs/Conf_CRCeable.h"
-#include "application/dialogs/Conf_Clock.h"
-#include "application/dialogs/Conf_FlowCon.h"
-#include "application/dialogs/Conf_Lcase.h"
-#include "application/dialogs/Conf_Monitor.h"
-#include "application/dialogs/Conf_Operation.h"
-#include "application/dialogs/Conf_PFI.h"
-#include "application/dialogs/Conf_Parameter.h"
-#include "application/dialogs/Conf_ProMode.h"
-#include "application/dialogs/Conf_Reset.h"
-#include "application/dialogs/Conf_SetVlan.h"
-#include "application/dialogs/Conf_VLAN.h"
-#include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
 #include "platform/controls/core/Application.h"
@@ -82,37 +67,22 @@ const TMenuDialog* FindMenuDialog(const std::string& itemName) {
   return nullptr;
 }
 
-// The forms the program creates before its message loop, in its order.
-void CreateProgramForms() {
+// The program's start-up, up to its message loop.
+void StartAsTheProgram() {
   Application().Initialize(ApplicationUnits());
   RegisterApplicationClasses();
-  Application().CreateForm(MainW);
-  Application().CreateForm(CommClassW);
-  Application().CreateForm(frmPortEnable);
-  Application().CreateForm(Conf_ParameterW);
-  Application().CreateForm(Conf_ResetW);
-  Application().CreateForm(Conf_VLANW);
-  Application().CreateForm(Conf_SetVlanW);
-  Application().CreateForm(Conf_FlowConW);
-  Application().CreateForm(Conf_PFIW);
-  Application().CreateForm(Conf_LcaseW);
-  Application().CreateForm(Conf_OperationW);
-  Application().CreateForm(Conf_ClockW);
-  Application().CreateForm(Conf_MonitorW);
-  Application().CreateForm(Conf_CRCeableW);
-  Application().CreateForm(Conf_ProModeW);
+  CreateApplicationForms();
 }
 
-// The main window on screen with the inventory's devices, the first one chosen.
+// The main window on screen with the inventory's devices, the first one
+// chosen as the operator chooses it.
 bool ShowMainWindowOn(const std::string& inventory) {
   MainW->OpenInventory(inventory);
   MainW->Show();
   Application().ProcessMessages();
-  TStringList devices;
-  MainW->IniFile()->ReadSections(devices);
-  if (devices.Count() == 0) return false;
-  LoadDevice(*MainW->IniFile(), devices[0]);
-  CurrentDevice.Name = devices[0];
+  if (MainW->ListBoxDevices->Items().Count() == 0) return false;
+  MainW->ListBoxDevices->SetItemIndex(0);
+  MainW->ListBoxDevicesClick(MainW->ListBoxDevices);
   return true;
 }
 
@@ -240,7 +210,7 @@ void PrintPhases(const TShow& show, const TPhases& phases, const std::vector<TWi
 
 int Measure(const std::string& inventory, const TMenuDialog& menuDialog, bool phases) {
   try {
-    CreateProgramForms();
+    StartAsTheProgram();
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
