@@ -2,22 +2,7 @@
 // their order of creation, the message loop.
 #include <windows.h>
 
-#include "application/core/CommClass.h"
-#include "application/dialogs/Conf_CRCeable.h"
-#include "application/dialogs/Conf_Clock.h"
-#include "application/dialogs/Conf_FlowCon.h"
-#include "application/dialogs/Conf_Lcase.h"
-#include "application/dialogs/Conf_Monitor.h"
-#include "application/dialogs/Conf_Operation.h"
-#include "application/dialogs/Conf_PFI.h"
-#include "application/dialogs/Conf_Parameter.h"
-#include "application/dialogs/Conf_ProMode.h"
-#include "application/dialogs/Conf_Reset.h"
-#include "application/dialogs/Conf_SetVlan.h"
-#include "application/dialogs/Conf_VLAN.h"
-#include "application/dialogs/PortEnable.h"
 #include "application/main/ApplicationClasses.h"
-#include "application/main/Main.h"
 #include "platform/controls/core/Application.h"
 
 namespace {
@@ -44,21 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().Initialize(ApplicationUnits());
     RegisterApplicationClasses();
     Application().SetTitle(kApplicationTitle);
-    Application().CreateForm(MainW);
-    Application().CreateForm(CommClassW);
-    Application().CreateForm(frmPortEnable);
-    Application().CreateForm(Conf_ParameterW);
-    Application().CreateForm(Conf_ResetW);
-    Application().CreateForm(Conf_VLANW);
-    Application().CreateForm(Conf_SetVlanW);
-    Application().CreateForm(Conf_FlowConW);
-    Application().CreateForm(Conf_PFIW);
-    Application().CreateForm(Conf_LcaseW);
-    Application().CreateForm(Conf_OperationW);
-    Application().CreateForm(Conf_ClockW);
-    Application().CreateForm(Conf_MonitorW);
-    Application().CreateForm(Conf_CRCeableW);
-    Application().CreateForm(Conf_ProModeW);
+    CreateApplicationForms();
   } catch (...) {
     // Start-up failed (the trap port taken, say): say why and end.
     Application().HandleException(nullptr);

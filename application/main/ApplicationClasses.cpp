@@ -24,6 +24,7 @@
 #include "application/main/uDeviceParam.h"
 #include "controls/editors/EditorsUnits.h"
 #include "controls/foundation/FoundationUnits.h"
+#include "platform/controls/core/Application.h"
 
 void RegisterApplicationClasses() {
   RegisterCommClasses();
@@ -35,6 +36,24 @@ void RegisterApplicationClasses() {
                    TPrefor_QueryW::StaticClass(), TSys_VerW::StaticClass()});
   // The dialogs no menu opens.
   RegisterClasses({TConf_ProModeW::StaticClass(), TConf_MonitorW::StaticClass(), TConf_OperationW::StaticClass()});
+}
+
+void CreateApplicationForms() {
+  Application().CreateForm(MainW);
+  Application().CreateForm(CommClassW);
+  Application().CreateForm(frmPortEnable);
+  Application().CreateForm(Conf_ParameterW);
+  Application().CreateForm(Conf_ResetW);
+  Application().CreateForm(Conf_VLANW);
+  Application().CreateForm(Conf_SetVlanW);
+  Application().CreateForm(Conf_FlowConW);
+  Application().CreateForm(Conf_PFIW);
+  Application().CreateForm(Conf_LcaseW);
+  Application().CreateForm(Conf_OperationW);
+  Application().CreateForm(Conf_ClockW);
+  Application().CreateForm(Conf_MonitorW);
+  Application().CreateForm(Conf_CRCeableW);
+  Application().CreateForm(Conf_ProModeW);
 }
 
 std::vector<TUnitInfo> ApplicationUnits() {
