@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <optional>
 
 #include "controls/foundation/lookandfeel/cxLookAndFeelPaintersUtils.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
@@ -19,7 +20,8 @@ std::unique_ptr<TcxExtendedStylePainters> gExtendedStylePainters;
 TOwned<TImageList> gIndicatorImages;
 std::unique_ptr<TBitmap> gPatternBitmaps[2];
 std::unique_ptr<TcxRadioButtonImageList> gRadioButtonImageList;
-SIZE gCheckButtonSize{};
+// Read from the system's check-box picture when first asked for.
+std::optional<SIZE> gCheckButtonSize;
 
 // Rebuilds the radio images whenever the system colours change, before any
 // control draws with them again.
@@ -414,7 +416,10 @@ TColor TcxCustomLookAndFeelPainter::CheckButtonColor(TcxButtonState state) const
   return state == cxbsPressed || state == cxbsDisabled ? clBtnFace : clWindow;
 }
 
-SIZE TcxCustomLookAndFeelPainter::CheckButtonSize() const { return gCheckButtonSize; }
+SIZE TcxCustomLookAndFeelPainter::CheckButtonSize() const {
+  if (!gCheckButtonSize && gUnit.Active()) gCheckButtonSize = CheckBoxBitmapCellSize();
+  return gCheckButtonSize.value_or(SIZE{});
+}
 
 void TcxCustomLookAndFeelPainter::DrawCheck(TcxCanvas& canvas, const TRect& r, TcxButtonState state,
                                             TcxCheckBoxState checkState, TColor color) const {
@@ -849,7 +854,7 @@ void TcxExtendedStylePainters::NotifyListeners() {
 
 TcxExtendedStylePainters* GetExtendedStylePainters() { return gExtendedStylePainters.get(); }
 
-// Made again whenever asked for while missing.
+// Made when first asked for, and again whenever asked for while missing.
 const TBitmap& cxScrollBarPatternBitmap(bool pressed) {
   if (!gPatternBitmaps[0] || !gPatternBitmaps[1]) MakePatternBitmaps();
   return *gPatternBitmaps[pressed ? 1 : 0];
@@ -863,9 +868,7 @@ void cxRefreshScrollBarPatternBitmaps() {
 void cxLookAndFeelPaintersInitialize() {
   if (!gUnit.Enter()) return;
   gExtendedStylePainters = std::make_unique<TcxExtendedStylePainters>();
-  MakePatternBitmaps();
   gSystemPaletteChangedNotifier = std::make_unique<TSystemPaletteChangedNotifier>();
-  gCheckButtonSize = CheckBoxBitmapCellSize();
 }
 
 void cxLookAndFeelPaintersFinalize() {
@@ -876,4 +879,5 @@ void cxLookAndFeelPaintersFinalize() {
   gIndicatorImages.reset();
   gRadioButtonImageList.reset();
   gExtendedStylePainters.reset();
+  gCheckButtonSize.reset();
 }
