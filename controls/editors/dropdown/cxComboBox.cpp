@@ -125,10 +125,12 @@ void TcxCustomComboBox::SetItemIndex(int value) { LookupData().SetItemIndex(valu
 
 bool TcxCustomComboBox::CanDropDown() { return LookupData().GetItemCount() > 0; }
 
-// The list, made on the first opening, goes into the popup.
+// The list, made on the first opening, goes into the popup and draws its
+// scroll bars and checks in the editor's look, not the program's.
 void TcxCustomComboBox::PreparePopupWindow() {
   TcxCustomEditListBox& list = LookupData().List();
   if (list.Parent() != PopupWindow()) list.SetParent(PopupWindow());
+  list.LookAndFeel().SetMasterLookAndFeel(&PopupControlsLookAndFeel());
   TcxCustomDropDownEdit::PreparePopupWindow();
 }
 

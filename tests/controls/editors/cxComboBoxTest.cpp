@@ -11,8 +11,10 @@
 
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/controls/cxControls.h"
+#include "controls/foundation/controls/cxScrollBar.h"
 #include "platform/classes/FormReader.h"
 #include "tests/controls/editors/DropDownEditorFixture.h"
+#include "tests/platform/controls/Capture.h"
 
 namespace {
 
@@ -285,6 +287,32 @@ TEST_F(cxComboBoxTest, ARevertableDoubleClickStepsThroughTheItemsAndWraps) {
   doubleClick();
   EXPECT_EQ(Combo->Text(), "");
   EXPECT_EQ(Combo->ItemIndex(), -1);
+}
+
+// The open list's scroll bar looks as a scroll bar of the editor's own kind
+// does, whatever kind the program's other controls have.
+TEST_F(cxComboBoxTest, TheOpenListsScrollBarTakesTheEditorsLookAndFeel) {
+  for (const TcxLookAndFeelKind kind : {lfStandard, lfFlat, lfUltraFlat, lfOffice11}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    Combo->GetStyle()->LookAndFeel()->SetKind(kind);
+    Reset("apple");
+    Key(VK_F4);
+    ASSERT_TRUE(Combo->DroppedDown());
+    TcxScrollBar& bar = *List().VScrollBar();
+    ASSERT_TRUE(bar.Visible());
+    TOwned<TcxScrollBar> reference(new TcxScrollBar(nullptr));
+    reference->SetKind(sbVertical);
+    reference->LookAndFeel().SetKind(kind);
+    reference->SetParams(bar.Min(), bar.Max(), true, bar.PageSize(), bar.Position());
+    reference->SetBounds(0, 0, bar.Width(), bar.Height());
+    reference->SetParent(Form.get());
+    TBitmap drawn;
+    TBitmap expected;
+    CaptureClient(bar.Handle(), drawn);
+    CaptureClient(reference->Handle(), expected);
+    EXPECT_TRUE(drawn.GetPixels() == expected.GetPixels());
+    Combo->SetDroppedDown(false);
+  }
 }
 
 TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {
