@@ -304,7 +304,7 @@ void TcxCustomDropDownEdit::TakeOverPopupValue() {
   const int index = lookup.List().ItemIndex();
   if (index < 0) return;
   lookup.SetItemIndex(index);
-  const std::string text = lookup.GetItem(index);
+  const std::string text = lookup.GetItemEditText(index);
   const TcxWeakSelf self(this);
   if (text != GetEditingText()) {
     InternalSetDisplayValue(Variant(text));

@@ -21,6 +21,14 @@ namespace {
 const std::vector<std::string> kTenItems = {"apple", "banana", "cherry", "date", "elder",
                                             "fig",   "grape",  "hazel",  "iris", "jade"};
 
+// The item a text stands for: the first one it begins; -1 for none.
+int ItemBegunBy(const std::vector<std::string>& items, const std::string& text) {
+  const auto found = std::find_if(items.begin(), items.end(), [&text](const std::string& item) {
+    return !text.empty() && item.compare(0, text.size(), text) == 0;
+  });
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
 // The work area the test gives the monitor of every point.
 RECT gWorkArea{};
 HMONITOR WINAPI FakeMonitorFromPoint(POINT, DWORD) { return reinterpret_cast<HMONITOR>(1); }
@@ -167,34 +175,60 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
 
 // Keys on a closed combo box walk its items; an open list takes them
 // itself until Enter takes its item or Escape leaves the text. Without
-// items no key finds an item to go to and no list opens.
+// items no key finds an item to go to and no list opens. An item longer
+// than MaxLength enters a free text as far as typing would, and a list
+// style's text whole.
 TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
   struct TCase {
     const char* Name;
-    bool Items;
+    std::vector<std::string> Items;
     std::string Start;
     std::vector<WORD> Keys;
     std::string Text;
     bool Open;
     int ListIndex;
     std::vector<std::string> Events;
+    int MaxLength = 0;
+    TcxEditDropDownListStyle Style = lsEditList;
   };
+  const std::vector<std::string> alike = {"band", "banana", "cherry"};
   const TCase cases[] = {
-      {"Down", true, "banana", {VK_DOWN}, "cherry", false, -1, {}},
-      {"Up", true, "banana", {VK_UP}, "apple", false, -1, {}},
-      {"Page Down from no item", true, "", {VK_NEXT}, "hazel", false, -1, {}},
-      {"Page Up", true, "iris", {VK_PRIOR}, "banana", false, -1, {}},
-      {"a typed letter opens the list at its item", true, "", {'C'}, "cherry", true, 2, {}},
-      {"Down in the open list", true, "banana", {VK_F4, VK_DOWN, VK_DOWN}, "banana", true, 3, {}},
-      {"Enter takes the list's item", true, "banana", {VK_F4, VK_DOWN, VK_RETURN}, "cherry", false, -1, {"closeup 4"}},
-      {"Escape leaves the text", true, "banana", {VK_F4, VK_DOWN, VK_ESCAPE}, "banana", false, -1, {"closeup 3"}},
-      {"no items: the walking keys and F4", false, "", {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_F4}, "", false, -1, {}},
+      {"Down", kTenItems, "banana", {VK_DOWN}, "cherry", false, -1, {}},
+      {"Up", kTenItems, "banana", {VK_UP}, "apple", false, -1, {}},
+      {"Page Down from no item", kTenItems, "", {VK_NEXT}, "hazel", false, -1, {}},
+      {"Page Up", kTenItems, "iris", {VK_PRIOR}, "banana", false, -1, {}},
+      {"a typed letter opens the list at its item", kTenItems, "", {'C'}, "cherry", true, 2, {}},
+      {"Down in the open list", kTenItems, "banana", {VK_F4, VK_DOWN, VK_DOWN}, "banana", true, 3, {}},
+      {"Enter takes the list's item",
+       kTenItems,
+       "banana",
+       {VK_F4, VK_DOWN, VK_RETURN},
+       "cherry",
+       false,
+       -1,
+       {"closeup 4"}},
+      {"Escape leaves the text", kTenItems, "banana", {VK_F4, VK_DOWN, VK_ESCAPE}, "banana", false, -1, {"closeup 3"}},
+      {"no items: the walking keys and F4", {}, "", {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_F4}, "", false, -1, {}},
+      {"Down to an item past MaxLength", kTenItems, "apple", {VK_DOWN}, "ban", false, -1, {}, 3},
+      {"Down past items alike up to MaxLength", alike, "band", {VK_DOWN, VK_DOWN}, "che", false, -1, {}, 3},
+      {"Enter takes the list's item up to MaxLength",
+       kTenItems,
+       "apple",
+       {VK_F4, VK_DOWN, VK_RETURN},
+       "ban",
+       false,
+       -1,
+       {"closeup 4"},
+       3},
+      {"a list style's item whole", kTenItems, "apple", {VK_DOWN}, "banana", false, -1, {}, 3, lsEditFixedList},
+      {"a fixed list's item whole", kTenItems, "apple", {VK_DOWN}, "banana", false, -1, {}, 3, lsFixedList},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     Properties().Items().Clear();
-    if (c.Items)
-      for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    for (const std::string& item : c.Items) Properties().Items().Add(item);
+    Properties().SetMaxLength(c.MaxLength);
+    Properties().SetDropDownListStyle(c.Style);
     Reset(c.Start);
     for (WORD key : c.Keys) Key(key);
     EXPECT_EQ(Combo->Text(), c.Text);
@@ -202,7 +236,7 @@ TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
     if (c.Open) {
       EXPECT_EQ(List().ItemIndex(), c.ListIndex);
     } else {
-      EXPECT_EQ(Combo->ItemIndex(), c.Items ? Properties().Items().IndexOf(c.Text) : -1);
+      EXPECT_EQ(Combo->ItemIndex(), ItemBegunBy(c.Items, c.Text));
     }
     EXPECT_EQ(Events, c.Events);
   }
