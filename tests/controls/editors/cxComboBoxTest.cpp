@@ -243,35 +243,54 @@ TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
 }
 
 // The left button released over an item takes it, whether it was pressed
-// there or on the drop-down button; a click beside the list leaves the text.
+// there, on the drop-down button or on a fixed list's text; a click beside
+// the list leaves the text, and so does a click on an open fixed list's text,
+// which closes the list without opening it again.
 TEST_F(cxComboBoxTest, AReleaseOverAnItemTakesItAndAClickElsewhereLeavesTheText) {
+  enum TPress { ByKey, OnButton, OnText };
+  constexpr int kOutside = -1;
+  constexpr int kOnText = -2;
   struct TCase {
     const char* Name;
-    bool PressOnButton;
+    TPress Press;
+    // The item the button is released over, or kOutside, or kOnText.
     int Item;
     std::string Text;
     std::vector<std::string> Events;
+    TcxEditDropDownListStyle Style = lsEditList;
   };
   const TCase cases[] = {
-      {"a click on an item", false, 3, "date", {"closeup 4"}},
-      {"pressed on the button, released over an item", true, 2, "cherry", {"closeup 4"}},
-      {"a click outside", false, -1, "banana", {"closeup 0"}},
+      {"a click on an item", ByKey, 3, "date", {"closeup 4"}},
+      {"pressed on the button, released over an item", OnButton, 2, "cherry", {"closeup 4"}},
+      {"a click outside", ByKey, kOutside, "banana", {"closeup 0"}},
+      {"pressed on a fixed list's text, released over an item", OnText, 2, "cherry", {"closeup 4"}, lsFixedList},
+      {"a click on an open fixed list's text", ByKey, kOnText, "banana", {"closeup 0"}, lsFixedList},
   };
+  const auto onScreen = [](TWinControl& control, POINT point) {
+    const POINT screen = control.ClientToScreen(point);
+    SetCursorPos(screen.x, screen.y);
+  };
+  const POINT onText{20, 5};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
+    Properties().SetDropDownListStyle(c.Style);
     Reset("banana");
-    if (c.PressOnButton) {
-      const POINT press = Combo->ClientToScreen(DropDownButtonCentre(*Combo));
-      SetCursorPos(press.x, press.y);
-      SendMouse(MOUSEEVENTF_LEFTDOWN);
-    } else {
+    if (c.Press == ByKey) {
       Key(VK_F4);
+    } else {
+      if (c.Press == OnButton) onScreen(*Combo, DropDownButtonCentre(*Combo));
+      if (c.Press == OnText) onScreen(*Inner(), onText);
+      SendMouse(MOUSEEVENTF_LEFTDOWN);
     }
     ASSERT_TRUE(Combo->DroppedDown());
-    const POINT target = c.Item >= 0 ? ItemOnScreen(c.Item) : Form->ClientToScreen(POINT{250, 180});
-    SetCursorPos(target.x, target.y);
+    if (c.Item >= 0) {
+      const POINT item = ItemOnScreen(c.Item);
+      SetCursorPos(item.x, item.y);
+    }
+    if (c.Item == kOutside) onScreen(*Form, POINT{250, 180});
+    if (c.Item == kOnText) onScreen(*Inner(), onText);
     SendMouse(MOUSEEVENTF_MOVE);
-    if (!c.PressOnButton) SendMouse(MOUSEEVENTF_LEFTDOWN);
+    if (c.Press == ByKey) SendMouse(MOUSEEVENTF_LEFTDOWN);
     SendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_EQ(Combo->Text(), c.Text);
@@ -294,33 +313,59 @@ TEST_F(cxComboBoxTest, AListOpenedUnderTheRestingPointerChoosesNothingUntilItMov
   EXPECT_EQ(List().ItemIndex(), 4);
 }
 
-// With Revertable a double click on the closed editor steps to the next
-// item and wraps after the last; without items it changes nothing.
+// With Revertable a double click on the closed editor, beside its text or
+// on it, steps to the next item and wraps after the last, leaving a fixed
+// list closed; without Revertable or without items it changes nothing.
 TEST_F(cxComboBoxTest, ARevertableDoubleClickStepsThroughTheItemsAndWraps) {
-  Properties().SetRevertable(true);
-  Reset("iris");
-  std::vector<std::string> texts;
-  const auto doubleClick = [this] {
+  const auto besideTheText = [this] {
     for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
       SendMessageA(Combo->Handle(), press, MK_LBUTTON, MAKELPARAM(1, 1));
       SendMessageA(Combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     }
     ProcessPendingMessages();
   };
-  for (int i = 0; i < 3; ++i) {
-    doubleClick();
-    texts.push_back(Combo->Text());
+  const auto onTheText = [this] {
+    const POINT text = Inner()->ClientToScreen(POINT{20, 5});
+    SetCursorPos(text.x, text.y);
+    for (int click = 0; click < 2; ++click) {
+      SendMouse(MOUSEEVENTF_LEFTDOWN);
+      SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+  };
+  struct TCase {
+    const char* Name;
+    std::function<void()> DoubleClick;
+    TcxEditDropDownListStyle Style;
+  };
+  const TCase cases[] = {
+      {"beside the text", besideTheText, lsEditList},
+      {"on the text", onTheText, lsEditList},
+      {"on a fixed list's text", onTheText, lsFixedList},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Properties().Items().Clear();
+    for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    Properties().SetDropDownListStyle(c.Style);
+    Properties().SetRevertable(true);
+    Reset("iris");
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3; ++i) {
+      c.DoubleClick();
+      texts.push_back(Combo->Text());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"jade", "apple", "banana"}));
+    EXPECT_FALSE(Combo->DroppedDown());
+    Properties().SetRevertable(false);
+    c.DoubleClick();
+    EXPECT_EQ(Combo->Text(), "banana");
+    Properties().SetRevertable(true);
+    Properties().Items().Clear();
+    Reset("");
+    c.DoubleClick();
+    EXPECT_EQ(Combo->Text(), "");
+    EXPECT_EQ(Combo->ItemIndex(), -1);
   }
-  EXPECT_EQ(texts, (std::vector<std::string>{"jade", "apple", "banana"}));
-  Properties().SetRevertable(false);
-  doubleClick();
-  EXPECT_EQ(Combo->Text(), "banana");
-  Properties().SetRevertable(true);
-  Properties().Items().Clear();
-  Reset("");
-  doubleClick();
-  EXPECT_EQ(Combo->Text(), "");
-  EXPECT_EQ(Combo->ItemIndex(), -1);
 }
 
 // The open list's scroll bar looks as a scroll bar of the editor's own kind
