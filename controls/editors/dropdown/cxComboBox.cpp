@@ -25,16 +25,41 @@ TClass TcxCustomComboBoxInnerEdit::StaticClass() {
   return &metaClass;
 }
 
+TcxCustomComboBox* TcxCustomComboBoxInnerEdit::Combo() const { return dynamic_cast<TcxCustomComboBox*>(Container()); }
+
 void TcxCustomComboBoxInnerEdit::WndProc(TMessage& message) {
-  if (message.Msg != WM_LBUTTONUP) return TcxCustomInnerTextEdit::WndProc(message);
-  TControlState state = ControlState();
-  state.Exclude(csClicked);
-  SetControlState(state);
-  const POINT screenPoint = ClientToScreen(MessagePoint(message));
-  const TcxWeakSelf self(this);
+  if (message.Msg == WM_LBUTTONUP) {
+    TControlState state = ControlState();
+    state.Exclude(csClicked);
+    SetControlState(state);
+  }
   TcxCustomInnerTextEdit::WndProc(message);
-  if (!self.Alive()) return;
-  if (auto* combo = dynamic_cast<TcxCustomComboBox*>(Container())) combo->MouseReleasedOverList(screenPoint);
+}
+
+void TcxCustomComboBoxInnerEdit::DblClick() {
+  const TcxWeakSelf self(this);
+  TcxCustomInnerTextEdit::DblClick();
+  TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr;
+  if (combo && combo->ControlStyle().Contains(csDoubleClicks)) combo->DblClick();
+}
+
+void TcxCustomComboBoxInnerEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  TcxCustomInnerTextEdit::MouseDown(button, shift, x, y);
+  if (TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr)
+    combo->MouseDown(button, shift, x + Left(), y + Top());
+}
+
+void TcxCustomComboBoxInnerEdit::MouseMove(TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  TcxCustomInnerTextEdit::MouseMove(shift, x, y);
+  if (TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr) combo->MouseMove(shift, x + Left(), y + Top());
+}
+
+void TcxCustomComboBoxInnerEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  TcxCustomInnerTextEdit::MouseUp(button, shift, x, y);
+  if (TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr) combo->MouseUp(button, shift, x + Left(), y + Top());
 }
 
 // ---- TcxCustomComboBoxViewInfo
@@ -125,10 +150,12 @@ void TcxCustomComboBox::SetItemIndex(int value) { LookupData().SetItemIndex(valu
 
 bool TcxCustomComboBox::CanDropDown() { return LookupData().GetItemCount() > 0; }
 
-// The list, made on the first opening, goes into the popup.
+// The list, made on the first opening, goes into the popup and draws its
+// scroll bars and checks in the editor's look, not the program's.
 void TcxCustomComboBox::PreparePopupWindow() {
   TcxCustomEditListBox& list = LookupData().List();
   if (list.Parent() != PopupWindow()) list.SetParent(PopupWindow());
+  list.LookAndFeel().SetMasterLookAndFeel(&PopupControlsLookAndFeel());
   TcxCustomDropDownEdit::PreparePopupWindow();
 }
 

@@ -304,7 +304,7 @@ void TcxCustomDropDownEdit::TakeOverPopupValue() {
   const int index = lookup.List().ItemIndex();
   if (index < 0) return;
   lookup.SetItemIndex(index);
-  const std::string text = lookup.GetItem(index);
+  const std::string text = lookup.GetItemEditText(index);
   const TcxWeakSelf self(this);
   if (text != GetEditingText()) {
     InternalSetDisplayValue(Variant(text));
@@ -483,13 +483,16 @@ void TcxCustomDropDownEdit::DoButtonDown(int buttonIndex) {
   if (self.Alive() && buttonIndex == DropDownProperties().GetDropDownButtonIndex()) DropDown();
 }
 
-// A press on the text of a fixed list opens it; the buttons open it through their own press.
+// A press on the text of a fixed list opens it; the buttons open it through
+// their own press. The press's own refresh forgets that the popup was open
+// under the pointer, so the press that closed it would open it again.
 void TcxCustomDropDownEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const bool closedUnderPointer = FClosedUnderPointer;
   const TcxWeakSelf self(this);
   TcxCustomMaskEdit::MouseDown(button, shift, x, y);
   if (!self.Alive() || FInActivateByMouse || button != mbLeft || !DropDownProperties().IsFixedList()) return;
   const POINT point{x, y};
-  if (PtInRect(&EditViewInfo().ClientRect, point) && !DroppedDown() && !FClosedUnderPointer && Focused())
+  if (PtInRect(&EditViewInfo().ClientRect, point) && !DroppedDown() && !closedUnderPointer && Focused())
     SetDroppedDown(true);
 }
 

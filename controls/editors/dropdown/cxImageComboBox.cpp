@@ -4,8 +4,8 @@
 
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/base/cxEditRepository.h"
-#include "controls/foundation/container/cxContainerRoutines.h"
 #include "controls/foundation/base/cxVariants.h"
+#include "controls/foundation/container/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Units.h"
 
@@ -529,9 +529,12 @@ void TcxCustomImageComboBox::CalculateViewInfo(POINT point, bool isMouseEvent) {
   if (!viewInfo->ShowDescriptions) viewInfo->Text.clear();
 }
 
+// The inner edit reports no change of its text, so the current item follows
+// the value here: the list opens on it and the keys walk on from it.
 void TcxCustomImageComboBox::UpdateDisplayFromEditValue() {
   const TcxWeakSelf self(this);
   TcxCustomComboBox::UpdateDisplayFromEditValue();
+  if (self.Alive()) LookupData().TextChanged();
   if (self.Alive()) ShortRefreshContainer();
 }
 

@@ -259,7 +259,7 @@ class TcxCustomImageComboBox : public TcxCustomComboBox {
   Variant LookupKeyToEditValue(int index) const;
   // The value of the item the editor stands on.
   Variant EditValueFromDisplayText(const std::string& text) override;
-  // A new value shows its item's image at once.
+  // A new value shows its item's image at once and makes that item the current one.
   void UpdateDisplayFromEditValue() override;
   // Every value may stand, whatever text it shows.
   void ValidateLookupText() override {}

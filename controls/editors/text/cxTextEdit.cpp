@@ -558,7 +558,7 @@ bool TcxCustomTextEdit::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mo
 void TcxCustomTextEdit::LookupCurrentChanged() {
   const int index = LookupData().ItemIndex();
   if (index < 0) return;
-  const std::string text = LookupData().GetItem(index);
+  const std::string text = LookupData().GetItemEditText(index);
   if (text == GetEditingText()) return;
   const TcxWeakSelf self(this);
   if (!DoEditing() || !self.Alive()) return;

@@ -28,6 +28,13 @@ std::string TcxCustomTextEditLookupData::GetItem(int index) const {
 
 int TcxCustomTextEditLookupData::GetItemCount() const { return Properties().LookupItems().Count(); }
 
+std::string TcxCustomTextEditLookupData::GetItemEditText(int index) const {
+  const TcxEditEditingStyle style = Properties().GetEditingStyle();
+  const int maxLength = Properties().MaxLength();
+  if ((style != esEdit && style != esNoEdit) || maxLength <= 0) return GetItem(index);
+  return LeftCharacters(GetItem(index), maxLength);
+}
+
 void TcxCustomTextEditLookupData::SetItemIndex(int value) {
   FItemIndex = std::clamp(value, -1, GetItemCount() - 1);
   if (FList) FList->SetItemIndex(FItemIndex);
@@ -95,9 +102,11 @@ void TcxCustomTextEditLookupData::ApplyResetRule(const std::string& text, bool e
   }
 }
 
+// The current item stands while the text is the one it put into the editor,
+// so that items alike up to MaxLength do not take each other's place.
 void TcxCustomTextEditLookupData::TextChanged() {
   const std::string text = FEdit.GetEditingText();
-  if (FItemIndex >= 0 && AnsiUpperCase(GetItem(FItemIndex)) == AnsiUpperCase(text)) return;
+  if (FItemIndex >= 0 && AnsiUpperCase(GetItemEditText(FItemIndex)) == AnsiUpperCase(text)) return;
   std::string located = text;
   std::string tail;
   Locate(located, tail, true, false);

@@ -31,6 +31,9 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   void SetItemIndex(int value);
   virtual std::string GetItem(int index) const;
   virtual int GetItemCount() const;
+  // The text an item puts into the editor: in the free-text styles no
+  // longer than MaxLength, as typed text is.
+  std::string GetItemEditText(int index) const;
 
   // Finds the first item, from the start or after the current one when
   // `next`, that begins with `text` (case ignored). On a match `text` takes

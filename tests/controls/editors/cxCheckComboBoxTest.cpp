@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -320,31 +321,40 @@ TEST_F(cxCheckComboBoxTest, TheUserTogglesEnabledItemsInTheOpenList) {
 }
 
 // Each row's check shows its item's state, disabled for a disabled item, in
-// a row high enough for it.
+// a row high enough for it, and in the frame of the editor's own kind.
 TEST_F(cxCheckComboBoxTest, EachRowDrawsTheCheckOfItsItemsState) {
   SetStates("11001");
   Items().Items(4).SetEnabled(false);
-  Edit->SetDroppedDown(true);
-  ProcessPendingMessages();
-  auto& list = static_cast<TcxCustomCheckComboBoxListBox&>(Edit->LookupData().List());
-  SendMessageA(list.Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  TBitmap picture;
-  CaptureClient(list.Handle(), picture);
-  std::vector<std::vector<COLORREF>> checks;
-  for (int index = 0; index < 5; ++index) {
-    RECT row{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
-    const TRect check = list.CheckRect(row);
-    EXPECT_GE(check.top, row.top);
-    EXPECT_LE(check.bottom, row.bottom);
-    std::vector<COLORREF>& pixels = checks.emplace_back();
-    for (int y = check.top; y < check.bottom; ++y)
-      for (int x = check.left; x < check.right; ++x) pixels.push_back(PixelAt(picture, x, y));
+  std::set<std::vector<COLORREF>> checkedByKind;
+  for (const TcxLookAndFeelKind kind : {lfStandard, lfFlat, lfUltraFlat, lfOffice11}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    Edit->GetStyle()->LookAndFeel()->SetKind(kind);
+    Edit->SetDroppedDown(true);
+    ProcessPendingMessages();
+    auto& list = static_cast<TcxCustomCheckComboBoxListBox&>(Edit->LookupData().List());
+    SendMessageA(list.Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    TBitmap picture;
+    CaptureClient(list.Handle(), picture);
+    std::vector<std::vector<COLORREF>> checks;
+    for (int index = 0; index < 5; ++index) {
+      RECT row{};
+      SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+      const TRect check = list.CheckRect(row);
+      EXPECT_GE(check.top, row.top);
+      EXPECT_LE(check.bottom, row.bottom);
+      std::vector<COLORREF>& pixels = checks.emplace_back();
+      for (int y = check.top; y < check.bottom; ++y)
+        for (int x = check.left; x < check.right; ++x) pixels.push_back(PixelAt(picture, x, y));
+    }
+    EXPECT_EQ(checks[0], checks[1]) << "two checked items";
+    EXPECT_EQ(checks[2], checks[3]) << "two unchecked items";
+    EXPECT_NE(checks[0], checks[2]) << "checked and unchecked";
+    EXPECT_NE(checks[0], checks[4]) << "checked, enabled and disabled";
+    checkedByKind.insert(checks[0]);
+    Edit->SetDroppedDown(false);
+    ProcessPendingMessages();
   }
-  EXPECT_EQ(checks[0], checks[1]) << "two checked items";
-  EXPECT_EQ(checks[2], checks[3]) << "two unchecked items";
-  EXPECT_NE(checks[0], checks[2]) << "checked and unchecked";
-  EXPECT_NE(checks[0], checks[4]) << "checked, enabled and disabled";
+  EXPECT_EQ(checkedByKind.size(), 4u) << "each kind frames its checks in its own way";
 }
 
 TEST_F(cxCheckComboBoxTest, AFormResourceHoldsItemsWithTheirSettings) {

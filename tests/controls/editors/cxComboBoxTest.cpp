@@ -11,13 +11,23 @@
 
 #include "controls/editors/dropdown/cxComboBox.h"
 #include "controls/foundation/controls/cxControls.h"
+#include "controls/foundation/controls/cxScrollBar.h"
 #include "platform/classes/FormReader.h"
 #include "tests/controls/editors/DropDownEditorFixture.h"
+#include "tests/platform/controls/Capture.h"
 
 namespace {
 
 const std::vector<std::string> kTenItems = {"apple", "banana", "cherry", "date", "elder",
                                             "fig",   "grape",  "hazel",  "iris", "jade"};
+
+// The item a text stands for: the first one it begins; -1 for none.
+int ItemBegunBy(const std::vector<std::string>& items, const std::string& text) {
+  const auto found = std::find_if(items.begin(), items.end(), [&text](const std::string& item) {
+    return !text.empty() && item.compare(0, text.size(), text) == 0;
+  });
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
 
 // The work area the test gives the monitor of every point.
 RECT gWorkArea{};
@@ -165,34 +175,60 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
 
 // Keys on a closed combo box walk its items; an open list takes them
 // itself until Enter takes its item or Escape leaves the text. Without
-// items no key finds an item to go to and no list opens.
+// items no key finds an item to go to and no list opens. An item longer
+// than MaxLength enters a free text as far as typing would, and a list
+// style's text whole.
 TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
   struct TCase {
     const char* Name;
-    bool Items;
+    std::vector<std::string> Items;
     std::string Start;
     std::vector<WORD> Keys;
     std::string Text;
     bool Open;
     int ListIndex;
     std::vector<std::string> Events;
+    int MaxLength = 0;
+    TcxEditDropDownListStyle Style = lsEditList;
   };
+  const std::vector<std::string> alike = {"band", "banana", "cherry"};
   const TCase cases[] = {
-      {"Down", true, "banana", {VK_DOWN}, "cherry", false, -1, {}},
-      {"Up", true, "banana", {VK_UP}, "apple", false, -1, {}},
-      {"Page Down from no item", true, "", {VK_NEXT}, "hazel", false, -1, {}},
-      {"Page Up", true, "iris", {VK_PRIOR}, "banana", false, -1, {}},
-      {"a typed letter opens the list at its item", true, "", {'C'}, "cherry", true, 2, {}},
-      {"Down in the open list", true, "banana", {VK_F4, VK_DOWN, VK_DOWN}, "banana", true, 3, {}},
-      {"Enter takes the list's item", true, "banana", {VK_F4, VK_DOWN, VK_RETURN}, "cherry", false, -1, {"closeup 4"}},
-      {"Escape leaves the text", true, "banana", {VK_F4, VK_DOWN, VK_ESCAPE}, "banana", false, -1, {"closeup 3"}},
-      {"no items: the walking keys and F4", false, "", {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_F4}, "", false, -1, {}},
+      {"Down", kTenItems, "banana", {VK_DOWN}, "cherry", false, -1, {}},
+      {"Up", kTenItems, "banana", {VK_UP}, "apple", false, -1, {}},
+      {"Page Down from no item", kTenItems, "", {VK_NEXT}, "hazel", false, -1, {}},
+      {"Page Up", kTenItems, "iris", {VK_PRIOR}, "banana", false, -1, {}},
+      {"a typed letter opens the list at its item", kTenItems, "", {'C'}, "cherry", true, 2, {}},
+      {"Down in the open list", kTenItems, "banana", {VK_F4, VK_DOWN, VK_DOWN}, "banana", true, 3, {}},
+      {"Enter takes the list's item",
+       kTenItems,
+       "banana",
+       {VK_F4, VK_DOWN, VK_RETURN},
+       "cherry",
+       false,
+       -1,
+       {"closeup 4"}},
+      {"Escape leaves the text", kTenItems, "banana", {VK_F4, VK_DOWN, VK_ESCAPE}, "banana", false, -1, {"closeup 3"}},
+      {"no items: the walking keys and F4", {}, "", {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_F4}, "", false, -1, {}},
+      {"Down to an item past MaxLength", kTenItems, "apple", {VK_DOWN}, "ban", false, -1, {}, 3},
+      {"Down past items alike up to MaxLength", alike, "band", {VK_DOWN, VK_DOWN}, "che", false, -1, {}, 3},
+      {"Enter takes the list's item up to MaxLength",
+       kTenItems,
+       "apple",
+       {VK_F4, VK_DOWN, VK_RETURN},
+       "ban",
+       false,
+       -1,
+       {"closeup 4"},
+       3},
+      {"a list style's item whole", kTenItems, "apple", {VK_DOWN}, "banana", false, -1, {}, 3, lsEditFixedList},
+      {"a fixed list's item whole", kTenItems, "apple", {VK_DOWN}, "banana", false, -1, {}, 3, lsFixedList},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     Properties().Items().Clear();
-    if (c.Items)
-      for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    for (const std::string& item : c.Items) Properties().Items().Add(item);
+    Properties().SetMaxLength(c.MaxLength);
+    Properties().SetDropDownListStyle(c.Style);
     Reset(c.Start);
     for (WORD key : c.Keys) Key(key);
     EXPECT_EQ(Combo->Text(), c.Text);
@@ -200,42 +236,61 @@ TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
     if (c.Open) {
       EXPECT_EQ(List().ItemIndex(), c.ListIndex);
     } else {
-      EXPECT_EQ(Combo->ItemIndex(), c.Items ? Properties().Items().IndexOf(c.Text) : -1);
+      EXPECT_EQ(Combo->ItemIndex(), ItemBegunBy(c.Items, c.Text));
     }
     EXPECT_EQ(Events, c.Events);
   }
 }
 
 // The left button released over an item takes it, whether it was pressed
-// there or on the drop-down button; a click beside the list leaves the text.
+// there, on the drop-down button or on a fixed list's text; a click beside
+// the list leaves the text, and so does a click on an open fixed list's text,
+// which closes the list without opening it again.
 TEST_F(cxComboBoxTest, AReleaseOverAnItemTakesItAndAClickElsewhereLeavesTheText) {
+  enum TPress { ByKey, OnButton, OnText };
+  constexpr int kOutside = -1;
+  constexpr int kOnText = -2;
   struct TCase {
     const char* Name;
-    bool PressOnButton;
+    TPress Press;
+    // The item the button is released over, or kOutside, or kOnText.
     int Item;
     std::string Text;
     std::vector<std::string> Events;
+    TcxEditDropDownListStyle Style = lsEditList;
   };
   const TCase cases[] = {
-      {"a click on an item", false, 3, "date", {"closeup 4"}},
-      {"pressed on the button, released over an item", true, 2, "cherry", {"closeup 4"}},
-      {"a click outside", false, -1, "banana", {"closeup 0"}},
+      {"a click on an item", ByKey, 3, "date", {"closeup 4"}},
+      {"pressed on the button, released over an item", OnButton, 2, "cherry", {"closeup 4"}},
+      {"a click outside", ByKey, kOutside, "banana", {"closeup 0"}},
+      {"pressed on a fixed list's text, released over an item", OnText, 2, "cherry", {"closeup 4"}, lsFixedList},
+      {"a click on an open fixed list's text", ByKey, kOnText, "banana", {"closeup 0"}, lsFixedList},
   };
+  const auto onScreen = [](TWinControl& control, POINT point) {
+    const POINT screen = control.ClientToScreen(point);
+    SetCursorPos(screen.x, screen.y);
+  };
+  const POINT onText{20, 5};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
+    Properties().SetDropDownListStyle(c.Style);
     Reset("banana");
-    if (c.PressOnButton) {
-      const POINT press = Combo->ClientToScreen(DropDownButtonCentre(*Combo));
-      SetCursorPos(press.x, press.y);
-      SendMouse(MOUSEEVENTF_LEFTDOWN);
-    } else {
+    if (c.Press == ByKey) {
       Key(VK_F4);
+    } else {
+      if (c.Press == OnButton) onScreen(*Combo, DropDownButtonCentre(*Combo));
+      if (c.Press == OnText) onScreen(*Inner(), onText);
+      SendMouse(MOUSEEVENTF_LEFTDOWN);
     }
     ASSERT_TRUE(Combo->DroppedDown());
-    const POINT target = c.Item >= 0 ? ItemOnScreen(c.Item) : Form->ClientToScreen(POINT{250, 180});
-    SetCursorPos(target.x, target.y);
+    if (c.Item >= 0) {
+      const POINT item = ItemOnScreen(c.Item);
+      SetCursorPos(item.x, item.y);
+    }
+    if (c.Item == kOutside) onScreen(*Form, POINT{250, 180});
+    if (c.Item == kOnText) onScreen(*Inner(), onText);
     SendMouse(MOUSEEVENTF_MOVE);
-    if (!c.PressOnButton) SendMouse(MOUSEEVENTF_LEFTDOWN);
+    if (c.Press == ByKey) SendMouse(MOUSEEVENTF_LEFTDOWN);
     SendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_EQ(Combo->Text(), c.Text);
@@ -258,33 +313,85 @@ TEST_F(cxComboBoxTest, AListOpenedUnderTheRestingPointerChoosesNothingUntilItMov
   EXPECT_EQ(List().ItemIndex(), 4);
 }
 
-// With Revertable a double click on the closed editor steps to the next
-// item and wraps after the last; without items it changes nothing.
+// With Revertable a double click on the closed editor, beside its text or
+// on it, steps to the next item and wraps after the last, leaving a fixed
+// list closed; without Revertable or without items it changes nothing.
 TEST_F(cxComboBoxTest, ARevertableDoubleClickStepsThroughTheItemsAndWraps) {
-  Properties().SetRevertable(true);
-  Reset("iris");
-  std::vector<std::string> texts;
-  const auto doubleClick = [this] {
+  const auto besideTheText = [this] {
     for (UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
       SendMessageA(Combo->Handle(), press, MK_LBUTTON, MAKELPARAM(1, 1));
       SendMessageA(Combo->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     }
     ProcessPendingMessages();
   };
-  for (int i = 0; i < 3; ++i) {
-    doubleClick();
-    texts.push_back(Combo->Text());
+  const auto onTheText = [this] {
+    const POINT text = Inner()->ClientToScreen(POINT{20, 5});
+    SetCursorPos(text.x, text.y);
+    for (int click = 0; click < 2; ++click) {
+      SendMouse(MOUSEEVENTF_LEFTDOWN);
+      SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+  };
+  struct TCase {
+    const char* Name;
+    std::function<void()> DoubleClick;
+    TcxEditDropDownListStyle Style;
+  };
+  const TCase cases[] = {
+      {"beside the text", besideTheText, lsEditList},
+      {"on the text", onTheText, lsEditList},
+      {"on a fixed list's text", onTheText, lsFixedList},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Properties().Items().Clear();
+    for (const std::string& item : kTenItems) Properties().Items().Add(item);
+    Properties().SetDropDownListStyle(c.Style);
+    Properties().SetRevertable(true);
+    Reset("iris");
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3; ++i) {
+      c.DoubleClick();
+      texts.push_back(Combo->Text());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"jade", "apple", "banana"}));
+    EXPECT_FALSE(Combo->DroppedDown());
+    Properties().SetRevertable(false);
+    c.DoubleClick();
+    EXPECT_EQ(Combo->Text(), "banana");
+    Properties().SetRevertable(true);
+    Properties().Items().Clear();
+    Reset("");
+    c.DoubleClick();
+    EXPECT_EQ(Combo->Text(), "");
+    EXPECT_EQ(Combo->ItemIndex(), -1);
   }
-  EXPECT_EQ(texts, (std::vector<std::string>{"jade", "apple", "banana"}));
-  Properties().SetRevertable(false);
-  doubleClick();
-  EXPECT_EQ(Combo->Text(), "banana");
-  Properties().SetRevertable(true);
-  Properties().Items().Clear();
-  Reset("");
-  doubleClick();
-  EXPECT_EQ(Combo->Text(), "");
-  EXPECT_EQ(Combo->ItemIndex(), -1);
+}
+
+// The open list's scroll bar looks as a scroll bar of the editor's own kind
+// does, whatever kind the program's other controls have.
+TEST_F(cxComboBoxTest, TheOpenListsScrollBarTakesTheEditorsLookAndFeel) {
+  for (const TcxLookAndFeelKind kind : {lfStandard, lfFlat, lfUltraFlat, lfOffice11}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    Combo->GetStyle()->LookAndFeel()->SetKind(kind);
+    Reset("apple");
+    Key(VK_F4);
+    ASSERT_TRUE(Combo->DroppedDown());
+    TcxScrollBar& bar = *List().VScrollBar();
+    ASSERT_TRUE(bar.Visible());
+    TOwned<TcxScrollBar> reference(new TcxScrollBar(nullptr));
+    reference->SetKind(sbVertical);
+    reference->LookAndFeel().SetKind(kind);
+    reference->SetParams(bar.Min(), bar.Max(), true, bar.PageSize(), bar.Position());
+    reference->SetBounds(0, 0, bar.Width(), bar.Height());
+    reference->SetParent(Form.get());
+    TBitmap drawn;
+    TBitmap expected;
+    CaptureClient(bar.Handle(), drawn);
+    CaptureClient(reference->Handle(), expected);
+    EXPECT_TRUE(drawn.GetPixels() == expected.GetPixels());
+    Combo->SetDroppedDown(false);
+  }
 }
 
 TEST_F(cxComboBoxTest, AFormResourceHoldsAComboBoxAndTheUnitRegistersIt) {

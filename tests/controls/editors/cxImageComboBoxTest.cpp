@@ -63,6 +63,13 @@ TRect BoundsOfColour(const TBitmap& bitmap, COLORREF colour) {
   return found.left < found.right ? found : TRect{};
 }
 
+int CountOfColour(const TBitmap& bitmap, const TRect& area, COLORREF colour) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) count += GetPixel(bitmap.DC(), x, y) == colour ? 1 : 0;
+  return count;
+}
+
 std::string RectText(const TRect& r) {
   return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
          std::to_string(r.bottom) + ")";
@@ -337,6 +344,7 @@ TEST_F(cxImageComboBoxTest, TheUnitRegistersTheEditorAndAFormResourceHoldsItsIte
 // The list prefers the large images; its rows are as high as an image and a
 // pixel around it, or as the text, wrapped with several-line descriptions,
 // and each row draws its image one pixel inside the image area at its side.
+// The item of the editor's value is the chosen row.
 TEST_F(cxImageComboBoxTest, TheListsRowsFitTheirImageOrTheirWrappedDescription) {
   constexpr int kLarge = 24;
   auto* large = CreateComponent<TImageList>(Form.get());
@@ -360,6 +368,7 @@ TEST_F(cxImageComboBoxTest, TheListsRowsFitTheirImageOrTheirWrappedDescription) 
   EXPECT_EQ(list.GetItemHeight(0), kLarge + 2);
   EXPECT_EQ(list.GetItemHeight(1), kLarge + 2);
   properties.SetMultiLineText(true);
+  Edit->SetEditValue(Variant(1));
   Edit->SetDroppedDown(true);
   ProcessPendingMessages();
   ASSERT_TRUE(Edit->DroppedDown());
@@ -377,6 +386,8 @@ TEST_F(cxImageComboBoxTest, TheListsRowsFitTheirImageOrTheirWrappedDescription) 
     RECT row;
     SendMessageA(list.Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     const TRect drawnRow = row;
+    SendMessageA(list.Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    const TRect otherRow = row;
     TBitmap whole;
     whole.SetSize(width, list.ClientRect().bottom);
     SendMessageA(list.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(whole.DC()), PRF_CLIENT);
@@ -384,6 +395,10 @@ TEST_F(cxImageComboBoxTest, TheListsRowsFitTheirImageOrTheirWrappedDescription) 
     EXPECT_EQ(drawn.left, c.ImageLeft) << c.Align;
     EXPECT_EQ(drawn.right - drawn.left, kLarge) << c.Align;
     EXPECT_EQ(drawn.top, drawnRow.top + 1) << c.Align;
+    const COLORREF highlight = ColorToRGB(clHighlight);
+    const int rowArea = (drawnRow.right - drawnRow.left) * (drawnRow.bottom - drawnRow.top);
+    EXPECT_GT(CountOfColour(whole, drawnRow, highlight), rowArea / 2) << c.Align << " the value's row is chosen";
+    EXPECT_EQ(CountOfColour(whole, otherRow, highlight), 0) << c.Align;
   }
   Edit->SetDroppedDown(false);
 }
