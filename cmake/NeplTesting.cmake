@@ -14,6 +14,9 @@ if(NEPL_WINDOWS)
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-exec)
 endif()
+set(NEPL_TEST_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})
+configure_file(${PROJECT_SOURCE_DIR}/cmake/test-exec.in ${CMAKE_BINARY_DIR}/test-exec @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # nepl_test(<name> SOURCES ... [DEPENDS ...] [RESOURCE_LOCK ...] [TIMEOUT seconds])
 # Locks in use: port161 and port162 for tests that bind those ports. Every test
@@ -24,15 +27,17 @@ function(nepl_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPENDS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE nepl_options ${ARG_DEPENDS} GTest::gmock GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${CMAKE_BINARY_DIR}/test-exec $<TARGET_FILE:${name}>)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
   # A program that dies mid-run may still exit with 0 under Wine (a stack
-  # overflow does), so a test passes only when GoogleTest says it finished.
+  # overflow does), so a test passes only when GoogleTest says it finished;
+  # and since that overrides the exit code, test-exec names a non-zero one
+  # (a fault at the process's end) for the test to fail on.
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
     PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\."
-    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]|Test program ended with exit code")
   if(NEPL_WINDOWS)
     list(APPEND ARG_RESOURCE_LOCK desktop)
   endif()

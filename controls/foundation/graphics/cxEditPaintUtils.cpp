@@ -63,21 +63,19 @@ void TcxSolidBrushCache::Flush() {
   FLastColor.reset();
 }
 
-TcxSolidBrushCache& SolidBrushCache() {
-  if (!gSolidBrushCache) gSolidBrushCache = std::make_unique<TcxSolidBrushCache>();
-  return *gSolidBrushCache;
-}
+TcxSolidBrushCache* SolidBrushCache() { return gSolidBrushCache.get(); }
 
 HBRUSH GetSolidBrush(TColor color) {
+  if (!gSolidBrushCache) return nullptr;
   const auto key = static_cast<uint32_t>(color);
-  if (!gSystemBrushes.empty() && IsSystemBrushColor(key)) return gSystemBrushes[key - kSystemColorFlag];
-  return SolidBrushCache().GetSolidBrush(color);
+  if (IsSystemBrushColor(key)) return gSystemBrushes[key - kSystemColorFlag];
+  return gSolidBrushCache->GetSolidBrush(color);
 }
 
 void cxEditPaintUtilsInitialize() {
   if (!gUnit.Enter()) return;
   for (int index = 0; index < kSystemBrushCount; ++index) gSystemBrushes.push_back(GetSysColorBrush(index));
-  SolidBrushCache();
+  gSolidBrushCache = std::make_unique<TcxSolidBrushCache>();
 }
 
 void cxEditPaintUtilsFinalize() {

@@ -48,11 +48,15 @@ class TcxSolidBrushCache : public TObject {
   TcxSystemPaletteChangedNotifier FPaletteNotifier;
 };
 
-// The shared cache, made on first use and freed at the unit's end.
-TcxSolidBrushCache& SolidBrushCache();
+// The shared cache while the unit runs, made at its start and freed at its
+// end; none outside the run. A cache made outside it would outlive every end
+// and go with the process's statics, after the Office colours and the palette
+// listener its notifier still reaches.
+TcxSolidBrushCache* SolidBrushCache();
 
 // A system colour's own brush while the unit runs; any other colour's brush
-// from the shared cache. The caller never deletes it.
+// from the shared cache. No brush outside the unit's run. The caller never
+// deletes it.
 HBRUSH GetSolidBrush(TColor color);
 // The canvas does not matter: painting code passes the one it draws on.
 inline HBRUSH GetSolidBrush(TCanvas&, TColor color) { return GetSolidBrush(color); }

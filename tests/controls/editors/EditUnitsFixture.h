@@ -1,23 +1,27 @@
 #pragma once
-// Tests of the edit base's objects, with the look-and-feel root and the edit
-// unit (its default style controller and the list of all properties) started
-// around each test.
+// Tests of the edit base's objects, with the look-and-feel root, the brush
+// cache the editors paint with and the edit unit (its default style
+// controller and the list of all properties) started around each test, in the
+// program's order, and ended after it.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditProperties.h"
+#include "controls/foundation/graphics/cxEditPaintUtils.h"
 #include "controls/foundation/lookandfeel/cxLookAndFeels.h"
 
 class EditUnitsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     cxLookAndFeelsInitialize();
+    cxEditPaintUtilsInitialize();
     cxEditInitialize();
   }
   void TearDown() override {
     cxEditFinalize();
+    cxEditPaintUtilsFinalize();
     cxLookAndFeelsFinalize();
   }
 };

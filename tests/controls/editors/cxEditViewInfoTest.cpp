@@ -7,6 +7,7 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditViewInfo.h"
+#include "controls/foundation/graphics/cxEditPaintUtils.h"
 #include "controls/foundation/graphics/dxOffice11.h"
 #include "controls/foundation/graphics/dxUxTheme.h"
 #include "platform/controls/core/Control.h"
@@ -163,17 +164,15 @@ TEST(EditViewDecisionsTest, ButtonStates) {
   for (const TCase& c : cases) EXPECT_EQ(EditButtonStateFor(c.Facts), c.Expected) << c.Name;
 }
 
-class EditViewInfoTest : public testing::Test {
+class EditViewInfoTest : public EditUnitsTest {
  protected:
   void SetUp() override {
-    cxLookAndFeelsInitialize();
+    EditUnitsTest::SetUp();
     FBitmap.SetSize(40, 20);
     Clear(clWhite);
     FViewInfo.Bounds = FViewInfo.ContentRect = TRect{0, 0, 40, 20};
     FViewInfo.BackgroundColor = clWhite;
   }
-  void TearDown() override { cxLookAndFeelsFinalize(); }
-
   void Clear(TColor color) { FCanvas.FillRectWithColor(TRect{0, 0, 40, 20}, color); }
   COLORREF Pixel(int x, int y) { return GetPixel(FBitmap.DC(), x, y); }
   TcxEditButtonViewInfo& AddButton(const TRect& bounds, TcxEditButtonKind kind, TcxEditButtonState state) {
@@ -522,10 +521,12 @@ struct TRecordingEditTheme {
   }
 };
 
+// The content fill's brush comes from the editors' brush cache.
 class EditNativeBackgroundTest : public FakeCurrentThemeTest {
  protected:
   void SetUp() override {
     FakeCurrentThemeTest::SetUp();
+    cxEditPaintUtilsInitialize();
     TRecordingEditTheme::Calls.clear();
     TUxThemeBinding binding = UxThemeBinding();
     binding.Api.DrawThemeBackground = TRecordingEditTheme::DrawThemeBackground;
@@ -539,6 +540,10 @@ class EditNativeBackgroundTest : public FakeCurrentThemeTest {
     FViewInfo.ContentRect = TRect{4, 4, 36, 16};
     FViewInfo.ClientRect = TRect{4, 4, 30, 16};
     FViewInfo.BackgroundColor = clLime;
+  }
+  void TearDown() override {
+    cxEditPaintUtilsFinalize();
+    FakeCurrentThemeTest::TearDown();
   }
   COLORREF Pixel(int x, int y) { return GetPixel(FBitmap.DC(), x, y); }
 
