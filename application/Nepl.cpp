@@ -31,8 +31,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().SetTitle(kApplicationTitle);
     CreateApplicationForms();
   } catch (...) {
-    // Start-up failed (the trap port taken, say): say why and end.
+    // Start-up failed (the trap port taken, say): say why, then free the forms
+    // made so far and end the units, as a normal run ends.
     Application().HandleException(nullptr);
+    Application().Finish();
     return 1;
   }
   Application().Run();

@@ -7,6 +7,7 @@
 #include "application/main/ApplicationClasses.h"
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/FormResources.h"
+#include "tests/support/UnitsEnd.h"
 
 TEST(ApplicationForms, EveryFormLoadsWithAllItsNamesResolved) {
   Application().Initialize(ApplicationUnits());

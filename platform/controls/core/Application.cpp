@@ -79,6 +79,10 @@ void TApplication::Run() {
     HandleException(this);
   }
   while (!FTerminated) HandleMessage();
+  Finish();
+}
+
+void TApplication::Finish() {
   DestroyComponents();
   FinalizeUnits();
 }

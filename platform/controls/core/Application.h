@@ -54,9 +54,11 @@ class TApplication : public TComponent {
   }
   TForm* MainForm() const { return FMainForm; }
 
-  // Shows the main form and runs messages until Terminate; then frees the
-  // forms, newest first, and ends the units in reverse order of their start.
+  // Shows the main form and runs messages until Terminate; then finishes.
   void Run();
+  // Frees the forms, newest first, and ends the units in reverse order of
+  // their start: the end of Run, and of a start-up that failed.
+  void Finish();
   // Ends Run (and any modal loop) once the messages already queued have run.
   void Terminate();
   bool Terminated() const { return FTerminated; }
