@@ -163,7 +163,17 @@ bool TcxCustomMaskEdit::DoInnerControlMessage(TMessage& message) {
     message.Result = 0;
     return true;
   }
+  InnerMouseMessage(message);
   return TcxCustomTextEdit::DoInnerControlMessage(message);
+}
+
+// A press or a drag on the text moves the native caret without a selection
+// message: the mode hears of it before the native edit handles it, as of a
+// press on the editor's own window, lest the next key meet a stale split.
+void TcxCustomMaskEdit::InnerMouseMessage(const TMessage& message) {
+  const bool leftHeld = MouseShiftState(message).Contains(ssLeft);
+  if (IsMouseDownMessage(message.Msg) && MouseButtonOf(message.Msg) == mbLeft) InnerSelectionChanged();
+  if (message.Msg == WM_MOUSEMOVE && leftHeld) SelectionDragged();
 }
 
 bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
@@ -233,12 +243,15 @@ void TcxCustomMaskEdit::MouseDown(TMouseButton button, TShiftState shift, int x,
 }
 
 void TcxCustomMaskEdit::MouseMove(TShiftState shift, int x, int y) {
-  if (shift.Contains(ssLeft)) {
-    const TcxWeakSelf self(this);
-    const TcxFlagScope shiftHeld(self, FShiftHeld, true);
-    InnerSelectionChanged();
-  }
+  if (shift.Contains(ssLeft)) SelectionDragged();
   TcxCustomTextEdit::MouseMove(shift, x, y);
+}
+
+// A drag extends the selection as Shift does.
+void TcxCustomMaskEdit::SelectionDragged() {
+  const TcxWeakSelf self(this);
+  const TcxFlagScope shiftHeld(self, FShiftHeld, true);
+  InnerSelectionChanged();
 }
 
 void TcxCustomMaskEdit::DblClick() {

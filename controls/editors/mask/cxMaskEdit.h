@@ -90,6 +90,8 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   // The inner edit's selection changed: the mode hears of it unless the
   // change was its own.
   void InnerSelectionChanged();
+  void SelectionDragged();
+  void InnerMouseMessage(const TMessage& message);
   // The mode's answer to a navigation or deletion key; false swallows it.
   bool MaskKeyDown(WORD key, TShiftState shift);
   bool ArrowKeyDown(WORD& key, TShiftState shift, bool toLeft);

@@ -48,7 +48,8 @@ class cxMaskEditRegExprWindowTest : public FoundationTest {
   }
 
   // "{L}" "{R}" "{H}" "{E}" "{DEL}" "{BS}" are keys, "{S1,2}" selects as the
-  // program does; any other character is typed.
+  // program does, "{C2}" clicks the text before character 2 (or after its
+  // end); any other character is typed.
   void Press(const std::string& keys) const {
     for (size_t i = 0; i < keys.size(); ++i) {
       if (keys[i] != '{') {
@@ -62,7 +63,9 @@ class cxMaskEditRegExprWindowTest : public FoundationTest {
   }
 
   void PressKey(const std::string& name) const {
-    if (name[0] == 'S') {
+    if (name[0] == 'C') {
+      ClickBefore(std::stoi(name.substr(1)));
+    } else if (name[0] == 'S') {
       const size_t comma = name.find(',');
       Edit->SetSelStart(std::stoi(name.substr(1, comma - 1)));
       Edit->SetSelLength(std::stoi(name.substr(comma + 1)));
@@ -75,6 +78,19 @@ class cxMaskEditRegExprWindowTest : public FoundationTest {
                      : name == "E" ? VK_END
                                    : VK_DELETE);
     }
+  }
+
+  // The native edit places the caret where the click falls, behind the
+  // mode's back.
+  void ClickBefore(int index) const {
+    const HWND inner = InnerEditOf(*Edit).Handle();
+    const int length = static_cast<int>(InnerTextOf(*Edit).size());
+    RECT client{};
+    GetClientRect(inner, &client);
+    const LPARAM place = index < length ? SendMessageA(inner, EM_POSFROMCHAR, index, 0)
+                                        : MAKELPARAM(client.right - 1, client.bottom / 2);
+    SendMessageA(inner, WM_LBUTTONDOWN, MK_LBUTTON, place);
+    SendMessageA(inner, WM_LBUTTONUP, 0, place);
   }
 
   // The text with the caret as "|", or the selection in brackets.
@@ -109,12 +125,16 @@ TEST_F(cxMaskEditRegExprWindowTest, KeysFollowTheExpression) {
       {F, "abc", "ABC", "abc|", 0},
       {F, "[a-z]a", "AaA", "aa|", 1},
       {F, "\\d\\d\\d", "12{S1,0}5", "15|2", 0},
+      // A click moves the split with the caret.
+      {F, "a\\d|b[a-z]", "a1{C0}b", "b|", 0},
+      {F, "[A-F]\\d{2,3}(-[a-z]+)?", "C350{H}{C4}D", "C350|", 1},
       {X, "\\d-\\d", "1", "1-|", 0},
       {X, "\\d-\\d", "1{BS}", "|", 0},
       {X, "\\d-\\d", "1{L}", "|1-", 0},
       {X, "\\(\\d\\d\\)", "{E}", "(|", 0},
       {X, "\\(\\d\\d\\)", "{E}{BS}", "(|", 1},
       {X, "\\(\\d\\d\\)", "{H}{DEL}", "|(", 1},
+      {X, "\\d-\\d", "1{C0}{DEL}", "|", 0},
       {X, "\\d\\d-\\d\\d", "1234{S1,0}{R}", "12-|34", 0},
       {X, "\\(\\d\\d\\d\\)\\d\\d\\d-\\d\\d\\d\\d", "{E}555123{L}", "(555)12|3-", 0},
       {X, "\\(\\d\\d\\d\\)\\d\\d\\d-\\d\\d\\d\\d", "{E}5551234567x", "(555)123-4567|", 1},
