@@ -260,9 +260,40 @@ void TcxControl::SetScrollBarsBounds() {
 }
 
 void TcxControl::BringInternalControlsToFront() {
+  if (InternalControlsInFront()) {
+    // Nothing moves; they are drawn again as bringing them forward would.
+    FHScrollBar->Invalidate();
+    FVScrollBar->Invalidate();
+    FSizeGrip->Invalidate();
+    return;
+  }
   FHScrollBar->BringToFront();
   FVScrollBar->BringToFront();
   FSizeGrip->BringToFront();
+}
+
+// Every layout pass brings the bars and the grip forward; once they are the
+// last children and their windows the topmost, in that order, moving them
+// again changes nothing.
+bool TcxControl::InternalControlsInFront() {
+  TWinControl* const frontmost[] = {FSizeGrip, FVScrollBar, FHScrollBar};
+  const int count = ControlCount();
+  if (count < 3) return false;
+  HWND window = HandleAllocated() ? GetWindow(Handle(), GW_CHILD) : nullptr;
+  for (int index = 0; index < 3; ++index) {
+    TWinControl* const control = frontmost[index];
+    if (Controls(count - 1 - index) != control || !control->HandleAllocated() || window != control->Handle())
+      return false;
+    window = GetWindow(window, GW_HWNDNEXT);
+  }
+  return true;
+}
+
+// The layout follows the new frame once the queued notice arrives; frames
+// changed again before it do not need a notice of their own.
+void TcxControl::PostNcSizeNotice() {
+  if (!HandleAllocated() || FNcSizeNoticePending) return;
+  FNcSizeNoticePending = PostMessageA(Handle(), CM_NCSIZECHANGED, 0, 0) != FALSE;
 }
 
 // The system's bar sizes changed: the bars take them and the layout follows.
@@ -373,10 +404,9 @@ void TcxControl::WndProc(TMessage& message) {
     case WM_SETCURSOR:
       if (DesignCursorMessage(message)) return;
       break;
-    case CM_NCSIZECHANGED: return SettingsChanged();
-    case WM_NCCALCSIZE:
-      if (HandleAllocated()) PostMessageA(Handle(), CM_NCSIZECHANGED, 0, 0);
-      break;
+    case CM_NCSIZECHANGED: FNcSizeNoticePending = false; return SettingsChanged();
+    case WM_NCCALCSIZE: PostNcSizeNotice(); break;
+    case WM_NCDESTROY: FNcSizeNoticePending = false; break;
     case WM_CANCELMODE: {
       const TcxWeakSelf self(this);
       FinishDragAndDrop(false);

@@ -305,6 +305,8 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   void CreateScrollBars();
   void DestroyScrollBars();
   void SettingsChanged();
+  void PostNcSizeNotice();
+  bool InternalControlsInFront();
   void StartPanning();
   bool TakesPressBeforeItsDrag(const TMessage& message);
   bool DesignCursorMessage(TMessage& message);
@@ -343,6 +345,7 @@ class TcxControl : public TCustomControl, public TcxScrollBarsHost, public IcxFo
   TcxControlScrollBar* FVScrollBar = nullptr;
   TcxSizeGrip* FSizeGrip = nullptr;
   TcxScrollBarsUpdateState FScrollBarsState;
+  bool FNcSizeNoticePending = false;
   TNotifyEvent FOnFocusChanged;
   TNotifyEvent FOnMouseEnter;
   TNotifyEvent FOnMouseLeave;

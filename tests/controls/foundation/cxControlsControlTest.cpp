@@ -696,6 +696,62 @@ TEST_F(cxControlsControlTest, TheSettingsMessageGivesTheBarsTheSystemSizes) {
       << "laid out again";
 }
 
+// Handles the frame-change notices queued for the control, counting them.
+int HandleNcSizeNotices(HWND window) {
+  int notices = 0;
+  MSG message;
+  while (PeekMessageA(&message, window, CM_NCSIZECHANGED, CM_NCSIZECHANGED, PM_REMOVE)) {
+    DispatchMessageA(&message);
+    ++notices;
+  }
+  return notices;
+}
+
+void ChangeFrame(TWinControl& control) {
+  SetWindowPos(control.Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TEST_F(cxControlsControlTest, FrameChangesQueueOneNoticeUntilItArrives) {
+  HandleNcSizeNotices(Control->Handle());
+  ChangeFrame(*Control);
+  ChangeFrame(*Control);
+  EXPECT_EQ(HandleNcSizeNotices(Control->Handle()), 1) << "one notice for changes before it arrives";
+  ChangeFrame(*Control);
+  EXPECT_EQ(HandleNcSizeNotices(Control->Handle()), 1) << "a change after the notice arrived queues another";
+  ChangeFrame(*Control);
+  Control->RecreateWnd();
+  HandleNcSizeNotices(Control->Handle());
+  ChangeFrame(*Control);
+  EXPECT_EQ(HandleNcSizeNotices(Control->Handle()), 1) << "the notice lost with the old window is not waited for";
+}
+
+TEST_F(cxControlsControlTest, TheBarsAndGripStayTheTopmostChildrenThroughLayoutPasses) {
+  const auto frontmost = [this] {
+    std::vector<HWND> windows;
+    for (HWND window = GetWindow(Control->Handle(), GW_CHILD); window && windows.size() < 3;
+         window = GetWindow(window, GW_HWNDNEXT))
+      windows.push_back(window);
+    return windows;
+  };
+  const std::vector<HWND> expected{Control->SizeGrip()->Handle(), Control->VScrollBar()->Handle(),
+                                   Control->HScrollBar()->Handle()};
+  const char* const passes[] = {"first pass", "again, nothing to move", "after a child is made on top"};
+  for (const char* pass : passes) {
+    if (pass == passes[2]) {
+      auto* child = new TTestControl(Form.get());
+      child->SetParent(Control);
+      child->HandleNeeded();
+      SetWindowPos(child->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    Control->UpdateScrollBars();
+    EXPECT_EQ(frontmost(), expected) << pass;
+    const int count = Control->ControlCount();
+    EXPECT_EQ(Control->Controls(count - 1), Control->SizeGrip()) << pass;
+    EXPECT_EQ(Control->Controls(count - 3), Control->HScrollBar()) << pass;
+  }
+}
+
 TEST_F(cxControlsControlTest, AFreedControlNoLongerHearsOfChangedSettings) {
   ASSERT_NE(cxSettingsController().Window(), nullptr) << "the control listens";
   Control->Free();
