@@ -170,10 +170,11 @@ bool TcxCustomMaskEdit::DoInnerControlMessage(TMessage& message) {
 // A press or a drag on the text moves the native caret without a selection
 // message: the mode hears of it before the native edit handles it, as of a
 // press on the editor's own window, lest the next key meet a stale split.
+// Every message of the inner edit passes here: the button state is read
+// from the message itself, never asked of the system.
 void TcxCustomMaskEdit::InnerMouseMessage(const TMessage& message) {
-  const bool leftHeld = MouseShiftState(message).Contains(ssLeft);
   if (IsMouseDownMessage(message.Msg) && MouseButtonOf(message.Msg) == mbLeft) InnerSelectionChanged();
-  if (message.Msg == WM_MOUSEMOVE && leftHeld) SelectionDragged();
+  if (message.Msg == WM_MOUSEMOVE && (message.WParam & MK_LBUTTON)) SelectionDragged();
 }
 
 bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
