@@ -1,6 +1,7 @@
 #include "controls/editors/check/cxCheckBox.h"
 
 #include "controls/editors/base/cxEditConsts.h"
+#include "controls/editors/check/cxCheckBoxActionLink.h"
 #include "controls/foundation/base/cxVariants.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/rtl/Units.h"
@@ -317,6 +318,19 @@ void TcxCustomCheckBox::SetState(TcxCheckBoxState value) {
   if (value != State()) SetEditValueInternally(CheckProperties().ValueOfState(value));
 }
 
+void TcxCustomCheckBox::SetStateQuietly(TcxCheckBoxState value) {
+  const TcxWeakSelf self(this);
+  const TChangeEventsLock lock(self, *this);
+  if (IsReading())
+    SetState(value);
+  else if (value != State())
+    SetEditValue(CheckProperties().ValueOfState(value));
+}
+
+std::unique_ptr<TControlActionLink> TcxCustomCheckBox::CreateActionLink(TAction& action) {
+  return std::make_unique<TcxCheckBoxActionLink>(*this, action);
+}
+
 void TcxCustomCheckBox::Toggle() {
   const TcxWeakSelf self(this);
   TcxCheckBoxState next = cbsUnchecked;
@@ -480,7 +494,8 @@ TClass TcxCheckBox::StaticClass() {
         .Boolean("ParentColor", &E::ParentColor, &E::SetParentColor, true)
         .Boolean("ParentFont", &E::ParentFont, &E::SetParentFont, true)
         .Object("Properties", &E::PropertiesObject)
-        .Enumeration("State", &E::State, &E::SetState, CheckBoxStateIdents(), cbsUnchecked);
+        .Enumeration("State", &E::State, &E::SetState, CheckBoxStateIdents(), cbsUnchecked)
+        .Stored(&E::IsStateStored);
     PublishEditStyles(builder)
         .Boolean("TabStop", &E::TabStop, &E::SetTabStop, true)
         .Boolean("Transparent", &E::Transparent, &E::SetTransparent, false)
@@ -489,6 +504,11 @@ TClass TcxCheckBox::StaticClass() {
     return PublishEditInputEvents(builder).Build();
   }();
   return &metaClass;
+}
+
+bool TcxCheckBox::IsStateStored() const {
+  const TAction* action = Action();
+  return !action || State() != (action->Checked() ? cbsChecked : cbsUnchecked);
 }
 
 // ---- the filter helper

@@ -161,6 +161,9 @@ class TcxCustomCheckBox : public TcxCustomEdit {
   void SetState(TcxCheckBoxState value);
   bool Checked() const { return State() == cbsChecked; }
   void SetChecked(bool value) { SetState(value ? cbsChecked : cbsUnchecked); }
+  // A state that is no user's choice (a linked action's): it neither clicks
+  // the check box, which would run the action again, nor fires change events.
+  void SetStateQuietly(TcxCheckBoxState value);
   bool PressedBySpace() const { return FPressedBySpace; }
   TcxCustomCheckBoxViewInfo& CheckViewInfo() const;
 
@@ -179,6 +182,7 @@ class TcxCustomCheckBox : public TcxCustomEdit {
 
  protected:
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  std::unique_ptr<TControlActionLink> CreateActionLink(TAction& action) override;
   // The caption is the check box's text: a new one is laid out and shown.
   void TextChanged() override { ShortRefreshContainer(); }
   void CalculateViewInfo(POINT point, bool isMouseEvent) override;
@@ -215,6 +219,8 @@ class TcxCheckBox : public TcxCustomCheckBox {
   TClass ClassType() const override { return StaticClass(); }
 
   TcxCheckBoxProperties& PropertiesObject() const { return static_cast<TcxCheckBoxProperties&>(*Properties()); }
+  // The action's checked state stands for the state: the form need not hold it.
+  bool IsStateStored() const;
 };
 
 // A filter row offers a check box's values as a list of two items: the

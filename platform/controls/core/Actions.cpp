@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include "platform/classes/ClassBuilder.h"
+#include "platform/controls/core/Control.h"
 
 TClass TAction::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TAction>("TAction", TComponent::StaticClass())
                                           .String("Caption", &TAction::Caption, &TAction::SetCaption)
                                           .Boolean("Enabled", &TAction::Enabled, &TAction::SetEnabled, true)
                                           .Boolean("Visible", &TAction::Visible, &TAction::SetVisible, true)
+                                          .Boolean("Checked", &TAction::Checked, &TAction::SetChecked, false)
                                           .Event("OnExecute", &TAction::SetOnExecute)
                                           .Build();
   return &metaClass;
@@ -30,6 +32,14 @@ void TAction::SetEnabled(bool value) {
 
 void TAction::SetVisible(bool value) {
   FVisible = value;
+  Changed();
+}
+
+void TAction::SetChecked(bool value) {
+  if (value == FChecked) return;
+  const std::vector<TActionClient*> clients = FClients;
+  for (TActionClient* client : clients) client->ActionCheckedChanging(*this, value);
+  FChecked = value;
   Changed();
 }
 
@@ -67,4 +77,33 @@ TClass TActionList::StaticClass() {
 
 TActionList::~TActionList() {
   for (TAction* action : FActions) action->FActionList = nullptr;
+}
+
+TControlActionLink::TControlActionLink(TControl& client, TAction& action) : FClient(client), FAction(action) {
+  FAction.AddClient(this);
+}
+
+TControlActionLink::~TControlActionLink() {
+  if (!FActionGone) FAction.RemoveClient(this);
+}
+
+void TControlActionLink::Apply() {
+  ActionChanged(FAction);
+  SetChecked(FAction.Checked());
+}
+
+void TControlActionLink::SetCaption(const std::string& value) { FClient.SetCaption(value); }
+
+void TControlActionLink::SetEnabled(bool value) { FClient.SetEnabled(value); }
+
+void TControlActionLink::SetVisible(bool value) { FClient.SetVisible(value); }
+
+void TControlActionLink::ActionChanged(const TAction& action) {
+  SetCaption(action.Caption());
+  SetEnabled(action.Enabled());
+  SetVisible(action.Visible());
+}
+
+void TControlActionLink::ActionCheckedChanging(const TAction&, bool value) {
+  if (IsCheckedLinked()) SetChecked(value);
 }

@@ -78,6 +78,7 @@ TClass TControl::StaticClass() {
           .Object("Constraints", &TControl::Constraints)
           .Enumeration("Align", &TControl::Align, &TControl::SetAlign, AlignIdents(), alNone)
           .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, &CursorIdents())
+          .Component("Action", &TControl::Action, &TControl::SetAction)
           .Build();
   return &metaClass;
 }
@@ -95,6 +96,7 @@ void TControl::BeforeDestruction() {
   MarkDestroying();
   LeaveDrag();
   Application().ControlDestroying(this);
+  SetAction(nullptr);
   if (FParent) {
     InvalidateInParent(BoundsRect());
     TWinControl* parent = std::exchange(FParent, nullptr);
@@ -223,7 +225,33 @@ void TControl::ContextMenuMessage(TMessage& message) {
 }
 
 void TControl::Click() {
-  if (FOnClick) FOnClick(this);
+  if (FOnClick)
+    FOnClick(this);
+  else if (FActionLink)
+    FActionLink->Execute();
+}
+
+void TControl::SetAction(TAction* action) {
+  if (action == Action()) return;
+  if (FActionLink) {
+    RemoveFreeNotification(&FActionLink->Action());
+    FActionLink.reset();
+  }
+  if (!action) return;
+  FActionLink = CreateActionLink(*action);
+  action->FreeNotification(this);
+  FActionLink->Apply();
+}
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink(TAction& action) {
+  return std::make_unique<TControlActionLink>(*this, action);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != opRemove || !FActionLink || component != &FActionLink->Action()) return;
+  FActionLink->ForgetAction();
+  FActionLink.reset();
 }
 
 void TControl::DblClick() {

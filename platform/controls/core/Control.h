@@ -21,10 +21,12 @@
 //   Paint              TGraphicControl and TCustomControl
 //   BeforeDestruction  the object is still whole: let go of what others hold
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/classes/Component.h"
 #include "platform/classes/Messages.h"
+#include "platform/controls/core/Actions.h"
 #include "platform/graphics/Colors.h"
 #include "platform/graphics/GraphicsObjects.h"
 
@@ -247,8 +249,14 @@ class TControl : public TComponent {
   void SetOnMouseUp(TMouseEvent handler) { FOnMouseUp = std::move(handler); }
   void SetOnMouseWheel(TMouseWheelEvent handler) { FOnMouseWheel = std::move(handler); }
   void SetOnContextPopup(TContextPopupEvent handler) { FOnContextPopup = std::move(handler); }
-  // Runs OnClick.
+  // Runs OnClick, or without one the action.
   virtual void Click();
+
+  // ---- action
+  // The control shows the action's caption and state from now on; nullptr unbinds.
+  TAction* Action() const { return FActionLink ? &FActionLink->Action() : nullptr; }
+  void SetAction(TAction* action);
+  TControlActionLink* ActionLink() const { return FActionLink.get(); }
 
   // ---- streaming
   TComponent* GetParentComponent() const override;
@@ -283,6 +291,10 @@ class TControl : public TComponent {
   virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, POINT mousePos);
   virtual void DoContextPopup(POINT mousePos, bool& handled);
   virtual void Resize() {}
+  // The link a control of this class keeps with its action.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink(TAction& action);
+  // The action going unbinds the control.
+  void Notification(TComponent* component, TOperation operation) override;
   // The drag starts: a control may give its own drag object (it then frees
   // it, in its Finished for one); left nullptr, the drag makes and frees one.
   virtual void DoStartDrag(TDragObject*& /*dragObject*/) {}
@@ -350,4 +362,5 @@ class TControl : public TComponent {
   POINT FLeftDownPos{};
   TDragOverEvent FOnDragOver;
   TDragDropEvent FOnDragDrop;
+  std::unique_ptr<TControlActionLink> FActionLink;
 };

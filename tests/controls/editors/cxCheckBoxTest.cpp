@@ -10,6 +10,7 @@
 #include "controls/editors/base/cxEditFilterHelpers.h"
 #include "controls/editors/check/cxCheckBox.h"
 #include "platform/classes/FormReader.h"
+#include "platform/controls/core/Actions.h"
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/Form.h"
 #include "tests/controls/editors/FakeEditViewOwner.h"
@@ -252,6 +253,89 @@ TEST_F(cxCheckBoxTest, AFormResourceHoldsACheckBox) {
   EXPECT_EQ(box->PropertiesObject().AlignmentHorz(), taRightJustify);
   box->PropertiesObject().SetCaption("ETH2");
   EXPECT_EQ(box->Caption(), "ETH2") << "the properties' caption becomes the check box's";
+}
+
+// The action's checked state reaches the check box only while the two are
+// in step, and never as a user's change: no click, no change events.
+TEST_F(cxCheckBoxTest, TheCheckFollowsItsActionSilentlyWhileInStep) {
+  struct TCase {
+    const char* What;
+    bool ActionFrom;
+    TcxCheckBoxState BoxFrom;
+    bool ActionTo;
+    bool Linked;
+    TcxCheckBoxState Expected;
+  };
+  const TCase cases[] = {
+      {"in step, the action checks", false, cbsUnchecked, true, true, cbsChecked},
+      {"in step, the action unchecks", true, cbsChecked, false, true, cbsUnchecked},
+      {"in step, the action keeps its state", true, cbsChecked, true, true, cbsChecked},
+      {"grayed", false, cbsGrayed, true, false, cbsGrayed},
+      {"grayed while the action is checked", true, cbsGrayed, false, false, cbsGrayed},
+      {"turned the other way", true, cbsUnchecked, false, false, cbsUnchecked},
+  };
+  int valueChanges = 0;
+  int executes = 0;
+  Box->PropertiesObject().SetOnEditValueChanged([&](TObject*) { ++valueChanges; });
+  Box->PropertiesObject().SetAllowGrayed(true);
+  auto* action = CreateComponent<TAction>(Form.get());
+  action->SetCaption("Link up");
+  action->SetOnExecute([&](TObject*) { ++executes; });
+  Box->SetAction(action);
+  EXPECT_EQ(Box->Caption(), "Link up");
+  const TPropertyInfo* stateProperty = TcxCheckBox::StaticClass()->FindProperty("State");
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    action->SetChecked(c.ActionFrom);
+    Box->SetState(c.BoxFrom);
+    Clicks = Changes = valueChanges = executes = 0;
+    EXPECT_EQ(Box->ActionLink()->IsCheckedLinked(), c.Linked);
+    action->SetChecked(c.ActionTo);
+    EXPECT_EQ(Box->State(), c.Expected);
+    EXPECT_EQ(Clicks + Changes + valueChanges + executes, 0);
+    EXPECT_EQ(stateProperty->IsStored(*Box), c.Expected == cbsGrayed) << "the action's state stands for the box's";
+  }
+
+  // Without a handler of its own the check box runs its action when clicked;
+  // the action following the click leaves the two in step.
+  Box->SetOnClick(nullptr);
+  Box->PropertiesObject().SetAllowGrayed(false);
+  action->SetOnExecute([&](TObject*) { action->SetChecked(!action->Checked()); });
+  action->SetChecked(false);
+  Box->SetState(cbsUnchecked);
+  for (const bool checked : {true, false}) {
+    Click();
+    EXPECT_EQ(Box->Checked(), checked);
+    EXPECT_EQ(action->Checked(), checked);
+  }
+
+  action->Free();
+  EXPECT_EQ(Box->Action(), nullptr);
+  EXPECT_EQ(Box->ActionLink(), nullptr);
+  Click();
+  EXPECT_TRUE(Box->Checked()) << "a click still toggles the unbound box";
+}
+
+TEST_F(cxCheckBoxTest, AFormNamesTheCheckBoxsAction) {
+  TForm form(nullptr);
+  ReadComponentResource(form,
+                        "object Holder: TForm\n"
+                        "  object Actions: TActionList\n"
+                        "    object LinkAction: TAction\n"
+                        "      Caption = 'Link up'\n"
+                        "      Checked = True\n"
+                        "    end\n"
+                        "  end\n"
+                        "  object Box: TcxCheckBox\n"
+                        "    Action = LinkAction\n"
+                        "  end\n"
+                        "end\n",
+                        "Holder");
+  auto* box = dynamic_cast<TcxCheckBox*>(form.FindComponent("Box"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->Action(), form.FindComponent("LinkAction"));
+  EXPECT_EQ(box->Caption(), "Link up");
+  EXPECT_EQ(box->State(), cbsChecked);
 }
 
 TEST_F(cxCheckBoxTest, TheUnitRegistersTheCheckBoxAndMakesTheMask) {

@@ -124,6 +124,28 @@ TEST_F(StdControlsTest, AMenuCommandRunsTheItemsHandlerOrItsAction) {
   EXPECT_EQ(Form->Log.size(), 2u);
 }
 
+// A control bound to an action shows it and runs it when clicked without a
+// handler of its own; the action freed leaves it unbound and clickable.
+TEST_F(StdControlsTest, AButtonBoundToAnActionShowsAndRunsItUntilTheActionGoes) {
+  auto* button = new TButton(Form.get());
+  button->SetParent(Form->ClientPanel);
+  button->SetAction(Form->VersionAction);
+  EXPECT_EQ(Text(button->Handle()), "&Version");
+  Form->VersionAction->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(button->Handle()));
+  Form->VersionAction->SetEnabled(true);
+  SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+  button->SetOnClick([this](TObject*) { Form->Log.push_back("own"); });
+  SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Form->Log, (std::vector<std::string>{"version", "own"}));
+
+  Form->VersionAction->Free();
+  EXPECT_EQ(button->Action(), nullptr);
+  button->SetOnClick(nullptr);
+  SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Form->Log.size(), 2u);
+}
+
 TEST_F(StdControlsTest, MenuCommandNumbersAreUniqueAndReusedAfterTheirItemsGo) {
   auto other = CreateUnowned<TControlsForm>();
   EXPECT_NE(other->VersionItem->Command(), Form->VersionItem->Command());
