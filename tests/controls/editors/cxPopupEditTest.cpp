@@ -7,28 +7,17 @@
 #include <functional>
 #include <string>
 
-#include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditErrors.h"
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "platform/classes/FormReader.h"
 #include "platform/classes/UtilWindow.h"
-#include "platform/controls/core/Application.h"
 #include "platform/controls/drawn/Panel.h"
 #include "platform/controls/standard/Edit.h"
 #include "platform/graphics/Bitmap.h"
-#include "tests/controls/foundation/FoundationFixture.h"
+#include "tests/controls/editors/DropDownEditorFixture.h"
 
 namespace {
-
-constexpr LPARAM kAltDown = 0x20000000;
-
-void ProcessPendingMessages() {
-  constexpr int kMessageLimit = 10000;
-  MSG message{};
-  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
-    Application().ProcessMessages();
-}
 
 // Where a control sits, as a test compares it before and after.
 struct TPlace {
@@ -52,12 +41,10 @@ std::ostream& operator<<(std::ostream& out, const TPlace& place) {
              << ")" << (place.Visible ? " visible" : " hidden");
 }
 
-class cxPopupEditTest : public FoundationTest {
+class cxPopupEditTest : public DropDownEditorTest {
  protected:
   void SetUp() override {
-    FoundationTest::SetUp();
-    cxEditInitialize();
-    cxDropDownEditInitialize();
+    DropDownEditorTest::SetUp();
     Form->SetName("Form");
     Form->SetBounds(100, 100, 400, 300);
     Host = Place<TPanel>("Host", Form.get(), {10, 10, 200, 150});
@@ -69,12 +56,6 @@ class cxPopupEditTest : public FoundationTest {
     SetForegroundWindow(Form->Handle());
     ProcessPendingMessages();
   }
-  void TearDown() override {
-    Form.reset();
-    cxDropDownEditFinalize();
-    cxEditFinalize();
-  }
-
   template <class T>
   T* Place(const std::string& name, TWinControl* parent, RECT bounds) {
     T* control = CreateComponent<T>(Form.get());
@@ -122,7 +103,19 @@ class cxPopupEditTest : public FoundationTest {
     SetTimer(FWatchdog.Handle(), 1, kWatchdogMs, nullptr);
   }
 
-  TOwned<TForm> Form{new TForm(nullptr)};
+  // A panel in the host, with an edit in it, made the popup's control.
+  struct TShown {
+    TPanel* Panel;
+    TEdit* Inner;
+    TPlace Before;
+  };
+  TShown ShowPanel() {
+    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
+    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
+    Edit->PropertiesObject().SetPopupControl(panel);
+    return {panel, inner, TPlace::Of(*panel)};
+  }
+
   TPanel* Host = nullptr;
   TcxPopupEdit* Edit = nullptr;
 
@@ -143,12 +136,10 @@ TEST_F(cxPopupEditTest, TheShownControlIsBorrowedIntoThePopupAndGivenBackWithIts
       {"a panel along the bottom", alBottom, true},
   };
   for (const TCase& c : cases) {
-    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
+    auto [panel, inner, before] = ShowPanel();
     panel->SetAlign(c.Align);
     panel->SetVisible(c.Visible);
-    Edit->PropertiesObject().SetPopupControl(panel);
-    const TPlace before = TPlace::Of(*panel);
+    before = TPlace::Of(*panel);
     const HWND innerWindow = inner->Handle();
 
     WhileOpen([&] {
@@ -228,9 +219,7 @@ TEST_F(cxPopupEditTest, AControlHoldingTheEditorIsRefusedAndLeftWhereItWas) {
 }
 
 TEST_F(cxPopupEditTest, TheEditorFreedWhileItsPopupIsOpenGivesTheControlBack) {
-  auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-  Edit->PropertiesObject().SetPopupControl(panel);
-  const TPlace before = TPlace::Of(*panel);
+  const auto [panel, inner, before] = ShowPanel();
   WhileOpen([&] {
     Later([&] {
       Edit->Free();
@@ -243,8 +232,7 @@ TEST_F(cxPopupEditTest, TheEditorFreedWhileItsPopupIsOpenGivesTheControlBack) {
 }
 
 TEST_F(cxPopupEditTest, TheControlFreedWhileBorrowedLeavesNoReferenceBehind) {
-  auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-  Edit->PropertiesObject().SetPopupControl(panel);
+  TPanel* panel = ShowPanel().Panel;
   WhileOpen([&] { Later([&] { panel->Free(); }); });
   EXPECT_EQ(Edit->PropertiesObject().PopupControl(), nullptr);
   EXPECT_FALSE(Edit->DroppedDown());
@@ -280,10 +268,7 @@ TEST_F(cxPopupEditTest, F4OpensThePopupOnTheShownControlAndTheCloseKeysCloseItFr
       {"Alt+Up", VK_UP, kAltDown, cxEditPopupCloseReasonCloseKey},
   };
   for (const TCase& c : cases) {
-    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
-    Edit->PropertiesObject().SetPopupControl(panel);
-    const TPlace before = TPlace::Of(*panel);
+    const auto [panel, inner, before] = ShowPanel();
     Edit->InnerTextEdit()->Edit().SetFocus();
     bool shown = false;
     Edit->PropertiesObject().SetOnPopup([&](TObject*) {
@@ -298,8 +283,7 @@ TEST_F(cxPopupEditTest, F4OpensThePopupOnTheShownControlAndTheCloseKeysCloseItFr
         Edit->SetDroppedDown(false);
       });
     });
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_F4, 0);
-    ProcessPendingMessages();
+    Key(VK_F4);
     Edit->PropertiesObject().SetOnPopup(nullptr);
     EXPECT_TRUE(shown) << c.Label;
     EXPECT_FALSE(Edit->DroppedDown()) << c.Label;
@@ -364,9 +348,6 @@ TEST_F(cxPopupEditTest, AFormResourceNamesThePopupControlBeforeOrAfterTheEditor)
 TEST_F(cxPopupEditTest, TheDropDownUnitRegistersThePopupEditUntilItEnds) {
   TcxRegisteredClasses* registered = GetRegisteredEditProperties();
   ASSERT_NE(registered, nullptr);
-  const int index = registered->IndexOf(TcxPopupEditProperties::StaticClass());
-  ASSERT_GE(index, 0);
-  EXPECT_EQ(registered->Descriptions(index), "PopupEdit|Represents an edit control with a dropdown list");
   EXPECT_EQ(GetClass("TcxPopupEdit"), TcxPopupEdit::StaticClass());
 
   cxDropDownEditInitialize();
