@@ -109,8 +109,8 @@ class cxPopupEditTest : public DropDownEditorTest {
     TEdit* Inner;
     TPlace Before;
   };
-  TShown ShowPanel() {
-    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
+  TShown ShowPanel(RECT bounds = {5, 5, 125, 85}) {
+    auto* panel = Place<TPanel>("Shown", Host, bounds);
     auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
     Edit->PropertiesObject().SetPopupControl(panel);
     return {panel, inner, TPlace::Of(*panel)};
@@ -124,59 +124,54 @@ class cxPopupEditTest : public DropDownEditorTest {
   TUtilWindow FWatchdog;
 };
 
+// Sized to its content, the popup's client area is the shown control's own
+// size at every opening, not the size the popup gave it last time; a control
+// smaller than the popup's minimum is stretched to it.
 TEST_F(cxPopupEditTest, TheShownControlIsBorrowedIntoThePopupAndGivenBackWithItsPlace) {
   struct TCase {
     const char* Label;
     TAlign Align;
     bool Visible;
+    RECT Bounds;
+    // Above the popup's minimum size.
+    bool OwnSize = false;
   };
   const TCase cases[] = {
-      {"a visible panel", alNone, true},
-      {"a hidden panel", alNone, false},
-      {"a panel along the bottom", alBottom, true},
+      {"a visible panel", alNone, true, {5, 5, 125, 85}},
+      {"a hidden panel", alNone, false, {5, 5, 125, 85}},
+      {"a panel along the bottom", alBottom, true, {5, 5, 125, 85}},
+      {"a panel wider than the editor", alNone, true, {5, 5, 305, 155}, true},
   };
   for (const TCase& c : cases) {
-    auto [panel, inner, before] = ShowPanel();
+    auto [panel, inner, before] = ShowPanel(c.Bounds);
     panel->SetAlign(c.Align);
     panel->SetVisible(c.Visible);
     before = TPlace::Of(*panel);
+    const SIZE size{before.Bounds.right - before.Bounds.left, before.Bounds.bottom - before.Bounds.top};
     const HWND innerWindow = inner->Handle();
-
-    WhileOpen([&] {
-      TcxCustomEditPopupWindow* popup = Edit->PopupWindow();
-      EXPECT_EQ(panel->Parent(), popup) << c.Label;
-      EXPECT_TRUE(panel->Visible()) << c.Label;
-      EXPECT_EQ(panel->Align(), alClient) << c.Label;
-      const RECT client = popup->ClientRect();
-      const RECT bounds = panel->BoundsRect();
-      EXPECT_TRUE(EqualRect(&client, &bounds)) << c.Label;
-      EXPECT_TRUE(IsWindowVisible(panel->Handle())) << c.Label;
-      EXPECT_EQ(inner->Handle(), innerWindow) << c.Label << ": the control kept its windows";
-    });
-    EXPECT_FALSE(Edit->DroppedDown()) << c.Label;
-    EXPECT_EQ(TPlace::Of(*panel), before) << c.Label;
-    EXPECT_EQ(GetParent(panel->Handle()), Host->Handle()) << c.Label;
-    EXPECT_EQ(IsWindowVisible(panel->Handle()) != FALSE, c.Visible) << c.Label;
+    for (const char* opening : {" first", " second"}) {
+      WhileOpen([&] {
+        TcxCustomEditPopupWindow* popup = Edit->PopupWindow();
+        EXPECT_EQ(panel->Parent(), popup) << c.Label << opening;
+        EXPECT_TRUE(panel->Visible()) << c.Label << opening;
+        EXPECT_EQ(panel->Align(), alClient) << c.Label << opening;
+        const RECT client = popup->ClientRect();
+        const RECT bounds = panel->BoundsRect();
+        EXPECT_TRUE(EqualRect(&client, &bounds)) << c.Label << opening;
+        if (c.OwnSize) {
+          EXPECT_EQ(client.right - client.left, size.cx) << c.Label << opening;
+          EXPECT_EQ(client.bottom - client.top, size.cy) << c.Label << opening;
+        }
+        EXPECT_TRUE(IsWindowVisible(panel->Handle())) << c.Label << opening;
+        EXPECT_EQ(inner->Handle(), innerWindow) << c.Label << opening << ": the control kept its windows";
+      });
+      EXPECT_FALSE(Edit->DroppedDown()) << c.Label << opening;
+      EXPECT_EQ(TPlace::Of(*panel), before) << c.Label << opening;
+      EXPECT_EQ(GetParent(panel->Handle()), Host->Handle()) << c.Label << opening;
+      EXPECT_EQ(IsWindowVisible(panel->Handle()) != FALSE, c.Visible) << c.Label << opening;
+    }
     inner->Free();
     panel->Free();
-  }
-}
-
-// Sized to its content, the popup's client area is the shown control's own
-// size, at every opening, not the size the popup gave it last time.
-TEST_F(cxPopupEditTest, AnAutoSizedPopupIsAsLargeAsTheShownControlAtEveryOpening) {
-  auto* panel = Place<TPanel>("Shown", Form.get(), {10, 170, 310, 320});
-  Edit->PropertiesObject().SetPopupControl(panel);
-  const TPlace before = TPlace::Of(*panel);
-  for (const char* opening : {"first", "second"}) {
-    WhileOpen([&] {
-      const RECT client = Edit->PopupWindow()->ClientRect();
-      EXPECT_EQ(client.right - client.left, 300) << opening;
-      EXPECT_EQ(client.bottom - client.top, 150) << opening;
-      EXPECT_EQ(panel->Width(), 300) << opening;
-      EXPECT_EQ(panel->Height(), 150) << opening;
-    });
-    EXPECT_EQ(TPlace::Of(*panel), before) << opening;
   }
 }
 
