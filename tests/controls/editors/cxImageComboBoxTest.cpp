@@ -7,36 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditProperties.h"
-#include "controls/editors/dropdown/cxDropDownEdit.h"
 #include "controls/editors/dropdown/cxImageComboBox.h"
 #include "controls/foundation/base/cxVariants.h"
 #include "platform/classes/FormReader.h"
-#include "platform/controls/core/Application.h"
-#include "platform/controls/core/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Variants.h"
+#include "tests/controls/editors/DropDownEditorFixture.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
-#include "tests/controls/foundation/FoundationFixture.h"
 
 namespace {
 
 constexpr uint32_t kRed = 0x00FF0000;
 constexpr int kImageSize = 8;
 
-void ProcessPendingMessages() {
-  constexpr int kMessageLimit = 10000;
-  MSG message{};
-  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
-    Application().ProcessMessages();
-}
-
-// Adds `count` solid red images of kImageSize.
-void AddImages(TImageList& images, int count) {
+// Adds `count` solid red square images of `size`.
+void AddImages(TImageList& images, int count, int size = kImageSize) {
   TBitmap image;
-  image.SetSize(kImageSize, kImageSize);
-  image.SetPixels(std::vector<uint32_t>(kImageSize * kImageSize, kRed));
+  image.SetSize(size, size);
+  image.SetPixels(std::vector<uint32_t>(size * size, kRed));
   for (int i = 0; i < count; ++i) images.Add(image, nullptr);
 }
 
@@ -75,12 +64,10 @@ std::string RectText(const TRect& r) {
          std::to_string(r.bottom) + ")";
 }
 
-class cxImageComboBoxTest : public FoundationTest {
+class cxImageComboBoxTest : public DropDownEditorTest {
  protected:
   void SetUp() override {
-    FoundationTest::SetUp();
-    cxEditInitialize();
-    cxDropDownEditInitialize();
+    DropDownEditorTest::SetUp();
     cxImageComboBoxInitialize();
     Form->SetBounds(100, 100, 400, 300);
     Images = CreateComponent<TImageList>(Form.get());
@@ -95,13 +82,11 @@ class cxImageComboBoxTest : public FoundationTest {
   void TearDown() override {
     Form.reset();
     cxImageComboBoxFinalize();
-    cxDropDownEditFinalize();
-    cxEditFinalize();
+    DropDownEditorTest::TearDown();
   }
 
   TcxImageComboBoxProperties& Properties() const { return Edit->PropertiesObject(); }
 
-  TOwned<TForm> Form{new TForm(nullptr)};
   TImageList* Images = nullptr;
   TcxImageComboBox* Edit = nullptr;
 };
@@ -284,31 +269,7 @@ TEST_F(cxImageComboBoxTest, FreedImagesAreForgottenAndAChangeOfThemIsAChangeOfTh
   EXPECT_EQ(CountChanges(properties, [&] { properties.Items().Add(); }), 1);
 }
 
-TEST_F(cxImageComboBoxTest, TheFilterHelperOffersEqualityAndEmptinessAndShowsTheDescriptionsInAFixedList) {
-  const auto* helper = dynamic_cast<const TcxFilterImageComboBoxHelper*>(
-      FindFilterEditHelper(TcxImageComboBoxProperties::StaticClass()));
-  ASSERT_NE(helper, nullptr);
-  EXPECT_EQ(helper->GetFilterEditClass(), TcxImageComboBox::StaticClass());
-  EXPECT_EQ(helper->GetSupportedFilterOperators(Properties(), nullptr, false).Bits(), 0x606u);
-  EXPECT_EQ(helper->GetSupportedFilterOperators(Properties(), nullptr, true).Bits(), 0x6606u);
-  Properties().SetShowDescriptions(false);
-  Properties().SetImmediateDropDown(false);
-  TOwned<TcxCustomEditProperties> filter = helper->GetFilterEditProperties(Properties(), false);
-  const auto& image = static_cast<const TcxCustomImageComboBoxProperties&>(*filter);
-  EXPECT_TRUE(image.ShowDescriptions());
-  EXPECT_TRUE(image.ImmediateDropDown());
-  EXPECT_EQ(image.DropDownListStyle(), lsFixedList);
-}
-
-TEST_F(cxImageComboBoxTest, TheUnitRegistersTheEditorAndAFormResourceHoldsItsItems) {
-  TcxRegisteredClasses* registered = GetRegisteredEditProperties();
-  ASSERT_NE(registered, nullptr);
-  const int index = registered->IndexOf(TcxImageComboBoxProperties::StaticClass());
-  ASSERT_GE(index, 0);
-  EXPECT_EQ(registered->Descriptions(index),
-            "ImageComboBox|Represents an editor displaying the list of images and text strings within the dropdown "
-            "window");
-
+TEST_F(cxImageComboBoxTest, AFormResourceHoldsTheEditorsItems) {
   TForm form(nullptr);
   ReadComponentResource(form,
                         "object Holder: TForm\n"
@@ -350,10 +311,7 @@ TEST_F(cxImageComboBoxTest, TheListsRowsFitTheirImageOrTheirWrappedDescription) 
   auto* large = CreateComponent<TImageList>(Form.get());
   large->SetWidth(kLarge);
   large->SetHeight(kLarge);
-  TBitmap image;
-  image.SetSize(kLarge, kLarge);
-  image.SetPixels(std::vector<uint32_t>(kLarge * kLarge, kRed));
-  large->Add(image, nullptr);
+  AddImages(*large, 1, kLarge);
   TcxImageComboBoxProperties& properties = Properties();
   AddImages(*Images, 1);
   properties.SetImages(Images);

@@ -7,28 +7,17 @@
 #include <functional>
 #include <string>
 
-#include "controls/editors/base/cxEdit.h"
 #include "controls/editors/base/cxEditErrors.h"
 #include "controls/editors/base/cxEditProperties.h"
 #include "controls/editors/dropdown/cxDropDownEditPopupEdit.h"
 #include "platform/classes/FormReader.h"
 #include "platform/classes/UtilWindow.h"
-#include "platform/controls/core/Application.h"
 #include "platform/controls/drawn/Panel.h"
 #include "platform/controls/standard/Edit.h"
 #include "platform/graphics/Bitmap.h"
-#include "tests/controls/foundation/FoundationFixture.h"
+#include "tests/controls/editors/DropDownEditorFixture.h"
 
 namespace {
-
-constexpr LPARAM kAltDown = 0x20000000;
-
-void ProcessPendingMessages() {
-  constexpr int kMessageLimit = 10000;
-  MSG message{};
-  for (int count = 0; count < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE); ++count)
-    Application().ProcessMessages();
-}
 
 // Where a control sits, as a test compares it before and after.
 struct TPlace {
@@ -52,12 +41,10 @@ std::ostream& operator<<(std::ostream& out, const TPlace& place) {
              << ")" << (place.Visible ? " visible" : " hidden");
 }
 
-class cxPopupEditTest : public FoundationTest {
+class cxPopupEditTest : public DropDownEditorTest {
  protected:
   void SetUp() override {
-    FoundationTest::SetUp();
-    cxEditInitialize();
-    cxDropDownEditInitialize();
+    DropDownEditorTest::SetUp();
     Form->SetName("Form");
     Form->SetBounds(100, 100, 400, 300);
     Host = Place<TPanel>("Host", Form.get(), {10, 10, 200, 150});
@@ -69,12 +56,6 @@ class cxPopupEditTest : public FoundationTest {
     SetForegroundWindow(Form->Handle());
     ProcessPendingMessages();
   }
-  void TearDown() override {
-    Form.reset();
-    cxDropDownEditFinalize();
-    cxEditFinalize();
-  }
-
   template <class T>
   T* Place(const std::string& name, TWinControl* parent, RECT bounds) {
     T* control = CreateComponent<T>(Form.get());
@@ -122,7 +103,19 @@ class cxPopupEditTest : public FoundationTest {
     SetTimer(FWatchdog.Handle(), 1, kWatchdogMs, nullptr);
   }
 
-  TOwned<TForm> Form{new TForm(nullptr)};
+  // A panel in the host, with an edit in it, made the popup's control.
+  struct TShown {
+    TPanel* Panel;
+    TEdit* Inner;
+    TPlace Before;
+  };
+  TShown ShowPanel(RECT bounds = {5, 5, 125, 85}) {
+    auto* panel = Place<TPanel>("Shown", Host, bounds);
+    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
+    Edit->PropertiesObject().SetPopupControl(panel);
+    return {panel, inner, TPlace::Of(*panel)};
+  }
+
   TPanel* Host = nullptr;
   TcxPopupEdit* Edit = nullptr;
 
@@ -131,61 +124,54 @@ class cxPopupEditTest : public FoundationTest {
   TUtilWindow FWatchdog;
 };
 
+// Sized to its content, the popup's client area is the shown control's own
+// size at every opening, not the size the popup gave it last time; a control
+// smaller than the popup's minimum is stretched to it.
 TEST_F(cxPopupEditTest, TheShownControlIsBorrowedIntoThePopupAndGivenBackWithItsPlace) {
   struct TCase {
     const char* Label;
     TAlign Align;
     bool Visible;
+    RECT Bounds;
+    // Above the popup's minimum size.
+    bool OwnSize = false;
   };
   const TCase cases[] = {
-      {"a visible panel", alNone, true},
-      {"a hidden panel", alNone, false},
-      {"a panel along the bottom", alBottom, true},
+      {"a visible panel", alNone, true, {5, 5, 125, 85}},
+      {"a hidden panel", alNone, false, {5, 5, 125, 85}},
+      {"a panel along the bottom", alBottom, true, {5, 5, 125, 85}},
+      {"a panel wider than the editor", alNone, true, {5, 5, 305, 155}, true},
   };
   for (const TCase& c : cases) {
-    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
+    auto [panel, inner, before] = ShowPanel(c.Bounds);
     panel->SetAlign(c.Align);
     panel->SetVisible(c.Visible);
-    Edit->PropertiesObject().SetPopupControl(panel);
-    const TPlace before = TPlace::Of(*panel);
+    before = TPlace::Of(*panel);
+    const SIZE size{before.Bounds.right - before.Bounds.left, before.Bounds.bottom - before.Bounds.top};
     const HWND innerWindow = inner->Handle();
-
-    WhileOpen([&] {
-      TcxCustomEditPopupWindow* popup = Edit->PopupWindow();
-      EXPECT_EQ(panel->Parent(), popup) << c.Label;
-      EXPECT_TRUE(panel->Visible()) << c.Label;
-      EXPECT_EQ(panel->Align(), alClient) << c.Label;
-      const RECT client = popup->ClientRect();
-      const RECT bounds = panel->BoundsRect();
-      EXPECT_TRUE(EqualRect(&client, &bounds)) << c.Label;
-      EXPECT_TRUE(IsWindowVisible(panel->Handle())) << c.Label;
-      EXPECT_EQ(inner->Handle(), innerWindow) << c.Label << ": the control kept its windows";
-    });
-    EXPECT_FALSE(Edit->DroppedDown()) << c.Label;
-    EXPECT_EQ(TPlace::Of(*panel), before) << c.Label;
-    EXPECT_EQ(GetParent(panel->Handle()), Host->Handle()) << c.Label;
-    EXPECT_EQ(IsWindowVisible(panel->Handle()) != FALSE, c.Visible) << c.Label;
+    for (const char* opening : {" first", " second"}) {
+      WhileOpen([&] {
+        TcxCustomEditPopupWindow* popup = Edit->PopupWindow();
+        EXPECT_EQ(panel->Parent(), popup) << c.Label << opening;
+        EXPECT_TRUE(panel->Visible()) << c.Label << opening;
+        EXPECT_EQ(panel->Align(), alClient) << c.Label << opening;
+        const RECT client = popup->ClientRect();
+        const RECT bounds = panel->BoundsRect();
+        EXPECT_TRUE(EqualRect(&client, &bounds)) << c.Label << opening;
+        if (c.OwnSize) {
+          EXPECT_EQ(client.right - client.left, size.cx) << c.Label << opening;
+          EXPECT_EQ(client.bottom - client.top, size.cy) << c.Label << opening;
+        }
+        EXPECT_TRUE(IsWindowVisible(panel->Handle())) << c.Label << opening;
+        EXPECT_EQ(inner->Handle(), innerWindow) << c.Label << opening << ": the control kept its windows";
+      });
+      EXPECT_FALSE(Edit->DroppedDown()) << c.Label << opening;
+      EXPECT_EQ(TPlace::Of(*panel), before) << c.Label << opening;
+      EXPECT_EQ(GetParent(panel->Handle()), Host->Handle()) << c.Label << opening;
+      EXPECT_EQ(IsWindowVisible(panel->Handle()) != FALSE, c.Visible) << c.Label << opening;
+    }
     inner->Free();
     panel->Free();
-  }
-}
-
-// Sized to its content, the popup's client area is the shown control's own
-// size, at every opening, not the size the popup gave it last time.
-TEST_F(cxPopupEditTest, AnAutoSizedPopupIsAsLargeAsTheShownControlAtEveryOpening) {
-  auto* panel = Place<TPanel>("Shown", Form.get(), {10, 170, 310, 320});
-  Edit->PropertiesObject().SetPopupControl(panel);
-  const TPlace before = TPlace::Of(*panel);
-  for (const char* opening : {"first", "second"}) {
-    WhileOpen([&] {
-      const RECT client = Edit->PopupWindow()->ClientRect();
-      EXPECT_EQ(client.right - client.left, 300) << opening;
-      EXPECT_EQ(client.bottom - client.top, 150) << opening;
-      EXPECT_EQ(panel->Width(), 300) << opening;
-      EXPECT_EQ(panel->Height(), 150) << opening;
-    });
-    EXPECT_EQ(TPlace::Of(*panel), before) << opening;
   }
 }
 
@@ -228,9 +214,7 @@ TEST_F(cxPopupEditTest, AControlHoldingTheEditorIsRefusedAndLeftWhereItWas) {
 }
 
 TEST_F(cxPopupEditTest, TheEditorFreedWhileItsPopupIsOpenGivesTheControlBack) {
-  auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-  Edit->PropertiesObject().SetPopupControl(panel);
-  const TPlace before = TPlace::Of(*panel);
+  const auto [panel, inner, before] = ShowPanel();
   WhileOpen([&] {
     Later([&] {
       Edit->Free();
@@ -243,8 +227,7 @@ TEST_F(cxPopupEditTest, TheEditorFreedWhileItsPopupIsOpenGivesTheControlBack) {
 }
 
 TEST_F(cxPopupEditTest, TheControlFreedWhileBorrowedLeavesNoReferenceBehind) {
-  auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-  Edit->PropertiesObject().SetPopupControl(panel);
+  TPanel* panel = ShowPanel().Panel;
   WhileOpen([&] { Later([&] { panel->Free(); }); });
   EXPECT_EQ(Edit->PropertiesObject().PopupControl(), nullptr);
   EXPECT_FALSE(Edit->DroppedDown());
@@ -280,10 +263,7 @@ TEST_F(cxPopupEditTest, F4OpensThePopupOnTheShownControlAndTheCloseKeysCloseItFr
       {"Alt+Up", VK_UP, kAltDown, cxEditPopupCloseReasonCloseKey},
   };
   for (const TCase& c : cases) {
-    auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
-    auto* inner = Place<TEdit>("Inner", panel, {5, 5, 100, 26});
-    Edit->PropertiesObject().SetPopupControl(panel);
-    const TPlace before = TPlace::Of(*panel);
+    const auto [panel, inner, before] = ShowPanel();
     Edit->InnerTextEdit()->Edit().SetFocus();
     bool shown = false;
     Edit->PropertiesObject().SetOnPopup([&](TObject*) {
@@ -298,8 +278,7 @@ TEST_F(cxPopupEditTest, F4OpensThePopupOnTheShownControlAndTheCloseKeysCloseItFr
         Edit->SetDroppedDown(false);
       });
     });
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_F4, 0);
-    ProcessPendingMessages();
+    Key(VK_F4);
     Edit->PropertiesObject().SetOnPopup(nullptr);
     EXPECT_TRUE(shown) << c.Label;
     EXPECT_FALSE(Edit->DroppedDown()) << c.Label;
@@ -364,9 +343,6 @@ TEST_F(cxPopupEditTest, AFormResourceNamesThePopupControlBeforeOrAfterTheEditor)
 TEST_F(cxPopupEditTest, TheDropDownUnitRegistersThePopupEditUntilItEnds) {
   TcxRegisteredClasses* registered = GetRegisteredEditProperties();
   ASSERT_NE(registered, nullptr);
-  const int index = registered->IndexOf(TcxPopupEditProperties::StaticClass());
-  ASSERT_GE(index, 0);
-  EXPECT_EQ(registered->Descriptions(index), "PopupEdit|Represents an edit control with a dropdown list");
   EXPECT_EQ(GetClass("TcxPopupEdit"), TcxPopupEdit::StaticClass());
 
   cxDropDownEditInitialize();
