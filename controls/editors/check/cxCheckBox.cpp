@@ -258,6 +258,9 @@ TClass TcxCheckBoxProperties::StaticClass() {
           .NoDefault()
           .Stored(&P::IsReadOnlyStored)
           .Boolean("UseAlignmentWhenInplace", &P::UseAlignmentWhenInplace, &P::SetUseAlignmentWhenInplace, false)
+          .VariantValue("ValueChecked", &P::SetValueChecked)
+          .VariantValue("ValueGrayed", &P::SetValueGrayed)
+          .VariantValue("ValueUnchecked", &P::SetValueUnchecked)
           .Event("OnChange", &P::SetOnChange)
           .Event("OnEditValueChanged", &P::SetOnEditValueChanged)
           .Build();

@@ -241,6 +241,9 @@ TEST_F(cxCheckBoxTest, AFormResourceHoldsACheckBox) {
                         "    Properties.AllowGrayed = True\n"
                         "    Properties.NullStyle = nssInactive\n"
                         "    Properties.Alignment = taRightJustify\n"
+                        "    Properties.ValueChecked = 'Y'\n"
+                        "    Properties.ValueGrayed = 2\n"
+                        "    Properties.ValueUnchecked = 'N'\n"
                         "    State = cbsGrayed\n"
                         "  end\n"
                         "end\n",
@@ -251,6 +254,11 @@ TEST_F(cxCheckBoxTest, AFormResourceHoldsACheckBox) {
   EXPECT_EQ(box->Caption(), "ETH1");
   EXPECT_EQ(box->PropertiesObject().NullStyle(), nssInactive);
   EXPECT_EQ(box->PropertiesObject().AlignmentHorz(), taRightJustify);
+  EXPECT_EQ(box->EditValue().AsString(), "2") << "the grayed state's value, as the form gives it";
+  box->SetState(cbsChecked);
+  EXPECT_EQ(box->EditValue().AsString(), "Y");
+  box->SetState(cbsUnchecked);
+  EXPECT_EQ(box->EditValue().AsString(), "N");
   box->PropertiesObject().SetCaption("ETH2");
   EXPECT_EQ(box->Caption(), "ETH2") << "the properties' caption becomes the check box's";
 }
