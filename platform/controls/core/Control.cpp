@@ -429,10 +429,10 @@ bool TControl::Dying() const {
 }
 
 // A graphic control is painted by its parent: what it covered or covers is the parent's to repaint.
-// A window repaints by itself what it uncovers.
+// A window repaints by itself what it uncovers, and a hidden one is painted whole when it shows.
 void TControl::InvalidateInParent(const RECT& area) const {
   const HWND parent = ParentWindow();
-  if (!parent || InheritsFrom(TWinControl::StaticClass()) || FParent->Destroying()) return;
+  if (!parent || InheritsFrom(TWinControl::StaticClass()) || FParent->Destroying() || !IsWindowVisible(parent)) return;
   InvalidateRect(parent, &area, !FControlStyle.Contains(csOpaque));
 }
 

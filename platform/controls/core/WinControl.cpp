@@ -160,7 +160,15 @@ void TWinControl::CreateWnd() {
   CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), Caption().c_str(), params.Style, params.X, params.Y,
                   params.Width, params.Height, params.WndParent, id, GetModuleHandleA(nullptr), this);
   if (!FHandle.Get()) throw EOSError("Cannot create a window for " + Name());
-  SendMessageA(FHandle.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  TellWindowItsFont(false);
+}
+
+// A system control (an edit, a button, a list) draws with the font it is told;
+// a window of the program's own class paints with Font() and ignores WM_SETFONT,
+// and every message sent costs, so it is not told.
+void TWinControl::TellWindowItsFont(bool redraw) {
+  if (FDefWndProc == DefWindowProcA) return;
+  SendMessageA(FHandle.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), redraw);
 }
 
 LRESULT CALLBACK TWinControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -243,7 +251,7 @@ void TWinControl::WndProc(TMessage& message) {
       if (HandleAllocated()) SetWindowTextA(FHandle.Get(), Caption().c_str());
       break;
     case CM_FONTCHANGED:
-      if (HandleAllocated()) SendMessageA(FHandle.Get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+      if (HandleAllocated()) TellWindowItsFont(true);
       NotifyControls(CM_PARENTFONTCHANGED);
       break;
     case CM_COLORCHANGED:
@@ -312,8 +320,9 @@ void TWinControl::PaintControls(HDC dc) {
 
 bool TWinControl::HasGraphicControls() const { return std::any_of(FControls.begin(), FControls.end(), IsGraphic); }
 
+// A hidden window is painted whole when it shows: marking parts of it before is wasted.
 void TWinControl::Invalidate() {
-  if (HandleAllocated()) InvalidateRect(FHandle.Get(), nullptr, !ControlStyle().Contains(csOpaque));
+  if (Showing()) InvalidateRect(FHandle.Get(), nullptr, !ControlStyle().Contains(csOpaque));
 }
 
 void TWinControl::Update() {

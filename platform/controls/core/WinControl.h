@@ -182,6 +182,7 @@ class TWinControl : public TControl {
   void NotifyControls(UINT msg);
   void NotifyShowing();
   void TakeParentCtl3D();
+  void TellWindowItsFont(bool redraw);
 
   void WindowPositionChanged();
   void ApplyTrackingLimits(MINMAXINFO& limits);

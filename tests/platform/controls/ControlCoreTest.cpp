@@ -231,6 +231,28 @@ TEST_F(ControlCoreTest, AGraphicControlFreedWhileItsParentPaintsIsNotPainted) {
   EXPECT_EQ(panel->ControlCount(), 1);
 }
 
+// A change is painted whether the form was on screen when it came (the control
+// is marked for repainting) or hidden (the form is painted whole as it shows).
+TEST_F(ControlCoreTest, AControlChangedWhileItsFormIsShownOrHiddenIsPaintedOnScreen) {
+  auto* panel = Place<TProbePanel>(*Form, *Form, "panel", RECT{0, 0, 90, 30});
+  auto* probe = Place<TProbe>(*Form, *panel, "probe", RECT{0, 0, 30, 30}, clRed);
+  const auto paintPending = [this] { RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); };
+  for (const bool onScreen : {true, false}) {
+    Form->SetVisible(onScreen);
+    paintPending();
+    int panelPaints = 0, probePaints = 0;
+    panel->OnPaint = [&panelPaints] { ++panelPaints; };
+    probe->OnPaint = [&probePaints] { ++probePaints; };
+    panel->Invalidate();
+    probe->Invalidate();
+    Form->Show();
+    paintPending();
+    EXPECT_EQ(panelPaints, 1) << "on screen " << onScreen;
+    EXPECT_EQ(probePaints, 1) << "on screen " << onScreen;
+  }
+  Form->Hide();
+}
+
 TEST_F(ControlCoreTest, ControlsOnAFreedPanelEndWithoutParentAndGetNoNewWindow) {
   auto* panel = Place<TPanel>(*Form, *Form, "panel", RECT{0, 0, 200, 100});
   auto* label = Place<TProbe>(*Form, *panel, "label", RECT{0, 0, 20, 20}, clRed);
