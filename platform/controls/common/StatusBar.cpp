@@ -47,6 +47,8 @@ void TStatusBar::CreateParams(TCreateParams& params) {
 }
 
 void TStatusBar::CreateWnd() {
+  FShownRightEdges.clear();
+  FShownTexts.clear();
   TWinControl::CreateWnd();
   UpdatePanels();
 }
@@ -58,7 +60,16 @@ void TStatusBar::UpdatePanels() {
   for (int i = 0; i < FPanels.Count(); ++i) rightEdges.push_back(edge += FPanels.Items(i).Width());
   if (rightEdges.empty()) rightEdges.push_back(0);
   rightEdges.back() = -1;
-  SendMessageA(Handle(), SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
-  for (int i = 0; i < FPanels.Count(); ++i)
-    SendMessageA(Handle(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(FPanels.Items(i).Text().c_str()));
+  const bool partsChanged = rightEdges != FShownRightEdges;
+  if (partsChanged) {
+    SendMessageA(Handle(), SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
+    FShownRightEdges = rightEdges;
+  }
+  FShownTexts.resize(FPanels.Count());
+  for (int i = 0; i < FPanels.Count(); ++i) {
+    const std::string& text = FPanels.Items(i).Text();
+    if (!partsChanged && FShownTexts[i] == text) continue;
+    SendMessageA(Handle(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
+    FShownTexts[i] = text;
+  }
 }

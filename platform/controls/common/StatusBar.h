@@ -2,6 +2,7 @@
 // TStatusBar: the Win32 status bar with a collection of panels; every change
 // of a panel's text or width reaches the window at once.
 #include <string>
+#include <vector>
 
 #include "platform/classes/Collection.h"
 #include "platform/controls/core/WinControl.h"
@@ -51,8 +52,11 @@ class TStatusBar : public TWinControl {
 
  private:
   friend class TStatusPanels;
-  // The last panel reaches the right edge of the bar.
+  // The last panel reaches the right edge of the bar. Only what the bar does
+  // not show yet is sent: its parts when they change, a panel's text when it does.
   void UpdatePanels();
 
   TStatusPanels FPanels{*this};
+  std::vector<int> FShownRightEdges;
+  std::vector<std::string> FShownTexts;
 };

@@ -17,8 +17,10 @@ void TItemListWindow::Update(const TStringList& items) {
   while (head < shown && head < wanted && FShown[head] == items[head]) ++head;
   int tail = 0;
   while (tail < shown - head && tail < wanted - head && FShown[shown - 1 - tail] == items[wanted - 1 - tail]) ++tail;
-  const int selection = static_cast<int>(SendMessageA(FWindow, FMessages.GetSelection, 0, 0));
-  const bool replacedSelection = shown == wanted && head + tail + 1 == shown && selection == head;
+  // Only an item replaced in place can take the selection with it; the list is asked only then.
+  const bool replacingOne = shown == wanted && head + tail + 1 == shown;
+  const int selection = replacingOne ? static_cast<int>(SendMessageA(FWindow, FMessages.GetSelection, 0, 0)) : -1;
+  const bool replacedSelection = replacingOne && selection == head;
   for (int i = shown - tail - 1; i >= head; --i) {
     SendMessageA(FWindow, FMessages.Delete, i, 0);
     FShown.erase(FShown.begin() + i);

@@ -100,6 +100,10 @@ TEST_F(FormTest, StatusBarPanelsReachTheWindow) {
   EXPECT_EQ(PanelText(statusBar, 1), "Connected");
   SendMessageA(statusBar.Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges));
   EXPECT_EQ(edges[1], 270);
+  statusBar.Panels().Items(1).SetText("");
+  statusBar.Panels().Items(0).SetText("10.0.0.1");
+  EXPECT_EQ(PanelText(statusBar, 0), "10.0.0.1");
+  EXPECT_EQ(PanelText(statusBar, 1), "");
 }
 
 TEST_F(FormTest, ActiveControlIsClearedWhenItsControlGoes) {
