@@ -32,6 +32,8 @@ class TTabSheet : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   void ParentChanged() override;
+  // Only one page shows at a time: the others make their windows when first turned to.
+  bool DefersWindowUntilShown() const override { return true; }
 
  private:
   friend class TPageControl;

@@ -106,8 +106,11 @@ void TWinControl::CreateHandle() {
   if (Parent()) Parent()->HandleNeeded();
   if (FHandle.Get() || Dying()) return;
   CreateWnd();
-  for (TControl* control : std::vector<TControl*>(FControls))
-    if (control->InheritsFrom(TWinControl::StaticClass())) static_cast<TWinControl*>(control)->HandleNeeded();
+  for (TControl* control : std::vector<TControl*>(FControls)) {
+    if (!control->InheritsFrom(TWinControl::StaticClass())) continue;
+    auto* child = static_cast<TWinControl*>(control);
+    if (child->Visible() || !child->DefersWindowUntilShown()) child->HandleNeeded();
+  }
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
@@ -244,7 +247,10 @@ void TWinControl::WndProc(TMessage& message) {
       if (HandleAllocated()) EnableWindow(FHandle.Get(), Enabled());
       break;
     case CM_VISIBLECHANGED:
-      if (HandleAllocated()) ShowWindow(FHandle.Get(), Visible() ? SW_SHOW : SW_HIDE);
+      if (HandleAllocated())
+        ShowWindow(FHandle.Get(), Visible() ? SW_SHOW : SW_HIDE);
+      else if (Visible() && DefersWindowUntilShown() && Parent() && Parent()->HandleAllocated())
+        HandleNeeded();
       NotifyShowing();
       return;
     case CM_TEXTCHANGED:

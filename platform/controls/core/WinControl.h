@@ -128,6 +128,10 @@ class TWinControl : public TControl {
   void DestroyHandle() { DestroyWindowHandle(); }
   // Destroys the window itself; the object stays and makes a new one when asked.
   virtual void DestroyWindowHandle() { FHandle.Reset(); }
+  // True for a control whose window, and the windows on it, are made only when
+  // it is first shown or its window is asked for, not with its parent's: a
+  // hidden page whose place among its siblings does not matter.
+  virtual bool DefersWindowUntilShown() const { return false; }
 
   // The window's own painting into `dc` (the Win32 control's, for one), before the graphic controls on it.
   virtual void PaintWindow(HDC dc);

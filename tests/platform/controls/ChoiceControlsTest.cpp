@@ -221,6 +221,33 @@ TEST_F(ChoiceControlsTest, ASheetShowsWhenItsPageBecomesActiveByClickOrByCode) {
   ExpectOnlyActiveSheetShown(*Form->InnerPages);
 }
 
+// A page hidden when the form is made gets its windows when first turned to,
+// laid in the order of its controls (the order Tab takes), and the check and
+// choice it was given while it had no window.
+TEST_F(ChoiceControlsTest, AHiddenPageMakesItsWindowsWhenFirstTurnedTo) {
+  Form->Show();
+  EXPECT_FALSE(Form->EthSheet->HandleAllocated());
+  EXPECT_FALSE(Form->Nego->HandleAllocated());
+  EXPECT_TRUE(Form->ModeA->HandleAllocated());
+  Form->Nego->SetChecked(false);
+
+  Form->Pages->SetActivePageIndex(0);
+  ASSERT_TRUE(Form->EthSheet->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(Form->Nego->Handle()));
+  std::vector<HWND> inZOrder, inControlOrder;
+  for (HWND window = GetWindow(Form->EthSheet->Handle(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT))
+    inZOrder.push_back(window);
+  for (int i = 0; i < Form->EthSheet->ControlCount(); ++i)
+    inControlOrder.push_back(static_cast<TWinControl*>(Form->EthSheet->Controls(i))->Handle());
+  EXPECT_EQ(inZOrder, inControlOrder);
+  EXPECT_FALSE(WindowChecked(*Form->Nego));
+  EXPECT_TRUE(WindowChecked(Form->Speed->Buttons(0)));
+
+  Form->Pages->SetActivePageIndex(1);
+  EXPECT_TRUE(Form->EthSheet->HandleAllocated());
+  EXPECT_FALSE(IsWindowVisible(Form->EthSheet->Handle()));
+}
+
 // The sheets go before the form's other components do: a sheet's handler
 // run then would find them freed.
 TEST_F(ChoiceControlsTest, SheetsFreedWithTheirFormShowNoOtherPage) {
