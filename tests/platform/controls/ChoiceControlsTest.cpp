@@ -242,10 +242,6 @@ TEST_F(ChoiceControlsTest, AHiddenPageMakesItsWindowsWhenFirstTurnedTo) {
   EXPECT_EQ(inZOrder, inControlOrder);
   EXPECT_FALSE(WindowChecked(*Form->Nego));
   EXPECT_TRUE(WindowChecked(Form->Speed->Buttons(0)));
-
-  Form->Pages->SetActivePageIndex(1);
-  EXPECT_TRUE(Form->EthSheet->HandleAllocated());
-  EXPECT_FALSE(IsWindowVisible(Form->EthSheet->Handle()));
 }
 
 // The sheets go before the form's other components do: a sheet's handler
