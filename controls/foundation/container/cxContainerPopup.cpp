@@ -435,21 +435,16 @@ bool TcxCustomPopupWindow::HandleOutsideMouseMessage(HWND /*window*/, UINT /*mes
   return false;
 }
 
+// The placement put the popup on the side of its owner with more room: cut
+// to the work area it keeps its edge on the owner's and never covers it. A
+// popup wholly outside the work area has no room to be cut to and stays whole.
 void TcxCustomPopupWindow::FitIntoWorkArea(POINT& position) {
   const RECT area = GetDesktopWorkArea(position);
-  int width = std::min<int>(Width(), area.right - area.left);
-  int height = std::min<int>(Height(), area.bottom - area.top);
-  const int originalHeight = height;
-  if (position.x < area.left) {
-    width -= area.left - position.x;
-    position.x = area.left;
-  }
-  if (position.y < area.top) {
-    height -= area.top - position.y;
-    position.y = area.top;
-  }
-  if (height != Height() && position.y == area.top) position.y += originalHeight - height;
-  SetBounds(Left(), Top(), width, height);
+  const RECT bounds{position.x, position.y, position.x + Width(), position.y + Height()};
+  RECT fitted{};
+  if (!IntersectRect(&fitted, &bounds, &area)) return;
+  position = POINT{fitted.left, fitted.top};
+  SetBounds(Left(), Top(), fitted.right - fitted.left, fitted.bottom - fitted.top);
 }
 
 void TcxCustomPopupWindow::DoClosed() {

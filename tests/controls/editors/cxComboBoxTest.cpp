@@ -108,7 +108,7 @@ TEST_F(cxComboBoxTest, TheSettersKeepTheirLimitsAndTheListStyleDecidesTheEditing
 // Each case opens the list under a work area of its own and reads the rows
 // the list shows, whether it scrolls and whether it opened above the editor.
 TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor) {
-  enum TArea { Screen, NoRoom, BottomNear };
+  enum TArea { Screen, NoRoom, BottomNear, ThreeRowsBelow };
   struct TCase {
     const char* Name;
     int Items;
@@ -119,8 +119,13 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
     std::vector<int> RowHeights;
     bool Scrolls;
     bool Above;
+    int EditorWidth = 120;
   };
   const int font = List().GetItemHeight();
+  const int bar = GetSystemMetrics(SM_CYHSCROLL);
+  Key(VK_F4);
+  const int borders = Combo->PopupWindow()->Height() - List().Height();
+  Combo->SetDroppedDown(false);
   const TCase cases[] = {
       {"ten items in eight rows", 10, 8, 0, nullptr, Screen, std::vector<int>(8, font), true, false},
       {"three items in eight rows", 3, 8, 0, nullptr, Screen, std::vector<int>(3, font), false, false},
@@ -137,12 +142,15 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
        false},
       {"no room above or below", 10, 8, 0, nullptr, NoRoom, {font}, true, false},
       {"the bottom of the work area near", 10, 8, 0, nullptr, BottomNear, std::vector<int>(8, font), true, true},
+      {"room below for three rows exactly", 10, 8, 0, nullptr, ThreeRowsBelow, std::vector<int>(3, font), true, false},
+      // The list is a scroll bar higher for the one its width may need.
+      {"an editor narrower than its items", 10, 8, bar, nullptr, Screen, std::vector<int>(9, bar), true, false, 30},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     // A new editor each: the list's row style is fixed when its window is made.
     TOwned<TcxComboBox> combo(CreateComponent<TcxComboBox>(nullptr));
-    combo->SetBounds(10, 40, 120, 24);
+    combo->SetBounds(10, 40, c.EditorWidth, 24);
     combo->SetParent(Form.get());
     TcxComboBoxProperties& properties = combo->PropertiesObject();
     for (int i = 0; i < c.Items; ++i) properties.Items().Add(kTenItems[i]);
@@ -154,6 +162,7 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
     cxMonitorApi() = SavedMonitorApi;
     if (c.Area == NoRoom) UseWorkArea(editor);
     if (c.Area == BottomNear) UseWorkArea(RECT{0, 0, 1024, editor.bottom + 3 * font});
+    if (c.Area == ThreeRowsBelow) UseWorkArea(RECT{0, editor.top, 1024, editor.bottom + 3 * font + borders});
     combo->InnerTextEdit()->Edit().SetFocus();
     Key(VK_F4);
     ASSERT_TRUE(combo->DroppedDown());
@@ -166,6 +175,7 @@ TEST_F(cxComboBoxTest, TheListShowsItsRowsWithinTheWorkAreaBelowOrAboveTheEditor
     for (int height : c.RowHeights) top += height;
     EXPECT_GE(list.ClientRect().bottom, top) << "every row shows whole";
     EXPECT_EQ(list.VScrollBar() && list.VScrollBar()->Visible(), c.Scrolls);
+    EXPECT_GE(list.ClientRect().right, list.ScrollWidth()) << "the widest item shows whole";
     const RECT popup = ScreenRect(*combo->PopupWindow());
     EXPECT_EQ(popup.bottom <= editor.top, c.Above);
     combo->SetDroppedDown(false);

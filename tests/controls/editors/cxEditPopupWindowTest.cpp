@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "controls/editors/base/cxEditPopupWindow.h"
+#include "controls/foundation/controls/cxControls.h"
 #include "platform/controls/core/Form.h"
 #include "platform/controls/core/Screen.h"
 #include "tests/controls/foundation/FoundationFixture.h"
@@ -14,7 +16,7 @@ namespace {
 // by 30; its lookup list, when it has one, shows whole rows of 13 pixels.
 struct TFakeEdit : IcxEditPopupWindowEdit {
   void FinalizePopup() override {}
-  bool CanShrinkPopupToWorkArea() override { return false; }
+  bool CanShrinkPopupToWorkArea() override { return true; }
   void ClosePopup(int reason) override { CloseReasons.push_back(reason); }
   RECT PopupOwnerBounds() override { return RECT{0, 0, 100, 20}; }
   SIZE GetPopupContentSize() override { return SIZE{50, 30}; }
@@ -33,6 +35,14 @@ struct TFakeEdit : IcxEditPopupWindowEdit {
   bool LookupList = false;
   bool LookupFits = true;
 };
+
+// The work area the test gives the monitor of every point.
+RECT gWorkArea{};
+HMONITOR WINAPI FakeMonitorFromPoint(POINT, DWORD) { return reinterpret_cast<HMONITOR>(1); }
+BOOL WINAPI FakeGetMonitorInfoA(HMONITOR, LPMONITORINFO info) {
+  info->rcMonitor = info->rcWork = gWorkArea;
+  return TRUE;
+}
 
 int PanelHeight() { return std::max(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CYSIZE)); }
 
@@ -124,6 +134,52 @@ TEST_F(EditPopupWindowTest, DraggingTheGripResizesWithinTheMinimum) {
     EXPECT_EQ(Popup->Height(), c.Expected.cy) << c.To.x;
     const RECT client = Popup->EditViewInfo().ClientRect;
     EXPECT_TRUE(EqualRect(&Edit.ClientBounds, &client));
+    Popup->CloseUp();
+  }
+}
+
+// Each case gives the editor its room above and below on the work area and
+// opens a popup of the wanted height: the popup lies on the side with more
+// room when it does not fit below, with its edge on the editor's and cut to
+// that room; its body (the popup less its shadow, whose strip over the editor
+// the region cuts away) never covers the editor, and the sys panel is on the
+// side away from it.
+TEST_F(EditPopupWindowTest, ATallPopupTakesTheSideWithMoreRoomCutToItAndLeavesTheEditorFree) {
+  struct TCase {
+    int RoomAbove, RoomBelow, Wanted;
+    bool Shadow;
+    bool Above;
+    int Height;
+  };
+  const TCase cases[] = {
+      {150, 20, 300, false, true, 150},   {20, 150, 300, false, false, 150}, {150, 150, 300, false, false, 150},
+      {300, 400, 500, false, false, 400}, {150, 20, 100, false, true, 100},  {150, 120, 100, false, false, 100},
+      {150, 20, 300, true, true, 150},    {20, 150, 300, true, false, 147},
+  };
+  const TcxMonitorApi savedMonitorApi = cxMonitorApi();
+  const POINT topLeft = Owner->ClientToScreen(POINT{0, 0});
+  const RECT editor{topLeft.x, topLeft.y, topLeft.x + Owner->Width(), topLeft.y + Owner->Height()};
+  Popup->SetWantedWidth(200);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.RoomAbove) + " above, " + std::to_string(c.RoomBelow) + " below, " +
+                 std::to_string(c.Wanted) + (c.Shadow ? " with a shadow" : ""));
+    Popup->SetShadow(c.Shadow);
+    Popup->SetWantedHeight(c.Wanted);
+    gWorkArea = {0, editor.top - c.RoomAbove, 1024, editor.bottom + c.RoomBelow};
+    cxMonitorApi() = {FakeMonitorFromPoint, FakeGetMonitorInfoA};
+    Popup->Popup();
+    cxMonitorApi() = savedMonitorApi;
+    RECT body{};
+    GetWindowRect(Popup->Handle(), &body);
+    if (c.Shadow) {
+      body.right -= cxContainerShadowWidth;
+      body.bottom -= cxContainerShadowWidth;
+    }
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &body, &editor));
+    EXPECT_EQ(c.Above ? body.bottom : body.top, c.Above ? editor.top : editor.bottom);
+    EXPECT_EQ(body.bottom - body.top, c.Height);
+    EXPECT_EQ(IsTopCorner(Popup->EditViewInfo().SysPanelCorner), c.Above);
     Popup->CloseUp();
   }
 }
