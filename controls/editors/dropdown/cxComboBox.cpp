@@ -25,8 +25,6 @@ TClass TcxCustomComboBoxInnerEdit::StaticClass() {
   return &metaClass;
 }
 
-TcxCustomComboBox* TcxCustomComboBoxInnerEdit::Combo() const { return dynamic_cast<TcxCustomComboBox*>(Container()); }
-
 void TcxCustomComboBoxInnerEdit::WndProc(TMessage& message) {
   if (message.Msg == WM_LBUTTONUP) {
     TControlState state = ControlState();
@@ -34,32 +32,6 @@ void TcxCustomComboBoxInnerEdit::WndProc(TMessage& message) {
     SetControlState(state);
   }
   TcxCustomInnerTextEdit::WndProc(message);
-}
-
-void TcxCustomComboBoxInnerEdit::DblClick() {
-  const TcxWeakSelf self(this);
-  TcxCustomInnerTextEdit::DblClick();
-  TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr;
-  if (combo && combo->ControlStyle().Contains(csDoubleClicks)) combo->DblClick();
-}
-
-void TcxCustomComboBoxInnerEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  const TcxWeakSelf self(this);
-  TcxCustomInnerTextEdit::MouseDown(button, shift, x, y);
-  if (TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr)
-    combo->MouseDown(button, shift, x + Left(), y + Top());
-}
-
-void TcxCustomComboBoxInnerEdit::MouseMove(TShiftState shift, int x, int y) {
-  const TcxWeakSelf self(this);
-  TcxCustomInnerTextEdit::MouseMove(shift, x, y);
-  if (TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr) combo->MouseMove(shift, x + Left(), y + Top());
-}
-
-void TcxCustomComboBoxInnerEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  const TcxWeakSelf self(this);
-  TcxCustomInnerTextEdit::MouseUp(button, shift, x, y);
-  if (TcxCustomComboBox* combo = self.Alive() ? Combo() : nullptr) combo->MouseUp(button, shift, x + Left(), y + Top());
 }
 
 // ---- TcxCustomComboBoxViewInfo

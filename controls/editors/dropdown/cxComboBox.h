@@ -11,13 +11,7 @@
 #include "controls/editors/dropdown/cxComboBoxProperties.h"
 #include "controls/editors/dropdown/cxDropDownEdit.h"
 
-class TcxCustomComboBox;
-
-// The text covers the editor's client area: the presses, moves, releases
-// and double clicks on it are the editor's, in the editor's coordinates, so
-// a click on a fixed list's text opens it and a double click steps a
-// revertable one. A click released on the editor is no pending click of the
-// inner edit.
+// A click released on the editor is no pending click of the inner edit.
 class TcxCustomComboBoxInnerEdit : public TcxCustomInnerTextEdit {
  public:
   using TcxCustomInnerTextEdit::TcxCustomInnerTextEdit;
@@ -27,13 +21,6 @@ class TcxCustomComboBoxInnerEdit : public TcxCustomInnerTextEdit {
 
  protected:
   void WndProc(TMessage& message) override;
-  void DblClick() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-
- private:
-  TcxCustomComboBox* Combo() const;
 };
 
 // The chosen item of a fixed list drawn by OnDrawItem where the editor
@@ -70,8 +57,6 @@ std::unique_ptr<TcxCustomEditViewData> CreateComboBoxViewData(TcxCustomEditPrope
                                                               TcxCustomEditStyle& style, bool inplace);
 
 class TcxCustomComboBox : public TcxCustomDropDownEdit {
-  friend class TcxCustomComboBoxInnerEdit;
-
  public:
   explicit TcxCustomComboBox(TComponent* owner, bool inplace = false,
                              TClass propertiesClass = TcxCustomComboBoxProperties::StaticClass());

@@ -168,8 +168,10 @@ bool TcxCustomMaskEdit::DoInnerControlMessage(TMessage& message) {
 }
 
 // A press or a drag on the text moves the native caret without a selection
-// message: the mode hears of it before the native edit handles it, as of a
-// press on the editor's own window, lest the next key meet a stale split.
+// message. The mode hears of it before the native edit handles it, lest an
+// expression mode's next key meet a stale split, and again when the press
+// or the drag reaches the editor, after the native edit: only then does the
+// caret a standard mode selects stand where the press fell.
 // Every message of the inner edit passes here: the button state is read
 // from the message itself, never asked of the system.
 void TcxCustomMaskEdit::InnerMouseMessage(const TMessage& message) {

@@ -120,6 +120,10 @@ TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TComponent* owner)
     : TCustomEdit(owner), FContainer(dynamic_cast<TcxCustomEdit*>(owner)) {
   FCreating = true;
   FHelper.reset(new TcxCustomInnerTextEditHelper(*this));
+  // A press and release on the text is a click, which the editor gets.
+  TControlStyle style = ControlStyle();
+  style.Include(csClickEvents);
+  SetControlStyle(style);
   SetParentColor(true);
   SetParentFont(false);
   if (FContainer) FContainer->FreeNotification(this);
@@ -291,6 +295,41 @@ void TcxCustomInnerTextEdit::ImeCharMessage(TMessage& message) {
   FImeCharCount = lead != '\0' ? 2 : 1;
   SaveState();
   TCustomEdit::WndProc(message);
+}
+
+// ---- the mouse
+
+void TcxCustomInnerTextEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  TCustomEdit::MouseDown(button, shift, x, y);
+  if (TcxCustomEdit* container = self.Alive() ? Container() : nullptr)
+    container->InnerEditMouseDown(button, shift, x + Left(), y + Top());
+}
+
+void TcxCustomInnerTextEdit::MouseMove(TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  TCustomEdit::MouseMove(shift, x, y);
+  if (TcxCustomEdit* container = self.Alive() ? Container() : nullptr)
+    container->InnerEditMouseMove(shift, x + Left(), y + Top());
+}
+
+void TcxCustomInnerTextEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const TcxWeakSelf self(this);
+  TCustomEdit::MouseUp(button, shift, x, y);
+  if (TcxCustomEdit* container = self.Alive() ? Container() : nullptr)
+    container->InnerEditMouseUp(button, shift, x + Left(), y + Top());
+}
+
+void TcxCustomInnerTextEdit::Click() {
+  const TcxWeakSelf self(this);
+  TCustomEdit::Click();
+  if (TcxCustomEdit* container = self.Alive() ? Container() : nullptr) container->InnerEditClick();
+}
+
+void TcxCustomInnerTextEdit::DblClick() {
+  const TcxWeakSelf self(this);
+  TCustomEdit::DblClick();
+  if (TcxCustomEdit* container = self.Alive() ? Container() : nullptr) container->InnerEditDblClick();
 }
 
 // ---- messages

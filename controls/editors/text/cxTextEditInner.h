@@ -1,9 +1,9 @@
 #pragma once
 // The native single-line edit a text editor places inside itself. It draws
-// no border, hands every key, character, focus, clipboard and selection
-// event to its editor, and lets the editor decide about editing, incremental
-// search and popups. Its helper is what the editor holds of it: the inner
-// edit as an interface.
+// no border, hands every key, character, mouse, focus, clipboard and
+// selection event to its editor, and lets the editor decide about editing,
+// incremental search and popups. Its helper is what the editor holds of it:
+// the inner edit as an interface.
 #include <windows.h>
 
 #include <functional>
@@ -152,6 +152,13 @@ class TcxCustomInnerTextEdit : public TCustomEdit {
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyPress(char& key) override;
   void KeyUp(WORD& key, TShiftState shift) override;
+  // The text covers all of its editor but the border: what the mouse does
+  // on it is the editor's, after the native edit has placed the caret.
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void Click() override;
+  void DblClick() override;
 
  private:
   // What a key or character found, to tell what the native edit changed.

@@ -125,6 +125,8 @@ TEST_F(cxMaskEditRegExprWindowTest, KeysFollowTheExpression) {
       {F, "abc", "ABC", "abc|", 0},
       {F, "[a-z]a", "AaA", "aa|", 1},
       {F, "\\d\\d\\d", "12{S1,0}5", "15|2", 0},
+      // What is left after the deleted character no longer fits: all of it goes.
+      {F, "\\d-\\d", "1-2{H}{DEL}", "|", 0},
       // A click moves the split with the caret.
       {F, "a\\d|b[a-z]", "a1{C0}b", "b|", 0},
       {F, "[A-F]\\d{2,3}(-[a-z]+)?", "C350{H}{C4}D", "C350|", 1},

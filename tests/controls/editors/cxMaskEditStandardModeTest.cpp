@@ -90,6 +90,7 @@ TEST_F(cxMaskEditStandardModeTest, TypingOverwritesAndTheCaretSkipsLiterals) {
       {">LL-l", "abc", "AB-C", 4, 0, 0},
       {">LL-l", "a-", "A_-_", 1, 1, 1},
       {"\\+0", "7", "+7", 2, 0, 0},
+      {"\\+0", "7{L}{R}", "+7", 2, 0, 0},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.Mask) + " " + c.Keys);

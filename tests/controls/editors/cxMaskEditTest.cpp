@@ -66,8 +66,8 @@ class cxMaskEditTest : public FoundationTest {
   // "{L}" "{R}" "{H}" "{E}" "{Del}" "{BS}" "{Ins}" are keys, "^" before one holds
   // Ctrl and "+" Shift, as the keyboard state the key handling reads;
   // "{Cut}" "{Paste}" "{Undo}" "{EmUndo}" are the edit's messages, "{All}" and
-  // "{Sel6,9}" select, "{=text}" puts text on the clipboard; any other
-  // character is typed.
+  // "{Sel6,9}" select, "{Click7}" clicks the text before character 7,
+  // "{=text}" puts text on the clipboard; any other character is typed.
   void Press(const std::string& keys) {
     std::vector<BYTE> held;
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -95,6 +95,12 @@ class cxMaskEditTest : public FoundationTest {
     int from = 0, to = 0;
     if (sscanf(name.c_str(), "Sel%d,%d", &from, &to) == 2 || name == "All") {
       SendMessageA(inner, EM_SETSEL, name == "All" ? 0 : from, name == "All" ? -1 : to);
+      return;
+    }
+    if (sscanf(name.c_str(), "Click%d", &from) == 1) {
+      const LPARAM place = SendMessageA(inner, EM_POSFROMCHAR, from, 0);
+      SendMessageA(inner, WM_LBUTTONDOWN, MK_LBUTTON, place);
+      SendMessageA(inner, WM_LBUTTONUP, 0, place);
       return;
     }
     const UINT message = name == "Cut"      ? WM_CUT
@@ -163,6 +169,8 @@ TEST_F(cxMaskEditTest, APhoneMaskTypesInOvertypeAndSkipsItsLiterals) {
       {"555{H}^{R}", "(555) ___-____", 14, 0},
       {"555{H}+{Del}", "(_55) ___-____", 1, 1},
       {"5551234567{E}+{Del}", "(555) 123-456_", 13, 1},
+      // A click shows the caret where it falls as the character Delete blanks.
+      {"5551234567{Click7}{Del}", "(555) 1_3-4567", 7, 1},
       {"x", kEmptyPhone, 1, 1},
       // A paste runs the paste steps twice: the digits are placed once and
       // the caret stands after them.

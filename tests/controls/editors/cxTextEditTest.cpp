@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/editors/base/cxEdit.h"
+#include "controls/editors/mask/cxMaskEdit.h"
 #include "controls/editors/text/cxTextEdit.h"
 #include "controls/editors/text/cxTextEditListBox.h"
 #include "platform/classes/ClassBuilder.h"
@@ -197,6 +198,48 @@ TEST_F(cxTextEditTest, TheHookedInnerEditSelectsItsTextOnFocusWithItsAutoSelect)
 }
 
 TEST_F(cxTextEditTest, TheClipboardAndClearAskTheEditorFirst) { RunClipboardCases(*Edit, Clipboard); }
+
+// The text covers all of the editor but its border: what the mouse does on
+// it is the editor's, in the editor's coordinates; a masked editor's double
+// click goes through its mode.
+TEST_F(cxTextEditTest, TheMouseOnTheTextReachesTheEditorsEvents) {
+  auto* masked = CreateComponent<TcxMaskEdit>(Form.get());
+  masked->SetBounds(10, 100, 120, 24);
+  masked->SetParent(Form.get());
+  masked->PropertiesObject().SetEditMask("000");
+  struct TCase {
+    UINT Msg;
+    WPARAM Keys;
+    std::vector<std::string> Events;
+  };
+  const TCase cases[] = {
+      {WM_MOUSEMOVE, 0, {"move"}},
+      {WM_LBUTTONDOWN, MK_LBUTTON, {"down"}},
+      {WM_MOUSEMOVE, MK_LBUTTON, {"move"}},
+      {WM_LBUTTONUP, 0, {"click", "up"}},
+      {WM_LBUTTONDBLCLK, MK_LBUTTON, {"double click", "down"}},
+  };
+  // The handlers stay with the editors until the form goes.
+  static std::vector<std::string> events;
+  for (TcxCustomTextEdit* edit : {static_cast<TcxCustomTextEdit*>(Edit), static_cast<TcxCustomTextEdit*>(masked)}) {
+    SCOPED_TRACE(edit->ClassName());
+    const POINT onText{3, 4};
+    const POINT inEditor{Inner(*edit).Left() + onText.x, Inner(*edit).Top() + onText.y};
+    const auto log = [inEditor](const char* name, int x, int y) {
+      events.push_back(x == inEditor.x && y == inEditor.y ? name : "elsewhere");
+    };
+    edit->SetOnMouseDown([log](TObject*, TMouseButton, TShiftState, int x, int y) { log("down", x, y); });
+    edit->SetOnMouseMove([log](TObject*, TShiftState, int x, int y) { log("move", x, y); });
+    edit->SetOnMouseUp([log](TObject*, TMouseButton, TShiftState, int x, int y) { log("up", x, y); });
+    edit->SetOnClick([](TObject*) { events.push_back("click"); });
+    edit->SetOnDblClick([](TObject*) { events.push_back("double click"); });
+    for (const TCase& c : cases) {
+      events.clear();
+      SendMessageA(Inner(*edit).Handle(), c.Msg, c.Keys, MAKELPARAM(onText.x, onText.y));
+      EXPECT_EQ(events, c.Events) << c.Msg;
+    }
+  }
+}
 
 // A double-byte character counts once against the limit and stays whole.
 TEST_F(cxTextEditTest, SelectedTextIsReplacedWithinMaxLengthByCharacters) {
