@@ -109,7 +109,7 @@ class TcxCustomCheckBoxViewData : public TcxCustomEditViewData {
  protected:
   TcxCustomCheckBoxProperties& CheckProperties() const;
   TAlignment CheckAlignment() const;
-  bool IsCheckDrawnClassically(const TcxCustomCheckBoxViewInfo& viewInfo) const;
+  bool IsCheckDrawnClassically(bool glyphValid) const;
   TcxCheckButtonStateFacts ButtonStateFacts(const TcxCustomCheckBoxViewInfo& viewInfo, const POINT& mousePoint,
                                             TShiftState shift) const;
   void CalculateFocusRect(TcxCanvas& canvas, TcxCustomCheckBoxViewInfo& viewInfo) const;

@@ -701,6 +701,7 @@ struct TRecordingButtonTheme {
 class ThemedCheckTest : public FakeCurrentThemeTest {
  protected:
   void SetUp() override {
+    Found = UxThemeBinding();
     FakeCurrentThemeTest::SetUp();
     TRecordingButtonTheme::Calls.clear();
     TRecordingButtonTheme::Opens = true;
@@ -711,6 +712,15 @@ class ThemedCheckTest : public FakeCurrentThemeTest {
     Bitmap.SetSize(24, 24);
     Canvas.FillRectWithColor(TRect{0, 0, 24, 24}, kCanvasColor);
   }
+  // The fake's themes go with it: the tests after these see the visual
+  // style the program found.
+  void TearDown() override {
+    CloseAllThemes();
+    FakeCurrentThemeTest::TearDown();
+    SetUxThemeBinding(Found);
+  }
+
+  TUxThemeBinding Found;
   TBitmap Bitmap;
   TcxCanvas Canvas{Bitmap.Canvas()};
 };
@@ -961,4 +971,13 @@ TEST_F(CheckBoxViewTest, AutoSizeTakesTheCheckAndTheCaptionsHeight) {
   std::unique_ptr<TcxCustomEditViewData> inplace = Properties->CreateViewData(Editor->Style(), true);
   static_cast<TcxCustomCheckBoxViewData&>(*inplace).Caption = "&ab";
   EXPECT_EQ(inplace->GetEditSize(Canvas, 0).cx, TextExtent("ab").cx + 2 + check.cx + 3 + 2);
+  // A themed check has no inner frame, whatever the border style.
+  Editor->Style().SetEditBorderStyle(ebsNone);
+  Editor->Style().LookAndFeel()->SetNativeStyle(true);
+  std::unique_ptr<TcxCustomEditViewData> themed = Properties->CreateViewData(Editor->Style(), true);
+  ASSERT_TRUE(themed->NativeStyle()) << "the visual style is active";
+  EXPECT_EQ(themed->GetEditSize(Canvas, 0).cy,
+            std::max<LONG>(cxWinXPLookAndFeelPainter()->CheckButtonSize().cy + 2, TextExtent("Gg").cy));
+  themed->Calculate(Canvas, kBounds, {-1, -1}, mbLeft, {}, ViewInfo, false);
+  EXPECT_EQ(ViewInfo.CheckBorderWidth, 0) << "drawn as measured";
 }
