@@ -312,6 +312,9 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
   virtual TcxEditCapabilities GetEditCapabilities() const;
   virtual int GetEditValueSource() const { return 0; }
   virtual bool IsEditValueValid(Variant& editValue, bool editing) const;
+  // Whether the key, typed where an in-place editor of this kind shows but
+  // does not edit, starts it (through its ActivateByKey); no key by default.
+  virtual bool IsActivationKey(char) const { return false; }
   virtual bool CanRevertValue() const { return false; }
   virtual void PrepareDisplayValue(const Variant& editValue, Variant& displayValue, bool focused);
   virtual void RestoreDefaults();

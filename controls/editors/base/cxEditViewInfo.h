@@ -177,7 +177,9 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
   int ButtonCount() const { return static_cast<int>(ButtonsInfo.size()); }
   // -1 over no button.
   int GetButtonIndexAt(const POINT& point) const;
-  bool IsPointOverButton(const POINT& point) const { return GetButtonIndexAt(point) >= 0; }
+  virtual bool IsPointOverButton(const POINT& point) const { return GetButtonIndexAt(point) >= 0; }
+  // Whether the pointer can show one of the editor's buttons hot.
+  virtual bool HasHotButtons() const { return !ButtonsInfo.empty(); }
 
   void Assign(const TcxContainerViewInfo* source) override;
   void Offset(int dx, int dy) override;

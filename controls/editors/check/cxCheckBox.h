@@ -94,6 +94,8 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
   bool IsDisplayValueEqual(const Variant& editValue1, const Variant& editValue2) override;
   std::string GetDisplayText(const Variant& editValue, bool fullText) const override;
   bool IsEditValueValid(Variant& editValue, bool editing) const override;
+  // Space starts an in-place check box, and the same Space then toggles it.
+  bool IsActivationKey(char key) const override { return key == ' '; }
   void PrepareDisplayValue(const Variant& editValue, Variant& displayValue, bool focused) override;
 
  private:

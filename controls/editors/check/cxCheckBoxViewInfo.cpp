@@ -198,8 +198,8 @@ TAlignment TcxCustomCheckBoxViewData::CheckAlignment() const {
   return HorzAlignment;
 }
 
-bool TcxCustomCheckBoxViewData::IsCheckDrawnClassically(const TcxCustomCheckBoxViewInfo& viewInfo) const {
-  return !viewInfo.IsGlyphValid && !SkinPainter && !(viewInfo.NativeStyle && OpenTheme(totButton));
+bool TcxCustomCheckBoxViewData::IsCheckDrawnClassically(bool glyphValid) const {
+  return !glyphValid && !SkinPainter && !(NativeStyle() && OpenTheme(totButton));
 }
 
 void TcxCustomCheckBoxViewData::Calculate(TcxCanvas& canvas, const TRect& bounds, const POINT& mousePoint,
@@ -213,6 +213,9 @@ void TcxCustomCheckBoxViewData::Calculate(TcxCanvas& canvas, const TRect& bounds
   info.BorderWidth = 0;
   info.Shadow = false;
   info.ContentRect = info.ClientRect = info.InnerEditRect = bounds;
+  // The edit base leaves an in-place editor's frame to its host; the check
+  // is no frame, and in place too it follows the visual style.
+  info.NativeStyle = NativeStyle();
   info.IsDesigning = IsDesigning;
   info.Text = Caption;
   info.Alignment = CheckAlignment();
@@ -223,7 +226,7 @@ void TcxCustomCheckBoxViewData::Calculate(TcxCanvas& canvas, const TRect& bounds
   info.AllowGrayed = properties.AllowGrayed();
   info.NullStyle = properties.NullStyle();
   info.IsGlyphValid = IsEditCheckGlyphValid(info.Glyph, info.GlyphCount);
-  info.CheckBorderWidth = EditCheckBorderWidth(info.CheckBorderStyle, IsCheckDrawnClassically(info));
+  info.CheckBorderWidth = EditCheckBorderWidth(info.CheckBorderStyle, IsCheckDrawnClassically(info.IsGlyphValid));
   const SIZE checkSize = GetEditCheckSize(info.Glyph, info.GlyphCount, SkinPainter, info.NativeStyle);
   TcxCheckBoxLayout layout =
       CalculateCheckBoxLayout(info.ClientRect, checkSize, info.Alignment, Inplace, ContentOffset);
@@ -288,10 +291,8 @@ void TcxCustomCheckBoxViewData::EditValueToDrawValue(const Variant& editValue, T
 SIZE TcxCustomCheckBoxViewData::GetEditSize(TcxCanvas& canvas, int) {
   if (Style.Font()) canvas.SetFont(*Style.Font());
   TcxCustomCheckBoxProperties& properties = CheckProperties();
-  const bool classic = !IsEditCheckGlyphValid(properties.GlyphIfAny(), properties.GlyphCount()) && !SkinPainter &&
-                       !(NativeStyle() && !Inplace && OpenTheme(totButton));
-  const SIZE check =
-      GetEditCheckSize(properties.GlyphIfAny(), properties.GlyphCount(), SkinPainter, NativeStyle() && !Inplace);
+  const bool classic = IsCheckDrawnClassically(IsEditCheckGlyphValid(properties.GlyphIfAny(), properties.GlyphCount()));
+  const SIZE check = GetEditCheckSize(properties.GlyphIfAny(), properties.GlyphCount(), SkinPainter, NativeStyle());
   const TAlignment alignment = CheckAlignment();
   const std::string caption = RemoveAccelChars(Caption);
   SIZE size{check.cx + (Inplace ? 4 : 0), check.cy + 4};

@@ -68,6 +68,10 @@ class TcxCustomCheckBoxViewInfo : public TcxCustomTextEditViewInfo {
   std::unique_ptr<TcxRegion> GetUpdateRegion(const TcxContainerViewInfo* other) override;
   void Offset(int dx, int dy) override;
   void Paint(TcxCanvas& canvas) override;
+  // The whole check box is its one button: a press anywhere on it, the
+  // second press of a double click too, presses the check.
+  bool IsPointOverButton(const POINT&) const override { return true; }
+  bool HasHotButtons() const override { return true; }
   // The check shows another button state or check state than `previous`.
   bool CheckChanged(const TcxCustomCheckBoxViewInfo& previous) const;
   // Nothing but the check changed: only its rectangle needs painting.
@@ -105,7 +109,7 @@ class TcxCustomCheckBoxViewData : public TcxCustomEditViewData {
  protected:
   TcxCustomCheckBoxProperties& CheckProperties() const;
   TAlignment CheckAlignment() const;
-  bool IsCheckDrawnClassically(const TcxCustomCheckBoxViewInfo& viewInfo) const;
+  bool IsCheckDrawnClassically(bool glyphValid) const;
   TcxCheckButtonStateFacts ButtonStateFacts(const TcxCustomCheckBoxViewInfo& viewInfo, const POINT& mousePoint,
                                             TShiftState shift) const;
   void CalculateFocusRect(TcxCanvas& canvas, TcxCustomCheckBoxViewInfo& viewInfo) const;

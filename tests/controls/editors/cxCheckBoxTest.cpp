@@ -3,6 +3,7 @@
 // nothing; its looks are checked on pixels drawn into memory bitmaps.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,60 @@ TEST_F(cxCheckBoxTest, AButtonLetGoAwayOrAReadOnlyBoxTogglesNothing) {
   Click();
   EXPECT_EQ(Box->State(), cbsUnchecked);
   EXPECT_EQ(Clicks, 0);
+}
+
+// The whole check box is its one button, in place or not: each press of a
+// double click presses it, a press soon after a mouse activation is no
+// double click, and Space, which starts an in-place check box, toggles it.
+TEST_F(cxCheckBoxTest, EachPressAnywhereOnTheBoxPressesTheCheck) {
+  TcxCustomEditData* data = nullptr;
+  const auto press = [](TcxCheckBox& box, UINT down) {
+    SendMessageA(box.Handle(), down, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  };
+  struct TCase {
+    const char* Name;
+    bool Inplace;
+    std::function<void(TcxCheckBox&)> Input;
+    TcxCheckBoxState State;
+  };
+  const TCase cases[] = {
+      {"a double click", false,
+       [&](TcxCheckBox& box) {
+         press(box, WM_LBUTTONDOWN);
+         press(box, WM_LBUTTONDBLCLK);
+       },
+       cbsUnchecked},
+      {"a press soon after a mouse activation", true,
+       [&](TcxCheckBox& box) {
+         box.ActivateByMouse(TShiftState{ssLeft}, box.Left() + 3, box.Top() + 3, data);
+         SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+         press(box, WM_LBUTTONDOWN);
+       },
+       cbsUnchecked},
+      {"Space starting it", true,
+       [&](TcxCheckBox& box) {
+         EXPECT_TRUE(box.PropertiesObject().IsActivationKey(' '));
+         EXPECT_FALSE(box.PropertiesObject().IsActivationKey('x'));
+         box.ActivateByKey(' ', data);
+       },
+       cbsChecked},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TcxCheckBox* box = Box;
+    if (c.Inplace) {
+      box = TcxCustomEdit::CreateInplace<TcxCheckBox>(Form.get());
+      box->SetBounds(10, 50, 60, 20);
+      box->SetParent(Form.get());
+    }
+    int doubleClicks = 0;
+    box->SetOnDblClick([&](TObject*) { ++doubleClicks; });
+    c.Input(*box);
+    EXPECT_EQ(box->State(), c.State);
+    EXPECT_EQ(doubleClicks, 0);
+    EXPECT_TRUE(box->CheckViewInfo().HasHotButtons()) << "though it has no edit buttons";
+  }
 }
 
 TEST_F(cxCheckBoxTest, TheLooksFollowTheParentsColourAndTheCaption) {
@@ -646,6 +701,7 @@ struct TRecordingButtonTheme {
 class ThemedCheckTest : public FakeCurrentThemeTest {
  protected:
   void SetUp() override {
+    Found = UxThemeBinding();
     FakeCurrentThemeTest::SetUp();
     TRecordingButtonTheme::Calls.clear();
     TRecordingButtonTheme::Opens = true;
@@ -656,7 +712,15 @@ class ThemedCheckTest : public FakeCurrentThemeTest {
     Bitmap.SetSize(24, 24);
     Canvas.FillRectWithColor(TRect{0, 0, 24, 24}, kCanvasColor);
   }
+  // The fake's themes go with it: the tests after these see the visual
+  // style the program found.
+  void TearDown() override {
+    CloseAllThemes();
+    FakeCurrentThemeTest::TearDown();
+    SetUxThemeBinding(Found);
+  }
 
+  TUxThemeBinding Found;
   TBitmap Bitmap;
   TcxCanvas Canvas{Bitmap.Canvas()};
 };
@@ -907,4 +971,13 @@ TEST_F(CheckBoxViewTest, AutoSizeTakesTheCheckAndTheCaptionsHeight) {
   std::unique_ptr<TcxCustomEditViewData> inplace = Properties->CreateViewData(Editor->Style(), true);
   static_cast<TcxCustomCheckBoxViewData&>(*inplace).Caption = "&ab";
   EXPECT_EQ(inplace->GetEditSize(Canvas, 0).cx, TextExtent("ab").cx + 2 + check.cx + 3 + 2);
+  // A themed check has no inner frame, whatever the border style.
+  Editor->Style().SetEditBorderStyle(ebsNone);
+  Editor->Style().LookAndFeel()->SetNativeStyle(true);
+  std::unique_ptr<TcxCustomEditViewData> themed = Properties->CreateViewData(Editor->Style(), true);
+  ASSERT_TRUE(themed->NativeStyle()) << "the visual style is active";
+  EXPECT_EQ(themed->GetEditSize(Canvas, 0).cy,
+            std::max<LONG>(cxWinXPLookAndFeelPainter()->CheckButtonSize().cy + 2, TextExtent("Gg").cy));
+  themed->Calculate(Canvas, kBounds, {-1, -1}, mbLeft, {}, ViewInfo, false);
+  EXPECT_EQ(ViewInfo.CheckBorderWidth, 0) << "drawn as measured";
 }
