@@ -275,6 +275,7 @@ TEST_F(cxTextEditTest, AFormResourceHoldsATextEdit) {
                         "  object Name: TcxTextEdit\n"
                         "    Properties.CharCase = ecUpperCase\n"
                         "    Properties.MaxLength = 5\n"
+                        "    Properties.PasswordChar = '#'\n"
                         "    Properties.LookupItems = (\n"
                         "      'one')\n"
                         "    BeepOnEnter = False\n"
@@ -286,6 +287,7 @@ TEST_F(cxTextEditTest, AFormResourceHoldsATextEdit) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->Text(), "ABC");
   EXPECT_EQ(edit->PropertiesObject().MaxLength(), 5);
+  EXPECT_EQ(edit->PropertiesObject().PasswordChar(), '#');
   EXPECT_EQ(edit->PropertiesObject().LookupItems().Count(), 1);
   EXPECT_FALSE(edit->BeepOnEnter());
   EXPECT_EQ(edit->Properties()->GetContainerClass(), TcxTextEdit::StaticClass());
