@@ -472,7 +472,8 @@ void TcxCustomTextEdit::SearchBackspace(char& key) {
   key = 0;
   std::string prefix = RemoveLastCharacter(text.substr(0, start), GetACP());
   std::string tail;
-  if (!prefix.empty() && LookupData().Locate(prefix, tail, false, false)) return ShowFound(prefix, tail);
+  // An erased text starts every item: it stands only on an item that is empty.
+  if (LookupData().Locate(prefix, tail, prefix.empty(), false)) return ShowFound(prefix, tail);
   const TcxWeakSelf self(this);
   InternalSetDisplayValue(Variant(prefix));
   if (!self.Alive()) return;

@@ -380,7 +380,20 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
        esEditList,
        fruits,
        8,
-       {{Typed("apr"), "apricot", "icot", 1}, {Typed("\b"), "Apple", "ple", 0}}},
+       {{Typed("apr"), "apricot", "icot", 1},
+        {Typed("\b"), "Apple", "ple", 0},
+        {Typed("\b"), "Apple", "pple", 0},
+        {Typed("\b"), "", "", -1}}},
+      {"backspace in the plain style down to an empty text",
+       esEdit,
+       fruits,
+       8,
+       {{Typed("ap"), "Apple", "ple", 0}, {Typed("\b"), "Apple", "pple", 0}, {Typed("\b"), "", "", -1}}},
+      {"backspace in the fixed-list style down to an empty text",
+       esFixedList,
+       fruits,
+       8,
+       {{Typed("ba"), "banana", "nana", 2}, {Typed("\b"), "banana", "anana", 2}, {Typed("\b"), "", "", -1}}},
       {"keys",
        esFixedList,
        fruits,
@@ -456,8 +469,8 @@ TEST_F(cxTextEditTest, AnotherItemFoundWhileTypingBecomesTheEditValue) {
     const char* EditValue;
     int Changes;
   };
-  const TStep steps[] = {
-      {"z", "", 0}, {"\b\ba", "Apple", 1}, {"p", "Apple", 1}, {"r", "apricot", 2}, {"\b", "Apple", 3}};
+  const TStep steps[] = {{"z", "", 0},        {"\b\ba", "Apple", 1}, {"p", "Apple", 1},
+                         {"r", "apricot", 2}, {"\b", "Apple", 3},    {"\b\b", "", 4}};
   TStyledProperties& properties = Lookup->Styled();
   for (const char* item : {"Apple", "apricot"}) properties.LookupItems().Add(item);
   int changes = 0;
