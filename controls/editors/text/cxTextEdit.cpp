@@ -407,11 +407,14 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key) {
   }
 }
 
+// The item found is cut to the limit, as when the keys move to it.
 void TcxCustomTextEdit::ShowFound(const std::string& prefix, const std::string& tail) {
   const TcxWeakSelf self(this);
-  InternalSetDisplayValue(Variant(prefix + tail));
+  const std::string text = LookupData().EditText(prefix + tail);
+  InternalSetDisplayValue(Variant(text));
   if (!self.Alive()) return;
-  SelectInner(static_cast<int>(prefix.size()), static_cast<int>(tail.size()));
+  const size_t start = std::min(prefix.size(), text.size());
+  SelectInner(static_cast<int>(start), static_cast<int>(text.size() - start));
   SetFindSelection(true);
 }
 

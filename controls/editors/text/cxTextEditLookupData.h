@@ -33,7 +33,9 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   virtual int GetItemCount() const;
   // The text an item puts into the editor: in the free-text styles no
   // longer than MaxLength, as typed text is.
-  std::string GetItemEditText(int index) const;
+  std::string GetItemEditText(int index) const { return EditText(GetItem(index)); }
+  // An item's text as the editor takes it: cut to MaxLength in the free-text styles.
+  std::string EditText(const std::string& item) const;
 
   // Finds the first item, from the start or after the current one when
   // `next`, that begins with `text` (case ignored). On a match `text` takes

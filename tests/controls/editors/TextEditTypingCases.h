@@ -33,6 +33,7 @@ inline void ResetTextEdit(TcxCustomTextEdit& edit) {
   properties.SetCharCase(ecNormal);
   properties.SetMaxLength(0);
   properties.SetNonEditable(false);
+  properties.LookupItems().Clear();
   edit.SetText("");
 }
 
@@ -62,6 +63,12 @@ inline void RunTypedAndPastedCases(TcxCustomTextEdit& edit, TFakeClipboard& clip
       {"lower case", [](auto& p) { p.SetCharCase(ecLowerCase); }, "AB", "CD", "abcd", 0, "abcd"},
       {"MaxLength typed", [](auto& p) { p.SetMaxLength(3); }, "abcdef", "", "abc", 0, "abc"},
       {"MaxLength pasted", [](auto& p) { p.SetMaxLength(3); }, "a", "bcdef", "abc", 0, "abc"},
+      {"MaxLength cuts a completed item",
+       [](auto& p) {
+         p.SetMaxLength(3);
+         p.LookupItems().Add("banana");
+       },
+       "b", "", "ban", 0, "ban"},
       {"read-only", [](auto& p) { p.SetReadOnly(true); }, "ab", "c", "", 0, ""},
       {"not editable", [](auto& p) { p.SetNonEditable(true); }, "ab", "c", "", 0, ""},
   };
