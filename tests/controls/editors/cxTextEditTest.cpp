@@ -318,6 +318,8 @@ struct TLookupStep {
   std::string Text;
   std::string Selected;
   int Index;
+  // Where the caret stands after the step; -1 where the case does not ask.
+  int Caret = -1;
 };
 
 std::function<void(TNavigatingEdit&)> Typed(const std::string& text) {
@@ -364,8 +366,13 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
        fruits,
        8,
        {{Typed("apr"), "apricot", "icot", 1},
-        {Pressed(VK_LEFT), "apricot", "", 1},
+        {Pressed(VK_LEFT), "apricot", "", 1, 3},
         {Pressed(VK_DELETE), "apricot", "", 1}}},
+      {"Right collapses a completed tail to its end",
+       esEdit,
+       fruits,
+       8,
+       {{Typed("apr"), "apricot", "icot", 1}, {Pressed(VK_RIGHT), "apricot", "", 1, 7}}},
       {"the edit-list style drops what starts no item",
        esEditList,
        fruits,
@@ -406,6 +413,11 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
         {Pressed(VK_UP), "Apple", "", 0},
         {Pressed(VK_NEXT), "banana", "", 2},
         {Pressed(VK_PRIOR), "Apple", "", 0}}},
+      {"Page Up moves by a page less one row",
+       esEdit,
+       {"a", "b", "c", "d", "e"},
+       3,
+       {{Moved(elmLast, false), "e", "", 4}, {Pressed(VK_PRIOR), "c", "", 2}, {Pressed(VK_PRIOR), "a", "", 0}}},
       {"a page of one row still moves",
        esEdit,
        fruits,
@@ -457,6 +469,9 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
       EXPECT_EQ(InnerText(*Lookup), s.Text);
       EXPECT_EQ(Inner(*Lookup).SelText(), s.Selected);
       EXPECT_EQ(Lookup->ItemIndex(), s.Index);
+      if (s.Caret >= 0) {
+        EXPECT_EQ(Inner(*Lookup).SelStart(), s.Caret);
+      }
       EXPECT_GE(Lookup->ItemIndex(), -1);
       EXPECT_LT(Lookup->ItemIndex(), static_cast<int>(c.Items.size()));
     }
