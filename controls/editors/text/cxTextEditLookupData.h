@@ -45,6 +45,8 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   bool Locate(std::string& text, std::string& tail, bool exact, bool next);
   // Whether an item equals the text, case ignored.
   bool Find(const std::string& text) const;
+  // The first item equal to the text, case ignored; -1 for none.
+  int LocateExact(const std::string& text) const;
   // The editor's text changed: the current item follows it.
   virtual void TextChanged();
   // Moves the current item; `wrap` goes round from one end to the other.
@@ -73,7 +75,6 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
 
  private:
   void ApplyResetRule(const std::string& text, bool exact);
-  int LocateExact(const std::string& text) const;
   int FindItemStartingWith(const std::string& text, int from) const;
   int MovedIndex(TcxEditLookupMove move, bool wrap) const;
   void MakeCurrent(int index);

@@ -106,6 +106,9 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
       {"read-only paste", [](auto& p) { p.SetReadOnly(true); }, WM_PASTE, "abcd", "xy"},
       {"paste within MaxLength", [](auto& p) { p.SetMaxLength(3); }, WM_PASTE, "axd", "xy"},
       {"not editable copies the whole text", [](auto& p) { p.SetNonEditable(true); }, WM_COPY, "abcd", "abcd"},
+      {"password echo copies nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_COPY, "abcd", "xy"},
+      {"password echo cuts nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_CUT, "abcd", "xy"},
+      {"password echo pastes", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_PASTE, "axyd", "xy"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
