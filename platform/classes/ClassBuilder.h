@@ -75,6 +75,21 @@ class TClassBuilder {
     return *this;
   }
 
+  // A character; its code (0 to 255) is the ordinal a writer compares with the default.
+  template <class G, class S>
+  TClassBuilder& Char(std::string name, G get, S set, char defaultValue) {
+    TPropertyInfo& info = Add(std::move(name), TPropertyKind::Char);
+    info.Default = static_cast<unsigned char>(defaultValue);
+    info.HasDefault = true;
+    info.GetOrdinal = [get](const TPersistent& instance) {
+      return int64_t{static_cast<unsigned char>(std::invoke(get, Self(instance)))};
+    };
+    info.SetOrdinal = [set](TPersistent& instance, int64_t code) {
+      std::invoke(set, Self(instance), static_cast<char>(code));
+    };
+    return *this;
+  }
+
   template <class G, class S>
   TClassBuilder& String(std::string name, G get, S set) {
     AddText(std::move(name), TPropertyKind::String, get, set);

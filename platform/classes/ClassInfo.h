@@ -50,7 +50,8 @@ enum class TPropertyKind {
   Component,    // a reference to another component of the form
   Event,        // a closure bound to a handler method of the form
   Bitmap,       // the name of a bitmap resource of the executable
-  Variant       // a value of whichever type the form writes: an integer or a string
+  Variant,      // a value of whichever type the form writes: an integer or a string
+  Char          // one character, written as a string of one ('#' or #35); its code is its ordinal
 };
 
 struct TPropertyInfo {
@@ -65,7 +66,7 @@ struct TPropertyInfo {
   const std::type_info* EventType = nullptr;  // Event: the closure type a handler must have
   std::function<bool(const TPersistent&)> StoredRule;
 
-  // Integer, Boolean, Enumeration, Set
+  // Integer, Boolean, Enumeration, Set, Char
   std::function<int64_t(const TPersistent&)> GetOrdinal;
   std::function<void(TPersistent&, int64_t)> SetOrdinal;
   // String, Bitmap

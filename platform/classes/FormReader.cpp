@@ -139,6 +139,10 @@ class TFormLoader {
         return;
       case TPropertyKind::Event: require(TValueKind::Identifier); return BindHandler(instance, info, value.Text, line);
       case TPropertyKind::Variant: return info.SetVariant(instance, VariantValue(info, value, line));
+      case TPropertyKind::Char:
+        require(TValueKind::String);
+        if (value.Text.size() != 1) Fail(line, "Invalid value for " + info.Name);
+        return info.SetOrdinal(instance, static_cast<unsigned char>(value.Text[0]));
     }
   }
 

@@ -263,14 +263,33 @@ std::string TcxCustomTextEdit::SelText() const {
   return text.substr(start, static_cast<size_t>(SelLength()));
 }
 
-void TcxCustomTextEdit::SetSelText(const std::string& value) {
+void TcxCustomTextEdit::SetSelText(const std::string& value) { ReplaceSelection(value); }
+
+// What is applied is what was checked: the new text, or in the list styles
+// the item it names; the caret follows the inserted part.
+bool TcxCustomTextEdit::ReplaceSelection(const std::string& value) {
   const TcxWeakSelf self(this);
-  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
+  const bool itemsOnly = IsListStyle() && TextProperties().IsLookupDataVisual();
   std::string newText;
   int newSelStart = 0;
-  if (!CanChangeSelText(value, newText, newSelStart) || !self.Alive()) return;
-  InternalSetDisplayValue(Variant(newText));
+  {
+    const TcxFlagScope inKeyPress(self, FInKeyPress, true);
+    if (!CanChangeSelText(value, newText, newSelStart) || !self.Alive()) return false;
+    if (!itemsOnly) InternalSetDisplayValue(Variant(newText));
+  }
+  if (self.Alive() && itemsOnly) ChooseItem(LookupData().LocateExact(newText));
   if (self.Alive()) SelectInner(newSelStart, 0);
+  return self.Alive();
+}
+
+// A list style holds an item or nothing: the item becomes the current one,
+// shows in its own case and gives the edit value, as when the keys move to it.
+void TcxCustomTextEdit::ChooseItem(int index) {
+  const TcxWeakSelf self(this);
+  LookupData().SetItemIndex(index);
+  SetFindSelection(false);
+  InternalSetDisplayValue(Variant(LookupData().GetItemEditText(index)));
+  if (self.Alive()) SetModifiedAfterEnter(true);
 }
 
 void TcxCustomTextEdit::SelectAll() {
@@ -313,38 +332,43 @@ void TcxCustomTextEdit::ClearSelection() {
   if (TrySetDisplayText(text) && self.Alive()) SelectInner(start, 0);
 }
 
-// ---- the clipboard: the editor agrees first, the native edit does it
+// ---- the clipboard: the editor checks the text a cut or a paste leaves and
+// applies that text; a password is never copied
+
+bool TcxCustomTextEdit::HidesText() const { return TextProperties().EchoMode() != eemNormal; }
 
 void TcxCustomTextEdit::CopyToClipboard() {
   TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
-  if (!inner || !inner->HandleAllocated()) return;
+  if (!inner || !inner->HandleAllocated() || HidesText()) return;
   const TcxEditEditingStyle style = EditingStyle();
   if (style == esFixedList || style == esNoEdit) inner->SelectAll();
   if (inner->SelLength() > 0) inner->CopyToClipboard();
 }
 
+// A fixed list's text is one item: a cut takes it whole, as a copy does.
 void TcxCustomTextEdit::CutToClipboard() {
   TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
-  if (!inner || !inner->HandleAllocated() || inner->SelLength() == 0) return;
-  std::string newText;
-  int newSelStart = 0;
-  if (!CanChangeSelText("", newText, newSelStart)) return;
+  if (!inner || !inner->HandleAllocated() || HidesText()) return;
+  if (EditingStyle() == esFixedList) inner->SelectAll();
+  if (inner->SelLength() == 0) return;
+  const std::string cut = inner->SelText();
   const TcxWeakSelf self(this);
-  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
-  inner->CutToClipboard();
+  if (ReplaceSelection("") && self.Alive()) Clipboard().SetAsText(cut);
 }
 
-// The pasted text takes the case of the properties, as typed text does.
+// The pasted text takes the case of the properties, as typed text does, and
+// in the free-text styles keeps to the room the limit leaves, as the native
+// edit would; the list styles take their items whole.
 void TcxCustomTextEdit::PasteFromClipboard() {
   TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
   if (!inner || !inner->HandleAllocated() || !Clipboard().HasFormat(CF_TEXT)) return;
-  const std::string pasted = TextProperties().ApplyCharCase(Clipboard().AsText());
-  std::string newText;
-  int newSelStart = 0;
-  if (!CanChangeSelText(pasted, newText, newSelStart)) return;
-  const TcxWeakSelf self(this);
-  const TcxFlagScope inKeyPress(self, FInKeyPress, true);
-  inner->SetSelText(pasted);
+  std::string pasted = TextProperties().ApplyCharCase(Clipboard().AsText());
+  const int maxLength = TextProperties().MaxLength();
+  if (!IsListStyle() && maxLength > 0) {
+    const int kept = CharacterCount(GetInnerEditText()) - CharacterCount(inner->SelText());
+    pasted = LeftCharacters(pasted, std::max(maxLength - kept, 0));
+  }
+  ReplaceSelection(pasted);
 }
 
 // ---- messages
@@ -407,11 +431,14 @@ void TcxCustomTextEdit::DoEditKeyPress(char& key) {
   }
 }
 
+// The item found is cut to the limit, as when the keys move to it.
 void TcxCustomTextEdit::ShowFound(const std::string& prefix, const std::string& tail) {
   const TcxWeakSelf self(this);
-  InternalSetDisplayValue(Variant(prefix + tail));
+  const std::string text = LookupData().EditText(prefix + tail);
+  InternalSetDisplayValue(Variant(text));
   if (!self.Alive()) return;
-  SelectInner(static_cast<int>(prefix.size()), static_cast<int>(tail.size()));
+  const size_t start = std::min(prefix.size(), text.size());
+  SelectInner(static_cast<int>(start), static_cast<int>(text.size() - start));
   SetFindSelection(true);
 }
 
@@ -472,7 +499,8 @@ void TcxCustomTextEdit::SearchBackspace(char& key) {
   key = 0;
   std::string prefix = RemoveLastCharacter(text.substr(0, start), GetACP());
   std::string tail;
-  if (!prefix.empty() && LookupData().Locate(prefix, tail, false, false)) return ShowFound(prefix, tail);
+  // An erased text starts every item: it stands only on an item that is empty.
+  if (LookupData().Locate(prefix, tail, prefix.empty(), false)) return ShowFound(prefix, tail);
   const TcxWeakSelf self(this);
   InternalSetDisplayValue(Variant(prefix));
   if (!self.Alive()) return;

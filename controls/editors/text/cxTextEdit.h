@@ -125,6 +125,12 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   int InnerSelStart() const;
   int InnerSelLength() const;
   void SelectInner(int start, int length);
+  // Replaces the selection by `value` when the text that leaves may stand;
+  // false when it may not.
+  bool ReplaceSelection(const std::string& value);
+  void ChooseItem(int index);
+  // The password echo keeps the text off the clipboard.
+  bool HidesText() const;
   void SetTextMessage(TMessage& message);
   void ClearMessage();
   // ---- incremental search

@@ -28,11 +28,11 @@ std::string TcxCustomTextEditLookupData::GetItem(int index) const {
 
 int TcxCustomTextEditLookupData::GetItemCount() const { return Properties().LookupItems().Count(); }
 
-std::string TcxCustomTextEditLookupData::GetItemEditText(int index) const {
+std::string TcxCustomTextEditLookupData::EditText(const std::string& item) const {
   const TcxEditEditingStyle style = Properties().GetEditingStyle();
   const int maxLength = Properties().MaxLength();
-  if ((style != esEdit && style != esNoEdit) || maxLength <= 0) return GetItem(index);
-  return LeftCharacters(GetItem(index), maxLength);
+  if ((style != esEdit && style != esNoEdit) || maxLength <= 0) return item;
+  return LeftCharacters(item, maxLength);
 }
 
 void TcxCustomTextEditLookupData::SetItemIndex(int value) {

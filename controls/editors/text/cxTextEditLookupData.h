@@ -33,7 +33,9 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   virtual int GetItemCount() const;
   // The text an item puts into the editor: in the free-text styles no
   // longer than MaxLength, as typed text is.
-  std::string GetItemEditText(int index) const;
+  std::string GetItemEditText(int index) const { return EditText(GetItem(index)); }
+  // An item's text as the editor takes it: cut to MaxLength in the free-text styles.
+  std::string EditText(const std::string& item) const;
 
   // Finds the first item, from the start or after the current one when
   // `next`, that begins with `text` (case ignored). On a match `text` takes
@@ -43,6 +45,8 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
   bool Locate(std::string& text, std::string& tail, bool exact, bool next);
   // Whether an item equals the text, case ignored.
   bool Find(const std::string& text) const;
+  // The first item equal to the text, case ignored; -1 for none.
+  int LocateExact(const std::string& text) const;
   // The editor's text changed: the current item follows it.
   virtual void TextChanged();
   // Moves the current item; `wrap` goes round from one end to the other.
@@ -71,7 +75,6 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
 
  private:
   void ApplyResetRule(const std::string& text, bool exact);
-  int LocateExact(const std::string& text) const;
   int FindItemStartingWith(const std::string& text, int from) const;
   int MovedIndex(TcxEditLookupMove move, bool wrap) const;
   void MakeCurrent(int index);

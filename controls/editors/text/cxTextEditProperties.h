@@ -11,8 +11,8 @@
 #include "controls/editors/engines/cxFormatController.h"
 #include "controls/editors/text/cxTextEditInner.h"
 #include "platform/classes/ClassBuilder.h"
-#include "platform/controls/standard/Edit.h"
 #include "platform/controls/core/WinControl.h"
+#include "platform/controls/standard/Edit.h"
 #include "platform/rtl/StringList.h"
 
 const TIdentMap& EditEchoModeIdents();
@@ -228,7 +228,7 @@ TClassBuilder<P>& PublishTextEditProperties(TClassBuilder<P>& builder, bool vali
       .NoDefault()
       .Stored(&P::IsMaxLengthStored)
       .Boolean("OEMConvert", &P::OEMConvert, &P::SetOEMConvert, false)
-      .Integer("PasswordChar", &P::PasswordChar, &P::SetPasswordChar, 0)
+      .Char("PasswordChar", &P::PasswordChar, &P::SetPasswordChar, '\0')
       .Boolean("ReadOnly", &P::ReadOnly, &P::SetReadOnly, false)
       .NoDefault()
       .Stored(&P::IsReadOnlyStored)

@@ -188,13 +188,15 @@ POINT TCustomEdit::PosFromChar(int index) {
   return POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
 }
 
-// ---- the clipboard: a read-only edit copies and takes nothing
+// ---- the clipboard: a read-only edit copies and takes nothing; a password
+// edit gives nothing away, as the system's own refuses to
 
 void TCustomEdit::CopyToClipboard() {
-  if (SelLength() > 0) Clipboard().SetAsText(SelText());
+  if (!FPasswordChar && SelLength() > 0) Clipboard().SetAsText(SelText());
 }
 
 void TCustomEdit::CutToClipboard() {
+  if (FPasswordChar) return;
   CopyToClipboard();
   ClearSelection();
 }

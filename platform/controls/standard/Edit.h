@@ -2,7 +2,8 @@
 // TCustomEdit: the Win32 single-line edit. Text follows what the user types;
 // MaxLength (0: no limit) is enforced by the window; every change of the
 // text runs OnChange. The clipboard operations, the keyboard's among them,
-// go through the program's clipboard (platform/controls/core/Clipboard.h).
+// go through the program's clipboard (platform/controls/core/Clipboard.h);
+// an edit with a password character copies and cuts nothing.
 // TEdit publishes it.
 #include <windows.h>
 

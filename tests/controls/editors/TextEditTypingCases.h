@@ -33,6 +33,7 @@ inline void ResetTextEdit(TcxCustomTextEdit& edit) {
   properties.SetCharCase(ecNormal);
   properties.SetMaxLength(0);
   properties.SetNonEditable(false);
+  properties.LookupItems().Clear();
   edit.SetText("");
 }
 
@@ -62,6 +63,12 @@ inline void RunTypedAndPastedCases(TcxCustomTextEdit& edit, TFakeClipboard& clip
       {"lower case", [](auto& p) { p.SetCharCase(ecLowerCase); }, "AB", "CD", "abcd", 0, "abcd"},
       {"MaxLength typed", [](auto& p) { p.SetMaxLength(3); }, "abcdef", "", "abc", 0, "abc"},
       {"MaxLength pasted", [](auto& p) { p.SetMaxLength(3); }, "a", "bcdef", "abc", 0, "abc"},
+      {"MaxLength cuts a completed item",
+       [](auto& p) {
+         p.SetMaxLength(3);
+         p.LookupItems().Add("banana");
+       },
+       "b", "", "ban", 0, "ban"},
       {"read-only", [](auto& p) { p.SetReadOnly(true); }, "ab", "c", "", 0, ""},
       {"not editable", [](auto& p) { p.SetNonEditable(true); }, "ab", "c", "", 0, ""},
   };
@@ -99,6 +106,9 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
       {"read-only paste", [](auto& p) { p.SetReadOnly(true); }, WM_PASTE, "abcd", "xy"},
       {"paste within MaxLength", [](auto& p) { p.SetMaxLength(3); }, WM_PASTE, "axd", "xy"},
       {"not editable copies the whole text", [](auto& p) { p.SetNonEditable(true); }, WM_COPY, "abcd", "abcd"},
+      {"password echo copies nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_COPY, "abcd", "xy"},
+      {"password echo cuts nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_CUT, "abcd", "xy"},
+      {"password echo pastes", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_PASTE, "axyd", "xy"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);

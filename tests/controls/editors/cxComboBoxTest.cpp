@@ -230,6 +230,7 @@ TEST_F(cxComboBoxTest, KeysWalkTheItemsOrTheOpenListAndNothingWithoutItems) {
        -1,
        {"closeup 4"},
        3},
+      {"a typed letter completes up to MaxLength", kTenItems, "", {'B'}, "ban", true, 1, {}, 3},
       {"a list style's item whole", kTenItems, "apple", {VK_DOWN}, "banana", false, -1, {}, 3, lsEditFixedList},
       {"a fixed list's item whole", kTenItems, "apple", {VK_DOWN}, "banana", false, -1, {}, 3, lsFixedList},
   };

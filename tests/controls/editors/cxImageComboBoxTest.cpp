@@ -15,6 +15,7 @@
 #include "platform/rtl/Variants.h"
 #include "tests/controls/editors/DropDownEditorFixture.h"
 #include "tests/controls/editors/EditUnitsFixture.h"
+#include "tests/support/FakeClipboard.h"
 
 namespace {
 
@@ -375,6 +376,62 @@ TEST_F(cxImageComboBoxTest, TypingADescriptionInAnyCaseChoosesItsItemAndItsValue
   EXPECT_EQ(Edit->Text(), "Blue");
   EXPECT_EQ(Edit->ItemIndex(), 1);
   EXPECT_TRUE(VarEqualsExact(Edit->GetEditValue(), Variant(2)));
+}
+
+// A fixed list holds an item or nothing, whatever the clipboard brings: a
+// pasted item becomes the text, the current item and the value; a text that
+// names no item changes nothing; a cut takes the whole text.
+TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
+  enum TInput { CtrlV, Paste, Cut };
+  struct TCase {
+    const char* Name;
+    TInput Input;
+    int SelStart;
+    int SelEnd;
+    std::string Pasted;
+    std::string Text;
+    int ItemIndex;
+    std::string Clipboard;
+  };
+  const TCase cases[] = {
+      {"Ctrl+V of an item at the end", CtrlV, 6, 6, "Port 2", "Port 2", 1, "Port 2"},
+      {"an item pasted at the caret", Paste, 5, 5, "Port 2", "Port 2", 1, "Port 2"},
+      {"an item pasted in another case", Paste, 5, 5, "vlan", "VLAN", 2, "vlan"},
+      {"a paste that names no item", Paste, 5, 5, "Port", "Port 1", 0, "Port"},
+      {"a cut of the last character", Cut, 5, 6, "", "", -1, "Port 1"},
+  };
+  TcxImageComboBoxProperties& properties = Properties();
+  for (const char* description : {"Port 1", "Port 2", "VLAN"})
+    AddItem(properties, description, Variant(properties.Items().Count() + 1));
+  properties.SetImmediateDropDown(false);
+  TFakeClipboard clipboard;
+  SetForegroundWindow(Form->Handle());
+  const HWND inner = Edit->InnerTextEdit()->Edit().Handle();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Edit->SetEditValue(Variant(1));
+    SetFocus(inner);
+    SendMessageA(inner, EM_SETSEL, c.SelStart, c.SelEnd);
+    clipboard.Text = c.Pasted;
+    if (c.Input == CtrlV) {
+      INPUT keys[4]{};
+      const WORD codes[4] = {VK_CONTROL, 'V', 'V', VK_CONTROL};
+      for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = codes[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+      }
+      SendInput(4, keys, sizeof(INPUT));
+    } else {
+      SendMessageA(inner, c.Input == Paste ? WM_PASTE : WM_CUT, 0, 0);
+    }
+    ProcessPendingMessages();
+    EXPECT_EQ(Edit->Text(), c.Text);
+    EXPECT_EQ(Edit->ItemIndex(), c.ItemIndex);
+    const Variant value = c.ItemIndex < 0 ? Null() : Variant(c.ItemIndex + 1);
+    EXPECT_TRUE(VarEqualsExact(Edit->GetEditValue(), value)) << VarType(Edit->GetEditValue());
+    EXPECT_EQ(clipboard.Text, c.Clipboard);
+  }
 }
 
 }  // namespace

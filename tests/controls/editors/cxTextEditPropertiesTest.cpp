@@ -298,6 +298,7 @@ TEST_F(TextEditPropertiesTest, BoundsCheckNumbersOnlyAgainstTheBoundsSet) {
       {true, true, Variant(0.5), true},          {true, true, Variant(int32_t{5}), false},
       {true, true, Variant(11.0), true},         {true, true, Variant("100"), false},
       {false, true, Variant(int32_t{0}), false}, {true, false, Variant(int32_t{100}), false},
+      {true, true, Variant(10.0), false},
   };
   for (const TCase& c : cases) {
     TOwned<TcxTextEditProperties> properties = MakeProperties();

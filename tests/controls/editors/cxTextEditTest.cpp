@@ -318,6 +318,7 @@ TEST_F(cxTextEditTest, AFormResourceHoldsATextEdit) {
                         "  object Name: TcxTextEdit\n"
                         "    Properties.CharCase = ecUpperCase\n"
                         "    Properties.MaxLength = 5\n"
+                        "    Properties.PasswordChar = '#'\n"
                         "    Properties.LookupItems = (\n"
                         "      'one')\n"
                         "    BeepOnEnter = False\n"
@@ -329,6 +330,7 @@ TEST_F(cxTextEditTest, AFormResourceHoldsATextEdit) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->Text(), "ABC");
   EXPECT_EQ(edit->PropertiesObject().MaxLength(), 5);
+  EXPECT_EQ(edit->PropertiesObject().PasswordChar(), '#');
   EXPECT_EQ(edit->PropertiesObject().LookupItems().Count(), 1);
   EXPECT_FALSE(edit->BeepOnEnter());
   EXPECT_EQ(edit->Properties()->GetContainerClass(), TcxTextEdit::StaticClass());
@@ -359,6 +361,8 @@ struct TLookupStep {
   std::string Text;
   std::string Selected;
   int Index;
+  // Where the caret stands after the step; -1 where the case does not ask.
+  int Caret = -1;
 };
 
 std::function<void(TNavigatingEdit&)> Typed(const std::string& text) {
@@ -405,8 +409,13 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
        fruits,
        8,
        {{Typed("apr"), "apricot", "icot", 1},
-        {Pressed(VK_LEFT), "apricot", "", 1},
+        {Pressed(VK_LEFT), "apricot", "", 1, 3},
         {Pressed(VK_DELETE), "apricot", "", 1}}},
+      {"Right collapses a completed tail to its end",
+       esEdit,
+       fruits,
+       8,
+       {{Typed("apr"), "apricot", "icot", 1}, {Pressed(VK_RIGHT), "apricot", "", 1, 7}}},
       {"the edit-list style drops what starts no item",
        esEditList,
        fruits,
@@ -421,7 +430,20 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
        esEditList,
        fruits,
        8,
-       {{Typed("apr"), "apricot", "icot", 1}, {Typed("\b"), "Apple", "ple", 0}}},
+       {{Typed("apr"), "apricot", "icot", 1},
+        {Typed("\b"), "Apple", "ple", 0},
+        {Typed("\b"), "Apple", "pple", 0},
+        {Typed("\b"), "", "", -1}}},
+      {"backspace in the plain style down to an empty text",
+       esEdit,
+       fruits,
+       8,
+       {{Typed("ap"), "Apple", "ple", 0}, {Typed("\b"), "Apple", "pple", 0}, {Typed("\b"), "", "", -1}}},
+      {"backspace in the fixed-list style down to an empty text",
+       esFixedList,
+       fruits,
+       8,
+       {{Typed("ba"), "banana", "nana", 2}, {Typed("\b"), "banana", "anana", 2}, {Typed("\b"), "", "", -1}}},
       {"keys",
        esFixedList,
        fruits,
@@ -434,6 +456,11 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
         {Pressed(VK_UP), "Apple", "", 0},
         {Pressed(VK_NEXT), "banana", "", 2},
         {Pressed(VK_PRIOR), "Apple", "", 0}}},
+      {"Page Up moves by a page less one row",
+       esEdit,
+       {"a", "b", "c", "d", "e"},
+       3,
+       {{Moved(elmLast, false), "e", "", 4}, {Pressed(VK_PRIOR), "c", "", 2}, {Pressed(VK_PRIOR), "a", "", 0}}},
       {"a page of one row still moves",
        esEdit,
        fruits,
@@ -485,6 +512,9 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
       EXPECT_EQ(InnerText(*Lookup), s.Text);
       EXPECT_EQ(Inner(*Lookup).SelText(), s.Selected);
       EXPECT_EQ(Lookup->ItemIndex(), s.Index);
+      if (s.Caret >= 0) {
+        EXPECT_EQ(Inner(*Lookup).SelStart(), s.Caret);
+      }
       EXPECT_GE(Lookup->ItemIndex(), -1);
       EXPECT_LT(Lookup->ItemIndex(), static_cast<int>(c.Items.size()));
     }
@@ -497,8 +527,8 @@ TEST_F(cxTextEditTest, AnotherItemFoundWhileTypingBecomesTheEditValue) {
     const char* EditValue;
     int Changes;
   };
-  const TStep steps[] = {
-      {"z", "", 0}, {"\b\ba", "Apple", 1}, {"p", "Apple", 1}, {"r", "apricot", 2}, {"\b", "Apple", 3}};
+  const TStep steps[] = {{"z", "", 0},        {"\b\ba", "Apple", 1}, {"p", "Apple", 1},
+                         {"r", "apricot", 2}, {"\b", "Apple", 3},    {"\b\b", "", 4}};
   TStyledProperties& properties = Lookup->Styled();
   for (const char* item : {"Apple", "apricot"}) properties.LookupItems().Add(item);
   int changes = 0;

@@ -59,6 +59,7 @@ TEST_F(FormReaderTest, SetsEveryKindOfValueThroughThePropertyTables) {
                         "    Buddy = Dial\n"
                         "    OnChange = KnobChange\n"
                         "    Glyph = 'KNOB_BITMAP'\n"
+                        "    Mark = #35\n"
                         "  end\n"
                         "  object Dial: TGadget\n"
                         "    Color = $00FF00\n"
@@ -90,6 +91,7 @@ TEST_F(FormReaderTest, SetsEveryKindOfValueThroughThePropertyTables) {
   EXPECT_EQ(root.Knob->Limits().MinWidth(), 900);
   EXPECT_EQ(knob.Buddy(), root.Dial);
   EXPECT_EQ(knob.Glyph(), "KNOB_BITMAP");
+  EXPECT_EQ(knob.Mark(), '#');
   EXPECT_EQ(root.Dial->Color(), 0x00FF00);
   EXPECT_EQ(root.Dial->Flags(), TFlags{});
   EXPECT_FALSE(root.Dial->Active());
@@ -166,6 +168,7 @@ TEST_F(FormReaderTest, NamesTheOffendingTextAndLineOfEveryUnresolvedName) {
       {"    Count = Many\n", "TPanelRoot, line 3: Invalid value for Count"},
       {"    Count = 99999999999\n", "TPanelRoot, line 3: '99999999999' is not a valid integer value"},
       {"    Text = 5\n", "TPanelRoot, line 3: Invalid value for Text"},
+      {"    Mark = 'ab'\n", "TPanelRoot, line 3: Invalid value for Mark"},
       {"    Lines = (5 6)\n", "TPanelRoot, line 3: Invalid value for Lines"},
       {"    Items = <\n      item\n        Value = True\n      end>\n", "TPanelRoot, line 5: Invalid value for Value"},
       {"\n    Buddy = Nobody\n", "TPanelRoot, line 4: Unknown component Nobody"},

@@ -87,6 +87,7 @@ class TGadget : public TComponent {
             .Component("Buddy", &TGadget::Buddy, &TGadget::SetBuddy)
             .Event("OnChange", &TGadget::SetOnChange)
             .Bitmap("Glyph", &TGadget::Glyph, &TGadget::SetGlyph)
+            .Char("Mark", &TGadget::Mark, &TGadget::SetMark, '\0')
             .DefineBoolean("Legacy", &TGadget::ReadLegacy)
             .Build();
     return &metaClass;
@@ -118,6 +119,8 @@ class TGadget : public TComponent {
   void SetOnChange(TNotifyEvent value) { FOnChange = std::move(value); }
   const std::string& Glyph() const { return FGlyph; }
   void SetGlyph(const std::string& value) { FGlyph = value; }
+  char Mark() const { return FMark; }
+  void SetMark(char value) { FMark = value; }
 
   void ReadLegacy(bool value) { LegacyRead.push_back(value); }
 
@@ -148,6 +151,7 @@ class TGadget : public TComponent {
   TGadgetItems FItems;
   TGadgetLimits FLimits;
   TGadget* FBuddy = nullptr;
+  char FMark = '\0';
   TNotifyEvent FOnChange;
   std::string FGlyph;
 };

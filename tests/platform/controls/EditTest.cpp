@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/controls/core/Application.h"
-#include "platform/controls/standard/Edit.h"
 #include "platform/controls/core/Form.h"
+#include "platform/controls/standard/Edit.h"
 #include "tests/support/FakeClipboard.h"
 
 namespace {
@@ -53,6 +53,7 @@ TEST_F(EditTest, ClipboardMessagesGoThroughTheProgramsClipboard) {
     std::optional<std::string> Before;
     std::string Text;
     std::optional<std::string> After;
+    char PasswordChar = '\0';
   };
   const TCase cases[] = {
       {"copy", WM_COPY, 0, false, 0, std::nullopt, "abcd", "bc"},
@@ -67,11 +68,15 @@ TEST_F(EditTest, ClipboardMessagesGoThroughTheProgramsClipboard) {
       {"read-only clear", WM_CLEAR, 0, true, 0, std::nullopt, "abcd", std::nullopt},
       {"paste within MaxLength", WM_PASTE, 0, false, 5, "wxyz", "awxyd", "wxyz"},
       {"paste over the selection of a full text", WM_PASTE, 0, false, 4, "wxyz", "awxd", "wxyz"},
+      {"a password copies nothing", WM_COPY, 0, false, 0, "old", "abcd", "old", '#'},
+      {"a password cuts nothing", WM_CUT, 0, false, 0, "old", "abcd", "old", '#'},
+      {"a password takes a paste", WM_PASTE, 0, false, 0, "xy", "axyd", "xy", '#'},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     Edit->SetReadOnly(false);
     Edit->SetMaxLength(c.MaxLength);
+    Edit->SetPasswordChar(c.PasswordChar);
     Edit->SetText("abcd");
     Edit->SetReadOnly(c.ReadOnly);
     Clipboard.Text = c.Before;
