@@ -5,6 +5,7 @@
 #include "controls/editors/base/cxEditConsts.h"
 #include "controls/editors/base/cxEditStyles.h"
 #include "controls/foundation/base/cxVariants.h"
+#include "controls/foundation/container/cxContainerRoutines.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
@@ -1134,13 +1135,9 @@ void TcxCustomEdit::ClearByKey() {
 
 // A character the key left in the queue would type into the editor.
 void TcxCustomEdit::RemovePendingChars() {
-  MSG message{};
-  if (HandleAllocated())
-    while (PeekMessageA(&message, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-    }
+  if (HandleAllocated()) RemovePendingMessages(Handle(), WM_CHAR, WM_CHAR, true);
   if (!InnerControl() || !InnerControl()->HandleAllocated()) return;
-  while (PeekMessageA(&message, InnerControl()->Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-  }
+  RemovePendingMessages(InnerControl()->Handle(), WM_CHAR, WM_CHAR, true);
 }
 
 void TcxCustomEdit::MoveFocusByTab(TShiftState shift) {

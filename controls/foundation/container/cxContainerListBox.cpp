@@ -410,7 +410,8 @@ void TcxCustomInnerListBox::DoIncrementalSearch(char& key) {
 }
 
 // A lead byte waits for its trail byte in the queue; without one it is
-// dropped rather than joined with a byte that was never typed.
+// dropped rather than joined with a byte that was never typed. The program's
+// quit, which the filter does not hold back, is no trail byte: it is queued again.
 void TcxCustomInnerListBox::AppendSearchKey(char& key) {
   if (!IsLeadByte(key, cxInnerListBoxApi().GetACP())) {
     FSearchText += key;
@@ -418,8 +419,12 @@ void TcxCustomInnerListBox::AppendSearchKey(char& key) {
   }
   MSG trail{};
   if (PeekMessageA(&trail, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-    FSearchText += key;
-    FSearchText += static_cast<char>(KeyCode(QueuedMessage(trail)));
+    if (trail.message == WM_QUIT) {
+      PostQuitMessage(QuitExitCode(QueuedMessage(trail)));
+    } else {
+      FSearchText += key;
+      FSearchText += static_cast<char>(KeyCode(QueuedMessage(trail)));
+    }
   }
   key = 0;
 }

@@ -89,9 +89,11 @@ void TApplication::Finish() {
 
 void TApplication::Terminate() { PostQuitMessage(0); }
 
+// A nested pump (an exchange waiting for its reply) may take the quit: the
+// pumps around it must then leave the operator's queued clicks and keys alone.
 void TApplication::ProcessMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (!FTerminated && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       FTerminated = true;
       return;

@@ -59,12 +59,14 @@ class TApplication : public TComponent {
   // Frees the forms, newest first, and ends the units in reverse order of
   // their start: the end of Run, and of a start-up that failed.
   void Finish();
-  // Ends Run (and any modal loop) once the messages already queued have run.
+  // Ends Run (and any modal loop) once the messages posted before it have
+  // run; input still queued then is never dispatched.
   void Terminate();
   bool Terminated() const { return FTerminated; }
 
   // Dispatches every window message already queued for this thread, then returns.
-  // A WM_QUIT taken from the queue marks the application as terminated.
+  // A WM_QUIT taken from the queue marks the application as terminated, and
+  // from then on nothing more is dispatched.
   void ProcessMessages();
   // Sleeps until a message arrives for this thread or the time runs out.
   void WaitForMessages(uint32_t timeoutMs);

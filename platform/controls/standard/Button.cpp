@@ -21,7 +21,10 @@ TClass TButton::StaticClass() {
   return &metaClass;
 }
 
-TButton::TButton(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 75, 25); }
+TButton::TButton(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 75, 25);
+  SetTabStop(true);
+}
 
 void TButton::SetDefault(bool value) {
   FDefault = value;
@@ -31,7 +34,7 @@ void TButton::SetDefault(bool value) {
 void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClassName = "BUTTON";
-  params.Style |= WS_TABSTOP | ButtonStyle();
+  params.Style |= ButtonStyle();
 }
 
 void TButton::WndProc(TMessage& message) {

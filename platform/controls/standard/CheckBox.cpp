@@ -11,13 +11,11 @@ TClass TCheckBox::StaticClass() {
   return &metaClass;
 }
 
-TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner, BS_CHECKBOX) { SetBounds(0, 0, 97, 17); }
+TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner, BS_CHECKBOX) {
+  SetBounds(0, 0, 97, 17);
+  SetTabStop(true);
+}
 
 void TCheckBox::SetChecked(bool value) {
   if (ChangeChecked(value) && !Loading()) Click();
-}
-
-void TCheckBox::CreateParams(TCreateParams& params) {
-  TButtonControl::CreateParams(params);
-  params.Style |= WS_TABSTOP;
 }

@@ -15,5 +15,4 @@ class TCheckBox : public TButtonControl {
 
  protected:
   void UserClicked() override { SetChecked(!Checked()); }
-  void CreateParams(TCreateParams& params) override;
 };

@@ -23,7 +23,10 @@ TClass TComboBox::StaticClass() {
   return &metaClass;
 }
 
-TComboBox::TComboBox(TComponent* owner) : TCustomListControl(owner, kComboBoxMessages) { SetBounds(0, 0, 145, 21); }
+TComboBox::TComboBox(TComponent* owner) : TCustomListControl(owner, kComboBoxMessages) {
+  SetBounds(0, 0, 145, 21);
+  SetTabStop(true);
+}
 
 void TComboBox::SetStyle(TComboBoxStyle value) {
   if (value == FStyle) return;
@@ -45,8 +48,7 @@ std::string TComboBox::Text() const {
 void TComboBox::CreateParams(TCreateParams& params) {
   TCustomListControl::CreateParams(params);
   params.BaseClassName = "COMBOBOX";
-  params.Style |=
-      WS_TABSTOP | WS_VSCROLL | (FStyle == csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
+  params.Style |= WS_VSCROLL | (FStyle == csDropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL);
   params.Height += kDroppedListHeight;
 }
 

@@ -13,12 +13,15 @@ TClass TListBox::StaticClass() {
   return &metaClass;
 }
 
-TListBox::TListBox(TComponent* owner) : TCustomListControl(owner, kListBoxMessages) { SetBounds(0, 0, 121, 97); }
+TListBox::TListBox(TComponent* owner) : TCustomListControl(owner, kListBoxMessages) {
+  SetBounds(0, 0, 121, 97);
+  SetTabStop(true);
+}
 
 void TListBox::CreateParams(TCreateParams& params) {
   TCustomListControl::CreateParams(params);
   params.BaseClassName = "LISTBOX";
-  params.Style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  params.Style |= WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (FMultiSelect) params.Style |= LBS_EXTENDEDSEL;
   if (FStyle == lbOwnerDrawFixed) params.Style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   if (FStyle == lbOwnerDrawVariable) params.Style |= LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;

@@ -351,8 +351,12 @@ TEST_F(cxEditInputTest, CtrlEnterClicksTheDefaultButtonAndItsCharacterIsDropped)
   Edit->SetFocus();
   gLog.clear();
   HoldCtrl(true);
+  PostQuitMessage(7);
   PostMessageA(Edit->Inner().Handle(), WM_CHAR, '\n', 0);
   SendMessageA(Edit->Inner().Handle(), WM_KEYDOWN, VK_RETURN, 0);
+  MSG quit{};
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program's quit stays queued";
+  EXPECT_EQ(quit.wParam, 7u);
   ProcessPendingMessages();
   EXPECT_EQ(gLog, (TLog{"click 1"}));
 }

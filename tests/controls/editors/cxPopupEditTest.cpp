@@ -13,6 +13,7 @@
 #include "platform/classes/FormReader.h"
 #include "platform/classes/UtilWindow.h"
 #include "platform/controls/drawn/Panel.h"
+#include "platform/controls/standard/Button.h"
 #include "platform/controls/standard/Edit.h"
 #include "platform/graphics/Bitmap.h"
 #include "tests/controls/editors/DropDownEditorFixture.h"
@@ -288,6 +289,14 @@ TEST_F(cxPopupEditTest, F4OpensThePopupOnTheShownControlAndTheCloseKeysCloseItFr
     inner->Free();
     panel->Free();
   }
+}
+
+TEST_F(cxPopupEditTest, APanelHoldingOnlyAButtonGivesTheButtonTheFocus) {
+  auto* panel = Place<TPanel>("Shown", Host, {5, 5, 125, 85});
+  auto* button = Place<TButton>("Only", panel, {5, 5, 80, 30});
+  Edit->PropertiesObject().SetPopupControl(panel);
+  Edit->InnerTextEdit()->Edit().SetFocus();
+  WhileOpen([&] { EXPECT_EQ(GetFocus(), button->Handle()); });
 }
 
 // The 3-D frame keeps its flat inner rings with or without the client edge;

@@ -163,9 +163,13 @@ TEST_F(cxContainerListBoxTest, LeadByteJoinsOnlyAQueuedTrailByte) {
 
   gTicks += 1000;
   ListBox->SetItemIndex(2);
+  PostQuitMessage(7);
   Type('\x82');
   EXPECT_EQ(ListBox->SearchText(), "");
   EXPECT_EQ(ListBox->ItemIndex(), 0);
+  MSG quit{};
+  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 7u);
 }
 
 TEST_F(cxContainerListBoxTest, MultiSelectSearchSelectsTheFoundItemAlone) {

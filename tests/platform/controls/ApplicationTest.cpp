@@ -81,6 +81,37 @@ TEST_F(ApplicationTest, TheScreenListsTheFormsThatExist) {
   EXPECT_EQ(Screen().FormCount(), before);
 }
 
+// An exchange waiting for its reply pumps messages, so the operator's Exit
+// can reach that pump with clicks queued behind it: none of them runs.
+TEST_F(ApplicationTest, InputQueuedBehindAQuitTakenByANestedPumpIsNotDispatched) {
+  TApplication application;
+  auto form = CreateUnowned<TTestForm>();
+  form->Show();
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  POINT target{client.right / 2, client.bottom / 2};
+  ClientToScreen(form->Handle(), &target);
+  ASSERT_EQ(WindowFromPoint(target), form->Handle());
+  SetCursorPos(target.x, target.y);
+  application.ProcessMessages();
+  TUtilWindow exchange([&application](TMessage& message) {
+    if (message.Msg != WM_APP) return false;
+    application.Terminate();
+    for (int wait = 0; wait < 2; ++wait) application.ProcessMessages();
+    return true;
+  });
+  PostMessageA(exchange.Handle(), WM_APP, 0, 0);
+  INPUT click[2]{};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof(INPUT));
+  application.ProcessMessages();
+  EXPECT_TRUE(application.Terminated());
+  MSG queued{};
+  EXPECT_TRUE(PeekMessageA(&queued, form->Handle(), WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+}
+
 // Runs last in this program: it ends the application's message loop.
 std::vector<std::string> unitLog;
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/controls/core/Application.h"
+#include "platform/controls/standard/CheckBox.h"
 #include "tests/platform/controls/Capture.h"
 #include "tests/platform/controls/TControlsForm.h"
 
@@ -267,6 +268,21 @@ TEST_F(StdControlsTest, TabMovesTheFocusThroughTheControlsInsideContainers) {
     EXPECT_EQ(GetFocus(), form.Address->EditHandle());
     form.SetModalResult(mrOk);
   });
+}
+
+// TabStop tells what the window is, and turning it off stays off when the window is made again.
+TEST_F(StdControlsTest, ButtonsCheckBoxesListsAndCombosAreTabStopsAsTheirWindowsSay) {
+  auto* check = new TCheckBox(Form.get());
+  check->SetName("Check");
+  check->SetParent(Form->ClientPanel);
+  for (TWinControl* control :
+       std::initializer_list<TWinControl*>{Form->OkButton, check, Form->Devices, Form->Version}) {
+    EXPECT_TRUE(control->TabStop()) << control->Name();
+    EXPECT_TRUE(GetWindowLongA(control->Handle(), GWL_STYLE) & WS_TABSTOP) << control->Name();
+    control->SetTabStop(false);
+    control->RecreateWnd();
+    EXPECT_FALSE(GetWindowLongA(control->Handle(), GWL_STYLE) & WS_TABSTOP) << control->Name();
+  }
 }
 
 TEST_F(StdControlsTest, ClickingALabelOrAToolButtonRunsItsHandler) {
