@@ -1,10 +1,9 @@
 #pragma once
 // The mask edit's model as the expression modes need it: a display value
 // shown as the editor shows it, formatted into the mask with the mode told
-// of the new text; arrows that collapse a selection towards their own side,
-// as the native edit's do; and a driver that routes each key as the editor
-// does, to the mode first and on to the native edit when the mode lets it
-// pass.
+// of the new text; and a driver that routes each key as the editor does, to
+// the mode first and then, when the mode lets it pass, through the text
+// edit's key handling on to the native edit.
 #include <string>
 
 #include "tests/controls/editors/MaskEditModelHost.h"
@@ -22,11 +21,13 @@ class TMaskModelHost : public TMaskEditModelHost {
     TMaskEditModelHost::SetDisplayText(Formatter->Format(text, true));
     Mode->DisplayTextChanged(Text);
   }
-  void SendKeyDown(uint16_t key) override {
-    const bool collapses = EditSelLength() > 0 && !Shift;
-    if (collapses && key == cxMaskKeyLeft) return SetSelStartInternally(EditSelStart());
-    if (collapses && key == cxMaskKeyRight) return SetSelStartInternally(EditSelStart() + EditSelLength());
-    TMaskEditModelHost::SendKeyDown(key);
+  // The text edit's key handling: Left or Right without Shift puts the caret
+  // at the selection's own side and swallows the key. The native edit moves
+  // from the caret, also for the arrows the mode sends it itself.
+  bool CollapseSelection(uint16_t key) {
+    if ((key != cxMaskKeyLeft && key != cxMaskKeyRight) || Shift || EditSelLength() == 0) return false;
+    SetSelStartInternally(key == cxMaskKeyLeft ? EditSelStart() : EditSelStart() + EditSelLength());
+    return true;
   }
 
   // The text with the caret as "|", or the selection in brackets.
@@ -89,7 +90,7 @@ class TMaskKeyDriver {
 
  private:
   void Route(bool passes, uint16_t key) {
-    if (passes) FHost.SendKeyDown(key);
+    if (passes && !FHost.CollapseSelection(key)) FHost.SendKeyDown(key);
   }
 
   TMaskModelHost& FHost;

@@ -207,18 +207,37 @@ void TcxRegExprAutomat::AppendNextPositions(size_t Begin, size_t End, TAccept&& 
   }
 }
 
-bool TcxRegExprAutomat::Next(char& Ch, bool CaseInsensitive) {
-  const size_t begin = FSets.size();
+std::optional<char> TcxRegExprAutomat::AppendAccepting(size_t End, char Ch, bool CaseInsensitive) {
   std::optional<char> rewritten;
-  AppendNextPositions(CurrentBegin(), begin, [&](const TcxRegExprSimpleState& position) {
+  AppendNextPositions(CurrentBegin(), End, [&](const TcxRegExprSimpleState& position) {
     char tested = Ch;
     if (!position.Item()->Check(tested, CaseInsensitive)) return false;
     if (!rewritten) rewritten = tested;
     return true;
   });
+  return rewritten;
+}
+
+// The walk visits the positions in the same order for any character, so
+// the same positions come out in the same order.
+bool TcxRegExprAutomat::TakenAlike(size_t End, char Ch, bool CaseInsensitive) {
+  const size_t taken = FSets.size();
+  AppendAccepting(End, Ch, CaseInsensitive);
+  const bool alike = FSets.size() - taken == taken - End &&
+                     std::equal(FSets.begin() + End, FSets.begin() + taken, FSets.begin() + taken);
+  FSets.resize(taken);
+  return alike;
+}
+
+// A letter takes the pattern's case only when the text then stands for the
+// same positions: "a" typed at 'A|[a-c]' stays as typed, for "A" would stand
+// for the symbol alone and leave the subrange's way on.
+bool TcxRegExprAutomat::Next(char& Ch, bool CaseInsensitive) {
+  const size_t begin = FSets.size();
+  const std::optional<char> rewritten = AppendAccepting(begin, Ch, CaseInsensitive);
   if (!rewritten) return false;
+  if (*rewritten != Ch && TakenAlike(begin, *rewritten, CaseInsensitive)) Ch = *rewritten;
   FHistory.push_back(begin);
-  Ch = *rewritten;
   return true;
 }
 

@@ -203,7 +203,8 @@ class TcxRegExprAutomat {
 
   // One step: false, and nothing changed, when no current state goes on with
   // Ch. A case-insensitive step hands back the character as the first
-  // accepting position rewrote it.
+  // accepting position rewrote it, when the rewritten character stands for
+  // the same positions.
   bool Next(char& Ch, bool CaseInsensitive);
   // Back to the state set before the last step; false when there is none.
   bool Prev();
@@ -217,8 +218,6 @@ class TcxRegExprAutomat {
   void BackwardCompletion(const std::function<void()>& DeleteChar);
 
  private:
-  // Appends the positions that follow the current set (through the group
-  // entries and exits) and pass Accept; the result is how many.
   // Appends to FSets, once each, the positions that follow the set in
   // [Begin, End) and pass Accept.
   template <typename TAccept>
@@ -226,6 +225,13 @@ class TcxRegExprAutomat {
   template <typename TAccept>
   void WalkNextPositions(const TcxRegExprState& State, TAccept& Accept);
   bool KeepsRealNextStates(TcxRegExprSimpleState& State);
+  // Appends the positions that follow the current set, which ends at End,
+  // and take Ch; the answer is Ch as the first of them rewrote it, none when
+  // none takes it.
+  std::optional<char> AppendAccepting(size_t End, char Ch, bool CaseInsensitive);
+  // Whether Ch is taken by exactly the positions appended from End, where
+  // the current set ends, on.
+  bool TakenAlike(size_t End, char Ch, bool CaseInsensitive);
   // The character that all positions following the set in [Begin, End)
   // stand for, when they stand for one and the same; the positions are left
   // appended to FSets.

@@ -91,8 +91,13 @@ void TcxMaskEditRegExprMode::MoveToRemaining(int count) {
   FConsumed.erase(FConsumed.size() - moved);
 }
 
+// The parts hold the characters as the text shows them: the engine gets a
+// copy to turn into the pattern's case, lest a part's letter fit where the
+// text's does not.
+bool TcxMaskEditRegExprMode::Offer(char ch) { return FRegExpr.Next(ch); }
+
 void TcxMaskEditRegExprMode::StepForward() {
-  FRegExpr.Next(FRemaining[0]);
+  Offer(FRemaining[0]);
   MoveToConsumed(1);
 }
 
@@ -104,7 +109,7 @@ void TcxMaskEditRegExprMode::StepBack() {
 // Leaves the engine where it found it.
 bool TcxMaskEditRegExprMode::RemainingFits() {
   size_t accepted = 0;
-  while (accepted < FRemaining.size() && FRegExpr.Next(FRemaining[accepted])) ++accepted;
+  while (accepted < FRemaining.size() && Offer(FRemaining[accepted])) ++accepted;
   for (size_t i = 0; i < accepted; ++i) FRegExpr.Prev();
   return accepted == FRemaining.size();
 }

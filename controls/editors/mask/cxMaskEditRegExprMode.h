@@ -56,6 +56,7 @@ class TcxMaskEditRegExprMode : public TcxMaskEditCustomMode {
   bool CaretAtSelStart() const { return Host()->CaretCharIndex() == Host()->EditSelStart(); }
   int ConsumedLength() const { return static_cast<int>(FConsumed.size()); }
   void SynchronizeSplit();
+  bool Offer(char ch);
   void StepForward();
   void StepBack();
   bool RemainingFits();

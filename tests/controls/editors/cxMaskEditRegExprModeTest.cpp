@@ -53,6 +53,8 @@ const TTypingCase kTypingCases[] = {
     // Subranges do not fold case, while a literal letter does.
     {F, "[a-z]a", "", "AA", "|", 2},
     {F, "[a-z]a", "", "aA", "aa|", 0},
+    // A letter moved on by typing before it is judged in the case the text shows.
+    {F, "\\w?\\dB[A-C]", "", "b{H}8b", "8B|", 0},
     // What no longer fits after the caret goes.
     {F, "a\\d|b[a-z]", "a1", "{H}b", "b|", 0},
     {F, "\\d-\\d", "1-2", "{H}9", "9|", 0},
