@@ -99,12 +99,14 @@ std::string PadZeros(const std::string& text, int width, bool strip) {
 
 void StringToBytes(const std::string& text) { ReplyBytes.assign(text.begin(), text.end()); }
 
+// Once the program is terminating nothing is dispatched any more, and queued
+// input would wake the wait at once: the rest of the delay is not waited out.
 void Delay(uint32_t ms) {
   const uint32_t start = TickCount();
   for (;;) {
     Application().ProcessMessages();
     const uint32_t elapsed = TickCount() - start;
-    if (elapsed >= ms) return;
+    if (elapsed >= ms || Application().Terminated()) return;
     Application().WaitForMessages(ms - elapsed);
   }
 }
