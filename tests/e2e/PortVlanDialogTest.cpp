@@ -45,6 +45,30 @@ uint8_t CheckedMask(const TcxCustomCheckComboBox& box) {
   return mask;
 }
 
+// The shown form, a line each: a column's header and width, the port rows'
+// heights, and a member box's items ("-" before a disabled one) and whether
+// it shows an empty text.
+std::vector<std::string> FormLines(const TConf_SetVlanW& dialog) {
+  std::vector<std::string> lines;
+  const TStringGrid& grid = *dialog.StringGridVlan;
+  for (int column = 0; column < vcCount; ++column)
+    lines.push_back(grid.Cells(column, 0) + " " + IntToStr(grid.ColWidths(column)));
+  std::string heights = "rows";
+  for (int row = 1; row < grid.RowCount(); ++row) heights += " " + IntToStr(grid.RowHeights(row));
+  lines.push_back(heights);
+  for (const TcxCheckComboBox* box :
+       {dialog.chkPort1, dialog.chkPort2, dialog.chkPort3, dialog.chkPort4, dialog.chkPort5}) {
+    const TcxCustomCheckComboBoxProperties& properties = box->CheckProperties();
+    std::string line = box->Name() + ":";
+    for (int item = 0; item < properties.Items().Count(); ++item) {
+      const TcxCheckComboBoxItem& shown = properties.Items().Items(item);
+      line += (shown.Enabled() ? " " : " -") + shown.Description();
+    }
+    lines.push_back(line + (properties.ShowEmptyText() ? ", empty text" : ""));
+  }
+  return lines;
+}
+
 void SetPortRow(TConf_SetVlanW& dialog, int row, const std::string& mode, const std::string& id) {
   dialog.StringGridVlan->SetCells(vcMode, row, mode);
   dialog.StringGridVlan->SetCells(vcId, row, id);
@@ -99,6 +123,18 @@ TEST_F(PortVlanDialogTest, TheReadOnShowFillsTheGridAndTheBoxesAndASetSendsThemB
           PortSet(3, Octets({0x00, 0x1E, 0x02, 0x00, 0x1B})), PortSet(4, Octets({0x00, 0x01, 0x00, 0x00, 0x10}))}));
 }
 
+// Each port's box disables the port itself and ETH5.
+TEST_F(PortVlanDialogTest, TheShownFormHasItsHeadersWidthsRowHeightsAndDisabledMembers) {
+  AgentProcess agent = StartAgent();
+  OpenConfigPage([&](TConf_SetVlanW& dialog) {
+    EXPECT_EQ(FormLines(dialog), (std::vector<std::string>{
+                                     "Port 42", "Mode 80", "VLAN ID 60", "Priority 50", "Ports 170", "rows 21 21 21 21",
+                                     "chkPort1: -ETH1 ETH2 ETH3 ETH4 -ETH5", "chkPort2: ETH1 -ETH2 ETH3 ETH4 -ETH5",
+                                     "chkPort3: ETH1 ETH2 -ETH3 ETH4 -ETH5", "chkPort4: ETH1 ETH2 ETH3 -ETH4 -ETH5",
+                                     "chkPort5: ETH1 ETH2 ETH3 ETH4 ETH5, empty text"}));
+  });
+}
+
 // Port 5 shows in row 1 of the "Input" side; a value typed for port 1 stays
 // with port 1.
 TEST_F(PortVlanDialogTest, TheInputSideReadsAndSetsPortFiveOnly) {
@@ -130,21 +166,34 @@ TEST_F(PortVlanDialogTest, TheInputSideReadsAndSetsPortFiveOnly) {
             std::vector<std::string>{PortSet(5, Octets({0x00, 0x05, 0x01, 0x00, 0x00}))});
 }
 
-// Every identifier shown is checked before anything goes out.
-TEST_F(PortVlanDialogTest, AnIdentifierOutsideOneTo4094RefusesTheWholeSet) {
+// Every identifier shown is checked before anything goes out; 4094 is the
+// highest that goes.
+TEST_F(PortVlanDialogTest, OnlyIdentifiersFromOneTo4094AreSentAndOneOutsideRefusesTheWholeSet) {
   AgentProcess agent = StartAgent();
-  const std::vector<std::vector<std::string>> refused = {
-      {"10", "20", "4094", "4095"}, {"0", "20", "30", "40"}, {"10", "abc", "30", "40"}, {"10", "20", "", "40"}};
+  struct TIdsCase {
+    std::vector<std::string> Ids;
+    std::string Box;
+    UINT Flags;
+  };
+  const std::string refused = "Error: Invalid VLAN ID!";
+  const std::vector<TIdsCase> cases = {{{"10", "20", "4094", "4095"}, refused, MB_ICONSTOP},
+                                       {{"0", "20", "30", "40"}, refused, MB_ICONSTOP},
+                                       {{"10", "abc", "30", "40"}, refused, MB_ICONSTOP},
+                                       {{"10", "20", "", "40"}, refused, MB_ICONSTOP},
+                                       {{"10", "20", "4094", "40"}, "Infomation: Set successful!", MB_OK}};
   OpenConfigPage([&](TConf_SetVlanW& dialog) {
-    for (const std::vector<std::string>& ids : refused) {
-      for (int row = 1; row <= 4; ++row) dialog.StringGridVlan->SetCells(vcId, row, ids[row - 1]);
+    for (const TIdsCase& row : cases) {
+      for (int port = 1; port <= 4; ++port) dialog.StringGridVlan->SetCells(vcId, port, row.Ids[port - 1]);
       TakeBoxes();
       dialog.cmdSet->Click();
-      EXPECT_EQ(FBoxFlags, std::vector<UINT>{MB_ICONSTOP});
-      EXPECT_EQ(TakeBoxes(), std::vector<std::string>{"Error: Invalid VLAN ID!"}) << ids[3];
+      EXPECT_EQ(FBoxFlags, std::vector<UINT>{row.Flags}) << row.Ids[3];
+      EXPECT_EQ(TakeBoxes(), std::vector<std::string>{row.Box}) << row.Ids[3];
     }
   });
-  EXPECT_TRUE(SetLines(agent).empty());
+  EXPECT_EQ(SetLines(agent), (std::vector<std::string>{PortSet(1, Octets({0x00, 0x0A, 0x00, 0x00, 0x10})),
+                                                       PortSet(2, Octets({0x00, 0x14, 0x00, 0x00, 0x10})),
+                                                       PortSet(3, Octets({0x0F, 0xFE, 0x00, 0x00, 0x10})),
+                                                       PortSet(4, Octets({0x00, 0x28, 0x00, 0x00, 0x10}))}));
 }
 
 // The mode comes from the popup of the mode column; an empty mode goes as

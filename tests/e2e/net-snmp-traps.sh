@@ -2,7 +2,7 @@
 # Runs the trap test program under Wine and, once it listens on port 162,
 # sends it an SNMPv1, an SNMPv2c, an SNMPv2c coldStart and an SNMPv1 warmStart
 # trap with net-snmp's snmptrap.
-# Usage: net-snmp-traps.sh <wine-exec> <NetSnmpTrapTest.exe>
+# Usage: net-snmp-traps.sh <test-exec> <NetSnmpTrapTest.exe>
 set -eu
 handshake=$(mktemp -d)
 trap 'rm -rf "$handshake"' EXIT

@@ -104,6 +104,12 @@ TEST_F(FormTest, StatusBarPanelsReachTheWindow) {
   statusBar.Panels().Items(0).SetText("10.0.0.1");
   EXPECT_EQ(PanelText(statusBar, 0), "10.0.0.1");
   EXPECT_EQ(PanelText(statusBar, 1), "");
+
+  // A style change makes the form's windows again; the new bar starts blank.
+  form->SetFormStyle(fsStayOnTop);
+  ASSERT_EQ(SendMessageA(statusBar.Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
+  EXPECT_EQ(edges[1], 270);
+  EXPECT_EQ(PanelText(statusBar, 0), "10.0.0.1");
 }
 
 TEST_F(FormTest, ActiveControlIsClearedWhenItsControlGoes) {
