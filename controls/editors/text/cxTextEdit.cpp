@@ -478,7 +478,9 @@ void TcxCustomTextEdit::SearchCharacter(char& key) {
 }
 
 // Backspace over a completed tail takes the tail and the character before
-// it and searches again for what is left.
+// it and searches again for what is left. In the edit-list style the text
+// from the caret on becomes that tail first, an empty one at the end of an
+// item: the native edit would leave part of an item.
 void TcxCustomTextEdit::SearchBackspace(char& key) {
   const TcxEditEditingStyle style = EditingStyle();
   if (style == esFixedList && !TextProperties().FixedListBackspace()) {
@@ -488,11 +490,12 @@ void TcxCustomTextEdit::SearchBackspace(char& key) {
   }
   const std::string text = GetEditingText();
   const size_t start = std::min(static_cast<size_t>(InnerSelStart()), text.size());
-  if (style == esEditList && !text.empty() && InnerSelLength() == 0) {
+  const bool editList = style == esEditList && !text.empty();
+  if (editList && !FFindSelection) {
     SelectInner(static_cast<int>(start), static_cast<int>(text.size() - start));
     FFindSelection = true;
   }
-  if (!FFindSelection || InnerSelLength() == 0) {
+  if (!FFindSelection || (InnerSelLength() == 0 && !editList)) {
     if (style == esFixedList) key = 0;
     return;
   }
