@@ -156,13 +156,7 @@ void TcxCustomMaskEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
   if (self.Alive() && key != 0) TcxCustomTextEdit::DoEditKeyDown(key, shift);
 }
 
-// The native edit's undo puts back a text the mode never saw: under a mask
-// there is no undo, by message or by Ctrl+Z, which sends the message.
 bool TcxCustomMaskEdit::DoInnerControlMessage(TMessage& message) {
-  if (IsMasked() && (message.Msg == WM_UNDO || message.Msg == EM_UNDO)) {
-    message.Result = 0;
-    return true;
-  }
   InnerMouseMessage(message);
   return TcxCustomTextEdit::DoInnerControlMessage(message);
 }

@@ -85,6 +85,9 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   // key is typed, instead of watching its focus.
   void HookInnerEditWndProc() override;
   void UnhookInnerEditWndProc() override;
+  // The native undo puts back a text the mode never saw: under a mask there
+  // is no undo, by message or by Ctrl+Z, which sends the message.
+  bool KeepsNativeUndo() const override { return !IsMasked() && TcxCustomTextEdit::KeepsNativeUndo(); }
 
  private:
   // The inner edit's selection changed: the mode hears of it unless the

@@ -392,6 +392,14 @@ void TcxCustomTextEdit::SetTextMessage(TMessage& message) {
   message.Result = TrySetEditingText(SetTextText(message)) ? 1 : 0;
 }
 
+bool TcxCustomTextEdit::DoInnerControlMessage(TMessage& message) {
+  if ((message.Msg == WM_UNDO || message.Msg == EM_UNDO) && !KeepsNativeUndo()) {
+    message.Result = 0;
+    return true;
+  }
+  return TcxCustomEdit::DoInnerControlMessage(message);
+}
+
 void TcxCustomTextEdit::ClearMessage() {
   const TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
   if (!TextProperties().ReadOnly() && inner && !inner->ReadOnly()) ClearSelection();

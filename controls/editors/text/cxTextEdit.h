@@ -80,6 +80,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool IsEditingKeyDown(WORD key, TShiftState shift) override;
   bool IsEditingChar(char key) override;
   bool IsValidChar(char key) override;
+  bool DoInnerControlMessage(TMessage& message) override;
   // The arrows, Home and End move the caret or walk the lookup items.
   bool HandlesNavigationKeys() override { return true; }
 
@@ -113,6 +114,9 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   void CalculateViewInfo(POINT point, bool isMouseEvent) override;
   void InitializeViewData(TcxCustomEditViewData& data) override;
   bool IsEditingAllowed() override { return TextProperties().GetEditingStyle() != esNoEdit; }
+  // The native edit's undo puts back a text the editor never checked: a
+  // list style holds items only, so it has none.
+  virtual bool KeepsNativeUndo() const { return !IsListStyle(); }
 
  private:
   TcxEditEditingStyle EditingStyle() const { return TextProperties().GetEditingStyle(); }

@@ -445,6 +445,17 @@ TEST_F(cxTextEditTest, IncrementalSearchAndNavigationWalkTheLookupItems) {
         {[](TNavigatingEdit& edit) { SendMessageA(edit.InnerTextEdit()->Handle(), EM_SETSEL, 2, 4); }, "apricot", "ri",
          1},
         {Typed("\b"), "Apple", "pple", 0}}},
+      {"no undo once the style holds items only",
+       esEdit,
+       fruits,
+       8,
+       {{Typed("banx\bana"), "banana", "", 2},
+        {[](TNavigatingEdit& edit) {
+           edit.Styled().Style = esEditList;
+           SendMessageA(edit.InnerTextEdit()->Handle(), WM_UNDO, 0, 0);
+         },
+         "banana", "", 2}},
+       false},
       {"backspace in the plain style down to an empty text",
        esEdit,
        fruits,
