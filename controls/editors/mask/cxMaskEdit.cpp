@@ -180,18 +180,8 @@ bool TcxCustomMaskEdit::MaskKeyDown(WORD key, TShiftState shift) {
     case VK_HOME: return FMode->Home();
     case VK_END: return FMode->End();
     case VK_DELETE: return DeleteKeyDown(shift);
-    case VK_INSERT: return InsertKeyDown(shift);
     default: return true;
   }
-}
-
-// The native edit pastes Shift+Insert (with Ctrl too) from the clipboard
-// itself, past the mode; the inner edit's paste puts the text through the
-// mask instead.
-bool TcxCustomMaskEdit::InsertKeyDown(TShiftState shift) {
-  if (!shift.Contains(ssShift)) return true;
-  InnerTextEdit()->Edit().Perform(WM_PASTE);
-  return false;
 }
 
 // Shift+Delete cuts a selection through the editor, so that the mode blanks

@@ -99,7 +99,6 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public IcxMaskEditHost {
   bool MaskKeyDown(WORD key, TShiftState shift);
   bool ArrowKeyDown(WORD& key, TShiftState shift, bool toLeft);
   bool DeleteKeyDown(TShiftState shift);
-  bool InsertKeyDown(TShiftState shift);
   void ReplaceModeForKind(bool& storedMaskCleared);
   void CompileChangedMask(const std::string& mask, bool storedMaskCleared);
 

@@ -546,6 +546,15 @@ bool TcxCustomTextEdit::FixedListKeyDown(WORD& key) {
   return true;
 }
 
+// The native edit pastes Shift+Insert (with Ctrl too) from the clipboard
+// itself, past the editor's checks: it pastes as Ctrl+V does.
+bool TcxCustomTextEdit::PastesOnKey(WORD& key, TShiftState shift) {
+  if (key != VK_INSERT || !shift.Contains(ssShift)) return false;
+  key = 0;
+  InnerTextEdit()->Edit().Perform(WM_PASTE);
+  return true;
+}
+
 bool TcxCustomTextEdit::CollapseSelection(WORD& key, TShiftState shift) {
   if ((key != VK_LEFT && key != VK_RIGHT) || shift.Contains(ssShift)) return false;
   SetFindSelection(false);
@@ -575,7 +584,7 @@ void TcxCustomTextEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
     key = 0;
     return;
   }
-  if (CollapseSelection(key, shift)) return;
+  if (CollapseSelection(key, shift) || PastesOnKey(key, shift)) return;
   if (key == VK_DELETE) {
     if (EditingStyle() == esEditList) key = 0;
     SetFindSelection(false);

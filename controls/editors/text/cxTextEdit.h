@@ -147,6 +147,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool NavigatesLookup(WORD key);
   void NavigateLookup(TcxEditLookupMove move);
   bool FixedListKeyDown(WORD& key);
+  bool PastesOnKey(WORD& key, TShiftState shift);
   bool CollapseSelection(WORD& key, TShiftState shift);
   void LookupCurrentChanged();
 

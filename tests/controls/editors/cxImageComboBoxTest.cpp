@@ -382,7 +382,7 @@ TEST_F(cxImageComboBoxTest, TypingADescriptionInAnyCaseChoosesItsItemAndItsValue
 // pasted item becomes the text, the current item and the value; a text that
 // names no item changes nothing; a cut takes the whole text.
 TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
-  enum TInput { CtrlV, Paste, Cut };
+  enum TInput { CtrlV, ShiftInsert, Paste, Cut };
   struct TCase {
     const char* Name;
     TInput Input;
@@ -395,6 +395,7 @@ TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
   };
   const TCase cases[] = {
       {"Ctrl+V of an item at the end", CtrlV, 6, 6, "Port 2", "Port 2", 1, "Port 2"},
+      {"Shift+Insert of an item at the end", ShiftInsert, 6, 6, "Port 2", "Port 2", 1, "Port 2"},
       {"an item pasted at the caret", Paste, 5, 5, "Port 2", "Port 2", 1, "Port 2"},
       {"an item pasted in another case", Paste, 5, 5, "vlan", "VLAN", 2, "vlan"},
       {"a paste that names no item", Paste, 5, 5, "Port", "Port 1", 0, "Port"},
@@ -413,9 +414,11 @@ TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
     SetFocus(inner);
     SendMessageA(inner, EM_SETSEL, c.SelStart, c.SelEnd);
     clipboard.Text = c.Pasted;
-    if (c.Input == CtrlV) {
+    if (c.Input == CtrlV || c.Input == ShiftInsert) {
       INPUT keys[4]{};
-      const WORD codes[4] = {VK_CONTROL, 'V', 'V', VK_CONTROL};
+      const WORD held = c.Input == CtrlV ? VK_CONTROL : VK_SHIFT;
+      const WORD key = c.Input == CtrlV ? 'V' : VK_INSERT;
+      const WORD codes[4] = {held, key, key, held};
       for (int i = 0; i < 4; ++i) {
         keys[i].type = INPUT_KEYBOARD;
         keys[i].ki.wVk = codes[i];
