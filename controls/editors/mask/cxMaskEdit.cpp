@@ -273,7 +273,7 @@ void TcxCustomMaskEdit::UnhookInnerEditWndProc() {
 // a Backspace on that takes the character before the caret behind its back.
 void TcxCustomMaskEdit::CutToClipboard() {
   if (!IsMasked()) return TcxCustomTextEdit::CutToClipboard();
-  if (SelLength() == 0 || (Focused() && !DoEditing())) return;
+  if (SelLength() == 0 || HidesText() || (Focused() && !DoEditing())) return;
   CopyToClipboard();
   if (FMode->Delete()) SendChar(cxMaskCharBackspace);
 }

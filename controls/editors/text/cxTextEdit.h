@@ -117,6 +117,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   // The native edit's undo puts back a text the editor never checked: a
   // list style holds items only, so it has none.
   virtual bool KeepsNativeUndo() const { return !IsListStyle(); }
+  // The password echo keeps the text off the clipboard.
+  bool HidesText() const;
 
  private:
   TcxEditEditingStyle EditingStyle() const { return TextProperties().GetEditingStyle(); }
@@ -133,8 +135,6 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   // false when it may not.
   bool ReplaceSelection(const std::string& value);
   void ChooseItem(int index);
-  // The password echo keeps the text off the clipboard.
-  bool HidesText() const;
   void SetTextMessage(TMessage& message);
   void ClearMessage();
   // ---- incremental search

@@ -67,7 +67,8 @@ class cxMaskEditTest : public FoundationTest {
   // Ctrl and "+" Shift, as the keyboard state the key handling reads;
   // "{Cut}" "{Paste}" "{Undo}" "{EmUndo}" are the edit's messages, "{All}" and
   // "{Sel6,9}" select, "{Click7}" clicks the text before character 7,
-  // "{=text}" puts text on the clipboard; any other character is typed.
+  // "{=text}" puts text on the clipboard, "{Echo}" hides the text behind the
+  // password echo; any other character is typed.
   void Press(const std::string& keys) {
     std::vector<BYTE> held;
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -90,6 +91,10 @@ class cxMaskEditTest : public FoundationTest {
     const HWND inner = InnerEditOf(*Edit).Handle();
     if (name[0] == '=') {
       Clipboard.Text = name.substr(1);
+      return;
+    }
+    if (name == "Echo") {
+      Properties().SetEchoMode(eemPassword);
       return;
     }
     int from = 0, to = 0;
@@ -212,8 +217,8 @@ TEST_F(cxMaskEditTest, AnInPlaceEditorActivatedByAKeyTypesItIntoTheMask) {
 // caret takes nothing; Shift+Insert pastes as the paste message does, with
 // Ctrl too, while Ctrl+Insert only copies; the native edit's Ctrl+Delete
 // (deleting to the end) and Shift+Ctrl+Delete (deleting nothing) leave a
-// masked text; the native undo would bring back a text the mask never saw.
-// Typing goes on from what each left.
+// masked text; the native undo would bring back a text the mask never saw;
+// a password echo cuts nothing. Typing goes on from what each left.
 TEST_F(cxMaskEditTest, ClipboardMessagesAndEditingKeysKeepTheMasksText) {
   struct TCase {
     const char* Label;
@@ -244,10 +249,12 @@ TEST_F(cxMaskEditTest, ClipboardMessagesAndEditingKeysKeepTheMasksText) {
       {"EM_UNDO", emkStandard, "L00", "{H}E52{All}D{EmUndo}", "D__", "kept"},
       {"EM_UNDO", emkRegExpr, kCode, "{H}E52{All}D{EmUndo}", "D", "kept"},
       {"EM_UNDO", emkRegExprEx, kCode, "{H}E52{All}D{EmUndo}", "D", "kept"},
+      {"password echo cuts nothing", emkStandard, "L00", "{Echo}{H}E52{All}{Cut}", "E52", "kept"},
   };
   for (const TCase& c : cases) {
     Properties().SetMaskKind(c.Kind);
     Properties().SetEditMask(c.Mask);
+    Properties().SetEchoMode(eemNormal);
     Edit->SetText("");
     Clipboard.Text = "kept";
     Press(c.Keys);
