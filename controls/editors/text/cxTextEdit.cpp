@@ -546,12 +546,24 @@ bool TcxCustomTextEdit::FixedListKeyDown(WORD& key) {
   return true;
 }
 
-// The native edit pastes Shift+Insert (with Ctrl too) from the clipboard
-// itself, past the editor's checks: it pastes as Ctrl+V does.
-bool TcxCustomTextEdit::PastesOnKey(WORD& key, TShiftState shift) {
-  if (key != VK_INSERT || !shift.Contains(ssShift)) return false;
+// The native edit answers Shift+Insert (with Ctrl too), Ctrl+Insert and a
+// Shift+Delete of a selection itself, past the editor's checks: a list
+// would take a text that is no item and a password would reach the
+// clipboard. They paste, copy and cut as Ctrl+V, Ctrl+C and Ctrl+X do. The
+// list styles delete nothing with Delete.
+UINT TcxCustomTextEdit::ClipboardMessageOfKey(WORD key, TShiftState shift) const {
+  const bool shifted = shift.Contains(ssShift);
+  const bool ctrl = shift.Contains(ssCtrl);
+  if (key == VK_INSERT && (shifted || ctrl)) return shifted ? WM_PASTE : WM_COPY;
+  const bool cuts = key == VK_DELETE && shifted && !ctrl && EditingStyle() == esEdit && InnerSelLength() > 0;
+  return cuts ? WM_CUT : 0;
+}
+
+bool TcxCustomTextEdit::ClipboardKeyDown(WORD& key, TShiftState shift) {
+  const UINT message = ClipboardMessageOfKey(key, shift);
+  if (message == 0) return false;
   key = 0;
-  InnerTextEdit()->Edit().Perform(WM_PASTE);
+  InnerTextEdit()->Edit().Perform(message);
   return true;
 }
 
@@ -584,7 +596,7 @@ void TcxCustomTextEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
     key = 0;
     return;
   }
-  if (CollapseSelection(key, shift) || PastesOnKey(key, shift)) return;
+  if (CollapseSelection(key, shift) || ClipboardKeyDown(key, shift)) return;
   if (key == VK_DELETE) {
     if (EditingStyle() == esEditList) key = 0;
     SetFindSelection(false);

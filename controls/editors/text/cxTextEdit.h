@@ -147,7 +147,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   bool NavigatesLookup(WORD key);
   void NavigateLookup(TcxEditLookupMove move);
   bool FixedListKeyDown(WORD& key);
-  bool PastesOnKey(WORD& key, TShiftState shift);
+  UINT ClipboardMessageOfKey(WORD key, TShiftState shift) const;
+  bool ClipboardKeyDown(WORD& key, TShiftState shift);
   bool CollapseSelection(WORD& key, TShiftState shift);
   void LookupCurrentChanged();
 

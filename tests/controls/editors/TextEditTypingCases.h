@@ -21,6 +21,17 @@ inline void SendKey(const TcxCustomTextEdit& edit, WORD key, char ch = 0) {
   if (ch) SendMessageA(InnerEditOf(edit).Handle(), WM_CHAR, static_cast<unsigned char>(ch), 0);
 }
 
+// As the key handling reads it: from the keyboard state.
+inline void SendKeyHeld(const TcxCustomTextEdit& edit, WORD key, BYTE held) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[held] = 0x80;
+  SetKeyboardState(state);
+  SendKey(edit, key);
+  state[held] = 0;
+  SetKeyboardState(state);
+}
+
 inline void TypeText(const TcxCustomTextEdit& edit, const std::string& text) {
   for (const char ch : text) SendKey(edit, static_cast<WORD>(VkKeyScanA(ch) & 0xFF), ch);
 }
@@ -95,6 +106,9 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
     UINT Msg;
     std::string Text;
     std::string Clipboard;
+    // With WM_KEYDOWN: the key, pressed while `Held` is down.
+    WORD Key = 0;
+    BYTE Held = 0;
   };
   const TCase cases[] = {
       {"cut", [](auto&) {}, WM_CUT, "ad", "bc"},
@@ -109,6 +123,9 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
       {"password echo copies nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_COPY, "abcd", "xy"},
       {"password echo cuts nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_CUT, "abcd", "xy"},
       {"password echo pastes", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_PASTE, "axyd", "xy"},
+      {"Ctrl+Insert copies", [](auto&) {}, WM_KEYDOWN, "abcd", "bc", VK_INSERT, VK_CONTROL},
+      {"password echo Shift+Delete cuts nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_KEYDOWN, "abcd", "xy",
+       VK_DELETE, VK_SHIFT},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -117,7 +134,10 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
     c.Setup(edit.TextProperties());
     clipboard.Text = "xy";
     SendMessageA(InnerEditOf(edit).Handle(), EM_SETSEL, 1, 3);
-    SendMessageA(InnerEditOf(edit).Handle(), c.Msg, 0, 0);
+    if (c.Msg == WM_KEYDOWN)
+      SendKeyHeld(edit, c.Key, c.Held);
+    else
+      SendMessageA(InnerEditOf(edit).Handle(), c.Msg, 0, 0);
     EXPECT_EQ(edit.Text(), c.Text);
     EXPECT_EQ(clipboard.Text, c.Clipboard);
   }
