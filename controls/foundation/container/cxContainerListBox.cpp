@@ -418,13 +418,9 @@ void TcxCustomInnerListBox::AppendSearchKey(char& key) {
     return;
   }
   MSG trail{};
-  if (PeekMessageA(&trail, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE)) {
-    if (trail.message == WM_QUIT) {
-      PostQuitMessage(QuitExitCode(QueuedMessage(trail)));
-    } else {
-      FSearchText += key;
-      FSearchText += static_cast<char>(KeyCode(QueuedMessage(trail)));
-    }
+  if (TakePendingMessage(Handle(), WM_CHAR, WM_CHAR, trail)) {
+    FSearchText += key;
+    FSearchText += static_cast<char>(KeyCode(QueuedMessage(trail)));
   }
   key = 0;
 }

@@ -100,14 +100,16 @@ bool IsDescendantWindow(TWinControl* control, HWND window) {
   return false;
 }
 
+bool TakePendingMessage(HWND window, UINT first, UINT last, MSG& message) {
+  if (!PeekMessageA(&message, window, first, last, PM_REMOVE)) return false;
+  if (message.message != WM_QUIT) return true;
+  PostQuitMessage(QuitExitCode(QueuedMessage(message)));
+  return false;
+}
+
 void RemovePendingMessages(HWND window, UINT first, UINT last, bool all) {
   MSG message{};
-  while (PeekMessageA(&message, window, first, last, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(QuitExitCode(QueuedMessage(message)));
-      return;
-    }
-    if (!all) return;
+  while (TakePendingMessage(window, first, last, message) && all) {
   }
 }
 

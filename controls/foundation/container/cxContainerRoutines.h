@@ -37,6 +37,10 @@ void RedrawWindowWithBufferedPaint(HWND window);
 // controls' windows, or of a shown popup window it owns.
 bool IsDescendantWindow(TWinControl* control, HWND window);
 
+// Takes the window's first queued message in [first, last]. Windows hands
+// out a WM_QUIT whatever the filter: it is queued again and nothing is taken.
+bool TakePendingMessage(HWND window, UINT first, UINT last, MSG& message);
+
 // Removes the window's queued messages in [first, last] (every one when
 // `all`, else the first found); a WM_QUIT met is queued again and ends it.
 void RemovePendingMessages(HWND window, UINT first, UINT last, bool all);
