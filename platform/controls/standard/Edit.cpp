@@ -31,6 +31,20 @@ const TIdentMap& EditCharCaseIdents() {
   return idents;
 }
 
+std::string SingleLinePaste(const std::string& text) {
+  size_t end = text.find('\n');
+  if (end == std::string::npos) return text;
+  if (end > 0 && text[end - 1] == '\r') --end;
+  return text.substr(0, end);
+}
+
+UINT ClipboardMessageOfEditKey(WORD key, TShiftState shift) {
+  const bool shifted = shift.Contains(ssShift);
+  const bool ctrl = shift.Contains(ssCtrl);
+  if (key == VK_INSERT && (shifted || ctrl)) return shifted ? WM_PASTE : WM_COPY;
+  return key == VK_DELETE && shifted && !ctrl ? WM_CUT : 0;
+}
+
 TClass TCustomEdit::StaticClass() {
   static const TMetaClass metaClass = TClassBuilder<TCustomEdit>("TCustomEdit", TWinControl::StaticClass()).Build();
   return &metaClass;
@@ -136,6 +150,17 @@ void TCustomEdit::WndProc(TMessage& message) {
   }
 }
 
+// The system's edit would copy and cut for these keys past the program's
+// clipboard: a password's clear text would reach the system's. A read-only
+// edit leaves Shift+Delete to the system's, which does nothing.
+void TCustomEdit::KeyDown(WORD& key, TShiftState shift) {
+  TWinControl::KeyDown(key, shift);
+  const UINT message = ClipboardMessageOfEditKey(key, shift);
+  if (message == 0 || (message == WM_CUT && (FReadOnly || SelLength() == 0))) return;
+  key = 0;
+  Perform(message);
+}
+
 // ---- the selection: the window is made when asked for it
 
 int TCustomEdit::SelStart() {
@@ -201,9 +226,15 @@ void TCustomEdit::CutToClipboard() {
   ClearSelection();
 }
 
+// A line break would reach whatever stores the text of a single line: the
+// inventory's file among them.
 void TCustomEdit::PasteFromClipboard() {
-  if (!FReadOnly && Clipboard().HasFormat(CF_TEXT)) SetSelText(Clipboard().AsText());
+  if (FReadOnly || !Clipboard().HasFormat(CF_TEXT)) return;
+  const std::string text = Clipboard().AsText();
+  SetSelText(IsMultiLine() ? text : SingleLinePaste(text));
 }
+
+bool TCustomEdit::IsMultiLine() { return (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_MULTILINE) != 0; }
 
 void TCustomEdit::ClearSelection() {
   if (!FReadOnly && SelLength() > 0) SetSelText("");

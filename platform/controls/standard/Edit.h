@@ -14,6 +14,15 @@
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 const TIdentMap& EditCharCaseIdents();
 
+// What a single-line edit takes of a pasted text, as the system's own edit
+// does: the text up to its first line feed, without a carriage return just
+// before it.
+std::string SingleLinePaste(const std::string& text);
+// The clipboard message the system's edit acts out itself, without sending
+// it, for a key: Shift+Insert pastes, Ctrl+Insert copies, Shift+Delete cuts
+// (a selection: without one it deletes a character). 0 for any other key.
+UINT ClipboardMessageOfEditKey(WORD key, TShiftState shift);
+
 class TCustomEdit : public TWinControl {
  public:
   explicit TCustomEdit(TComponent* owner);
@@ -71,9 +80,11 @@ class TCustomEdit : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
 
  private:
   void SetStyleBit(DWORD bit, bool on);
+  bool IsMultiLine();
   int RoomForText();
 
   int FMaxLength = 0;

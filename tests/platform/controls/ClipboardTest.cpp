@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/Clipboard.h"
-#include "platform/controls/standard/Edit.h"
 #include "platform/controls/core/Form.h"
+#include "platform/controls/standard/Edit.h"
 
 namespace {
 
@@ -43,4 +44,19 @@ TEST(ClipboardTest, TextGoesThroughTheSystemClipboard) {
   edit->SetSelStart(2);
   SendMessageA(edit->Handle(), WM_PASTE, 0, 0);
   EXPECT_EQ(edit->Text(), "adbc");
+
+  // The system's edit copies for Ctrl+Insert and cuts for Shift+Delete on
+  // its own: a password keeps its clear text off the clipboard for them too.
+  edit->SetPasswordChar('*');
+  for (const auto& [key, held] : {std::pair<WORD, BYTE>{VK_INSERT, VK_CONTROL}, {VK_DELETE, VK_SHIFT}}) {
+    edit->SelectAll();
+    BYTE state[256] = {};
+    state[held] = 0x80;
+    SetKeyboardState(state);
+    SendMessageA(edit->Handle(), WM_KEYDOWN, key, 0);
+    state[held] = 0;
+    SetKeyboardState(state);
+    EXPECT_EQ(RawClipboardText(), "bc") << "key " << key;
+    EXPECT_EQ(edit->Text(), "adbc") << "key " << key;
+  }
 }

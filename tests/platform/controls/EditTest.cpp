@@ -71,6 +71,8 @@ TEST_F(EditTest, ClipboardMessagesGoThroughTheProgramsClipboard) {
       {"a password copies nothing", WM_COPY, 0, false, 0, "old", "abcd", "old", '#'},
       {"a password cuts nothing", WM_CUT, 0, false, 0, "old", "abcd", "old", '#'},
       {"a password takes a paste", WM_PASTE, 0, false, 0, "xy", "axyd", "xy", '#'},
+      {"a paste keeps its first line", WM_PASTE, 0, false, 0, "x\r\ny", "axd", "x\r\ny"},
+      {"Ctrl+V of a line feed first keeps nothing", WM_CHAR, 0x16, false, 0, "\nxy", "ad", "\nxy"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
