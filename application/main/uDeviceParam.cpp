@@ -12,10 +12,16 @@ namespace {
 constexpr char kStandardType[] = "11";
 constexpr int kIpPanel = 0;
 
+constexpr char kLineBreaks[] = "\r\n";
+
+// The inventory holds one setting per line: a line break would start another
+// setting, or another device's section.
+bool FitsOnOneLine(const std::string& text) { return text.find_first_of(kLineBreaks) == std::string::npos; }
+
 // The inventory names its sections in brackets, one per line, and a line
 // starting with ";" is a comment: such a name would not come back as written.
 bool FitsAsSectionName(const std::string& name) {
-  return !name.empty() && name.front() != ';' && name.find_first_of("[]=\r\n") == std::string::npos;
+  return !name.empty() && name.front() != ';' && name.find_first_of("[]=") == std::string::npos && FitsOnOneLine(name);
 }
 
 }  // namespace
@@ -51,10 +57,15 @@ void TDeviceParam::FormShow(TObject* /*Sender*/) {
 // blanks only would be saved as no address at all, so it counts as empty.
 void TDeviceParam::BitBtnOkClick(TObject* /*Sender*/) {
   const std::string name = Trim(EditName->Text());
+  const std::string ip = Trim(EditIP->Text());
   if (!NameIsValid(name))
     RefuseEntry(*EditName, "Invalid NE name!");
-  else if (Trim(EditIP->Text()).empty())
+  else if (ip.empty() || !FitsOnOneLine(ip))
     RefuseEntry(*EditIP, "Invalid IP address!");
+  else if (!FitsOnOneLine(EditCommunityRead->Text()))
+    RefuseEntry(*EditCommunityRead, "Invalid read community!");
+  else if (!FitsOnOneLine(EditCommunityWrite->Text()))
+    RefuseEntry(*EditCommunityWrite, "Invalid write community!");
   else
     StoreDevice(name);
 }

@@ -40,6 +40,7 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  CheckOneLine(section + key + value);
   CheckWritten(WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FFileName.c_str()));
 }
 
@@ -70,6 +71,13 @@ bool TIniFile::SectionExists(const std::string& section) const {
 
 void TIniFile::EraseSection(const std::string& section) {
   CheckWritten(WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, FFileName.c_str()));
+}
+
+// A line break would write a line of its own: another key, or another
+// section that takes the place of one already in the file.
+void TIniFile::CheckOneLine(const std::string& text) const {
+  if (text.find_first_of("\r\n") != std::string::npos)
+    throw EIniFileException("Cannot write a line break to " + FFileName);
 }
 
 void TIniFile::CheckWritten(bool written) const {

@@ -17,7 +17,8 @@ class TIniFile {
   std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
   // A missing or non-numeric value gives the default; "0x" and "$" mean hexadecimal.
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
-  // Raise EIniFileException when the file cannot be written.
+  // Raise EIniFileException when the file cannot be written, or when a name
+  // or value holds a line break.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
 
@@ -27,6 +28,7 @@ class TIniFile {
   void EraseSection(const std::string& section);
 
  private:
+  void CheckOneLine(const std::string& text) const;
   void CheckWritten(bool written) const;
 
   std::string FFileName;

@@ -61,6 +61,15 @@ TEST_F(IniFileTest, ReadsValuesLongerThanItsFirstBuffer) {
   EXPECT_EQ(FIni.ReadString("S", "Long", ""), longValue);
 }
 
+TEST_F(IniFileTest, RefusesALineBreakInASectionKeyOrValueAndWritesNothing) {
+  FIni.WriteString("Dev1", "IP", "10.0.0.1");
+  const std::string before = FFolder.Read("test.ini");
+  EXPECT_THROW(FIni.WriteString("Dev1", "CommunityWr", "x\n[Dev2]\nIP=1.2.3.4"), EIniFileException);
+  EXPECT_THROW(FIni.WriteString("Dev1", "Key\r\nIP", "v"), EIniFileException);
+  EXPECT_THROW(FIni.WriteString("Dev2]\r\n[Dev3", "IP", "v"), EIniFileException);
+  EXPECT_EQ(FFolder.Read("test.ini"), before);
+}
+
 TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
   TIniFile ini("Z:\\no\\such\\folder\\x.ini");
   EXPECT_THROW(ini.WriteString("S", "K", "v"), EIniFileException);
