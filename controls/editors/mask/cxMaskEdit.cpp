@@ -281,7 +281,7 @@ void TcxCustomMaskEdit::CutToClipboard() {
 void TcxCustomMaskEdit::PasteFromClipboard() {
   if (!IsMasked()) return TcxCustomTextEdit::PasteFromClipboard();
   if (!Clipboard().HasFormat(CF_TEXT)) return;
-  const std::string text = Clipboard().AsText();
+  const std::string text = SingleLinePaste(Clipboard().AsText());
   const TcxWeakSelf self(this);
   FMode->SetPasteLength(static_cast<int>(text.size()));
   FMode->PreparePaste();

@@ -275,7 +275,8 @@ bool TcxCustomTextEdit::ReplaceSelection(const std::string& value) {
   {
     const TcxFlagScope inKeyPress(self, FInKeyPress, true);
     if (!CanChangeSelText(value, newText, newSelStart) || !self.Alive()) return false;
-    if (!itemsOnly) InternalSetDisplayValue(Variant(newText));
+    if (!itemsOnly && !(KeepsNativeUndo() && ReplaceInnerSelection(newText)) && self.Alive())
+      InternalSetDisplayValue(Variant(newText));
   }
   if (self.Alive() && itemsOnly) ChooseItem(LookupData().LocateExact(newText));
   if (self.Alive()) SelectInner(newSelStart, 0);
@@ -290,6 +291,24 @@ void TcxCustomTextEdit::ChooseItem(int index) {
   SetFindSelection(false);
   InternalSetDisplayValue(Variant(LookupData().GetItemEditText(index)));
   if (self.Alive()) SetModifiedAfterEnter(true);
+}
+
+// Where the checked text only replaces the selection, the native edit
+// replaces it, so that undo brings the text before back.
+bool TcxCustomTextEdit::ReplaceInnerSelection(const std::string& newText) {
+  TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
+  if (!inner || !inner->HandleAllocated()) return false;
+  const std::string text = GetInnerEditText();
+  const std::string shown = DisplayText(Variant(newText));
+  const size_t start = std::min(static_cast<size_t>(InnerSelStart()), text.size());
+  const size_t kept = text.size() - std::min(start + static_cast<size_t>(InnerSelLength()), text.size());
+  if (shown.size() < start + kept || shown.compare(0, start, text, 0, start) != 0 ||
+      shown.compare(shown.size() - kept, kept, text, text.size() - kept, kept) != 0)
+    return false;
+  const std::string inserted = shown.substr(start, shown.size() - start - kept);
+  const TcxWeakSelf self(this);
+  SendMessageA(inner->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+  return !self.Alive() || GetInnerEditText() == shown;
 }
 
 void TcxCustomTextEdit::SelectAll() {
@@ -356,13 +375,15 @@ void TcxCustomTextEdit::CutToClipboard() {
   if (ReplaceSelection("") && self.Alive()) Clipboard().SetAsText(cut);
 }
 
-// The pasted text takes the case of the properties, as typed text does, and
-// in the free-text styles keeps to the room the limit leaves, as the native
-// edit would; the list styles take their items whole.
+// The pasted text keeps to its first line and takes the case of the
+// properties, as typed text does, and in the free-text styles keeps to the
+// room the limit leaves, as the native edit would; the list styles take
+// their items whole, and a fixed list keeps its item when nothing is pasted.
 void TcxCustomTextEdit::PasteFromClipboard() {
   TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
   if (!inner || !inner->HandleAllocated() || !Clipboard().HasFormat(CF_TEXT)) return;
-  std::string pasted = TextProperties().ApplyCharCase(Clipboard().AsText());
+  std::string pasted = TextProperties().ApplyCharCase(SingleLinePaste(Clipboard().AsText()));
+  if (pasted.empty() && EditingStyle() == esFixedList) return;
   const int maxLength = TextProperties().MaxLength();
   if (!IsListStyle() && maxLength > 0) {
     const int kept = CharacterCount(GetInnerEditText()) - CharacterCount(inner->SelText());
@@ -538,9 +559,11 @@ bool TcxCustomTextEdit::NavigatesLookup(WORD key) {
 void TcxCustomTextEdit::NavigateLookup(TcxEditLookupMove move) { LookupData().SelectItem(move, false); }
 
 // The fixed-list style has no caret to move: the keys only end the
-// completion; the editor's key-down handling has seen them already.
-bool TcxCustomTextEdit::FixedListKeyDown(WORD& key) {
+// completion, but Shift+Delete cuts; the editor's key-down handling has seen
+// them already.
+bool TcxCustomTextEdit::FixedListKeyDown(WORD& key, TShiftState shift) {
   if (EditingStyle() != esFixedList || (key != VK_LEFT && key != VK_RIGHT && key != VK_DELETE)) return false;
+  if (ClipboardMessageOfKey(key, shift) != 0) return false;
   SetFindSelection(false);
   key = 0;
   return true;
@@ -549,14 +572,13 @@ bool TcxCustomTextEdit::FixedListKeyDown(WORD& key) {
 // The native edit answers Shift+Insert (with Ctrl too), Ctrl+Insert and a
 // Shift+Delete of a selection itself, past the editor's checks: a list
 // would take a text that is no item and a password would reach the
-// clipboard. They paste, copy and cut as Ctrl+V, Ctrl+C and Ctrl+X do. The
-// list styles delete nothing with Delete.
+// clipboard. They paste, copy and cut as Ctrl+V, Ctrl+C and Ctrl+X do, in
+// the list styles Shift+Delete too. The list styles delete nothing with
+// Delete.
 UINT TcxCustomTextEdit::ClipboardMessageOfKey(WORD key, TShiftState shift) const {
-  const bool shifted = shift.Contains(ssShift);
-  const bool ctrl = shift.Contains(ssCtrl);
-  if (key == VK_INSERT && (shifted || ctrl)) return shifted ? WM_PASTE : WM_COPY;
-  const bool cuts = key == VK_DELETE && shifted && !ctrl && EditingStyle() == esEdit && InnerSelLength() > 0;
-  return cuts ? WM_CUT : 0;
+  const UINT message = ClipboardMessageOfEditKey(key, shift);
+  if (message != WM_CUT || IsListStyle()) return message;
+  return EditingStyle() == esEdit && InnerSelLength() > 0 ? WM_CUT : 0;
 }
 
 bool TcxCustomTextEdit::ClipboardKeyDown(WORD& key, TShiftState shift) {
@@ -579,7 +601,7 @@ bool TcxCustomTextEdit::CollapseSelection(WORD& key, TShiftState shift) {
 }
 
 void TcxCustomTextEdit::DoEditKeyDown(WORD& key, TShiftState shift) {
-  if (FixedListKeyDown(key)) return;
+  if (FixedListKeyDown(key, shift)) return;
   const TcxWeakSelf self(this);
   TcxCustomEdit::DoEditKeyDown(key, shift);
   if (!self.Alive() || key == 0) return;

@@ -134,6 +134,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   // Replaces the selection by `value` when the text that leaves may stand;
   // false when it may not.
   bool ReplaceSelection(const std::string& value);
+  bool ReplaceInnerSelection(const std::string& newText);
   void ChooseItem(int index);
   void SetTextMessage(TMessage& message);
   void ClearMessage();
@@ -146,7 +147,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxInnerTextEditContainer
   // ---- lookup navigation
   bool NavigatesLookup(WORD key);
   void NavigateLookup(TcxEditLookupMove move);
-  bool FixedListKeyDown(WORD& key);
+  bool FixedListKeyDown(WORD& key, TShiftState shift);
   UINT ClipboardMessageOfKey(WORD key, TShiftState shift) const;
   bool ClipboardKeyDown(WORD& key, TShiftState shift);
   bool CollapseSelection(WORD& key, TShiftState shift);

@@ -109,6 +109,9 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
     // With WM_KEYDOWN: the key, pressed while `Held` is down.
     WORD Key = 0;
     BYTE Held = 0;
+    // Then undone: by this message, or with WM_CHAR by Ctrl+Z typed.
+    UINT Undo = 0;
+    std::string Pasted = "xy";
   };
   const TCase cases[] = {
       {"cut", [](auto&) {}, WM_CUT, "ad", "bc"},
@@ -126,18 +129,25 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
       {"Ctrl+Insert copies", [](auto&) {}, WM_KEYDOWN, "abcd", "bc", VK_INSERT, VK_CONTROL},
       {"password echo Shift+Delete cuts nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_KEYDOWN, "abcd", "xy",
        VK_DELETE, VK_SHIFT},
+      {"a paste keeps its first line", [](auto&) {}, WM_PASTE, "axd", "x\r\ny", 0, 0, 0, "x\r\ny"},
+      {"a paste of a line feed first keeps nothing", [](auto&) {}, WM_PASTE, "ad", "\nxy", 0, 0, 0, "\nxy"},
+      {"Ctrl+Z after a paste", [](auto&) {}, WM_PASTE, "abcd", "xy", 0, 0, WM_CHAR},
+      {"WM_UNDO after a cut", [](auto&) {}, WM_CUT, "abcd", "bc", 0, 0, WM_UNDO},
+      {"EM_UNDO after Shift+Delete", [](auto&) {}, WM_KEYDOWN, "abcd", "bc", VK_DELETE, VK_SHIFT, EM_UNDO},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     ResetTextEdit(edit);
     edit.SetText("abcd");
     c.Setup(edit.TextProperties());
-    clipboard.Text = "xy";
-    SendMessageA(InnerEditOf(edit).Handle(), EM_SETSEL, 1, 3);
+    clipboard.Text = c.Pasted;
+    const HWND inner = InnerEditOf(edit).Handle();
+    SendMessageA(inner, EM_SETSEL, 1, 3);
     if (c.Msg == WM_KEYDOWN)
       SendKeyHeld(edit, c.Key, c.Held);
     else
-      SendMessageA(InnerEditOf(edit).Handle(), c.Msg, 0, 0);
+      SendMessageA(inner, c.Msg, 0, 0);
+    if (c.Undo) SendMessageA(inner, c.Undo, c.Undo == WM_CHAR ? 0x1A : 0, 0);
     EXPECT_EQ(edit.Text(), c.Text);
     EXPECT_EQ(clipboard.Text, c.Clipboard);
   }

@@ -380,9 +380,10 @@ TEST_F(cxImageComboBoxTest, TypingADescriptionInAnyCaseChoosesItsItemAndItsValue
 
 // A fixed list holds an item or nothing, whatever the clipboard brings: a
 // pasted item becomes the text, the current item and the value; a text that
-// names no item changes nothing; a cut takes the whole text.
+// names no item, or no text at all, changes nothing; a cut takes the whole
+// text, by Shift+Delete too.
 TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
-  enum TInput { CtrlV, ShiftInsert, Paste, Cut };
+  enum TInput { CtrlV, ShiftInsert, ShiftDelete, Paste, Cut };
   struct TCase {
     const char* Name;
     TInput Input;
@@ -400,6 +401,9 @@ TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
       {"an item pasted in another case", Paste, 5, 5, "vlan", "VLAN", 2, "vlan"},
       {"a paste that names no item", Paste, 5, 5, "Port", "Port 1", 0, "Port"},
       {"a cut of the last character", Cut, 5, 6, "", "", -1, "Port 1"},
+      {"an empty paste", Paste, 0, 6, "", "Port 1", 0, ""},
+      {"an item pasted with the lines after it", Paste, 5, 5, "Port 2\r\nVLAN", "Port 2", 1, "Port 2\r\nVLAN"},
+      {"Shift+Delete at the caret", ShiftDelete, 5, 5, "", "", -1, "Port 1"},
   };
   TcxImageComboBoxProperties& properties = Properties();
   for (const char* description : {"Port 1", "Port 2", "VLAN"})
@@ -414,10 +418,10 @@ TEST_F(cxImageComboBoxTest, APasteOrACutLeavesAnItemOrNothing) {
     SetFocus(inner);
     SendMessageA(inner, EM_SETSEL, c.SelStart, c.SelEnd);
     clipboard.Text = c.Pasted;
-    if (c.Input == CtrlV || c.Input == ShiftInsert) {
+    if (c.Input == CtrlV || c.Input == ShiftInsert || c.Input == ShiftDelete) {
       INPUT keys[4]{};
       const WORD held = c.Input == CtrlV ? VK_CONTROL : VK_SHIFT;
-      const WORD key = c.Input == CtrlV ? 'V' : VK_INSERT;
+      const WORD key = c.Input == CtrlV ? 'V' : c.Input == ShiftInsert ? VK_INSERT : VK_DELETE;
       const WORD codes[4] = {held, key, key, held};
       for (int i = 0; i < 4; ++i) {
         keys[i].type = INPUT_KEYBOARD;
