@@ -991,6 +991,14 @@ void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
   if (doubleClick) DblClick();
 }
 
+// The inner edit asked for the focus before it passes its press on: another
+// editor that refused to let the focus go has said so once, and the press
+// ends there, as the editor's own press ends when it gets no focus.
+void TcxCustomEdit::InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (!shift.Contains(ssDouble) && !IsFocused() && !AllowsMouseDownWithoutFocus()) return;
+  MouseDown(button, shift, x, y);
+}
+
 void TcxCustomEdit::MouseMove(TShiftState shift, int x, int y) {
   const TcxWeakSelf self(this);
   const TcxFlagScope fromMouse(self, FMouseRefresh, true);

@@ -246,7 +246,7 @@ class TcxCustomEdit : public TcxContainer, public IcxEditViewOwner, private IcxE
   void InnerEditKeyUp(WORD& key, TShiftState shift) { KeyUp(key, shift); }
 
   // ---- the inner edit's mouse, in the editor's coordinates
-  void InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y) { MouseDown(button, shift, x, y); }
+  void InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void InnerEditMouseMove(TShiftState shift, int x, int y) { MouseMove(shift, x, y); }
   void InnerEditMouseUp(TMouseButton button, TShiftState shift, int x, int y) { MouseUp(button, shift, x, y); }
   // As on the editor's own window, only where its style takes clicks.

@@ -11,10 +11,12 @@
 
 #include "controls/editors/base/cxEdit.h"
 #include "controls/editors/mask/cxMaskEdit.h"
+#include "controls/editors/text/cxTextEdit.h"
 #include "controls/foundation/base/cxDataStorage.h"
 #include "platform/classes/FormReader.h"
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/Form.h"
+#include "platform/controls/standard/Edit.h"
 #include "tests/controls/editors/TextEditTypingCases.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 #include "tests/support/FakeClipboard.h"
@@ -181,6 +183,8 @@ TEST_F(cxMaskEditTest, APhoneMaskTypesInOvertypeAndSkipsItsLiterals) {
       // the caret stands after them.
       {"{H}{=5551234567}{Paste}", "(555) 123-4567", 11, 1},
       {"{H}{=5551234567}{Paste}{=99}{Paste}", "(555) 123-4997", 13, 1},
+      // Only the first line of a paste is placed.
+      {"{H}{=555\r\n1234567}{Paste}", "(555) ___-____", 6, 1},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Keys);
@@ -300,6 +304,33 @@ TEST_F(cxMaskEditTest, ValidationTakesTheValueOfAFullTextAndRefusesAnIncompleteO
       EXPECT_STREQ(error.what(), "The edit value is invalid");
     }
   }
+}
+
+// An incomplete value keeps the focus: a click on the text of another
+// editor says so once, as a click on a plain edit does.
+TEST_F(cxMaskEditTest, AClickElsewhereIsRefusedOnceWhileTheValueIsIncomplete) {
+  int refusals = 0;
+  Application().SetMessageBoxHandler([&refusals](const std::string&, const std::string&, UINT) {
+    ++refusals;
+    return IDOK;
+  });
+  auto* text = CreateComponent<TcxTextEdit>(Form.get());
+  text->SetBounds(10, 50, 160, 24);
+  text->SetParent(Form.get());
+  auto* plain = CreateComponent<TEdit>(Form.get());
+  plain->SetBounds(10, 90, 160, 24);
+  plain->SetParent(Form.get());
+  Properties().SetEditMask(kPhoneMask);
+  Press("555");
+  for (const HWND target : {InnerEditOf(*text).Handle(), plain->Handle()}) {
+    refusals = 0;
+    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(target, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ProcessPendingMessages();
+    EXPECT_EQ(refusals, 1) << (target == plain->Handle() ? "plain edit" : "text editor");
+    EXPECT_TRUE(Edit->Focused());
+  }
+  Application().SetMessageBoxHandler(nullptr);
 }
 
 TEST_F(cxMaskEditTest, AReadOnlyMaskEditNeitherTypesNorBlanks) {
