@@ -8,7 +8,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
+#include <regex>
 #include <sstream>
 #include <thread>
 #include <utility>
@@ -17,18 +19,20 @@
 #include "application/core/Share.h"
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
+#include "application/main/uDeviceParam.h"
 #include "platform/controls/core/Screen.h"
 #include "platform/net/UdpSocket.h"
 #include "platform/rtl/SysUtils.h"
 #include "tests/application/main/MainWindowPicture.h"
 #include "tests/e2e/Pump.h"
 #include "tests/support/AgentProcess.h"
+#include "tests/support/FakeClipboard.h"
 #include "tests/support/FixedPort.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/UnitsEnd.h"
 #include "tools/agent/Ber.h"
 #include "tools/agent/SnmpMessage.h"
 #include "tools/agent/Traps.h"
-#include "tests/support/UnitsEnd.h"
 
 namespace {
 
@@ -285,6 +289,114 @@ std::pair<std::string, std::string> Probe(const std::vector<std::string>& device
   std::string result;
   MainW->ProbeDeviceType(result);
   return {result, CurrentDevice.Type};
+}
+
+// The device list of three devices; the first is the agent.
+const std::string kDeviceA =
+    "[Device-A]\r\nNETID=1\r\nID=2\r\nAddr=7\r\nIP=127.0.0.1\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
+    "CommunityWr=drastun\r\nType=11\r\n";
+const std::string kDeviceB =
+    "[Device-B]\r\nNETID=3\r\nID=4\r\nAddr=8\r\nIP=127.0.0.3\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
+    "CommunityWr=drastun\r\nType=11\r\n";
+const std::string kDeviceC =
+    "[Device-C]\r\nNETID=5\r\nID=6\r\nAddr=9\r\nIP=127.0.0.4\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
+    "CommunityWr=drastun\r\nType=11\r\n";
+
+// A device of the agent as the dialog saves it, whatever its identifiers.
+std::regex AgentSection(const std::string& name) {
+  return std::regex("\\[" + name +
+                    "\\]\r\nNETID=[0-9]+\r\nID=[0-9]+\r\nAddr=7\r\nIP=127\\.0\\.0\\.1\r\nGateWay=\r\nSNMPVer=1\r\n"
+                    "CommunityRd=kolmer\r\nCommunityWr=drastun\r\nType=11\r\n");
+}
+
+// Pasted as the operator does, with Ctrl+V over the whole field.
+void Paste(TEdit& field, const std::string& text, TFakeClipboard& clipboard) {
+  clipboard.Text = text;
+  field.SelectAll();
+  SendMessageA(field.Handle(), WM_CHAR, 0x16, 0);
+}
+
+// A pasted text keeps its first line, and the device dialog refuses a line
+// break that came another way: devices.ini changes only by what was meant,
+// lists every device once when read again, and the device answers the
+// communities it gets: they hold no line break.
+TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
+  using TEnter = std::function<void(TDeviceParam&, TFakeClipboard&)>;
+  struct TCase {
+    const char* Name;
+    bool New;
+    TEnter Enter;
+    // The box that refuses the entry, if any; the dialog is then closed.
+    std::string Refusal = {};
+  };
+  const TCase cases[] = {
+      {"a write community pasted with another device's section", false,
+       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditCommunityWrite, "drastun\n[Device-C]\nIP=6.6.6.6", c); }},
+      {"a read community pasted with a key", false,
+       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditCommunityRead, "kolmer\r\nIP=6.6.6.6", c); }},
+      {"a read community pasted with a line break after it", false,
+       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditCommunityRead, "kolmer\n", c); }},
+      {"an IP pasted with a second line", false,
+       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditIP, "127.0.0.1\n10.0.0.4", c); }},
+      {"a new device's write community pasted with a section", true,
+       [](TDeviceParam& d, TFakeClipboard& c) {
+         d.EditIP->SetText("127.0.0.1");
+         d.SpinEditAddr->SetValue(7);
+         Paste(*d.EditCommunityWrite, "drastun\r\n[Injected]\r\nIP=1.2.3.4", c);
+       }},
+      {"an IP holding a line break", false,
+       [](TDeviceParam& d, TFakeClipboard&) { d.EditIP->SetText("127.0.0.1\n[X]"); }, "Invalid IP address!"},
+      {"a read community holding a line break", false,
+       [](TDeviceParam& d, TFakeClipboard&) { d.EditCommunityRead->SetText("kolmer\r\nIP=6.6.6.6"); },
+       "Invalid read community!"},
+      {"a write community holding a line break", false,
+       [](TDeviceParam& d, TFakeClipboard&) { d.EditCommunityWrite->SetText("drastun\n"); },
+       "Invalid write community!"},
+  };
+  AgentProcess agent = StartAgent();
+  TemporaryFolder folder;
+  const std::string fileName = folder.File("devices.ini");
+  TFakeClipboard clipboard;
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    folder.Write("devices.ini", kDeviceA + kDeviceB + kDeviceC);
+    MainW->OpenInventory(fileName);
+    TIniFile(fileName).ReadSections(MainW->ListBoxDevices->Items());
+    MainW->ListBoxDevices->SetItemIndex(0);
+    MainW->ListBoxDevicesClick(nullptr);
+    FBoxes.clear();
+    Application().SetModalHandler([&](TForm& form) {
+      auto& dialog = dynamic_cast<TDeviceParam&>(form);
+      c.Enter(dialog, clipboard);
+      dialog.BitBtnOk->Click();
+      if (dialog.ModalResult() == mrNone) dialog.BitBtnClose->Click();
+    });
+    (c.New ? MainW->New1 : MainW->MenuItemEdit)->Click();
+    Application().SetModalHandler(nullptr);
+    const std::string refusal = Application().Title() + ": " + c.Refusal;
+    EXPECT_EQ(FBoxes, c.Refusal.empty() ? std::vector<std::string>{} : std::vector<std::string>{refusal});
+
+    const std::string kept = c.New ? kDeviceA + kDeviceB + kDeviceC : kDeviceB + kDeviceC;
+    const std::string inventory = folder.Read("devices.ini");
+    ASSERT_EQ(inventory.substr(0, kept.size()), kept) << inventory;
+    const std::string saved = c.New ? "NEPL0" : "Device-A";
+    EXPECT_TRUE(std::regex_match(inventory.substr(kept.size()), AgentSection(saved))) << inventory;
+    TStringList listed;
+    TIniFile(fileName).ReadSections(listed);
+    EXPECT_EQ(listed.Count(), c.New ? 4 : 3);
+    for (const std::string name : {"Device-A", "Device-B", "Device-C"}) EXPECT_GE(listed.IndexOf(name), 0) << name;
+
+    const size_t logged = agent.Log().size();
+    FBoxes.clear();
+    FAnswers = {IDYES};
+    Refresh();
+    EXPECT_EQ(OutcomePanel(), "Read successful!");
+    MainW->MenuItemPerformanceClear->Click();
+    EXPECT_EQ(FBoxes.back(), "Infomation: Set successful!");
+    // The agent answers only its communities exactly.
+    const std::string exchanges = agent.Log().substr(logged);
+    EXPECT_EQ(exchanges.find("wrong community"), std::string::npos) << exchanges;
+  }
 }
 
 TEST_F(MainWindowE2ETest, TheProbeReadsTheDeviceTypeFromTheIdentification) {
