@@ -328,7 +328,22 @@ class EditorsStressTest : public FoundationTest {
               ProcessPendingMessages();
             }};
   }
+  // Shift+Insert with the text on the system's clipboard: a paste the native
+  // edit made past the editor, which only the system's clipboard feeds,
+  // would show.
+  TStep PasteThroughTheSystemClipboard() {
+    const std::string text = AnyText();
+    return {"system clipboard shift+insert '" + text + "'", [text] {
+              const TClipboardApi own = ClipboardApi();
+              ClipboardApi() = SystemClipboardApi();
+              ::Clipboard().SetAsText(text);
+              SendInputs({KeyInput(VK_SHIFT, false), KeyInput(VK_INSERT, false), KeyInput(VK_INSERT, true),
+                          KeyInput(VK_SHIFT, true)});
+              ClipboardApi() = own;
+            }};
+  }
   TStep UseClipboard() {
+    if (Chance(30)) return PasteThroughTheSystemClipboard();
     static const UINT kMessages[] = {WM_PASTE, WM_PASTE, WM_COPY, WM_CUT, WM_CLEAR, WM_UNDO};
     std::optional<std::string> text;
     if (!Chance(20)) text = AnyText();
