@@ -7,6 +7,7 @@
 #include <set>
 
 #include "controls/foundation/container/cxContainerControl.h"
+#include "controls/foundation/container/cxContainerRoutines.h"
 #include "controls/foundation/controls/cxControlsControl.h"
 #include "platform/classes/ClassBuilder.h"
 #include "platform/controls/core/Application.h"
@@ -589,14 +590,20 @@ void TcxCustomPopupWindow::Popup(TWinControl* focusedControl) {
 
 namespace {
 
+// The system hands out the program's quit whatever the filter, its exit code
+// where a key has its code: whatever that code reads as, it is no key.
+bool IsDroppedSystemKey(const MSG& queued) {
+  if (queued.message != WM_SYSKEYDOWN) return false;
+  const WORD key = KeyCode(QueuedMessage(queued));
+  return key == VK_RETURN || key == VK_MENU || key == VK_SPACE;
+}
+
 // Alt+Enter, Alt and Alt+Space would reach the owner's form (its system menu)
 // while the modal popup runs.
 void DropQueuedSystemKeys() {
   MSG queued;
-  if (!PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE)) return;
-  const WORD key = KeyCode(QueuedMessage(queued));
-  if (key == VK_RETURN || key == VK_MENU || key == VK_SPACE)
-    PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE);
+  if (PeekMessageA(&queued, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE) && IsDroppedSystemKey(queued))
+    TakePendingMessage(nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, queued);
 }
 
 }  // namespace

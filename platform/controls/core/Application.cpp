@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/classes/ClassBuilder.h"
+#include "platform/classes/Messages.h"
 #include "platform/controls/core/ControlClasses.h"
 #include "platform/controls/core/DisabledWindows.h"
 #include "platform/controls/core/DragObjects.h"
@@ -91,11 +92,15 @@ void TApplication::Terminate() { PostQuitMessage(0); }
 
 // A nested pump (an exchange waiting for its reply) may take the quit: the
 // pumps around it must then leave the operator's queued clicks and keys alone.
+// The quit goes back into the queue, as the system's own loops put it back,
+// so a message box opened afterwards ends at once instead of waiting for the
+// operator, or being answered by a key queued before the Exit.
 void TApplication::ProcessMessages() {
   MSG message;
   while (!FTerminated && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       FTerminated = true;
+      PostQuitMessage(QuitExitCode(QueuedMessage(message)));
       return;
     }
     if (IsKeyMessage(message) || IsDialogKeyMessage(message)) continue;

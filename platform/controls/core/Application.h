@@ -66,11 +66,14 @@ class TApplication : public TComponent {
 
   // Dispatches every window message already queued for this thread, then returns.
   // A WM_QUIT taken from the queue marks the application as terminated, and
-  // from then on nothing more is dispatched.
+  // from then on nothing more is dispatched; the quit is queued again, with
+  // its exit code, for every loop around this one.
   void ProcessMessages();
   // Sleeps until a message arrives for this thread or the time runs out.
   void WaitForMessages(uint32_t timeoutMs);
-  // Waits for at least one message and dispatches what is queued.
+  // Waits for at least one message and dispatches what is queued. Once the
+  // application is terminated the queued quit wakes it at once, so a loop
+  // around it must end on Terminated or it spins.
   void HandleMessage();
 
   // Called inside a catch block: shows the exception being handled in a

@@ -500,6 +500,22 @@ TEST_F(cxContainerPopupTest, AModalPopupDropsQueuedAltEnter) {
   EXPECT_EQ(Popup->SysKeys, std::vector<WORD>{VK_DOWN});
 }
 
+// A quit carries its exit code where a key carries its code, and the system
+// hands it out whatever the filter: an exit code that reads as Enter, Alt or
+// Space is still the program's quit. The popup closes before its loop waits,
+// so the program's application never takes the quit.
+TEST_F(cxContainerPopupTest, AModalPopupLeavesAQueuedQuitWhateverItsExitCode) {
+  Popup->SetModalPopup(true);
+  Popup->SetOnShowed([&](TObject*) { Popup->SetModalResult(mrOk); });
+  for (const WORD exitCode : {VK_RETURN, VK_MENU, VK_SPACE}) {
+    PostQuitMessage(exitCode);
+    Popup->Popup(nullptr);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == exitCode)
+        << "exit code " << exitCode;
+  }
+}
+
 TEST_F(cxContainerPopupTest, TheHooksAreTheThreadsOwnAndGoWithTheUnit) {
   static std::vector<std::pair<int, DWORD>> installs;
   static std::vector<HHOOK> installed, removed;

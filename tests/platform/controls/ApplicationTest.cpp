@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/controls/core/Application.h"
@@ -14,6 +16,51 @@ struct TShownBox {
   std::string Caption;
   UINT Flags;
 };
+
+// Closes the thread's message box if it is still open after some seconds, so
+// a box that waits for the operator fails the test instead of hanging it.
+class TMessageBoxGuard {
+ public:
+  explicit TMessageBoxGuard(DWORD thread)
+      : FThread(thread), FDone(CreateEventA(nullptr, TRUE, FALSE, nullptr)), FWatcher([this] { Watch(); }) {}
+  ~TMessageBoxGuard() {
+    SetEvent(FDone);
+    FWatcher.join();
+    CloseHandle(FDone);
+  }
+  TMessageBoxGuard(const TMessageBoxGuard&) = delete;
+  TMessageBoxGuard& operator=(const TMessageBoxGuard&) = delete;
+  bool ClosedABox() const { return FClosedABox; }
+
+ private:
+  static constexpr DWORD kPatienceMs = 5000;
+
+  void Watch() {
+    if (WaitForSingleObject(FDone, kPatienceMs) == WAIT_TIMEOUT)
+      EnumThreadWindows(FThread, CloseBox, reinterpret_cast<LPARAM>(this));
+  }
+  static BOOL CALLBACK CloseBox(HWND window, LPARAM guard) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof(className));
+    if (std::string(className) != "#32770") return TRUE;
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    reinterpret_cast<TMessageBoxGuard*>(guard)->FClosedABox = true;
+    return FALSE;
+  }
+
+  DWORD FThread;
+  HANDLE FDone;
+  std::atomic<bool> FClosedABox = false;
+  std::thread FWatcher;
+};
+
+void PressKey(WORD key) {
+  INPUT press[2]{};
+  press[0].type = press[1].type = INPUT_KEYBOARD;
+  press[0].ki.wVk = press[1].ki.wVk = key;
+  press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, press, sizeof(INPUT));
+}
 
 class ApplicationTest : public ::testing::Test {
  protected:
@@ -109,7 +156,37 @@ TEST_F(ApplicationTest, InputQueuedBehindAQuitTakenByANestedPumpIsNotDispatched)
   application.ProcessMessages();
   EXPECT_TRUE(application.Terminated());
   MSG queued{};
-  EXPECT_TRUE(PeekMessageA(&queued, form->Handle(), WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+  EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is queued again";
+  EXPECT_TRUE(PeekMessageA(&queued, form->Handle(), WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE) &&
+              queued.message == WM_LBUTTONDOWN);
+}
+
+// The quit a nested pump took is queued again, with its exit code, for every
+// loop around that pump: a box the exchange opens afterwards ("Set
+// successful!") ends at once, and the key the operator queued before the quit
+// does not answer it.
+TEST_F(ApplicationTest, AQuitTakenByANestedPumpIsQueuedAgainAndEndsTheBoxesOpenedAfterIt) {
+  constexpr int kExitCode = 3;
+  TApplication application;
+  auto form = CreateUnowned<TTestForm>();
+  form->Show();
+  SetFocus(form->Handle());
+  PressKey(VK_RETURN);
+  MSG queued{};
+  ASSERT_TRUE(PeekMessageA(&queued, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+  PostQuitMessage(kExitCode);
+  application.ProcessMessages();
+  ASSERT_TRUE(application.Terminated());
+  EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) && queued.wParam == kExitCode);
+
+  const TMessageBoxGuard guard(GetCurrentThreadId());
+  application.MessageBox("Set successful!", "NEPL", MB_OK);
+  EXPECT_FALSE(guard.ClosedABox()) << "the box waited for the operator";
+  EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && queued.wParam == kExitCode);
+  EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE) && queued.wParam == VK_RETURN)
+      << "the queued key answered the box";
+  while (PeekMessageA(&queued, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
 }
 
 // Runs last in this program: it ends the application's message loop.
@@ -117,9 +194,9 @@ std::vector<std::string> unitLog;
 
 TEST_F(ApplicationTest, AnExceptionInAHandlerShowsOneBoxAndTheLoopGoesOn) {
   // Run ends the units after it has freed the forms, the last started first.
-  Application().Initialize({{"First", [] { unitLog.push_back("start First"); }, [] { unitLog.push_back("end First"); }},
-                            {"Second", [] { unitLog.push_back("start Second"); },
-                             [] { unitLog.push_back("end Second"); }}});
+  Application().Initialize(
+      {{"First", [] { unitLog.push_back("start First"); }, [] { unitLog.push_back("end First"); }},
+       {"Second", [] { unitLog.push_back("start Second"); }, [] { unitLog.push_back("end Second"); }}});
   Application().SetTitle("NEPL");
   TTestForm* mainForm = nullptr;
   Application().CreateForm(mainForm);
