@@ -8,7 +8,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <initializer_list>
 #include <regex>
 #include <sstream>
@@ -291,74 +290,45 @@ std::pair<std::string, std::string> Probe(const std::vector<std::string>& device
   return {result, CurrentDevice.Type};
 }
 
-// The device list of three devices; the first is the agent.
-const std::string kDeviceA =
-    "[Device-A]\r\nNETID=1\r\nID=2\r\nAddr=7\r\nIP=127.0.0.1\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
-    "CommunityWr=drastun\r\nType=11\r\n";
-const std::string kDeviceB =
-    "[Device-B]\r\nNETID=3\r\nID=4\r\nAddr=8\r\nIP=127.0.0.3\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
-    "CommunityWr=drastun\r\nType=11\r\n";
-const std::string kDeviceC =
-    "[Device-C]\r\nNETID=5\r\nID=6\r\nAddr=9\r\nIP=127.0.0.4\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\n"
-    "CommunityWr=drastun\r\nType=11\r\n";
-
-// A device of the agent as the dialog saves it, whatever its identifiers.
-std::regex AgentSection(const std::string& name) {
-  return std::regex("\\[" + name +
-                    "\\]\r\nNETID=[0-9]+\r\nID=[0-9]+\r\nAddr=7\r\nIP=127\\.0\\.0\\.1\r\nGateWay=\r\nSNMPVer=1\r\n"
-                    "CommunityRd=kolmer\r\nCommunityWr=drastun\r\nType=11\r\n");
+// A device of the device list under its section line; the first of the three is the agent.
+std::string DeviceSection(const std::string& header, const std::string& ids, int addr, const std::string& ip) {
+  return header + "\r\n" + ids + "\r\nAddr=" + std::to_string(addr) + "\r\nIP=" + ip +
+         "\r\nGateWay=\r\nSNMPVer=1\r\nCommunityRd=kolmer\r\nCommunityWr=drastun\r\nType=11\r\n";
 }
-
-// Pasted as the operator does, with Ctrl+V over the whole field.
-void Paste(TEdit& field, const std::string& text, TFakeClipboard& clipboard) {
-  clipboard.Text = text;
-  field.SelectAll();
-  SendMessageA(field.Handle(), WM_CHAR, 0x16, 0);
-}
+const std::string kDeviceA = DeviceSection("[Device-A]", "NETID=1\r\nID=2", 7, "127.0.0.1");
+const std::string kDeviceB = DeviceSection("[Device-B]", "NETID=3\r\nID=4", 8, "127.0.0.3");
+const std::string kDeviceC = DeviceSection("[Device-C]", "NETID=5\r\nID=6", 9, "127.0.0.4");
 
 // A pasted text keeps its first line, and the device dialog refuses a line
 // break that came another way: devices.ini changes only by what was meant,
 // lists every device once when read again, and the device answers the
 // communities it gets: they hold no line break.
 TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
-  using TEnter = std::function<void(TDeviceParam&, TFakeClipboard&)>;
   struct TCase {
-    const char* Name;
     bool New;
-    TEnter Enter;
+    TEdit* TDeviceParam::*Field;
+    // Pasted with Ctrl+V over the whole field, or else set as typed.
+    bool Pasted;
+    std::string Text;
     // The box that refuses the entry, if any; the dialog is then closed.
     std::string Refusal = {};
   };
   const TCase cases[] = {
-      {"a write community pasted with another device's section", false,
-       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditCommunityWrite, "drastun\n[Device-C]\nIP=6.6.6.6", c); }},
-      {"a read community pasted with a key", false,
-       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditCommunityRead, "kolmer\r\nIP=6.6.6.6", c); }},
-      {"a read community pasted with a line break after it", false,
-       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditCommunityRead, "kolmer\n", c); }},
-      {"an IP pasted with a second line", false,
-       [](TDeviceParam& d, TFakeClipboard& c) { Paste(*d.EditIP, "127.0.0.1\n10.0.0.4", c); }},
-      {"a new device's write community pasted with a section", true,
-       [](TDeviceParam& d, TFakeClipboard& c) {
-         d.EditIP->SetText("127.0.0.1");
-         d.SpinEditAddr->SetValue(7);
-         Paste(*d.EditCommunityWrite, "drastun\r\n[Injected]\r\nIP=1.2.3.4", c);
-       }},
-      {"an IP holding a line break", false,
-       [](TDeviceParam& d, TFakeClipboard&) { d.EditIP->SetText("127.0.0.1\n[X]"); }, "Invalid IP address!"},
-      {"a read community holding a line break", false,
-       [](TDeviceParam& d, TFakeClipboard&) { d.EditCommunityRead->SetText("kolmer\r\nIP=6.6.6.6"); },
-       "Invalid read community!"},
-      {"a write community holding a line break", false,
-       [](TDeviceParam& d, TFakeClipboard&) { d.EditCommunityWrite->SetText("drastun\n"); },
-       "Invalid write community!"},
+      {false, &TDeviceParam::EditCommunityWrite, true, "drastun\n[Device-C]\nIP=6.6.6.6"},
+      {false, &TDeviceParam::EditCommunityRead, true, "kolmer\r\nIP=6.6.6.6"},
+      {false, &TDeviceParam::EditCommunityRead, true, "kolmer\n"},
+      {false, &TDeviceParam::EditIP, true, "127.0.0.1\n10.0.0.4"},
+      {true, &TDeviceParam::EditCommunityWrite, true, "drastun\r\n[Injected]\r\nIP=1.2.3.4"},
+      {false, &TDeviceParam::EditIP, false, "127.0.0.1\n[X]", "Invalid IP address!"},
+      {false, &TDeviceParam::EditCommunityRead, false, "kolmer\r\nIP=6.6.6.6", "Invalid read community!"},
+      {false, &TDeviceParam::EditCommunityWrite, false, "drastun\n", "Invalid write community!"},
   };
   AgentProcess agent = StartAgent();
   TemporaryFolder folder;
   const std::string fileName = folder.File("devices.ini");
   TFakeClipboard clipboard;
   for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
+    SCOPED_TRACE("row " + std::to_string(&c - cases));
     folder.Write("devices.ini", kDeviceA + kDeviceB + kDeviceC);
     MainW->OpenInventory(fileName);
     TIniFile(fileName).ReadSections(MainW->ListBoxDevices->Items());
@@ -367,7 +337,17 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
     FBoxes.clear();
     Application().SetModalHandler([&](TForm& form) {
       auto& dialog = dynamic_cast<TDeviceParam&>(form);
-      c.Enter(dialog, clipboard);
+      if (c.New) {
+        dialog.EditIP->SetText("127.0.0.1");
+        dialog.SpinEditAddr->SetValue(7);
+      }
+      TEdit& field = *(dialog.*c.Field);
+      clipboard.Text = c.Text;
+      field.SelectAll();
+      if (c.Pasted)
+        SendMessageA(field.Handle(), WM_CHAR, 0x16, 0);
+      else
+        field.SetText(c.Text);
       dialog.BitBtnOk->Click();
       if (dialog.ModalResult() == mrNone) dialog.BitBtnClose->Click();
     });
@@ -380,7 +360,9 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
     const std::string inventory = folder.Read("devices.ini");
     ASSERT_EQ(inventory.substr(0, kept.size()), kept) << inventory;
     const std::string saved = c.New ? "NEPL0" : "Device-A";
-    EXPECT_TRUE(std::regex_match(inventory.substr(kept.size()), AgentSection(saved))) << inventory;
+    const std::regex savedSection(
+        DeviceSection("\\[" + saved + "\\]", "NETID=[0-9]+\r\nID=[0-9]+", 7, "127\\.0\\.0\\.1"));
+    EXPECT_TRUE(std::regex_match(inventory.substr(kept.size()), savedSection)) << inventory;
     TStringList listed;
     TIniFile(fileName).ReadSections(listed);
     EXPECT_EQ(listed.Count(), c.New ? 4 : 3);

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/controls/core/Application.h"
@@ -17,42 +15,24 @@ struct TShownBox {
   UINT Flags;
 };
 
-// Closes the thread's message box if it is still open after some seconds, so
-// a box that waits for the operator fails the test instead of hanging it.
-class TMessageBoxGuard {
- public:
-  explicit TMessageBoxGuard(DWORD thread)
-      : FThread(thread), FDone(CreateEventA(nullptr, TRUE, FALSE, nullptr)), FWatcher([this] { Watch(); }) {}
-  ~TMessageBoxGuard() {
-    SetEvent(FDone);
-    FWatcher.join();
-    CloseHandle(FDone);
-  }
-  TMessageBoxGuard(const TMessageBoxGuard&) = delete;
-  TMessageBoxGuard& operator=(const TMessageBoxGuard&) = delete;
-  bool ClosedABox() const { return FClosedABox; }
+// Set when a box was still open after some seconds and had to be closed.
+bool boxWaited = false;
 
- private:
-  static constexpr DWORD kPatienceMs = 5000;
-
-  void Watch() {
-    if (WaitForSingleObject(FDone, kPatienceMs) == WAIT_TIMEOUT)
-      EnumThreadWindows(FThread, CloseBox, reinterpret_cast<LPARAM>(this));
-  }
-  static BOOL CALLBACK CloseBox(HWND window, LPARAM guard) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (std::string(className) != "#32770") return TRUE;
-    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    reinterpret_cast<TMessageBoxGuard*>(guard)->FClosedABox = true;
-    return FALSE;
-  }
-
-  DWORD FThread;
-  HANDLE FDone;
-  std::atomic<bool> FClosedABox = false;
-  std::thread FWatcher;
-};
+// A thread timer's call, from within the box's own loop: a box that waits for
+// the operator fails the test instead of hanging it.
+void CALLBACK CloseWaitingBox(HWND, UINT, UINT_PTR, DWORD) {
+  boxWaited = true;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM) -> BOOL {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof(className));
+        if (std::string(className) != "#32770") return TRUE;
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        return FALSE;
+      },
+      0);
+}
 
 void PressKey(WORD key) {
   INPUT press[2]{};
@@ -179,9 +159,11 @@ TEST_F(ApplicationTest, AQuitTakenByANestedPumpIsQueuedAgainAndEndsTheBoxesOpene
   ASSERT_TRUE(application.Terminated());
   EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) && queued.wParam == kExitCode);
 
-  const TMessageBoxGuard guard(GetCurrentThreadId());
+  constexpr UINT kPatienceMs = 5000;
+  const UINT_PTR guard = SetTimer(nullptr, 0, kPatienceMs, CloseWaitingBox);
   application.MessageBox("Set successful!", "NEPL", MB_OK);
-  EXPECT_FALSE(guard.ClosedABox()) << "the box waited for the operator";
+  KillTimer(nullptr, guard);
+  EXPECT_FALSE(boxWaited) << "the box waited for the operator";
   EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && queued.wParam == kExitCode);
   EXPECT_TRUE(PeekMessageA(&queued, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE) && queued.wParam == VK_RETURN)
       << "the queued key answered the box";
