@@ -49,15 +49,17 @@ void LoadDevice(const TIniFile& iniFile, const std::string& name) {
 
 void SaveDevice(TIniFile& iniFile) {
   const std::string& section = CurrentDevice.Name;
-  iniFile.WriteString(section, "NETID", CurrentDevice.NETID);
-  iniFile.WriteString(section, "ID", CurrentDevice.ID);
-  iniFile.WriteInteger(section, "Addr", CurrentDevice.Addr);
-  iniFile.WriteString(section, "IP", CurrentDevice.IP);
-  iniFile.WriteString(section, "GateWay", CurrentDevice.GateWay);
-  iniFile.WriteInteger(section, "SNMPVer", CurrentDevice.SNMPVer);
-  iniFile.WriteString(section, "CommunityRd", CurrentDevice.CommunityRd);
-  iniFile.WriteString(section, "CommunityWr", CurrentDevice.CommunityWr);
-  iniFile.WriteString(section, "Type", CurrentDevice.Type);
+  iniFile.Update([&] {
+    iniFile.WriteString(section, "NETID", CurrentDevice.NETID);
+    iniFile.WriteString(section, "ID", CurrentDevice.ID);
+    iniFile.WriteInteger(section, "Addr", CurrentDevice.Addr);
+    iniFile.WriteString(section, "IP", CurrentDevice.IP);
+    iniFile.WriteString(section, "GateWay", CurrentDevice.GateWay);
+    iniFile.WriteInteger(section, "SNMPVer", CurrentDevice.SNMPVer);
+    iniFile.WriteString(section, "CommunityRd", CurrentDevice.CommunityRd);
+    iniFile.WriteString(section, "CommunityWr", CurrentDevice.CommunityWr);
+    iniFile.WriteString(section, "Type", CurrentDevice.Type);
+  });
 }
 
 int TrailingNumberPos(const std::string& text) {

@@ -29,7 +29,8 @@ extern std::vector<uint8_t> ReplyBytes;
 // defaults), then names the record after the first section that does not
 // exist yet, so that saving it never overwrites another device.
 void LoadDevice(const TIniFile& iniFile, const std::string& name);
-// Writes CurrentDevice into the section named CurrentDevice.Name.
+// Writes CurrentDevice into the section named CurrentDevice.Name: the file
+// holds the whole device or, when the write fails, what it held before.
 void SaveDevice(TIniFile& iniFile);
 
 // 1-based position of the digit run that ends the text; 0 when there is none.

@@ -26,6 +26,7 @@
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/Screen.h"
 #include "platform/graphics/GdiHandles.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/ProgramFolder.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -229,7 +230,17 @@ void TMainW::FormShow(TObject*) {
   CreateEthLeds();
   PaintIndicators();
   SetStatusText(kAddressPanel, CurrentDevice.IP);
-  FIniFile->ReadSections(ListBoxDevices->Items());
+  ListDevices();
+}
+
+// An inventory that cannot be read (another program holds it) is said so,
+// not shown as an empty list.
+void TMainW::ListDevices() {
+  try {
+    FIniFile->ReadSections(ListBoxDevices->Items());
+  } catch (const EIniFileException&) {
+    Application().HandleException(this);
+  }
 }
 
 void TMainW::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
@@ -264,9 +275,8 @@ void TMainW::MenuItemConnectClick(TObject*) {
 void TMainW::AddDevice(const std::string& templateName) {
   LoadDevice(*FIniFile, templateName);
   if (!ShowDeviceParam()) return;
-  const int line = ListBoxDevices->Items().Add(CurrentDevice.Name);
   SaveDevice(*FIniFile);
-  ListBoxDevices->SetItemIndex(line);
+  ListBoxDevices->SetItemIndex(ListBoxDevices->Items().Add(CurrentDevice.Name));
 }
 
 bool TMainW::ShowDeviceParam() {
@@ -277,16 +287,19 @@ bool TMainW::ShowDeviceParam() {
 
 // The dialog may leave the record unchanged (Close) or rename it; either way
 // the device's old section goes only now, so a program ended while the dialog
-// is open keeps the device.
+// is open keeps the device, and it goes in the same step as the device is
+// written again, so no moment of the file lacks it.
 void TMainW::MenuItemEditClick(TObject*) {
   const int line = SelectedLine();
   if (line < 0) return;
   SelectDevice(line);
   const std::string ownName = CurrentDevice.Name;
   ShowDeviceParam();
-  FIniFile->EraseSection(ownName);
+  FIniFile->Update([&] {
+    FIniFile->EraseSection(ownName);
+    SaveDevice(*FIniFile);
+  });
   ListBoxDevices->Items().SetStrings(line, CurrentDevice.Name);
-  SaveDevice(*FIniFile);
 }
 
 void TMainW::MenuItemDeleteClick(TObject*) {
@@ -299,12 +312,18 @@ void TMainW::MenuItemDeleteClick(TObject*) {
 
 void TMainW::MenuItemClearClick(TObject*) {
   if (Application().MessageBox("Clear Device List", "Clear", MB_YESNO | MB_ICONWARNING) != IDYES) return;
-  ListBoxDevices->Items().Clear();
   const std::string fileName = FIniFile->FileName();
-  FIniFile.reset();
-  DeleteFileA(fileName.c_str());
+  DeleteInventory(fileName);
+  ListBoxDevices->Items().Clear();
   OpenInventory(fileName);
   LoadDevice(*FIniFile, kTemplateDevice);
+}
+
+// A file that stays (read-only, or held by another program) would bring every
+// device back at the next start, behind a list that looks cleared.
+void TMainW::DeleteInventory(const std::string& fileName) {
+  if (!DeleteFileA(fileName.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+    throw EIniFileException("Unable to delete " + fileName);
 }
 
 void TMainW::MenuItemExitClick(TObject*) { Application().Terminate(); }

@@ -13,20 +13,20 @@
 
 #include "application/core/CommClass.h"
 #include "application/core/SnmpTypes.h"
+#include "platform/controls/common/ImageList.h"
+#include "platform/controls/common/StatusBar.h"
+#include "platform/controls/common/ToolBar.h"
 #include "platform/controls/core/Actions.h"
 #include "platform/controls/core/Form.h"
-#include "platform/controls/drawn/Grids.h"
-#include "platform/controls/standard/GroupBox.h"
-#include "platform/controls/drawn/Image.h"
-#include "platform/controls/common/ImageList.h"
-#include "platform/controls/drawn/Label.h"
-#include "platform/controls/standard/ListBox.h"
 #include "platform/controls/core/Menus.h"
+#include "platform/controls/drawn/Grids.h"
+#include "platform/controls/drawn/Image.h"
+#include "platform/controls/drawn/Label.h"
 #include "platform/controls/drawn/Panel.h"
 #include "platform/controls/drawn/Shape.h"
 #include "platform/controls/drawn/Splitter.h"
-#include "platform/controls/common/StatusBar.h"
-#include "platform/controls/common/ToolBar.h"
+#include "platform/controls/standard/GroupBox.h"
+#include "platform/controls/standard/ListBox.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
 
@@ -206,12 +206,14 @@ class TMainW : public TForm, public TExchangeMonitor {
   void ShowPortOneAlarm(const TPDU& trap);
   void SetStatusText(int panel, const std::string& text);
 
+  void ListDevices();
   int SelectedLine() const { return ListBoxDevices->ItemIndex(); }
   // Makes the device of a line the current one, under its own section name.
   void SelectDevice(int line);
   // New and Add: the template's settings under a fresh name, kept when the dialog ends with OK.
   void AddDevice(const std::string& templateName);
   bool ShowDeviceParam();
+  void DeleteInventory(const std::string& fileName);
 
   // Asks the warning question of the maintenance commands; true on Yes only.
   bool Confirm(const std::string& question);

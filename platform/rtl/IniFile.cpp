@@ -21,14 +21,78 @@ std::string ReadProfileText(Reader read, DWORD slack) {
   }
 }
 
+class TFileHandle {
+ public:
+  TFileHandle(const std::string& name, DWORD access, DWORD sharing, DWORD disposition)
+      : FHandle(CreateFileA(name.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~TFileHandle() {
+    if (IsOpen()) CloseHandle(FHandle);
+  }
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+
+  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
+  HANDLE Handle() const { return FHandle; }
+
+ private:
+  HANDLE FHandle;
+};
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+bool ReadAll(HANDLE file, std::string& bytes) {
+  bytes.clear();
+  std::vector<char> chunk(64 * 1024);
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) return false;
+    if (read == 0) return true;
+    bytes.append(chunk.data(), read);
+  }
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    DWORD written = 0;
+    const auto size = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    if (!WriteFile(file, bytes.data() + done, size, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return true;
+}
+
+// The whole file; a missing file holds nothing. False when it exists but cannot be read.
+bool ReadWholeFile(const std::string& name, std::string& bytes) {
+  bytes.clear();
+  const TFileHandle file(name, GENERIC_READ, kShareAll, OPEN_EXISTING);
+  if (!file.IsOpen()) return IsMissing(GetLastError());
+  return ReadAll(file.Handle(), bytes);
+}
+
+bool WriteWholeFile(const std::string& name, const std::string& bytes) {
+  const TFileHandle file(name, GENERIC_WRITE, 0, CREATE_ALWAYS);
+  return file.IsOpen() && WriteAll(file.Handle(), bytes);
+}
+
+// What the disk holds of the file once the system has written all of it there.
+bool FlushAndReadBack(const std::string& name, std::string& bytes) {
+  const TFileHandle file(name, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+  return file.IsOpen() && FlushFileBuffers(file.Handle()) && ReadAll(file.Handle(), bytes);
+}
+
 }  // namespace
+
+// ---- reading
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
+  CheckReadable();
   return ReadProfileText(
       [&](char* buffer, DWORD size) {
         return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
-                                        FFileName.c_str());
+                                        FWorkingName.c_str());
       },
       1);
 }
@@ -39,18 +103,10 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
   return StrToIntDef(text, defaultValue);
 }
 
-void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  CheckOneLine(section + key + value);
-  CheckWritten(WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), FFileName.c_str()));
-}
-
-void TIniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
-  WriteString(section, key, IntToStr(value));
-}
-
 void TIniFile::ReadSections(TStringList& sections) const {
+  CheckReadable();
   const std::string names = ReadProfileText(
-      [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, FFileName.c_str()); }, 2);
+      [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, FWorkingName.c_str()); }, 2);
   sections.Clear();
   for (size_t start = 0; start < names.size();) {
     const size_t end = names.find('\0', start);
@@ -69,8 +125,36 @@ bool TIniFile::SectionExists(const std::string& section) const {
   return false;
 }
 
+// The profile API reads a file it cannot open as an empty one, which would
+// pass for an empty inventory, or for defaults written back over a device.
+void TIniFile::CheckReadable() const {
+  const TFileHandle file(FWorkingName, GENERIC_READ, kShareAll, OPEN_EXISTING);
+  if (!file.IsOpen() && !IsMissing(GetLastError())) throw EIniFileException("Unable to read " + FWorkingName);
+}
+
+// ---- writing
+
+void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+  CheckOneLine(section + key + value);
+  Update([&] {
+    WriteProfileEntry(section.c_str(), key.c_str(), value.c_str());
+    FMeant.Write(section, key, value);
+  });
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
+  WriteString(section, key, IntToStr(value));
+}
+
 void TIniFile::EraseSection(const std::string& section) {
-  CheckWritten(WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, FFileName.c_str()));
+  Update([&] {
+    WriteProfileEntry(section.c_str(), nullptr, nullptr);
+    FMeant.Erase(section);
+  });
+}
+
+void TIniFile::WriteProfileEntry(const char* section, const char* key, const char* value) {
+  if (!WritePrivateProfileStringA(section, key, value, FWorkingName.c_str())) RaiseUnwritten();
 }
 
 // A line break would write a line of its own: another key, or another
@@ -80,6 +164,52 @@ void TIniFile::CheckOneLine(const std::string& text) const {
     throw EIniFileException("Cannot write a line break to " + FFileName);
 }
 
-void TIniFile::CheckWritten(bool written) const {
-  if (!written) throw EIniFileException("Unable to write to " + FFileName);
+void TIniFile::RaiseUnwritten() const { throw EIniFileException("Unable to write to " + FFileName); }
+
+// ---- replacing the file in one step
+
+void TIniFile::Update(const std::function<void()>& changes) {
+  if (FUpdating) {
+    changes();
+    return;
+  }
+  BeginUpdate();
+  try {
+    changes();
+    CommitUpdate();
+  } catch (...) {
+    CancelUpdate();
+    throw;
+  }
+}
+
+// A copy left by a program that ended during an update is simply overwritten.
+void TIniFile::BeginUpdate() {
+  std::string content;
+  if (!ReadWholeFile(FFileName, content)) throw EIniFileException("Unable to read " + FFileName);
+  FMeant = TIniContent::Parse(content);
+  FUpdating = true;
+  FWorkingName = CopyName();
+  if (!WriteWholeFile(FWorkingName, content)) {
+    CancelUpdate();
+    RaiseUnwritten();
+  }
+}
+
+// The profile API reports success for a rewrite that the disk cut short, so
+// only what the copy holds on disk counts.
+void TIniFile::CommitUpdate() {
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, FWorkingName.c_str());
+  std::string written;
+  if (!FlushAndReadBack(FWorkingName, written) || TIniContent::Parse(written) != FMeant) RaiseUnwritten();
+  if (!MoveFileExA(FWorkingName.c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    RaiseUnwritten();
+  FUpdating = false;
+  FWorkingName = FFileName;
+}
+
+void TIniFile::CancelUpdate() {
+  DeleteFileA(CopyName().c_str());
+  FUpdating = false;
+  FWorkingName = FFileName;
 }
