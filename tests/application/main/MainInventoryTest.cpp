@@ -14,6 +14,7 @@
 #include "application/main/Main.h"
 #include "application/main/uDeviceParam.h"
 #include "platform/controls/core/Application.h"
+#include "tests/support/FolderChanges.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
@@ -26,6 +27,21 @@ const std::string kDev2 =
     "CommunityWr=drastun\r\nType=11\r\n";
 
 enum class TAnswer { Ok, Close };
+
+// Another program holding a file open, sharing it only as far as `sharing` lets others in.
+class FileHolder {
+ public:
+  FileHolder(const std::string& file, DWORD sharing)
+      : FHandle(CreateFileA(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~FileHolder() { Release(); }
+  void Release() {
+    if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
+    FHandle = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE FHandle;
+};
 
 class MainInventoryTest : public ::testing::Test {
  protected:
@@ -51,6 +67,16 @@ class MainInventoryTest : public ::testing::Test {
   }
 
   std::string Inventory() const { return FFolder.Read("devices.ini"); }
+
+  // The menu command as the operator gives it: what it raises is shown in a box, as the message loop does.
+  void Choose(TMenuItem* item) { SendMessageA(FMain->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0); }
+
+  void RecordBoxes(int answer = IDOK) {
+    Application().SetMessageBoxHandler([this, answer](const std::string& text, const std::string&, UINT) {
+      FBoxes.push_back(text);
+      return answer;
+    });
+  }
 
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
@@ -85,6 +111,7 @@ class MainInventoryTest : public ::testing::Test {
   TemporaryFolder FFolder;
   TOwned<TMainW> FMain;
   int FDialogs = 0;
+  std::vector<std::string> FBoxes;
 };
 
 // The section a device saved through the dialog gets: fresh identifiers and the type reset.
@@ -253,4 +280,85 @@ TEST_F(MainInventoryTest, ClearAsksAndDeletesTheInventoryOnlyOnYes) {
   FMain->New1->Click();
   EXPECT_EQ(Lines(), std::vector<std::string>{"NEPL0"});
   EXPECT_EQ(Inventory().substr(0, 9), "[NEPL0]\r\n");
+}
+
+// Each action replaces the file in one step: no moment of it holds part of
+// the inventory, and a program ended halfway leaves the old file or the new.
+TEST_F(MainInventoryTest, EditNewAndDeleteEachReplaceTheFileInOneStep) {
+  struct TCase {
+    const char* Action;
+    TMenuItem* TMainW::*Item;
+    std::function<bool(const std::string&)> Result;
+  } const cases[] = {
+      {"Edit", &TMainW::MenuItemEdit,
+       [](const std::string& file) {
+         return file.substr(0, kDev2.size()) == kDev2 &&
+                std::regex_match(file.substr(kDev2.size()),
+                                 SavedSection("Dev1",
+                                              "Addr=5\r\nIP=127.0.0.9\r\nGateWay=\r\nSNMPVer=0\r\n"
+                                              "CommunityRd=r1\r\nCommunityWr=w1\r\n"));
+       }},
+      {"New", &TMainW::New1,
+       [](const std::string& file) {
+         return file.substr(0, kDev1.size() + kDev2.size()) == kDev1 + kDev2 &&
+                std::regex_match(file.substr(kDev1.size() + kDev2.size()),
+                                 SavedSection("NEPL0",
+                                              "Addr=0\r\nIP=192.168.0.155\r\nGateWay=\r\nSNMPVer=1\r\n"
+                                              "CommunityRd=kolmer\r\nCommunityWr=drastun\r\n"));
+       }},
+      {"Delete", &TMainW::MenuItemDelete, [](const std::string& file) { return file == kDev2; }},
+  };
+  for (const TCase& c : cases) {
+    StartWith(kDev1 + kDev2);
+    ClickLine(0);
+    AnswerDialogs(TAnswer::Ok);
+    FolderChanges changes(FFolder.File(""));
+    (FMain.get()->*c.Item)->Click();
+    EXPECT_EQ(changes.Of("devices.ini"), std::vector<std::string>{"renamed to devices.ini"}) << c.Action;
+    EXPECT_TRUE(c.Result(Inventory())) << c.Action << "\n" << Inventory();
+    EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini.tmp"))) << c.Action;
+  }
+}
+
+// The list shows what the file holds: a device that could not be saved is
+// not listed, and a file that could not be deleted keeps its devices listed.
+TEST_F(MainInventoryTest, AFileThatCannotBeReplacedOrDeletedKeepsItsList) {
+  StartWith(kDev1 + kDev2);
+  RecordBoxes(IDYES);
+  AnswerDialogs(TAnswer::Ok);
+  {
+    const FileHolder reader(FFolder.File("devices.ini"), FILE_SHARE_READ);
+    Choose(FMain->New1);
+  }
+  {
+    const FileHolder writer(FFolder.File("devices.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE);
+    Choose(FMain->MenuItemClear);
+  }
+  EXPECT_EQ(FBoxes, (std::vector<std::string>{"Unable to write to " + FFolder.File("devices.ini"), "Clear Device List",
+                                              "Unable to delete " + FFolder.File("devices.ini")}));
+  EXPECT_EQ(Inventory(), kDev1 + kDev2);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
+  EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini.tmp")));
+}
+
+// A file another program holds for a moment (a backup, say) reads as empty
+// through the profile API: taken for the device, its defaults would be saved
+// over it once the file is free again.
+TEST_F(MainInventoryTest, AnInventoryThatCannotBeReadIsSaidSoAndNeverWrittenFrom) {
+  StartWith(kDev1 + kDev2);
+  RecordBoxes();
+  FileHolder holder(FFolder.File("devices.ini"), 0);
+  AnswerDialogs(TAnswer::Close, [&](TDeviceParam&) { holder.Release(); });
+  ClickLine(1);
+  Choose(FMain->MenuItemEdit);
+  holder.Release();
+  EXPECT_EQ(FDialogs, 0);
+  EXPECT_EQ(Inventory(), kDev1 + kDev2);
+  const std::string unreadable = "Unable to read " + FFolder.File("devices.ini");
+  EXPECT_EQ(FBoxes, (std::vector<std::string>{unreadable, unreadable}));
+
+  FBoxes.clear();
+  FileHolder atStart(FFolder.File("devices.ini"), 0);
+  StartWith("");
+  EXPECT_EQ(FBoxes, std::vector<std::string>{unreadable});
 }

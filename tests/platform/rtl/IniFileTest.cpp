@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
 #include "tests/support/TemporaryFolder.h"
@@ -73,4 +76,60 @@ TEST_F(IniFileTest, RefusesALineBreakInASectionKeyOrValueAndWritesNothing) {
 TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
   TIniFile ini("Z:\\no\\such\\folder\\x.ini");
   EXPECT_THROW(ini.WriteString("S", "K", "v"), EIniFileException);
+}
+
+namespace {
+
+// The profile API as a failing disk leaves it: write number `FailAt` fails;
+// after write number `CutAt` the copy is cut short, as a full disk cuts it
+// while the profile API still reports success.
+class FailingDiskIniFile : public TIniFile {
+ public:
+  FailingDiskIniFile(const std::string& fileName, int failAt, int cutAt)
+      : TIniFile(fileName), FFailAt(failAt), FCutAt(cutAt) {}
+
+ protected:
+  void WriteProfileEntry(const char* section, const char* key, const char* value) override {
+    if (++FWrites == FFailAt) throw EIniFileException("disk error");
+    TIniFile::WriteProfileEntry(section, key, value);
+    if (FWrites == FCutAt) std::filesystem::resize_file(WorkingName(), std::filesystem::file_size(WorkingName()) / 2);
+  }
+
+ private:
+  int FFailAt;
+  int FCutAt;
+  int FWrites = 0;
+};
+
+}  // namespace
+
+// An edited device is erased and written again in one update: whatever goes
+// wrong on the way, the file stays the whole old inventory.
+TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
+  std::string inventory;
+  for (int device = 1; device <= 30; ++device)
+    inventory += "[Device-" + std::to_string(device) + "]\r\nAddr=" + std::to_string(device) + "\r\nIP=10.0.0." +
+                 std::to_string(device) + "\r\nCommunityRd=kolmer\r\nType=11\r\n";
+  struct TCase {
+    const char* Fault;
+    int FailAt;
+    int CutAt;
+  } const cases[] = {
+      {"the erase fails", 1, 0},
+      {"a key fails after the erase and four keys", 6, 0},
+      {"the disk cuts the copy short", 0, 10},
+  };
+  for (const TCase& c : cases) {
+    FFolder.Write("test.ini", inventory);
+    FailingDiskIniFile ini(FFolder.File("test.ini"), c.FailAt, c.CutAt);
+    EXPECT_THROW(ini.Update([&] {
+      ini.EraseSection("Device-1");
+      for (const char* key : {"NETID", "ID", "Addr", "IP", "GateWay", "SNMPVer", "CommunityRd", "CommunityWr", "Type"})
+        ini.WriteString("Device-1", key, "new");
+    }),
+                 EIniFileException)
+        << c.Fault;
+    EXPECT_EQ(FFolder.Read("test.ini"), inventory) << c.Fault;
+    EXPECT_FALSE(std::filesystem::exists(FFolder.File("test.ini.tmp"))) << c.Fault;
+  }
 }
