@@ -1,42 +1,33 @@
 #pragma once
-// TIniContent: what an INI file says, as the profile API reads it: its
-// sections in file order, each with its lines in order. Blank lines and the
-// blanks around names and values say nothing, so a file the profile API
-// rewrote says the same as the file it read. The INI file compares a
-// rewritten copy with the content it meant before the copy may replace the
-// file: a copy cut short (a full disk) says less.
+// TIniContent: the text of an INI file, changed as the profile API changes
+// it, so that a whole set of changes can be written to the file at once
+// instead of the file being rewritten for each key. Every line a change does
+// not touch stays as it was, comments, blank lines and line ends included.
 #include <string>
+#include <utility>
 #include <vector>
 
 class TIniContent {
  public:
-  static TIniContent Parse(const std::string& text);
+  explicit TIniContent(const std::string& text);
 
-  // As the profile API changes a file: the first section and the first key of
-  // the name, compared without regard to case; a key the section lacks goes
-  // to its end, a section the file lacks to the end of the file.
+  // The first section and the first key of the name, compared without regard
+  // to case; a key the section lacks goes after its last line, a section the
+  // file lacks to the end of the file.
   void Write(const std::string& section, const std::string& key, const std::string& value);
   void Erase(const std::string& section);
 
-  bool operator==(const TIniContent&) const = default;
+  std::string Text() const;
 
  private:
-  // A comment or another line without "=" is a key without a value.
-  struct TLine {
-    std::string Key;
-    bool HasValue = false;
-    std::string Value;
-    bool operator==(const TLine&) const = default;
-  };
-  struct TSection {
-    std::string Name;
-    std::vector<TLine> Lines;
-    bool operator==(const TSection&) const = default;
-  };
+  // The lines of the section: its header and the lines up to the next
+  // header; an empty range at the end when the file has no such section.
+  std::pair<size_t, size_t> Find(const std::string& section) const;
+  size_t FindKey(std::pair<size_t, size_t> section, const std::string& key) const;
+  // Where a line added to the section goes: after its last line that is not blank.
+  size_t EndOfLines(std::pair<size_t, size_t> section) const;
+  void Insert(size_t at, const std::string& line);
 
-  static TLine ParseLine(const std::string& text);
-  std::vector<TSection>::iterator Find(const std::string& section);
-
-  // Lines ahead of the first section belong to a section without a name.
-  std::vector<TSection> FSections;
+  // Each line with its own line end; the last one may have none.
+  std::vector<std::string> FLines;
 };

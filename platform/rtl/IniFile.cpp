@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
@@ -73,13 +74,7 @@ bool ReadWholeFile(const std::string& name, std::string& bytes) {
 
 bool WriteWholeFile(const std::string& name, const std::string& bytes) {
   const TFileHandle file(name, GENERIC_WRITE, 0, CREATE_ALWAYS);
-  return file.IsOpen() && WriteAll(file.Handle(), bytes);
-}
-
-// What the disk holds of the file once the system has written all of it there.
-bool FlushAndReadBack(const std::string& name, std::string& bytes) {
-  const TFileHandle file(name, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
-  return file.IsOpen() && FlushFileBuffers(file.Handle()) && ReadAll(file.Handle(), bytes);
+  return file.IsOpen() && WriteAll(file.Handle(), bytes) && FlushFileBuffers(file.Handle());
 }
 
 }  // namespace
@@ -92,7 +87,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
   return ReadProfileText(
       [&](char* buffer, DWORD size) {
         return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
-                                        FWorkingName.c_str());
+                                        FFileName.c_str());
       },
       1);
 }
@@ -106,7 +101,7 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
 void TIniFile::ReadSections(TStringList& sections) const {
   CheckReadable();
   const std::string names = ReadProfileText(
-      [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, FWorkingName.c_str()); }, 2);
+      [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, FFileName.c_str()); }, 2);
   sections.Clear();
   for (size_t start = 0; start < names.size();) {
     const size_t end = names.find('\0', start);
@@ -128,18 +123,15 @@ bool TIniFile::SectionExists(const std::string& section) const {
 // The profile API reads a file it cannot open as an empty one, which would
 // pass for an empty inventory, or for defaults written back over a device.
 void TIniFile::CheckReadable() const {
-  const TFileHandle file(FWorkingName, GENERIC_READ, kShareAll, OPEN_EXISTING);
-  if (!file.IsOpen() && !IsMissing(GetLastError())) throw EIniFileException("Unable to read " + FWorkingName);
+  const TFileHandle file(FFileName, GENERIC_READ, kShareAll, OPEN_EXISTING);
+  if (!file.IsOpen() && !IsMissing(GetLastError())) throw EIniFileException("Unable to read " + FFileName);
 }
 
 // ---- writing
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   CheckOneLine(section + key + value);
-  Update([&] {
-    WriteProfileEntry(section.c_str(), key.c_str(), value.c_str());
-    FMeant.Write(section, key, value);
-  });
+  Update([&] { FPending->Write(section, key, value); });
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key, int32_t value) {
@@ -147,14 +139,7 @@ void TIniFile::WriteInteger(const std::string& section, const std::string& key, 
 }
 
 void TIniFile::EraseSection(const std::string& section) {
-  Update([&] {
-    WriteProfileEntry(section.c_str(), nullptr, nullptr);
-    FMeant.Erase(section);
-  });
-}
-
-void TIniFile::WriteProfileEntry(const char* section, const char* key, const char* value) {
-  if (!WritePrivateProfileStringA(section, key, value, FWorkingName.c_str())) RaiseUnwritten();
+  Update([&] { FPending->Erase(section); });
 }
 
 // A line break would write a line of its own: another key, or another
@@ -169,47 +154,35 @@ void TIniFile::RaiseUnwritten() const { throw EIniFileException("Unable to write
 // ---- replacing the file in one step
 
 void TIniFile::Update(const std::function<void()>& changes) {
-  if (FUpdating) {
+  if (FPending) {
     changes();
     return;
   }
-  BeginUpdate();
+  std::string content;
+  if (!ReadWholeFile(FFileName, content)) throw EIniFileException("Unable to read " + FFileName);
+  FPending = std::make_unique<TIniContent>(content);
   try {
     changes();
     CommitUpdate();
   } catch (...) {
-    CancelUpdate();
+    FPending.reset();
+    DeleteFileA(CopyName().c_str());
     throw;
   }
+  FPending.reset();
 }
 
-// A copy left by a program that ended during an update is simply overwritten.
-void TIniFile::BeginUpdate() {
-  std::string content;
-  if (!ReadWholeFile(FFileName, content)) throw EIniFileException("Unable to read " + FFileName);
-  FMeant = TIniContent::Parse(content);
-  FUpdating = true;
-  FWorkingName = CopyName();
-  if (!WriteWholeFile(FWorkingName, content)) {
-    CancelUpdate();
-    RaiseUnwritten();
-  }
-}
-
-// The profile API reports success for a rewrite that the disk cut short, so
-// only what the copy holds on disk counts.
+// The system may report a write as done that the disk cut short, so only
+// what the copy holds once flushed counts. A copy left by a program that
+// ended here is simply written over by the next update.
 void TIniFile::CommitUpdate() {
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, FWorkingName.c_str());
+  const std::string meant = FPending->Text();
   std::string written;
-  if (!FlushAndReadBack(FWorkingName, written) || TIniContent::Parse(written) != FMeant) RaiseUnwritten();
-  if (!MoveFileExA(FWorkingName.c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!WriteCopy(CopyName(), meant) || !ReadWholeFile(CopyName(), written) || written != meant) RaiseUnwritten();
+  if (!MoveFileExA(CopyName().c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     RaiseUnwritten();
-  FUpdating = false;
-  FWorkingName = FFileName;
 }
 
-void TIniFile::CancelUpdate() {
-  DeleteFileA(CopyName().c_str());
-  FUpdating = false;
-  FWorkingName = FFileName;
+bool TIniFile::WriteCopy(const std::string& copyName, const std::string& text) {
+  return WriteWholeFile(copyName, text);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/rtl/Exceptions.h"
@@ -80,25 +81,23 @@ TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
 
 namespace {
 
-// The profile API as a failing disk leaves it: write number `FailAt` fails;
-// after write number `CutAt` the copy is cut short, as a full disk cuts it
-// while the profile API still reports success.
-class FailingDiskIniFile : public TIniFile {
+enum class TCopyFault { None, Reported, Silent };
+
+// A disk that fills while the copy is written: half of it gets there, and
+// the system reports the failure or, as some do, success.
+class FullDiskIniFile : public TIniFile {
  public:
-  FailingDiskIniFile(const std::string& fileName, int failAt, int cutAt)
-      : TIniFile(fileName), FFailAt(failAt), FCutAt(cutAt) {}
+  FullDiskIniFile(const std::string& fileName, TCopyFault fault) : TIniFile(fileName), FFault(fault) {}
 
  protected:
-  void WriteProfileEntry(const char* section, const char* key, const char* value) override {
-    if (++FWrites == FFailAt) throw EIniFileException("disk error");
-    TIniFile::WriteProfileEntry(section, key, value);
-    if (FWrites == FCutAt) std::filesystem::resize_file(WorkingName(), std::filesystem::file_size(WorkingName()) / 2);
+  bool WriteCopy(const std::string& copyName, const std::string& text) override {
+    if (FFault == TCopyFault::None) return TIniFile::WriteCopy(copyName, text);
+    std::ofstream(copyName, std::ios::binary) << text.substr(0, text.size() / 2);
+    return FFault == TCopyFault::Silent;
   }
 
  private:
-  int FFailAt;
-  int FCutAt;
-  int FWrites = 0;
+  TCopyFault FFault;
 };
 
 }  // namespace
@@ -112,20 +111,20 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
                  std::to_string(device) + "\r\nCommunityRd=kolmer\r\nType=11\r\n";
   struct TCase {
     const char* Fault;
-    int FailAt;
-    int CutAt;
+    int RefusedKey;
+    TCopyFault CopyFault;
   } const cases[] = {
-      {"the erase fails", 1, 0},
-      {"a key fails after the erase and four keys", 6, 0},
-      {"the disk cuts the copy short", 0, 10},
+      {"a key refused after the erase and four keys", 5, TCopyFault::None},
+      {"the disk fills and says so", 0, TCopyFault::Reported},
+      {"the disk cuts the copy short without a word", 0, TCopyFault::Silent},
   };
+  const char* const keys[] = {"NETID", "ID", "Addr", "IP", "GateWay", "SNMPVer", "CommunityRd", "CommunityWr", "Type"};
   for (const TCase& c : cases) {
     FFolder.Write("test.ini", inventory);
-    FailingDiskIniFile ini(FFolder.File("test.ini"), c.FailAt, c.CutAt);
+    FullDiskIniFile ini(FFolder.File("test.ini"), c.CopyFault);
     EXPECT_THROW(ini.Update([&] {
       ini.EraseSection("Device-1");
-      for (const char* key : {"NETID", "ID", "Addr", "IP", "GateWay", "SNMPVer", "CommunityRd", "CommunityWr", "Type"})
-        ini.WriteString("Device-1", key, "new");
+      for (int key = 1; key <= 9; ++key) ini.WriteString("Device-1", keys[key - 1], key == c.RefusedKey ? "\n" : "new");
     }),
                  EIniFileException)
         << c.Fault;
