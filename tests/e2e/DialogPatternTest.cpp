@@ -22,6 +22,30 @@
 namespace dialogs {
 namespace {
 
+// The texts of the system's boxes a timer answered, in order.
+std::vector<std::string> answeredBoxes;
+
+// A thread timer's call, from within a real box's own loop: it presses OK.
+void CALLBACK AnswerOpenBox(HWND, UINT, UINT_PTR, DWORD) {
+  constexpr int kBoxTextId = 0xFFFF;
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  char text[64] = {};
+  GetDlgItemTextA(box, kBoxTextId, text, sizeof text);
+  answeredBoxes.push_back(text);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
 class DialogPatternTest : public DialogE2ETest {
  protected:
   static void OpenAndClose(TClass dialog) {
@@ -107,6 +131,49 @@ TEST_F(DialogPatternTest, AnEmptyValueIsSilentUnlessTheRoutineSaysOtherwise) {
     EXPECT_EQ(TakeBoxes(), c.Boxes);
     EXPECT_EQ(device.Requests(), 1);
   }
+}
+
+// The read's box is the system's own: as it closes it enables the window it
+// belongs to, the main window, which the dialog disabled. That window takes no
+// input until the dialog closes, so nothing the operator does there reaches
+// the device or opens a second dialog meanwhile.
+TEST_F(DialogPatternTest, TheMainWindowStaysDisabledWhileTheDialogIsOpenAfterTheReadOnShow) {
+  struct TCase {
+    TMenuItem* TMainW::*Item;
+    TClass Dialog;
+  };
+  const TCase cases[] = {
+      {&TMainW::MenuItemE1Errover, TConf_CRCeableW::StaticClass()},
+      {&TMainW::MenuItemClockSource, TConf_ClockW::StaticClass()},
+      {&TMainW::MenuItemGfpConfig, TConf_PFIW::StaticClass()},
+      {&TMainW::MenuItemBandwidth, TfrmPortEnable::StaticClass()},
+      {&TMainW::MenuItemLoopback, TConf_LoopW::StaticClass()},
+      {&TMainW::MenuItemParameter, TConf_ParameterW::StaticClass()},
+      {&TMainW::MenuItemVlanTable, TConf_VLANW::StaticClass()},
+      {&TMainW::MenuItemPortVlan, TConf_SetVlanW::StaticClass()},
+      {&TMainW::MenuItemVcgConfig, TConf_LcaseW::StaticClass()},
+      {&TMainW::MenuItemAlarmShield, TAlarm_ShieldedW::StaticClass()},
+      {&TMainW::MenuItemVersion, TSys_VerW::StaticClass()},
+  };
+  Application().SetMessageBoxHandler(nullptr);
+  MainW->Show();
+  AgentProcess agent = StartAgent();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Dialog->ClassName());
+    answeredBoxes.clear();
+    const UINT_PTR answering = SetTimer(nullptr, 0, 20, AnswerOpenBox);
+    bool mainEnabled = true;
+    WithDialog<TForm>(*(MainW->*c.Item), [&](TForm& dialog) {
+      EXPECT_EQ(dialog.ClassType(), c.Dialog);
+      mainEnabled = IsWindowEnabled(MainW->Handle());
+    });
+    KillTimer(nullptr, answering);
+    EXPECT_EQ(answeredBoxes, std::vector<std::string>{"Read successful!"});
+    EXPECT_FALSE(mainEnabled);
+    EXPECT_TRUE(IsWindowEnabled(MainW->Handle()));
+    EXPECT_EQ(GetActiveWindow(), MainW->Handle());
+  }
+  MainW->Hide();
 }
 
 }  // namespace

@@ -158,14 +158,21 @@ void TApplication::HandleException(TObject*) noexcept {
 // The box is modal to the whole program, as a modal form is: owned by the
 // form the operator works in, every other window disabled while it is open,
 // and that form active again with its focus where it was when it closes.
+// The system's box enables its owner as it closes, even an owner that a modal
+// form or an exchange had disabled before it opened (a dialog's read on show
+// reports while the main window is its owner): such an owner is disabled
+// again before any input can reach it, and stays so until whoever disabled
+// it enables it.
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
   if (FMessageBoxHandler) return FMessageBoxHandler(text, caption, flags);
   const HWND owner = ActiveFormHandle();
+  const bool ownerEnabled = IsWindowEnabled(owner);
   const HWND focus = GetFocus();
   int result = 0;
   {
     const TDisabledWindows disabledWindows(nullptr);
     result = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    if (!ownerEnabled) EnableWindow(owner, FALSE);
   }
   if (owner != FHandle.Handle() && IsWindowEnabled(owner)) SetActiveWindow(owner);
   if (focus && IsWindow(focus) && IsWindowEnabled(focus)) ::SetFocus(focus);

@@ -18,20 +18,41 @@ struct TShownBox {
 // Set when a box was still open after some seconds and had to be closed.
 bool boxWaited = false;
 
-// A thread timer's call, from within the box's own loop: a box that waits for
-// the operator fails the test instead of hanging it.
-void CALLBACK CloseWaitingBox(HWND, UINT, UINT_PTR, DWORD) {
-  boxWaited = true;
+// The system's box open on this thread, if any.
+HWND OpenBox() {
+  HWND box = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM) -> BOOL {
+      [](HWND window, LPARAM found) -> BOOL {
         char className[16] = {};
         GetClassNameA(window, className, sizeof(className));
         if (std::string(className) != "#32770") return TRUE;
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
       },
-      0);
+      reinterpret_cast<LPARAM>(&box));
+  return box;
+}
+
+// A thread timer's call, from within the box's own loop: a box that waits for
+// the operator fails the test instead of hanging it.
+void CALLBACK CloseWaitingBox(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND box = OpenBox();
+  if (!box) return;
+  boxWaited = true;
+  PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+// The owner of the box the operator answered.
+HWND answeredBoxOwner = nullptr;
+
+// A thread timer's call that presses OK in the box once it is open.
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND box = OpenBox();
+  if (!box) return;
+  KillTimer(nullptr, timer);
+  answeredBoxOwner = GetWindow(box, GW_OWNER);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
 void PressKey(WORD key) {
@@ -169,6 +190,21 @@ TEST_F(ApplicationTest, AQuitTakenByANestedPumpIsQueuedAgainAndEndsTheBoxesOpene
       << "the queued key answered the box";
   while (PeekMessageA(&queued, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
   }
+}
+
+// A modal form or an exchange disabled the window the box belongs to: the
+// system's box enables its owner as it closes, and that window must not take
+// input before whoever disabled it enables it again.
+TEST_F(ApplicationTest, ARealBoxLeavesTheDisabledWindowItBelongsToDisabled) {
+  Application().SetMessageBoxHandler(nullptr);
+  auto form = CreateUnowned<TTestForm>();
+  form->Show();
+  ASSERT_EQ(GetActiveWindow(), form->Handle());
+  form->SetEnabled(false);
+  SetTimer(nullptr, 0, 20, AnswerBox);
+  EXPECT_EQ(Application().MessageBox("Read successful!", "Infomation", MB_OK), IDOK);
+  EXPECT_EQ(answeredBoxOwner, form->Handle());
+  EXPECT_FALSE(IsWindowEnabled(form->Handle()));
 }
 
 // Runs last in this program: it ends the application's message loop.
