@@ -8,6 +8,37 @@
 namespace {
 
 const char kApplicationTitle[] = "NEPL";
+const char kStartUpMutexName[] = "NEPL start-up";
+// Long enough for a copy under load to make its windows; a copy that takes
+// longer is taken for stuck, and this one goes on as if it were alone.
+constexpr DWORD kStartUpWaitMs = 10000;
+
+// Copies started at the same moment would each find no window and start, and
+// all but one would fail to take the trap port. Held from before the window
+// check until the application window exists, it makes a copy wait for the
+// start-up of the copy before it, so that the check finds its window. A copy
+// that ended while starting leaves the lock abandoned: the next takes it.
+class TStartUpLock {
+ public:
+  TStartUpLock() : FMutex(CreateMutexA(nullptr, FALSE, kStartUpMutexName)) {
+    FOwned = FMutex && WaitForSingleObject(FMutex, kStartUpWaitMs) != WAIT_TIMEOUT;
+  }
+  ~TStartUpLock() {
+    Release();
+    if (FMutex) CloseHandle(FMutex);
+  }
+  TStartUpLock(const TStartUpLock&) = delete;
+  TStartUpLock& operator=(const TStartUpLock&) = delete;
+
+  void Release() {
+    if (FOwned) ReleaseMutex(FMutex);
+    FOwned = false;
+  }
+
+ private:
+  HANDLE FMutex;
+  bool FOwned = false;
+};
 
 // A running copy is found by its application window; its last active window
 // (the main window, or the dialog it is showing) is shown and brought to the
@@ -24,6 +55,7 @@ bool IsAlreadyRunning() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TStartUpLock startUp;
   if (IsAlreadyRunning()) return 0;
   try {
     Application().Initialize(ApplicationUnits());
@@ -32,11 +64,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CreateApplicationForms();
   } catch (...) {
     // Start-up failed (the trap port taken, say): say why, then free the forms
-    // made so far and end the units, as a normal run ends.
+    // made so far and end the units, as a normal run ends. A copy started
+    // meanwhile raises the box instead of waiting for it.
+    startUp.Release();
     Application().HandleException(nullptr);
     Application().Finish();
     return 1;
   }
+  startUp.Release();
   Application().Run();
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "application/main/uDeviceParam.h"
 
+#include <optional>
+
 #include "application/core/Share.h"
 #include "application/main/Main.h"
 #include "platform/classes/ClassBuilder.h"
@@ -22,6 +24,23 @@ bool FitsOnOneLine(const std::string& text) { return text.find_first_of(kLineBre
 // starting with ";" is a comment: such a name would not come back as written.
 bool FitsAsSectionName(const std::string& name) {
   return !name.empty() && name.front() != ';' && name.find_first_of("[]=") == std::string::npos && FitsOnOneLine(name);
+}
+
+bool IsWrittenInDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// An NE address is written in digits, blanks around them aside, within the
+// field's bounds; the spin would take any other text as its minimum, and the
+// device would be saved with an address nobody gave it. A line break is
+// refused as in the other fields.
+std::optional<int> AddressIn(const TSpinEdit& field) {
+  const std::string text = field.Text();
+  const std::string digits = Trim(text);
+  int32_t address = 0;
+  if (!FitsOnOneLine(text) || !IsWrittenInDigits(digits) || !TryStrToInt(digits, address)) return std::nullopt;
+  if (address < field.MinValue() || address > field.MaxValue()) return std::nullopt;
+  return address;
 }
 
 }  // namespace
@@ -58,19 +77,22 @@ void TDeviceParam::FormShow(TObject* /*Sender*/) {
 void TDeviceParam::BitBtnOkClick(TObject* /*Sender*/) {
   const std::string name = Trim(EditName->Text());
   const std::string ip = Trim(EditIP->Text());
+  const std::optional<int> address = AddressIn(*SpinEditAddr);
   if (!NameIsValid(name))
     RefuseEntry(*EditName, "Invalid NE name!");
   else if (ip.empty() || !FitsOnOneLine(ip))
     RefuseEntry(*EditIP, "Invalid IP address!");
+  else if (!address)
+    RefuseEntry(*SpinEditAddr, "Invalid NE address!");
   else if (!FitsOnOneLine(EditCommunityRead->Text()))
     RefuseEntry(*EditCommunityRead, "Invalid read community!");
   else if (!FitsOnOneLine(EditCommunityWrite->Text()))
     RefuseEntry(*EditCommunityWrite, "Invalid write community!");
   else
-    StoreDevice(name);
+    StoreDevice(name, *address);
 }
 
-void TDeviceParam::RefuseEntry(TEdit& field, const std::string& message) {
+void TDeviceParam::RefuseEntry(TWinControl& field, const std::string& message) {
   SetModalResult(mrNone);
   ShowMessage(message);
   field.SetFocus();
@@ -86,10 +108,10 @@ bool TDeviceParam::NameIsFreeInInventory(const std::string& name) const {
   return !FInventory->SectionExists(name);
 }
 
-void TDeviceParam::StoreDevice(const std::string& name) {
+void TDeviceParam::StoreDevice(const std::string& name, int address) {
   CurrentDevice.NETID = MakeTimestampId();
   CurrentDevice.ID = MakeTimestampId();
-  CurrentDevice.Addr = SpinEditAddr->Value();
+  CurrentDevice.Addr = address;
   CurrentDevice.IP = Trim(EditIP->Text());
   CurrentDevice.Name = name;
   CurrentDevice.CommunityRd = EditCommunityRead->Text();

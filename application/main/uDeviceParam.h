@@ -3,10 +3,10 @@
 // device of the inventory. It edits CurrentDevice; the main window saves it.
 #include <string>
 
+#include "platform/controls/core/Form.h"
 #include "platform/controls/standard/BitBtn.h"
 #include "platform/controls/standard/ComboBox.h"
 #include "platform/controls/standard/Edit.h"
-#include "platform/controls/core/Form.h"
 #include "platform/controls/standard/SpinEdit.h"
 #include "platform/rtl/IniFile.h"
 
@@ -36,9 +36,9 @@ class TDeviceParam : public TForm {
  private:
   bool NameIsValid(const std::string& name) const;
   bool NameIsFreeInInventory(const std::string& name) const;
-  void StoreDevice(const std::string& name);
+  void StoreDevice(const std::string& name, int address);
   // Keeps the dialog open, says what is wrong and puts the operator back into the field at fault.
-  void RefuseEntry(TEdit& field, const std::string& message);
+  void RefuseEntry(TWinControl& field, const std::string& message);
 
   const TIniFile* FInventory = nullptr;
   // The name the device had when the dialog was shown: its own section may keep it.

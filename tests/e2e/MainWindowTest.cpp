@@ -19,6 +19,7 @@
 #include "application/main/ApplicationClasses.h"
 #include "application/main/Main.h"
 #include "application/main/uDeviceParam.h"
+#include "platform/controls/core/Clipboard.h"
 #include "platform/controls/core/Screen.h"
 #include "platform/net/UdpSocket.h"
 #include "platform/rtl/SysUtils.h"
@@ -299,11 +300,21 @@ const std::string kDeviceA = DeviceSection("[Device-A]", "NETID=1\r\nID=2", 7, "
 const std::string kDeviceB = DeviceSection("[Device-B]", "NETID=3\r\nID=4", 8, "127.0.0.3");
 const std::string kDeviceC = DeviceSection("[Device-C]", "NETID=5\r\nID=6", 9, "127.0.0.4");
 
+// The spin's edit is the system's own: it pastes from the system's clipboard.
+void PutOnTheSystemClipboard(const std::string& text) {
+  const TClipboardApi own = ClipboardApi();
+  ClipboardApi() = SystemClipboardApi();
+  Clipboard().SetAsText(text);
+  ClipboardApi() = own;
+}
+
 // A pasted text keeps its first line, and the device dialog refuses a line
-// break that came another way: devices.ini changes only by what was meant,
-// lists every device once when read again, and the device answers the
-// communities it gets: they hold no line break.
+// break that came another way, and an NE address that is not one: devices.ini
+// changes only by what was meant, lists every device once when read again,
+// and the device answers the communities it gets: they hold no line break.
 TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
+  // The NE address field in place of an edit.
+  constexpr TEdit* TDeviceParam::*kAddress = nullptr;
   struct TCase {
     bool New;
     TEdit* TDeviceParam::*Field;
@@ -312,6 +323,8 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
     std::string Text;
     // The box that refuses the entry, if any; the dialog is then closed.
     std::string Refusal = {};
+    // The NE address devices.ini holds for the device afterwards.
+    int Addr = kNeAddress;
   };
   const TCase cases[] = {
       {false, &TDeviceParam::EditCommunityWrite, true, "drastun\n[Device-C]\nIP=6.6.6.6"},
@@ -322,6 +335,12 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
       {false, &TDeviceParam::EditIP, false, "127.0.0.1\n[X]", "Invalid IP address!"},
       {false, &TDeviceParam::EditCommunityRead, false, "kolmer\r\nIP=6.6.6.6", "Invalid read community!"},
       {false, &TDeviceParam::EditCommunityWrite, false, "drastun\n", "Invalid write community!"},
+      {false, kAddress, true, " 16 ", {}, 16},
+      {false, kAddress, true, "7X", "Invalid NE address!"},
+      {false, kAddress, true, "-5", "Invalid NE address!"},
+      {false, kAddress, false, "300", "Invalid NE address!"},
+      {false, kAddress, false, "", "Invalid NE address!"},
+      {false, kAddress, true, "2\r", "Invalid NE address!"},
   };
   AgentProcess agent = StartAgent();
   TemporaryFolder folder;
@@ -341,15 +360,18 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
         dialog.EditIP->SetText("127.0.0.1");
         dialog.SpinEditAddr->SetValue(7);
       }
-      TEdit& field = *(dialog.*c.Field);
+      const HWND field = c.Field ? (dialog.*c.Field)->Handle() : dialog.SpinEditAddr->EditHandle();
       clipboard.Text = c.Text;
-      field.SelectAll();
+      if (!c.Field) PutOnTheSystemClipboard(c.Text);
+      SendMessageA(field, EM_SETSEL, 0, -1);
       if (c.Pasted)
-        SendMessageA(field.Handle(), WM_CHAR, 0x16, 0);
+        SendMessageA(field, WM_CHAR, 0x16, 0);
       else
-        field.SetText(c.Text);
+        SetWindowTextA(field, c.Text.c_str());
       dialog.BitBtnOk->Click();
-      if (dialog.ModalResult() == mrNone) dialog.BitBtnClose->Click();
+      if (dialog.ModalResult() != mrNone) return;
+      EXPECT_EQ(GetFocus(), field);
+      dialog.BitBtnClose->Click();
     });
     (c.New ? MainW->New1 : MainW->MenuItemEdit)->Click();
     Application().SetModalHandler(nullptr);
@@ -361,7 +383,7 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
     ASSERT_EQ(inventory.substr(0, kept.size()), kept) << inventory;
     const std::string saved = c.New ? "NEPL0" : "Device-A";
     const std::regex savedSection(
-        DeviceSection("\\[" + saved + "\\]", "NETID=[0-9]+\r\nID=[0-9]+", 7, "127\\.0\\.0\\.1"));
+        DeviceSection("\\[" + saved + "\\]", "NETID=[0-9]+\r\nID=[0-9]+", c.Addr, "127\\.0\\.0\\.1"));
     EXPECT_TRUE(std::regex_match(inventory.substr(kept.size()), savedSection)) << inventory;
     TStringList listed;
     TIniFile(fileName).ReadSections(listed);
@@ -374,7 +396,8 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
     Refresh();
     EXPECT_EQ(OutcomePanel(), "Read successful!");
     MainW->MenuItemPerformanceClear->Click();
-    EXPECT_EQ(FBoxes.back(), "Infomation: Set successful!");
+    // The agent sets the objects of its own NE address only.
+    EXPECT_EQ(FBoxes.back(), c.Addr == kNeAddress ? "Infomation: Set successful!" : "Infomation: Set failed!");
     // The agent answers only its communities exactly.
     const std::string exchanges = agent.Log().substr(logged);
     EXPECT_EQ(exchanges.find("wrong community"), std::string::npos) << exchanges;

@@ -13,11 +13,16 @@
 
 class TProgram {
  public:
-  explicit TProgram(const std::string& path) : FInfo(StartChildProcess("\"" + path + "\"", nullptr)) {}
+  // A held copy runs once resumed, so that copies can start at the same moment.
+  enum class TStart { Running, Held };
+
+  explicit TProgram(const std::string& path, TStart start = TStart::Running)
+      : FInfo(StartChildProcess("\"" + path + "\"", nullptr, start == TStart::Held ? CREATE_SUSPENDED : 0)) {}
   // The program holds the trap port: it is free again before the next test starts.
   ~TProgram() {
     if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(FInfo.hProcess, 1);
     WaitForSingleObject(FInfo.hProcess, INFINITE);
+    if (FInfo.hThread) CloseHandle(FInfo.hThread);
     CloseHandle(FInfo.hProcess);
     WaitUntilUdpPortFree("", kTrapPort);
   }
@@ -31,6 +36,11 @@ class TProgram {
     return code;
   }
   DWORD Id() const { return FInfo.dwProcessId; }
+  void Resume() {
+    ResumeThread(FInfo.hThread);
+    CloseHandle(FInfo.hThread);
+    FInfo.hThread = nullptr;
+  }
 
  private:
   static constexpr uint16_t kTrapPort = 162;

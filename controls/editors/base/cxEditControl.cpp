@@ -991,11 +991,12 @@ void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
   if (doubleClick) DblClick();
 }
 
-// The inner edit asked for the focus before it passes its press on: another
-// editor that refused to let the focus go has said so once, and the press
-// ends there, as the editor's own press ends when it gets no focus.
+// For the left button the inner edit asked for the focus before it passes
+// its press on: another editor that refused to let the focus go has said so
+// once, and the press ends there, as the editor's own press ends when it gets
+// no focus. The native edit leaves the other buttons' focus to the editor.
 void TcxCustomEdit::InnerEditMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (!shift.Contains(ssDouble) && !IsFocused() && !AllowsMouseDownWithoutFocus()) return;
+  if (button == mbLeft && !shift.Contains(ssDouble) && !IsFocused() && !AllowsMouseDownWithoutFocus()) return;
   MouseDown(button, shift, x, y);
 }
 

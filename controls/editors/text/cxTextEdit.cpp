@@ -377,8 +377,9 @@ void TcxCustomTextEdit::CutToClipboard() {
 
 // The pasted text keeps to its first line and takes the case of the
 // properties, as typed text does, and in the free-text styles keeps to the
-// room the limit leaves, as the native edit would; the list styles take
-// their items whole, and a fixed list keeps its item when nothing is pasted.
+// room the limit leaves, as the native edit would, leaving a text set longer
+// than the limit as it is; the list styles take their items whole, and a
+// fixed list keeps its item when nothing is pasted.
 void TcxCustomTextEdit::PasteFromClipboard() {
   TcxCustomInnerTextEditHelper* inner = InnerTextEdit();
   if (!inner || !inner->HandleAllocated() || !Clipboard().HasFormat(CF_TEXT)) return;
@@ -387,7 +388,8 @@ void TcxCustomTextEdit::PasteFromClipboard() {
   const int maxLength = TextProperties().MaxLength();
   if (!IsListStyle() && maxLength > 0) {
     const int kept = CharacterCount(GetInnerEditText()) - CharacterCount(inner->SelText());
-    pasted = LeftCharacters(pasted, std::max(maxLength - kept, 0));
+    if (kept > maxLength) return;
+    pasted = LeftCharacters(pasted, maxLength - kept);
   }
   ReplaceSelection(pasted);
 }

@@ -194,11 +194,11 @@ void TCustomEdit::SetSelText(const std::string& value) {
   SendMessageA(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// The characters a replacement of the selection keeps.
+int TCustomEdit::KeptCharacters() { return CharacterCount(WindowText(Handle())) - CharacterCount(SelText()); }
+
 // The characters the selection may be replaced by.
-int TCustomEdit::RoomForText() {
-  const int kept = CharacterCount(WindowText(Handle())) - CharacterCount(SelText());
-  return std::max(FMaxLength - kept, 0);
-}
+int TCustomEdit::RoomForText() { return std::max(FMaxLength - KeptCharacters(), 0); }
 
 void TCustomEdit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
 
@@ -227,9 +227,11 @@ void TCustomEdit::CutToClipboard() {
 }
 
 // A line break would reach whatever stores the text of a single line: the
-// inventory's file among them.
+// inventory's file among them. A text set longer than MaxLength stays as it
+// is, as the system's edit leaves it: no paste could make it fit.
 void TCustomEdit::PasteFromClipboard() {
   if (FReadOnly || !Clipboard().HasFormat(CF_TEXT)) return;
+  if (FMaxLength > 0 && KeptCharacters() > FMaxLength) return;
   const std::string text = Clipboard().AsText();
   SetSelText(IsMultiLine() ? text : SingleLinePaste(text));
 }

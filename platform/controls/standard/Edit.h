@@ -85,6 +85,7 @@ class TCustomEdit : public TWinControl {
  private:
   void SetStyleBit(DWORD bit, bool on);
   bool IsMultiLine();
+  int KeptCharacters();
   int RoomForText();
 
   int FMaxLength = 0;

@@ -49,6 +49,8 @@ void TSpinEdit::SetValue(int value) {
   ShowValue();
 }
 
+std::string TSpinEdit::Text() const { return FEdit ? WindowText(FEdit) : IntToStr(FValue); }
+
 void TSpinEdit::ShowValue() {
   if (FEdit && WindowText(FEdit) != IntToStr(FValue)) SetWindowTextA(FEdit, IntToStr(FValue).c_str());
 }
@@ -72,6 +74,14 @@ void TSpinEdit::CreateWnd() {
   SendMessageA(FUpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(FEdit), 0);
   SendMessageA(FUpDown, UDM_SETRANGE32, INT_MIN, INT_MAX);
   PlaceParts();
+}
+
+// A number past the bounds shows the value it was taken as; any other text
+// stays as the user left it, for the form to judge: shown as the minimum, it
+// would pass for one the user gave.
+void TSpinEdit::ShowBoundedNumber() {
+  int32_t typed = 0;
+  if (TryStrToInt(WindowText(FEdit), typed) && Bounded(typed) != typed) ShowValue();
 }
 
 void TSpinEdit::PlaceParts() {
@@ -103,7 +113,7 @@ void TSpinEdit::WndProc(TMessage& message) {
 bool TSpinEdit::EditCommand(const TMessage& message) {
   if (NotifyingWindow(message, Handle()) != FEdit) return false;
   if (CommandCode(message) == EN_CHANGE) TextChanged();
-  if (CommandCode(message) == EN_KILLFOCUS) ShowValue();
+  if (CommandCode(message) == EN_KILLFOCUS) ShowBoundedNumber();
   return true;
 }
 

@@ -122,6 +122,7 @@ inline void RunClipboardCases(TcxCustomTextEdit& edit, TFakeClipboard& clipboard
       {"read-only clear", [](auto& p) { p.SetReadOnly(true); }, WM_CLEAR, "abcd", "xy"},
       {"read-only paste", [](auto& p) { p.SetReadOnly(true); }, WM_PASTE, "abcd", "xy"},
       {"paste within MaxLength", [](auto& p) { p.SetMaxLength(3); }, WM_PASTE, "axd", "xy"},
+      {"a paste into a text past MaxLength leaves it", [](auto& p) { p.SetMaxLength(1); }, WM_PASTE, "abcd", "xy"},
       {"not editable copies the whole text", [](auto& p) { p.SetNonEditable(true); }, WM_COPY, "abcd", "abcd"},
       {"password echo copies nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_COPY, "abcd", "xy"},
       {"password echo cuts nothing", [](auto& p) { p.SetEchoMode(eemPassword); }, WM_CUT, "abcd", "xy"},

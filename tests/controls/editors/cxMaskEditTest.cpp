@@ -306,8 +306,18 @@ TEST_F(cxMaskEditTest, ValidationTakesTheValueOfAFullTextAndRefusesAnIncompleteO
 }
 
 // An incomplete value keeps the focus: a click on the text of another
-// editor says so once, as a click on a plain edit does.
+// editor says so once, as a click on a plain edit does. The middle button
+// asks for the focus through the other editor, not through its inner edit.
 TEST_F(cxMaskEditTest, AClickElsewhereIsRefusedOnceWhileTheValueIsIncomplete) {
+  struct TCase {
+    UINT Down;
+    WPARAM Held;
+    UINT Up;
+  };
+  const TCase cases[] = {
+      {WM_LBUTTONDOWN, MK_LBUTTON, WM_LBUTTONUP},
+      {WM_MBUTTONDOWN, MK_MBUTTON, WM_MBUTTONUP},
+  };
   int refusals = 0;
   Application().SetMessageBoxHandler([&refusals](const std::string&, const std::string&, UINT) {
     ++refusals;
@@ -318,11 +328,15 @@ TEST_F(cxMaskEditTest, AClickElsewhereIsRefusedOnceWhileTheValueIsIncomplete) {
   other->SetParent(Form.get());
   Properties().SetEditMask(kPhoneMask);
   Press("555");
-  PostMessageA(InnerEditOf(*other).Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  PostMessageA(InnerEditOf(*other).Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  ProcessPendingMessages();
-  EXPECT_EQ(refusals, 1);
-  EXPECT_TRUE(Edit->Focused());
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Down);
+    refusals = 0;
+    PostMessageA(InnerEditOf(*other).Handle(), c.Down, c.Held, MAKELPARAM(5, 5));
+    PostMessageA(InnerEditOf(*other).Handle(), c.Up, 0, MAKELPARAM(5, 5));
+    ProcessPendingMessages();
+    EXPECT_EQ(refusals, 1);
+    EXPECT_TRUE(Edit->Focused());
+  }
   Application().SetMessageBoxHandler(nullptr);
 }
 

@@ -68,6 +68,7 @@ TEST_F(EditTest, ClipboardMessagesGoThroughTheProgramsClipboard) {
       {"read-only clear", WM_CLEAR, 0, true, 0, std::nullopt, "abcd", std::nullopt},
       {"paste within MaxLength", WM_PASTE, 0, false, 5, "wxyz", "awxyd", "wxyz"},
       {"paste over the selection of a full text", WM_PASTE, 0, false, 4, "wxyz", "awxd", "wxyz"},
+      {"a paste into a text past MaxLength leaves it", WM_PASTE, 0, false, 1, "xy", "abcd", "xy"},
       {"a password copies nothing", WM_COPY, 0, false, 0, "old", "abcd", "old", '#'},
       {"a password cuts nothing", WM_CUT, 0, false, 0, "old", "abcd", "old", '#'},
       {"a password takes a paste", WM_PASTE, 0, false, 0, "xy", "axyd", "xy", '#'},

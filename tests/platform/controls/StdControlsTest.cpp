@@ -238,6 +238,10 @@ TEST_F(StdControlsTest, SpinEditClampsTypedAndSteppedValuesToItsBounds) {
 
   SetWindowTextA(edit, "");
   EXPECT_EQ(address.Value(), 0);
+  SetWindowTextA(edit, "7X");
+  SendMessageA(address.Handle(), WM_COMMAND, MAKEWPARAM(0, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
+  EXPECT_EQ(address.Value(), 0);
+  EXPECT_EQ(Text(edit), "7X");
   address.SetValue(-5);
   EXPECT_EQ(address.Value(), 0);
   address.SetValue(1000);
