@@ -363,11 +363,14 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
       const HWND field = c.Field ? (dialog.*c.Field)->Handle() : dialog.SpinEditAddr->EditHandle();
       clipboard.Text = c.Text;
       if (!c.Field) PutOnTheSystemClipboard(c.Text);
+      SetFocus(field);
       SendMessageA(field, EM_SETSEL, 0, -1);
       if (c.Pasted)
         SendMessageA(field, WM_CHAR, 0x16, 0);
       else
         SetWindowTextA(field, c.Text.c_str());
+      // As a click on Ok does, the focus leaves the field first.
+      dialog.BitBtnOk->SetFocus();
       dialog.BitBtnOk->Click();
       if (dialog.ModalResult() != mrNone) return;
       EXPECT_EQ(GetFocus(), field);

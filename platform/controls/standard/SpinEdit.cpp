@@ -76,14 +76,6 @@ void TSpinEdit::CreateWnd() {
   PlaceParts();
 }
 
-// A number past the bounds shows the value it was taken as; any other text
-// stays as the user left it, for the form to judge: shown as the minimum, it
-// would pass for one the user gave.
-void TSpinEdit::ShowBoundedNumber() {
-  int32_t typed = 0;
-  if (TryStrToInt(WindowText(FEdit), typed) && Bounded(typed) != typed) ShowValue();
-}
-
 void TSpinEdit::PlaceParts() {
   if (!FEdit) return;
   const RECT client = ClientRect();
@@ -113,7 +105,6 @@ void TSpinEdit::WndProc(TMessage& message) {
 bool TSpinEdit::EditCommand(const TMessage& message) {
   if (NotifyingWindow(message, Handle()) != FEdit) return false;
   if (CommandCode(message) == EN_CHANGE) TextChanged();
-  if (CommandCode(message) == EN_KILLFOCUS) ShowBoundedNumber();
   return true;
 }
 

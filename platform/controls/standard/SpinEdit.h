@@ -2,9 +2,10 @@
 // TSpinEdit: a number in an edit with up and down arrows (a Win32 edit and
 // up-down control in a window of their own). Value stays within
 // MinValue..MaxValue unless both are equal: a typed number is taken within
-// the bounds and shown so once the edit loses the focus, a text that is no
-// number is taken as the minimum and left as typed, and the arrows (buttons
-// or keys) step within the bounds.
+// the bounds, a text that is no number as the minimum, and the arrows
+// (buttons or keys) step within the bounds. What the user typed stays in the
+// edit when it loses the focus, for the form to judge: rewritten as the value
+// it was taken as, a mistyped address would pass for one the user gave.
 #include "platform/controls/core/WinControl.h"
 
 class TSpinEdit : public TWinControl {
@@ -36,7 +37,6 @@ class TSpinEdit : public TWinControl {
  private:
   int Bounded(int value) const;
   void ShowValue();
-  void ShowBoundedNumber();
   void PlaceParts();
   void TextChanged();
   bool EditCommand(const TMessage& message);
