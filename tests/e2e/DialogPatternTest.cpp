@@ -18,6 +18,7 @@
 #include "application/dialogs/PortEnable.h"
 #include "application/dialogs/Sys_Ver.h"
 #include "tests/e2e/DialogFixture.h"
+#include "tests/support/SystemBox.h"
 
 namespace dialogs {
 namespace {
@@ -28,17 +29,7 @@ std::vector<std::string> answeredBoxes;
 // A thread timer's call, from within a real box's own loop: it presses OK.
 void CALLBACK AnswerOpenBox(HWND, UINT, UINT_PTR, DWORD) {
   constexpr int kBoxTextId = 0xFFFF;
-  HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
+  const HWND box = OpenSystemBox();
   if (!box) return;
   char text[64] = {};
   GetDlgItemTextA(box, kBoxTextId, text, sizeof text);

@@ -1,9 +1,10 @@
 #pragma once
 // The system's own notifications of what happened to the files of a folder
-// while a test acted, in order, each as "<what> <file name>".
+// while a test acted: FILE_ACTION_MODIFIED, FILE_ACTION_RENAMED_NEW_NAME …
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class FolderChanges {
@@ -22,22 +23,17 @@ class FolderChanges {
   FolderChanges(const FolderChanges&) = delete;
   FolderChanges& operator=(const FolderChanges&) = delete;
 
-  // The changes so far to the file `name`; the system reports them a moment
-  // after they happen, so this takes them until none came for a while.
-  std::vector<std::string> Of(const std::string& name) {
+  // What happened so far to the file `name`, in order. The system reports a
+  // change a moment after it, so this takes them until none came for a while.
+  std::vector<DWORD> Of(const std::string& name) {
     while (WaitForSingleObject(FOverlapped.hEvent, 300) == WAIT_OBJECT_0) Collect();
-    std::vector<std::string> changes;
-    for (const TChange& change : FChanges)
-      if (change.Name == name) changes.push_back(ActionName(change.Action) + " " + change.Name);
-    return changes;
+    std::vector<DWORD> actions;
+    for (const auto& [action, file] : FChanges)
+      if (file == name) actions.push_back(action);
+    return actions;
   }
 
  private:
-  struct TChange {
-    DWORD Action;
-    std::string Name;
-  };
-
   void Watch() {
     ResetEvent(FOverlapped.hEvent);
     ReadDirectoryChangesW(FFolder, FBuffer, sizeof FBuffer, FALSE,
@@ -51,26 +47,15 @@ class FolderChanges {
     for (DWORD offset = 0; size > 0;) {
       const auto* entry = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(FBuffer + offset);
       const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(WCHAR));
-      FChanges.push_back({entry->Action, std::string(name.begin(), name.end())});
+      FChanges.emplace_back(entry->Action, std::string(name.begin(), name.end()));
       if (entry->NextEntryOffset == 0) break;
       offset += entry->NextEntryOffset;
     }
     Watch();
   }
 
-  static std::string ActionName(DWORD action) {
-    switch (action) {
-      case FILE_ACTION_ADDED: return "added";
-      case FILE_ACTION_REMOVED: return "removed";
-      case FILE_ACTION_MODIFIED: return "modified";
-      case FILE_ACTION_RENAMED_OLD_NAME: return "renamed from";
-      case FILE_ACTION_RENAMED_NEW_NAME: return "renamed to";
-      default: return "changed";
-    }
-  }
-
   HANDLE FFolder;
   OVERLAPPED FOverlapped{};
   alignas(DWORD) BYTE FBuffer[16384];
-  std::vector<TChange> FChanges;
+  std::vector<std::pair<DWORD, std::string>> FChanges;
 };

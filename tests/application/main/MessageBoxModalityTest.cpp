@@ -13,6 +13,7 @@
 #include "application/main/Main.h"
 #include "application/main/uDeviceParam.h"
 #include "platform/controls/core/Application.h"
+#include "tests/support/SystemBox.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
@@ -20,17 +21,8 @@ namespace {
 // What the test does while a box is open: it runs from a timer inside the box's own message loop.
 std::function<void(HWND box)> WhileBoxOpen;
 
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
 void CALLBACK LookForBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+  const HWND box = OpenSystemBox();
   if (!box) return;
   KillTimer(nullptr, timer);
   WhileBoxOpen(box);

@@ -6,6 +6,7 @@
 #include "platform/controls/core/Application.h"
 #include "platform/controls/core/Screen.h"
 #include "tests/platform/controls/TestForm.h"
+#include "tests/support/SystemBox.h"
 
 namespace {
 
@@ -18,26 +19,10 @@ struct TShownBox {
 // Set when a box was still open after some seconds and had to be closed.
 bool boxWaited = false;
 
-// The system's box open on this thread, if any.
-HWND OpenBox() {
-  HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof(className));
-        if (std::string(className) != "#32770") return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
-  return box;
-}
-
 // A thread timer's call, from within the box's own loop: a box that waits for
 // the operator fails the test instead of hanging it.
 void CALLBACK CloseWaitingBox(HWND, UINT, UINT_PTR, DWORD) {
-  const HWND box = OpenBox();
+  const HWND box = OpenSystemBox();
   if (!box) return;
   boxWaited = true;
   PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
@@ -48,7 +33,7 @@ HWND answeredBoxOwner = nullptr;
 
 // A thread timer's call that presses OK in the box once it is open.
 void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  const HWND box = OpenBox();
+  const HWND box = OpenSystemBox();
   if (!box) return;
   KillTimer(nullptr, timer);
   answeredBoxOwner = GetWindow(box, GW_OWNER);
