@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
@@ -54,14 +53,10 @@ bool ReadAll(HANDLE file, std::string& bytes) {
   }
 }
 
+// An inventory is far below the 4 GB one call can write.
 bool WriteAll(HANDLE file, const std::string& bytes) {
-  for (size_t done = 0; done < bytes.size();) {
-    DWORD written = 0;
-    const auto size = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-    if (!WriteFile(file, bytes.data() + done, size, &written, nullptr) || written == 0) return false;
-    done += written;
-  }
-  return true;
+  DWORD written = 0;
+  return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
 }
 
 // The whole file; a missing file holds nothing. False when it exists but cannot be read.
@@ -124,7 +119,7 @@ bool TIniFile::SectionExists(const std::string& section) const {
 // pass for an empty inventory, or for defaults written back over a device.
 void TIniFile::CheckReadable() const {
   const TFileHandle file(FFileName, GENERIC_READ, kShareAll, OPEN_EXISTING);
-  if (!file.IsOpen() && !IsMissing(GetLastError())) throw EIniFileException("Unable to read " + FFileName);
+  if (!file.IsOpen() && !IsMissing(GetLastError())) RaiseUnreadable();
 }
 
 // ---- writing
@@ -149,6 +144,8 @@ void TIniFile::CheckOneLine(const std::string& text) const {
     throw EIniFileException("Cannot write a line break to " + FFileName);
 }
 
+void TIniFile::RaiseUnreadable() const { throw EIniFileException("Unable to read " + FFileName); }
+
 void TIniFile::RaiseUnwritten() const { throw EIniFileException("Unable to write to " + FFileName); }
 
 // ---- replacing the file in one step
@@ -159,7 +156,7 @@ void TIniFile::Update(const std::function<void()>& changes) {
     return;
   }
   std::string content;
-  if (!ReadWholeFile(FFileName, content)) throw EIniFileException("Unable to read " + FFileName);
+  if (!ReadWholeFile(FFileName, content)) RaiseUnreadable();
   FPending = std::make_unique<TIniContent>(content);
   try {
     changes();

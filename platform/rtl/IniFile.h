@@ -55,6 +55,7 @@ class TIniFile {
   void CommitUpdate();
   void CheckReadable() const;
   void CheckOneLine(const std::string& text) const;
+  [[noreturn]] void RaiseUnreadable() const;
   [[noreturn]] void RaiseUnwritten() const;
 
   std::string FFileName;
