@@ -9,18 +9,6 @@
 
 namespace {
 
-// The profile API truncates silently: grow the buffer until the result is
-// shorter than the room it had (`slack` is what a full buffer reports as lost).
-template <typename Reader>
-std::string ReadProfileText(Reader read, DWORD slack) {
-  std::vector<char> buffer(1024);
-  for (;;) {
-    const DWORD length = read(buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length + slack < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 4);
-  }
-}
-
 class TFileHandle {
  public:
   TFileHandle(const std::string& name, DWORD access, DWORD sharing, DWORD disposition)
@@ -76,51 +64,24 @@ bool WriteWholeFile(const std::string& name, const std::string& bytes) {
 
 // ---- reading
 
+TIniContent TIniFile::ReadContent() const {
+  std::string bytes;
+  if (!ReadWholeFile(FFileName, bytes)) RaiseUnreadable();
+  return TIniContent(bytes);
+}
+
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-  CheckReadable();
-  return ReadProfileText(
-      [&](char* buffer, DWORD size) {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
-                                        FFileName.c_str());
-      },
-      1);
+  return ReadContent().ReadString(section, key, defaultValue);
 }
 
 int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const {
-  std::string text = ReadString(section, key, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text = "$" + text.substr(2);
-  return StrToIntDef(text, defaultValue);
+  return ReadContent().ReadInteger(section, key, defaultValue);
 }
 
-void TIniFile::ReadSections(TStringList& sections) const {
-  CheckReadable();
-  const std::string names = ReadProfileText(
-      [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, FFileName.c_str()); }, 2);
-  sections.Clear();
-  for (size_t start = 0; start < names.size();) {
-    const size_t end = names.find('\0', start);
-    const std::string name = names.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (!name.empty()) sections.Add(name);
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-}
+void TIniFile::ReadSections(TStringList& sections) const { ReadContent().ReadSections(sections); }
 
-bool TIniFile::SectionExists(const std::string& section) const {
-  TStringList sections;
-  ReadSections(sections);
-  for (int i = 0; i < sections.Count(); ++i)
-    if (SameText(sections[i], section)) return true;
-  return false;
-}
-
-// The profile API reads a file it cannot open as an empty one, which would
-// pass for an empty inventory, or for defaults written back over a device.
-void TIniFile::CheckReadable() const {
-  const TFileHandle file(FFileName, GENERIC_READ, kShareAll, OPEN_EXISTING);
-  if (!file.IsOpen() && !IsMissing(GetLastError())) RaiseUnreadable();
-}
+bool TIniFile::SectionExists(const std::string& section) const { return ReadContent().SectionExists(section); }
 
 // ---- writing
 
@@ -173,7 +134,7 @@ void TIniFile::Update(const std::function<void()>& changes) {
 // what the copy holds once flushed counts. A copy left by a program that
 // ended here is simply written over by the next update.
 void TIniFile::CommitUpdate() {
-  const std::string meant = FPending->Text();
+  const std::string meant = FPending->Bytes();
   std::string written;
   if (!WriteCopy(CopyName(), meant) || !ReadWholeFile(CopyName(), written) || written != meant) RaiseUnwritten();
   if (!MoveFileExA(CopyName().c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

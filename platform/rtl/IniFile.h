@@ -27,8 +27,11 @@ class TIniFile {
   const std::string& FileName() const { return FFileName; }
 
   // Reads raise EIniFileException when the file exists but cannot be read
-  // (another program holds it, say); a missing file holds nothing. They see
-  // the file: the changes of an Update once it has ended.
+  // (another program holds it, say); a missing file holds nothing. Each
+  // answers from one read of the whole file, and sees the changes of an
+  // Update once it has ended.
+  // The file as one read finds it, for several reads that must agree.
+  TIniContent ReadContent() const;
   std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
   // A missing or non-numeric value gives the default; "0x" and "$" mean hexadecimal.
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
@@ -53,7 +56,6 @@ class TIniFile {
  private:
   std::string CopyName() const { return FFileName + ".tmp"; }
   void CommitUpdate();
-  void CheckReadable() const;
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
   [[noreturn]] void RaiseUnwritten() const;
