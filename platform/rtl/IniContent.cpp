@@ -108,7 +108,7 @@ std::string TIniContent::ReadString(const std::string& section, const std::strin
   const size_t found = FindKey(lines, Trimmed(AnsiToWide(key)));
   if (found == lines.End) return defaultValue;
   const TKeyLine keyLine = KeyLineOf(FLines[found].Text);
-  return keyLine.HasValue ? WideToAnsi(Unquoted(keyLine.Value)) : defaultValue;
+  return keyLine.HasValue ? WideToAnsiBestFit(Unquoted(keyLine.Value)) : defaultValue;
 }
 
 int32_t TIniContent::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const {
@@ -120,7 +120,7 @@ int32_t TIniContent::ReadInteger(const std::string& section, const std::string& 
 void TIniContent::ReadSections(TStringList& sections) const {
   sections.Clear();
   for (const TSpan& span : Spans())
-    if (span.HasHeader && !span.Name.empty()) sections.Add(WideToAnsi(span.Name));
+    if (span.HasHeader && !span.Name.empty()) sections.Add(WideToAnsiBestFit(span.Name));
 }
 
 bool TIniContent::SectionExists(const std::string& section) const {
@@ -177,11 +177,13 @@ void TIniContent::Write(const std::string& section, const std::string& key, cons
 
 void TIniContent::Erase(const std::string& section) {
   const std::u16string name = AnsiToWide(section);
-  std::vector<TSpan> spans = Spans();
-  for (auto span = spans.rbegin(); span != spans.rend(); ++span)
-    if (span->HasHeader && SameName(span->Name, name))
-      FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(span->Begin),
-                   FLines.begin() + static_cast<std::ptrdiff_t>(span->End));
+  for (const TSpan& span : Spans()) {
+    if (span.HasHeader && SameName(span.Name, name)) {
+      FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(span.Begin),
+                   FLines.begin() + static_cast<std::ptrdiff_t>(span.End));
+      return;
+    }
+  }
 }
 
 size_t TIniContent::EndOfLines(const TSpan& section) const {

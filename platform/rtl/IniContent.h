@@ -42,7 +42,7 @@ class TIniContent {
   // A key the section lacks goes after its last line that is not blank, a
   // section the file lacks to the end of the file.
   void Write(const std::string& section, const std::string& key, const std::string& value);
-  // Every section of the name.
+  // The first section of the name, as given: blanks around it count.
   void Erase(const std::string& section);
 
  private:

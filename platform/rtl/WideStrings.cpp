@@ -15,15 +15,23 @@ std::u16string AnsiToWide(const std::string& text) {
 // Without WC_NO_BEST_FIT_CHARS Windows swaps a missing character for a
 // look-alike ("\u0100" for "A", a full-width solidus for "/"), which changes
 // what the text says; a question mark shows that something was lost.
-std::string WideToAnsi(const std::u16string& text) {
+namespace {
+
+std::string WideToAnsi(const std::u16string& text, DWORD flags) {
   if (text.empty()) return {};
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
   const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0, nullptr, nullptr);
+  const int length = WideCharToMultiByte(CP_ACP, flags, wide, size, nullptr, 0, nullptr, nullptr);
   std::string result(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, size, result.data(), length, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, flags, wide, size, result.data(), length, nullptr, nullptr);
   return result;
 }
+
+}  // namespace
+
+std::string WideToAnsi(const std::u16string& text) { return WideToAnsi(text, WC_NO_BEST_FIT_CHARS); }
+
+std::string WideToAnsiBestFit(const std::u16string& text) { return WideToAnsi(text, 0); }
 #else
 namespace {
 
@@ -56,4 +64,7 @@ std::string WideToAnsi(const std::u16string& text) {
   for (const char16_t c : text) result += ToAnsi(c);
   return result;
 }
+
+// The native build has no look-alike table.
+std::string WideToAnsiBestFit(const std::u16string& text) { return WideToAnsi(text); }
 #endif

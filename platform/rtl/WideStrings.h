@@ -7,3 +7,6 @@
 std::u16string AnsiToWide(const std::string& text);
 // A character the code page lacks becomes "?".
 std::string WideToAnsi(const std::u16string& text);
+// As the system's own ANSI calls convert: a missing character becomes a
+// look-alike where the code page has one ("A" for "\u0100"), else "?".
+std::string WideToAnsiBestFit(const std::u16string& text);
