@@ -109,7 +109,7 @@ class THandEditedFile {
   }
 
   std::u16string Blank() {
-    static const std::vector<std::u16string> blanks = {u"", u"", u"", u" ", u"\t", u"  \t"};
+    static const std::vector<std::u16string> blanks = {u"", u"", u"", u" ", u"\t", u"  \t", u"\x1A"};
     return Pick(blanks);
   }
 
