@@ -1,6 +1,7 @@
 #include "application/core/Share.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "platform/controls/core/Application.h"
 #include "platform/rtl/SysUtils.h"
@@ -28,23 +29,47 @@ std::string IncrementDecimal(const std::string& digits) {
   return "1" + number;
 }
 
+TNE_Attr ReadDevice(const TIniFile& iniFile, const std::string& name) {
+  TNE_Attr device;
+  device.NETID = iniFile.ReadString(name, "NETID", "");
+  device.ID = iniFile.ReadString(name, "ID", "");
+  device.Addr = iniFile.ReadInteger(name, "Addr", 0);
+  device.IP = iniFile.ReadString(name, "IP", "192.168.0.155");
+  device.GateWay = iniFile.ReadString(name, "GateWay", "");
+  device.SNMPVer = iniFile.ReadInteger(name, "SNMPVer", 1);
+  device.CommunityRd = iniFile.ReadString(name, "CommunityRd", "kolmer");
+  device.CommunityWr = iniFile.ReadString(name, "CommunityWr", "drastun");
+  device.Type = iniFile.ReadString(name, "Type", "11");
+  return device;
+}
+
+// The section names in capitals: the profile API takes two names for one
+// section when SameText does, that is when their capitals are equal.
+std::unordered_set<std::string> TakenNames(const TIniFile& iniFile) {
+  TStringList sections;
+  iniFile.ReadSections(sections);
+  std::unordered_set<std::string> taken;
+  for (int i = 0; i < sections.Count(); ++i) taken.insert(UpperCase(sections[i]));
+  return taken;
+}
+
+// Asking the file about each candidate would read every section name once
+// per candidate: with dense names (D0001 … D3000) a device in the middle of a
+// long list would walk half of it so. One read answers every candidate.
+std::string FirstFreeName(const TIniFile& iniFile, std::string candidate) {
+  const std::unordered_set<std::string> taken = TakenNames(iniFile);
+  while (taken.count(UpperCase(candidate)) != 0) IncTrailingNumber(candidate);
+  return candidate;
+}
+
 }  // namespace
 
+// The record becomes current only once it is read whole: a read that fails
+// leaves the current device as it was.
 void LoadDevice(const TIniFile& iniFile, const std::string& name) {
-  CurrentDevice.Name = name;
-  CurrentDevice.NETID = iniFile.ReadString(name, "NETID", "");
-  CurrentDevice.ID = iniFile.ReadString(name, "ID", "");
-  CurrentDevice.Addr = iniFile.ReadInteger(name, "Addr", 0);
-  CurrentDevice.IP = iniFile.ReadString(name, "IP", "192.168.0.155");
-  CurrentDevice.GateWay = iniFile.ReadString(name, "GateWay", "");
-  CurrentDevice.SNMPVer = iniFile.ReadInteger(name, "SNMPVer", 1);
-  CurrentDevice.CommunityRd = iniFile.ReadString(name, "CommunityRd", "kolmer");
-  CurrentDevice.CommunityWr = iniFile.ReadString(name, "CommunityWr", "drastun");
-  CurrentDevice.Type = iniFile.ReadString(name, "Type", "11");
-
-  std::string candidate = name == kTemplateDevice ? name + "0" : name;
-  while (iniFile.SectionExists(candidate)) IncTrailingNumber(candidate);
-  CurrentDevice.Name = candidate;
+  TNE_Attr device = ReadDevice(iniFile, name);
+  device.Name = FirstFreeName(iniFile, name == kTemplateDevice ? name + "0" : name);
+  CurrentDevice = device;
 }
 
 void SaveDevice(TIniFile& iniFile) {

@@ -273,10 +273,26 @@ void TMainW::MenuItemConnectClick(TObject*) {
 }
 
 void TMainW::AddDevice(const std::string& templateName) {
+  const TNE_Attr previous = CurrentDevice;
   LoadDevice(*FIniFile, templateName);
   if (!ShowDeviceParam()) return;
-  SaveDevice(*FIniFile);
+  SaveKeepingShownDevice(previous, [&] { SaveDevice(*FIniFile); });
   ListBoxDevices->SetItemIndex(ListBoxDevices->Items().Add(CurrentDevice.Name));
+}
+
+// A save that failed left the file as it was, so Refresh, Set and Reset must
+// go on to the device the window shows: the highlighted line's as the file
+// holds it or, with no line highlighted, `previous`. `previous` first, in
+// case the file cannot be read again either. The failure goes on to its box.
+void TMainW::SaveKeepingShownDevice(const TNE_Attr& previous, const std::function<void()>& save) {
+  try {
+    save();
+  } catch (...) {
+    CurrentDevice = previous;
+    SetStatusText(kAddressPanel, CurrentDevice.IP);
+    if (SelectedLine() >= 0) SelectDevice(SelectedLine());
+    throw;
+  }
 }
 
 bool TMainW::ShowDeviceParam() {
@@ -293,11 +309,13 @@ void TMainW::MenuItemEditClick(TObject*) {
   const int line = SelectedLine();
   if (line < 0) return;
   SelectDevice(line);
-  const std::string ownName = CurrentDevice.Name;
+  const TNE_Attr onFile = CurrentDevice;
   ShowDeviceParam();
-  FIniFile->Update([&] {
-    FIniFile->EraseSection(ownName);
-    SaveDevice(*FIniFile);
+  SaveKeepingShownDevice(onFile, [&] {
+    FIniFile->Update([&] {
+      FIniFile->EraseSection(onFile.Name);
+      SaveDevice(*FIniFile);
+    });
   });
   ListBoxDevices->Items().SetStrings(line, CurrentDevice.Name);
 }

@@ -7,11 +7,13 @@
 // communication form reports each exchange to it.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "application/core/CommClass.h"
+#include "application/core/Share.h"
 #include "application/core/SnmpTypes.h"
 #include "platform/controls/common/ImageList.h"
 #include "platform/controls/common/StatusBar.h"
@@ -212,6 +214,8 @@ class TMainW : public TForm, public TExchangeMonitor {
   void SelectDevice(int line);
   // New and Add: the template's settings under a fresh name, kept when the dialog ends with OK.
   void AddDevice(const std::string& templateName);
+  // Runs `save`; when it fails, makes the device on screen the current one again and passes the failure on.
+  void SaveKeepingShownDevice(const TNE_Attr& previous, const std::function<void()>& save);
   bool ShowDeviceParam();
   void DeleteInventory(const std::string& fileName);
 

@@ -285,19 +285,33 @@ TEST_F(MainInventoryTest, ClearAsksAndDeletesTheInventoryOnlyOnYes) {
 
 // The list shows what the file holds: a device that could not be saved is
 // not listed, and a file that could not be deleted keeps its devices listed.
+// The commands go on to the highlighted device as the file holds it.
 TEST_F(MainInventoryTest, AFileThatCannotBeReplacedOrDeletedKeepsItsList) {
   StartWith(kDev1 + kDev2);
   RecordBoxes(IDYES);
-  AnswerDialogs(TAnswer::Ok);
+  ClickLine(1);
+  const auto expectDev2AsSaved = [this] {
+    EXPECT_EQ(CurrentDevice.Name, "Dev2");
+    EXPECT_EQ(CurrentDevice.NETID, "3");
+    EXPECT_EQ(CurrentDevice.IP, "127.0.0.8");
+    EXPECT_EQ(CurrentDevice.Addr, 6);
+    EXPECT_EQ(FMain->StatusBar->Panels().Items(0).Text(), "127.0.0.8");
+  };
   {
     const TFileHolder reader = Hold(FFolder.File("devices.ini"), FILE_SHARE_READ);
+    AnswerDialogs(TAnswer::Ok);
     Choose(FMain->New1);
+    expectDev2AsSaved();
+    AnswerDialogs(TAnswer::Ok, [](TDeviceParam& dialog) { dialog.EditIP->SetText("10.9.9.9"); });
+    Choose(FMain->MenuItemEdit);
+    expectDev2AsSaved();
   }
   {
     const TFileHolder writer = Hold(FFolder.File("devices.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE);
     Choose(FMain->MenuItemClear);
   }
-  EXPECT_EQ(FBoxes, (std::vector<std::string>{"Unable to write to " + FFolder.File("devices.ini"), "Clear Device List",
+  const std::string unwritten = "Unable to write to " + FFolder.File("devices.ini");
+  EXPECT_EQ(FBoxes, (std::vector<std::string>{unwritten, unwritten, "Clear Device List",
                                               "Unable to delete " + FFolder.File("devices.ini")}));
   EXPECT_EQ(Inventory(), kDev1 + kDev2);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
