@@ -29,7 +29,7 @@ std::string IncrementDecimal(const std::string& digits) {
   return "1" + number;
 }
 
-TNE_Attr ReadDevice(const TIniFile& iniFile, const std::string& name) {
+TNE_Attr ReadDevice(const TIniContent& iniFile, const std::string& name) {
   TNE_Attr device;
   device.NETID = iniFile.ReadString(name, "NETID", "");
   device.ID = iniFile.ReadString(name, "ID", "");
@@ -43,9 +43,9 @@ TNE_Attr ReadDevice(const TIniFile& iniFile, const std::string& name) {
   return device;
 }
 
-// The section names in capitals: the profile API takes two names for one
-// section when SameText does, that is when their capitals are equal.
-std::unordered_set<std::string> TakenNames(const TIniFile& iniFile) {
+// The section names in capitals: the file takes two names for one section
+// when SameText does, that is when their capitals are equal.
+std::unordered_set<std::string> TakenNames(const TIniContent& iniFile) {
   TStringList sections;
   iniFile.ReadSections(sections);
   std::unordered_set<std::string> taken;
@@ -56,7 +56,7 @@ std::unordered_set<std::string> TakenNames(const TIniFile& iniFile) {
 // Asking the file about each candidate would read every section name once
 // per candidate: with dense names (D0001 … D3000) a device in the middle of a
 // long list would walk half of it so. One read answers every candidate.
-std::string FirstFreeName(const TIniFile& iniFile, std::string candidate) {
+std::string FirstFreeName(const TIniContent& iniFile, std::string candidate) {
   const std::unordered_set<std::string> taken = TakenNames(iniFile);
   while (taken.count(UpperCase(candidate)) != 0) IncTrailingNumber(candidate);
   return candidate;
@@ -64,11 +64,14 @@ std::string FirstFreeName(const TIniFile& iniFile, std::string candidate) {
 
 }  // namespace
 
-// The record becomes current only once it is read whole: a read that fails
-// leaves the current device as it was.
+// One read of the file answers every key and the free name, so they agree
+// with each other even while another program changes the file. The record
+// becomes current only once it is read whole: a read that fails leaves the
+// current device as it was.
 void LoadDevice(const TIniFile& iniFile, const std::string& name) {
-  TNE_Attr device = ReadDevice(iniFile, name);
-  device.Name = FirstFreeName(iniFile, name == kTemplateDevice ? name + "0" : name);
+  const TIniContent inventory = iniFile.ReadContent();
+  TNE_Attr device = ReadDevice(inventory, name);
+  device.Name = FirstFreeName(inventory, name == kTemplateDevice ? name + "0" : name);
   CurrentDevice = device;
 }
 
