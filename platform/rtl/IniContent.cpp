@@ -29,6 +29,8 @@ bool SameName(const std::u16string& a, const std::u16string& b) {
 
 // "[name]", with anything after the last "]"; the name without its blanks.
 bool IsHeader(const std::u16string& text, std::u16string* name = nullptr) {
+  const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+  if (first == text.end() || *first != u'[') return false;
   const std::u16string line = Trimmed(text);
   const size_t close = line.rfind(u']');
   if (line.empty() || line.front() != u'[' || close == std::u16string::npos || close == 0) return false;
