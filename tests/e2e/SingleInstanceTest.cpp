@@ -52,7 +52,7 @@ using TCopies = std::vector<std::unique_ptr<TProgram>>;
 TCopies StartedAtTheSameMoment(int count) {
   TCopies copies;
   for (int i = 0; i < count; ++i) copies.push_back(std::make_unique<TProgram>(ProgramPath(), TProgram::TStart::Held));
-  for (const auto& copy : copies) copy->Resume();
+  LetGoTogether(copies);
   return copies;
 }
 
@@ -85,8 +85,9 @@ TEST(SingleInstance, SecondStartRaisesTheFirstAndEndsWithoutAWindow) {
 }
 
 // Copies started at the same moment find no window when they look for one:
-// all but one must still end, with 0 and without a box of their own. A few
-// copies in a few rounds meet that moment every time; one pair seldom does.
+// all but one must still end, with 0 and without a box of their own. Let go
+// together once loaded, copies meet that moment in nearly every round; copies
+// merely started together spread over their loading and seldom do.
 TEST(SingleInstance, OfCopiesStartedAtTheSameMomentAllButOneEndQuietly) {
   constexpr int kRounds = 5;
   constexpr int kCopies = 4;
