@@ -63,7 +63,7 @@ void TCommClassW::AfterConstruction() {
 
 void TCommClassW::SnmpGet(int32_t version, const std::string& community, const std::string& host,
                           const TStringList& oids, TStringList& values, std::string& result) {
-  RunGet(*SNMP, version, community, host, oids, values, result);
+  RunGet(*ExchangeClient(), version, community, host, oids, values, result);
 }
 
 void TCommClassW::SnmpGetOnce(int32_t version, const std::string& community, const std::string& host,
@@ -73,6 +73,18 @@ void TCommClassW::SnmpGetOnce(int32_t version, const std::string& community, con
   client->SetReceiveTimeout(kSingleShotTimeout);
   client->SetTrapPort(kSingleShotTrapPort);
   RunGet(*client, version, community, host, oids, values, result);
+}
+
+// Requests carry no identifier a reply could be matched by, so each exchange
+// sends from a socket of its own, closed when it ends, as Refresh's does: a
+// reply that comes after its request gave up then finds the port closed
+// instead of passing for the answer to a later request for the same objects.
+std::unique_ptr<TIdSNMP> TCommClassW::ExchangeClient() const {
+  auto client = std::make_unique<TIdSNMP>();
+  client->SetPort(SNMP->Port());
+  client->SetReceiveTimeout(SNMP->ReceiveTimeout());
+  client->SetBroadcastEnabled(SNMP->BroadcastEnabled());
+  return client;
 }
 
 void TCommClassW::RunGet(TIdSNMP& client, int32_t version, const std::string& community, const std::string& host,
@@ -101,21 +113,22 @@ void TCommClassW::RunGet(TIdSNMP& client, int32_t version, const std::string& co
 void TCommClassW::SnmpSet(int32_t version, const std::string& community, const std::string& host,
                           const std::vector<TSetOid>& items, std::string& result) {
   result = "0";
-  StartRequest(*SNMP, version, community, host);
-  for (const TSetOid& item : items) SNMP->Query().AddVarBind(item.OID, ValueText(item.Value), item.ValueType);
-  SNMP->Query().PDUType = PDU_SET;
-  if (!SNMP->SendRequest()) {
+  const auto client = ExchangeClient();
+  StartRequest(*client, version, community, host);
+  for (const TSetOid& item : items) client->Query().AddVarBind(item.OID, ValueText(item.Value), item.ValueType);
+  client->Query().PDUType = PDU_SET;
+  if (!client->SendRequest()) {
     ShowExchange(kDisconnected, kSetFailed, false);
     return;
   }
-  const TSNMPInfo& reply = SNMP->Reply();
+  const TSNMPInfo& reply = client->Reply();
   bool answered = reply.Oids.Count() <= static_cast<int>(items.size());
   for (int i = 0; answered && i < reply.Oids.Count(); ++i) answered = Answers(reply.Oids[i], items[i].OID);
   if (!answered) {
     ShowExchange(kConnected, kSetFailed, false);
     return;
   }
-  SNMP->Query().Clear();
+  client->Query().Clear();
   ShowExchange(kConnected, kSetSuccessful, true);
   result = "1";
 }

@@ -1,8 +1,8 @@
 #pragma once
 // TCommClassW: the application's single gateway to the devices. A form that is
-// created at start-up and never shown; it holds the SNMP client and the trap
-// server, runs every get and set, reports the outcome of each to the main
-// window and hands each trap of this device family to it.
+// created at start-up and never shown; it holds the SNMP client's settings and
+// the trap server, runs every get and set, reports the outcome of each to the
+// main window and hands each trap of this device family to it.
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,7 +38,7 @@ class TCommClassW : public TForm {
   // One SetRequest with every item as its own type. Result "1" or "0".
   void SnmpSet(int32_t version, const std::string& community, const std::string& host,
                const std::vector<TSetOid>& items, std::string& result);
-  // SnmpGet through a client of its own that waits 500 ms at most.
+  // SnmpGet through a client that asks port 161 and waits 500 ms at most.
   void SnmpGetOnce(int32_t version, const std::string& community, const std::string& host, const TStringList& oids,
                    TStringList& values, std::string& result);
 
@@ -49,6 +49,8 @@ class TCommClassW : public TForm {
   TIdUDPServer* IdUDPServerTrap = nullptr;
 
  private:
+  // A client with SNMP's port, time-out and broadcast setting, for one exchange.
+  std::unique_ptr<TIdSNMP> ExchangeClient() const;
   void RunGet(TIdSNMP& client, int32_t version, const std::string& community, const std::string& host,
               const TStringList& oids, TStringList& values, std::string& result);
   void ShowExchange(const std::string& connection, const std::string& outcome, bool connected);

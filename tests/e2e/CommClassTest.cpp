@@ -182,6 +182,15 @@ TEST_F(CommClassTest, SetRefusedOrUnansweredFails) {
   FMonitor->Connected = true;
   EXPECT_EQ(Set(confused, {{kErrorOverOid, int32_t{2}, ASN1_INTEGER}}), "0");
   ExpectStatus("Connected", "Set failed!", false);
+
+  // The read's reply comes after the read gave up, while the set of the same
+  // object waits; the device drops the set, whose community it does not know.
+  AgentProcess late(DeviceArguments({"--fault", "late:1500@1"}));
+  CommClassW->SNMP->SetReceiveTimeout(1000);
+  EXPECT_EQ(Get(late, Oids({kErrorOverOid})).Result, "0");
+  FMonitor->Connected = true;
+  EXPECT_EQ(Set(late, {{kErrorOverOid, int32_t{2}, ASN1_INTEGER}}, "unknown"), "0");
+  ExpectStatus("Disconnected", "Set failed!", false);
 }
 
 TEST_F(CommClassTest, SingleShotGetAsksPort161AndGivesUpAfterHalfASecond) {

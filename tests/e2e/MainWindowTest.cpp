@@ -339,6 +339,7 @@ TEST_F(MainWindowE2ETest, LineBreaksReachNeitherTheDeviceListNorTheWire) {
       {false, kAddress, true, "7X", "Invalid NE address!"},
       {false, kAddress, true, "-5", "Invalid NE address!"},
       {false, kAddress, false, "300", "Invalid NE address!"},
+      {false, kAddress, false, "256", "Invalid NE address!"},
       {false, kAddress, false, "", "Invalid NE address!"},
       {false, kAddress, true, "2\r", "Invalid NE address!"},
   };

@@ -55,8 +55,7 @@ class TInheritedHandles {
 
 // Starts `commandLine` with its standard output and error on `output` (an
 // inheritable handle) or on nothing, and returns its process handle and id.
-// The caller closes hProcess. With CREATE_SUSPENDED among `creationFlags` the
-// program waits to be resumed: the caller resumes it and closes hThread.
+// The caller closes hProcess.
 inline PROCESS_INFORMATION StartChildProcess(std::string commandLine, HANDLE output, DWORD creationFlags = 0) {
   using namespace child_process_detail;
   STARTUPINFOEXA startup{};
@@ -84,7 +83,6 @@ inline PROCESS_INFORMATION StartChildProcess(std::string commandLine, HANDLE out
     CloseHandle(process.hProcess);
     throw std::runtime_error("cannot tie " + commandLine + " to the test's lifetime");
   }
-  if (creationFlags & CREATE_SUSPENDED) return process;
   ResumeThread(process.hThread);
   CloseHandle(process.hThread);
   process.hThread = nullptr;

@@ -306,8 +306,9 @@ TEST_F(cxMaskEditTest, ValidationTakesTheValueOfAFullTextAndRefusesAnIncompleteO
 }
 
 // An incomplete value keeps the focus: a click on the text of another
-// editor says so once, as a click on a plain edit does. The middle button
-// asks for the focus through the other editor, not through its inner edit.
+// editor says so once, as a click on a plain edit does. The middle and right
+// buttons ask for the focus through the other editor, not through its inner
+// edit.
 TEST_F(cxMaskEditTest, AClickElsewhereIsRefusedOnceWhileTheValueIsIncomplete) {
   struct TCase {
     UINT Down;
@@ -317,6 +318,8 @@ TEST_F(cxMaskEditTest, AClickElsewhereIsRefusedOnceWhileTheValueIsIncomplete) {
   const TCase cases[] = {
       {WM_LBUTTONDOWN, MK_LBUTTON, WM_LBUTTONUP},
       {WM_MBUTTONDOWN, MK_MBUTTON, WM_MBUTTONUP},
+      // Its release would open the inner edit's own menu.
+      {WM_RBUTTONDOWN, MK_RBUTTON, WM_NULL},
   };
   int refusals = 0;
   Application().SetMessageBoxHandler([&refusals](const std::string&, const std::string&, UINT) {
