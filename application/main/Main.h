@@ -83,6 +83,8 @@ class TMainW : public TForm, public TExchangeMonitor {
 
   // The inventory the device list shows; FormCreate opens devices.ini beside the program.
   TIniFile* IniFile() const { return FIniFile.get(); }
+  void OpenInventory(const std::wstring& fileName);
+  // A name in the ANSI code page.
   void OpenInventory(const std::string& fileName);
 
   // Creates a window of `formClass` owned by the main window, shows it
@@ -213,7 +215,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   // New and Add: the template's settings under a fresh name, kept when the dialog ends with OK.
   void AddDevice(const std::string& templateName);
   bool ShowDeviceParam();
-  void DeleteInventory(const std::string& fileName);
+  void DeleteInventory();
 
   // Asks the warning question of the maintenance commands; true on Yes only.
   bool Confirm(const std::string& question);
@@ -237,4 +239,4 @@ class TMainW : public TForm, public TExchangeMonitor {
 
 extern TMainW* MainW;
 // The folder of the executable, without a trailing separator.
-extern const std::string AppDir;
+extern const std::wstring AppDir;

@@ -6,25 +6,33 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/WideStrings.h"
 
 namespace {
+
+std::wstring ToWide(const std::string& ansi) {
+  const std::u16string wide = AnsiToWide(ansi);
+  return {wide.begin(), wide.end()};
+}
+
+std::string ToAnsi(const std::wstring& wide) { return WideToAnsi({wide.begin(), wide.end()}); }
 
 // The profile API truncates silently: grow the buffer until the result is
 // shorter than the room it had (`slack` is what a full buffer reports as lost).
 template <typename Reader>
-std::string ReadProfileText(Reader read, DWORD slack) {
-  std::vector<char> buffer(1024);
+std::wstring ReadProfileText(Reader read, DWORD slack) {
+  std::vector<wchar_t> buffer(1024);
   for (;;) {
     const DWORD length = read(buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length + slack < buffer.size()) return std::string(buffer.data(), length);
+    if (length + slack < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(buffer.size() * 4);
   }
 }
 
 class TFileHandle {
  public:
-  TFileHandle(const std::string& name, DWORD access, DWORD sharing, DWORD disposition)
-      : FHandle(CreateFileA(name.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  TFileHandle(const std::wstring& name, DWORD access, DWORD sharing, DWORD disposition)
+      : FHandle(CreateFileW(name.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
   ~TFileHandle() {
     if (IsOpen()) CloseHandle(FHandle);
   }
@@ -60,31 +68,39 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }
 
 // The whole file; a missing file holds nothing. False when it exists but cannot be read.
-bool ReadWholeFile(const std::string& name, std::string& bytes) {
+bool ReadWholeFile(const std::wstring& name, std::string& bytes) {
   bytes.clear();
   const TFileHandle file(name, GENERIC_READ, kShareAll, OPEN_EXISTING);
   if (!file.IsOpen()) return IsMissing(GetLastError());
   return ReadAll(file.Handle(), bytes);
 }
 
-bool WriteWholeFile(const std::string& name, const std::string& bytes) {
+bool WriteWholeFile(const std::wstring& name, const std::string& bytes) {
   const TFileHandle file(name, GENERIC_WRITE, 0, CREATE_ALWAYS);
   return file.IsOpen() && WriteAll(file.Handle(), bytes) && FlushFileBuffers(file.Handle());
 }
 
 }  // namespace
 
+TIniFile::TIniFile(const std::string& fileName) : FFileName(ToWide(fileName)) {}
+
+std::string TIniFile::FileName() const { return ToAnsi(FFileName); }
+
 // ---- reading
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
   CheckReadable();
-  return ReadProfileText(
-      [&](char* buffer, DWORD size) {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer, size,
-                                        FFileName.c_str());
+  const std::wstring fileName = ProfileName();
+  const std::wstring wideSection = ToWide(section);
+  const std::wstring wideKey = ToWide(key);
+  const std::wstring wideDefault = ToWide(defaultValue);
+  return ToAnsi(ReadProfileText(
+      [&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDefault.c_str(), buffer, size,
+                                        fileName.c_str());
       },
-      1);
+      1));
 }
 
 int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const {
@@ -95,8 +111,9 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
 
 void TIniFile::ReadSections(TStringList& sections) const {
   CheckReadable();
-  const std::string names = ReadProfileText(
-      [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, FFileName.c_str()); }, 2);
+  const std::wstring fileName = ProfileName();
+  const std::string names = ToAnsi(ReadProfileText(
+      [&](wchar_t* buffer, DWORD size) { return GetPrivateProfileSectionNamesW(buffer, size, fileName.c_str()); }, 2));
   sections.Clear();
   for (size_t start = 0; start < names.size();) {
     const size_t end = names.find('\0', start);
@@ -122,6 +139,13 @@ void TIniFile::CheckReadable() const {
   if (!file.IsOpen() && !IsMissing(GetLastError())) RaiseUnreadable();
 }
 
+std::wstring TIniFile::ProfileName() const {
+  if (FFileName.size() < MAX_PATH) return FFileName;
+  std::vector<wchar_t> shortName(FFileName.size() + 1);
+  const DWORD length = GetShortPathNameW(FFileName.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+  return length == 0 || length >= shortName.size() ? FFileName : std::wstring(shortName.data(), length);
+}
+
 // ---- writing
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
@@ -141,12 +165,12 @@ void TIniFile::EraseSection(const std::string& section) {
 // section that takes the place of one already in the file.
 void TIniFile::CheckOneLine(const std::string& text) const {
   if (text.find_first_of("\r\n") != std::string::npos)
-    throw EIniFileException("Cannot write a line break to " + FFileName);
+    throw EIniFileException("Cannot write a line break to " + FileName());
 }
 
-void TIniFile::RaiseUnreadable() const { throw EIniFileException("Unable to read " + FFileName); }
+void TIniFile::RaiseUnreadable() const { throw EIniFileException("Unable to read " + FileName()); }
 
-void TIniFile::RaiseUnwritten() const { throw EIniFileException("Unable to write to " + FFileName); }
+void TIniFile::RaiseUnwritten() const { throw EIniFileException("Unable to write to " + FileName()); }
 
 // ---- replacing the file in one step
 
@@ -163,7 +187,7 @@ void TIniFile::Update(const std::function<void()>& changes) {
     CommitUpdate();
   } catch (...) {
     FPending.reset();
-    DeleteFileA(CopyName().c_str());
+    DeleteFileW(CopyName().c_str());
     throw;
   }
   FPending.reset();
@@ -176,10 +200,10 @@ void TIniFile::CommitUpdate() {
   const std::string meant = FPending->Text();
   std::string written;
   if (!WriteCopy(CopyName(), meant) || !ReadWholeFile(CopyName(), written) || written != meant) RaiseUnwritten();
-  if (!MoveFileExA(CopyName().c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!MoveFileExW(CopyName().c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     RaiseUnwritten();
 }
 
-bool TIniFile::WriteCopy(const std::string& copyName, const std::string& text) {
+bool TIniFile::WriteCopy(const std::wstring& copyName, const std::string& text) {
   return WriteWholeFile(copyName, text);
 }

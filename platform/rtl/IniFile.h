@@ -8,10 +8,15 @@
 // success), leaves the file cut short. Here each change, or each set of
 // changes in one Update, is written to a copy beside the file, and the copy
 // replaces the file in one step only once it reads back as meant.
+//
+// The file is named in UTF-16 and reached through the wide calls only, so it
+// may lie in any folder the system allows: one named in letters the ANSI
+// code page lacks, or one past MAX_PATH.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/rtl/IniContent.h"
 #include "platform/rtl/StringList.h"
@@ -19,12 +24,16 @@
 class TIniFile {
  public:
   // The profile API needs a full path; a bare name would land in the Windows folder.
-  explicit TIniFile(const std::string& fileName) : FFileName(fileName) {}
+  explicit TIniFile(std::wstring fileName) : FFileName(std::move(fileName)) {}
+  // A name in the ANSI code page.
+  explicit TIniFile(const std::string& fileName);
   virtual ~TIniFile() = default;
   TIniFile(const TIniFile&) = delete;
   TIniFile& operator=(const TIniFile&) = delete;
 
-  const std::string& FileName() const { return FFileName; }
+  const std::wstring& WideFileName() const { return FFileName; }
+  // The name in the ANSI code page, as messages give it ("?" for a letter it lacks).
+  std::string FileName() const;
 
   // Reads raise EIniFileException when the file exists but cannot be read
   // (another program holds it, say); a missing file holds nothing. They see
@@ -48,17 +57,19 @@ class TIniFile {
 
  protected:
   // Writes the copy the file is replaced with; false when it could not.
-  virtual bool WriteCopy(const std::string& copyName, const std::string& text);
+  virtual bool WriteCopy(const std::wstring& copyName, const std::string& text);
 
  private:
-  std::string CopyName() const { return FFileName + ".tmp"; }
+  std::wstring CopyName() const { return FFileName + L".tmp"; }
+  // The name the profile API can open: it takes no path past MAX_PATH.
+  std::wstring ProfileName() const;
   void CommitUpdate();
   void CheckReadable() const;
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
   [[noreturn]] void RaiseUnwritten() const;
 
-  std::string FFileName;
+  std::wstring FFileName;
   // The file's content with the changes so far, while an Update runs.
   std::unique_ptr<TIniContent> FPending;
 };

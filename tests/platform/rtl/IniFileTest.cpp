@@ -90,9 +90,9 @@ class FullDiskIniFile : public TIniFile {
   FullDiskIniFile(const std::string& fileName, TCopyFault fault) : TIniFile(fileName), FFault(fault) {}
 
  protected:
-  bool WriteCopy(const std::string& copyName, const std::string& text) override {
+  bool WriteCopy(const std::wstring& copyName, const std::string& text) override {
     if (FFault == TCopyFault::None) return TIniFile::WriteCopy(copyName, text);
-    std::ofstream(copyName, std::ios::binary) << text.substr(0, text.size() / 2);
+    std::ofstream(std::filesystem::path(copyName), std::ios::binary) << text.substr(0, text.size() / 2);
     return FFault == TCopyFault::Silent;
   }
 
