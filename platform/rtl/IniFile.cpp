@@ -48,6 +48,30 @@ class TFileHandle {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// A backup, a virus scanner or an editor saving its own copy holds a file
+// for a moment; a save or a read waits that long for it before it fails.
+constexpr ULONGLONG kHeldForMs = 2000;
+constexpr DWORD kHeldPauseMs = 50;
+
+bool IsHeldByAnother(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+
+// Tries `attempt` again while it fails only because another program holds
+// the file; any other failure (read-only, a missing folder) is final at once.
+// On failure the last error is the attempt's.
+template <typename Attempt>
+bool TryWhileHeld(Attempt attempt) {
+  const ULONGLONG deadline = GetTickCount64() + kHeldForMs;
+  while (!attempt()) {
+    const DWORD error = GetLastError();
+    if (!IsHeldByAnother(error) || GetTickCount64() >= deadline) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(kHeldPauseMs);
+  }
+  return true;
+}
+
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 bool ReadAll(HANDLE file, std::string& bytes) {
@@ -80,6 +104,14 @@ bool WriteWholeFile(const std::wstring& name, const std::string& bytes) {
   return file.IsOpen() && WriteAll(file.Handle(), bytes) && FlushFileBuffers(file.Handle());
 }
 
+// Wine refuses a rename over a file that any other handle holds, and says
+// "access denied": here that means the file is held.
+bool RenameOver(const std::wstring& replaced, const std::wstring& copy) {
+  if (MoveFileExW(copy.c_str(), replaced.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (GetLastError() == ERROR_ACCESS_DENIED) SetLastError(ERROR_SHARING_VIOLATION);
+  return false;
+}
+
 }  // namespace
 
 TIniFile::TIniFile(const std::string& fileName) : FFileName(ToWide(fileName)) {}
@@ -90,7 +122,7 @@ std::string TIniFile::FileName() const { return ToAnsi(FFileName); }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-  CheckReadable();
+  ReadBytes();
   const std::wstring fileName = ProfileName();
   const std::wstring wideSection = ToWide(section);
   const std::wstring wideKey = ToWide(key);
@@ -110,7 +142,7 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
 }
 
 void TIniFile::ReadSections(TStringList& sections) const {
-  CheckReadable();
+  ReadBytes();
   const std::wstring fileName = ProfileName();
   const std::string names = ToAnsi(ReadProfileText(
       [&](wchar_t* buffer, DWORD size) { return GetPrivateProfileSectionNamesW(buffer, size, fileName.c_str()); }, 2));
@@ -134,9 +166,10 @@ bool TIniFile::SectionExists(const std::string& section) const {
 
 // The profile API reads a file it cannot open as an empty one, which would
 // pass for an empty inventory, or for defaults written back over a device.
-void TIniFile::CheckReadable() const {
-  const TFileHandle file(FFileName, GENERIC_READ, kShareAll, OPEN_EXISTING);
-  if (!file.IsOpen() && !IsMissing(GetLastError())) RaiseUnreadable();
+std::string TIniFile::ReadBytes() const {
+  std::string bytes;
+  if (!TryWhileHeld([&] { return ReadWholeFile(FFileName, bytes); })) RaiseUnreadable();
+  return bytes;
 }
 
 std::wstring TIniFile::ProfileName() const {
@@ -179,9 +212,7 @@ void TIniFile::Update(const std::function<void()>& changes) {
     changes();
     return;
   }
-  std::string content;
-  if (!ReadWholeFile(FFileName, content)) RaiseUnreadable();
-  FPending = std::make_unique<TIniContent>(content);
+  FPending = std::make_unique<TIniContent>(ReadBytes());
   try {
     changes();
     CommitUpdate();
@@ -199,9 +230,10 @@ void TIniFile::Update(const std::function<void()>& changes) {
 void TIniFile::CommitUpdate() {
   const std::string meant = FPending->Text();
   std::string written;
-  if (!WriteCopy(CopyName(), meant) || !ReadWholeFile(CopyName(), written) || written != meant) RaiseUnwritten();
-  if (!MoveFileExW(CopyName().c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!TryWhileHeld([&] { return WriteCopy(CopyName(), meant); }) ||
+      !TryWhileHeld([&] { return ReadWholeFile(CopyName(), written); }) || written != meant)
     RaiseUnwritten();
+  if (!TryWhileHeld([&] { return RenameOver(FFileName, CopyName()); })) RaiseUnwritten();
 }
 
 bool TIniFile::WriteCopy(const std::wstring& copyName, const std::string& text) {

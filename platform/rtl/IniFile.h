@@ -36,7 +36,8 @@ class TIniFile {
   std::string FileName() const;
 
   // Reads raise EIniFileException when the file exists but cannot be read
-  // (another program holds it, say); a missing file holds nothing. They see
+  // (another program holds it for longer than a moment, say); a missing file
+  // holds nothing. They see
   // the file: the changes of an Update once it has ended.
   std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
   // A missing or non-numeric value gives the default; "0x" and "$" mean hexadecimal.
@@ -56,7 +57,8 @@ class TIniFile {
   void Update(const std::function<void()>& changes);
 
  protected:
-  // Writes the copy the file is replaced with; false when it could not.
+  // Writes the copy the file is replaced with; false, with the system's error
+  // as the last error, when it could not.
   virtual bool WriteCopy(const std::wstring& copyName, const std::string& text);
 
  private:
@@ -64,7 +66,8 @@ class TIniFile {
   // The name the profile API can open: it takes no path past MAX_PATH.
   std::wstring ProfileName() const;
   void CommitUpdate();
-  void CheckReadable() const;
+  // The file's bytes, read in one open; empty for a missing file.
+  std::string ReadBytes() const;
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
   [[noreturn]] void RaiseUnwritten() const;

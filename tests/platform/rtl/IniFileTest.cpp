@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
@@ -74,6 +78,46 @@ TEST_F(IniFileTest, RefusesALineBreakInASectionKeyOrValueAndWritesNothing) {
   EXPECT_EQ(FFolder.Read("test.ini"), before);
 }
 
+namespace {
+
+// Another program holding a file open, letting others share it only as far as `sharing` says.
+using TFileHolder = std::unique_ptr<void, decltype(&CloseHandle)>;
+TFileHolder Hold(const std::string& file, DWORD sharing) {
+  return {CreateFileA(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
+}
+
+}  // namespace
+
+// A backup or a virus scanner holds the file, or a copy left beside it, for
+// a moment: reads and saves wait for it instead of failing.
+TEST_F(IniFileTest, AFileAnotherProgramHoldsForAMomentIsTriedAgain) {
+  struct TCase {
+    const char* Step;
+    const char* HeldFile;
+    DWORD Sharing;
+  } const cases[] = {
+      {"the read", "test.ini", 0},
+      {"writing the copy", "test.ini.tmp", 0},
+      {"the swap", "test.ini", FILE_SHARE_READ},
+  };
+  for (const TCase& c : cases) {
+    FFolder.Write("test.ini", "[S]\r\nK=old\r\n");
+    FFolder.Write("test.ini.tmp", "left by a program that ended");
+    std::thread anotherProgram([holder = Hold(FFolder.File(c.HeldFile), c.Sharing)]() mutable {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      holder.reset();
+    });
+    try {
+      EXPECT_EQ(FIni.ReadString("S", "K", ""), "old") << c.Step;
+      FIni.WriteString("S", "K", "new");
+    } catch (const EIniFileException& error) {
+      ADD_FAILURE() << c.Step << ": " << error.Message();
+    }
+    anotherProgram.join();
+    EXPECT_EQ(FFolder.Read("test.ini"), "[S]\r\nK=new\r\n") << c.Step;
+  }
+}
+
 TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
   TIniFile ini("Z:\\no\\such\\folder\\x.ini");
   EXPECT_THROW(ini.WriteString("S", "K", "v"), EIniFileException);
@@ -93,6 +137,7 @@ class FullDiskIniFile : public TIniFile {
   bool WriteCopy(const std::wstring& copyName, const std::string& text) override {
     if (FFault == TCopyFault::None) return TIniFile::WriteCopy(copyName, text);
     std::ofstream(std::filesystem::path(copyName), std::ios::binary) << text.substr(0, text.size() / 2);
+    SetLastError(ERROR_DISK_FULL);
     return FFault == TCopyFault::Silent;
   }
 
