@@ -37,8 +37,7 @@ class TIniFile {
 
   // Reads raise EIniFileException when the file exists but cannot be read
   // (another program holds it for longer than a moment, say); a missing file
-  // holds nothing. They see
-  // the file: the changes of an Update once it has ended.
+  // holds nothing. They see the file: the changes of an Update once it has ended.
   std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
   // A missing or non-numeric value gives the default; "0x" and "$" mean hexadecimal.
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
@@ -46,31 +45,38 @@ class TIniFile {
   void ReadSections(TStringList& sections) const;
   bool SectionExists(const std::string& section) const;
 
-  // Raise EIniFileException when the file cannot be read or written, or when
-  // a name or value holds a line break; the file then stays as it was.
+  // Raise EIniFileException, naming the file that failed, when the file
+  // cannot be read or written (it is read-only, say), or when a name or value
+  // holds a line break; the file then stays as it was.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
   void EraseSection(const std::string& section);
 
   // The writes `changes` makes replace the file in one step at its end; when
   // one of them fails, or the result does not read back whole, none does.
+  // The file keeps its attributes (hidden, system) and, where the system
+  // keeps them, its security; a link keeps pointing to the file it names,
+  // which takes the changes. In a folder that takes no new file, while the
+  // file itself may be written, the file is written in place instead: made
+  // long enough first, so that a full disk changes nothing, but not in one step.
   void Update(const std::function<void()>& changes);
 
  protected:
-  // Writes the copy the file is replaced with; false, with the system's error
-  // as the last error, when it could not.
-  virtual bool WriteCopy(const std::wstring& copyName, const std::string& text);
+  // Writes the copy the file is replaced with, with the given attributes;
+  // false, with the system's error as the last error, when it could not.
+  virtual bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes);
 
  private:
-  std::wstring CopyName() const { return FFileName + L".tmp"; }
+  // The file's bytes, read in one open; empty for a missing file.
+  std::string ReadBytes() const;
   // The name the profile API can open: it takes no path past MAX_PATH.
   std::wstring ProfileName() const;
   void CommitUpdate();
-  // The file's bytes, read in one open; empty for a missing file.
-  std::string ReadBytes() const;
+  void ReplaceWithCopy(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                       bool replacing);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
-  [[noreturn]] void RaiseUnwritten() const;
+  [[noreturn]] static void RaiseUnwritten(const std::wstring& fileName);
 
   std::wstring FFileName;
   // The file's content with the changes so far, while an Update runs.

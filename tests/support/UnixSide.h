@@ -1,12 +1,18 @@
 #pragma once
-// The Unix side of Wine, for what no Windows call does there: starting a
-// program from a path past MAX_PATH (Wine's CreateProcess starts none from
-// there; its loader started from the Unix side does). On Windows there is no
-// Unix side, and the tests that need one skip.
+// The Unix side of Wine, for what no Windows call does there: marking a file
+// or folder immutable (which stops even root, as the tests run), making a
+// symbolic link, starting a program from a path past MAX_PATH (Wine's
+// CreateProcess starts none from there; its loader started from the Unix
+// side does). On Windows there is no Unix side, and the tests that need one
+// skip.
 #include <windows.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
+#include <thread>
+
+#include "tests/support/TemporaryFolder.h"
 
 namespace unix_side_detail {
 
@@ -56,3 +62,67 @@ inline bool StartOnUnixSide(const std::string& command) {
   if (process.hThread) CloseHandle(process.hThread);
   return true;
 }
+
+// Runs `command` with the Unix shell and returns its exit status; none
+// without a Unix side. With no handle of the process to wait on, the command
+// leaves its status in a file that is waited for.
+inline std::optional<int> RunOnUnixSide(const std::string& command) {
+  const TemporaryFolder folder;
+  const std::optional<std::string> status = UnixPath(folder.File("status"));
+  if (!status || !StartOnUnixSide(command + "; echo $? >" + ShellQuoted(*status + ".part") + "; mv " +
+                                  ShellQuoted(*status + ".part") + " " + ShellQuoted(*status)))
+    return std::nullopt;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  std::string text;
+  while ((text = folder.Read("status")).empty() && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  if (text.empty()) return std::nullopt;
+  return std::stoi(text);
+}
+
+// A file or folder marked immutable while the object lives, where the file
+// system and the user allow it (Marked() says so): nothing can then be
+// created in, deleted from or renamed in such a folder, or written to such a file.
+class TImmutable {
+ public:
+  explicit TImmutable(const std::string& windowsPath) : FPath(UnixPath(windowsPath)) {
+    FMarked = FPath && RunOnUnixSide("chattr +i " + ShellQuoted(*FPath)) == 0;
+  }
+  ~TImmutable() {
+    if (FMarked) RunOnUnixSide("chattr -i " + ShellQuoted(*FPath));
+  }
+  TImmutable(const TImmutable&) = delete;
+  TImmutable& operator=(const TImmutable&) = delete;
+
+  bool Marked() const { return FMarked; }
+
+ private:
+  std::optional<std::string> FPath;
+  bool FMarked = false;
+};
+
+inline const char kNoImmutableHere[] =
+    "needs Wine's Unix side and a file system and user that allow the immutable attribute (chattr +i)";
+
+// A symbolic link at `link` naming `target` while the object lives, where
+// one can be made (Made() says so). Wine's CreateSymbolicLinkA reports success
+// and makes none, and its DeleteFileA deletes the file a link names and
+// leaves the link: the link comes and goes on the Unix side.
+class TSymbolicLink {
+ public:
+  TSymbolicLink(const std::string& link, const std::string& target) : FLink(UnixPath(link)) {
+    const std::optional<std::string> unixTarget = UnixPath(target);
+    FMade = FLink && unixTarget && RunOnUnixSide("ln -s " + ShellQuoted(*unixTarget) + " " + ShellQuoted(*FLink)) == 0;
+  }
+  ~TSymbolicLink() {
+    if (FMade) RunOnUnixSide("rm " + ShellQuoted(*FLink));
+  }
+  TSymbolicLink(const TSymbolicLink&) = delete;
+  TSymbolicLink& operator=(const TSymbolicLink&) = delete;
+
+  bool Made() const { return FMade; }
+
+ private:
+  std::optional<std::string> FLink;
+  bool FMade = false;
+};
