@@ -9,7 +9,7 @@
 namespace {
 
 const char kIdentificationObject[] = "1.1.1.3";
-const char kVersionFileName[] = "\\sysver.inf";
+const wchar_t kVersionFileName[] = L"\\sysver.inf";
 
 // Octets 2 and 3 of the identification hold the ARM version, four digits of
 // four bits; octet 4 the hardware version: major minus one, minor, patch.

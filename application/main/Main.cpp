@@ -31,7 +31,7 @@
 #include "platform/rtl/SysUtils.h"
 
 TMainW* MainW = nullptr;
-const std::string AppDir = ProgramFolder();
+const std::wstring AppDir = ProgramFolder();
 
 namespace {
 
@@ -45,7 +45,7 @@ constexpr int32_t kTrapGID = 12;
 constexpr int32_t kTrapLink = 14;
 constexpr int32_t kTrapLOF = 15;
 
-const char kInventoryFileName[] = "devices.ini";
+const wchar_t kInventoryFileName[] = L"devices.ini";
 const char kTemplateDevice[] = "NEPL";
 
 const std::string kEnterprise = "1.3.6.1.4.1.6215.1.4.1.";
@@ -218,9 +218,11 @@ TClass TMainW::StaticClass() {
 // ---- creation and showing
 
 void TMainW::FormCreate(TObject*) {
-  OpenInventory(AppDir + "\\" + kInventoryFileName);
+  OpenInventory(AppDir + L"\\" + kInventoryFileName);
   FConnected = false;
 }
+
+void TMainW::OpenInventory(const std::wstring& fileName) { FIniFile = std::make_unique<TIniFile>(fileName); }
 
 void TMainW::OpenInventory(const std::string& fileName) { FIniFile = std::make_unique<TIniFile>(fileName); }
 
@@ -330,18 +332,21 @@ void TMainW::MenuItemDeleteClick(TObject*) {
 
 void TMainW::MenuItemClearClick(TObject*) {
   if (Application().MessageBox("Clear Device List", "Clear", MB_YESNO | MB_ICONWARNING) != IDYES) return;
-  const std::string fileName = FIniFile->FileName();
-  DeleteInventory(fileName);
+  DeleteInventory();
   ListBoxDevices->Items().Clear();
-  OpenInventory(fileName);
+  OpenInventory(FIniFile->WideFileName());
   LoadDevice(*FIniFile, kTemplateDevice);
 }
 
 // A file that stays (read-only, or held by another program) would bring every
-// device back at the next start, behind a list that looks cleared.
-void TMainW::DeleteInventory(const std::string& fileName) {
-  if (!DeleteFileA(fileName.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
-    throw EIniFileException("Unable to delete " + fileName);
+// device back at the next start, behind a list that looks cleared. In a
+// folder that takes no change, or for a file marked immutable, Wine reports
+// the delete as done while the file stays: only its absence counts.
+void TMainW::DeleteInventory() {
+  const std::wstring& fileName = FIniFile->WideFileName();
+  const bool deleted = DeleteFileW(fileName.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+  if (!deleted || GetFileAttributesW(fileName.c_str()) != INVALID_FILE_ATTRIBUTES)
+    throw EIniFileException("Unable to delete " + FIniFile->FileName());
 }
 
 void TMainW::MenuItemExitClick(TObject*) { Application().Terminate(); }

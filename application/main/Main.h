@@ -85,6 +85,8 @@ class TMainW : public TForm, public TExchangeMonitor {
 
   // The inventory the device list shows; FormCreate opens devices.ini beside the program.
   TIniFile* IniFile() const { return FIniFile.get(); }
+  void OpenInventory(const std::wstring& fileName);
+  // A name in the ANSI code page.
   void OpenInventory(const std::string& fileName);
 
   // Creates a window of `formClass` owned by the main window, shows it
@@ -217,7 +219,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   // Runs `save`; when it fails, makes the device on screen the current one again and passes the failure on.
   void SaveKeepingShownDevice(const TNE_Attr& previous, const std::function<void()>& save);
   bool ShowDeviceParam();
-  void DeleteInventory(const std::string& fileName);
+  void DeleteInventory();
 
   // Asks the warning question of the maintenance commands; true on Yes only.
   bool Confirm(const std::string& question);
@@ -241,4 +243,4 @@ class TMainW : public TForm, public TExchangeMonitor {
 
 extern TMainW* MainW;
 // The folder of the executable, without a trailing separator.
-extern const std::string AppDir;
+extern const std::wstring AppDir;

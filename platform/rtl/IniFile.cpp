@@ -6,13 +6,22 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/WideStrings.h"
 
 namespace {
 
+std::wstring ToWide(const std::string& ansi) {
+  const std::u16string wide = AnsiToWide(ansi);
+  return {wide.begin(), wide.end()};
+}
+
+std::string ToAnsi(const std::wstring& wide) { return WideToAnsi({wide.begin(), wide.end()}); }
+
 class TFileHandle {
  public:
-  TFileHandle(const std::string& name, DWORD access, DWORD sharing, DWORD disposition)
-      : FHandle(CreateFileA(name.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  TFileHandle(const std::wstring& name, DWORD access, DWORD sharing, DWORD disposition,
+              DWORD attributes = FILE_ATTRIBUTE_NORMAL)
+      : FHandle(CreateFileW(name.c_str(), access, sharing, nullptr, disposition, attributes, nullptr)) {}
   ~TFileHandle() {
     if (IsOpen()) CloseHandle(FHandle);
   }
@@ -28,7 +37,52 @@ class TFileHandle {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// What the operator set on the file and a save keeps. Read-only is not among
+// them: a read-only file is not saved over at all.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// A backup, a virus scanner or an editor saving its own copy holds a file
+// for a moment; a save or a read waits that long for it before it fails.
+constexpr ULONGLONG kHeldForMs = 2000;
+constexpr DWORD kHeldPauseMs = 50;
+
+// The errors of a file another program holds; ReplaceFileW may report a
+// replaced file in use as one it is unable to remove.
+bool IsHeldByAnother(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Tries `attempt` again while it fails only because another program holds
+// the file; any other failure (read-only, a missing folder) is final at once.
+// On failure the last error is the attempt's.
+template <typename Attempt>
+bool TryWhileHeld(Attempt attempt) {
+  const ULONGLONG deadline = GetTickCount64() + kHeldForMs;
+  while (!attempt()) {
+    const DWORD error = GetLastError();
+    if (!IsHeldByAnother(error) || GetTickCount64() >= deadline) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(kHeldPauseMs);
+  }
+  return true;
+}
+
 bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+bool Exists(const std::wstring& name) { return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool IsReadOnly(const std::wstring& name) {
+  const DWORD attributes = GetFileAttributesW(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool MoveTo(HANDLE file, uint64_t offset) {
+  LARGE_INTEGER position;
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  return SetFilePointerEx(file, position, nullptr, FILE_BEGIN);
+}
 
 bool ReadAll(HANDLE file, std::string& bytes) {
   bytes.clear();
@@ -48,27 +102,122 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }
 
 // The whole file; a missing file holds nothing. False when it exists but cannot be read.
-bool ReadWholeFile(const std::string& name, std::string& bytes) {
+bool ReadWholeFile(const std::wstring& name, std::string& bytes) {
   bytes.clear();
   const TFileHandle file(name, GENERIC_READ, kShareAll, OPEN_EXISTING);
   if (!file.IsOpen()) return IsMissing(GetLastError());
   return ReadAll(file.Handle(), bytes);
 }
 
-bool WriteWholeFile(const std::string& name, const std::string& bytes) {
-  const TFileHandle file(name, GENERIC_WRITE, 0, CREATE_ALWAYS);
+bool WriteWholeFile(const std::wstring& name, const std::string& bytes, DWORD attributes) {
+  const TFileHandle file(name, GENERIC_WRITE, 0, CREATE_ALWAYS, attributes);
   return file.IsOpen() && WriteAll(file.Handle(), bytes) && FlushFileBuffers(file.Handle());
+}
+
+std::wstring FullPath(const std::wstring& name) {
+  std::vector<wchar_t> path(name.size() + MAX_PATH);
+  const DWORD length = GetFullPathNameW(name.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
+  return length == 0 || length >= path.size() ? name : std::wstring(path.data(), length);
+}
+
+std::wstring WithoutLongPathPrefix(const std::wstring& path) {
+  if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + path.substr(8);
+  if (path.starts_with(L"\\\\?\\")) return path.substr(4);
+  return path;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+// The file a save goes into: the file itself, or the file a link names, so
+// that the link stays a link and the file it names takes the changes. The
+// system reads the path from the open file; Wine shows a Unix symbolic link
+// as a plain file, which opens as the file it names.
+std::wstring SavedFileName(const std::wstring& name) {
+  const TFileHandle file(name, 0, kShareAll, OPEN_EXISTING);
+  if (!file.IsOpen()) return name;
+  std::vector<wchar_t> path(MAX_PATH);
+  DWORD length = 0;
+  while ((length = GetFinalPathNameByHandleW(file.Handle(), path.data(), static_cast<DWORD>(path.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)) >= path.size())
+    path.resize(length + 1);
+  if (length == 0) return name;
+  const std::wstring finalName = WithoutLongPathPrefix(std::wstring(path.data(), length));
+  return SamePath(finalName, FullPath(name)) ? name : finalName;
+}
+
+// Wine's ReplaceFileW moves the old file away before it moves the copy in,
+// which leaves a moment without the file; its rename keeps all that Wine
+// keeps of a file but the attributes, which the copy is made with.
+bool ReplaceFileIsOneStep() {
+  static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  return !wine;
+}
+
+// Wine refuses a rename over a file that any other handle holds, and says
+// "access denied": the file is not read-only (that is refused before), so
+// here that means it is held.
+bool RenameOver(const std::wstring& replaced, const std::wstring& copy) {
+  if (MoveFileExW(copy.c_str(), replaced.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (GetLastError() == ERROR_ACCESS_DENIED) SetLastError(ERROR_SHARING_VIOLATION);
+  return false;
+}
+
+// Unlike a rename, ReplaceFileW keeps the replaced file's attributes and
+// security on Windows.
+bool ReplaceFileWith(const std::wstring& replaced, const std::wstring& copy, bool replacing) {
+  if (!replacing || !ReplaceFileIsOneStep()) return RenameOver(replaced, copy);
+  return ReplaceFileW(replaced.c_str(), copy.c_str(), nullptr, 0, nullptr, nullptr);
+}
+
+// A longer end alone (SetEndOfFile) takes no room on every file system (on
+// Linux it leaves a hole), written bytes do: the part of the text past the
+// old end is written first, so a full disk fails before an old byte changes,
+// and the old end is put back when it does.
+bool MakeRoom(HANDLE file, uint64_t oldLength, const std::string& text) {
+  if (text.size() <= oldLength) return true;
+  if (MoveTo(file, oldLength) && WriteAll(file, text.substr(oldLength))) return true;
+  const DWORD error = GetLastError();
+  MoveTo(file, oldLength);
+  SetEndOfFile(file);
+  SetLastError(error);
+  return false;
+}
+
+// A folder that takes no new file, in a setup that lets the file alone be
+// written, leaves no way to replace the file in one step: it is written where
+// it is, and a program ended meanwhile leaves it part old, part new.
+bool WriteInPlace(const std::wstring& name, const std::string& text) {
+  std::unique_ptr<TFileHandle> file;
+  const bool opened = TryWhileHeld([&] {
+    file = std::make_unique<TFileHandle>(name, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+    return file->IsOpen();
+  });
+  LARGE_INTEGER oldLength;
+  if (!opened || !GetFileSizeEx(file->Handle(), &oldLength)) return false;
+  std::string written;
+  return MakeRoom(file->Handle(), static_cast<uint64_t>(oldLength.QuadPart), text) && MoveTo(file->Handle(), 0) &&
+         WriteAll(file->Handle(), text) && SetEndOfFile(file->Handle()) && FlushFileBuffers(file->Handle()) &&
+         MoveTo(file->Handle(), 0) && ReadAll(file->Handle(), written) && written == text;
+}
+
+// The copy could not be made only because the folder takes no new file:
+// not because a copy left there is read-only or a folder, say.
+bool FolderTakesNoNewFile(DWORD error, const std::wstring& copyName) {
+  return error == ERROR_ACCESS_DENIED && !Exists(copyName);
 }
 
 }  // namespace
 
+TIniFile::TIniFile(const std::string& fileName) : FFileName(ToWide(fileName)) {}
+
+std::string TIniFile::FileName() const { return ToAnsi(FFileName); }
+
 // ---- reading
 
-TIniContent TIniFile::ReadContent() const {
-  std::string bytes;
-  if (!ReadWholeFile(FFileName, bytes)) RaiseUnreadable();
-  return TIniContent(bytes);
-}
+TIniContent TIniFile::ReadContent() const { return TIniContent(ReadBytes()); }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
@@ -82,6 +231,14 @@ int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key
 void TIniFile::ReadSections(TStringList& sections) const { ReadContent().ReadSections(sections); }
 
 bool TIniFile::SectionExists(const std::string& section) const { return ReadContent().SectionExists(section); }
+
+// A file that cannot be read must not pass for an empty inventory, nor give
+// defaults that a save would write back over a device.
+std::string TIniFile::ReadBytes() const {
+  std::string bytes;
+  if (!TryWhileHeld([&] { return ReadWholeFile(FFileName, bytes); })) RaiseUnreadable();
+  return bytes;
+}
 
 // ---- writing
 
@@ -102,12 +259,14 @@ void TIniFile::EraseSection(const std::string& section) {
 // section that takes the place of one already in the file.
 void TIniFile::CheckOneLine(const std::string& text) const {
   if (text.find_first_of("\r\n") != std::string::npos)
-    throw EIniFileException("Cannot write a line break to " + FFileName);
+    throw EIniFileException("Cannot write a line break to " + FileName());
 }
 
-void TIniFile::RaiseUnreadable() const { throw EIniFileException("Unable to read " + FFileName); }
+void TIniFile::RaiseUnreadable() const { throw EIniFileException("Unable to read " + FileName()); }
 
-void TIniFile::RaiseUnwritten() const { throw EIniFileException("Unable to write to " + FFileName); }
+void TIniFile::RaiseUnwritten(const std::wstring& fileName) {
+  throw EIniFileException("Unable to write to " + ToAnsi(fileName));
+}
 
 // ---- replacing the file in one step
 
@@ -116,31 +275,55 @@ void TIniFile::Update(const std::function<void()>& changes) {
     changes();
     return;
   }
-  std::string content;
-  if (!ReadWholeFile(FFileName, content)) RaiseUnreadable();
-  FPending = std::make_unique<TIniContent>(content);
+  FPending = std::make_unique<TIniContent>(ReadBytes());
   try {
     changes();
     CommitUpdate();
   } catch (...) {
     FPending.reset();
-    DeleteFileA(CopyName().c_str());
     throw;
   }
   FPending.reset();
 }
 
-// The system may report a write as done that the disk cut short, so only
-// what the copy holds once flushed counts. A copy left by a program that
-// ended here is simply written over by the next update.
+// A copy left by a program that ended here is simply written over by the
+// next update. Windows refuses to replace a read-only file or to write over a
+// read-only copy; Wine lets root do both, the first leaving the file
+// writable, the second passing the copy's read-only on to the file. Both are
+// refused here, at once.
 void TIniFile::CommitUpdate() {
-  const std::string meant = FPending->Bytes();
-  std::string written;
-  if (!WriteCopy(CopyName(), meant) || !ReadWholeFile(CopyName(), written) || written != meant) RaiseUnwritten();
-  if (!MoveFileExA(CopyName().c_str(), FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    RaiseUnwritten();
+  const std::string text = FPending->Bytes();
+  const std::wstring savedName = SavedFileName(FFileName);
+  const std::wstring copyName = savedName + L".tmp";
+  for (const std::wstring& name : {savedName, copyName})
+    if (IsReadOnly(name)) RaiseUnwritten(name);
+  const DWORD attributes = GetFileAttributesW(savedName.c_str());
+  const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+  try {
+    if (TryWhileHeld([&] { return WriteCopy(copyName, text, replacing ? attributes & kKeptAttributes : 0); })) {
+      ReplaceWithCopy(savedName, copyName, text, replacing);
+    } else if (!replacing || !FolderTakesNoNewFile(GetLastError(), copyName)) {
+      RaiseUnwritten(copyName);
+    } else if (!WriteInPlace(savedName, text)) {
+      RaiseUnwritten(savedName);
+    }
+  } catch (...) {
+    DeleteFileW(copyName.c_str());
+    throw;
+  }
 }
 
-bool TIniFile::WriteCopy(const std::string& copyName, const std::string& text) {
-  return WriteWholeFile(copyName, text);
+// The copy is read back as the system gives it to the next reader: a write
+// the system reported whole but cut short, or left out, shows here. It
+// comes from the system's cache, so it does not show what the disk itself
+// holds; FlushFileBuffers is what asks the disk to hold it.
+void TIniFile::ReplaceWithCopy(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                               bool replacing) {
+  std::string written;
+  if (!TryWhileHeld([&] { return ReadWholeFile(copyName, written); }) || written != text) RaiseUnwritten(copyName);
+  if (!TryWhileHeld([&] { return ReplaceFileWith(savedName, copyName, replacing); })) RaiseUnwritten(savedName);
+}
+
+bool TIniFile::WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes) {
+  return WriteWholeFile(copyName, text, attributes);
 }

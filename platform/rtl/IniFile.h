@@ -1,35 +1,46 @@
 #pragma once
-// TIniFile: an INI file read through the Windows profile API, so the file
-// reads exactly as any other Windows program reads it (section and key names
-// compared without regard to case), and changed as that API changes it.
+// TIniFile: an INI file on disk. Every read takes the whole file in one open
+// and answers from its text model (TIniContent), which reads a file as any
+// other Windows program reads it through the profile API, in the encoding
+// the file was saved in; so a program that takes the file for a moment
+// between two opens cannot make a read come back as its default.
 //
 // The profile API rewrites the whole file in place for every key it writes,
 // so a program ended meanwhile, or a full disk (which the API reports as
 // success), leaves the file cut short. Here each change, or each set of
 // changes in one Update, is written to a copy beside the file, and the copy
 // replaces the file in one step only once it reads back as meant.
+//
+// The file is named in UTF-16 and reached through the wide calls only, so it
+// may lie in any folder the system allows: one named in letters the ANSI
+// code page lacks, or one past MAX_PATH.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/rtl/IniContent.h"
 #include "platform/rtl/StringList.h"
 
 class TIniFile {
  public:
-  // The profile API needs a full path; a bare name would land in the Windows folder.
-  explicit TIniFile(const std::string& fileName) : FFileName(fileName) {}
+  // A full path: a bare name would depend on the current folder.
+  explicit TIniFile(std::wstring fileName) : FFileName(std::move(fileName)) {}
+  // A name in the ANSI code page.
+  explicit TIniFile(const std::string& fileName);
   virtual ~TIniFile() = default;
   TIniFile(const TIniFile&) = delete;
   TIniFile& operator=(const TIniFile&) = delete;
 
-  const std::string& FileName() const { return FFileName; }
+  const std::wstring& WideFileName() const { return FFileName; }
+  // The name in the ANSI code page, as messages give it ("?" for a letter it lacks).
+  std::string FileName() const;
 
   // Reads raise EIniFileException when the file exists but cannot be read
-  // (another program holds it, say); a missing file holds nothing. Each
-  // answers from one read of the whole file, and sees the changes of an
-  // Update once it has ended.
+  // (another program holds it for longer than a moment, say); a missing file
+  // holds nothing. Each answers from one read of the whole file, and sees the
+  // changes of an Update once it has ended.
   // The file as one read finds it, for several reads that must agree.
   TIniContent ReadContent() const;
   std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
@@ -39,28 +50,38 @@ class TIniFile {
   void ReadSections(TStringList& sections) const;
   bool SectionExists(const std::string& section) const;
 
-  // Raise EIniFileException when the file cannot be read or written, or when
-  // a name or value holds a line break; the file then stays as it was.
+  // Raise EIniFileException, naming the file that failed, when the file
+  // cannot be read or written (it is read-only, say), or when a name or value
+  // holds a line break; the file then stays as it was.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int32_t value);
   void EraseSection(const std::string& section);
 
   // The writes `changes` makes replace the file in one step at its end; when
   // one of them fails, or the result does not read back whole, none does.
+  // The file keeps its attributes (hidden, system) and, where the system
+  // keeps them, its security; a link keeps pointing to the file it names,
+  // which takes the changes. In a folder that takes no new file, while the
+  // file itself may be written, the file is written in place instead: made
+  // long enough first, so that a full disk changes nothing, but not in one step.
   void Update(const std::function<void()>& changes);
 
  protected:
-  // Writes the copy the file is replaced with; false when it could not.
-  virtual bool WriteCopy(const std::string& copyName, const std::string& text);
+  // Writes the copy the file is replaced with, with the given attributes;
+  // false, with the system's error as the last error, when it could not.
+  virtual bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes);
 
  private:
-  std::string CopyName() const { return FFileName + ".tmp"; }
+  // The file's bytes, read in one open; empty for a missing file.
+  std::string ReadBytes() const;
   void CommitUpdate();
+  void ReplaceWithCopy(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                       bool replacing);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
-  [[noreturn]] void RaiseUnwritten() const;
+  [[noreturn]] static void RaiseUnwritten(const std::wstring& fileName);
 
-  std::string FFileName;
+  std::wstring FFileName;
   // The file's content with the changes so far, while an Update runs.
   std::unique_ptr<TIniContent> FPending;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
 
-// The folder of the running executable, without a trailing separator.
-std::string ProgramFolder();
+// The folder of the running executable, without a trailing separator: in
+// UTF-16, since the ANSI code page may lack letters of its name.
+std::wstring ProgramFolder();

@@ -51,14 +51,35 @@ class TInheritedHandles {
   std::vector<char> FStorage;
 };
 
+inline std::string Narrow(const std::wstring& text) {
+  const int size = static_cast<int>(text.size());
+  std::string narrow(
+      static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), size, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr);
+  return narrow;
+}
+
+inline std::wstring Widen(const std::string& text) {
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
 }  // namespace child_process_detail
+
+// Ties a process to the test: it ends when the test process ends.
+inline bool TieToTheTest(HANDLE process) {
+  return AssignProcessToJobObject(child_process_detail::KillOnCloseJob(), process);
+}
 
 // Starts `commandLine` with its standard output and error on `output` (an
 // inheritable handle) or on nothing, and returns its process handle and id.
-// The caller closes hProcess.
-inline PROCESS_INFORMATION StartChildProcess(std::string commandLine, HANDLE output, DWORD creationFlags = 0) {
+// The caller closes hProcess. The command line is in UTF-16, so a program
+// may lie in a folder whose name the ANSI code page cannot spell.
+inline PROCESS_INFORMATION StartChildProcess(std::wstring commandLine, HANDLE output, DWORD creationFlags = 0) {
   using namespace child_process_detail;
-  STARTUPINFOEXA startup{};
+  STARTUPINFOEXW startup{};
   startup.StartupInfo.cb = sizeof startup;
   std::vector<HANDLE> inherited;
   if (output != nullptr) {
@@ -74,17 +95,23 @@ inline PROCESS_INFORMATION StartChildProcess(std::string commandLine, HANDLE out
   }
   PROCESS_INFORMATION process{};
   const DWORD flags = creationFlags | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, !inherited.empty(), flags, nullptr, nullptr,
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, !inherited.empty(), flags, nullptr, nullptr,
                       &startup.StartupInfo, &process))
-    throw std::runtime_error("cannot start " + commandLine + " (system error " + std::to_string(GetLastError()) + ")");
-  if (!AssignProcessToJobObject(KillOnCloseJob(), process.hProcess)) {
+    throw std::runtime_error("cannot start " + Narrow(commandLine) + " (system error " +
+                             std::to_string(GetLastError()) + ")");
+  if (!TieToTheTest(process.hProcess)) {
     TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    throw std::runtime_error("cannot tie " + commandLine + " to the test's lifetime");
+    throw std::runtime_error("cannot tie " + Narrow(commandLine) + " to the test's lifetime");
   }
   ResumeThread(process.hThread);
   CloseHandle(process.hThread);
   process.hThread = nullptr;
   return process;
+}
+
+// A command line in the ANSI code page.
+inline PROCESS_INFORMATION StartChildProcess(const std::string& commandLine, HANDLE output, DWORD creationFlags = 0) {
+  return StartChildProcess(child_process_detail::Widen(commandLine), output, creationFlags);
 }

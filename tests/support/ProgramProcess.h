@@ -24,6 +24,14 @@ class TProgram {
 
   explicit TProgram(const std::string& path, TStart start = TStart::Running)
       : FInfo(StartChildProcess("\"" + path + "\"", nullptr, start == TStart::Held ? DEBUG_ONLY_THIS_PROCESS : 0)) {}
+  explicit TProgram(const std::wstring& path) : FInfo(StartChildProcess(L"\"" + path + L"\"", nullptr)) {}
+  // A copy started otherwise (by Wine's loader from the Unix side), taken over by its process id.
+  explicit TProgram(DWORD processId)
+      : FInfo{OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION | PROCESS_SET_QUOTA, FALSE,
+                          processId),
+              nullptr, processId, 0} {
+    TieToTheTest(FInfo.hProcess);
+  }
   // The program holds the trap port: it is free again before the next test starts.
   ~TProgram() {
     if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(FInfo.hProcess, 1);

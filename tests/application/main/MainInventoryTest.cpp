@@ -17,6 +17,7 @@
 #include "platform/controls/core/Application.h"
 #include "tests/support/FolderChanges.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/UnixSide.h"
 
 namespace {
 
@@ -316,6 +317,20 @@ TEST_F(MainInventoryTest, AFileThatCannotBeReplacedOrDeletedKeepsItsList) {
   EXPECT_EQ(Inventory(), kDev1 + kDev2);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
   EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini.tmp")));
+}
+
+// In a folder that takes no change, or for a file marked immutable, Wine
+// reports the delete as done while the file stays: a list that looked
+// cleared would come back whole at the next start.
+TEST_F(MainInventoryTest, ClearOfAFileTheSystemKeepsSaysSoAndKeepsTheList) {
+  StartWith(kDev1 + kDev2);
+  const TImmutable inventory(FFolder.File("devices.ini"));
+  if (!inventory.Marked()) GTEST_SKIP() << kNoImmutableHere;
+  RecordBoxes(IDYES);
+  Choose(FMain->MenuItemClear);
+  EXPECT_EQ(FBoxes, (std::vector<std::string>{"Clear Device List", "Unable to delete " + FFolder.File("devices.ini")}));
+  EXPECT_EQ(Inventory(), kDev1 + kDev2);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
 }
 
 // A file another program holds for a moment (a backup, say) reads as empty

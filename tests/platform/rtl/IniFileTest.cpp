@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
+#include <thread>
+#include <utility>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/UnixSide.h"
 
 class IniFileTest : public ::testing::Test {
  protected:
@@ -74,9 +81,153 @@ TEST_F(IniFileTest, RefusesALineBreakInASectionKeyOrValueAndWritesNothing) {
   EXPECT_EQ(FFolder.Read("test.ini"), before);
 }
 
+namespace {
+
+// Another program holding a file open, letting others share it only as far as `sharing` says.
+using TFileHolder = std::unique_ptr<void, decltype(&CloseHandle)>;
+TFileHolder Hold(const std::string& file, DWORD sharing) {
+  return {CreateFileA(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
+}
+
+TFileHolder NoHolder() { return {nullptr, CloseHandle}; }
+
+DWORD Attributes(const std::string& file) { return GetFileAttributesA(file.c_str()); }
+
+constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+}  // namespace
+
+// A save the system refuses names the file that failed, at once unless
+// another program holds that file, and leaves the file as it was.
 TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
-  TIniFile ini("Z:\\no\\such\\folder\\x.ini");
-  EXPECT_THROW(ini.WriteString("S", "K", "v"), EIniFileException);
+  const std::string inventory = "[S]\r\nK=old\r\n";
+  struct TCase {
+    const char* Refusal;
+    std::function<TFileHolder(const TemporaryFolder&)> Prepare;
+    const char* Message;
+    const char* FailedFile;
+    bool AtOnce;
+  } const cases[] = {
+      {"a missing folder", nullptr, "Unable to write to ", "no\\such\\folder\\test.ini.tmp", true},
+      {"a read-only file",
+       [](const TemporaryFolder& folder) {
+         SetFileAttributesA(folder.File("test.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+         return NoHolder();
+       },
+       "Unable to write to ", "test.ini", true},
+      {"a read-only copy left beside it",
+       [](const TemporaryFolder& folder) {
+         folder.Write("test.ini.tmp", "left");
+         SetFileAttributesA(folder.File("test.ini.tmp").c_str(), FILE_ATTRIBUTE_READONLY);
+         return NoHolder();
+       },
+       "Unable to write to ", "test.ini.tmp", true},
+      {"a folder in the copy's place",
+       [](const TemporaryFolder& folder) {
+         std::filesystem::create_directory(folder.File("test.ini.tmp"));
+         return NoHolder();
+       },
+       "Unable to write to ", "test.ini.tmp", true},
+      {"the copy held by another program",
+       [](const TemporaryFolder& folder) {
+         folder.Write("test.ini.tmp", "left");
+         return Hold(folder.File("test.ini.tmp"), 0);
+       },
+       "Unable to write to ", "test.ini.tmp", false},
+      {"the file held by another program when the update starts",
+       [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), 0); }, "Unable to read ", "test.ini",
+       false},
+  };
+  for (const TCase& c : cases) {
+    const TemporaryFolder folder;
+    const std::string fileName = c.Prepare ? folder.File("test.ini") : folder.File("no\\such\\folder\\test.ini");
+    if (c.Prepare) folder.Write("test.ini", inventory);
+    const DWORD attributes = Attributes(fileName);
+    TIniFile ini(fileName);
+    {
+      const TFileHolder holder = c.Prepare ? c.Prepare(folder) : NoHolder();
+      const DWORD before = Attributes(fileName);
+      const auto start = std::chrono::steady_clock::now();
+      try {
+        ini.WriteString("S", "K", "new");
+        ADD_FAILURE() << c.Refusal << ": saved";
+      } catch (const EIniFileException& error) {
+        EXPECT_EQ(error.Message(), c.Message + folder.File(c.FailedFile)) << c.Refusal;
+      }
+      if (c.AtOnce) {
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.Refusal;
+      }
+      EXPECT_EQ(Attributes(fileName), before) << c.Refusal;
+    }
+    EXPECT_EQ(folder.Read("test.ini"), c.Prepare ? inventory : "") << c.Refusal;
+    SetFileAttributesA(fileName.c_str(), attributes);
+    SetFileAttributesA((fileName + ".tmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+}
+
+// A backup or a virus scanner holds the file, or a copy left beside it, for
+// a moment: reads and saves wait for it instead of failing.
+TEST_F(IniFileTest, AFileAnotherProgramHoldsForAMomentIsTriedAgain) {
+  struct TCase {
+    const char* Step;
+    const char* HeldFile;
+    DWORD Sharing;
+  } const cases[] = {
+      {"the read", "test.ini", 0},
+      {"writing the copy", "test.ini.tmp", 0},
+      {"the swap", "test.ini", FILE_SHARE_READ},
+  };
+  for (const TCase& c : cases) {
+    FFolder.Write("test.ini", "[S]\r\nK=old\r\n");
+    FFolder.Write("test.ini.tmp", "left by a program that ended");
+    std::thread anotherProgram([holder = Hold(FFolder.File(c.HeldFile), c.Sharing)]() mutable {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      holder.reset();
+    });
+    try {
+      EXPECT_EQ(FIni.ReadString("S", "K", ""), "old") << c.Step;
+      FIni.WriteString("S", "K", "new");
+    } catch (const EIniFileException& error) {
+      ADD_FAILURE() << c.Step << ": " << error.Message();
+    }
+    anotherProgram.join();
+    EXPECT_EQ(FFolder.Read("test.ini"), "[S]\r\nK=new\r\n") << c.Step;
+  }
+}
+
+// A save keeps what the file kept: its hidden and system attributes, and a
+// link, which goes on naming the file that takes the changes.
+TEST_F(IniFileTest, ASaveKeepsTheAttributesOfTheFileAndTheLinkToIt) {
+  FFolder.Write("test.ini", "[S]\r\nK=old\r\n");
+  SetFileAttributesA(FFolder.File("test.ini").c_str(), kHiddenSystem);
+  FIni.WriteString("S", "K", "new");
+  EXPECT_EQ(Attributes(FFolder.File("test.ini")) & kHiddenSystem, kHiddenSystem);
+  EXPECT_EQ(FFolder.Read("test.ini"), "[S]\r\nK=new\r\n");
+  SetFileAttributesA(FFolder.File("test.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  std::filesystem::create_directory(FFolder.File("kept"));
+  FFolder.Write("kept\\devices.ini", "[S]\r\nK=old\r\n");
+  const TSymbolicLink link(FFolder.File("link.ini"), FFolder.File("kept\\devices.ini"));
+  if (!link.Made()) GTEST_SKIP() << "needs Wine's Unix side to make a symbolic link";
+  TIniFile(FFolder.File("link.ini")).WriteString("S", "K", "new");
+  EXPECT_EQ(FFolder.Read("kept\\devices.ini"), "[S]\r\nK=new\r\n");
+  EXPECT_FALSE(std::filesystem::exists(FFolder.File("kept\\devices.ini.tmp")));
+  EXPECT_FALSE(std::filesystem::exists(FFolder.File("link.ini.tmp")));
+}
+
+// A setup that lets the file be written in a folder that takes no new file
+// has the file written where it is, whether the text grows or shrinks.
+TEST_F(IniFileTest, AFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
+  std::filesystem::create_directory(FFolder.File("locked"));
+  FFolder.Write("locked\\test.ini", "[S]\r\nK=old\r\n");
+  TIniFile ini(FFolder.File("locked\\test.ini"));
+  const TImmutable folder(FFolder.File("locked"));
+  if (!folder.Marked()) GTEST_SKIP() << kNoImmutableHere;
+  ini.WriteString("S", "K", "a value longer than the old one");
+  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=a value longer than the old one\r\n");
+  ini.WriteString("S", "K", "v");
+  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=v\r\n");
+  EXPECT_FALSE(std::filesystem::exists(FFolder.File("locked\\test.ini.tmp")));
 }
 
 namespace {
@@ -90,9 +241,12 @@ class FullDiskIniFile : public TIniFile {
   FullDiskIniFile(const std::string& fileName, TCopyFault fault) : TIniFile(fileName), FFault(fault) {}
 
  protected:
-  bool WriteCopy(const std::string& copyName, const std::string& text) override {
-    if (FFault == TCopyFault::None) return TIniFile::WriteCopy(copyName, text);
-    std::ofstream(copyName, std::ios::binary) << text.substr(0, text.size() / 2);
+  // The disk fills once: the next save finds room again.
+  bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes) override {
+    if (std::exchange(FFault, TCopyFault::None) == TCopyFault::None)
+      return TIniFile::WriteCopy(copyName, text, attributes);
+    std::ofstream(std::filesystem::path(copyName), std::ios::binary) << text.substr(0, text.size() / 2);
+    SetLastError(ERROR_DISK_FULL);
     return FFault == TCopyFault::Silent;
   }
 
@@ -130,5 +284,10 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
         << c.Fault;
     EXPECT_EQ(FFolder.Read("test.ini"), inventory) << c.Fault;
     EXPECT_FALSE(std::filesystem::exists(FFolder.File("test.ini.tmp"))) << c.Fault;
+
+    // Nothing of the failed update lingers to swallow the next one.
+    ini.WriteString("Device-2", "IP", "10.9.9.9");
+    EXPECT_EQ(ini.ReadString("Device-2", "IP", ""), "10.9.9.9") << c.Fault;
+    EXPECT_EQ(ini.ReadString("Device-1", "IP", ""), "10.0.0.1") << c.Fault;
   }
 }
