@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace unix_side_detail {
@@ -38,10 +40,7 @@ inline std::optional<std::string> UnixPath(const std::wstring& windowsPath) {
 
 // A path in the ANSI code page.
 inline std::optional<std::string> UnixPath(const std::string& windowsPath) {
-  const int size = static_cast<int>(windowsPath.size());
-  std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, windowsPath.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, windowsPath.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return UnixPath(wide);
+  return UnixPath(child_process_detail::Widen(windowsPath));
 }
 
 inline std::string ShellQuoted(const std::string& text) { return "'" + text + "'"; }
@@ -80,49 +79,46 @@ inline std::optional<int> RunOnUnixSide(const std::string& command) {
   return std::stoi(text);
 }
 
-// A file or folder marked immutable while the object lives, where the file
-// system and the user allow it (Marked() says so): nothing can then be
-// created in, deleted from or renamed in such a folder, or written to such a file.
-class TImmutable {
+// A change made with the Unix shell while the object lives, and undone
+// after, where it can be made (Made() says so).
+class TUnixSideChange {
  public:
-  explicit TImmutable(const std::string& windowsPath) : FPath(UnixPath(windowsPath)) {
-    FMarked = FPath && RunOnUnixSide("chattr +i " + ShellQuoted(*FPath)) == 0;
+  TUnixSideChange(const std::optional<std::string>& make, std::optional<std::string> undo)
+      : FUndo(std::move(undo)), FMade(make && FUndo && RunOnUnixSide(*make) == 0) {}
+  ~TUnixSideChange() {
+    if (FMade) RunOnUnixSide(*FUndo);
   }
-  ~TImmutable() {
-    if (FMarked) RunOnUnixSide("chattr -i " + ShellQuoted(*FPath));
-  }
-  TImmutable(const TImmutable&) = delete;
-  TImmutable& operator=(const TImmutable&) = delete;
-
-  bool Marked() const { return FMarked; }
-
- private:
-  std::optional<std::string> FPath;
-  bool FMarked = false;
-};
-
-inline const char kNoImmutableHere[] =
-    "needs Wine's Unix side and a file system and user that allow the immutable attribute (chattr +i)";
-
-// A symbolic link at `link` naming `target` while the object lives, where
-// one can be made (Made() says so). Wine's CreateSymbolicLinkA reports success
-// and makes none, and its DeleteFileA deletes the file a link names and
-// leaves the link: the link comes and goes on the Unix side.
-class TSymbolicLink {
- public:
-  TSymbolicLink(const std::string& link, const std::string& target) : FLink(UnixPath(link)) {
-    const std::optional<std::string> unixTarget = UnixPath(target);
-    FMade = FLink && unixTarget && RunOnUnixSide("ln -s " + ShellQuoted(*unixTarget) + " " + ShellQuoted(*FLink)) == 0;
-  }
-  ~TSymbolicLink() {
-    if (FMade) RunOnUnixSide("rm " + ShellQuoted(*FLink));
-  }
-  TSymbolicLink(const TSymbolicLink&) = delete;
-  TSymbolicLink& operator=(const TSymbolicLink&) = delete;
+  TUnixSideChange(const TUnixSideChange&) = delete;
+  TUnixSideChange& operator=(const TUnixSideChange&) = delete;
 
   bool Made() const { return FMade; }
 
  private:
-  std::optional<std::string> FLink;
-  bool FMade = false;
+  std::optional<std::string> FUndo;
+  bool FMade;
 };
+
+inline std::optional<std::string> UnixCommand(const std::string& command, const std::optional<std::string>& path) {
+  return path ? std::optional<std::string>(command + " " + ShellQuoted(*path)) : std::nullopt;
+}
+
+// A file or folder marked immutable, where the file system and the user
+// allow it: nothing can then be created in, deleted from or renamed in such
+// a folder, or written to such a file.
+inline TUnixSideChange Immutable(const std::string& windowsPath) {
+  const std::optional<std::string> path = UnixPath(windowsPath);
+  return {UnixCommand("chattr +i", path), UnixCommand("chattr -i", path)};
+}
+
+inline const char kNoImmutableHere[] =
+    "needs Wine's Unix side and a file system and user that allow the immutable attribute (chattr +i)";
+
+// A symbolic link at `link` naming `target`. Wine's CreateSymbolicLinkA
+// reports success and makes none, and its DeleteFileA deletes the file a
+// link names and leaves the link: the link comes and goes on the Unix side.
+inline TUnixSideChange SymbolicLink(const std::string& link, const std::string& target) {
+  const std::optional<std::string> linkPath = UnixPath(link);
+  const std::optional<std::string> targetPath = UnixPath(target);
+  return {targetPath ? UnixCommand("ln -s " + ShellQuoted(*targetPath), linkPath) : std::nullopt,
+          UnixCommand("rm", linkPath)};
+}

@@ -324,8 +324,8 @@ TEST_F(MainInventoryTest, AFileThatCannotBeReplacedOrDeletedKeepsItsList) {
 // cleared would come back whole at the next start.
 TEST_F(MainInventoryTest, ClearOfAFileTheSystemKeepsSaysSoAndKeepsTheList) {
   StartWith(kDev1 + kDev2);
-  const TImmutable inventory(FFolder.File("devices.ini"));
-  if (!inventory.Marked()) GTEST_SKIP() << kNoImmutableHere;
+  const TUnixSideChange inventory = Immutable(FFolder.File("devices.ini"));
+  if (!inventory.Made()) GTEST_SKIP() << kNoImmutableHere;
   RecordBoxes(IDYES);
   Choose(FMain->MenuItemClear);
   EXPECT_EQ(FBoxes, (std::vector<std::string>{"Clear Device List", "Unable to delete " + FFolder.File("devices.ini")}));

@@ -166,22 +166,12 @@ void EditThroughIniFile(const std::string& fileName, const std::vector<TEdit>& e
   });
 }
 
-std::vector<std::string> SplitAtNulls(const std::vector<char>& buffer, DWORD length) {
-  std::vector<std::string> names;
-  for (size_t start = 0; start < length;) {
-    const std::string name(buffer.data() + start);
-    if (name.empty()) break;
-    names.push_back(name);
-    start += name.size() + 1;
-  }
-  return names;
-}
-
 std::vector<std::string> ProfileSections(const std::string& fileName) {
   std::vector<char> buffer(16384);
-  const DWORD length =
-      GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), fileName.c_str());
-  return SplitAtNulls(buffer, length);
+  GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), fileName.c_str());
+  std::vector<std::string> names;
+  for (const char* name = buffer.data(); *name; name += names.back().size() + 1) names.emplace_back(name);
+  return names;
 }
 
 std::string ProfileString(const std::string& fileName, const std::string& section, const std::string& key) {
@@ -191,14 +181,6 @@ std::string ProfileString(const std::string& fileName, const std::string& sectio
   return std::string(buffer.data(), length);
 }
 
-std::vector<std::string> IniFileSections(const std::string& fileName) {
-  TStringList list;
-  TIniFile(fileName).ReadSections(list);
-  std::vector<std::string> names;
-  for (int i = 0; i < list.Count(); ++i) names.push_back(list[i]);
-  return names;
-}
-
 // What one reader sees of a file: its section list, then every value asked for.
 struct TReading {
   std::vector<std::string> Sections;
@@ -206,12 +188,11 @@ struct TReading {
   bool operator==(const TReading&) const = default;
 };
 
-std::string Describe(const TReading& reading) {
-  std::string text = "sections:";
-  for (const std::string& name : reading.Sections) text += " [" + Printable(name) + "]";
-  text += "\nvalues:";
-  for (const std::string& value : reading.Values) text += " {" + Printable(value) + "}";
-  return text;
+void PrintTo(const TReading& reading, std::ostream* out) {
+  *out << "sections:";
+  for (const std::string& name : reading.Sections) *out << " [" << Printable(name) << "]";
+  *out << "\nvalues:";
+  for (const std::string& value : reading.Values) *out << " {" << Printable(value) << "}";
 }
 
 std::string Describe(const std::vector<TEdit>& edits) {
@@ -222,8 +203,6 @@ std::string Describe(const std::vector<TEdit>& edits) {
                 : " [" + Printable(edit.Section) + "] " + Printable(edit.Key) + "=" + Printable(edit.Value);
   return text;
 }
-
-void PrintTo(const TReading& reading, std::ostream* out) { *out << Describe(reading); }
 
 struct TQuestions {
   std::set<std::string> Sections;
@@ -250,8 +229,11 @@ TReading ReadThroughProfileApi(const std::string& fileName, const TQuestions& qu
 }
 
 TReading ReadThroughIniFile(const std::string& fileName, const TQuestions& questions) {
-  TReading reading{IniFileSections(fileName), {}};
   const TIniContent content = TIniFile(fileName).ReadContent();
+  TStringList sections;
+  content.ReadSections(sections);
+  TReading reading{{}, {}};
+  for (int i = 0; i < sections.Count(); ++i) reading.Sections.push_back(sections[i]);
   for (const std::string& section : questions.Sections)
     for (const std::string& key : questions.Keys) reading.Values.push_back(content.ReadString(section, key, kAbsent));
   return reading;

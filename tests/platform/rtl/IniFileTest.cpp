@@ -207,7 +207,7 @@ TEST_F(IniFileTest, ASaveKeepsTheAttributesOfTheFileAndTheLinkToIt) {
 
   std::filesystem::create_directory(FFolder.File("kept"));
   FFolder.Write("kept\\devices.ini", "[S]\r\nK=old\r\n");
-  const TSymbolicLink link(FFolder.File("link.ini"), FFolder.File("kept\\devices.ini"));
+  const TUnixSideChange link = SymbolicLink(FFolder.File("link.ini"), FFolder.File("kept\\devices.ini"));
   if (!link.Made()) GTEST_SKIP() << "needs Wine's Unix side to make a symbolic link";
   TIniFile(FFolder.File("link.ini")).WriteString("S", "K", "new");
   EXPECT_EQ(FFolder.Read("kept\\devices.ini"), "[S]\r\nK=new\r\n");
@@ -221,8 +221,8 @@ TEST_F(IniFileTest, AFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
   std::filesystem::create_directory(FFolder.File("locked"));
   FFolder.Write("locked\\test.ini", "[S]\r\nK=old\r\n");
   TIniFile ini(FFolder.File("locked\\test.ini"));
-  const TImmutable folder(FFolder.File("locked"));
-  if (!folder.Marked()) GTEST_SKIP() << kNoImmutableHere;
+  const TUnixSideChange folder = Immutable(FFolder.File("locked"));
+  if (!folder.Made()) GTEST_SKIP() << kNoImmutableHere;
   ini.WriteString("S", "K", "a value longer than the old one");
   EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=a value longer than the old one\r\n");
   ini.WriteString("S", "K", "v");
