@@ -82,7 +82,7 @@ TIniContent::TIniContent(const std::string& bytes) : FEncoding(DetectTextEncodin
 // keeps its bytes exactly; no code page has CR or LF inside a character.
 void TIniContent::Split(const std::string& bytes) {
   const std::string body = bytes.substr(TextEncodingMark(FEncoding).size());
-  if (FEncoding == TTextEncoding::Utf16) {
+  if (IsUtf16(FEncoding)) {
     const std::u16string units = DecodeText(body, FEncoding);
     ForEachLine(units, [&](size_t begin, size_t textEnd, size_t next) {
       FLines.push_back({units.substr(begin, textEnd - begin), units.substr(textEnd, next - textEnd),

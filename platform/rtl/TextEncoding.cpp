@@ -5,7 +5,8 @@
 namespace {
 
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
-const char kUtf16Mark[] = "\xFF\xFE";
+const char kUtf16LeMark[] = "\xFF\xFE";
+const char kUtf16BeMark[] = "\xFE\xFF";
 constexpr char16_t kReplacement = 0xFFFD;
 
 bool StartsWith(const std::string& bytes, const std::string& mark) { return bytes.compare(0, mark.size(), mark) == 0; }
@@ -82,36 +83,47 @@ std::string EncodeUtf8(const std::u16string& text) {
   return bytes;
 }
 
-std::u16string DecodeUtf16(const std::string& bytes) {
+// The byte of a unit that comes first: the low one in LE, the high one in BE.
+int FirstByteShift(TTextEncoding encoding) { return encoding == TTextEncoding::Utf16Be ? 8 : 0; }
+
+std::u16string DecodeUtf16(const std::string& bytes, TTextEncoding encoding) {
+  const int first = FirstByteShift(encoding);
   std::u16string text(bytes.size() / 2, u'\0');
   for (size_t i = 0; i < text.size(); ++i)
-    text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                    (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    text[i] = static_cast<char16_t>((static_cast<unsigned char>(bytes[2 * i]) << first) |
+                                    (static_cast<unsigned char>(bytes[2 * i + 1]) << (8 - first)));
   return text;
 }
 
-std::string EncodeUtf16(const std::u16string& text) {
+std::string EncodeUtf16(const std::u16string& text, TTextEncoding encoding) {
+  const int first = FirstByteShift(encoding);
   std::string bytes;
   bytes.reserve(text.size() * 2);
   for (const char16_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
+    bytes += static_cast<char>((unit >> first) & 0xFF);
+    bytes += static_cast<char>((unit >> (8 - first)) & 0xFF);
   }
   return bytes;
 }
 
 }  // namespace
 
+bool IsUtf16(TTextEncoding encoding) {
+  return encoding == TTextEncoding::Utf16Le || encoding == TTextEncoding::Utf16Be;
+}
+
 TTextEncoding DetectTextEncoding(const std::string& bytes) {
   if (StartsWith(bytes, kUtf8Mark)) return TTextEncoding::Utf8;
-  if (StartsWith(bytes, kUtf16Mark)) return TTextEncoding::Utf16;
+  if (StartsWith(bytes, kUtf16LeMark)) return TTextEncoding::Utf16Le;
+  if (StartsWith(bytes, kUtf16BeMark)) return TTextEncoding::Utf16Be;
   return TTextEncoding::Ansi;
 }
 
 std::string TextEncodingMark(TTextEncoding encoding) {
   switch (encoding) {
     case TTextEncoding::Utf8: return kUtf8Mark;
-    case TTextEncoding::Utf16: return kUtf16Mark;
+    case TTextEncoding::Utf16Le: return kUtf16LeMark;
+    case TTextEncoding::Utf16Be: return kUtf16BeMark;
     case TTextEncoding::Ansi: break;
   }
   return {};
@@ -120,7 +132,8 @@ std::string TextEncodingMark(TTextEncoding encoding) {
 std::u16string DecodeText(const std::string& bytes, TTextEncoding encoding) {
   switch (encoding) {
     case TTextEncoding::Utf8: return DecodeUtf8(bytes);
-    case TTextEncoding::Utf16: return DecodeUtf16(bytes);
+    case TTextEncoding::Utf16Le:
+    case TTextEncoding::Utf16Be: return DecodeUtf16(bytes, encoding);
     case TTextEncoding::Ansi: break;
   }
   return AnsiToWide(bytes);
@@ -129,7 +142,8 @@ std::u16string DecodeText(const std::string& bytes, TTextEncoding encoding) {
 std::string EncodeText(const std::u16string& text, TTextEncoding encoding) {
   switch (encoding) {
     case TTextEncoding::Utf8: return EncodeUtf8(text);
-    case TTextEncoding::Utf16: return EncodeUtf16(text);
+    case TTextEncoding::Utf16Le:
+    case TTextEncoding::Utf16Be: return EncodeUtf16(text, encoding);
     case TTextEncoding::Ansi: break;
   }
   return WideToAnsi(text);

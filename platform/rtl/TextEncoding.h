@@ -1,11 +1,14 @@
 #pragma once
-// The three ways a text file on Windows is commonly saved: in the ANSI code
-// page with no mark, in UTF-8 after the mark EF BB BF, and in UTF-16 LE after
-// the mark FF FE (Notepad's "Unicode"). A file keeps its own way when it is
-// written back, so that the tools that saved it still read it.
+// The ways a text file on Windows is commonly saved: in the ANSI code page
+// with no mark, in UTF-8 after the mark EF BB BF, in UTF-16 LE after the mark
+// FF FE (Notepad's "Unicode") and in UTF-16 BE after the mark FE FF
+// ("Unicode big endian"). A file keeps its own way when it is written back,
+// so that the tools that saved it still read it.
 #include <string>
 
-enum class TTextEncoding { Ansi, Utf8, Utf16 };
+enum class TTextEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
+
+bool IsUtf16(TTextEncoding encoding);
 
 // The encoding the file's first bytes announce; ANSI when they announce none.
 TTextEncoding DetectTextEncoding(const std::string& bytes);

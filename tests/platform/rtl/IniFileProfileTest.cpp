@@ -1,7 +1,8 @@
 // An INI file edited by hand, or saved by another tool, reads and changes
 // through TIniFile exactly as through the system's profile API: the same
 // random edits go to one copy through each, and every section and key then
-// reads the same from both copies, through both.
+// reads the same from both copies, through both; each copy stays in the
+// encoding the file was saved in.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -59,7 +60,8 @@ class THandEditedFile {
   explicit THandEditedFile(unsigned seed) : FRandom(seed) {}
 
   std::string Bytes() {
-    const TTextEncoding encoding = Pick(std::vector{TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf16});
+    const TTextEncoding encoding =
+        Pick(std::vector{TTextEncoding::Ansi, TTextEncoding::Utf8, TTextEncoding::Utf16Le, TTextEncoding::Utf16Be});
     return TextEncodingMark(encoding) + EncodeText(Text(), encoding);
   }
 
@@ -268,12 +270,17 @@ TEST(IniFileProfile, HandEditedFilesReadAndChangeAsThroughTheProfileApi) {
                                  ReadThroughIniFile(theirs, questions)};
     const char* const readers[] = {"the profile API on TIniFile's copy", "TIniFile on its copy",
                                    "TIniFile on the profile API's copy"};
-    for (int reader = 0; reader < 3; ++reader) {
-      ASSERT_EQ(readings[reader], expected)
-          << "seed " << seed + static_cast<unsigned>(file) << " (NEPL_INI_SEED=" << seed << ", file " << file
-          << "), read by " << readers[reader] << "\nfile: " << Printable(original) << "\nedits:" << Describe(edits)
-          << "\nafter TIniFile: " << Printable(folder.Read("ours" + std::to_string(file) + ".ini"))
-          << "\nafter the profile API: " << Printable(folder.Read("theirs" + std::to_string(file) + ".ini"));
-    }
+    const std::string ourBytes = folder.Read("ours" + std::to_string(file) + ".ini");
+    const std::string theirBytes = folder.Read("theirs" + std::to_string(file) + ".ini");
+    const auto failure = [&](const std::string& what) {
+      return "seed " + std::to_string(seed + static_cast<unsigned>(file)) + " (NEPL_INI_SEED=" + std::to_string(seed) +
+             ", file " + std::to_string(file) + "), " + what + "\nfile: " + Printable(original) +
+             "\nedits:" + Describe(edits) + "\nafter TIniFile: " + Printable(ourBytes) +
+             "\nafter the profile API: " + Printable(theirBytes);
+    };
+    for (int reader = 0; reader < 3; ++reader)
+      ASSERT_EQ(readings[reader], expected) << failure(std::string("read by ") + readers[reader]);
+    // Written back in the file's own encoding, so the tool that saved it still reads it.
+    ASSERT_EQ(DetectTextEncoding(ourBytes), DetectTextEncoding(theirBytes)) << failure("in another encoding");
   }
 }
