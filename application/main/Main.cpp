@@ -257,8 +257,16 @@ void TMainW::SetStatusText(int panel, const std::string& text) { StatusBar->Pane
 
 // ---- the device list
 
+// A line that cannot be read leaves the commands on the device before, so
+// the highlight goes back to that device's line, or to none.
 void TMainW::ListBoxDevicesClick(TObject*) {
-  if (SelectedLine() >= 0) SelectDevice(SelectedLine());
+  if (SelectedLine() < 0) return;
+  try {
+    SelectDevice(SelectedLine());
+  } catch (...) {
+    ListBoxDevices->SetItemIndex(ListBoxDevices->Items().IndexOf(CurrentDevice.Name));
+    throw;
+  }
 }
 
 void TMainW::SelectDevice(int line) {
@@ -274,26 +282,41 @@ void TMainW::MenuItemConnectClick(TObject*) {
   AddDevice(SelectedLine() >= 0 ? ListBoxDevices->Items()[SelectedLine()] : std::string(kTemplateDevice));
 }
 
+// Closed with Close, the commands stay on the device the window shows, not
+// on the template the dialog offered.
 void TMainW::AddDevice(const std::string& templateName) {
   const TNE_Attr previous = CurrentDevice;
   LoadDevice(*FIniFile, templateName);
-  if (!ShowDeviceParam()) return;
+  if (!ShowDeviceParam()) {
+    CurrentDevice = previous;
+    return;
+  }
   SaveKeepingShownDevice(previous, [&] { SaveDevice(*FIniFile); });
   ListBoxDevices->SetItemIndex(ListBoxDevices->Items().Add(CurrentDevice.Name));
 }
 
 // A save that failed left the file as it was, so Refresh, Set and Reset must
 // go on to the device the window shows: the highlighted line's as the file
-// holds it or, with no line highlighted, `previous`. `previous` first, in
-// case the file cannot be read again either. The failure goes on to its box.
+// holds it or, with no line highlighted, `previous`. `previous` stays when the
+// file cannot be read again either; the box then still names the write that
+// failed, which is what the operator must mend.
 void TMainW::SaveKeepingShownDevice(const TNE_Attr& previous, const std::function<void()>& save) {
   try {
     save();
   } catch (...) {
     CurrentDevice = previous;
     SetStatusText(kAddressPanel, CurrentDevice.IP);
-    if (SelectedLine() >= 0) SelectDevice(SelectedLine());
+    RereadSelectedDevice();
     throw;
+  }
+}
+
+void TMainW::RereadSelectedDevice() {
+  if (SelectedLine() < 0) return;
+  try {
+    SelectDevice(SelectedLine());
+  } catch (const EIniFileException&) {
+    // The current device is the one from before the command.
   }
 }
 

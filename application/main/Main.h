@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "application/core/CommClass.h"
@@ -88,6 +89,7 @@ class TMainW : public TForm, public TExchangeMonitor {
   void OpenInventory(const std::wstring& fileName);
   // A name in the ANSI code page.
   void OpenInventory(const std::string& fileName);
+  void OpenInventory(std::unique_ptr<TIniFile> inventory) { FIniFile = std::move(inventory); }
 
   // Creates a window of `formClass` owned by the main window, shows it
   // modally and frees it; true when it was closed with OK.
@@ -218,6 +220,8 @@ class TMainW : public TForm, public TExchangeMonitor {
   void AddDevice(const std::string& templateName);
   // Runs `save`; when it fails, makes the device on screen the current one again and passes the failure on.
   void SaveKeepingShownDevice(const TNE_Attr& previous, const std::function<void()>& save);
+  // The highlighted line's device as the file holds it now, when the file can be read.
+  void RereadSelectedDevice();
   bool ShowDeviceParam();
   void DeleteInventory();
 

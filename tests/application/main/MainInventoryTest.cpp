@@ -3,6 +3,7 @@
 // modal seam, the Clear question through the message-box seam.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -29,6 +30,21 @@ const std::string kDev2 =
     "CommunityWr=drastun\r\nType=11\r\n";
 
 enum class TAnswer { Ok, Close };
+
+// An inventory on a disk that is full: its copy cannot be written. `OnCopy`
+// runs first, as another program may take the file just then.
+class TFullDiskInventory : public TIniFile {
+ public:
+  using TIniFile::TIniFile;
+  std::function<void()> OnCopy;
+
+ protected:
+  bool WriteCopy(const std::wstring&, const std::string&, uint32_t) override {
+    if (OnCopy) OnCopy();
+    SetLastError(ERROR_DISK_FULL);
+    return false;
+  }
+};
 
 // Another program holding a file open, sharing it only as far as `sharing` lets others in.
 using TFileHolder = std::unique_ptr<void, decltype(&CloseHandle)>;
@@ -170,11 +186,15 @@ TEST_F(MainInventoryTest, AddCopiesTheSelectedDeviceUnderTheNextFreeName) {
 
 TEST_F(MainInventoryTest, AddWithoutASelectedLineStartsFromTheDefaults) {
   StartWith(kDev1);
+  std::string shownName;
   std::string shownIP;
-  AnswerDialogs(TAnswer::Close, [&](TDeviceParam& dialog) { shownIP = dialog.EditIP->Text(); });
+  AnswerDialogs(TAnswer::Close, [&](TDeviceParam& dialog) {
+    shownName = dialog.EditName->Text();
+    shownIP = dialog.EditIP->Text();
+  });
   FMain->MenuItemConnect->Click();
+  EXPECT_EQ(shownName, "NEPL0");
   EXPECT_EQ(shownIP, "192.168.0.155");
-  EXPECT_EQ(CurrentDevice.Name, "NEPL0");
 }
 
 TEST_F(MainInventoryTest, NewOrAddClosedWithCloseWritesNothing) {
@@ -186,8 +206,10 @@ TEST_F(MainInventoryTest, NewOrAddClosedWithCloseWritesNothing) {
   EXPECT_EQ(FDialogs, 2);
   EXPECT_EQ(Inventory(), kDev1 + kDev2);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
-  // The template stays current under its fresh name until a line is clicked.
-  EXPECT_EQ(CurrentDevice.Name, "Dev3");
+  // Refresh and Reset go on to the highlighted device, not to the template the dialog offered.
+  EXPECT_EQ(CurrentDevice.Name, "Dev2");
+  EXPECT_EQ(CurrentDevice.IP, "127.0.0.8");
+  EXPECT_EQ(CurrentDevice.Addr, 6);
 }
 
 TEST_F(MainInventoryTest, EditClosedWithCloseWritesTheDeviceBackUnchanged) {
@@ -227,8 +249,7 @@ TEST_F(MainInventoryTest, EditAndDeleteWithoutASelectedLineDoNothing) {
   EXPECT_EQ(Lines(), std::vector<std::string>{"Dev1"});
 }
 
-// After New or Add was closed, the current device is the template under a
-// fresh name; Edit and Delete must still work on the selected line.
+// Edit works on the highlighted line, whatever the command before it left current.
 TEST_F(MainInventoryTest, EditAfterAnAbandonedNewWorksOnTheSelectedDevice) {
   StartWith(kDev1 + kDev2);
   ClickLine(0);
@@ -319,6 +340,35 @@ TEST_F(MainInventoryTest, AFileThatCannotBeReplacedOrDeletedKeepsItsList) {
   EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini.tmp")));
 }
 
+// The box names the write that failed, also when the file cannot be read
+// again afterwards; the commands stay on the device the window showed.
+TEST_F(MainInventoryTest, AFailedSaveNamesTheWriteThatFailedAndKeepsTheDeviceShown) {
+  StartWith(kDev1 + kDev2);
+  auto inventory = std::make_unique<TFullDiskInventory>(FFolder.File("devices.ini"));
+  TFileHolder holder(nullptr, CloseHandle);
+  inventory->OnCopy = [&] { holder = Hold(FFolder.File("devices.ini"), 0); };
+  FMain->OpenInventory(std::move(inventory));
+  RecordBoxes();
+  AnswerDialogs(TAnswer::Ok);
+  ClickLine(1);
+  Choose(FMain->New1);
+  holder.reset();
+  EXPECT_EQ(CurrentDevice.Name, "Dev2");
+  EXPECT_EQ(CurrentDevice.IP, "127.0.0.8");
+
+  // With no line highlighted, the device from before the command comes back.
+  FMain->ListBoxDevices->SetItemIndex(-1);
+  Choose(FMain->MenuItemConnect);
+  holder.reset();
+  EXPECT_EQ(CurrentDevice.Name, "Dev2");
+  EXPECT_EQ(CurrentDevice.IP, "127.0.0.8");
+  EXPECT_EQ(FMain->StatusBar->Panels().Items(0).Text(), "127.0.0.8");
+
+  const std::string unwritten = "Unable to write to " + FFolder.File("devices.ini.tmp");
+  EXPECT_EQ(FBoxes, (std::vector<std::string>{unwritten, unwritten}));
+  EXPECT_EQ(Inventory(), kDev1 + kDev2);
+}
+
 // In a folder that takes no change, or for a file marked immutable, Wine
 // reports the delete as done while the file stays: a list that looked
 // cleared would come back whole at the next start.
@@ -335,13 +385,17 @@ TEST_F(MainInventoryTest, ClearOfAFileTheSystemKeepsSaysSoAndKeepsTheList) {
 
 // A file another program holds for a moment (a backup, say) reads as empty
 // through the profile API: taken for the device, its defaults would be saved
-// over it once the file is free again.
+// over it once the file is free again. A line clicked meanwhile is not
+// taken, so the highlight stays on the device the commands go to.
 TEST_F(MainInventoryTest, AnInventoryThatCannotBeReadIsSaidSoAndNeverWrittenFrom) {
   StartWith(kDev1 + kDev2);
   RecordBoxes();
+  ClickLine(0);
   TFileHolder holder = Hold(FFolder.File("devices.ini"), 0);
   AnswerDialogs(TAnswer::Close, [&](TDeviceParam&) { holder.reset(); });
   ClickLine(1);
+  EXPECT_EQ(FMain->ListBoxDevices->ItemIndex(), 0);
+  EXPECT_EQ(CurrentDevice.Name, "Dev1");
   Choose(FMain->MenuItemEdit);
   holder.reset();
   EXPECT_EQ(FDialogs, 0);
