@@ -1,7 +1,7 @@
 #pragma once
 // The SNMP message unit: TSNMPInfo is one message (a request, a reply or a
 // received trap) and turns it into octets and back; TIdSNMP is the client that
-// owns three of them, sends a request and waits once for its reply.
+// owns three of them, sends a request and waits for its reply.
 //
 // Values keep their ASN.1 type as the tag of their entry in Values. The
 // decoder is deliberately lenient: it walks the octets item by item and never

@@ -315,6 +315,7 @@ TEST_F(CommClassTest, SetRefusedOrUnansweredFails) {
 
 TEST_F(CommClassTest, SingleShotGetAsksPort161AndGivesUpAfterHalfASecond) {
   const TStringList oids = Oids({kPortStateOid});
+  // The address asked is the one Wine's agent answers from, whatever loopback address it was given.
   AgentProcess agent({"--device", "127.0.0.1", "--ne", "5", "--manager", "none", "--fault", "drop@1"});
   TStringList values;
   std::string result;
