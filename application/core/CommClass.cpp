@@ -19,12 +19,6 @@ constexpr uint16_t kAgentPort = 161;
 constexpr uint32_t kSingleShotTimeout = 500;
 constexpr uint16_t kSingleShotTrapPort = 165;
 
-// A reply binding answers a request binding when its identifier begins with
-// the requested one (so .1.4.5 also accepts .1.4.51).
-bool Answers(const std::string& replyOid, const std::string& requestedOid) {
-  return replyOid.compare(0, requestedOid.size(), requestedOid) == 0;
-}
-
 std::string ValueText(const TSetOidValue& value) {
   if (const int32_t* number = std::get_if<int32_t>(&value)) return std::to_string(*number);
   return std::get<std::string>(value);
@@ -97,13 +91,8 @@ void TCommClassW::RunGet(TIdSNMP& client, int32_t version, const std::string& co
     ShowExchange(kDisconnected, kReadFailed, false);
     return;
   }
+  // The client took only an answer with one binding for each object asked.
   const TSNMPInfo& reply = client.Reply();
-  for (int i = 0; i < reply.Oids.Count(); ++i) {
-    if (!Answers(reply.Oids[i], oids.Strings(i))) {
-      ShowExchange(kConnected, kReadFailed, false);
-      return;
-    }
-  }
   for (int i = 0; i < reply.Values.Count(); ++i) values.Add(reply.Values[i]);
   client.Query().Clear();
   ShowExchange(kConnected, kReadSuccessful, true);
@@ -119,13 +108,6 @@ void TCommClassW::SnmpSet(int32_t version, const std::string& community, const s
   client->Query().PDUType = PDU_SET;
   if (!client->SendRequest()) {
     ShowExchange(kDisconnected, kSetFailed, false);
-    return;
-  }
-  const TSNMPInfo& reply = client->Reply();
-  bool answered = reply.Oids.Count() <= static_cast<int>(items.size());
-  for (int i = 0; answered && i < reply.Oids.Count(); ++i) answered = Answers(reply.Oids[i], items[i].OID);
-  if (!answered) {
-    ShowExchange(kConnected, kSetFailed, false);
     return;
   }
   client->Query().Clear();

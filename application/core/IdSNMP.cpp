@@ -360,6 +360,69 @@ void ReadBindings(TBerReader& reader, uint64_t messageLength, TSNMPInfo& info) {
   }
 }
 
+// ---------------------------------------------------------------- whole messages
+
+// Unlike the reader above, these take an item only when it is there whole, with
+// a definite length; `rest` then moves past it.
+bool TakeItem(std::string_view& rest, uint8_t& tag, std::string_view& content) {
+  if (rest.size() < 2) return false;
+  tag = static_cast<uint8_t>(rest[0]);
+  size_t headerSize = 2;
+  uint64_t length = static_cast<uint8_t>(rest[1]);
+  if (length >= kLongLengthForm) {
+    const size_t count = length - kLongLengthForm;
+    if (count == 0 || count > kMaxLengthOctets || count > rest.size() - headerSize) return false;
+    length = 0;
+    for (size_t i = 0; i < count; ++i) length = length << 8 | static_cast<uint8_t>(rest[headerSize++]);
+  }
+  if (length > rest.size() - headerSize) return false;
+  content = rest.substr(headerSize, length);
+  rest.remove_prefix(headerSize + length);
+  return true;
+}
+
+bool TakeItem(std::string_view& rest, int32_t expectedTag, std::string_view& content) {
+  uint8_t tag = 0;
+  return TakeItem(rest, tag, content) && tag == expectedTag;
+}
+
+bool TakeInteger(std::string_view& rest, int32_t& value) {
+  std::string_view content;
+  if (!TakeItem(rest, ASN1_INTEGER, content) || content.empty()) return false;
+  value = SignedValue(content);
+  return true;
+}
+
+// An identifier whose last sub-identifier is cut short is none.
+bool IsWholeOid(std::string_view octets) {
+  return !octets.empty() && (static_cast<uint8_t>(octets.back()) & kMoreOctetsBit) == 0;
+}
+
+// The asked identifier's octets end with a whole sub-identifier, so an
+// identifier that begins with them names the same object or one below it:
+// .1.4.5 answers as .1.4.5 and .1.4.5.0, never as .1.4.51.
+bool NamesOrIsBelow(std::string_view replied, std::string_view asked) {
+  return IsWholeOid(replied) && replied.substr(0, asked.size()) == asked;
+}
+
+// A binding list that holds exactly one whole binding per asked identifier.
+bool BindingsAnswer(std::string_view list, const TStringList& asked) {
+  std::string askedOctets;
+  for (int i = 0; i < asked.Count(); ++i) {
+    std::string_view binding;
+    std::string_view oid;
+    std::string_view value;
+    uint8_t valueTag = 0;
+    if (!TakeItem(list, ASN1_SEQUENCE, binding) || !TakeItem(binding, ASN1_OBJECT_ID, oid) ||
+        !TakeItem(binding, valueTag, value) || !binding.empty() || (valueTag & kConstructedBit) != 0) {
+      return false;
+    }
+    WriteOidOctets(askedOctets, asked[i]);
+    if (!NamesOrIsBelow(oid, askedOctets)) return false;
+  }
+  return list.empty();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TSNMPInfo
@@ -466,6 +529,25 @@ void TSNMPInfo::DecodeMessage(const std::string& octets) {
   ReadBindings(reader, messageLength, *this);
 }
 
+bool TSNMPInfo::IsAnsweredBy(const std::string& datagram) const {
+  std::string_view rest = datagram;
+  std::string_view message;
+  std::string_view community;
+  std::string_view pdu;
+  std::string_view bindings;
+  int32_t version = 0;
+  int32_t header = 0;
+  if (!TakeItem(rest, ASN1_SEQUENCE, message) || !rest.empty()) return false;
+  if (!TakeInteger(message, version) || version != Version) return false;
+  if (!TakeItem(message, ASN1_OCTET_STRING, community) || !TakeItem(message, PDU_GET_RESPONSE, pdu)) return false;
+  if (!message.empty()) return false;
+  // Request id, error status and error index; the request id is not matched.
+  for (int field = 0; field < 3; ++field) {
+    if (!TakeInteger(pdu, header)) return false;
+  }
+  return TakeItem(pdu, ASN1_SEQUENCE, bindings) && pdu.empty() && BindingsAnswer(bindings, Oids);
+}
+
 bool TSNMPInfo::DecodeTrap() {
   TBerReader reader(Buffer, kOuterLengthPosition);
   const uint64_t messageLength = reader.ReadLength();
@@ -526,9 +608,15 @@ bool TIdSNMP::SendRequest() {
   // A reply that came after its request timed out is still queued on the
   // socket; it must not be taken for the answer to this request.
   DiscardPending();
-  Send(query.Host, static_cast<uint16_t>(query.Port), query.Buffer);
+  const std::string address = ResolveHost(query.Host);
+  Send(address, static_cast<uint16_t>(query.Port), query.Buffer);
+  // Only the device's own answer is the reply: junk, echoes, strays from
+  // elsewhere and answers to other questions do not end the wait.
+  const auto isTheAnswer = [&query, &address](const std::string& datagram, const TPeer& source) {
+    return (source.IP == address || IsBroadcastAddress(address)) && query.IsAnsweredBy(datagram);
+  };
   TPeer peer;
-  reply.SetBuffer(ReceiveString(ReceiveTimeout(), peer));
+  reply.SetBuffer(ReceiveString(ReceiveTimeout(), peer, isTheAnswer));
   query.Host = peer.IP;
   query.Port = peer.Port;
   if (!reply.Buffer.empty()) reply.DecodeMessage(reply.Buffer);

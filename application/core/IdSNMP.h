@@ -1,7 +1,7 @@
 #pragma once
 // The SNMP message unit: TSNMPInfo is one message (a request, a reply or a
 // received trap) and turns it into octets and back; TIdSNMP is the client that
-// owns three of them, sends a request and waits once for its reply.
+// owns three of them, sends a request and waits for its reply.
 //
 // Values keep their ASN.1 type as the tag of their entry in Values. The
 // decoder is deliberately lenient: it walks the octets item by item and never
@@ -52,6 +52,10 @@ class TSNMPInfo {
   void DecodeMessage(const std::string& octets);
   // Decodes Buffer as an SNMPv1 or SNMPv2 trap; never fails.
   bool DecodeTrap();
+  // True when `datagram` is, octet for octet, one Response of this message's
+  // version whose bindings answer this message's one for one and in order:
+  // each names the object asked for or one below it.
+  bool IsAnsweredBy(const std::string& datagram) const;
 
   TIdSNMP& Owner;
   std::string Community;
@@ -102,8 +106,10 @@ class TIdSNMP : public TIdUDPClient {
   TSNMPInfo& Reply() { return *FReply; }
   TSNMPInfo& Trap() { return *FTrap; }
 
-  // Sends Query and waits once for a datagram, which becomes Reply. True when
-  // one came and its error status is 0. A time-out is not an error.
+  // Sends Query and waits for its answer from the address it went to (from
+  // any, for a broadcast), which becomes Reply; whatever else comes is dropped
+  // and the wait goes on. True when the answer came and its error status is 0.
+  // A time-out is not an error.
   bool SendRequest();
 
  private:

@@ -1,28 +1,47 @@
 #include "platform/net/UdpClient.h"
 
+#include <chrono>
+
 #include "platform/classes/ClassBuilder.h"
 #include "platform/net/AntiFreeze.h"
 
 namespace {
 
-bool WaitOneSlice(TUdpSocket& socket, uint32_t sliceMs, TIdAntiFreeze& antiFreeze) {
-  if (socket.WaitReadable(sliceMs)) return true;
-  antiFreeze.DoProcess();
+using TClock = std::chrono::steady_clock;
+
+uint32_t MillisecondsUntil(TClock::time_point end) {
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - TClock::now()).count();
+  return left > 0 ? static_cast<uint32_t>(left) : 0;
+}
+
+// One wait that ends at `end` or with a datagram `accept` takes; the ones it
+// refuses are dropped, and a stream of them cannot keep the wait going.
+bool ReceiveUntil(TUdpSocket& socket, TClock::time_point end, const TIdUDPClient::TDatagramFilter& accept,
+                  std::string& datagram, TPeer& peer) {
+  do {
+    if (!socket.WaitReadable(MillisecondsUntil(end))) return false;
+    datagram = socket.ReceiveFrom(peer);
+    if (!accept || accept(datagram, peer)) return true;
+  } while (TClock::now() < end);
   return false;
 }
 
 // A wait longer than the idle slice is cut into the bulk of the time and a last
-// idle slice; window messages are processed after each slice that ends empty.
-bool WaitInSlices(TUdpSocket& socket, uint32_t timeoutMs, TIdAntiFreeze& antiFreeze) {
-  const uint32_t idleSlice = antiFreeze.IdleTimeOut();
-  if (timeoutMs <= idleSlice) return WaitOneSlice(socket, timeoutMs, antiFreeze);
-  return WaitOneSlice(socket, timeoutMs - idleSlice, antiFreeze) || WaitOneSlice(socket, idleSlice, antiFreeze);
-}
-
-bool WaitForDatagram(TUdpSocket& socket, uint32_t timeoutMs) {
+// idle slice; window messages are processed after each slice that ends without
+// the datagram waited for.
+bool ReceiveInSlices(TUdpSocket& socket, uint32_t timeoutMs, const TIdUDPClient::TDatagramFilter& accept,
+                     std::string& datagram, TPeer& peer) {
+  const TClock::time_point end = TClock::now() + std::chrono::milliseconds(timeoutMs);
   TIdAntiFreeze* antiFreeze = TIdAntiFreeze::Active();
-  if (antiFreeze == nullptr) return socket.WaitReadable(timeoutMs);
-  return WaitInSlices(socket, timeoutMs, *antiFreeze);
+  if (antiFreeze == nullptr) return ReceiveUntil(socket, end, accept, datagram, peer);
+  const std::chrono::milliseconds idleSlice(antiFreeze->IdleTimeOut());
+  if (std::chrono::milliseconds(timeoutMs) > idleSlice) {
+    if (ReceiveUntil(socket, end - idleSlice, accept, datagram, peer)) return true;
+    antiFreeze->DoProcess();
+  }
+  if (ReceiveUntil(socket, end, accept, datagram, peer)) return true;
+  antiFreeze->DoProcess();
+  return false;
 }
 
 }  // namespace
@@ -51,10 +70,11 @@ void TIdUDPClient::Send(const std::string& host, uint16_t port, const std::strin
   Socket().SendTo(host, port, datagram);
 }
 
-std::string TIdUDPClient::ReceiveString(uint32_t timeoutMs, TPeer& peer) {
+std::string TIdUDPClient::ReceiveString(uint32_t timeoutMs, TPeer& peer, const TDatagramFilter& accept) {
+  std::string datagram;
+  if (ReceiveInSlices(Socket(), timeoutMs, accept, datagram, peer)) return datagram;
   peer = TPeer();
-  if (!WaitForDatagram(Socket(), timeoutMs)) return "";
-  return Socket().ReceiveFrom(peer);
+  return "";
 }
 
 void TIdUDPClient::DiscardPending() {

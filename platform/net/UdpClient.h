@@ -3,6 +3,7 @@
 // waits for an answer in slices, letting the anti-freeze process window
 // messages between them.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,8 +29,13 @@ class TIdUDPClient : public TComponent {
 
   // One datagram to host and port (ESocketError on failure).
   void Send(const std::string& host, uint16_t port, const std::string& datagram);
-  // Waits at most timeoutMs for one datagram; "" with an empty peer when none came.
-  std::string ReceiveString(uint32_t timeoutMs, TPeer& peer);
+  // Whether a datagram that came during a wait is the one waited for.
+  using TDatagramFilter = std::function<bool(const std::string& datagram, const TPeer& peer)>;
+
+  // Waits at most timeoutMs for one datagram that `accept` takes (any, when
+  // none is given); the others are read and dropped while the same time runs
+  // on. "" with an empty peer when none came.
+  std::string ReceiveString(uint32_t timeoutMs, TPeer& peer, const TDatagramFilter& accept = {});
   // Drops what is already queued on the socket (a reply that came too late).
   void DiscardPending();
 

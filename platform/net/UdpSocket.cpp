@@ -7,8 +7,13 @@
 #ifdef _WIN32
 #include <winsock2.h>
 #include <ws2tcpip.h>
+// The interface table's declarations build on winsock2.h.
+#include <iphlpapi.h>
+
+#include <vector>
 #else
 #include <arpa/inet.h>
+#include <ifaddrs.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -86,6 +91,18 @@ int WaitForInput(TNativeSocket handle, uint32_t timeoutMs) {
   return select(0, &readable, nullptr, nullptr, &limit);
 }
 
+// Calls `visit` with the address and mask (network order) of each IPv4
+// address the interfaces have; an unreadable table gives none.
+template <class F>
+void ForEachInterfaceAddress(F&& visit) {
+  ULONG size = 0;
+  if (GetIpAddrTable(nullptr, &size, FALSE) != ERROR_INSUFFICIENT_BUFFER) return;
+  std::vector<char> buffer(size);
+  auto* table = reinterpret_cast<MIB_IPADDRTABLE*>(buffer.data());
+  if (GetIpAddrTable(table, &size, FALSE) != NO_ERROR) return;
+  for (DWORD i = 0; i < table->dwNumEntries; ++i) visit(table->table[i].dwAddr, table->table[i].dwMask);
+}
+
 #else
 
 using TNativeSocket = int;
@@ -112,6 +129,18 @@ int WaitForInput(TNativeSocket handle, uint32_t timeoutMs) {
     const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
     const int result = poll(&entry, 1, static_cast<int>(std::clamp<decltype(left)>(left, 0, INT_MAX)));
     if (result >= 0 || errno != EINTR) return result;
+  }
+}
+
+template <class F>
+void ForEachInterfaceAddress(F&& visit) {
+  ifaddrs* list = nullptr;
+  if (getifaddrs(&list) != 0) return;
+  const std::unique_ptr<ifaddrs, decltype(&freeifaddrs)> owner(list, &freeifaddrs);
+  for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+    if (entry->ifa_addr == nullptr || entry->ifa_netmask == nullptr || entry->ifa_addr->sa_family != AF_INET) continue;
+    visit(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr,
+          reinterpret_cast<const sockaddr_in*>(entry->ifa_netmask)->sin_addr.s_addr);
   }
 }
 
@@ -166,6 +195,20 @@ std::string ResolveHost(const std::string& host) {
   StartSockets();
   if (IsDottedAddress(host)) return host;
   return LookUpName(host);
+}
+
+bool IsBroadcastAddress(const std::string& dottedAddress) {
+  StartSockets();
+  in_addr address;
+  if (inet_pton(AF_INET, dottedAddress.c_str(), &address) != 1) return false;
+  if (address.s_addr == htonl(INADDR_BROADCAST)) return true;
+  bool directed = false;
+  ForEachInterfaceAddress([&](uint32_t interfaceAddress, uint32_t mask) {
+    // A network of one or two addresses has no broadcast address.
+    const bool hasBroadcast = (ntohl(~mask) & 0xFFFFFFFE) != 0;
+    directed = directed || (hasBroadcast && address.s_addr == ((interfaceAddress & mask) | ~mask));
+  });
+  return directed;
 }
 
 TUdpSocket::TUdpSocket() {

@@ -53,3 +53,7 @@ class TUdpSocket {
 // "LOCALHOST" in any case is 127.0.0.1, a dotted address stays as it is, any
 // other name goes through the system's resolver (ESocketError when unknown).
 std::string ResolveHost(const std::string& host);
+// True for the limited broadcast address 255.255.255.255 and for the directed
+// broadcast address of a network one of this machine's interfaces is on.
+// `dottedAddress` comes from ResolveHost.
+bool IsBroadcastAddress(const std::string& dottedAddress);

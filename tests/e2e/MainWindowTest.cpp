@@ -197,24 +197,32 @@ TEST_F(MainWindowE2ETest, AFailedRefreshKeepsTheFlagsButPaintsEverythingSilver) 
   EXPECT_EQ(lost.CellCentre(4, 2), kSilver);
 }
 
-TEST_F(MainWindowE2ETest, AnAnswerOf86OctetsChangesNothingButReadsSuccessfully) {
-  TUdpSocket device;
-  BindWhenFree(device, kDeviceIP, 161);
-  std::thread responder([&device] {
-    TPeer manager;
-    if (!device.WaitReadable(3000)) return;
-    TSnmpMessage reply = ParseSnmpMessage(device.ReceiveFrom(manager));
-    reply.PduType = PduTag::GetResponse;
-    reply.Bindings[0].Type = BerTag::OctetString;
-    reply.Bindings[0].Value = Block({{18, 0x02}}, 86);
-    device.SendTo(manager.IP, manager.Port, EncodeSnmpMessage(reply));
-  });
-  MainW->ShowState(Block({{0, 0x81}, {18, 0x0C}}));
-  Refresh();
-  responder.join();
-  EXPECT_EQ(OutcomePanel(), "Read successful!");
-  EXPECT_TRUE(MainW->PortStates()[7].AlarmMask);
-  EXPECT_TRUE(MainW->EthStates()[0].LinkUp);
+// An answer of 86 octets is read but changes nothing; an answer with no
+// binding is no answer, and Refresh fails without a box.
+TEST_F(MainWindowE2ETest, AShortAnswerChangesNothingAndAnEmptyOneFails) {
+  for (const bool bound : {true, false}) {
+    SCOPED_TRACE(bound ? "86 octets" : "no binding");
+    TUdpSocket device;
+    BindWhenFree(device, kDeviceIP, 161);
+    std::thread responder([&device, bound] {
+      TPeer manager;
+      if (!device.WaitReadable(3000)) return;
+      TSnmpMessage reply = ParseSnmpMessage(device.ReceiveFrom(manager));
+      reply.PduType = PduTag::GetResponse;
+      reply.Bindings[0].Type = BerTag::OctetString;
+      reply.Bindings[0].Value = Block({{18, 0x02}}, 86);
+      if (!bound) reply.Bindings.clear();
+      device.SendTo(manager.IP, manager.Port, EncodeSnmpMessage(reply));
+    });
+    MainW->ShowState(Block({{0, 0x81}, {18, 0x0C}}));
+    FBoxes.clear();
+    Refresh();
+    responder.join();
+    EXPECT_EQ(OutcomePanel(), bound ? "Read successful!" : "Read failed!");
+    EXPECT_EQ(FBoxes, std::vector<std::string>{});
+    EXPECT_TRUE(MainW->PortStates()[7].AlarmMask);
+    EXPECT_TRUE(MainW->EthStates()[0].LinkUp);
+  }
 }
 
 TEST_F(MainWindowE2ETest, MaintenanceCommandsSendTheirSetsOnlyWhenAnsweredYes) {
