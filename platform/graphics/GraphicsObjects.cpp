@@ -116,18 +116,22 @@ TClass TBrush::StaticClass() {
   return &metaClass;
 }
 
+// A colour set on a clear brush makes it solid, so only a solid brush of that colour stays as it is.
 void TBrush::SetColor(TColor value) {
+  if (value == FColor && FStyle == bsSolid) return;
   FColor = value;
-  if (FStyle == bsClear) FStyle = bsSolid;
+  FStyle = bsSolid;
   Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle value) {
+  if (value == FStyle) return;
   FStyle = value;
   Changed();
 }
 
 void TBrush::SetPatternBitmap(HBITMAP value) {
+  if (value == FPatternBitmap) return;
   FPatternBitmap = value;
   Changed();
 }
@@ -158,11 +162,13 @@ TClass TPen::StaticClass() {
 }
 
 void TPen::SetColor(TColor value) {
+  if (value == FColor) return;
   FColor = value;
   Changed();
 }
 
 void TPen::SetWidth(int value) {
+  if (value == FWidth) return;
   FWidth = value;
   Changed();
 }

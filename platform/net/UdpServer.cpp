@@ -5,6 +5,8 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/classes/ClassBuilder.h"
 #include "platform/classes/UtilWindow.h"
@@ -17,12 +19,20 @@ constexpr uint32_t kListenSliceMs = 1000;
 // the default buffer holds only a few hundred small ones.
 constexpr int kReceiveBufferOctets = 4 * 1024 * 1024;
 constexpr UINT kHandOffMessage = WM_USER + 1;
+// Every message sent to the GUI thread runs its call-wnd-proc hooks, which
+// under Wine are three round trips to the window server: the datagrams that
+// wait together go over together, and a flood costs a hand-off per batch.
+constexpr size_t kMostDatagramsPerHandOff = 128;
 
-// What the listener hands to the GUI thread: a datagram, or the failure that
-// ended listening.
-struct THandOff {
-  std::string Datagram;
+struct TDatagram {
+  std::string Octets;
   TPeer Peer;
+};
+
+// What the listener hands to the GUI thread: the datagrams that were waiting,
+// in the order they came, then the failure that ended listening, if any.
+struct THandOff {
+  std::vector<TDatagram> Datagrams;
   std::exception_ptr Error;
 };
 
@@ -71,6 +81,7 @@ class TIdUDPServer::TListener {
   // answered without running the handler. When the handler itself stops the
   // server, its hand-off is answered first, or the listener would wait for it.
   ~TListener() {
+    *FListening = false;
     FStopping = true;
     if (FServer.FDelivering) ReplyMessage(0);
     WakeListener();
@@ -83,23 +94,30 @@ class TIdUDPServer::TListener {
     return 0;
   }
 
-  // Listener thread.
+  // Listener thread. Datagrams taken before a failure are handed over with it.
   void Listen() {
+    THandOff handOff;
     try {
       while (!FStopping) {
         if (!FSocket.WaitReadable(kListenSliceMs)) continue;
-        THandOff handOff;
-        handOff.Datagram = FSocket.ReceiveFrom(handOff.Peer);
+        ReceiveWaiting(handOff.Datagrams);
         HandToGuiThread(handOff);
+        handOff = THandOff();
       }
     } catch (const std::exception&) {
-      THandOff failure;
-      failure.Error = std::current_exception();
-      HandToGuiThread(failure);
+      handOff.Error = std::current_exception();
+      HandToGuiThread(handOff);
     }
   }
 
-  void HandToGuiThread(const THandOff& handOff) {
+  void ReceiveWaiting(std::vector<TDatagram>& datagrams) {
+    do {
+      TDatagram& datagram = datagrams.emplace_back();
+      datagram.Octets = FSocket.ReceiveFrom(datagram.Peer);
+    } while (datagrams.size() < kMostDatagramsPerHandOff && FSocket.WaitReadable(0));
+  }
+
+  void HandToGuiThread(THandOff& handOff) {
     if (FStopping) return;
     SendMessageA(FWindow.Handle(), kHandOffMessage, 0, reinterpret_cast<LPARAM>(&handOff));
   }
@@ -113,24 +131,33 @@ class TIdUDPServer::TListener {
     }
   }
 
-  // GUI thread. The hand-off is copied first: a handler that stops the server
-  // releases the listener, which owns the original, and ends this object.
+  // GUI thread. The hand-off is taken over first: a handler that stops the
+  // server releases the listener, which owns the original, and ends this
+  // object; what was handed over after that handler is dropped.
   bool HandOffMessage(const TMessage& message) {
     if (message.Msg != kHandOffMessage) return false;
     if (FStopping) return true;
-    const THandOff handOff = MessageRecord<THandOff>(message);
-    Deliver(FServer, handOff);
+    const THandOff handOff = std::move(MessageRecord<THandOff>(message));
+    const std::shared_ptr<const bool> listening = FListening;
+    TIdUDPServer& server = FServer;
+    for (const TDatagram& datagram : handOff.Datagrams) {
+      if (!*listening) return true;
+      Deliver(server, [&] {
+        if (server.FOnUDPRead) server.FOnUDPRead(datagram.Octets, datagram.Peer);
+      });
+    }
+    if (handOff.Error && *listening) Deliver(server, [&] { std::rethrow_exception(handOff.Error); });
     return true;
   }
 
   // Nothing may leave a window procedure: what the handler raises goes to the
   // exception hook, and the listener goes on.
-  static void Deliver(TIdUDPServer& server, const THandOff& handOff) {
+  template <class F>
+  static void Deliver(TIdUDPServer& server, F&& handle) {
     const bool outerDelivering = server.FDelivering;
     server.FDelivering = true;
     try {
-      if (handOff.Error) std::rethrow_exception(handOff.Error);
-      if (server.FOnUDPRead) server.FOnUDPRead(handOff.Datagram, handOff.Peer);
+      handle();
     } catch (const std::exception& error) {
       Report(server, error);
     } catch (...) {
@@ -151,6 +178,8 @@ class TIdUDPServer::TListener {
   TUtilWindow FWindow;
   TKernelHandle FThread;
   std::atomic<bool> FStopping{false};
+  // Outlives this object for the hand-off that stops the server.
+  const std::shared_ptr<bool> FListening = std::make_shared<bool>(true);
 };
 
 TIdUDPServer::TIdUDPServer(TComponent* owner) : TComponent(owner) {}

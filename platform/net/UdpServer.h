@@ -1,8 +1,9 @@
 #pragma once
 // TIdUDPServer: receives datagrams on one port of every local address. A
-// listener thread takes each datagram and hands it to the thread that
-// activated the server, waiting until the handler has returned, so handlers
-// run on the GUI thread only and one at a time.
+// listener thread takes the datagrams that wait and hands them, in the order
+// they came, to the thread that activated the server, waiting until the
+// handler has returned for each, so handlers run on the GUI thread only and
+// one at a time.
 #include <cstdint>
 #include <exception>
 #include <functional>

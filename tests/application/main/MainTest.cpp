@@ -325,6 +325,38 @@ TEST_F(MainDisplayTest, IndicatorsAreRedForRaisedFlagsWhileTheDeviceIsReached) {
   EXPECT_EQ(TMainWindowPicture(*FMain).Centre(*FMain->IndicALM), kSilver);
 }
 
+// A flood of traps repaints nothing but the lamps it changes: under Wine each
+// repaint asked for is a round trip to the window server.
+TEST_F(MainDisplayTest, ATrapRepaintsOnlyTheLampsItChanges) {
+  ShowDevice(Block({{18, 0x0C}}), true);
+  const HWND host = HostWindow(*FMain->IndicLOA);
+  // How many windows the trap leaves with something to repaint, and what in the indicators' window.
+  const auto markedBy = [&](const TPDU& trap) {
+    RedrawWindow(FMain->Handle(), nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+    FMain->ShowAlarm(trap);
+    int marked = 0;
+    EnumChildWindows(
+        FMain->Handle(),
+        [](HWND window, LPARAM count) {
+          *reinterpret_cast<int*>(count) += GetUpdateRect(window, nullptr, FALSE) ? 1 : 0;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&marked));
+    RECT area{};
+    marked += GetUpdateRect(FMain->Handle(), nullptr, FALSE) ? 1 : 0;
+    GetUpdateRect(host, &area, FALSE);
+    return std::pair(marked, area);
+  };
+  // LOA is clear and ETH1's link up already.
+  EXPECT_EQ(markedBy(Trap(1, 11, 0)).first, 0);
+  EXPECT_EQ(markedBy(Trap(1, 14, 1)).first, 0);
+  const auto [marked, area] = markedBy(Trap(1, 11, 1));
+  const POINT corner = HostPoint(*FMain->IndicLOA, 0, 0);
+  const RECT lamp = {corner.x, corner.y, corner.x + FMain->IndicLOA->Width(), corner.y + FMain->IndicLOA->Height()};
+  EXPECT_EQ(marked, 1);
+  EXPECT_TRUE(EqualRect(&area, &lamp));
+}
+
 TEST_F(MainDisplayTest, CellsShowTicksDotsAndLcasTexts) {
   // Port 1: mask and loop set, LOS raised; port 2: nothing set.
   ShowDevice(Block({{0, 0x01}, {2, 0x41}, {23, 7}, {24, 2}, {25, 9}, {26, 4}}), true);
