@@ -38,8 +38,10 @@ class TIniFile {
   std::string FileName() const;
 
   // Reads raise EIniFileException when the file exists but cannot be read
-  // (another program holds it for longer than a moment, say); a missing file
-  // holds nothing. Each answers from one read of the whole file, and sees the
+  // (another program holds it for longer than a moment, say); a file missing
+  // from the start holds nothing, but once it has been read it is only away
+  // (a disk that drops out, a program that deletes it to rename its own copy
+  // in), and is waited for as a held file is. Each answers from one read of the whole file, and sees the
   // changes of an Update once it has ended.
   // The file as one read finds it, for several reads that must agree.
   TIniContent ReadContent() const;
@@ -70,18 +72,33 @@ class TIniFile {
   // Writes the copy the file is replaced with, with the given attributes;
   // false, with the system's error as the last error, when it could not.
   virtual bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes);
+  // Puts the copy in the place of the file; false, with the system's error,
+  // when it could not, leaving the two names as ReplaceFileW documents for
+  // that error (the file gone, the copy under its own name, among them).
+  virtual bool ReplaceWithCopy(const std::wstring& replacedName, const std::wstring& copyName, bool replacing);
+  // Writes `bytes` at `offset` of a file open for writing (a HANDLE) when the
+  // file is written in place; false, with the system's error, when it could not.
+  virtual bool WriteAt(void* file, uint64_t offset, const std::string& bytes);
 
  private:
   // The file's bytes, read in one open; empty for a missing file.
   std::string ReadBytes() const;
   void CommitUpdate();
-  void ReplaceWithCopy(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
-                       bool replacing);
+  void PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, bool replacing);
+  void KeepTheListAfterAFailedSwap(const std::wstring& savedName, const std::wstring& copyName);
+  bool WriteInPlace(const std::wstring& fileName, const std::string& text);
+  bool WriteOver(void* file, const std::string& text);
+  bool MakeRoom(void* file, uint64_t oldLength, const std::string& text);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
   [[noreturn]] static void RaiseUnwritten(const std::wstring& fileName);
+  [[noreturn]] static void RaiseKeptInCopy(const std::wstring& fileName, const std::wstring& copyName);
 
   std::wstring FFileName;
+  // A read found the file (or a save made it): from then on a missing file is away, not empty.
+  mutable bool FFound = false;
+  // The file's bytes as the running Update read them.
+  std::string FReadBytes;
   // The file's content with the changes so far, while an Update runs.
   std::unique_ptr<TIniContent> FPending;
 };
