@@ -149,6 +149,45 @@ std::wstring SavedFileName(const std::wstring& name) {
   return SamePath(finalName, FullPath(name)) ? name : finalName;
 }
 
+// A symbolic link whose target is missing (a share that is not mounted):
+// Windows shows the link itself; Wine shows no file at all, yet makes none
+// under the link's name.
+bool IsLinkWithoutTarget(const std::wstring& name) {
+  const DWORD attributes = GetFileAttributesW(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    const TFileHandle file(name, 0, kShareAll, OPEN_EXISTING);
+    return !file.IsOpen() && IsMissing(GetLastError());
+  }
+  const TFileHandle probe(name, GENERIC_WRITE | DELETE, 0, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE);
+  return !probe.IsOpen() && GetLastError() == ERROR_FILE_EXISTS;
+}
+
+// A file with a second name (a hard link) is one file under both: a swap
+// would leave the other name on the old list.
+bool HasOtherNames(const std::wstring& name) {
+  const TFileHandle file(name, 0, kShareAll, OPEN_EXISTING);
+  BY_HANDLE_FILE_INFORMATION information;
+  return file.IsOpen() && GetFileInformationByHandle(file.Handle(), &information) && information.nNumberOfLinks > 1;
+}
+
+// A file this user may not write (another user's, or one whose security
+// denies writing) could still be swapped away in a folder this user may write.
+bool ThisUserMayNotWrite(const std::wstring& name) {
+  const TFileHandle file(name, GENERIC_WRITE, kShareAll, OPEN_EXISTING);
+  return !file.IsOpen() && GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+// The owner and permissions of a file; Wine gives them from the Unix owner and mode.
+std::vector<BYTE> OwnerAndPermissions(const std::wstring& name) {
+  const SECURITY_INFORMATION parts = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+  DWORD size = 0;
+  GetFileSecurityW(name.c_str(), parts, nullptr, 0, &size);
+  std::vector<BYTE> descriptor(size);
+  if (size == 0 || !GetFileSecurityW(name.c_str(), parts, descriptor.data(), size, &size)) return {};
+  return descriptor;
+}
+
 // Wine's ReplaceFileW moves the old file away before it moves the copy in,
 // which leaves a moment without the file; its rename keeps all that Wine
 // keeps of a file but the attributes, which the copy is made with.
@@ -164,6 +203,15 @@ bool RenameOver(const std::wstring& replaced, const std::wstring& copy) {
   if (MoveFileExW(copy.c_str(), replaced.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
   if (GetLastError() == ERROR_ACCESS_DENIED) SetLastError(ERROR_SHARING_VIOLATION);
   return false;
+}
+
+// Where the swap is a rename, the file takes the copy's owner and
+// permissions (this user's, and a new file's mode under Wine); ReplaceFileW
+// keeps the replaced file's on Windows.
+bool SwapWouldChangeOwnerOrMode(const std::wstring& savedName, const std::wstring& copyName) {
+  if (ReplaceFileIsOneStep()) return false;
+  const std::vector<BYTE> kept = OwnerAndPermissions(savedName);
+  return !kept.empty() && kept != OwnerAndPermissions(copyName);
 }
 
 // Unlike a rename, ReplaceFileW keeps the replaced file's attributes and
@@ -275,12 +323,14 @@ void TIniFile::Update(const std::function<void()>& changes) {
 // refused here, at once.
 void TIniFile::CommitUpdate() {
   const std::string text = FPending->Bytes();
+  if (IsLinkWithoutTarget(FFileName)) MakeLinkTarget();
   const std::wstring savedName = SavedFileName(FFileName);
   const std::wstring copyName = savedName + L".tmp";
   for (const std::wstring& name : {savedName, copyName})
     if (IsReadOnly(name)) RaiseUnwritten(name);
   const DWORD attributes = GetFileAttributesW(savedName.c_str());
   const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+  if (replacing && ThisUserMayNotWrite(savedName)) RaiseUnwritten(savedName);
   if (!TryWhileHeld([&] { return WriteCopy(copyName, text, replacing ? attributes & kKeptAttributes : 0); })) {
     const bool inPlace = replacing && FolderTakesNoNewFile(GetLastError(), copyName);
     DeleteFileW(copyName.c_str());
@@ -297,12 +347,38 @@ void TIniFile::CommitUpdate() {
     DeleteFileW(copyName.c_str());
     RaiseUnwritten(copyName);
   }
-  PutCopyInPlace(savedName, copyName, replacing);
+  PutCopyInPlace(savedName, copyName, text, replacing);
 }
 
-void TIniFile::PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, bool replacing) {
-  if (!TryWhileHeld([&] { return ReplaceWithCopy(savedName, copyName, replacing); }))
-    KeepTheListAfterAFailedSwap(savedName, copyName);
+// A link is never replaced by a plain file: the file it names is made
+// through it, where that file's folder is there.
+void TIniFile::MakeLinkTarget() const {
+  const TFileHandle target(FFileName, GENERIC_WRITE, kShareAll, OPEN_ALWAYS);
+  if (!target.IsOpen()) RaiseUnwritten(FFileName);
+}
+
+// A file with a second name, or one whose owner or mode a swap would change,
+// is written where it is, as is a file another program holds open while it
+// lets others write it. The copy then stays until the file is written.
+void TIniFile::PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                              bool replacing) {
+  std::unique_ptr<TFileHandle> file;
+  const bool inPlace = replacing && (HasOtherNames(savedName) || SwapWouldChangeOwnerOrMode(savedName, copyName));
+  const bool placed = inPlace ? WriteInPlace(savedName, text) : TryWhileHeld([&] {
+    if (ReplaceWithCopy(savedName, copyName, replacing)) return true;
+    const DWORD error = GetLastError();
+    if (replacing && IsHeldByAnother(error)) {
+      file = std::make_unique<TFileHandle>(savedName, GENERIC_READ | GENERIC_WRITE, kShareAll, OPEN_EXISTING);
+      if (file->IsOpen()) return true;
+    }
+    SetLastError(error);
+    return false;
+  });
+  const bool besideTheHolder = file && file->IsOpen();
+  const bool written = placed && (!besideTheHolder || WriteOver(file->Handle(), text));
+  file.reset();
+  if (!written) KeepTheListAfterAFailedSwap(savedName, copyName);
+  if (inPlace || besideTheHolder) DeleteFileW(copyName.c_str());
 }
 
 // ReplaceFileW can fail after it has taken the file out of its name (when a
@@ -326,6 +402,27 @@ bool TIniFile::WriteCopy(const std::wstring& copyName, const std::string& text, 
 bool TIniFile::ReplaceWithCopy(const std::wstring& replacedName, const std::wstring& copyName, bool replacing) {
   return ReplaceFileWith(replacedName, copyName, replacing);
 }
+
+// ---- deleting
+
+// The file is moved out of its name first and deleted there: a program that
+// holds it while it lets others delete it keeps it until it lets go, but no
+// longer under the name, which a later start would read the old list from.
+// A link stays, and the file it names goes.
+void TIniFile::Delete() {
+  const std::wstring fileName = SavedFileName(FFileName);
+  const std::wstring awayName =
+      fileName + L".deleted-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
+  if (TryWhileHeld([&] { return MoveFileExW(fileName.c_str(), awayName.c_str(), MOVEFILE_WRITE_THROUGH); }))
+    DeleteFileW(awayName.c_str());
+  else if (!IsMissing(GetLastError()))
+    RaiseUndeleted();
+  // Wine reports a move in a folder that takes no change as done while the file stays.
+  if (Exists(fileName)) RaiseUndeleted();
+  FFound = false;
+}
+
+void TIniFile::RaiseUndeleted() const { throw EIniFileException("Unable to delete " + FileName()); }
 
 // ---- writing the file where it is
 

@@ -63,10 +63,19 @@ class TIniFile {
   // one of them fails, or the result does not read back whole, none does.
   // The file keeps its attributes (hidden, system) and, where the system
   // keeps them, its security; a link keeps pointing to the file it names,
-  // which takes the changes. In a folder that takes no new file, while the
-  // file itself may be written, the file is written in place instead: made
-  // long enough first, so that a full disk changes nothing, but not in one step.
+  // which takes the changes, and a link whose file is missing has that file
+  // made through it. Where a swap would lose what the file is, the file is
+  // written in place instead: a file with a second name, one whose owner or
+  // mode the swap would change, one another program holds open while it
+  // lets others write it, or one in a folder that takes no new file. It is
+  // made long enough first, so that a full disk changes nothing, but it is
+  // not written in one step. A file this user may not write is refused.
   void Update(const std::function<void()>& changes);
+
+  // Deletes the file; done once its name is gone, though a program that
+  // holds it may keep it a while under another name. Raises EIniFileException
+  // when the file stays.
+  void Delete();
 
  protected:
   // Writes the copy the file is replaced with, with the given attributes;
@@ -84,13 +93,16 @@ class TIniFile {
   // The file's bytes, read in one open; empty for a missing file.
   std::string ReadBytes() const;
   void CommitUpdate();
-  void PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, bool replacing);
+  void MakeLinkTarget() const;
+  void PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                      bool replacing);
   void KeepTheListAfterAFailedSwap(const std::wstring& savedName, const std::wstring& copyName);
   bool WriteInPlace(const std::wstring& fileName, const std::string& text);
   bool WriteOver(void* file, const std::string& text);
   bool MakeRoom(void* file, uint64_t oldLength, const std::string& text);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
+  [[noreturn]] void RaiseUndeleted() const;
   [[noreturn]] static void RaiseUnwritten(const std::wstring& fileName);
   [[noreturn]] static void RaiseKeptInCopy(const std::wstring& fileName, const std::wstring& copyName);
 

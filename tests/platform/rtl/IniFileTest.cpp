@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -100,6 +101,20 @@ TFileHolder TakeAway(const std::string& file) {
   return {nullptr, [file](void*) { MoveFileA((file + ".away").c_str(), file.c_str()); }};
 }
 
+// A change made on the Unix side for as long as the holder lives; none where it cannot be made.
+std::optional<TFileHolder> ChangedOnUnixSide(const char* command, const char* undo, const std::string& file) {
+  const std::optional<std::string> path = UnixPath(file);
+  auto change = std::make_shared<TUnixSideChange>(UnixCommand(command, path), UnixCommand(undo, path));
+  if (!change->Made()) return std::nullopt;
+  return change;
+}
+
+// A shell test of the file's Unix path, which comes between `before` and `after`.
+bool HoldsOnUnixSide(const std::string& before, const std::string& file, const std::string& after = "") {
+  const std::optional<std::string> path = UnixPath(file);
+  return path && RunOnUnixSide(before + " " + ShellQuoted(*path) + after) == 0;
+}
+
 DWORD Attributes(const std::string& file) { return GetFileAttributesA(file.c_str()); }
 
 constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
@@ -146,6 +161,11 @@ TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
       {"the file held by another program when the update starts",
        [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), 0); }, "Unable to read ", "test.ini",
        false},
+      {"a file this user may not write",
+       [](const TemporaryFolder& folder) {
+         return ChangedOnUnixSide("chattr +i", "chattr -i", folder.File("test.ini")).value_or(NoHolder());
+       },
+       "Unable to write to ", "test.ini", true},
       {"the file away when the update starts",
        [](const TemporaryFolder& folder) { return TakeAway(folder.File("test.ini")); }, "Unable to read ", "test.ini",
        false},
@@ -227,6 +247,18 @@ TEST_F(IniFileTest, ASaveKeepsTheAttributesOfTheFileAndTheLinkToIt) {
   EXPECT_EQ(FFolder.Read("kept\\devices.ini"), "[S]\r\nK=new\r\n");
   EXPECT_FALSE(std::filesystem::exists(FFolder.File("kept\\devices.ini.tmp")));
   EXPECT_FALSE(std::filesystem::exists(FFolder.File("link.ini.tmp")));
+
+  // A link whose file is missing stays a link: the file is made through it,
+  // or, where its folder is missing too (a share not mounted), nothing is.
+  const TUnixSideChange dangling = SymbolicLink(FFolder.File("dangling.ini"), FFolder.File("kept\\made.ini"));
+  TIniFile(FFolder.File("dangling.ini")).WriteString("S", "K", "new");
+  EXPECT_EQ(FFolder.Read("kept\\made.ini"), "[S]\r\nK=new\r\n");
+  std::filesystem::create_directory(FFolder.File("share"));
+  const TUnixSideChange unmounted = SymbolicLink(FFolder.File("unmounted.ini"), FFolder.File("share\\devices.ini"));
+  std::filesystem::remove(FFolder.File("share"));
+  ASSERT_TRUE(unmounted.Made());
+  EXPECT_THROW(TIniFile(FFolder.File("unmounted.ini")).WriteString("S", "K", "new"), EIniFileException);
+  EXPECT_TRUE(HoldsOnUnixSide("test -L", FFolder.File("unmounted.ini")));
 }
 
 namespace {
@@ -311,24 +343,77 @@ class FaultyDiskIniFile : public TIniFile {
 
 }  // namespace
 
-// A setup that lets the file be written in a folder that takes no new file
-// has the file written where it is, whether the text grows or shrinks; a
-// disk without room for the longer text leaves it as it was.
-TEST_F(IniFileTest, AFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
-  std::filesystem::create_directory(FFolder.File("locked"));
-  FFolder.Write("locked\\test.ini", "[S]\r\nK=old\r\n");
-  TIniFile ini(FFolder.File("locked\\test.ini"));
-  const TUnixSideChange folder = Immutable(FFolder.File("locked"));
-  if (!folder.Made()) GTEST_SKIP() << kNoImmutableHere;
-  ini.WriteString("S", "K", "a value longer than the old one");
-  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=a value longer than the old one\r\n");
-  ini.WriteString("S", "K", "v");
-  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=v\r\n");
-  EXPECT_FALSE(std::filesystem::exists(FFolder.File("locked\\test.ini.tmp")));
+// Where a swap would lose what the file is, the file is written where it
+// is, whether the text grows or shrinks, and a disk without room for the
+// longer text leaves it as it was.
+TEST_F(IniFileTest, AFileASwapWouldNotKeepIsWrittenInPlace) {
+  if (!HasUnixSide()) GTEST_SKIP() << "needs Wine's Unix side";
+  struct TCase {
+    const char* File;
+    // What makes the file so while it lives; none where this system cannot.
+    std::function<std::optional<TFileHolder>(const TemporaryFolder&)> Prepare;
+    // What the file keeps, checked after the saves.
+    std::function<bool(const TemporaryFolder&)> Kept;
+  } const cases[] = {
+      {"in a folder that takes no new file",
+       [](const TemporaryFolder& folder) { return ChangedOnUnixSide("chattr +i", "chattr -i", folder.File("place")); },
+       nullptr},
+      {"held by a program that lets others write it",
+       [](const TemporaryFolder& folder) {
+         return Hold(folder.File("place\\test.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE);
+       },
+       nullptr},
+      {"held by a program that lets others write and delete it",
+       [](const TemporaryFolder& folder) {
+         return Hold(folder.File("place\\test.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+       },
+       nullptr},
+      {"with a second name",
+       [](const TemporaryFolder& folder) -> std::optional<TFileHolder> {
+         if (!CreateHardLinkA(folder.File("place\\other.ini").c_str(), folder.File("place\\test.ini").c_str(), nullptr))
+           return std::nullopt;
+         return NoHolder();
+       },
+       [](const TemporaryFolder& folder) { return folder.Read("place\\other.ini") == folder.Read("place\\test.ini"); }},
+      {"of another user",
+       [](const TemporaryFolder& folder) {
+         return ChangedOnUnixSide("chown nobody", "chown root", folder.File("place\\test.ini"));
+       },
+       [](const TemporaryFolder& folder) {
+         return HoldsOnUnixSide("test nobody = $(stat -c %U", folder.File("place\\test.ini"), ")");
+       }},
+      {"that only its owner may read",
+       [](const TemporaryFolder& folder) {
+         return ChangedOnUnixSide("chmod 600", "chmod 644", folder.File("place\\test.ini"));
+       },
+       [](const TemporaryFolder& folder) {
+         return HoldsOnUnixSide("test 600 = $(stat -c %a", folder.File("place\\test.ini"), ")");
+       }},
+  };
+  for (const TCase& c : cases) {
+    const TemporaryFolder folder;
+    std::filesystem::create_directory(folder.File("place"));
+    folder.Write("place\\test.ini", "[S]\r\nK=old\r\n");
+    TIniFile ini(folder.File("place\\test.ini"));
+    const std::optional<TFileHolder> holder = c.Prepare(folder);
+    if (!holder) continue;
+    try {
+      ini.WriteString("S", "K", "a value longer than the old one");
+      EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=a value longer than the old one\r\n") << c.File;
+      ini.WriteString("S", "K", "v");
+      EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File;
+    } catch (const EIniFileException& error) {
+      ADD_FAILURE() << c.File << ": " << error.Message();
+    }
 
-  FaultyDiskIniFile full(FFolder.File("locked\\test.ini"), TDiskFault::NoRoomToGrow);
-  EXPECT_THROW(full.WriteString("S", "K", "a value the disk has no room for"), EIniFileException);
-  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=v\r\n");
+    FaultyDiskIniFile full(folder.File("place\\test.ini"), TDiskFault::NoRoomToGrow);
+    EXPECT_THROW(full.WriteString("S", "K", "a value the disk has no room for"), EIniFileException) << c.File;
+    EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("place\\test.ini.tmp"))) << c.File;
+    if (c.Kept) {
+      EXPECT_TRUE(c.Kept(folder)) << c.File;
+    }
+  }
 }
 
 // An edited device is erased and written again in one update: whatever goes
