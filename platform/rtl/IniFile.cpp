@@ -150,8 +150,9 @@ std::wstring SavedFileName(const std::wstring& name) {
 }
 
 // A symbolic link whose target is missing (a share that is not mounted):
-// Windows shows the link itself; Wine shows no file at all, yet makes none
-// under the link's name.
+// Windows shows the link itself; Wine shows no file at all, yet refuses to
+// make a new one under the link's name. On a free name the file made to ask
+// goes again as it is closed.
 bool IsLinkWithoutTarget(const std::wstring& name) {
   const DWORD attributes = GetFileAttributesW(name.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
