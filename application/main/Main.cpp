@@ -361,16 +361,10 @@ void TMainW::MenuItemClearClick(TObject*) {
   LoadDevice(*FIniFile, kTemplateDevice);
 }
 
-// A file that stays (read-only, or held by another program) would bring every
-// device back at the next start, behind a list that looks cleared. In a
-// folder that takes no change, or for a file marked immutable, Wine reports
-// the delete as done while the file stays: only its absence counts.
-void TMainW::DeleteInventory() {
-  const std::wstring& fileName = FIniFile->WideFileName();
-  const bool deleted = DeleteFileW(fileName.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
-  if (!deleted || GetFileAttributesW(fileName.c_str()) != INVALID_FILE_ATTRIBUTES)
-    throw EIniFileException("Unable to delete " + FIniFile->FileName());
-}
+// A file that stays (read-only, or held by another program for longer than
+// a moment) would bring every device back at the next start, behind a list
+// that looks cleared.
+void TMainW::DeleteInventory() { FIniFile->Delete(); }
 
 void TMainW::MenuItemExitClick(TObject*) { Application().Terminate(); }
 

@@ -52,15 +52,19 @@ bool IsHeldByAnother(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
 // Tries `attempt` again while it fails only because another program holds
-// the file; any other failure (read-only, a missing folder) is final at once.
+// the file, or, where `waitForMissing` says so, because the file is away for
+// a moment; any other failure (read-only, a missing folder) is final at once.
 // On failure the last error is the attempt's.
 template <typename Attempt>
-bool TryWhileHeld(Attempt attempt) {
+bool TryWhileHeld(Attempt attempt, bool waitForMissing = false) {
   const ULONGLONG deadline = GetTickCount64() + kHeldForMs;
   while (!attempt()) {
     const DWORD error = GetLastError();
-    if (!IsHeldByAnother(error) || GetTickCount64() >= deadline) {
+    const bool passing = IsHeldByAnother(error) || (waitForMissing && IsMissing(error));
+    if (!passing || GetTickCount64() >= deadline) {
       SetLastError(error);
       return false;
     }
@@ -68,8 +72,6 @@ bool TryWhileHeld(Attempt attempt) {
   }
   return true;
 }
-
-bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 bool Exists(const std::wstring& name) { return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -101,12 +103,11 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
   return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
 }
 
-// The whole file; a missing file holds nothing. False when it exists but cannot be read.
+// The whole file; false, with the system's error, when it is missing or cannot be read.
 bool ReadWholeFile(const std::wstring& name, std::string& bytes) {
   bytes.clear();
   const TFileHandle file(name, GENERIC_READ, kShareAll, OPEN_EXISTING);
-  if (!file.IsOpen()) return IsMissing(GetLastError());
-  return ReadAll(file.Handle(), bytes);
+  return file.IsOpen() && ReadAll(file.Handle(), bytes);
 }
 
 bool WriteWholeFile(const std::wstring& name, const std::string& bytes, DWORD attributes) {
@@ -148,6 +149,46 @@ std::wstring SavedFileName(const std::wstring& name) {
   return SamePath(finalName, FullPath(name)) ? name : finalName;
 }
 
+// A symbolic link whose target is missing (a share that is not mounted):
+// Windows shows the link itself; Wine shows no file at all, yet refuses to
+// make a new one under the link's name. On a free name the file made to ask
+// goes again as it is closed.
+bool IsLinkWithoutTarget(const std::wstring& name) {
+  const DWORD attributes = GetFileAttributesW(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    const TFileHandle file(name, 0, kShareAll, OPEN_EXISTING);
+    return !file.IsOpen() && IsMissing(GetLastError());
+  }
+  const TFileHandle probe(name, GENERIC_WRITE | DELETE, 0, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE);
+  return !probe.IsOpen() && GetLastError() == ERROR_FILE_EXISTS;
+}
+
+// A file with a second name (a hard link) is one file under both: a swap
+// would leave the other name on the old list.
+bool HasOtherNames(const std::wstring& name) {
+  const TFileHandle file(name, 0, kShareAll, OPEN_EXISTING);
+  BY_HANDLE_FILE_INFORMATION information;
+  return file.IsOpen() && GetFileInformationByHandle(file.Handle(), &information) && information.nNumberOfLinks > 1;
+}
+
+// A file this user may not write (another user's, or one whose security
+// denies writing) could still be swapped away in a folder this user may write.
+bool ThisUserMayNotWrite(const std::wstring& name) {
+  const TFileHandle file(name, GENERIC_WRITE, kShareAll, OPEN_EXISTING);
+  return !file.IsOpen() && GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+// The owner and permissions of a file; Wine gives them from the Unix owner and mode.
+std::vector<BYTE> OwnerAndPermissions(const std::wstring& name) {
+  const SECURITY_INFORMATION parts = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+  DWORD size = 0;
+  GetFileSecurityW(name.c_str(), parts, nullptr, 0, &size);
+  std::vector<BYTE> descriptor(size);
+  if (size == 0 || !GetFileSecurityW(name.c_str(), parts, descriptor.data(), size, &size)) return {};
+  return descriptor;
+}
+
 // Wine's ReplaceFileW moves the old file away before it moves the copy in,
 // which leaves a moment without the file; its rename keeps all that Wine
 // keeps of a file but the attributes, which the copy is made with.
@@ -165,42 +206,20 @@ bool RenameOver(const std::wstring& replaced, const std::wstring& copy) {
   return false;
 }
 
+// Where the swap is a rename, the file takes the copy's owner and
+// permissions (this user's, and a new file's mode under Wine); ReplaceFileW
+// keeps the replaced file's on Windows.
+bool SwapWouldChangeOwnerOrMode(const std::wstring& savedName, const std::wstring& copyName) {
+  if (ReplaceFileIsOneStep()) return false;
+  const std::vector<BYTE> kept = OwnerAndPermissions(savedName);
+  return !kept.empty() && kept != OwnerAndPermissions(copyName);
+}
+
 // Unlike a rename, ReplaceFileW keeps the replaced file's attributes and
 // security on Windows.
 bool ReplaceFileWith(const std::wstring& replaced, const std::wstring& copy, bool replacing) {
   if (!replacing || !ReplaceFileIsOneStep()) return RenameOver(replaced, copy);
   return ReplaceFileW(replaced.c_str(), copy.c_str(), nullptr, 0, nullptr, nullptr);
-}
-
-// A longer end alone (SetEndOfFile) takes no room on every file system (on
-// Linux it leaves a hole), written bytes do: the part of the text past the
-// old end is written first, so a full disk fails before an old byte changes,
-// and the old end is put back when it does.
-bool MakeRoom(HANDLE file, uint64_t oldLength, const std::string& text) {
-  if (text.size() <= oldLength) return true;
-  if (MoveTo(file, oldLength) && WriteAll(file, text.substr(oldLength))) return true;
-  const DWORD error = GetLastError();
-  MoveTo(file, oldLength);
-  SetEndOfFile(file);
-  SetLastError(error);
-  return false;
-}
-
-// A folder that takes no new file, in a setup that lets the file alone be
-// written, leaves no way to replace the file in one step: it is written where
-// it is, and a program ended meanwhile leaves it part old, part new.
-bool WriteInPlace(const std::wstring& name, const std::string& text) {
-  std::unique_ptr<TFileHandle> file;
-  const bool opened = TryWhileHeld([&] {
-    file = std::make_unique<TFileHandle>(name, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
-    return file->IsOpen();
-  });
-  LARGE_INTEGER oldLength;
-  if (!opened || !GetFileSizeEx(file->Handle(), &oldLength)) return false;
-  std::string written;
-  return MakeRoom(file->Handle(), static_cast<uint64_t>(oldLength.QuadPart), text) && MoveTo(file->Handle(), 0) &&
-         WriteAll(file->Handle(), text) && SetEndOfFile(file->Handle()) && FlushFileBuffers(file->Handle()) &&
-         MoveTo(file->Handle(), 0) && ReadAll(file->Handle(), written) && written == text;
 }
 
 // The copy could not be made only because the folder takes no new file:
@@ -233,10 +252,16 @@ void TIniFile::ReadSections(TStringList& sections) const { ReadContent().ReadSec
 bool TIniFile::SectionExists(const std::string& section) const { return ReadContent().SectionExists(section); }
 
 // A file that cannot be read must not pass for an empty inventory, nor give
-// defaults that a save would write back over a device.
+// defaults that a save would write back over a device; nor must a file that
+// was there and is away for a moment, which a save would write over with
+// the one device it changes.
 std::string TIniFile::ReadBytes() const {
   std::string bytes;
-  if (!TryWhileHeld([&] { return ReadWholeFile(FFileName, bytes); })) RaiseUnreadable();
+  if (TryWhileHeld([&] { return ReadWholeFile(FFileName, bytes); }, FFound)) {
+    FFound = true;
+    return bytes;
+  }
+  if (FFound || !IsMissing(GetLastError())) RaiseUnreadable();
   return bytes;
 }
 
@@ -268,6 +293,10 @@ void TIniFile::RaiseUnwritten(const std::wstring& fileName) {
   throw EIniFileException("Unable to write to " + ToAnsi(fileName));
 }
 
+void TIniFile::RaiseKeptInCopy(const std::wstring& fileName, const std::wstring& copyName) {
+  throw EIniFileException("Unable to write to " + ToAnsi(fileName) + "; the list is kept in " + ToAnsi(copyName));
+}
+
 // ---- replacing the file in one step
 
 void TIniFile::Update(const std::function<void()>& changes) {
@@ -275,7 +304,8 @@ void TIniFile::Update(const std::function<void()>& changes) {
     changes();
     return;
   }
-  FPending = std::make_unique<TIniContent>(ReadBytes());
+  FReadBytes = ReadBytes();
+  FPending = std::make_unique<TIniContent>(FReadBytes);
   try {
     changes();
     CommitUpdate();
@@ -284,6 +314,7 @@ void TIniFile::Update(const std::function<void()>& changes) {
     throw;
   }
   FPending.reset();
+  FFound = true;
 }
 
 // A copy left by a program that ended here is simply written over by the
@@ -293,37 +324,143 @@ void TIniFile::Update(const std::function<void()>& changes) {
 // refused here, at once.
 void TIniFile::CommitUpdate() {
   const std::string text = FPending->Bytes();
+  if (IsLinkWithoutTarget(FFileName)) MakeLinkTarget();
   const std::wstring savedName = SavedFileName(FFileName);
   const std::wstring copyName = savedName + L".tmp";
   for (const std::wstring& name : {savedName, copyName})
     if (IsReadOnly(name)) RaiseUnwritten(name);
   const DWORD attributes = GetFileAttributesW(savedName.c_str());
   const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
-  try {
-    if (TryWhileHeld([&] { return WriteCopy(copyName, text, replacing ? attributes & kKeptAttributes : 0); })) {
-      ReplaceWithCopy(savedName, copyName, text, replacing);
-    } else if (!replacing || !FolderTakesNoNewFile(GetLastError(), copyName)) {
-      RaiseUnwritten(copyName);
-    } else if (!WriteInPlace(savedName, text)) {
-      RaiseUnwritten(savedName);
-    }
-  } catch (...) {
+  if (replacing && ThisUserMayNotWrite(savedName)) RaiseUnwritten(savedName);
+  if (!TryWhileHeld([&] { return WriteCopy(copyName, text, replacing ? attributes & kKeptAttributes : 0); })) {
+    const bool inPlace = replacing && FolderTakesNoNewFile(GetLastError(), copyName);
     DeleteFileW(copyName.c_str());
-    throw;
+    if (!inPlace) RaiseUnwritten(copyName);
+    if (!WriteInPlace(savedName, text)) RaiseUnwritten(savedName);
+    return;
   }
+  // The copy is read back as the system gives it to the next reader: a write
+  // the system reported whole but cut short, or left out, shows here. It
+  // comes from the system's cache, so it does not show what the disk itself
+  // holds; FlushFileBuffers is what asks the disk to hold it.
+  std::string written;
+  if (!TryWhileHeld([&] { return ReadWholeFile(copyName, written); }) || written != text) {
+    DeleteFileW(copyName.c_str());
+    RaiseUnwritten(copyName);
+  }
+  PutCopyInPlace(savedName, copyName, text, replacing);
 }
 
-// The copy is read back as the system gives it to the next reader: a write
-// the system reported whole but cut short, or left out, shows here. It
-// comes from the system's cache, so it does not show what the disk itself
-// holds; FlushFileBuffers is what asks the disk to hold it.
-void TIniFile::ReplaceWithCopy(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
-                               bool replacing) {
-  std::string written;
-  if (!TryWhileHeld([&] { return ReadWholeFile(copyName, written); }) || written != text) RaiseUnwritten(copyName);
-  if (!TryWhileHeld([&] { return ReplaceFileWith(savedName, copyName, replacing); })) RaiseUnwritten(savedName);
+// A link is never replaced by a plain file: the file it names is made
+// through it, where that file's folder is there.
+void TIniFile::MakeLinkTarget() const {
+  const TFileHandle target(FFileName, GENERIC_WRITE, kShareAll, OPEN_ALWAYS);
+  if (!target.IsOpen()) RaiseUnwritten(FFileName);
+}
+
+// A file with a second name, or one whose owner or mode a swap would change,
+// is written where it is, as is a file another program holds open while it
+// lets others write it. The copy then stays until the file is written.
+void TIniFile::PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                              bool replacing) {
+  std::unique_ptr<TFileHandle> file;
+  const bool inPlace = replacing && (HasOtherNames(savedName) || SwapWouldChangeOwnerOrMode(savedName, copyName));
+  const bool placed = inPlace ? WriteInPlace(savedName, text) : TryWhileHeld([&] {
+    if (ReplaceWithCopy(savedName, copyName, replacing)) return true;
+    const DWORD error = GetLastError();
+    if (replacing && IsHeldByAnother(error)) {
+      file = std::make_unique<TFileHandle>(savedName, GENERIC_READ | GENERIC_WRITE, kShareAll, OPEN_EXISTING);
+      if (file->IsOpen()) return true;
+    }
+    SetLastError(error);
+    return false;
+  });
+  const bool besideTheHolder = file && file->IsOpen();
+  const bool written = placed && (!besideTheHolder || WriteOver(file->Handle(), text));
+  file.reset();
+  if (!written) KeepTheListAfterAFailedSwap(savedName, copyName);
+  if (inPlace || besideTheHolder) DeleteFileW(copyName.c_str());
+}
+
+// ReplaceFileW can fail after it has taken the file out of its name (when a
+// virus scanner holds the fresh copy, say): the copy is then the only whole
+// list, and it is deleted only while the file still holds the old one.
+void TIniFile::KeepTheListAfterAFailedSwap(const std::wstring& savedName, const std::wstring& copyName) {
+  if (Exists(savedName)) {
+    std::string bytes;
+    if (ReadWholeFile(savedName, bytes) && bytes != FReadBytes) RaiseKeptInCopy(savedName, copyName);
+    DeleteFileW(copyName.c_str());
+    RaiseUnwritten(savedName);
+  }
+  if (!TryWhileHeld([&] { return MoveFileExW(copyName.c_str(), savedName.c_str(), MOVEFILE_WRITE_THROUGH); }))
+    RaiseKeptInCopy(savedName, copyName);
 }
 
 bool TIniFile::WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes) {
   return WriteWholeFile(copyName, text, attributes);
+}
+
+bool TIniFile::ReplaceWithCopy(const std::wstring& replacedName, const std::wstring& copyName, bool replacing) {
+  return ReplaceFileWith(replacedName, copyName, replacing);
+}
+
+// ---- deleting
+
+// The file is moved out of its name first and deleted there: a program that
+// holds it while it lets others delete it keeps it until it lets go, but no
+// longer under the name, which a later start would read the old list from.
+// A link stays, and the file it names goes.
+void TIniFile::Delete() {
+  const std::wstring fileName = SavedFileName(FFileName);
+  const std::wstring awayName =
+      fileName + L".deleted-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
+  if (TryWhileHeld([&] { return MoveFileExW(fileName.c_str(), awayName.c_str(), MOVEFILE_WRITE_THROUGH); }))
+    DeleteFileW(awayName.c_str());
+  else if (!IsMissing(GetLastError()))
+    RaiseUndeleted();
+  // Wine reports a move in a folder that takes no change as done while the file stays.
+  if (Exists(fileName)) RaiseUndeleted();
+  FFound = false;
+}
+
+void TIniFile::RaiseUndeleted() const { throw EIniFileException("Unable to delete " + FileName()); }
+
+// ---- writing the file where it is
+
+// A folder that takes no new file, in a setup that lets the file alone be
+// written, leaves no way to replace the file in one step: it is written where
+// it is, and a program ended meanwhile leaves it part old, part new.
+bool TIniFile::WriteInPlace(const std::wstring& fileName, const std::string& text) {
+  std::unique_ptr<TFileHandle> file;
+  const bool opened = TryWhileHeld([&] {
+    file = std::make_unique<TFileHandle>(fileName, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+    return file->IsOpen();
+  });
+  return opened && WriteOver(file->Handle(), text);
+}
+
+bool TIniFile::WriteOver(void* file, const std::string& text) {
+  LARGE_INTEGER oldLength;
+  std::string written;
+  return GetFileSizeEx(file, &oldLength) && MakeRoom(file, static_cast<uint64_t>(oldLength.QuadPart), text) &&
+         WriteAt(file, 0, text) && MoveTo(file, text.size()) && SetEndOfFile(file) && FlushFileBuffers(file) &&
+         MoveTo(file, 0) && ReadAll(file, written) && written == text;
+}
+
+// A longer end alone (SetEndOfFile) takes no room on every file system (on
+// Linux it leaves a hole), written bytes do: the part of the text past the
+// old end is written first, so a full disk fails before an old byte changes,
+// and the old end is put back when it does.
+bool TIniFile::MakeRoom(void* file, uint64_t oldLength, const std::string& text) {
+  if (text.size() <= oldLength) return true;
+  if (WriteAt(file, oldLength, text.substr(oldLength))) return true;
+  const DWORD error = GetLastError();
+  MoveTo(file, oldLength);
+  SetEndOfFile(file);
+  SetLastError(error);
+  return false;
+}
+
+bool TIniFile::WriteAt(void* file, uint64_t offset, const std::string& bytes) {
+  return MoveTo(file, offset) && WriteAll(file, bytes);
 }

@@ -38,8 +38,10 @@ class TIniFile {
   std::string FileName() const;
 
   // Reads raise EIniFileException when the file exists but cannot be read
-  // (another program holds it for longer than a moment, say); a missing file
-  // holds nothing. Each answers from one read of the whole file, and sees the
+  // (another program holds it for longer than a moment, say); a file missing
+  // from the start holds nothing, but once it has been read it is only away
+  // (a disk that drops out, a program that deletes it to rename its own copy
+  // in), and is waited for as a held file is. Each answers from one read of the whole file, and sees the
   // changes of an Update once it has ended.
   // The file as one read finds it, for several reads that must agree.
   TIniContent ReadContent() const;
@@ -61,27 +63,54 @@ class TIniFile {
   // one of them fails, or the result does not read back whole, none does.
   // The file keeps its attributes (hidden, system) and, where the system
   // keeps them, its security; a link keeps pointing to the file it names,
-  // which takes the changes. In a folder that takes no new file, while the
-  // file itself may be written, the file is written in place instead: made
-  // long enough first, so that a full disk changes nothing, but not in one step.
+  // which takes the changes, and a link whose file is missing has that file
+  // made through it. Where a swap would lose what the file is, the file is
+  // written in place instead: a file with a second name, one whose owner or
+  // mode the swap would change, one another program holds open while it
+  // lets others write it, or one in a folder that takes no new file. It is
+  // made long enough first, so that a full disk changes nothing, but it is
+  // not written in one step. A file this user may not write is refused.
   void Update(const std::function<void()>& changes);
+
+  // Deletes the file; done once its name is gone, though a program that
+  // holds it may keep it a while under another name. Raises EIniFileException
+  // when the file stays.
+  void Delete();
 
  protected:
   // Writes the copy the file is replaced with, with the given attributes;
   // false, with the system's error as the last error, when it could not.
   virtual bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes);
+  // Puts the copy in the place of the file; false, with the system's error,
+  // when it could not, leaving the two names as ReplaceFileW documents for
+  // that error (the file gone, the copy under its own name, among them).
+  virtual bool ReplaceWithCopy(const std::wstring& replacedName, const std::wstring& copyName, bool replacing);
+  // Writes `bytes` at `offset` of a file open for writing (a HANDLE) when the
+  // file is written in place; false, with the system's error, when it could not.
+  virtual bool WriteAt(void* file, uint64_t offset, const std::string& bytes);
 
  private:
   // The file's bytes, read in one open; empty for a missing file.
   std::string ReadBytes() const;
   void CommitUpdate();
-  void ReplaceWithCopy(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
-                       bool replacing);
+  void MakeLinkTarget() const;
+  void PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                      bool replacing);
+  void KeepTheListAfterAFailedSwap(const std::wstring& savedName, const std::wstring& copyName);
+  bool WriteInPlace(const std::wstring& fileName, const std::string& text);
+  bool WriteOver(void* file, const std::string& text);
+  bool MakeRoom(void* file, uint64_t oldLength, const std::string& text);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
+  [[noreturn]] void RaiseUndeleted() const;
   [[noreturn]] static void RaiseUnwritten(const std::wstring& fileName);
+  [[noreturn]] static void RaiseKeptInCopy(const std::wstring& fileName, const std::wstring& copyName);
 
   std::wstring FFileName;
+  // A read found the file (or a save made it): from then on a missing file is away, not empty.
+  mutable bool FFound = false;
+  // The file's bytes as the running Update read them.
+  std::string FReadBytes;
   // The file's content with the changes so far, while an Update runs.
   std::unique_ptr<TIniContent> FPending;
 };

@@ -3,12 +3,14 @@
 // modal seam, the Clear question through the message-box seam.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "application/core/Share.h"
@@ -82,10 +84,14 @@ class MainInventoryTest : public ::testing::Test {
 
   // Each action replaces the file in one rename: no moment of it holds part
   // of the inventory, and a program ended halfway leaves the old file or the new.
-  void ClickReplacingTheFileOnce(TMenuItem* item) {
+  // A new inventory's name is first taken, empty, for a moment: a symbolic
+  // link whose file is missing would refuse it.
+  void ClickReplacingTheFileOnce(TMenuItem* item, bool newInventory = false) {
     FolderChanges changes(FFolder.File(""));
     item->Click();
-    EXPECT_EQ(changes.Of("devices.ini"), std::vector<DWORD>{FILE_ACTION_RENAMED_NEW_NAME});
+    const std::vector<DWORD> renamed{FILE_ACTION_RENAMED_NEW_NAME};
+    const std::vector<DWORD> takenThenRenamed{FILE_ACTION_ADDED, FILE_ACTION_REMOVED, FILE_ACTION_RENAMED_NEW_NAME};
+    EXPECT_EQ(changes.Of("devices.ini"), newInventory ? takenThenRenamed : renamed);
     EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini.tmp")));
   }
 
@@ -158,7 +164,7 @@ TEST_F(MainInventoryTest, NewOnAnEmptyInventoryAddsNEPL0WithTheDefaults) {
   StartWith("");
   std::string shownName;
   AnswerDialogs(TAnswer::Ok, [&](TDeviceParam& dialog) { shownName = dialog.EditName->Text(); });
-  ClickReplacingTheFileOnce(FMain->New1);
+  ClickReplacingTheFileOnce(FMain->New1, true);
   EXPECT_EQ(shownName, "NEPL0");
   EXPECT_TRUE(std::regex_match(Inventory(), SavedSection("NEPL0",
                                                          "Addr=0\r\nIP=192.168.0.155\r\nGateWay=\r\nSNMPVer=1\r\n"
@@ -381,6 +387,29 @@ TEST_F(MainInventoryTest, ClearOfAFileTheSystemKeepsSaysSoAndKeepsTheList) {
   EXPECT_EQ(FBoxes, (std::vector<std::string>{"Clear Device List", "Unable to delete " + FFolder.File("devices.ini")}));
   EXPECT_EQ(Inventory(), kDev1 + kDev2);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
+}
+
+// Clear is done once the name is gone: a program that holds the file while
+// it lets others delete it keeps it only until it lets go, and a program
+// that holds it for a moment is waited for.
+TEST_F(MainInventoryTest, ClearOfAHeldFileIsDoneOnceTheNameIsGone) {
+  for (const DWORD sharing : {DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}, DWORD{0}}) {
+    StartWith(kDev1 + kDev2);
+    RecordBoxes(IDYES);
+    TFileHolder holder = Hold(FFolder.File("devices.ini"), sharing);
+    std::thread forAMoment([&holder, sharing] {
+      if (sharing != 0) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      holder.reset();
+    });
+    Choose(FMain->MenuItemClear);
+    forAMoment.join();
+    EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini"))) << sharing;
+    EXPECT_TRUE(Lines().empty()) << sharing;
+    holder.reset();
+    EXPECT_TRUE(std::filesystem::is_empty(FFolder.File(""))) << sharing;
+  }
+  EXPECT_EQ(FBoxes, (std::vector<std::string>{"Clear Device List", "Clear Device List"}));
 }
 
 // A file another program holds for a moment (a backup, say) reads as empty

@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
-#include <utility>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
@@ -84,12 +86,34 @@ TEST_F(IniFileTest, RefusesALineBreakInASectionKeyOrValueAndWritesNothing) {
 namespace {
 
 // Another program holding a file open, letting others share it only as far as `sharing` says.
-using TFileHolder = std::unique_ptr<void, decltype(&CloseHandle)>;
+using TFileHolder = std::shared_ptr<void>;
 TFileHolder Hold(const std::string& file, DWORD sharing) {
   return {CreateFileA(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
 }
 
-TFileHolder NoHolder() { return {nullptr, CloseHandle}; }
+TFileHolder NoHolder() { return {}; }
+
+// A disk that drops out, or a program that deletes the file to rename its
+// own copy in: the file is away until the holder ends, and then back as it
+// was (not over a file written meanwhile).
+TFileHolder TakeAway(const std::string& file) {
+  MoveFileA(file.c_str(), (file + ".away").c_str());
+  return {nullptr, [file](void*) { MoveFileA((file + ".away").c_str(), file.c_str()); }};
+}
+
+// A change made on the Unix side for as long as the holder lives; none where it cannot be made.
+std::optional<TFileHolder> ChangedOnUnixSide(const char* command, const char* undo, const std::string& file) {
+  const std::optional<std::string> path = UnixPath(file);
+  auto change = std::make_shared<TUnixSideChange>(UnixCommand(command, path), UnixCommand(undo, path));
+  if (!change->Made()) return std::nullopt;
+  return change;
+}
+
+// A shell test of the file's Unix path, which comes between `before` and `after`.
+bool HoldsOnUnixSide(const std::string& before, const std::string& file, const std::string& after = "") {
+  const std::optional<std::string> path = UnixPath(file);
+  return path && RunOnUnixSide(before + " " + ShellQuoted(*path) + after) == 0;
+}
 
 DWORD Attributes(const std::string& file) { return GetFileAttributesA(file.c_str()); }
 
@@ -137,6 +161,14 @@ TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
       {"the file held by another program when the update starts",
        [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), 0); }, "Unable to read ", "test.ini",
        false},
+      {"a file this user may not write",
+       [](const TemporaryFolder& folder) {
+         return ChangedOnUnixSide("chattr +i", "chattr -i", folder.File("test.ini")).value_or(NoHolder());
+       },
+       "Unable to write to ", "test.ini", true},
+      {"the file away when the update starts",
+       [](const TemporaryFolder& folder) { return TakeAway(folder.File("test.ini")); }, "Unable to read ", "test.ini",
+       false},
   };
   for (const TCase& c : cases) {
     const TemporaryFolder folder;
@@ -144,6 +176,7 @@ TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
     if (c.Prepare) folder.Write("test.ini", inventory);
     const DWORD attributes = Attributes(fileName);
     TIniFile ini(fileName);
+    ini.ReadContent();
     {
       const TFileHolder holder = c.Prepare ? c.Prepare(folder) : NoHolder();
       const DWORD before = Attributes(fileName);
@@ -170,17 +203,18 @@ TEST(IniFile, RaisesWhenTheFileCannotBeWritten) {
 TEST_F(IniFileTest, AFileAnotherProgramHoldsForAMomentIsTriedAgain) {
   struct TCase {
     const char* Step;
-    const char* HeldFile;
-    DWORD Sharing;
+    std::function<TFileHolder(const TemporaryFolder&)> Take;
   } const cases[] = {
-      {"the read", "test.ini", 0},
-      {"writing the copy", "test.ini.tmp", 0},
-      {"the swap", "test.ini", FILE_SHARE_READ},
+      {"the read", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), 0); }},
+      {"writing the copy", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini.tmp"), 0); }},
+      {"the swap", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), FILE_SHARE_READ); }},
+      {"the file away", [](const TemporaryFolder& folder) { return TakeAway(folder.File("test.ini")); }},
   };
   for (const TCase& c : cases) {
-    FFolder.Write("test.ini", "[S]\r\nK=old\r\n");
+    FFolder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
     FFolder.Write("test.ini.tmp", "left by a program that ended");
-    std::thread anotherProgram([holder = Hold(FFolder.File(c.HeldFile), c.Sharing)]() mutable {
+    FIni.ReadContent();
+    std::thread anotherProgram([holder = c.Take(FFolder)]() mutable {
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
       holder.reset();
     });
@@ -191,7 +225,7 @@ TEST_F(IniFileTest, AFileAnotherProgramHoldsForAMomentIsTriedAgain) {
       ADD_FAILURE() << c.Step << ": " << error.Message();
     }
     anotherProgram.join();
-    EXPECT_EQ(FFolder.Read("test.ini"), "[S]\r\nK=new\r\n") << c.Step;
+    EXPECT_EQ(FFolder.Read("test.ini"), "[S]\r\nK=new\r\n[T]\r\nK=kept\r\n") << c.Step;
   }
 }
 
@@ -213,48 +247,174 @@ TEST_F(IniFileTest, ASaveKeepsTheAttributesOfTheFileAndTheLinkToIt) {
   EXPECT_EQ(FFolder.Read("kept\\devices.ini"), "[S]\r\nK=new\r\n");
   EXPECT_FALSE(std::filesystem::exists(FFolder.File("kept\\devices.ini.tmp")));
   EXPECT_FALSE(std::filesystem::exists(FFolder.File("link.ini.tmp")));
-}
 
-// A setup that lets the file be written in a folder that takes no new file
-// has the file written where it is, whether the text grows or shrinks.
-TEST_F(IniFileTest, AFolderThatTakesNoNewFileHasTheFileWrittenInPlace) {
-  std::filesystem::create_directory(FFolder.File("locked"));
-  FFolder.Write("locked\\test.ini", "[S]\r\nK=old\r\n");
-  TIniFile ini(FFolder.File("locked\\test.ini"));
-  const TUnixSideChange folder = Immutable(FFolder.File("locked"));
-  if (!folder.Made()) GTEST_SKIP() << kNoImmutableHere;
-  ini.WriteString("S", "K", "a value longer than the old one");
-  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=a value longer than the old one\r\n");
-  ini.WriteString("S", "K", "v");
-  EXPECT_EQ(FFolder.Read("locked\\test.ini"), "[S]\r\nK=v\r\n");
-  EXPECT_FALSE(std::filesystem::exists(FFolder.File("locked\\test.ini.tmp")));
+  // A link whose file is missing stays a link: the file is made through it,
+  // or, where its folder is missing too (a share not mounted), nothing is.
+  const TUnixSideChange dangling = SymbolicLink(FFolder.File("dangling.ini"), FFolder.File("kept\\made.ini"));
+  TIniFile(FFolder.File("dangling.ini")).WriteString("S", "K", "new");
+  EXPECT_EQ(FFolder.Read("kept\\made.ini"), "[S]\r\nK=new\r\n");
+  std::filesystem::create_directory(FFolder.File("share"));
+  const TUnixSideChange unmounted = SymbolicLink(FFolder.File("unmounted.ini"), FFolder.File("share\\devices.ini"));
+  std::filesystem::remove(FFolder.File("share"));
+  ASSERT_TRUE(unmounted.Made());
+  EXPECT_THROW(TIniFile(FFolder.File("unmounted.ini")).WriteString("S", "K", "new"), EIniFileException);
+  EXPECT_TRUE(HoldsOnUnixSide("test -L", FFolder.File("unmounted.ini")));
 }
 
 namespace {
 
-enum class TCopyFault { None, Reported, Silent };
+enum class TDiskFault {
+  None,
+  // The disk fills while the copy is written: half of it gets there, and the
+  // system reports the failure or, as some do, success.
+  CopyCutShortAndSaid,
+  CopyCutShortWithoutAWord,
+  // A file written in place finds room for a few more bytes only.
+  NoRoomToGrow,
+  // ReplaceFileW's documented failures after it has taken the file out of
+  // its name: removed, or under a name of its own, the copy under its own.
+  ReplacedFileRemoved,
+  ReplacedFileRenamed,
+  // As the first, with the copy held by a virus scanner for longer than a save waits.
+  ReplacedFileRemovedCopyHeld,
+};
 
-// A disk that fills while the copy is written: half of it gets there, and
-// the system reports the failure or, as some do, success.
-class FullDiskIniFile : public TIniFile {
+constexpr uint64_t kBytesLeftOnDisk = 4;
+
+// A disk, and a system, that fail once in the way given; the next save
+// finds them sound.
+class FaultyDiskIniFile : public TIniFile {
  public:
-  FullDiskIniFile(const std::string& fileName, TCopyFault fault) : TIniFile(fileName), FFault(fault) {}
+  FaultyDiskIniFile(const std::string& fileName, TDiskFault fault) : TIniFile(fileName), FFault(fault) {}
+
+  // The virus scanner lets go of the copy.
+  void LetGo() { FCopyHolder.reset(); }
 
  protected:
-  // The disk fills once: the next save finds room again.
   bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes) override {
-    if (std::exchange(FFault, TCopyFault::None) == TCopyFault::None)
+    const TDiskFault fault = FFault;
+    if (fault != TDiskFault::CopyCutShortAndSaid && fault != TDiskFault::CopyCutShortWithoutAWord)
       return TIniFile::WriteCopy(copyName, text, attributes);
+    FFault = TDiskFault::None;
     std::ofstream(std::filesystem::path(copyName), std::ios::binary) << text.substr(0, text.size() / 2);
     SetLastError(ERROR_DISK_FULL);
-    return FFault == TCopyFault::Silent;
+    return fault == TDiskFault::CopyCutShortWithoutAWord;
+  }
+
+  bool WriteAt(void* file, uint64_t offset, const std::string& bytes) override {
+    if (FFault != TDiskFault::NoRoomToGrow) return TIniFile::WriteAt(file, offset, bytes);
+    LARGE_INTEGER length;
+    GetFileSizeEx(file, &length);
+    const uint64_t end = static_cast<uint64_t>(length.QuadPart) + kBytesLeftOnDisk;
+    const uint64_t fits = offset >= end ? 0 : std::min<uint64_t>(bytes.size(), end - offset);
+    TIniFile::WriteAt(file, offset, bytes.substr(0, fits));
+    if (fits == bytes.size()) return true;
+    FFault = TDiskFault::None;
+    SetLastError(ERROR_DISK_FULL);
+    return false;
+  }
+
+  bool ReplaceWithCopy(const std::wstring& replacedName, const std::wstring& copyName, bool replacing) override {
+    switch (FFault) {
+      case TDiskFault::ReplacedFileRemoved:
+        DeleteFileW(replacedName.c_str());
+        return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+      case TDiskFault::ReplacedFileRenamed:
+        MoveFileW(replacedName.c_str(), (replacedName + L".replaced").c_str());
+        return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+      case TDiskFault::ReplacedFileRemovedCopyHeld:
+        DeleteFileW(replacedName.c_str());
+        FCopyHolder = {CreateFileW(copyName.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
+        return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+      default: return TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
+    }
   }
 
  private:
-  TCopyFault FFault;
+  bool Fail(DWORD error) {
+    FFault = TDiskFault::None;
+    SetLastError(error);
+    return false;
+  }
+
+  TDiskFault FFault;
+  std::shared_ptr<void> FCopyHolder;
 };
 
 }  // namespace
+
+// Where a swap would lose what the file is, the file is written where it
+// is, whether the text grows or shrinks, and a disk without room for the
+// longer text leaves it as it was.
+TEST_F(IniFileTest, AFileASwapWouldNotKeepIsWrittenInPlace) {
+  if (!HasUnixSide()) GTEST_SKIP() << "needs Wine's Unix side";
+  struct TCase {
+    const char* File;
+    // What makes the file so while it lives; none where this system cannot.
+    std::function<std::optional<TFileHolder>(const TemporaryFolder&)> Prepare;
+    // What the file keeps, checked after the saves.
+    std::function<bool(const TemporaryFolder&)> Kept;
+  } const cases[] = {
+      {"in a folder that takes no new file",
+       [](const TemporaryFolder& folder) { return ChangedOnUnixSide("chattr +i", "chattr -i", folder.File("place")); },
+       nullptr},
+      {"held by a program that lets others write it",
+       [](const TemporaryFolder& folder) {
+         return Hold(folder.File("place\\test.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE);
+       },
+       nullptr},
+      {"held by a program that lets others write and delete it",
+       [](const TemporaryFolder& folder) {
+         return Hold(folder.File("place\\test.ini"), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+       },
+       nullptr},
+      {"with a second name",
+       [](const TemporaryFolder& folder) -> std::optional<TFileHolder> {
+         if (!CreateHardLinkA(folder.File("place\\other.ini").c_str(), folder.File("place\\test.ini").c_str(), nullptr))
+           return std::nullopt;
+         return NoHolder();
+       },
+       [](const TemporaryFolder& folder) { return folder.Read("place\\other.ini") == folder.Read("place\\test.ini"); }},
+      {"of another user",
+       [](const TemporaryFolder& folder) {
+         return ChangedOnUnixSide("chown nobody", "chown root", folder.File("place\\test.ini"));
+       },
+       [](const TemporaryFolder& folder) {
+         return HoldsOnUnixSide("test nobody = $(stat -c %U", folder.File("place\\test.ini"), ")");
+       }},
+      {"that only its owner may read",
+       [](const TemporaryFolder& folder) {
+         return ChangedOnUnixSide("chmod 600", "chmod 644", folder.File("place\\test.ini"));
+       },
+       [](const TemporaryFolder& folder) {
+         return HoldsOnUnixSide("test 600 = $(stat -c %a", folder.File("place\\test.ini"), ")");
+       }},
+  };
+  for (const TCase& c : cases) {
+    const TemporaryFolder folder;
+    std::filesystem::create_directory(folder.File("place"));
+    folder.Write("place\\test.ini", "[S]\r\nK=old\r\n");
+    TIniFile ini(folder.File("place\\test.ini"));
+    const std::optional<TFileHolder> holder = c.Prepare(folder);
+    if (!holder) continue;
+    try {
+      ini.WriteString("S", "K", "a value longer than the old one");
+      EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=a value longer than the old one\r\n") << c.File;
+      ini.WriteString("S", "K", "v");
+      EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File;
+    } catch (const EIniFileException& error) {
+      ADD_FAILURE() << c.File << ": " << error.Message();
+    }
+
+    FaultyDiskIniFile full(folder.File("place\\test.ini"), TDiskFault::NoRoomToGrow);
+    EXPECT_THROW(full.WriteString("S", "K", "a value the disk has no room for"), EIniFileException) << c.File;
+    EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("place\\test.ini.tmp"))) << c.File;
+    if (c.Kept) {
+      EXPECT_TRUE(c.Kept(folder)) << c.File;
+    }
+  }
+}
 
 // An edited device is erased and written again in one update: whatever goes
 // wrong on the way, the file stays the whole old inventory.
@@ -266,16 +426,16 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
   struct TCase {
     const char* Fault;
     int RefusedKey;
-    TCopyFault CopyFault;
+    TDiskFault DiskFault;
   } const cases[] = {
-      {"a key refused after the erase and four keys", 5, TCopyFault::None},
-      {"the disk fills and says so", 0, TCopyFault::Reported},
-      {"the disk cuts the copy short without a word", 0, TCopyFault::Silent},
+      {"a key refused after the erase and four keys", 5, TDiskFault::None},
+      {"the disk fills and says so", 0, TDiskFault::CopyCutShortAndSaid},
+      {"the disk cuts the copy short without a word", 0, TDiskFault::CopyCutShortWithoutAWord},
   };
   const char* const keys[] = {"NETID", "ID", "Addr", "IP", "GateWay", "SNMPVer", "CommunityRd", "CommunityWr", "Type"};
   for (const TCase& c : cases) {
     FFolder.Write("test.ini", inventory);
-    FullDiskIniFile ini(FFolder.File("test.ini"), c.CopyFault);
+    FaultyDiskIniFile ini(FFolder.File("test.ini"), c.DiskFault);
     EXPECT_THROW(ini.Update([&] {
       ini.EraseSection("Device-1");
       for (int key = 1; key <= 9; ++key) ini.WriteString("Device-1", keys[key - 1], key == c.RefusedKey ? "\n" : "new");
@@ -289,5 +449,39 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
     ini.WriteString("Device-2", "IP", "10.9.9.9");
     EXPECT_EQ(ini.ReadString("Device-2", "IP", ""), "10.9.9.9") << c.Fault;
     EXPECT_EQ(ini.ReadString("Device-1", "IP", ""), "10.0.0.1") << c.Fault;
+  }
+}
+
+// ReplaceFileW may fail after it has taken the file out of its name: the
+// copy, then the only whole list, goes into the file's place, or stays where
+// the box says.
+TEST_F(IniFileTest, ASwapThatFailsHalfWayLeavesTheNewListWholeWhereTheBoxSays) {
+  const std::string newList = "[S]\r\nK=new\r\n[T]\r\nK=kept\r\n";
+  struct TCase {
+    const char* Outcome;
+    TDiskFault Fault;
+    const char* HoldingFile;
+  } const cases[] = {
+      {"the file removed", TDiskFault::ReplacedFileRemoved, "test.ini"},
+      {"the file renamed", TDiskFault::ReplacedFileRenamed, "test.ini"},
+      {"the file removed and the copy held", TDiskFault::ReplacedFileRemovedCopyHeld, "test.ini.tmp"},
+  };
+  for (const TCase& c : cases) {
+    const TemporaryFolder folder;
+    folder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
+    FaultyDiskIniFile ini(folder.File("test.ini"), c.Fault);
+    std::string box;
+    try {
+      ini.WriteString("S", "K", "new");
+    } catch (const EIniFileException& error) {
+      box = error.Message();
+    }
+    ini.LetGo();
+    EXPECT_EQ(folder.Read(c.HoldingFile), newList) << c.Outcome;
+    const bool inTheCopy = c.HoldingFile != std::string("test.ini");
+    EXPECT_EQ(box, inTheCopy ? "Unable to write to " + folder.File("test.ini") + "; the list is kept in " +
+                                   folder.File(c.HoldingFile)
+                             : "")
+        << c.Outcome;
   }
 }
