@@ -10,6 +10,8 @@
 #include <functional>
 #include <thread>
 
+#include "tests/support/ChildOfClass.h"
+
 namespace {
 
 using TClock = std::chrono::steady_clock;
@@ -26,13 +28,6 @@ bool WaitFor(const std::function<bool()>& condition) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   return true;
-}
-
-HWND ChildOfClass(HWND parent, const char* className) {
-  if (HWND child = FindWindowExA(parent, nullptr, className, nullptr)) return child;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (HWND found = ChildOfClass(child, className)) return found;
-  return nullptr;
 }
 
 // What the list sends its parent when the operator clicks a line.

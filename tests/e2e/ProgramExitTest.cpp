@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/ChildOfClass.h"
 #include "tests/support/ProgramProcess.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/UnixSide.h"
@@ -54,13 +55,6 @@ class TProgramCopy {
   std::filesystem::path FTop;
   std::filesystem::path FFolder;
 };
-
-HWND ChildOfClass(HWND parent, const char* className) {
-  if (HWND child = FindWindowExA(parent, nullptr, className, nullptr)) return child;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (HWND found = ChildOfClass(child, className)) return found;
-  return nullptr;
-}
 
 // The device list once the program has filled it (the window shows before that).
 LRESULT ListedDevices(HWND mainWindow) {
