@@ -136,12 +136,6 @@ const std::string kNe1ErrorOver = P + ".2.7.1.11.1";
 const std::string kNe1Bandwidth = P + ".2.7.1.5.1";
 const std::string kElsewhere = "127.0.0.9";
 
-struct TScriptedDatagram {
-  std::string Octets;
-  bool FromElsewhere = false;
-};
-using TScript = std::vector<TScriptedDatagram> (*)(const std::string& request);
-
 // The device's own answer: the request's objects, valued "A", "B", ...
 TSnmpMessage Answer(const std::string& request) {
   TSnmpMessage answer = ParseSnmpMessage(request);
@@ -152,95 +146,74 @@ TSnmpMessage Answer(const std::string& request) {
   return answer;
 }
 
+std::string Answered(const std::string& request) { return EncodeSnmpMessage(Answer(request)); }
+
+std::string AnsweredAltered(const std::string& request, void (*alter)(TSnmpMessage&)) {
+  TSnmpMessage answer = Answer(request);
+  alter(answer);
+  return EncodeSnmpMessage(answer);
+}
+
 // A refusal that ends after its request id (0, as every request's).
 std::string RefusalCutBeforeItsErrorStatus(const std::string& request) {
-  TSnmpMessage refusal = Answer(request);
-  refusal.ErrorStatus = 5;
-  refusal.ErrorIndex = 1;
-  const std::string whole = EncodeSnmpMessage(refusal);
+  const std::string whole = AnsweredAltered(request, [](TSnmpMessage& refusal) {
+    refusal.ErrorStatus = 5;
+    refusal.ErrorIndex = 1;
+  });
   return whole.substr(0, whole.find(std::string("\x02\x01\x00\x02\x01\x05", 6)) + 3);
 }
 
+// What the device sends first; in the rows that say so, its own answer follows.
 struct TAnswerCase {
   const char* Name;
-  TScript Script;
-  bool Answered;
+  std::string (*First)(const std::string& request);
+  bool FromElsewhere;
+  bool FollowedByTheAnswer;
 };
+
+std::string Junk(const std::string&) { return std::string(1, '\0'); }
+std::string Echo(const std::string& request) { return request; }
 
 const TAnswerCase kAnswerCases[] = {
-    {"one junk octet", [](const std::string&) { return std::vector<TScriptedDatagram>{{std::string(1, '\0')}}; },
-     false},
-    {"the request echoed", [](const std::string& request) { return std::vector<TScriptedDatagram>{{request}}; }, false},
+    {"one junk octet", Junk, false, false},
+    {"the request echoed", Echo, false, false},
     {"no bindings",
-     [](const std::string& request) {
-       TSnmpMessage answer = Answer(request);
-       answer.Bindings.clear();
-       return std::vector<TScriptedDatagram>{{EncodeSnmpMessage(answer)}};
-     },
+     [](const std::string& r) { return AnsweredAltered(r, [](TSnmpMessage& a) { a.Bindings.clear(); }); }, false,
      false},
     {"one binding fewer",
-     [](const std::string& request) {
-       TSnmpMessage answer = Answer(request);
-       answer.Bindings.pop_back();
-       return std::vector<TScriptedDatagram>{{EncodeSnmpMessage(answer)}};
-     },
+     [](const std::string& r) { return AnsweredAltered(r, [](TSnmpMessage& a) { a.Bindings.pop_back(); }); }, false,
      false},
     {"one binding more",
-     [](const std::string& request) {
-       TSnmpMessage answer = Answer(request);
-       answer.Bindings.push_back({answer.Bindings[0].Oid + ".1", BerTag::OctetString, "C"});
-       return std::vector<TScriptedDatagram>{{EncodeSnmpMessage(answer)}};
+     [](const std::string& r) {
+       return AnsweredAltered(r, [](TSnmpMessage& a) {
+         a.Bindings.push_back({a.Bindings[0].Oid + ".1", BerTag::OctetString, "C"});
+       });
      },
-     false},
-    {"cut before its error status",
-     [](const std::string& request) {
-       return std::vector<TScriptedDatagram>{{RefusalCutBeforeItsErrorStatus(request)}};
-     },
-     false},
+     false, false},
+    {"cut before its error status", RefusalCutBeforeItsErrorStatus, false, false},
     {"NE 12 for NE 1",
-     [](const std::string& request) {
-       TSnmpMessage answer = Answer(request);
-       answer.Bindings.back().Oid += "2";
-       return std::vector<TScriptedDatagram>{{EncodeSnmpMessage(answer)}};
-     },
-     false},
-    {"from another address",
-     [](const std::string& request) {
-       return std::vector<TScriptedDatagram>{{EncodeSnmpMessage(Answer(request)), true}};
-     },
-     false},
+     [](const std::string& r) { return AnsweredAltered(r, [](TSnmpMessage& a) { a.Bindings.back().Oid += "2"; }); },
+     false, false},
+    {"from another address", Answered, true, false},
     {"a GetRequest",
-     [](const std::string& request) {
-       TSnmpMessage answer = Answer(request);
-       answer.PduType = PduTag::GetRequest;
-       return std::vector<TScriptedDatagram>{{EncodeSnmpMessage(answer)}};
-     },
-     false},
-    {"junk, then the answer",
-     [](const std::string& request) {
-       return std::vector<TScriptedDatagram>{{std::string(1, '\0')}, {EncodeSnmpMessage(Answer(request))}};
-     },
-     true},
-    {"the request echoed, then the answer",
-     [](const std::string& request) {
-       return std::vector<TScriptedDatagram>{{request}, {EncodeSnmpMessage(Answer(request))}};
-     },
-     true},
+     [](const std::string& r) { return AnsweredAltered(r, [](TSnmpMessage& a) { a.PduType = PduTag::GetRequest; }); },
+     false, false},
+    {"junk, then the answer", Junk, false, true},
+    {"the request echoed, then the answer", Echo, false, true},
 };
 
-// Plays the script for each of `requests` requests; what went wrong is noted
+// Plays the case for each of `requests` requests; what went wrong is noted
 // for the test's own thread.
-void PlayScript(TUdpSocket& device, TScript script, int requests, std::string& failure) {
+void PlayCase(TUdpSocket& device, const TAnswerCase& c, int requests, std::string& failure) {
   try {
     for (int i = 0; i < requests && device.WaitReadable(3000); ++i) {
       TPeer manager;
       const std::string request = device.ReceiveFrom(manager);
-      for (const TScriptedDatagram& datagram : script(request)) {
-        if (datagram.FromElsewhere)
-          SendUdpFrom(kElsewhere, device.LocalPort(), manager.IP, manager.Port, datagram.Octets);
-        else
-          device.SendTo(manager.IP, manager.Port, datagram.Octets);
-      }
+      if (c.FromElsewhere)
+        SendUdpFrom(kElsewhere, device.LocalPort(), manager.IP, manager.Port, c.First(request));
+      else
+        device.SendTo(manager.IP, manager.Port, c.First(request));
+      if (c.FollowedByTheAnswer) device.SendTo(manager.IP, manager.Port, Answered(request));
     }
   } catch (const std::exception& error) {
     failure = error.what();
@@ -258,23 +231,23 @@ TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
     TUdpSocket device;
     device.Bind("127.0.0.1", 0);
     std::string failure;
-    std::thread responder([&] { PlayScript(device, c.Script, 2, failure); });
+    std::thread responder([&] { PlayCase(device, c, 2, failure); });
     CommClassW->SNMP->SetPort(device.LocalPort());
-    const std::string result = c.Answered ? "1" : "0";
-    const std::string connection = c.Answered ? "Connected" : "Disconnected";
+    const bool answered = c.FollowedByTheAnswer;
+    const std::string result = answered ? "1" : "0";
+    const char* const connection = answered ? "Connected" : "Disconnected";
     TStringList values;
     std::string read;
     EXPECT_NO_THROW(CommClassW->SnmpGet(1, "kolmer", "127.0.0.1", Oids({kNe1ErrorOver, kNe1Bandwidth}), values, read));
     EXPECT_EQ(read, result);
-    const std::vector<std::string> answeredValues = {"A", "B"};
-    EXPECT_EQ(Texts(values), c.Answered ? answeredValues : std::vector<std::string>());
-    ExpectStatus(connection, c.Answered ? "Read successful!" : "Read failed!", c.Answered);
+    EXPECT_EQ(Texts(values), (answered ? std::vector<std::string>{"A", "B"} : std::vector<std::string>()));
+    ExpectStatus(connection, answered ? "Read successful!" : "Read failed!", answered);
     std::string set;
     EXPECT_NO_THROW(CommClassW->SnmpSet(
         1, "drastun", "127.0.0.1",
         {{kNe1ErrorOver, int32_t{3}, ASN1_INTEGER}, {kNe1Bandwidth, std::string("x"), ASN1_OCTET_STRING}}, set));
     EXPECT_EQ(set, result);
-    ExpectStatus(connection, c.Answered ? "Set successful!" : "Set failed!", c.Answered);
+    ExpectStatus(connection, answered ? "Set successful!" : "Set failed!", answered);
     responder.join();
     EXPECT_EQ(failure, "");
   }
