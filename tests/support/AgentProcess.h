@@ -3,8 +3,11 @@
 // ends (also when it fails). Natively it is the native build's agent; in the
 // Windows build under Wine it is nepl-agent.exe, started through Wine's own
 // process creation. The agent's path comes from the build as NEPL_AGENT_PATH.
+// It is stopped through its stop file, so it closes its sockets itself, and
+// killed only when it does not end within a few seconds.
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -38,6 +41,8 @@ class AgentProcess {
     std::vector<std::string> all = arguments;
     all.push_back("--ready-file");
     all.push_back(FFolder.File("ready"));
+    all.push_back("--stop-file");
+    all.push_back(FFolder.File("stop"));
     for (int attempt = 1;; ++attempt) {
       try {
         Start(all);
@@ -57,6 +62,20 @@ class AgentProcess {
   AgentProcess(const AgentProcess&) = delete;
   AgentProcess& operator=(const AgentProcess&) = delete;
 
+  // Stops the agent; false when it had to be killed. Returns only when the
+  // devices' ports are free again (or after a bound), so the next agent or
+  // scripted device can bind them at once.
+  bool Stop() {
+    if (!Started()) return true;
+    FFolder.Write("stop", "");
+    const bool ended = EndedWithin(kStopTimeout);
+    if (!ended) Kill();
+    std::error_code ignored;
+    std::filesystem::remove(FFolder.File("stop"), ignored);
+    Release();
+    return ended;
+  }
+
   // The port device `device` (0 = the first on the command line) listens on.
   uint16_t Port(size_t device = 0) const { return FEndpoints.at(device).Port; }
   // What the agent has logged so far.
@@ -72,6 +91,7 @@ class AgentProcess {
   static constexpr int kStartAttempts = 20;
   static constexpr auto kRetryPause = std::chrono::milliseconds(100);
   static constexpr auto kReadyTimeout = std::chrono::seconds(15);
+  static constexpr auto kStopTimeout = std::chrono::seconds(10);
   static constexpr auto kPollInterval = std::chrono::milliseconds(10);
 
   static std::string AgentPath() { return WindowsPath(NEPL_AGENT_PATH); }
@@ -138,13 +158,20 @@ class AgentProcess {
   }
 
   bool Running() const { return WaitForSingleObject(FProcess, 0) == WAIT_TIMEOUT; }
+  bool Started() const { return FProcess != nullptr; }
 
-  // Returns only when the devices' ports are free again (or after a bound),
-  // so the next agent or scripted device can bind them at once.
-  void Stop() {
-    if (FProcess == nullptr) return;
+  bool EndedWithin(std::chrono::milliseconds timeout) const {
+    return WaitForSingleObject(FProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+  }
+
+  void Kill() {
     TerminateProcess(FProcess, 1);
     WaitForSingleObject(FProcess, INFINITE);
+  }
+
+  // Lets go of the ended process and waits until its ports are free: Wine
+  // releases a socket a little after its process ends.
+  void Release() {
     CloseHandle(FProcess);
     CloseHandle(FLogHandle);
     FProcess = nullptr;
@@ -180,12 +207,25 @@ class AgentProcess {
     return false;
   }
 
-  void Stop() {
-    if (FPid <= 0) return;
+  bool Started() const { return FPid > 0; }
+
+  bool EndedWithin(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (Running()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(kPollInterval);
+    }
+    return true;
+  }
+
+  void Kill() {
     kill(FPid, SIGKILL);
     waitpid(FPid, nullptr, 0);
     FPid = -1;
   }
+
+  // The ports of an ended process are free at once.
+  void Release() {}
 
   pid_t FPid = -1;
 #endif

@@ -58,6 +58,14 @@ void TAgentServer::BindDevice(TUdpSocket& socket, const TDeviceConfig& config) {
   }
 }
 
+// A stop asked through the file ends the agent between two waits, and the
+// sockets are closed by the agent itself: under Wine, the socket of a process
+// killed while it waited on it was seen to keep its port bound for good.
+bool TAgentServer::StopAsked() const {
+  std::error_code unreadable;
+  return !FOptions.StopFile.empty() && std::filesystem::exists(FOptions.StopFile, unreadable);
+}
+
 uint32_t TAgentServer::ElapsedMs() const { return TickCount() - FStartTick; }
 
 // Written under another name first, so a reader never sees half a file.
@@ -78,7 +86,7 @@ void TAgentServer::Run() {
   FStartTick = TickCount();
   WriteReadyFile();
   for (size_t i = 0; i < FDevices.size(); ++i) SendTrap(i, FDevices[i].Agent->ColdStartTrap(UptimeTicks()));
-  for (;;) {
+  while (!StopAsked()) {
     PlayDueEvents();
     SendDueLateReplies();
     for (size_t i = 0; i < FDevices.size(); ++i) ServeRequests(i);

@@ -2,7 +2,8 @@
 // Runs the simulated devices: binds one socket per device, announces the bound
 // ports in the ready file, sends the cold-start traps, then answers requests,
 // sends late replies when they fall due and plays the event script (again and
-// again, when it has a cycle), until the process is stopped.
+// again, when it has a cycle), until its stop file appears
+// or the process is stopped.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,7 +22,7 @@ class TAgentServer {
   TAgentServer(const TAgentServer&) = delete;
   TAgentServer& operator=(const TAgentServer&) = delete;
 
-  [[noreturn]] void Run();
+  void Run();
 
  private:
   struct TServedDevice {
@@ -35,6 +36,7 @@ class TAgentServer {
     std::string Datagram;
   };
 
+  bool StopAsked() const;
   uint32_t ElapsedMs() const;
   uint32_t UptimeTicks() const { return ElapsedMs() / 10; }
   static void BindDevice(TUdpSocket& socket, const TDeviceConfig& config);

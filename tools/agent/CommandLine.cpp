@@ -130,6 +130,8 @@ TAgentOptions ParseCommandLine(const std::vector<std::string>& arguments) {
       options.ScriptCycleMs = static_cast<uint32_t>(NumberIn(reader.ValueOf(option), 1, 0x7FFFFFFF, "script cycle"));
     } else if (option == "--ready-file") {
       options.ReadyFile = reader.ValueOf(option);
+    } else if (option == "--stop-file") {
+      options.StopFile = reader.ValueOf(option);
     } else if (!ReadDeviceOption(option, reader, options)) {
       throw EConvertError("unknown option '" + option + "' (see --help)");
     }
@@ -161,6 +163,7 @@ std::string UsageText() {
          "                            (MS after start, DEVICE numbered from 1 in command-line order)\n"
          "  --script-cycle MS         play the script again every MS milliseconds\n"
          "  --ready-file FILE         written once every socket is bound: a line 'DEVICE ADDRESS PORT' per device\n"
+         "  --stop-file FILE          end, with every socket closed, once FILE exists\n"
          "  --help                    this text\n"
          "\n"
          "Each request answered is logged as one line on standard output, followed for a SET by a line\n"

@@ -1,6 +1,6 @@
 #pragma once
 // The agent's command line: the devices with their settings and faults, where
-// traps go, the event script and the ready file.
+// traps go, the event script, the ready file and the stop file.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +16,7 @@ struct TAgentOptions {
   // The script starts again this many milliseconds after it started; 0: it plays once.
   uint32_t ScriptCycleMs = 0;
   std::string ReadyFile;
+  std::string StopFile;
   bool Help = false;
 };
 

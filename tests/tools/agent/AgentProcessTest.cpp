@@ -67,6 +67,14 @@ TEST(AgentProgram, ServesSeveralDevicesAndPlaysItsScript) {
   EXPECT_GE(std::chrono::steady_clock::now() - sent, std::chrono::milliseconds(190));
   EXPECT_NE(agent.Log().find("device 1 127.0.0.1:" + IntToStr(client.LocalPort()) + " v2c GET"), std::string::npos)
       << agent.Log();
+
+  // Asked to stop, it ends by itself and lets its ports go.
+  const uint16_t ports[] = {agent.Port(0), agent.Port(1)};
+  EXPECT_TRUE(agent.Stop());
+  for (const uint16_t port : ports) {
+    TUdpSocket again;
+    EXPECT_NO_THROW(again.Bind("127.0.0.1", port)) << port;
+  }
 }
 
 TEST(AgentProgram, PlaysItsScriptInACycle) {
