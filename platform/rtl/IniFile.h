@@ -41,8 +41,8 @@ class TIniFile {
   // (another program holds it for longer than a moment, say); a file missing
   // from the start holds nothing, but once it has been read it is only away
   // (a disk that drops out, a program that deletes it to rename its own copy
-  // in), and is waited for as a held file is. Each answers from one read of the whole file, and sees the
-  // changes of an Update once it has ended.
+  // in), and is waited for as a held file is. Each answers from one read of
+  // the whole file, and sees the changes of an Update once it has ended.
   // The file as one read finds it, for several reads that must agree.
   TIniContent ReadContent() const;
   std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
@@ -90,7 +90,7 @@ class TIniFile {
   virtual bool WriteAt(void* file, uint64_t offset, const std::string& bytes);
 
  private:
-  // The file's bytes, read in one open; empty for a missing file.
+  // The file's bytes, read in one open; empty for a file missing from the start.
   std::string ReadBytes() const;
   void CommitUpdate();
   void MakeLinkTarget() const;
