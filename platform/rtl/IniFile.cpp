@@ -228,6 +228,71 @@ bool FolderTakesNoNewFile(DWORD error, const std::wstring& copyName) {
   return error == ERROR_ACCESS_DENIED && !Exists(copyName);
 }
 
+// A list a save could not put in place is kept as <file>.kept-<n>: a save
+// writes only the file and its copy, so nothing writes over it, in this run
+// or a later one.
+constexpr wchar_t kKeptSuffix[] = L".kept-";
+
+bool IsKeptName(const std::wstring& savedName, const std::wstring& name) {
+  return name.starts_with(savedName + kKeptSuffix);
+}
+
+std::wstring KeptName(const std::wstring& savedName, int number) {
+  return savedName + kKeptSuffix + std::to_wstring(number);
+}
+
+std::wstring FreeKeptName(const std::wstring& savedName) {
+  int number = 1;
+  while (Exists(KeptName(savedName, number))) ++number;
+  return KeptName(savedName, number);
+}
+
+// Neither call writes over a file already there.
+std::wstring MoveToKeptName(const std::wstring& savedName, const std::wstring& name) {
+  if (name.empty()) return name;
+  const std::wstring keptName = FreeKeptName(savedName);
+  return MoveFileExW(name.c_str(), keptName.c_str(), MOVEFILE_WRITE_THROUGH) ? keptName : name;
+}
+
+bool WriteNewFile(const std::wstring& name, const std::string& bytes) {
+  std::string written;
+  bool whole = false;
+  {
+    const TFileHandle file(name, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW);
+    if (!file.IsOpen()) return false;
+    whole = WriteAll(file.Handle(), bytes) && FlushFileBuffers(file.Handle()) && MoveTo(file.Handle(), 0) &&
+            ReadAll(file.Handle(), written) && written == bytes;
+  }
+  if (!whole) DeleteFileW(name.c_str());
+  return whole;
+}
+
+// The file is gone from its name. Where the new list is still beside it, it
+// moves in; where it is not, the swap put it in before the file went away for
+// a moment (a program that takes it to read it, say), and the file is waited for.
+bool FillTheEmptyName(const std::wstring& savedName, const std::wstring& newListAt, const std::string& text) {
+  if (Exists(newListAt))
+    return TryWhileHeld([&] { return MoveFileExW(newListAt.c_str(), savedName.c_str(), MOVEFILE_WRITE_THROUGH); });
+  std::string onDisk;
+  return TryWhileHeld([&] { return ReadWholeFile(savedName, onDisk); }, true) && onDisk == text;
+}
+
+// The name of the file that holds the new list once the box has named it:
+// the copy renamed, or, where it cannot be (another program holds it, or it
+// is gone), the list written anew; the copy itself only where neither can be
+// done, and "" where there is no copy either.
+std::wstring KeepNewList(const std::wstring& savedName, const std::wstring& newListAt, const std::string& text) {
+  if (IsKeptName(savedName, newListAt) && Exists(newListAt)) return newListAt;
+  const std::wstring renamed = MoveToKeptName(savedName, newListAt);
+  if (renamed != newListAt) return renamed;
+  const std::wstring keptName = FreeKeptName(savedName);
+  if (WriteNewFile(keptName, text)) {
+    DeleteFileW(newListAt.c_str());
+    return keptName;
+  }
+  return Exists(newListAt) ? newListAt : std::wstring();
+}
+
 }  // namespace
 
 TIniFile::TIniFile(const std::string& fileName) : FFileName(ToWide(fileName)) {}
@@ -336,7 +401,7 @@ void TIniFile::CommitUpdate() {
     const bool inPlace = replacing && FolderTakesNoNewFile(GetLastError(), copyName);
     DeleteFileW(copyName.c_str());
     if (!inPlace) RaiseUnwritten(copyName);
-    if (!WriteInPlace(savedName, text)) RaiseUnwritten(savedName);
+    WriteWhereItIs(savedName, L"", text, [&] { return WriteInPlace(savedName, text); });
     return;
   }
   // The copy is read back as the system gives it to the next reader: a write
@@ -360,40 +425,66 @@ void TIniFile::MakeLinkTarget() const {
 
 // A file with a second name, or one whose owner or mode a swap would change,
 // is written where it is, as is a file another program holds open while it
-// lets others write it. The copy then stays until the file is written.
+// lets others write it.
 void TIniFile::PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
                               bool replacing) {
-  std::unique_ptr<TFileHandle> file;
-  const bool inPlace = replacing && (HasOtherNames(savedName) || SwapWouldChangeOwnerOrMode(savedName, copyName));
-  const bool placed = inPlace ? WriteInPlace(savedName, text) : TryWhileHeld([&] {
+  if (replacing && (HasOtherNames(savedName) || SwapWouldChangeOwnerOrMode(savedName, copyName))) {
+    WriteWhereItIs(savedName, copyName, text, [&] { return WriteInPlace(savedName, text); });
+    return;
+  }
+  std::unique_ptr<TFileHandle> besideTheHolder;
+  const bool placed = TryWhileHeld([&] {
     if (ReplaceWithCopy(savedName, copyName, replacing)) return true;
     const DWORD error = GetLastError();
     if (replacing && IsHeldByAnother(error)) {
-      file = std::make_unique<TFileHandle>(savedName, GENERIC_READ | GENERIC_WRITE, kShareAll, OPEN_EXISTING);
-      if (file->IsOpen()) return true;
+      besideTheHolder =
+          std::make_unique<TFileHandle>(savedName, GENERIC_READ | GENERIC_WRITE, kShareAll, OPEN_EXISTING);
+      if (besideTheHolder->IsOpen()) return true;
     }
     SetLastError(error);
     return false;
   });
-  const bool besideTheHolder = file && file->IsOpen();
-  const bool written = placed && (!besideTheHolder || WriteOver(file->Handle(), text));
-  file.reset();
-  if (!written) KeepTheListAfterAFailedSwap(savedName, copyName);
-  if (inPlace || besideTheHolder) DeleteFileW(copyName.c_str());
+  if (!placed) {
+    SettleFailedSave(savedName, copyName, text);
+  } else if (besideTheHolder && besideTheHolder->IsOpen()) {
+    WriteWhereItIs(savedName, copyName, text, [&] {
+      const bool written = WriteOver(besideTheHolder->Handle(), text);
+      besideTheHolder.reset();
+      return written;
+    });
+  }
 }
 
-// ReplaceFileW can fail after it has taken the file out of its name (when a
-// virus scanner holds the fresh copy, say): the copy is then the only whole
-// list, and it is deleted only while the file still holds the old one.
-void TIniFile::KeepTheListAfterAFailedSwap(const std::wstring& savedName, const std::wstring& copyName) {
-  if (Exists(savedName)) {
-    std::string bytes;
-    if (ReadWholeFile(savedName, bytes) && bytes != FReadBytes) RaiseKeptInCopy(savedName, copyName);
-    DeleteFileW(copyName.c_str());
+// While the file is written where it is, the copy waits under a name no save
+// writes over: a program ended half-way leaves the new list whole there.
+void TIniFile::WriteWhereItIs(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                              const std::function<bool()>& write) {
+  const std::wstring newListAt = MoveToKeptName(savedName, copyName);
+  if (write()) {
+    DeleteFileW(newListAt.c_str());
+    return;
+  }
+  SettleFailedSave(savedName, newListAt, text);
+}
+
+// After a failed write a whole list is where the box says. The file may hold
+// the new list after all (ReplaceFileW can report failure for a swap it
+// made), or the old one, as it was or put back: the copy then goes. Where
+// ReplaceFileW took the file out of its name, the copy takes its place.
+// Otherwise the new list is kept under a name no later save writes.
+void TIniFile::SettleFailedSave(const std::wstring& savedName, const std::wstring& newListAt, const std::string& text) {
+  std::string onDisk;
+  const bool read = TryWhileHeld([&] { return ReadWholeFile(savedName, onDisk); });
+  const bool missing = !read && IsMissing(GetLastError());
+  if (read && (onDisk == text || onDisk == FReadBytes)) {
+    DeleteFileW(newListAt.c_str());
+    if (onDisk == text) return;
     RaiseUnwritten(savedName);
   }
-  if (!TryWhileHeld([&] { return MoveFileExW(copyName.c_str(), savedName.c_str(), MOVEFILE_WRITE_THROUGH); }))
-    RaiseKeptInCopy(savedName, copyName);
+  if (missing && FillTheEmptyName(savedName, newListAt, text)) return;
+  const std::wstring keptName = KeepNewList(savedName, newListAt, text);
+  if (keptName.empty()) RaiseUnwritten(savedName);
+  RaiseKeptInCopy(savedName, keptName);
 }
 
 bool TIniFile::WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes) {
@@ -409,15 +500,22 @@ bool TIniFile::ReplaceWithCopy(const std::wstring& replacedName, const std::wstr
 // The file is moved out of its name first and deleted there: a program that
 // holds it while it lets others delete it keeps it until it lets go, but no
 // longer under the name, which a later start would read the old list from.
-// A link stays, and the file it names goes.
+// A file that cannot be deleted there (a read-only file, which a save refuses
+// too) goes back to its name, so nothing left beside it holds the list. A
+// file this object has read and that is away for a moment is waited for, as
+// a read waits. A link stays, and the file it names goes.
 void TIniFile::Delete() {
   const std::wstring fileName = SavedFileName(FFileName);
   const std::wstring awayName =
       fileName + L".deleted-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
-  if (TryWhileHeld([&] { return MoveFileExW(fileName.c_str(), awayName.c_str(), MOVEFILE_WRITE_THROUGH); }))
-    DeleteFileW(awayName.c_str());
-  else if (!IsMissing(GetLastError()))
+  if (TryWhileHeld([&] { return MoveFileExW(fileName.c_str(), awayName.c_str(), MOVEFILE_WRITE_THROUGH); }, FFound)) {
+    if (!DeleteFileW(awayName.c_str())) {
+      MoveFileExW(awayName.c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH);
+      RaiseUndeleted();
+    }
+  } else if (!IsMissing(GetLastError())) {
     RaiseUndeleted();
+  }
   // Wine reports a move in a folder that takes no change as done while the file stays.
   if (Exists(fileName)) RaiseUndeleted();
   FFound = false;
@@ -439,7 +537,17 @@ bool TIniFile::WriteInPlace(const std::wstring& fileName, const std::string& tex
   return opened && WriteOver(file->Handle(), text);
 }
 
+// A write in place that fails puts the old list back, its bytes and its
+// length, so the file holds a whole list wherever the system lets it.
 bool TIniFile::WriteOver(void* file, const std::string& text) {
+  if (Overwrite(file, text)) return true;
+  const DWORD error = GetLastError();
+  Overwrite(file, FReadBytes);
+  SetLastError(error);
+  return false;
+}
+
+bool TIniFile::Overwrite(void* file, const std::string& text) {
   LARGE_INTEGER oldLength;
   std::string written;
   return GetFileSizeEx(file, &oldLength) && MakeRoom(file, static_cast<uint64_t>(oldLength.QuadPart), text) &&
@@ -449,16 +557,9 @@ bool TIniFile::WriteOver(void* file, const std::string& text) {
 
 // A longer end alone (SetEndOfFile) takes no room on every file system (on
 // Linux it leaves a hole), written bytes do: the part of the text past the
-// old end is written first, so a full disk fails before an old byte changes,
-// and the old end is put back when it does.
+// old end is written first, so a full disk fails before an old byte changes.
 bool TIniFile::MakeRoom(void* file, uint64_t oldLength, const std::string& text) {
-  if (text.size() <= oldLength) return true;
-  if (WriteAt(file, oldLength, text.substr(oldLength))) return true;
-  const DWORD error = GetLastError();
-  MoveTo(file, oldLength);
-  SetEndOfFile(file);
-  SetLastError(error);
-  return false;
+  return text.size() <= oldLength || WriteAt(file, oldLength, text.substr(oldLength));
 }
 
 bool TIniFile::WriteAt(void* file, uint64_t offset, const std::string& bytes) {

@@ -69,12 +69,16 @@ class TIniFile {
   // mode the swap would change, one another program holds open while it
   // lets others write it, or one in a folder that takes no new file. It is
   // made long enough first, so that a full disk changes nothing, but it is
-  // not written in one step. A file this user may not write is refused.
+  // not written in one step: the copy waits meanwhile as <file>.kept-<n>, and
+  // a write that fails puts the old bytes back. A file this user may not
+  // write is refused. After any failure the file holds the old list whole,
+  // or the new list is kept as <file>.kept-<n>, a name no save writes, which
+  // the exception names.
   void Update(const std::function<void()>& changes);
 
   // Deletes the file; done once its name is gone, though a program that
   // holds it may keep it a while under another name. Raises EIniFileException
-  // when the file stays.
+  // when the file stays (read-only, say), and leaves nothing else beside it.
   void Delete();
 
  protected:
@@ -96,9 +100,12 @@ class TIniFile {
   void MakeLinkTarget() const;
   void PutCopyInPlace(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
                       bool replacing);
-  void KeepTheListAfterAFailedSwap(const std::wstring& savedName, const std::wstring& copyName);
+  void WriteWhereItIs(const std::wstring& savedName, const std::wstring& copyName, const std::string& text,
+                      const std::function<bool()>& write);
+  void SettleFailedSave(const std::wstring& savedName, const std::wstring& newListAt, const std::string& text);
   bool WriteInPlace(const std::wstring& fileName, const std::string& text);
   bool WriteOver(void* file, const std::string& text);
+  bool Overwrite(void* file, const std::string& text);
   bool MakeRoom(void* file, uint64_t oldLength, const std::string& text);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <regex>
 #include <string>
@@ -49,9 +50,22 @@ class TFullDiskInventory : public TIniFile {
 };
 
 // Another program holding a file open, sharing it only as far as `sharing` lets others in.
-using TFileHolder = std::unique_ptr<void, decltype(&CloseHandle)>;
+using TFileHolder = std::shared_ptr<void>;
 TFileHolder Hold(const std::string& file, DWORD sharing) {
   return {CreateFileA(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
+}
+
+// A program that takes the file out of its name (to rename its own copy in,
+// say) and puts it back when the holder goes.
+TFileHolder TakeAway(const std::string& file) {
+  MoveFileA(file.c_str(), (file + ".away").c_str());
+  return {nullptr, [file](void*) { MoveFileA((file + ".away").c_str(), file.c_str()); }};
+}
+
+// The operator marks the file read-only until the holder goes.
+TFileHolder MakeReadOnly(const std::string& file) {
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  return {nullptr, [file](void*) { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL); }};
 }
 
 class MainInventoryTest : public ::testing::Test {
@@ -389,27 +403,47 @@ TEST_F(MainInventoryTest, ClearOfAFileTheSystemKeepsSaysSoAndKeepsTheList) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"Dev1", "Dev2"}));
 }
 
-// Clear is done once the name is gone: a program that holds the file while
-// it lets others delete it keeps it only until it lets go, and a program
-// that holds it for a moment is waited for.
-TEST_F(MainInventoryTest, ClearOfAHeldFileIsDoneOnceTheNameIsGone) {
-  for (const DWORD sharing : {DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}, DWORD{0}}) {
+// Clear is done once the name is gone for good: a program that holds the
+// file while it lets others delete it keeps it only until it lets go, and a
+// file held or away for a moment is waited for. A read-only file is refused,
+// as a save refuses it. Nothing Clear leaves in the folder holds the list.
+TEST_F(MainInventoryTest, ClearIsDoneOnceTheNameIsGoneForGoodOrRefused) {
+  struct TCase {
+    const char* File;
+    std::function<TFileHolder(const std::string&)> Take;
+    bool ForAMoment;
+    bool Refused;
+  } const cases[] = {
+      {"held by a program that lets others delete it",
+       [](const std::string& file) { return Hold(file, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE); },
+       false, false},
+      {"held for a moment", [](const std::string& file) { return Hold(file, 0); }, true, false},
+      {"away for a moment", TakeAway, true, false},
+      {"read-only", MakeReadOnly, false, true},
+  };
+  for (const TCase& c : cases) {
     StartWith(kDev1 + kDev2);
+    FBoxes.clear();
     RecordBoxes(IDYES);
-    TFileHolder holder = Hold(FFolder.File("devices.ini"), sharing);
-    std::thread forAMoment([&holder, sharing] {
-      if (sharing != 0) return;
+    TFileHolder holder = c.Take(FFolder.File("devices.ini"));
+    std::thread forAMoment([&holder, &c] {
+      if (!c.ForAMoment) return;
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
       holder.reset();
     });
     Choose(FMain->MenuItemClear);
     forAMoment.join();
-    EXPECT_FALSE(std::filesystem::exists(FFolder.File("devices.ini"))) << sharing;
-    EXPECT_TRUE(Lines().empty()) << sharing;
     holder.reset();
-    EXPECT_TRUE(std::filesystem::is_empty(FFolder.File(""))) << sharing;
+    const std::vector<std::string> refused{"Clear Device List", "Unable to delete " + FFolder.File("devices.ini")};
+    EXPECT_EQ(FBoxes, c.Refused ? refused : std::vector<std::string>{"Clear Device List"}) << c.File;
+    EXPECT_EQ(Lines(), c.Refused ? (std::vector<std::string>{"Dev1", "Dev2"}) : std::vector<std::string>{}) << c.File;
+    const auto left = std::filesystem::directory_iterator(FFolder.File(""));
+    EXPECT_EQ(std::distance(begin(left), end(left)), c.Refused ? 1 : 0) << c.File;
+    if (c.Refused) {
+      EXPECT_EQ(Inventory(), kDev1 + kDev2) << c.File;
+    }
+    std::filesystem::remove(FFolder.File("devices.ini"));
   }
-  EXPECT_EQ(FBoxes, (std::vector<std::string>{"Clear Device List", "Clear Device List"}));
 }
 
 // A file another program holds for a moment (a backup, say) reads as empty

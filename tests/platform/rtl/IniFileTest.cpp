@@ -204,23 +204,36 @@ TEST_F(IniFileTest, AFileAnotherProgramHoldsForAMomentIsTriedAgain) {
   struct TCase {
     const char* Step;
     std::function<TFileHolder(const TemporaryFolder&)> Take;
+    // The object made the file with its own saves instead of reading it.
+    bool MadeBySave;
   } const cases[] = {
-      {"the read", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), 0); }},
-      {"writing the copy", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini.tmp"), 0); }},
-      {"the swap", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), FILE_SHARE_READ); }},
-      {"the file away", [](const TemporaryFolder& folder) { return TakeAway(folder.File("test.ini")); }},
+      {"the read", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), 0); }, false},
+      {"writing the copy", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini.tmp"), 0); }, false},
+      {"the swap", [](const TemporaryFolder& folder) { return Hold(folder.File("test.ini"), FILE_SHARE_READ); }, false},
+      {"the file away", [](const TemporaryFolder& folder) { return TakeAway(folder.File("test.ini")); }, false},
+      {"the file away after a save made it",
+       [](const TemporaryFolder& folder) { return TakeAway(folder.File("test.ini")); }, true},
   };
   for (const TCase& c : cases) {
-    FFolder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
+    std::filesystem::remove(FFolder.File("test.ini"));
+    TIniFile ini(FFolder.File("test.ini"));
+    if (c.MadeBySave) {
+      ini.Update([&] {
+        ini.WriteString("S", "K", "old");
+        ini.WriteString("T", "K", "kept");
+      });
+    } else {
+      FFolder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
+      ini.ReadContent();
+    }
     FFolder.Write("test.ini.tmp", "left by a program that ended");
-    FIni.ReadContent();
     std::thread anotherProgram([holder = c.Take(FFolder)]() mutable {
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
       holder.reset();
     });
     try {
-      EXPECT_EQ(FIni.ReadString("S", "K", ""), "old") << c.Step;
-      FIni.WriteString("S", "K", "new");
+      EXPECT_EQ(ini.ReadString("S", "K", ""), "old") << c.Step;
+      ini.WriteString("S", "K", "new");
     } catch (const EIniFileException& error) {
       ADD_FAILURE() << c.Step << ": " << error.Message();
     }
@@ -271,13 +284,32 @@ enum class TDiskFault {
   CopyCutShortWithoutAWord,
   // A file written in place finds room for a few more bytes only.
   NoRoomToGrow,
+  // A file written in place: the write over its old bytes fails before it
+  // writes one, or writes none and reports success.
+  OldBytesUnwritten,
+  OldBytesLeftWithoutAWord,
   // ReplaceFileW's documented failures after it has taken the file out of
   // its name: removed, or under a name of its own, the copy under its own.
   ReplacedFileRemoved,
   ReplacedFileRenamed,
   // As the first, with the copy held by a virus scanner for longer than a save waits.
   ReplacedFileRemovedCopyHeld,
+  // The swap made, and reported as failed; then the file away for a moment,
+  // as when a program takes it to read it.
+  SwapMadeButSaidFailed,
+  SwapMadeButSaidFailedFileAwayAfter,
+  // The swap refused because another program holds the file while it lets
+  // others write it, and the write in place failing after a third of the
+  // text, with another program holding the file for a moment after; or the
+  // disk failing from then on.
+  PartWrittenInPlaceThenHeld,
+  PartWrittenInPlaceForGood,
+  // As those, with the program ended after a third of the text.
+  ProgramEndedWritingInPlace,
 };
+
+// What ends a save when the program ends half-way: nothing after it runs.
+struct TProgramEnded {};
 
 constexpr uint64_t kBytesLeftOnDisk = 4;
 
@@ -286,9 +318,14 @@ constexpr uint64_t kBytesLeftOnDisk = 4;
 class FaultyDiskIniFile : public TIniFile {
  public:
   FaultyDiskIniFile(const std::string& fileName, TDiskFault fault) : TIniFile(fileName), FFault(fault) {}
+  ~FaultyDiskIniFile() override { LetGo(); }
 
-  // The virus scanner lets go of the copy.
-  void LetGo() { FCopyHolder.reset(); }
+  // The virus scanner lets go of the copy, other programs of the file, and a failed disk comes back.
+  void LetGo() {
+    FCopyHolder.reset();
+    if (FAnotherProgram.joinable()) FAnotherProgram.join();
+    FDiskFailed = false;
+  }
 
  protected:
   bool WriteCopy(const std::wstring& copyName, const std::string& text, uint32_t attributes) override {
@@ -302,19 +339,33 @@ class FaultyDiskIniFile : public TIniFile {
   }
 
   bool WriteAt(void* file, uint64_t offset, const std::string& bytes) override {
-    if (FFault != TDiskFault::NoRoomToGrow) return TIniFile::WriteAt(file, offset, bytes);
-    LARGE_INTEGER length;
-    GetFileSizeEx(file, &length);
-    const uint64_t end = static_cast<uint64_t>(length.QuadPart) + kBytesLeftOnDisk;
-    const uint64_t fits = offset >= end ? 0 : std::min<uint64_t>(bytes.size(), end - offset);
-    TIniFile::WriteAt(file, offset, bytes.substr(0, fits));
-    if (fits == bytes.size()) return true;
-    FFault = TDiskFault::None;
-    SetLastError(ERROR_DISK_FULL);
-    return false;
+    if (FDiskFailed) return Fail(ERROR_IO_DEVICE);
+    switch (FFault) {
+      case TDiskFault::NoRoomToGrow: return WriteWhatFits(file, offset, bytes);
+      case TDiskFault::OldBytesUnwritten:
+        if (offset == 0) return Fail(ERROR_IO_DEVICE);
+        break;
+      case TDiskFault::OldBytesLeftWithoutAWord:
+        if (offset != 0) break;
+        FFault = TDiskFault::None;
+        return true;
+      case TDiskFault::PartWrittenInPlaceThenHeld:
+      case TDiskFault::PartWrittenInPlaceForGood:
+        TIniFile::WriteAt(file, offset, bytes.substr(0, bytes.size() / 3));
+        FDiskFailed = FFault == TDiskFault::PartWrittenInPlaceForGood;
+        if (!FDiskFailed) FAnotherProgram = HoldOnceFree(FReplacedName, std::chrono::milliseconds(500));
+        return Fail(ERROR_IO_DEVICE);
+      case TDiskFault::ProgramEndedWritingInPlace:
+        TIniFile::WriteAt(file, offset, bytes.substr(0, bytes.size() / 3));
+        FFault = TDiskFault::None;
+        throw TProgramEnded();
+      default: break;
+    }
+    return TIniFile::WriteAt(file, offset, bytes);
   }
 
   bool ReplaceWithCopy(const std::wstring& replacedName, const std::wstring& copyName, bool replacing) override {
+    FReplacedName = replacedName;
     switch (FFault) {
       case TDiskFault::ReplacedFileRemoved:
         DeleteFileW(replacedName.c_str());
@@ -326,26 +377,67 @@ class FaultyDiskIniFile : public TIniFile {
         DeleteFileW(replacedName.c_str());
         FCopyHolder = {CreateFileW(copyName.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
         return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+      case TDiskFault::SwapMadeButSaidFailed:
+        TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
+        return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+      case TDiskFault::SwapMadeButSaidFailedFileAwayAfter:
+        TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
+        MoveFileW(replacedName.c_str(), (replacedName + L".away").c_str());
+        FAnotherProgram = std::thread([replacedName] {
+          std::this_thread::sleep_for(std::chrono::milliseconds(300));
+          MoveFileW((replacedName + L".away").c_str(), replacedName.c_str());
+        });
+        return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+      case TDiskFault::PartWrittenInPlaceThenHeld:
+      case TDiskFault::PartWrittenInPlaceForGood:
+      case TDiskFault::ProgramEndedWritingInPlace: SetLastError(ERROR_SHARING_VIOLATION); return false;
       default: return TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
     }
   }
 
  private:
+  bool WriteWhatFits(void* file, uint64_t offset, const std::string& bytes) {
+    LARGE_INTEGER length;
+    GetFileSizeEx(file, &length);
+    const uint64_t end = static_cast<uint64_t>(length.QuadPart) + kBytesLeftOnDisk;
+    const uint64_t fits = offset >= end ? 0 : std::min<uint64_t>(bytes.size(), end - offset);
+    TIniFile::WriteAt(file, offset, bytes.substr(0, fits));
+    return fits == bytes.size() || Fail(ERROR_DISK_FULL);
+  }
+
   bool Fail(DWORD error) {
     FFault = TDiskFault::None;
     SetLastError(error);
     return false;
   }
 
+  // Another program that opens the file, alone, as soon as it can, and holds it for `howLong`.
+  static std::thread HoldOnceFree(const std::wstring& name, std::chrono::milliseconds howLong) {
+    return std::thread([name, howLong] {
+      const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+      HANDLE file = INVALID_HANDLE_VALUE;
+      while ((file = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) ==
+                 INVALID_HANDLE_VALUE &&
+             std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      std::this_thread::sleep_for(howLong);
+      CloseHandle(file);
+    });
+  }
+
   TDiskFault FFault;
+  bool FDiskFailed = false;
+  std::wstring FReplacedName;
   std::shared_ptr<void> FCopyHolder;
+  std::thread FAnotherProgram;
 };
 
 }  // namespace
 
 // Where a swap would lose what the file is, the file is written where it
-// is, whether the text grows or shrinks, and a disk without room for the
-// longer text leaves it as it was.
+// is, whether the text grows or shrinks, and a write that fails on the way
+// (a disk without room for the longer text, one that fails or writes half
+// without a word) leaves it as it was, byte for byte.
 TEST_F(IniFileTest, AFileASwapWouldNotKeepIsWrittenInPlace) {
   if (!HasUnixSide()) GTEST_SKIP() << "needs Wine's Unix side";
   struct TCase {
@@ -406,10 +498,15 @@ TEST_F(IniFileTest, AFileASwapWouldNotKeepIsWrittenInPlace) {
       ADD_FAILURE() << c.File << ": " << error.Message();
     }
 
-    FaultyDiskIniFile full(folder.File("place\\test.ini"), TDiskFault::NoRoomToGrow);
-    EXPECT_THROW(full.WriteString("S", "K", "a value the disk has no room for"), EIniFileException) << c.File;
-    EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File;
-    EXPECT_FALSE(std::filesystem::exists(folder.File("place\\test.ini.tmp"))) << c.File;
+    for (const TDiskFault fault :
+         {TDiskFault::NoRoomToGrow, TDiskFault::OldBytesUnwritten, TDiskFault::OldBytesLeftWithoutAWord}) {
+      FaultyDiskIniFile faulty(folder.File("place\\test.ini"), fault);
+      EXPECT_THROW(faulty.WriteString("S", "K", "a value the disk does not take"), EIniFileException) << c.File;
+      EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File << ", fault " << static_cast<int>(fault);
+      for (const char* left : {"place\\test.ini.tmp", "place\\test.ini.kept-1"}) {
+        EXPECT_FALSE(std::filesystem::exists(folder.File(left))) << c.File << left;
+      }
+    }
     if (c.Kept) {
       EXPECT_TRUE(c.Kept(folder)) << c.File;
     }
@@ -452,36 +549,63 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
   }
 }
 
-// ReplaceFileW may fail after it has taken the file out of its name: the
-// copy, then the only whole list, goes into the file's place, or stays where
-// the box says.
-TEST_F(IniFileTest, ASwapThatFailsHalfWayLeavesTheNewListWholeWhereTheBoxSays) {
+// After a failed save a whole list is where the box says: the new list in
+// the file, also where ReplaceFileW took the file out of its name or
+// reported a swap it made as failed; the old list, which a failed write in
+// place puts back; or the new list under a name of its own, which no later
+// save writes over. A program ended while it writes in place leaves the new
+// list under such a name too.
+TEST_F(IniFileTest, ASaveThatFailsHalfWayLeavesAWholeListWhereTheBoxSays) {
+  const std::string oldList = "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n";
   const std::string newList = "[S]\r\nK=new\r\n[T]\r\nK=kept\r\n";
+  enum class TBox { None, Unwritten, KeptIn };
   struct TCase {
     const char* Outcome;
     TDiskFault Fault;
     const char* HoldingFile;
+    bool NewListHeld;
+    TBox Box;
   } const cases[] = {
-      {"the file removed", TDiskFault::ReplacedFileRemoved, "test.ini"},
-      {"the file renamed", TDiskFault::ReplacedFileRenamed, "test.ini"},
-      {"the file removed and the copy held", TDiskFault::ReplacedFileRemovedCopyHeld, "test.ini.tmp"},
+      {"the file removed", TDiskFault::ReplacedFileRemoved, "test.ini", true, TBox::None},
+      {"the file renamed", TDiskFault::ReplacedFileRenamed, "test.ini", true, TBox::None},
+      {"the file removed and the copy held", TDiskFault::ReplacedFileRemovedCopyHeld, "test.ini.kept-1", true,
+       TBox::KeptIn},
+      {"the swap made but said failed", TDiskFault::SwapMadeButSaidFailed, "test.ini", true, TBox::None},
+      {"the swap made but said failed, the file away after", TDiskFault::SwapMadeButSaidFailedFileAwayAfter, "test.ini",
+       true, TBox::None},
+      {"written in place, failing part-way, then held", TDiskFault::PartWrittenInPlaceThenHeld, "test.ini", false,
+       TBox::Unwritten},
+      {"written in place, failing from part-way on", TDiskFault::PartWrittenInPlaceForGood, "test.ini.kept-1", true,
+       TBox::KeptIn},
+      {"the program ended writing in place", TDiskFault::ProgramEndedWritingInPlace, "test.ini.kept-1", true,
+       TBox::None},
   };
   for (const TCase& c : cases) {
     const TemporaryFolder folder;
-    folder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
+    folder.Write("test.ini", oldList);
     FaultyDiskIniFile ini(folder.File("test.ini"), c.Fault);
     std::string box;
     try {
       ini.WriteString("S", "K", "new");
     } catch (const EIniFileException& error) {
       box = error.Message();
+    } catch (const TProgramEnded&) {
     }
     ini.LetGo();
+    EXPECT_EQ(folder.Read(c.HoldingFile), c.NewListHeld ? newList : oldList) << c.Outcome;
+    const std::string unwritten = "Unable to write to " + folder.File("test.ini");
+    const std::string boxes[] = {"", unwritten, unwritten + "; the list is kept in " + folder.File(c.HoldingFile)};
+    EXPECT_EQ(box, boxes[static_cast<int>(c.Box)]) << c.Outcome;
+    if (c.HoldingFile == std::string("test.ini")) continue;
+    // Later saves, by this object and by one of a new start, whether they
+    // succeed or not (this object waits for a file that went), leave it alone.
+    TIniFile afterANewStart(folder.File("test.ini"));
+    for (TIniFile* later : {static_cast<TIniFile*>(&ini), &afterANewStart}) {
+      try {
+        later->WriteString("S", "K", "later");
+      } catch (const EIniFileException&) {
+      }
+    }
     EXPECT_EQ(folder.Read(c.HoldingFile), newList) << c.Outcome;
-    const bool inTheCopy = c.HoldingFile != std::string("test.ini");
-    EXPECT_EQ(box, inTheCopy ? "Unable to write to " + folder.File("test.ini") + "; the list is kept in " +
-                                   folder.File(c.HoldingFile)
-                             : "")
-        << c.Outcome;
   }
 }
