@@ -502,8 +502,8 @@ bool TIniFile::ReplaceWithCopy(const std::wstring& replacedName, const std::wstr
 // longer under the name, which a later start would read the old list from.
 // A file that cannot be deleted there (a read-only file, which a save refuses
 // too) goes back to its name, so nothing left beside it holds the list. A
-// file this object has read and that is away for a moment is waited for, as
-// a read waits. A link stays, and the file it names goes.
+// file this object has read or saved and that is away for a moment is waited
+// for, as a read waits. A link stays, and the file it names goes.
 void TIniFile::Delete() {
   const std::wstring fileName = SavedFileName(FFileName);
   const std::wstring awayName =
