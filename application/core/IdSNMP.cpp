@@ -423,6 +423,18 @@ bool BindingsAnswer(std::string_view list, const TStringList& asked) {
   return list.empty();
 }
 
+// SNMPv2c's noSuchObject, noSuchInstance and endOfMibView: in place of a
+// value, the device says it has none to give.
+constexpr int32_t kFirstExceptionTag = 0x80;
+constexpr int32_t kLastExceptionTag = 0x82;
+
+bool HoldsAnException(const TStringList& values) {
+  for (int i = 0; i < values.Count(); ++i) {
+    if (values.Tags(i) >= kFirstExceptionTag && values.Tags(i) <= kLastExceptionTag) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TSNMPInfo
@@ -619,6 +631,7 @@ bool TIdSNMP::SendRequest() {
   reply.SetBuffer(ReceiveString(ReceiveTimeout(), peer, isTheAnswer));
   query.Host = peer.IP;
   query.Port = peer.Port;
-  if (!reply.Buffer.empty()) reply.DecodeMessage(reply.Buffer);
-  return !reply.Buffer.empty() && reply.ErrorStatus == 0;
+  if (reply.Buffer.empty()) return false;
+  reply.DecodeMessage(reply.Buffer);
+  return reply.ErrorStatus == 0 && !HoldsAnException(reply.Values);
 }

@@ -108,8 +108,9 @@ class TIdSNMP : public TIdUDPClient {
 
   // Sends Query and waits for its answer from the address it went to (from
   // any, for a broadcast), which becomes Reply; whatever else comes is dropped
-  // and the wait goes on. True when the answer came and its error status is 0.
-  // A time-out is not an error.
+  // and the wait goes on. True when the answer came, its error status is 0 and
+  // it holds a value for each object: noSuchObject, noSuchInstance and
+  // endOfMibView fail as a refusal does. A time-out is not an error.
   bool SendRequest();
 
  private:

@@ -163,6 +163,13 @@ std::string RefusalCutBeforeItsErrorStatus(const std::string& request) {
   return whole.substr(0, whole.find(std::string("\x02\x01\x00\x02\x01\x05", 6)) + 3);
 }
 
+// The answer, every value of it the exception `tag` in its place.
+std::string AnsweredWithException(const std::string& request, uint8_t tag) {
+  TSnmpMessage answer = Answer(request);
+  for (TVarBind& binding : answer.Bindings) binding = {binding.Oid, tag, {}};
+  return EncodeSnmpMessage(answer);
+}
+
 // What the device sends first; in the rows that say so, its own answer follows.
 struct TAnswerCase {
   const char* Name;
@@ -200,6 +207,8 @@ const TAnswerCase kAnswerCases[] = {
      false, false},
     {"junk, then the answer", Junk, false, true},
     {"the request echoed, then the answer", Echo, false, true},
+    {"noSuchObject", [](const std::string& r) { return AnsweredWithException(r, 0x80); }, false, false},
+    {"noSuchInstance", [](const std::string& r) { return AnsweredWithException(r, 0x81); }, false, false},
 };
 
 // Plays the case for each of `requests` requests; what went wrong is noted
@@ -223,7 +232,8 @@ void PlayCase(TUdpSocket& device, const TAnswerCase& c, int requests, std::strin
 }  // namespace
 
 // Only the device's own answer to a request ends its wait: whatever else comes
-// first is dropped, and without the answer the exchange fails as a time-out.
+// first is dropped, and without the answer the exchange fails as a time-out,
+// as it does when the answer holds no value for an object.
 TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
   CommClassW->SNMP->SetReceiveTimeout(500);
   for (const TAnswerCase& c : kAnswerCases) {
