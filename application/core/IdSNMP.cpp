@@ -386,9 +386,16 @@ bool TakeItem(std::string_view& rest, int32_t expectedTag, std::string_view& con
   return TakeItem(rest, tag, content) && tag == expectedTag;
 }
 
-bool TakeInteger(std::string_view& rest, int32_t& value) {
+// The header's version, request id, error status and error index are 32-bit
+// integers: one written in more octets is no whole message, whatever its low
+// bits say.
+constexpr size_t kMaxHeaderIntegerOctets = 4;
+
+bool TakeHeaderInteger(std::string_view& rest, int32_t& value) {
   std::string_view content;
-  if (!TakeItem(rest, ASN1_INTEGER, content) || content.empty()) return false;
+  if (!TakeItem(rest, ASN1_INTEGER, content) || content.empty() || content.size() > kMaxHeaderIntegerOctets) {
+    return false;
+  }
   value = SignedValue(content);
   return true;
 }
@@ -548,14 +555,17 @@ bool TSNMPInfo::IsAnsweredBy(const std::string& datagram) const {
   std::string_view pdu;
   std::string_view bindings;
   int32_t version = 0;
-  int32_t header = 0;
+  int32_t requestId = 0;
+  int32_t errorStatus = 0;
+  int32_t errorIndex = 0;
   if (!TakeItem(rest, ASN1_SEQUENCE, message) || !rest.empty()) return false;
-  if (!TakeInteger(message, version) || version != Version) return false;
+  if (!TakeHeaderInteger(message, version) || version != Version) return false;
   if (!TakeItem(message, ASN1_OCTET_STRING, community) || !TakeItem(message, PDU_GET_RESPONSE, pdu)) return false;
   if (!message.empty()) return false;
-  // Request id, error status and error index; the request id is not matched.
-  for (int field = 0; field < 3; ++field) {
-    if (!TakeInteger(pdu, header)) return false;
+  // The request id is not matched: every request goes out with 0.
+  if (!TakeHeaderInteger(pdu, requestId) || !TakeHeaderInteger(pdu, errorStatus) ||
+      !TakeHeaderInteger(pdu, errorIndex)) {
+    return false;
   }
   return TakeItem(pdu, ASN1_SEQUENCE, bindings) && pdu.empty() && BindingsAnswer(bindings, Oids);
 }

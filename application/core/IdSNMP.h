@@ -53,8 +53,9 @@ class TSNMPInfo {
   // Decodes Buffer as an SNMPv1 or SNMPv2 trap; never fails.
   bool DecodeTrap();
   // True when `datagram` is, octet for octet, one Response of this message's
-  // version whose bindings answer this message's one for one and in order:
-  // each names the object asked for or one below it.
+  // version, its header integers of four octets at most, whose bindings answer
+  // this message's one for one and in order: each names the object asked for
+  // or one below it.
   bool IsAnsweredBy(const std::string& datagram) const;
 
   TIdSNMP& Owner;

@@ -170,6 +170,23 @@ std::string AnsweredWithException(const std::string& request, uint8_t tag) {
   return EncodeSnmpMessage(answer);
 }
 
+// 2^32 + low: an INTEGER of five octets whose low 32 bits are `low`.
+std::string FiveOctetInteger(uint8_t low) { return std::string("\x01\x00\x00\x00", 4) + static_cast<char>(low); }
+
+// The answer with the version 2^32 + 1: SNMPv2c in its low bits.
+std::string AnsweredWithAFiveOctetVersion(const std::string& request) {
+  TBerNode answer = BerParse(Answered(request));
+  answer.Children[0].Content = FiveOctetInteger(1);
+  return BerEncode(answer);
+}
+
+// A refusal whose error status, 2^32, is noError in its low bits.
+std::string RefusedWithAFiveOctetErrorStatus(const std::string& request) {
+  TBerNode refusal = BerParse(AnsweredAltered(request, [](TSnmpMessage& r) { r.ErrorIndex = 1; }));
+  refusal.Children[2].Children[1].Content = FiveOctetInteger(0);
+  return BerEncode(refusal);
+}
+
 // What the device sends first; in the rows that say so, its own answer follows.
 struct TAnswerCase {
   const char* Name;
@@ -209,6 +226,8 @@ const TAnswerCase kAnswerCases[] = {
     {"the request echoed, then the answer", Echo, false, true},
     {"noSuchObject", [](const std::string& r) { return AnsweredWithException(r, 0x80); }, false, false},
     {"noSuchInstance", [](const std::string& r) { return AnsweredWithException(r, 0x81); }, false, false},
+    {"an error status of five octets", RefusedWithAFiveOctetErrorStatus, false, false},
+    {"a version of five octets", AnsweredWithAFiveOctetVersion, false, false},
 };
 
 // Plays the case for each of `requests` requests; what went wrong is noted
