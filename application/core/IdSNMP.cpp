@@ -567,7 +567,11 @@ bool TSNMPInfo::IsAnsweredBy(const std::string& datagram) const {
       !TakeHeaderInteger(pdu, errorIndex)) {
     return false;
   }
-  return TakeItem(pdu, ASN1_SEQUENCE, bindings) && pdu.empty() && BindingsAnswer(bindings, Oids);
+  if (!TakeItem(pdu, ASN1_SEQUENCE, bindings) || !pdu.empty()) return false;
+  // An agent may refuse without the bindings (tooBig does when they would not
+  // fit); the refusal is still the answer, and ends the wait at once.
+  const bool bindinglessRefusal = errorStatus != 0 && bindings.empty();
+  return bindinglessRefusal || BindingsAnswer(bindings, Oids);
 }
 
 bool TSNMPInfo::DecodeTrap() {

@@ -55,7 +55,7 @@ class TSNMPInfo {
   // True when `datagram` is, octet for octet, one Response of this message's
   // version, its header integers of four octets at most, whose bindings answer
   // this message's one for one and in order: each names the object asked for
-  // or one below it.
+  // or one below it. A refusal (error status not 0) may hold no binding.
   bool IsAnsweredBy(const std::string& datagram) const;
 
   TIdSNMP& Owner;

@@ -187,12 +187,16 @@ std::string RefusedWithAFiveOctetErrorStatus(const std::string& request) {
   return BerEncode(refusal);
 }
 
+constexpr uint32_t kTimeoutMs = 500;
+
 // What the device sends first; in the rows that say so, its own answer follows.
 struct TAnswerCase {
   const char* Name;
   std::string (*First)(const std::string& request);
   bool FromElsewhere;
   bool FollowedByTheAnswer;
+  // When not 0, each exchange ends within this many milliseconds.
+  uint32_t EndsWithinMs = 0;
 };
 
 std::string Junk(const std::string&) { return std::string(1, '\0'); }
@@ -228,6 +232,14 @@ const TAnswerCase kAnswerCases[] = {
     {"noSuchInstance", [](const std::string& r) { return AnsweredWithException(r, 0x81); }, false, false},
     {"an error status of five octets", RefusedWithAFiveOctetErrorStatus, false, false},
     {"a version of five octets", AnsweredWithAFiveOctetVersion, false, false},
+    {"tooBig without bindings",
+     [](const std::string& r) {
+       return AnsweredAltered(r, [](TSnmpMessage& a) {
+         a.ErrorStatus = 1;
+         a.Bindings.clear();
+       });
+     },
+     false, false, kTimeoutMs / 5},
 };
 
 // Plays the case for each of `requests` requests; what went wrong is noted
@@ -248,13 +260,24 @@ void PlayCase(TUdpSocket& device, const TAnswerCase& c, int requests, std::strin
   }
 }
 
+// Runs one exchange and checks that it ended in time, when the row says when.
+template <class F>
+void ExpectEndsInTime(const TAnswerCase& c, F&& exchange) {
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_NO_THROW(exchange());
+  if (c.EndsWithinMs != 0) {
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(c.EndsWithinMs));
+  }
+}
+
 }  // namespace
 
 // Only the device's own answer to a request ends its wait: whatever else comes
-// first is dropped, and without the answer the exchange fails as a time-out,
-// as it does when the answer holds no value for an object.
+// first is dropped, and without the answer the exchange fails as a time-out.
+// A refusal ends the wait at once, and an answer without a value for each
+// object fails as one does.
 TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
-  CommClassW->SNMP->SetReceiveTimeout(500);
+  CommClassW->SNMP->SetReceiveTimeout(kTimeoutMs);
   for (const TAnswerCase& c : kAnswerCases) {
     SCOPED_TRACE(c.Name);
     TUdpSocket device;
@@ -267,14 +290,18 @@ TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
     const char* const connection = answered ? "Connected" : "Disconnected";
     TStringList values;
     std::string read;
-    EXPECT_NO_THROW(CommClassW->SnmpGet(1, "kolmer", "127.0.0.1", Oids({kNe1ErrorOver, kNe1Bandwidth}), values, read));
+    ExpectEndsInTime(c, [&] {
+      CommClassW->SnmpGet(1, "kolmer", "127.0.0.1", Oids({kNe1ErrorOver, kNe1Bandwidth}), values, read);
+    });
     EXPECT_EQ(read, result);
     EXPECT_EQ(Texts(values), (answered ? std::vector<std::string>{"A", "B"} : std::vector<std::string>()));
     ExpectStatus(connection, answered ? "Read successful!" : "Read failed!", answered);
     std::string set;
-    EXPECT_NO_THROW(CommClassW->SnmpSet(
-        1, "drastun", "127.0.0.1",
-        {{kNe1ErrorOver, int32_t{3}, ASN1_INTEGER}, {kNe1Bandwidth, std::string("x"), ASN1_OCTET_STRING}}, set));
+    ExpectEndsInTime(c, [&] {
+      CommClassW->SnmpSet(
+          1, "drastun", "127.0.0.1",
+          {{kNe1ErrorOver, int32_t{3}, ASN1_INTEGER}, {kNe1Bandwidth, std::string("x"), ASN1_OCTET_STRING}}, set);
+    });
     EXPECT_EQ(set, result);
     ExpectStatus(connection, answered ? "Set successful!" : "Set failed!", answered);
     responder.join();
