@@ -635,11 +635,15 @@ bool TIdSNMP::SendRequest() {
   // socket; it must not be taken for the answer to this request.
   DiscardPending();
   const std::string address = ResolveHost(query.Host);
+  // Asked once, before the wait: the system's interface table is too dear to
+  // ask again for each datagram a flood of strays brings.
+  const bool answeredFromAnyAddress = IsBroadcastAddress(address);
   Send(address, static_cast<uint16_t>(query.Port), query.Buffer);
   // Only the device's own answer is the reply: junk, echoes, strays from
   // elsewhere and answers to other questions do not end the wait.
-  const auto isTheAnswer = [&query, &address](const std::string& datagram, const TPeer& source) {
-    return (source.IP == address || IsBroadcastAddress(address)) && query.IsAnsweredBy(datagram);
+  const auto isTheAnswer = [&query, &address, answeredFromAnyAddress](const std::string& datagram,
+                                                                      const TPeer& source) {
+    return (answeredFromAnyAddress || source.IP == address) && query.IsAnsweredBy(datagram);
   };
   TPeer peer;
   reply.SetBuffer(ReceiveString(ReceiveTimeout(), peer, isTheAnswer));

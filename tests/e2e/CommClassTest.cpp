@@ -188,6 +188,8 @@ std::string RefusedWithAFiveOctetErrorStatus(const std::string& request) {
 }
 
 constexpr uint32_t kTimeoutMs = 500;
+constexpr uint32_t kStrayPeriodMs = 50;
+constexpr auto kStrayStream = std::chrono::seconds(5);
 
 // What the device sends first; in the rows that say so, its own answer follows.
 struct TAnswerCase {
@@ -197,6 +199,9 @@ struct TAnswerCase {
   bool FollowedByTheAnswer;
   // When not 0, each exchange ends within this many milliseconds.
   uint32_t EndsWithinMs = 0;
+  // The first datagram again every kStrayPeriodMs until kStrayStream has
+  // passed, to whichever request came last.
+  bool Streamed = false;
 };
 
 std::string Junk(const std::string&) { return std::string(1, '\0'); }
@@ -240,20 +245,29 @@ const TAnswerCase kAnswerCases[] = {
        });
      },
      false, false, kTimeoutMs / 5},
+    {"a stray every 50 ms for 5 s", Answered, true, false, 2000, true},
 };
+
+void SendFirst(TUdpSocket& device, const TAnswerCase& c, const TPeer& manager, const std::string& request) {
+  if (c.FromElsewhere)
+    SendUdpFrom(kElsewhere, device.LocalPort(), manager.IP, manager.Port, c.First(request));
+  else
+    device.SendTo(manager.IP, manager.Port, c.First(request));
+}
 
 // Plays the case for each of `requests` requests; what went wrong is noted
 // for the test's own thread.
 void PlayCase(TUdpSocket& device, const TAnswerCase& c, int requests, std::string& failure) {
   try {
+    const auto streamEnd = std::chrono::steady_clock::now() + kStrayStream;
     for (int i = 0; i < requests && device.WaitReadable(3000); ++i) {
       TPeer manager;
       const std::string request = device.ReceiveFrom(manager);
-      if (c.FromElsewhere)
-        SendUdpFrom(kElsewhere, device.LocalPort(), manager.IP, manager.Port, c.First(request));
-      else
-        device.SendTo(manager.IP, manager.Port, c.First(request));
+      SendFirst(device, c, manager, request);
       if (c.FollowedByTheAnswer) device.SendTo(manager.IP, manager.Port, Answered(request));
+      while (c.Streamed && std::chrono::steady_clock::now() < streamEnd && !device.WaitReadable(kStrayPeriodMs)) {
+        SendFirst(device, c, manager, request);
+      }
     }
   } catch (const std::exception& error) {
     failure = error.what();
@@ -273,9 +287,9 @@ void ExpectEndsInTime(const TAnswerCase& c, F&& exchange) {
 }  // namespace
 
 // Only the device's own answer to a request ends its wait: whatever else comes
-// first is dropped, and without the answer the exchange fails as a time-out.
-// A refusal ends the wait at once, and an answer without a value for each
-// object fails as one does.
+// first is dropped, and without the answer the exchange fails as a time-out,
+// which no stream of strays puts off. A refusal ends the wait at once, and an
+// answer without a value for each object fails as one does.
 TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
   CommClassW->SNMP->SetReceiveTimeout(kTimeoutMs);
   for (const TAnswerCase& c : kAnswerCases) {
