@@ -66,6 +66,7 @@ void TCommClassW::SnmpGetOnce(int32_t version, const std::string& community, con
   client->SetPort(kAgentPort);
   client->SetReceiveTimeout(kSingleShotTimeout);
   client->SetTrapPort(kSingleShotTrapPort);
+  client->SetBroadcastEnabled(SNMP->BroadcastEnabled());
   RunGet(*client, version, community, host, oids, values, result);
 }
 

@@ -38,7 +38,8 @@ class TCommClassW : public TForm {
   // One SetRequest with every item as its own type. Result "1" or "0".
   void SnmpSet(int32_t version, const std::string& community, const std::string& host,
                const std::vector<TSetOid>& items, std::string& result);
-  // SnmpGet through a client that asks port 161 and waits 500 ms at most.
+  // SnmpGet through a client that asks port 161 and waits 500 ms at most,
+  // with SNMP's broadcast setting.
   void SnmpGetOnce(int32_t version, const std::string& community, const std::string& host, const TStringList& oids,
                    TStringList& values, std::string& result);
 

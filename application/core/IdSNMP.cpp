@@ -386,9 +386,16 @@ bool TakeItem(std::string_view& rest, int32_t expectedTag, std::string_view& con
   return TakeItem(rest, tag, content) && tag == expectedTag;
 }
 
-bool TakeInteger(std::string_view& rest, int32_t& value) {
+// The header's version, request id, error status and error index are 32-bit
+// integers: one written in more octets is no whole message, whatever its low
+// bits say.
+constexpr size_t kMaxHeaderIntegerOctets = 4;
+
+bool TakeHeaderInteger(std::string_view& rest, int32_t& value) {
   std::string_view content;
-  if (!TakeItem(rest, ASN1_INTEGER, content) || content.empty()) return false;
+  if (!TakeItem(rest, ASN1_INTEGER, content) || content.empty() || content.size() > kMaxHeaderIntegerOctets) {
+    return false;
+  }
   value = SignedValue(content);
   return true;
 }
@@ -421,6 +428,18 @@ bool BindingsAnswer(std::string_view list, const TStringList& asked) {
     if (!NamesOrIsBelow(oid, askedOctets)) return false;
   }
   return list.empty();
+}
+
+// SNMPv2c's noSuchObject, noSuchInstance and endOfMibView: in place of a
+// value, the device says it has none to give.
+constexpr int32_t kFirstExceptionTag = 0x80;
+constexpr int32_t kLastExceptionTag = 0x82;
+
+bool HoldsAnException(const TStringList& values) {
+  for (int i = 0; i < values.Count(); ++i) {
+    if (values.Tags(i) >= kFirstExceptionTag && values.Tags(i) <= kLastExceptionTag) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -536,16 +555,23 @@ bool TSNMPInfo::IsAnsweredBy(const std::string& datagram) const {
   std::string_view pdu;
   std::string_view bindings;
   int32_t version = 0;
-  int32_t header = 0;
+  int32_t requestId = 0;
+  int32_t errorStatus = 0;
+  int32_t errorIndex = 0;
   if (!TakeItem(rest, ASN1_SEQUENCE, message) || !rest.empty()) return false;
-  if (!TakeInteger(message, version) || version != Version) return false;
+  if (!TakeHeaderInteger(message, version) || version != Version) return false;
   if (!TakeItem(message, ASN1_OCTET_STRING, community) || !TakeItem(message, PDU_GET_RESPONSE, pdu)) return false;
   if (!message.empty()) return false;
-  // Request id, error status and error index; the request id is not matched.
-  for (int field = 0; field < 3; ++field) {
-    if (!TakeInteger(pdu, header)) return false;
+  // The request id is not matched: every request goes out with 0.
+  if (!TakeHeaderInteger(pdu, requestId) || !TakeHeaderInteger(pdu, errorStatus) ||
+      !TakeHeaderInteger(pdu, errorIndex)) {
+    return false;
   }
-  return TakeItem(pdu, ASN1_SEQUENCE, bindings) && pdu.empty() && BindingsAnswer(bindings, Oids);
+  if (!TakeItem(pdu, ASN1_SEQUENCE, bindings) || !pdu.empty()) return false;
+  // An agent may refuse without the bindings (tooBig does when they would not
+  // fit); the refusal is still the answer, and ends the wait at once.
+  const bool bindinglessRefusal = errorStatus != 0 && bindings.empty();
+  return bindinglessRefusal || BindingsAnswer(bindings, Oids);
 }
 
 bool TSNMPInfo::DecodeTrap() {
@@ -609,16 +635,21 @@ bool TIdSNMP::SendRequest() {
   // socket; it must not be taken for the answer to this request.
   DiscardPending();
   const std::string address = ResolveHost(query.Host);
+  // Asked once, before the wait: the system's interface table is too dear to
+  // ask again for each datagram a flood of strays brings.
+  const bool answeredFromAnyAddress = IsBroadcastAddress(address);
   Send(address, static_cast<uint16_t>(query.Port), query.Buffer);
   // Only the device's own answer is the reply: junk, echoes, strays from
   // elsewhere and answers to other questions do not end the wait.
-  const auto isTheAnswer = [&query, &address](const std::string& datagram, const TPeer& source) {
-    return (source.IP == address || IsBroadcastAddress(address)) && query.IsAnsweredBy(datagram);
+  const auto isTheAnswer = [&query, &address, answeredFromAnyAddress](const std::string& datagram,
+                                                                      const TPeer& source) {
+    return (answeredFromAnyAddress || source.IP == address) && query.IsAnsweredBy(datagram);
   };
   TPeer peer;
   reply.SetBuffer(ReceiveString(ReceiveTimeout(), peer, isTheAnswer));
   query.Host = peer.IP;
   query.Port = peer.Port;
-  if (!reply.Buffer.empty()) reply.DecodeMessage(reply.Buffer);
-  return !reply.Buffer.empty() && reply.ErrorStatus == 0;
+  if (reply.Buffer.empty()) return false;
+  reply.DecodeMessage(reply.Buffer);
+  return reply.ErrorStatus == 0 && !HoldsAnException(reply.Values);
 }

@@ -53,8 +53,9 @@ class TSNMPInfo {
   // Decodes Buffer as an SNMPv1 or SNMPv2 trap; never fails.
   bool DecodeTrap();
   // True when `datagram` is, octet for octet, one Response of this message's
-  // version whose bindings answer this message's one for one and in order:
-  // each names the object asked for or one below it.
+  // version, its header integers of four octets at most, whose bindings answer
+  // this message's one for one and in order: each names the object asked for
+  // or one below it. A refusal (error status not 0) may hold no binding.
   bool IsAnsweredBy(const std::string& datagram) const;
 
   TIdSNMP& Owner;
@@ -108,8 +109,9 @@ class TIdSNMP : public TIdUDPClient {
 
   // Sends Query and waits for its answer from the address it went to (from
   // any, for a broadcast), which becomes Reply; whatever else comes is dropped
-  // and the wait goes on. True when the answer came and its error status is 0.
-  // A time-out is not an error.
+  // and the wait goes on. True when the answer came, its error status is 0 and
+  // it holds a value for each object: noSuchObject, noSuchInstance and
+  // endOfMibView fail as a refusal does. A time-out is not an error.
   bool SendRequest();
 
  private:

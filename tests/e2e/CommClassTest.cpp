@@ -163,12 +163,45 @@ std::string RefusalCutBeforeItsErrorStatus(const std::string& request) {
   return whole.substr(0, whole.find(std::string("\x02\x01\x00\x02\x01\x05", 6)) + 3);
 }
 
+// The answer, every value of it the exception `tag` in its place.
+std::string AnsweredWithException(const std::string& request, uint8_t tag) {
+  TSnmpMessage answer = Answer(request);
+  for (TVarBind& binding : answer.Bindings) binding = {binding.Oid, tag, {}};
+  return EncodeSnmpMessage(answer);
+}
+
+// 2^32 + low: an INTEGER of five octets whose low 32 bits are `low`.
+std::string FiveOctetInteger(uint8_t low) { return std::string("\x01\x00\x00\x00", 4) + static_cast<char>(low); }
+
+// The answer with the version 2^32 + 1: SNMPv2c in its low bits.
+std::string AnsweredWithAFiveOctetVersion(const std::string& request) {
+  TBerNode answer = BerParse(Answered(request));
+  answer.Children[0].Content = FiveOctetInteger(1);
+  return BerEncode(answer);
+}
+
+// A refusal whose error status, 2^32, is noError in its low bits.
+std::string RefusedWithAFiveOctetErrorStatus(const std::string& request) {
+  TBerNode refusal = BerParse(AnsweredAltered(request, [](TSnmpMessage& r) { r.ErrorIndex = 1; }));
+  refusal.Children[2].Children[1].Content = FiveOctetInteger(0);
+  return BerEncode(refusal);
+}
+
+constexpr uint32_t kTimeoutMs = 500;
+constexpr uint32_t kStrayPeriodMs = 50;
+constexpr auto kStrayStream = std::chrono::seconds(5);
+
 // What the device sends first; in the rows that say so, its own answer follows.
 struct TAnswerCase {
   const char* Name;
   std::string (*First)(const std::string& request);
   bool FromElsewhere;
   bool FollowedByTheAnswer;
+  // When not 0, each exchange ends within this many milliseconds.
+  uint32_t EndsWithinMs = 0;
+  // The first datagram again every kStrayPeriodMs until kStrayStream has
+  // passed, to whichever request came last.
+  bool Streamed = false;
 };
 
 std::string Junk(const std::string&) { return std::string(1, '\0'); }
@@ -200,32 +233,65 @@ const TAnswerCase kAnswerCases[] = {
      false, false},
     {"junk, then the answer", Junk, false, true},
     {"the request echoed, then the answer", Echo, false, true},
+    {"noSuchObject", [](const std::string& r) { return AnsweredWithException(r, 0x80); }, false, false},
+    {"noSuchInstance", [](const std::string& r) { return AnsweredWithException(r, 0x81); }, false, false},
+    {"an error status of five octets", RefusedWithAFiveOctetErrorStatus, false, false},
+    {"a version of five octets", AnsweredWithAFiveOctetVersion, false, false},
+    {"tooBig without bindings",
+     [](const std::string& r) {
+       return AnsweredAltered(r, [](TSnmpMessage& a) {
+         a.ErrorStatus = 1;
+         a.Bindings.clear();
+       });
+     },
+     false, false, kTimeoutMs / 5},
+    {"a stray every 50 ms for 5 s", Answered, true, false, 2000, true},
 };
+
+void SendFirst(TUdpSocket& device, const TAnswerCase& c, const TPeer& manager, const std::string& request) {
+  if (c.FromElsewhere)
+    SendUdpFrom(kElsewhere, device.LocalPort(), manager.IP, manager.Port, c.First(request));
+  else
+    device.SendTo(manager.IP, manager.Port, c.First(request));
+}
 
 // Plays the case for each of `requests` requests; what went wrong is noted
 // for the test's own thread.
 void PlayCase(TUdpSocket& device, const TAnswerCase& c, int requests, std::string& failure) {
   try {
+    const auto streamEnd = std::chrono::steady_clock::now() + kStrayStream;
     for (int i = 0; i < requests && device.WaitReadable(3000); ++i) {
       TPeer manager;
       const std::string request = device.ReceiveFrom(manager);
-      if (c.FromElsewhere)
-        SendUdpFrom(kElsewhere, device.LocalPort(), manager.IP, manager.Port, c.First(request));
-      else
-        device.SendTo(manager.IP, manager.Port, c.First(request));
+      SendFirst(device, c, manager, request);
       if (c.FollowedByTheAnswer) device.SendTo(manager.IP, manager.Port, Answered(request));
+      while (c.Streamed && std::chrono::steady_clock::now() < streamEnd && !device.WaitReadable(kStrayPeriodMs)) {
+        SendFirst(device, c, manager, request);
+      }
     }
   } catch (const std::exception& error) {
     failure = error.what();
   }
 }
 
+// Runs one exchange and checks that it ended in time, when the row says when.
+template <class F>
+void ExpectEndsInTime(const TAnswerCase& c, F&& exchange) {
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_NO_THROW(exchange());
+  if (c.EndsWithinMs != 0) {
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(c.EndsWithinMs));
+  }
+}
+
 }  // namespace
 
 // Only the device's own answer to a request ends its wait: whatever else comes
-// first is dropped, and without the answer the exchange fails as a time-out.
+// first is dropped, and without the answer the exchange fails as a time-out,
+// which no stream of strays puts off. A refusal ends the wait at once, and an
+// answer without a value for each object fails as one does.
 TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
-  CommClassW->SNMP->SetReceiveTimeout(500);
+  CommClassW->SNMP->SetReceiveTimeout(kTimeoutMs);
   for (const TAnswerCase& c : kAnswerCases) {
     SCOPED_TRACE(c.Name);
     TUdpSocket device;
@@ -238,14 +304,18 @@ TEST_F(CommClassTest, OnlyTheDevicesOwnAnswerIsTheReply) {
     const char* const connection = answered ? "Connected" : "Disconnected";
     TStringList values;
     std::string read;
-    EXPECT_NO_THROW(CommClassW->SnmpGet(1, "kolmer", "127.0.0.1", Oids({kNe1ErrorOver, kNe1Bandwidth}), values, read));
+    ExpectEndsInTime(c, [&] {
+      CommClassW->SnmpGet(1, "kolmer", "127.0.0.1", Oids({kNe1ErrorOver, kNe1Bandwidth}), values, read);
+    });
     EXPECT_EQ(read, result);
     EXPECT_EQ(Texts(values), (answered ? std::vector<std::string>{"A", "B"} : std::vector<std::string>()));
     ExpectStatus(connection, answered ? "Read successful!" : "Read failed!", answered);
     std::string set;
-    EXPECT_NO_THROW(CommClassW->SnmpSet(
-        1, "drastun", "127.0.0.1",
-        {{kNe1ErrorOver, int32_t{3}, ASN1_INTEGER}, {kNe1Bandwidth, std::string("x"), ASN1_OCTET_STRING}}, set));
+    ExpectEndsInTime(c, [&] {
+      CommClassW->SnmpSet(
+          1, "drastun", "127.0.0.1",
+          {{kNe1ErrorOver, int32_t{3}, ASN1_INTEGER}, {kNe1Bandwidth, std::string("x"), ASN1_OCTET_STRING}}, set);
+    });
     EXPECT_EQ(set, result);
     ExpectStatus(connection, answered ? "Set successful!" : "Set failed!", answered);
     responder.join();
