@@ -267,16 +267,6 @@ bool WriteNewFile(const std::wstring& name, const std::string& bytes) {
   return whole;
 }
 
-// The file is gone from its name. Where the new list is still beside it, it
-// moves in; where it is not, the swap put it in before the file went away for
-// a moment (a program that takes it to read it, say), and the file is waited for.
-bool FillTheEmptyName(const std::wstring& savedName, const std::wstring& newListAt, const std::string& text) {
-  if (Exists(newListAt))
-    return TryWhileHeld([&] { return MoveFileExW(newListAt.c_str(), savedName.c_str(), MOVEFILE_WRITE_THROUGH); });
-  std::string onDisk;
-  return TryWhileHeld([&] { return ReadWholeFile(savedName, onDisk); }, true) && onDisk == text;
-}
-
 // The name of the file that holds the new list once the box has named it:
 // the copy renamed, or, where it cannot be (another program holds it, or it
 // is gone), the list written anew; the copy itself only where neither can be
@@ -469,19 +459,24 @@ void TIniFile::WriteWhereItIs(const std::wstring& savedName, const std::wstring&
 
 // After a failed write a whole list is where the box says. The file may hold
 // the new list after all (ReplaceFileW can report failure for a swap it
-// made), or the old one, as it was or put back: the copy then goes. Where
-// ReplaceFileW took the file out of its name, the copy takes its place.
-// Otherwise the new list is kept under a name no later save writes.
+// made, and the file may then be away for a moment, taken by a program that
+// reads it: where the new list is no longer beside the file, the file is
+// waited for), or the old one, as it was or put back: the copy then goes.
+// Where ReplaceFileW took the file out of its name, the copy takes its
+// place. Otherwise the new list is kept under a name no later save writes.
 void TIniFile::SettleFailedSave(const std::wstring& savedName, const std::wstring& newListAt, const std::string& text) {
+  const bool newListBeside = Exists(newListAt);
   std::string onDisk;
-  const bool read = TryWhileHeld([&] { return ReadWholeFile(savedName, onDisk); });
+  const bool read = TryWhileHeld([&] { return ReadWholeFile(savedName, onDisk); }, !newListBeside);
   const bool missing = !read && IsMissing(GetLastError());
   if (read && (onDisk == text || onDisk == FReadBytes)) {
     DeleteFileW(newListAt.c_str());
     if (onDisk == text) return;
     RaiseUnwritten(savedName);
   }
-  if (missing && FillTheEmptyName(savedName, newListAt, text)) return;
+  if (missing && newListBeside &&
+      TryWhileHeld([&] { return MoveFileExW(newListAt.c_str(), savedName.c_str(), MOVEFILE_WRITE_THROUGH); }))
+    return;
   const std::wstring keptName = KeepNewList(savedName, newListAt, text);
   if (keptName.empty()) RaiseUnwritten(savedName);
   RaiseKeptInCopy(savedName, keptName);
