@@ -14,6 +14,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFile.h"
+#include "tests/support/FileHolders.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/UnixSide.h"
 
@@ -85,21 +86,7 @@ TEST_F(IniFileTest, RefusesALineBreakInASectionKeyOrValueAndWritesNothing) {
 
 namespace {
 
-// Another program holding a file open, letting others share it only as far as `sharing` says.
-using TFileHolder = std::shared_ptr<void>;
-TFileHolder Hold(const std::string& file, DWORD sharing) {
-  return {CreateFileA(file.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr), CloseHandle};
-}
-
 TFileHolder NoHolder() { return {}; }
-
-// A disk that drops out, or a program that deletes the file to rename its
-// own copy in: the file is away until the holder ends, and then back as it
-// was (not over a file written meanwhile).
-TFileHolder TakeAway(const std::string& file) {
-  MoveFileA(file.c_str(), (file + ".away").c_str());
-  return {nullptr, [file](void*) { MoveFileA((file + ".away").c_str(), file.c_str()); }};
-}
 
 // A change made on the Unix side for as long as the holder lives; none where it cannot be made.
 std::optional<TFileHolder> ChangedOnUnixSide(const char* command, const char* undo, const std::string& file) {
@@ -297,14 +284,11 @@ enum class TDiskFault {
   // The swap made, and reported as failed; then the file away for a moment,
   // as when a program takes it to read it.
   SwapMadeButSaidFailed,
-  SwapMadeButSaidFailedFileAwayAfter,
   // The swap refused because another program holds the file while it lets
-  // others write it, and the write in place failing after a third of the
-  // text, with another program holding the file for a moment after; or the
-  // disk failing from then on.
+  // others write it, and the disk failing for good after a third of the text
+  // written in place, with another program holding the file for a moment as
+  // soon as it can; or the program ended there.
   PartWrittenInPlaceThenHeld,
-  PartWrittenInPlaceForGood,
-  // As those, with the program ended after a third of the text.
   ProgramEndedWritingInPlace,
 };
 
@@ -350,10 +334,9 @@ class FaultyDiskIniFile : public TIniFile {
         FFault = TDiskFault::None;
         return true;
       case TDiskFault::PartWrittenInPlaceThenHeld:
-      case TDiskFault::PartWrittenInPlaceForGood:
         TIniFile::WriteAt(file, offset, bytes.substr(0, bytes.size() / 3));
-        FDiskFailed = FFault == TDiskFault::PartWrittenInPlaceForGood;
-        if (!FDiskFailed) FAnotherProgram = HoldOnceFree(FReplacedName, std::chrono::milliseconds(500));
+        FDiskFailed = true;
+        FAnotherProgram = HoldOnceFree(FReplacedName, std::chrono::milliseconds(500));
         return Fail(ERROR_IO_DEVICE);
       case TDiskFault::ProgramEndedWritingInPlace:
         TIniFile::WriteAt(file, offset, bytes.substr(0, bytes.size() / 3));
@@ -379,9 +362,6 @@ class FaultyDiskIniFile : public TIniFile {
         return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
       case TDiskFault::SwapMadeButSaidFailed:
         TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
-        return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
-      case TDiskFault::SwapMadeButSaidFailedFileAwayAfter:
-        TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
         MoveFileW(replacedName.c_str(), (replacedName + L".away").c_str());
         FAnotherProgram = std::thread([replacedName] {
           std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -389,7 +369,6 @@ class FaultyDiskIniFile : public TIniFile {
         });
         return Fail(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
       case TDiskFault::PartWrittenInPlaceThenHeld:
-      case TDiskFault::PartWrittenInPlaceForGood:
       case TDiskFault::ProgramEndedWritingInPlace: SetLastError(ERROR_SHARING_VIOLATION); return false;
       default: return TIniFile::ReplaceWithCopy(replacedName, copyName, replacing);
     }
@@ -549,54 +528,45 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
   }
 }
 
-// After a failed save a whole list is where the box says: the new list in
-// the file, also where ReplaceFileW took the file out of its name or
-// reported a swap it made as failed; the old list, which a failed write in
-// place puts back; or the new list under a name of its own, which no later
-// save writes over. A program ended while it writes in place leaves the new
-// list under such a name too.
+// After a failed save the new list is whole where the box says: in the
+// file, also where ReplaceFileW took the file out of its name or reported a
+// swap it made as failed, or under a name of its own, which no later save
+// writes over. A program ended while it writes in place leaves it there too.
 TEST_F(IniFileTest, ASaveThatFailsHalfWayLeavesAWholeListWhereTheBoxSays) {
-  const std::string oldList = "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n";
   const std::string newList = "[S]\r\nK=new\r\n[T]\r\nK=kept\r\n";
-  enum class TBox { None, Unwritten, KeptIn };
   struct TCase {
     const char* Outcome;
     TDiskFault Fault;
     const char* HoldingFile;
-    bool NewListHeld;
-    TBox Box;
   } const cases[] = {
-      {"the file removed", TDiskFault::ReplacedFileRemoved, "test.ini", true, TBox::None},
-      {"the file renamed", TDiskFault::ReplacedFileRenamed, "test.ini", true, TBox::None},
-      {"the file removed and the copy held", TDiskFault::ReplacedFileRemovedCopyHeld, "test.ini.kept-1", true,
-       TBox::KeptIn},
-      {"the swap made but said failed", TDiskFault::SwapMadeButSaidFailed, "test.ini", true, TBox::None},
-      {"the swap made but said failed, the file away after", TDiskFault::SwapMadeButSaidFailedFileAwayAfter, "test.ini",
-       true, TBox::None},
-      {"written in place, failing part-way, then held", TDiskFault::PartWrittenInPlaceThenHeld, "test.ini", false,
-       TBox::Unwritten},
-      {"written in place, failing from part-way on", TDiskFault::PartWrittenInPlaceForGood, "test.ini.kept-1", true,
-       TBox::KeptIn},
-      {"the program ended writing in place", TDiskFault::ProgramEndedWritingInPlace, "test.ini.kept-1", true,
-       TBox::None},
+      {"the file removed", TDiskFault::ReplacedFileRemoved, "test.ini"},
+      {"the file renamed", TDiskFault::ReplacedFileRenamed, "test.ini"},
+      {"the file removed and the copy held", TDiskFault::ReplacedFileRemovedCopyHeld, "test.ini.kept-1"},
+      {"the swap made but said failed, the file away after", TDiskFault::SwapMadeButSaidFailed, "test.ini"},
+      {"written in place, failing part-way, then held", TDiskFault::PartWrittenInPlaceThenHeld, "test.ini.kept-1"},
+      {"the program ended writing in place", TDiskFault::ProgramEndedWritingInPlace, "test.ini.kept-1"},
   };
   for (const TCase& c : cases) {
     const TemporaryFolder folder;
-    folder.Write("test.ini", oldList);
+    folder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
     FaultyDiskIniFile ini(folder.File("test.ini"), c.Fault);
     std::string box;
+    bool ended = false;
     try {
       ini.WriteString("S", "K", "new");
     } catch (const EIniFileException& error) {
       box = error.Message();
     } catch (const TProgramEnded&) {
+      ended = true;
     }
     ini.LetGo();
-    EXPECT_EQ(folder.Read(c.HoldingFile), c.NewListHeld ? newList : oldList) << c.Outcome;
-    const std::string unwritten = "Unable to write to " + folder.File("test.ini");
-    const std::string boxes[] = {"", unwritten, unwritten + "; the list is kept in " + folder.File(c.HoldingFile)};
-    EXPECT_EQ(box, boxes[static_cast<int>(c.Box)]) << c.Outcome;
-    if (c.HoldingFile == std::string("test.ini")) continue;
+    EXPECT_EQ(folder.Read(c.HoldingFile), newList) << c.Outcome;
+    const bool kept = c.HoldingFile != std::string("test.ini");
+    EXPECT_EQ(box, kept && !ended ? "Unable to write to " + folder.File("test.ini") + "; the list is kept in " +
+                                        folder.File(c.HoldingFile)
+                                  : "")
+        << c.Outcome;
+    if (!kept) continue;
     // Later saves, by this object and by one of a new start, whether they
     // succeed or not (this object waits for a file that went), leave it alone.
     TIniFile afterANewStart(folder.File("test.ini"));
