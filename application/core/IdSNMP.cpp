@@ -202,10 +202,12 @@ int32_t SignedValue(std::string_view content) {
   return static_cast<int32_t>(value);
 }
 
+// Longer content keeps the low bits that fit the type.
+template <typename TUnsigned>
 std::string UnsignedText(std::string_view content) {
-  uint32_t value = 0;
-  for (const char octet : content) value = value << 8 | static_cast<uint8_t>(octet);
-  return IntToStr(value);
+  TUnsigned value = 0;
+  for (const char octet : content) value = static_cast<TUnsigned>(value << 8 | static_cast<uint8_t>(octet));
+  return std::to_string(value);
 }
 
 char* WriteDecimal(char* out, uint32_t value) { return std::to_chars(out, out + 10, value).ptr; }
@@ -261,7 +263,8 @@ std::string ContentText(uint8_t tag, std::string_view content) {
     case ASN1_INTEGER: return IntToStr(SignedValue(content));
     case ASN1_COUNTER:
     case ASN1_GAUGE:
-    case ASN1_TIMETICKS: return UnsignedText(content);
+    case ASN1_TIMETICKS: return UnsignedText<uint32_t>(content);
+    case ASN1_COUNTER64: return UnsignedText<uint64_t>(content);
     case ASN1_OCTET_STRING:
     case ASN1_OPAQUE: return std::string(content);
     case ASN1_OBJECT_ID: return OidText(content);
@@ -430,16 +433,30 @@ bool BindingsAnswer(std::string_view list, const TStringList& asked) {
   return list.empty();
 }
 
-// SNMPv2c's noSuchObject, noSuchInstance and endOfMibView: in place of a
-// value, the device says it has none to give.
-constexpr int32_t kFirstExceptionTag = 0x80;
-constexpr int32_t kLastExceptionTag = 0x82;
-
-bool HoldsAnException(const TStringList& values) {
-  for (int i = 0; i < values.Count(); ++i) {
-    if (values.Tags(i) >= kFirstExceptionTag && values.Tags(i) <= kLastExceptionTag) return true;
+// What the program can show of a value. A NULL, SNMPv2c's noSuchObject,
+// noSuchInstance and endOfMibView (the device saying it has no value to
+// give), or a tag this reader does not know reads as an empty text, which
+// must not pass for a value read: a form filled from it would be written back.
+bool IsShownValue(intptr_t tag) {
+  switch (tag) {
+    case ASN1_INTEGER:
+    case ASN1_OCTET_STRING:
+    case ASN1_OBJECT_ID:
+    case ASN1_IPADDRESS:
+    case ASN1_COUNTER:
+    case ASN1_GAUGE:
+    case ASN1_TIMETICKS:
+    case ASN1_OPAQUE:
+    case ASN1_COUNTER64: return true;
+    default: return false;
   }
-  return false;
+}
+
+bool HoldsOnlyShownValues(const TStringList& values) {
+  for (int i = 0; i < values.Count(); ++i) {
+    if (!IsShownValue(values.Tags(i))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -651,5 +668,5 @@ bool TIdSNMP::SendRequest() {
   query.Port = peer.Port;
   if (reply.Buffer.empty()) return false;
   reply.DecodeMessage(reply.Buffer);
-  return reply.ErrorStatus == 0 && !HoldsAnException(reply.Values);
+  return reply.ErrorStatus == 0 && HoldsOnlyShownValues(reply.Values);
 }

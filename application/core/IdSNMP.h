@@ -24,6 +24,7 @@ constexpr int32_t ASN1_COUNTER = 65;
 constexpr int32_t ASN1_GAUGE = 66;
 constexpr int32_t ASN1_TIMETICKS = 67;
 constexpr int32_t ASN1_OPAQUE = 68;
+constexpr int32_t ASN1_COUNTER64 = 70;
 
 // PDU tags.
 constexpr int32_t PDU_GET = 160;
@@ -110,8 +111,9 @@ class TIdSNMP : public TIdUDPClient {
   // Sends Query and waits for its answer from the address it went to (from
   // any, for a broadcast), which becomes Reply; whatever else comes is dropped
   // and the wait goes on. True when the answer came, its error status is 0 and
-  // it holds a value for each object: noSuchObject, noSuchInstance and
-  // endOfMibView fail as a refusal does. A time-out is not an error.
+  // it holds a value the program can show for each object: a NULL, an
+  // exception (noSuchObject, noSuchInstance, endOfMibView) or an unknown tag
+  // fails as a refusal does. A time-out is not an error.
   bool SendRequest();
 
  private:
