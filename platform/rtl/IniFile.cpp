@@ -495,25 +495,33 @@ bool TIniFile::ReplaceWithCopy(const std::wstring& replacedName, const std::wstr
 // The file is moved out of its name first and deleted there: a program that
 // holds it while it lets others delete it keeps it until it lets go, but no
 // longer under the name, which a later start would read the old list from.
-// A file that cannot be deleted there (a read-only file, which a save refuses
-// too) goes back to its name, so nothing left beside it holds the list. A
-// file this object has read or saved and that is away for a moment is waited
-// for, as a read waits. A link stays, and the file it names goes.
+// A program that opens the moved file alone for a moment (a virus scanner, an
+// indexer) is waited for. A file this object has read or saved and that is
+// away for a moment is waited for, as a read waits. A link stays, and the
+// file it names goes.
 void TIniFile::Delete() {
   const std::wstring fileName = SavedFileName(FFileName);
   const std::wstring awayName =
       fileName + L".deleted-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
   if (TryWhileHeld([&] { return MoveFileExW(fileName.c_str(), awayName.c_str(), MOVEFILE_WRITE_THROUGH); }, FFound)) {
-    if (!DeleteFileW(awayName.c_str())) {
-      MoveFileExW(awayName.c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH);
-      RaiseUndeleted();
-    }
+    if (!TryWhileHeld([&] { return DeleteMovedFile(awayName); })) PutBackUndeleted(fileName, awayName);
   } else if (!IsMissing(GetLastError())) {
     RaiseUndeleted();
   }
   // Wine reports a move in a folder that takes no change as done while the file stays.
   if (Exists(fileName)) RaiseUndeleted();
   FFound = false;
+}
+
+bool TIniFile::DeleteMovedFile(const std::wstring& movedName) { return DeleteFileW(movedName.c_str()); }
+
+// A file that cannot be deleted where it was moved (a read-only file, which a
+// save refuses too) goes back to its name, so nothing left beside it holds
+// the list; where even that is refused, the box names the file that does.
+void TIniFile::PutBackUndeleted(const std::wstring& fileName, const std::wstring& movedName) const {
+  if (TryWhileHeld([&] { return MoveFileExW(movedName.c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH); }))
+    RaiseUndeleted();
+  throw EIniFileException("Unable to delete " + FileName() + "; the list is kept in " + ToAnsi(movedName));
 }
 
 void TIniFile::RaiseUndeleted() const { throw EIniFileException("Unable to delete " + FileName()); }

@@ -78,7 +78,8 @@ class TIniFile {
 
   // Deletes the file; done once its name is gone, though a program that
   // holds it may keep it a while under another name. Raises EIniFileException
-  // when the file stays (read-only, say), and leaves nothing else beside it.
+  // when the file stays (read-only, say), and leaves nothing else beside it
+  // but where the exception says the list is kept.
   void Delete();
 
  protected:
@@ -92,6 +93,9 @@ class TIniFile {
   // Writes `bytes` at `offset` of a file open for writing (a HANDLE) when the
   // file is written in place; false, with the system's error, when it could not.
   virtual bool WriteAt(void* file, uint64_t offset, const std::string& bytes);
+  // Deletes the file Delete moved out of its name; false, with the system's
+  // error, when it could not.
+  virtual bool DeleteMovedFile(const std::wstring& movedName);
 
  private:
   // The file's bytes, read in one open; empty for a file missing from the start.
@@ -109,6 +113,7 @@ class TIniFile {
   bool MakeRoom(void* file, uint64_t oldLength, const std::string& text);
   void CheckOneLine(const std::string& text) const;
   [[noreturn]] void RaiseUnreadable() const;
+  [[noreturn]] void PutBackUndeleted(const std::wstring& fileName, const std::wstring& movedName) const;
   [[noreturn]] void RaiseUndeleted() const;
   [[noreturn]] static void RaiseUnwritten(const std::wstring& fileName);
   [[noreturn]] static void RaiseKeptInCopy(const std::wstring& fileName, const std::wstring& copyName);

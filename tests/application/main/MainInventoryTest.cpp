@@ -50,6 +50,33 @@ class TFullDiskInventory : public TIniFile {
   }
 };
 
+// An inventory whose file, once Clear has moved it out of its name, another
+// program opens alone for half a second, as a virus scanner or an indexer
+// opens a file the moment it appears.
+class TScannedInventory : public TIniFile {
+ public:
+  using TIniFile::TIniFile;
+  ~TScannedInventory() override {
+    if (FScanner.joinable()) FScanner.join();
+  }
+
+ protected:
+  bool DeleteMovedFile(const std::wstring& movedName) override {
+    if (!FScanner.joinable()) {
+      FScanner = std::thread([scanned = Hold(ToAnsi(movedName), 0)]() mutable {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        scanned.reset();
+      });
+    }
+    return TIniFile::DeleteMovedFile(movedName);
+  }
+
+ private:
+  static std::string ToAnsi(const std::wstring& name) { return {name.begin(), name.end()}; }
+
+  std::thread FScanner;
+};
+
 // The operator marks the file read-only until the holder goes.
 TFileHolder MakeReadOnly(const std::string& file) {
   SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -393,8 +420,9 @@ TEST_F(MainInventoryTest, ClearOfAFileTheSystemKeepsSaysSoAndKeepsTheList) {
 
 // Clear is done once the name is gone for good: a program that holds the
 // file while it lets others delete it keeps it only until it lets go, and a
-// file held or away for a moment is waited for. A read-only file is refused,
-// as a save refuses it. Nothing Clear leaves in the folder holds the list.
+// file held or away for a moment, or opened alone for a moment once moved out
+// of its name, is waited for. A read-only file is refused, as a save refuses
+// it. Nothing Clear leaves in the folder holds the list.
 TEST_F(MainInventoryTest, ClearIsDoneOnceTheNameIsGoneForGoodOrRefused) {
   struct TCase {
     const char* File;
@@ -408,6 +436,12 @@ TEST_F(MainInventoryTest, ClearIsDoneOnceTheNameIsGoneForGoodOrRefused) {
       {"held for a moment", [](const std::string& file) { return Hold(file, 0); }, true, false},
       {"away for a moment", TakeAway, true, false},
       {"read-only", MakeReadOnly, false, true},
+      {"opened alone for half a second once moved",
+       [this](const std::string& file) {
+         FMain->OpenInventory(std::make_unique<TScannedInventory>(file));
+         return TFileHolder();
+       },
+       false, false},
   };
   for (const TCase& c : cases) {
     StartWith(kDev1 + kDev2);

@@ -229,6 +229,18 @@ TEST_F(IniFileTest, AFileAnotherProgramHoldsForAMomentIsTriedAgain) {
   }
 }
 
+// A file once deleted is new again: the first save after it neither waits
+// for the old file nor says it cannot be read.
+TEST_F(IniFileTest, AClearedFileTakesANewListAtOnce) {
+  FFolder.Write("test.ini", "[S]\r\nK=old\r\n");
+  EXPECT_EQ(FIni.ReadString("S", "K", ""), "old");
+  FIni.Delete();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_NO_THROW(FIni.WriteString("S", "K", "new"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+  EXPECT_EQ(FFolder.Read("test.ini"), "[S]\r\nK=new\r\n");
+}
+
 // A save keeps what the file kept: its hidden and system attributes, and a
 // link, which goes on naming the file that takes the changes.
 TEST_F(IniFileTest, ASaveKeepsTheAttributesOfTheFileAndTheLinkToIt) {
@@ -272,9 +284,11 @@ enum class TDiskFault {
   // A file written in place finds room for a few more bytes only.
   NoRoomToGrow,
   // A file written in place: the write over its old bytes fails before it
-  // writes one, or writes none and reports success.
+  // writes one, or writes none and reports success, or changes half of them
+  // and fails, the disk working again for the put-back.
   OldBytesUnwritten,
   OldBytesLeftWithoutAWord,
+  OldBytesHalfChanged,
   // ReplaceFileW's documented failures after it has taken the file out of
   // its name: removed, or under a name of its own, the copy under its own.
   ReplacedFileRemoved,
@@ -333,6 +347,10 @@ class FaultyDiskIniFile : public TIniFile {
         if (offset != 0) break;
         FFault = TDiskFault::None;
         return true;
+      case TDiskFault::OldBytesHalfChanged:
+        if (offset != 0) break;
+        TIniFile::WriteAt(file, offset, bytes.substr(0, bytes.size() / 2));
+        return Fail(ERROR_IO_DEVICE);
       case TDiskFault::PartWrittenInPlaceThenHeld:
         TIniFile::WriteAt(file, offset, bytes.substr(0, bytes.size() / 3));
         FDiskFailed = true;
@@ -415,8 +433,8 @@ class FaultyDiskIniFile : public TIniFile {
 
 // Where a swap would lose what the file is, the file is written where it
 // is, whether the text grows or shrinks, and a write that fails on the way
-// (a disk without room for the longer text, one that fails or writes half
-// without a word) leaves it as it was, byte for byte.
+// (a disk without room for the longer text, one that fails, changes half of
+// it, or writes none without a word) leaves it as it was, byte for byte.
 TEST_F(IniFileTest, AFileASwapWouldNotKeepIsWrittenInPlace) {
   if (!HasUnixSide()) GTEST_SKIP() << "needs Wine's Unix side";
   struct TCase {
@@ -477,8 +495,8 @@ TEST_F(IniFileTest, AFileASwapWouldNotKeepIsWrittenInPlace) {
       ADD_FAILURE() << c.File << ": " << error.Message();
     }
 
-    for (const TDiskFault fault :
-         {TDiskFault::NoRoomToGrow, TDiskFault::OldBytesUnwritten, TDiskFault::OldBytesLeftWithoutAWord}) {
+    for (const TDiskFault fault : {TDiskFault::NoRoomToGrow, TDiskFault::OldBytesUnwritten,
+                                   TDiskFault::OldBytesLeftWithoutAWord, TDiskFault::OldBytesHalfChanged}) {
       FaultyDiskIniFile faulty(folder.File("place\\test.ini"), fault);
       EXPECT_THROW(faulty.WriteString("S", "K", "a value the disk does not take"), EIniFileException) << c.File;
       EXPECT_EQ(folder.Read("place\\test.ini"), "[S]\r\nK=v\r\n") << c.File << ", fault " << static_cast<int>(fault);
@@ -531,24 +549,31 @@ TEST_F(IniFileTest, AnUpdateThatFailsOnTheWayLeavesTheFileAsItWas) {
 // After a failed save the new list is whole where the box says: in the
 // file, also where ReplaceFileW took the file out of its name or reported a
 // swap it made as failed, or under a name of its own, which no later save
-// writes over. A program ended while it writes in place leaves it there too.
+// writes over, nor does a later failed save keep its own list there. A
+// program ended while it writes in place leaves it there too.
 TEST_F(IniFileTest, ASaveThatFailsHalfWayLeavesAWholeListWhereTheBoxSays) {
   const std::string newList = "[S]\r\nK=new\r\n[T]\r\nK=kept\r\n";
   struct TCase {
     const char* Outcome;
     TDiskFault Fault;
     const char* HoldingFile;
+    // A list an earlier failed save kept, there before this one.
+    bool KeptBefore = false;
   } const cases[] = {
       {"the file removed", TDiskFault::ReplacedFileRemoved, "test.ini"},
       {"the file renamed", TDiskFault::ReplacedFileRenamed, "test.ini"},
       {"the file removed and the copy held", TDiskFault::ReplacedFileRemovedCopyHeld, "test.ini.kept-1"},
+      {"the file removed and the copy held, a list kept before", TDiskFault::ReplacedFileRemovedCopyHeld,
+       "test.ini.kept-2", true},
       {"the swap made but said failed, the file away after", TDiskFault::SwapMadeButSaidFailed, "test.ini"},
       {"written in place, failing part-way, then held", TDiskFault::PartWrittenInPlaceThenHeld, "test.ini.kept-1"},
       {"the program ended writing in place", TDiskFault::ProgramEndedWritingInPlace, "test.ini.kept-1"},
   };
   for (const TCase& c : cases) {
     const TemporaryFolder folder;
+    const std::string earlierList = "[S]\r\nK=earlier\r\n";
     folder.Write("test.ini", "[S]\r\nK=old\r\n[T]\r\nK=kept\r\n");
+    if (c.KeptBefore) folder.Write("test.ini.kept-1", earlierList);
     FaultyDiskIniFile ini(folder.File("test.ini"), c.Fault);
     std::string box;
     bool ended = false;
@@ -561,6 +586,9 @@ TEST_F(IniFileTest, ASaveThatFailsHalfWayLeavesAWholeListWhereTheBoxSays) {
     }
     ini.LetGo();
     EXPECT_EQ(folder.Read(c.HoldingFile), newList) << c.Outcome;
+    if (c.KeptBefore) {
+      EXPECT_EQ(folder.Read("test.ini.kept-1"), earlierList) << c.Outcome;
+    }
     const bool kept = c.HoldingFile != std::string("test.ini");
     EXPECT_EQ(box, kept && !ended ? "Unable to write to " + folder.File("test.ini") + "; the list is kept in " +
                                         folder.File(c.HoldingFile)
