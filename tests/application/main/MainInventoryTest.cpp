@@ -56,14 +56,11 @@ class TFullDiskInventory : public TIniFile {
 class TScannedInventory : public TIniFile {
  public:
   using TIniFile::TIniFile;
-  ~TScannedInventory() override {
-    if (FScanner.joinable()) FScanner.join();
-  }
 
  protected:
   bool DeleteMovedFile(const std::wstring& movedName) override {
     if (!FScanner.joinable()) {
-      FScanner = std::thread([scanned = Hold(ToAnsi(movedName), 0)]() mutable {
+      FScanner = std::jthread([scanned = Hold(std::string(movedName.begin(), movedName.end()), 0)]() mutable {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         scanned.reset();
       });
@@ -72,9 +69,7 @@ class TScannedInventory : public TIniFile {
   }
 
  private:
-  static std::string ToAnsi(const std::wstring& name) { return {name.begin(), name.end()}; }
-
-  std::thread FScanner;
+  std::jthread FScanner;
 };
 
 // The operator marks the file read-only until the holder goes.
